@@ -6,7 +6,8 @@
 #include "core/codeplug_header.h"
 #include "core/codeplug_host.h"
 
-#include <ctime>
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -76,8 +77,10 @@ public:
     bool setCurrentHeader(const CodeplugHeader& header);
     std::string defaultDataPath() const;
 
-    // The clock New stamps the default image with; local time by default.
-    void setClock(std::function<std::tm()> clock) { clock_ = std::move(clock); }
+    // The programming time stamp New writes into the default image (image
+    // bytes 32..39); the computer's local time by default.
+    using StampSource = std::function<std::array<std::uint8_t, 8>()>;
+    void setStampSource(StampSource source) { stamp_ = std::move(source); }
 
 private:
     FlowOutcome openFile(const std::string& path, bool recent);
@@ -88,7 +91,7 @@ private:
     std::string fileName_;
     CodeplugHeader currentHeader_;
     bool firstNew_ = true;
-    std::function<std::tm()> clock_;
+    StampSource stamp_;
 };
 
 }  // namespace vex
