@@ -36,6 +36,21 @@ bool ScanInt(std::string_view& text, int& out) {
     return true;
 }
 
+// The two edges of a range text "lo-hi"; what does not scan reads as 0.
+struct Edges {
+    int low = 0;
+    int high = 0;
+};
+
+Edges ParseEdges(std::string_view text) {
+    Edges edges;
+    if (!ScanInt(text, edges.low)) return edges;
+    if (text.empty() || text.front() != '-') return edges;
+    text.remove_prefix(1);
+    ScanInt(text, edges.high);
+    return edges;
+}
+
 CodeplugHeader BuildHeader(const ModelState& state, std::string_view versionA,
                            std::string_view versionB, std::uint8_t rangeFlags) {
     CodeplugHeader header;
@@ -44,7 +59,7 @@ CodeplugHeader BuildHeader(const ModelState& state, std::string_view versionA,
     PutU32(b, kHeaderLength, kHeaderSize);
     header.setText(kModelId, state.modelId);
     header.setText(kModelName, state.modelName);
-    const RangeEdges edges = ParseRangeText(state.freqRange);
+    const Edges edges = ParseEdges(state.freqRange);
     header.setWord(kRangeLow, edges.low);
     header.setWord(kRangeHigh, edges.high);
     header.setText(kVersionA, versionA);
@@ -60,7 +75,9 @@ bool CodeplugHeader::hasTag() const {
     return std::equal(kHeaderTag.begin(), kHeaderTag.end(), bytes_.begin());
 }
 
-std::string CodeplugHeader::rangeText() const { return FormatRangeText(rangeLow(), rangeHigh()); }
+std::string CodeplugHeader::rangeText() const {
+    return std::to_string(rangeLow()) + "-" + std::to_string(rangeHigh());
+}
 
 int CodeplugHeader::compareVersionA(std::string_view reference) const {
     std::uint8_t ref[4]{};
@@ -87,19 +104,6 @@ int CodeplugHeader::word(std::size_t offset) const {
 void CodeplugHeader::setWord(std::size_t offset, int value) {
     bytes_[offset] = static_cast<std::uint8_t>(value);
     bytes_[offset + 1] = static_cast<std::uint8_t>(value >> 8);
-}
-
-RangeEdges ParseRangeText(std::string_view text) {
-    RangeEdges edges;
-    if (!ScanInt(text, edges.low)) return edges;
-    if (text.empty() || text.front() != '-') return edges;
-    text.remove_prefix(1);
-    ScanInt(text, edges.high);
-    return edges;
-}
-
-std::string FormatRangeText(int low, int high) {
-    return std::to_string(low) + "-" + std::to_string(high);
 }
 
 CodeplugHeader BuildSaveHeader(const ModelState& state) {

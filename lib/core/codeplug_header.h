@@ -61,14 +61,6 @@ private:
     Bytes bytes_;
 };
 
-// Splits a range text "lo-hi"; what does not scan reads as 0.
-struct RangeEdges {
-    int low = 0;
-    int high = 0;
-};
-RangeEdges ParseRangeText(std::string_view text);
-std::string FormatRangeText(int low, int high);
-
 // Save records the program's data version first and the data's own second;
 // Save As the other way round, plus the flags byte of the current range.
 CodeplugHeader BuildSaveHeader(const ModelState& state);

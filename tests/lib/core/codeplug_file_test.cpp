@@ -134,13 +134,13 @@ TEST(CodeplugHeader, SaveAndSaveAsOrderTheVersionsDifferently) {
     EXPECT_EQ(saveAs.rangeText(), "400-470");
 }
 
-TEST(CodeplugHeader, RangeTextsThatDoNotScanGiveZero) {
-    EXPECT_EQ(ParseRangeText("136-174").low, 136);
-    EXPECT_EQ(ParseRangeText("136-174").high, 174);
-    EXPECT_EQ(ParseRangeText("").low, 0);
-    EXPECT_EQ(ParseRangeText("abc").high, 0);
-    EXPECT_EQ(ParseRangeText("446").low, 446);
-    EXPECT_EQ(ParseRangeText("446").high, 0);
+TEST(CodeplugHeader, RangeTextsThatDoNotScanGiveZeroEdges) {
+    ModelState state{"VEXM1", "n", "136-174", 0, "1.03.11"};
+    EXPECT_EQ(BuildSaveHeader(state).rangeText(), "136-174");
+    state.freqRange = "abc";
+    EXPECT_EQ(BuildSaveHeader(state).rangeText(), "0-0");
+    state.freqRange = "446";
+    EXPECT_EQ(BuildSaveHeader(state).rangeText(), "446-0");
 }
 
 TEST(CodeplugHeader, PreviewShowsRangeNameAndShortVersion) {
