@@ -27,8 +27,8 @@ struct LoadedCounts {
 // Reads the spare and image blocks. A block longer than its buffer fills the
 // buffer and the rest is skipped; an image block shorter than the buffer
 // fills only its own length and leaves the rest of the buffer as it was.
-// Fails when the magic or a block tag is wrong, the file ends inside a block
-// that is read, or the image block is empty.
+// Fails when the magic or a block tag is wrong, a block claims more bytes
+// than the file holds, or the image block is empty.
 bool LoadCodeplugFile(const std::string& path, std::span<std::uint8_t> spare,
                       std::span<std::uint8_t> image, LoadedCounts& counts);
 

@@ -45,7 +45,10 @@ bool ReadOnlyFile::seek(std::uint64_t offset) {
     return true;
 }
 
-bool ReadOnlyFile::skip(std::uint64_t count) { return seek(position_ + count); }
+bool ReadOnlyFile::skip(std::uint64_t count) {
+    if (count > remaining()) return false;
+    return seek(position_ + count);
+}
 
 std::uint64_t ReadOnlyFile::remaining() const {
     return position_ < size_ ? size_ - position_ : 0;

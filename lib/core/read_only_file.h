@@ -20,7 +20,7 @@ public:
     bool readExactly(std::uint8_t* out, std::size_t count);
     // Moves to an absolute offset.
     bool seek(std::uint64_t offset);
-    // Moves forward; moving past the end is allowed, later reads then fail.
+    // Moves forward over bytes that must exist: false past the end.
     bool skip(std::uint64_t count);
     // Bytes between the position and the end of the file.
     std::uint64_t remaining() const;

@@ -249,6 +249,10 @@ TEST_F(CodeplugLoader, BrokenBlocksFailAndLeaveTheBufferAsItWas) {
         {"wrong magic", FileBuilder().magic("VEY").header(SampleHeader()).comment("")
              .block(kSpareTag, {}).block(kImageTag, image)},
         {"header only", FileBuilder().magic().header(SampleHeader())},
+        {"long image block cut short", FileBuilder().magic().header(SampleHeader()).comment("")
+             .block(kSpareTag, {}).block(kImageTag, 9000, PatternImage(8192))},
+        {"spare block cut short", FileBuilder().magic().header(SampleHeader()).comment("")
+             .block(kSpareTag, 50, {1, 2, 3})},
     };
     for (const auto& [name, file] : cases) {
         EXPECT_FALSE(load(file)) << name;

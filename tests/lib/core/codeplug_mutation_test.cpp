@@ -26,8 +26,8 @@ std::vector<std::uint8_t> Mutate(std::vector<std::uint8_t> bytes, std::mt19937& 
             break;
         case 2: {  // a block length field set to an edge value
             static const std::uint32_t lengths[]{0, 1, 8191, 8192, 8193, 0x7FFFFFFF, 0xFFFFFFFF};
-            const std::size_t fields[]{123, 123 + 8, 131, 139};   // lengths of the blocks in a file without comment
-            const std::size_t at = fields[pick(4)];
+            const std::size_t fields[]{123, 131, 139};   // block lengths of a file without comment
+            const std::size_t at = fields[pick(3)];
             const std::uint32_t v = lengths[pick(7)];
             if (at + 4 <= bytes.size())
                 for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
