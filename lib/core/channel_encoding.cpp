@@ -93,6 +93,10 @@ std::uint16_t EncodeCdcss(std::string_view text) {
     return static_cast<std::uint16_t>(std::min(value, kCdcssValueMax));
 }
 
+bool UsesPmr446Codes(int rangeLowMHz, bool extendedLevel) {
+    return rangeLowMHz == 446 && !extendedLevel;
+}
+
 const std::vector<std::string>& Pmr446FrequencyTexts() {
     static const std::vector<std::string> texts = [] {
         std::vector<std::string> list{kNoFrequencyText};
@@ -108,6 +112,14 @@ int Pmr446IndexOf(std::uint32_t value) {
     const auto& texts = Pmr446FrequencyTexts();
     const auto found = std::find(texts.begin(), texts.end(), DecodeFrequency(value));
     return found == texts.end() ? -1 : static_cast<int>(found - texts.begin());
+}
+
+EncodedFrequency Pmr446Frequency(int index) {
+    const auto& texts = Pmr446FrequencyTexts();
+    if (index <= 0 || index >= static_cast<int>(texts.size())) {
+        return {};
+    }
+    return EncodeFrequency(texts[static_cast<std::size_t>(index)], FrequencyRounding::Truncate);
 }
 
 }  // namespace vex

@@ -49,9 +49,16 @@ int CdcssDigits(std::string_view text);
 // "023" to the stored value (the octal reading of the digits), at most 511.
 std::uint16_t EncodeCdcss(std::string_view text);
 
+// Frequencies are chosen from the PMR446 list instead of typed when the
+// current range starts at 446 MHz and the extended user level is off.
+bool UsesPmr446Codes(int rangeLowMHz, bool extendedLevel);
+
 // Entry 0 "None", then the eight PMR446 channel frequencies.
 const std::vector<std::string>& Pmr446FrequencyTexts();
 // The entry showing `value`, or -1 when no entry matches.
 int Pmr446IndexOf(std::uint32_t value);
+// The frequency of list entry `index` (truncating path); none for entry 0 or
+// an index outside the list.
+EncodedFrequency Pmr446Frequency(int index);
 
 }  // namespace vex

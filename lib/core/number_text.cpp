@@ -23,7 +23,7 @@ double ParseLeadingDouble(std::string_view text) {
     }
     double value = 0.0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value,
-                                        std::chars_format::fixed);
+                                        std::chars_format::general);
     if (result.ec != std::errc{} || !std::isfinite(value)) {
         return 0.0;
     }

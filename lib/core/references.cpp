@@ -1,5 +1,7 @@
 #include "core/references.h"
 
+#include "core/container.h"
+
 namespace vex {
 namespace {
 
@@ -26,6 +28,14 @@ void ResolveReferences(ScanListItem& scanList, const ItemList<ChannelItem>& chan
     for (std::size_t slot = 0; slot < layout::kScanListMemberCount; ++slot) {
         scanList.memberLinks()[slot] = ChannelKeyOfNumber(channels, record.member(slot));
     }
+}
+
+void ResolveReferences(ChannelItem& channel, const RadioDataContainer& container) {
+    ResolveReferences(channel, container.personalities(), container.scanLists());
+}
+
+void ResolveReferences(ScanListItem& scanList, const RadioDataContainer& container) {
+    ResolveReferences(scanList, container.channels());
 }
 
 }  // namespace vex

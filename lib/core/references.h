@@ -7,6 +7,8 @@
 
 namespace vex {
 
+class RadioDataContainer;
+
 // Personality from the 0-based position at record byte 18, scan list from the
 // 1-based number at byte 19 (0 = none).
 void ResolveReferences(ChannelItem& channel, const ItemList<PersonalityItem>& personalities,
@@ -15,5 +17,9 @@ void ResolveReferences(ChannelItem& channel, const ItemList<PersonalityItem>& pe
 // Designated, priority and further channel and the sixteen members, each a
 // 1-based channel number.
 void ResolveReferences(ScanListItem& scanList, const ItemList<ChannelItem>& channels);
+
+// The same against the container's lists (an item added by a view).
+void ResolveReferences(ChannelItem& channel, const RadioDataContainer& container);
+void ResolveReferences(ScanListItem& scanList, const RadioDataContainer& container);
 
 }  // namespace vex

@@ -1,6 +1,9 @@
 #include "core/time_stamp.h"
 
+#include <algorithm>
 #include <ctime>
+
+#include "core/image_layout.h"
 
 namespace vex {
 
@@ -16,6 +19,12 @@ TimeStamp LocalTimeStamp() {
     localtime_r(&now, &local);
     return MakeTimeStamp(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
                          local.tm_min, local.tm_sec);
+}
+
+void WriteTimeStamp(std::span<std::uint8_t> image, const TimeStamp& stamp) {
+    if (image.size() >= layout::kImageSize) {
+        std::copy(stamp.begin(), stamp.end(), image.begin() + layout::kTimeStamp.first);
+    }
 }
 
 }  // namespace vex

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 namespace vex {
 
@@ -12,5 +13,7 @@ using TimeStamp = std::array<std::uint8_t, 8>;
 TimeStamp MakeTimeStamp(int year, int month, int day, int hour, int minute, int second);
 // The stamp of the computer's local time now.
 TimeStamp LocalTimeStamp();
+// Puts the stamp at its place in a whole memory image.
+void WriteTimeStamp(std::span<std::uint8_t> image, const TimeStamp& stamp);
 
 }  // namespace vex

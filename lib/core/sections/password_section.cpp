@@ -9,12 +9,12 @@ namespace vex {
 void PasswordSection::reset() {
     buffer_.fill(0);
     loadTexts();
-    flags_.fill(false);
 }
 
 void PasswordSection::loadTexts() {
     for (std::size_t i = 0; i < texts_.size(); ++i) {
         texts_[i] = TextOfField(bytes().subspan(i * kFieldLength, kFieldLength));
+        flags_[i] = !texts_[i].empty();
     }
 }
 

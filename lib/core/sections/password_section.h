@@ -19,7 +19,8 @@ public:
     // All bytes 0 (no passwords); texts and flags follow.
     void reset();
 
-    // Reads the three texts from the bytes (each up to its first 0 byte).
+    // Reads the three texts from the bytes (each up to its first 0 byte) and
+    // sets the not-empty flags to match.
     void loadTexts();
     // Writes the three texts into their fields (longer texts are cut to 8
     // bytes, the rest of a field is 0) and sets the not-empty flags.
@@ -27,7 +28,7 @@ public:
 
     const std::string& text(Which which) const { return texts_[which]; }
     void setText(Which which, std::string text) { texts_[which] = std::move(text); }
-    // Set by storeTexts: the password is not empty.
+    // The password was not empty when last loaded or stored.
     bool isSet(Which which) const { return flags_[which]; }
 
 private:

@@ -132,6 +132,13 @@ TEST(Pmr446, ListsNoneAndTheEightChannels) {
     EXPECT_EQ(Pmr446IndexOf(kNoFrequency), 0);
     EXPECT_EQ(Pmr446IndexOf(0x44609375), 8);
     EXPECT_EQ(Pmr446IndexOf(0x14552500), -1);
+    EXPECT_EQ(Pmr446Frequency(0).value, kNoFrequency);
+    EXPECT_EQ(Pmr446Frequency(9).value, kNoFrequency);
+    EXPECT_EQ(Pmr446Frequency(-1).value, kNoFrequency);
+    EXPECT_EQ(Pmr446Frequency(2).value, 0x44601875u);
+    EXPECT_TRUE(UsesPmr446Codes(446, false));
+    EXPECT_FALSE(UsesPmr446Codes(446, true));
+    EXPECT_FALSE(UsesPmr446Codes(400, false));
 }
 
 }  // namespace

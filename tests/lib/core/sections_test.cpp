@@ -77,6 +77,12 @@ TEST(PasswordSection, StoresTextsPaddedWithZerosAndSetsFlags) {
     section.storeTexts();
     EXPECT_FALSE(section.isSet(PasswordSection::kWrite));
     EXPECT_EQ(b[8], 0);
+
+    // Flags follow passwords that arrive with loaded data, too.
+    b[0] = '7';
+    section.loadTexts();
+    EXPECT_TRUE(section.isSet(PasswordSection::kPowerOn));
+    EXPECT_EQ(section.text(PasswordSection::kPowerOn), "7");
 }
 
 TEST(RadioInfoSection, ResetKeepsAFixedTimeStampAndDashedSerial) {
@@ -91,6 +97,11 @@ TEST(RadioInfoSection, ResetKeepsAFixedTimeStampAndDashedSerial) {
     const TimeStamp later = MakeTimeStamp(2026, 12, 8, 13, 5, 59);
     const TimeStamp expected{59, 5, 13, 8, 12, 26, 20, 0};
     EXPECT_EQ(later, expected);
+    std::array<std::uint8_t, 8192> image{};
+    WriteTimeStamp(image, later);
+    EXPECT_EQ(image[31], 0);
+    EXPECT_EQ(image[32], 59);
+    EXPECT_EQ(image[38], 20);
 }
 
 }  // namespace
