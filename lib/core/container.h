@@ -28,8 +28,6 @@
 
 namespace vex {
 
-using Image = std::array<std::uint8_t, layout::kImageSize>;
-
 class RadioDataContainer {
 public:
     // The process-wide container, created on first use.

@@ -13,12 +13,12 @@ namespace {
 using layout::Region;
 using layout::RecordArea;
 
-void CopyIn(const ImageCodec::Image& image, const Region& region, std::span<std::uint8_t> target) {
+void CopyIn(const Image& image, const Region& region, std::span<std::uint8_t> target) {
     std::copy_n(image.begin() + static_cast<std::ptrdiff_t>(region.first), region.length,
                 target.begin());
 }
 
-void CopyOut(std::span<const std::uint8_t> source, ImageCodec::Image& image, const Region& region) {
+void CopyOut(std::span<const std::uint8_t> source, Image& image, const Region& region) {
     std::copy_n(source.begin(), region.length,
                 image.begin() + static_cast<std::ptrdiff_t>(region.first));
 }
@@ -62,7 +62,7 @@ void SwapShared(std::span<std::uint8_t> shared) {
 // Takes the first record whatever its marker, then every following record
 // until one's marker is 0xFF or the area's decoding maximum is reached.
 template <class Item, class Adjust>
-void DecodeArea(const ImageCodec::Image& image, const RecordArea& area, ItemList<Item>& list,
+void DecodeArea(const Image& image, const RecordArea& area, ItemList<Item>& list,
                 Adjust adjust) {
     list.clear();
     for (std::size_t i = 0; i < area.maxDecoded; ++i) {
@@ -80,7 +80,7 @@ void DecodeArea(const ImageCodec::Image& image, const RecordArea& area, ItemList
 // Writes copies of the records, packed from the area's start. A list longer
 // than the area's room is cut there rather than spilling into the next region.
 template <class Item, class Adjust>
-void EncodeArea(const ItemList<Item>& list, const RecordArea& area, ImageCodec::Image& image,
+void EncodeArea(const ItemList<Item>& list, const RecordArea& area, Image& image,
                 Adjust adjust) {
     const std::size_t count = std::min(list.size(), area.capacity);
     for (std::size_t i = 0; i < count; ++i) {

@@ -10,9 +10,11 @@ namespace vex {
 
 class RadioDataContainer;
 
+// The radio memory image as the container and the transfers hold it.
+using Image = std::array<std::uint8_t, layout::kImageSize>;
+
 class ImageCodec {
 public:
-    using Image = std::array<std::uint8_t, layout::kImageSize>;
 
     // Replaces every record list and every section byte an image region
     // covers, then resolves links.
