@@ -17,7 +17,6 @@ constexpr std::array<double, kDefaultChannelRows> kDefaultFrequencies{
 constexpr std::size_t kFirstDefaultTone = 10;
 constexpr std::uint16_t kCtcssType = 0x4000;
 constexpr std::uint16_t kUninterpretedBit = 0x1000;
-constexpr std::uint8_t kAutoStartScan = 0x40;
 
 }  // namespace
 
@@ -39,7 +38,7 @@ void InitNewChannel(ChannelRecord& record, std::size_t n) {
     record.bytes[ChannelRecord::kSpacingPower] = 0;
     record.bytes[ChannelRecord::kPersonality] = 0;
     record.bytes[ChannelRecord::kScanList] = 1;
-    record.bytes[ChannelRecord::kFlags] = (n == kDefaultChannelRows - 1) ? kAutoStartScan : 0;
+    record.bytes[ChannelRecord::kFlags] = (n == kDefaultChannelRows - 1) ? ChannelRecord::kAutoStartScanBit : 0;
     record.bytes[ChannelRecord::kMoreFlags] = 0xFC;
     record.bytes[22] = 0;
     record.bytes[23] = 0;

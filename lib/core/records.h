@@ -33,6 +33,8 @@ struct ChannelRecord : ByteRecord<layout::kChannelRecordSize> {
     static constexpr std::size_t kScanList = 19;        // 1-based scan list number, 0 = none
     static constexpr std::size_t kFlags = 20;           // bit 6 auto start scan, bit 7 ATIS
     static constexpr std::size_t kMoreFlags = 21;
+    static constexpr std::uint8_t kAutoStartScanBit = 0x40;  // in kFlags
+    static constexpr std::uint8_t kAtisBit = 0x80;           // in kFlags
 
     std::uint32_t rxFrequency() const { return ReadLe32(bytes, kRxFrequency); }
     std::uint32_t txFrequency() const { return ReadLe32(bytes, kTxFrequency); }

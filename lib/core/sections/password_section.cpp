@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/sections/radio_info_section.h"
+#include "core/field_text.h"
 
 namespace vex {
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/field_text.h"
 #include "core/time_stamp.h"
 
 namespace vex {
@@ -21,11 +22,6 @@ std::string RadioInfoSection::modelName() const {
 
 std::string RadioInfoSection::serialNumber() const {
     return TextOfField(bytes().subspan(layout::kInfoSerial, layout::kInfoSerialLength));
-}
-
-std::string TextOfField(std::span<const std::uint8_t> field) {
-    const auto end = std::find(field.begin(), field.end(), 0);
-    return std::string(field.begin(), end);
 }
 
 }  // namespace vex

@@ -22,7 +22,4 @@ public:
     bool isVhf() const { return (buffer_[layout::kInfoBandFlags] & 0x80) != 0; }
 };
 
-// A fixed-length text field read up to its first 0 byte.
-std::string TextOfField(std::span<const std::uint8_t> field);
-
 }  // namespace vex

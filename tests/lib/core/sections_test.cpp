@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/sections/embedded_section.h"
 #include "core/sections/password_section.h"
 #include "core/sections/radio_info_section.h"
 #include "core/sections/test_freq_section.h"
@@ -102,6 +103,23 @@ TEST(RadioInfoSection, ResetKeepsAFixedTimeStampAndDashedSerial) {
     EXPECT_EQ(image[31], 0);
     EXPECT_EQ(image[32], 59);
     EXPECT_EQ(image[38], 20);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(EmbeddedSection, TextsArePaddedWithSpacesAndReadBackTrimmed) {
+    vex::EmbeddedSection section;
+    EXPECT_EQ(section.text(2), "");
+    section.setText(0, "1234");
+    section.setText(5, std::string(40, 'm'));
+    EXPECT_EQ(section.bytes()[4], ' ');
+    EXPECT_EQ(section.text(0), "1234");
+    EXPECT_EQ(section.text(5), std::string(32, 'm'));
+    section.bytes()[16] = 0xFF;
+    EXPECT_EQ(section.text(2), "");
+    EXPECT_EQ(section.text(6), "");
 }
 
 }  // namespace
