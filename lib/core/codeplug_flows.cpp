@@ -5,8 +5,6 @@
 #include "core/data_version.h"
 #include "core/image_layout.h"
 
-#include <algorithm>
-#include <ctime>
 
 #include <filesystem>
 #include <memory>
@@ -29,20 +27,9 @@ bool IsExistingFile(const std::string& path) {
     return !path.empty() && std::filesystem::is_regular_file(path, ec);
 }
 
-std::array<std::uint8_t, 8> LocalStamp() {
-    const std::time_t now = std::time(nullptr);
-    std::tm t{};
-    localtime_r(&now, &t);
-    const int year = t.tm_year + 1900;
-    return {static_cast<std::uint8_t>(t.tm_sec), static_cast<std::uint8_t>(t.tm_min),
-            static_cast<std::uint8_t>(t.tm_hour), static_cast<std::uint8_t>(t.tm_mday),
-            static_cast<std::uint8_t>(t.tm_mon + 1), static_cast<std::uint8_t>(year % 100),
-            static_cast<std::uint8_t>(year / 100), 0};
-}
-
 }  // namespace
 
-CodeplugSession::CodeplugSession(CodeplugHost& host) : host_(host), stamp_(LocalStamp) {}
+CodeplugSession::CodeplugSession(CodeplugHost& host) : host_(host), stamp_(LocalTimeStamp) {}
 
 bool CodeplugSession::setCurrentHeader(const CodeplugHeader& header) {
     if (!header.hasTag()) return false;
@@ -82,8 +69,7 @@ FlowOutcome CodeplugSession::loadDefaultData() {
     LoadedCounts counts;
     if (LoadCodeplugFile(path, {}, *scratch, counts)) {
         host_.closeViews();
-        const auto stamp = stamp_();
-        std::copy(stamp.begin(), stamp.end(), scratch->begin() + layout::kTimeStamp.first);
+        WriteTimeStamp(*scratch, stamp_());
         host_.image() = *scratch;
         host_.decode();
     }

@@ -5,9 +5,8 @@
 
 #include "core/codeplug_header.h"
 #include "core/codeplug_host.h"
+#include "core/time_stamp.h"
 
-#include <array>
-#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -79,7 +78,7 @@ public:
 
     // The programming time stamp New writes into the default image (image
     // bytes 32..39); the computer's local time by default.
-    using StampSource = std::function<std::array<std::uint8_t, 8>()>;
+    using StampSource = std::function<TimeStamp()>;
     void setStampSource(StampSource source) { stamp_ = std::move(source); }
 
 private:

@@ -197,7 +197,7 @@ TEST_F(CodeplugFlows, NewAsksFromTheSecondTimeAndStampsTheDefaultImage) {
     const std::string defaultPath = dir.file("VEXM1446-446DefaultSet.dat");
     EXPECT_EQ(session.defaultDataPath(), defaultPath);
     FileBuilder().standard(SampleHeader(), PatternImage(8192, 9)).writeTo(defaultPath);
-    session.setStampSource([] { return std::array<std::uint8_t, 8>{5, 6, 7, 8, 9, 26, 20, 0}; });
+    session.setStampSource([] { return TimeStamp{5, 6, 7, 8, 9, 26, 20, 0}; });
     host.state.dataVersion = "1.01.00";
 
     ASSERT_TRUE(session.newDocument().ok());
