@@ -5,6 +5,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <chrono>
 #include <map>
 #include <mutex>
@@ -18,6 +19,7 @@ struct FileStamp {
     ino_t inode = 0;
     off_t size = 0;
     long long mtimeNs = 0;
+    long long ctimeNs = 0;  // changes with every write, and cannot be set back
     bool operator==(const FileStamp&) const = default;
 };
 
@@ -38,6 +40,7 @@ bool StampOf(const std::filesystem::path& path, FileStamp& stamp) {
     stamp.inode = info.st_ino;
     stamp.size = info.st_size;
     stamp.mtimeNs = static_cast<long long>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
+    stamp.ctimeNs = static_cast<long long>(info.st_ctim.tv_sec) * 1'000'000'000 + info.st_ctim.tv_nsec;
     return true;
 }
 
@@ -94,7 +97,7 @@ std::shared_ptr<const ProfileDocument> ProfileCache::load(const std::filesystem:
     if (gEntries.size() >= kMaxEntries) gEntries.clear();
     Entry& entry = gEntries[key];
     entry.stamp = after;
-    entry.settled = unchanged && readAt - before.mtimeNs >= kSettleNs;
+    entry.settled = unchanged && readAt - std::max(before.mtimeNs, before.ctimeNs) >= kSettleNs;
     entry.document = document;
     return document;
 }

@@ -8,10 +8,10 @@
 namespace vex {
 
 // Parsed profile files keyed on their path. An entry is used only while the
-// file's identity (inode, size, modification time in ns) is unchanged, and
-// only once that time lies far enough in the past that a same-size rewrite
-// within one timestamp tick cannot go unnoticed; otherwise the file is read
-// again. Lookups therefore see what re-reading the file at every call would.
+// file's identity (device, inode, size, modification and change times in ns)
+// is unchanged, and only once those times lie far enough in the past that a
+// same-size rewrite within one timestamp tick cannot go unnoticed; otherwise
+// the file is read again. Lookups therefore see what re-reading the file at every call would.
 // Thread-safe.
 class ProfileCache {
 public:
