@@ -35,12 +35,13 @@ bool IsDirectory(const fs::path& dir) {
 
 }  // namespace
 
-DataPaths::DataPaths(fs::path dataDir, fs::path configDir)
-    : dataDir_(std::move(dataDir)), configDir_(std::move(configDir)) {}
+DataPaths::DataPaths(fs::path dataDir, fs::path configDir, Access access)
+    : dataDir_(std::move(dataDir)), configDir_(std::move(configDir)), access_(access) {}
 
 fs::path DataPaths::dataFile(std::string_view name) const { return dataDir_ / fs::path(name); }
 
 bool DataPaths::dataFileWritable(std::string_view name) const {
+    if (access_ == Access::ReadOnly) return false;
     if (::access(dataDir_.c_str(), W_OK | X_OK) != 0) return false;
     const fs::path file = dataFile(name);
     std::error_code ec;

@@ -11,8 +11,13 @@ namespace vex {
 // (Settings.ini, Model.dat) when the data directory is not writable.
 class DataPaths {
 public:
+    // Probe asks the file system whether the data directory can be written;
+    // ReadOnly treats it as read-only whatever the permissions (an installed
+    // copy shared by several users, or a test running as root).
+    enum class Access { Probe, ReadOnly };
+
     DataPaths() = default;
-    DataPaths(std::filesystem::path dataDir, std::filesystem::path configDir);
+    DataPaths(std::filesystem::path dataDir, std::filesystem::path configDir, Access access = Access::Probe);
 
     const std::filesystem::path& dataDir() const { return dataDir_; }
     const std::filesystem::path& configDir() const { return configDir_; }
@@ -34,6 +39,7 @@ private:
 
     std::filesystem::path dataDir_;
     std::filesystem::path configDir_;
+    Access access_ = Access::Probe;
 };
 
 // Resolution of the data directory for the running program.
