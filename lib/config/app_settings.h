@@ -29,6 +29,10 @@ public:
 
     // Reads Signal, ComPort, ModelName, ModelID and FreqRange from Settings.ini.
     explicit AppSettings(DataPaths paths);
+    // Files are read from dataDir; written files go to writableDir when
+    // dataDir cannot be written (empty: always to dataDir).
+    AppSettings(const std::filesystem::path& dataDir, const std::filesystem::path& writableDir)
+        : AppSettings(DataPaths(dataDir, writableDir)) {}
     // Writes what save() writes.
     ~AppSettings();
 

@@ -42,9 +42,11 @@ std::optional<long long> ReadInteger(std::string_view text, std::size_t& used) {
 
 }  // namespace
 
-std::optional<long long> ParseLeadingLong(std::string_view text) {
-    std::size_t used = 0;
-    return ReadInteger(text, used);
+std::optional<long long> ParseLeadingLong(std::string_view text, std::size_t* used) {
+    std::size_t count = 0;
+    const auto value = ReadInteger(text, count);
+    if (used != nullptr) *used = count;
+    return value;
 }
 
 std::optional<int> ParseLeadingInt(std::string_view text) {
@@ -83,21 +85,6 @@ std::string FormatFixed(double value, int decimals) {
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     if (result.ec != std::errc()) return {};
     return std::string(buffer, result.ptr);
-}
-
-IntegerPair ScanIntegerPair(std::string_view text) {
-    IntegerPair pair;
-    std::size_t used = 0;
-    const auto first = ReadInteger(text, used);
-    if (!first) return pair;
-    pair.first = static_cast<int>(std::clamp<long long>(*first, INT_MIN, INT_MAX));
-    text.remove_prefix(used);
-    if (text.empty() || text.front() != '-') return pair;
-    text.remove_prefix(1);
-    if (const auto second = ReadInteger(text, used)) {
-        pair.second = static_cast<int>(std::clamp<long long>(*second, INT_MIN, INT_MAX));
-    }
-    return pair;
 }
 
 }  // namespace vex

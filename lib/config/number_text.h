@@ -11,8 +11,9 @@ namespace vex {
 
 // The decimal integer at the start of text after blanks, with an optional
 // sign; digits stop at the first other character. Values beyond the range are
-// clamped. Nothing when no digit follows.
-std::optional<long long> ParseLeadingLong(std::string_view text);
+// clamped. Nothing when no digit follows. used, when given, receives the
+// number of characters read.
+std::optional<long long> ParseLeadingLong(std::string_view text, std::size_t* used = nullptr);
 std::optional<int> ParseLeadingInt(std::string_view text);
 
 // The real number at the start of text after blanks ("1.5 s" reads 1.5).
@@ -24,13 +25,5 @@ std::string FormatInteger(long long value);
 
 // "%.<decimals>f" of value in the C locale.
 std::string FormatFixed(double value, int decimals);
-
-// Two integers written "%d-%d" at the start of text, as a range text is scanned;
-// a number that does not scan is 0.
-struct IntegerPair {
-    int first = 0;
-    int second = 0;
-};
-IntegerPair ScanIntegerPair(std::string_view text);
 
 }  // namespace vex

@@ -20,15 +20,11 @@ std::optional<RangeRule> ParseRangeRule(std::string_view item) {
             if (item.empty() || item.front() != ':') return std::nullopt;
             item.remove_prefix(1);
         }
-        const auto value = ParseLeadingLong(item);
+        std::size_t used = 0;
+        const auto value = ParseLeadingLong(item, &used);
         if (!value || *value < INT_MIN || *value > INT_MAX) return std::nullopt;
         numbers[k] = static_cast<long>(*value);
-        // Skip what the number used: blanks, sign and digits.
-        std::size_t i = 0;
-        while (i < item.size() && (item[i] == ' ' || item[i] == '\t')) ++i;
-        if (i < item.size() && (item[i] == '+' || item[i] == '-')) ++i;
-        while (i < item.size() && item[i] >= '0' && item[i] <= '9') ++i;
-        item.remove_prefix(i);
+        item.remove_prefix(used);
     }
     RangeRule rule{numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5],
                    static_cast<int>(numbers[6])};

@@ -73,6 +73,8 @@ bool AddRange(const AppSettings& settings, const RangeEntry& range) {
            WriteProfileString(file, settings.modelId(), "Number", FormatInteger(index + 1));
 }
 
+bool AddRange(const RangeEntry& range) { return AddRange(AppSettings::instance(), range); }
+
 std::string ModelIdOfName(const AppSettings& settings, std::string_view modelName) {
     return ModelCatalogue(settings.modelCatalogueReadPath(), "").modelIdOfName(modelName);
 }
@@ -80,5 +82,9 @@ std::string ModelIdOfName(const AppSettings& settings, std::string_view modelNam
 std::vector<std::string> AllModelNames(const AppSettings& settings) {
     return ModelCatalogue(settings.modelCatalogueReadPath(), "").allModelNames();
 }
+
+std::string ModelIdOfName(std::string_view modelName) { return ModelIdOfName(AppSettings::instance(), modelName); }
+
+std::vector<std::string> AllModelNames() { return AllModelNames(AppSettings::instance()); }
 
 }  // namespace vex

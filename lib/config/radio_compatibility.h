@@ -61,9 +61,12 @@ int OfferNewRange(const RangeEntry& band, const std::function<bool(int lower, in
 // Appends the range to the current model's section of Model.dat under the
 // first free key Freq<n>, and sets Number to n + 1. False when not written.
 bool AddRange(const AppSettings& settings, const RangeEntry& range);
+bool AddRange(const RangeEntry& range);
 
 // The model ID whose name list holds the name; the names of all model IDs.
 std::string ModelIdOfName(const AppSettings& settings, std::string_view modelName);
+std::string ModelIdOfName(std::string_view modelName);
 std::vector<std::string> AllModelNames(const AppSettings& settings);
+std::vector<std::string> AllModelNames();
 
 }  // namespace vex

@@ -99,6 +99,15 @@ TEST_F(CatalogueTest, ModelNamesResolveToTheFirstListedModelId) {
               (std::vector<std::string>{"Alpha 5", "Alpha 5 Plus", "Alpha 6", "Alpha 5"}));
 }
 
+TEST(RangeText, ScansLowerDashUpper) {
+    EXPECT_EQ(vex::ParseRangeText("400-470").lower, 400);
+    EXPECT_EQ(vex::ParseRangeText("400-470").upper, 470);
+    EXPECT_EQ(vex::ParseRangeText("400").upper, 0);
+    EXPECT_EQ(vex::ParseRangeText("400 -470").upper, 0);
+    EXPECT_EQ(vex::ParseRangeText("abc").lower, 0);
+    EXPECT_EQ(vex::RangeText(136, 174), "136-174");
+}
+
 TEST(RadioBand, DecodesBcdEdgesInWholeMegahertz) {
     const uint8_t pmr[9] = {0x81, 0x44, 0x60, 0x00, 0x00, 0x44, 0x61, 0x99, 0x99};
     EXPECT_EQ(vex::BandFromRadio(pmr), (RangeEntry{446, 446, 446, 446, 0x81}));
