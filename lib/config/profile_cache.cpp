@@ -29,7 +29,8 @@ struct Entry {
     std::shared_ptr<const ProfileDocument> document;
 };
 
-constexpr long long kSettleNs = 1'000'000'000;  // covers coarse file-system timestamps
+// At least the coarsest timestamp granularity in use (FAT keeps 2 s).
+constexpr long long kSettleNs = 2'000'000'000;
 constexpr std::size_t kMaxEntries = 64;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
