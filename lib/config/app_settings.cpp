@@ -42,7 +42,13 @@ AppSettings::AppSettings(DataPaths paths) : paths_(std::move(paths)) {
     freqRange_ = ReadProfileString(settings, kSetting, "FreqRange", "", kRoomName);
 }
 
-AppSettings::~AppSettings() { save(); }
+AppSettings::~AppSettings() {
+    // Runs at program exit: a failure to save must not end the program abnormally.
+    try {
+        save();
+    } catch (...) {
+    }
+}
 
 void AppSettings::save() const {
     const std::filesystem::path settings = paths_.writeFile(kSettingsFile);

@@ -35,8 +35,7 @@ CompatibilityResult CheckRadioCompatibility(int direction, const RadioCheckInput
 std::string NewRangeQuestion(int languageIndex, int lower, int upper) {
     const std::string range = FormatInteger(lower) + "-" + FormatInteger(upper);
     if (languageIndex != 0) {
-        return "\xE5\x8F\x91\xE7\x8E\xB0\xE4\xB8\x80\xE4\xB8\xAA\xE6\x96\xB0\xE9\xA2\x91\xE6\xAE\xB5\xEF\xBC\x9A" +
-               range + " MHz, \xE6\x98\xAF\xE5\x90\xA6\xE6\xB7\xBB\xE5\x8A\xA0\xEF\xBC\x9F";
+        return "发现一个新频段：" + range + " MHz, 是否添加？";
     }
     return "Find a new Frequency Range: " + range + " MHz,do you want to add?";
 }
