@@ -1,15 +1,12 @@
 #include "config/radio_band.h"
 
+#include "core/bcd.h"
+
 namespace vex {
 
 int BcdEdgeToMhz(const uint8_t field[4]) {
-    long value = 0;
-    for (int i = 0; i < 8; ++i) {
-        const int nibble = (i % 2 == 0) ? field[i / 2] >> 4 : field[i / 2] & 0x0F;
-        if (nibble > 9) break;
-        value = value * 10 + nibble;
-    }
-    return static_cast<int>(value / 100000);  // 100000 units of 10 Hz make 1 MHz
+    const uint32_t bcd = (uint32_t{field[0]} << 24) | (uint32_t{field[1]} << 16) | (uint32_t{field[2]} << 8) | field[3];
+    return static_cast<int>(UnpackBcd(bcd) / 100000);  // 100000 units of 10 Hz make 1 MHz
 }
 
 RangeEntry BandFromRadio(const uint8_t block[9]) {
