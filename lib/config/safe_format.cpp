@@ -53,25 +53,25 @@ std::optional<Conversion> ParseConversion(std::string_view text, std::size_t& i)
 
 std::string Render(const Conversion& c, const FormatArg& arg) {
     // The format handed to snprintf is assembled here from checked parts only.
-    std::string spec = "%" + c.flags + c.width + c.precision;
+    std::string pattern = "%" + c.flags + c.width + c.precision;
     std::string out;
     const auto print = [&](auto value) {
-        const int size = std::snprintf(nullptr, 0, spec.c_str(), value);
+        const int size = std::snprintf(nullptr, 0, pattern.c_str(), value);
         if (size <= 0) return;
         out.resize(static_cast<std::size_t>(size) + 1);
-        std::snprintf(out.data(), out.size(), spec.c_str(), value);
+        std::snprintf(out.data(), out.size(), pattern.c_str(), value);
         out.resize(static_cast<std::size_t>(size));
     };
     if (c.type == 's') {
-        spec += 's';
+        pattern += 's';
         print(arg.text.c_str());
     } else if (c.type == 'd' || c.type == 'i') {
-        spec += "ll";
-        spec += c.type;
+        pattern += "ll";
+        pattern += c.type;
         print(arg.signedValue);
     } else {
-        spec += "ll";
-        spec += c.type;
+        pattern += "ll";
+        pattern += c.type;
         print(arg.unsignedValue);
     }
     return out;
