@@ -1,17 +1,14 @@
 // The record lists of the dump: channels, personalities and scan lists.
 #include "dump_fields.h"
 
+#include "config/text_ids.h"
+
 #include "core/channel_encoding.h"
 
 namespace vex::cli {
 
 namespace {
 
-// Tone type lists and the other channel lists of the language file.
-constexpr int kSpacingList = 3661;
-constexpr int kPowerList = 3663;
-constexpr int kRxToneTypeList = 3668;
-constexpr int kTxToneTypeList = 3677;
 constexpr std::uint8_t kAutoStartScan = 0x40;
 constexpr std::uint8_t kAtis = 0x80;
 
@@ -29,12 +26,12 @@ DumpRow ChannelRow(const ChannelRecord& r, std::size_t number, const LanguageTex
         {"channel", std::to_string(number)},
         {"rx_frequency", DecodeFrequency(r.rxFrequency())},
         {"tx_frequency", DecodeFrequency(r.txFrequency())},
-        {"rx_tone_type", ListText(texts, kRxToneTypeList, r.rxTone() >> 14)},
+        {"rx_tone_type", ListText(texts, text::kChanRxTypeList, r.rxTone() >> 14)},
         {"rx_tone", ToneText(r.rxTone())},
-        {"tx_tone_type", ListText(texts, kTxToneTypeList, r.txTone() >> 14)},
+        {"tx_tone_type", ListText(texts, text::kChanTxTypeList, r.txTone() >> 14)},
         {"tx_tone", ToneText(r.txTone())},
-        {"spacing", ListText(texts, kSpacingList, r.spacingIndex())},
-        {"power", ListText(texts, kPowerList, r.powerIndex())},
+        {"spacing", ListText(texts, text::kChanSpacingList, r.spacingIndex())},
+        {"power", ListText(texts, text::kChanPowerList, r.powerIndex())},
         {"personality", std::to_string(r.personalityIndex() + 1)},
         {"scan_list", r.scanListNumber() == 0 ? "None" : std::to_string(r.scanListNumber())},
         {"auto_start_scan", OnOff(r.bytes[ChannelRecord::kFlags] & kAutoStartScan)},
@@ -44,30 +41,30 @@ DumpRow ChannelRow(const ChannelRecord& r, std::size_t number, const LanguageTex
 
 // Personality fields (by position in their lists, as the pages store them).
 const std::vector<FieldSpec> kPersonalityFields{
-    {"tx_admit", 2321, 12, 0xFF},
-    {"tx_time_out", 2325, 14, 0xFF},
-    {"tot_pre_alert", 2327, 15, 0xFF},
-    {"tot_rekey", 2329, 16, 0xFF},
-    {"tot_reset", 2331, 17, 0xFF},
+    {"tx_admit", text::kPersTxAdmitList, 12, 0xFF},
+    {"tx_time_out", text::kPersTimeoutList, 14, 0xFF},
+    {"tot_pre_alert", text::kPersPreAlertList, 15, 0xFF},
+    {"tot_rekey", text::kPersRekeyList, 16, 0xFF},
+    {"tot_reset", text::kPersResetList, 17, 0xFF},
     {"busy_channel_lockout", 0, 13, 0x02, Shown::Flag},
-    {"rx_squelch_mode", 2351, 8, 0xFF},
+    {"rx_squelch_mode", text::kPersSquelchModeList, 8, 0xFF},
 };
 
 const std::vector<FieldSpec> kScanListFields{
-    {"entries", 3943, 4, 0xFF},
-    {"scan_mode", 3830, 5, 0x06},
-    {"tx_mode", 3846, 13, 0x07},
+    {"entries", text::kScanCountList, 4, 0xFF},
+    {"scan_mode", text::kScanToneModeList, 5, 0x06},
+    {"tx_mode", text::kScanTxModeList, 13, 0x07},
     {"talkback", 0, 13, 0x08, Shown::Flag},
-    {"hang_time", 3848, 16, 0xFF},
+    {"hang_time", text::kScanHangTimeList, 16, 0xFF},
     {"scan_start_alert", 0, 17, 0x01, Shown::Flag},
     {"scan_end_alert", 0, 17, 0x02, Shown::Flag},
     {"priority_scan_alert", 0, 17, 0x04, Shown::Flag},
     {"include_current_channel", 0, 17, 0x10, Shown::Flag},
     {"nuisance_delete", 0, 17, 0x80, Shown::Flag},
     {"nuisance_reset", 0, 18, 0x01, Shown::Flag},
-    {"priority_mode", 3834, 7, 0x03},
+    {"priority_mode", text::kScanPriorityModeList, 7, 0x03},
     {"priority_delete_add", 0, 7, 0x04, Shown::Flag},
-    {"priority_sweep_time", 3844, 8, 0xFF},
+    {"priority_sweep_time", text::kScanSweepTimeList, 8, 0xFF},
 };
 
 std::string ChannelNumberText(std::uint16_t number) { return number == 0 ? "None" : std::to_string(number); }

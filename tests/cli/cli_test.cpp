@@ -24,11 +24,6 @@ std::string MessageText(int id) {
 
 class Cli : public ::testing::Test {
 protected:
-    void SetUp() override {
-        if (!std::filesystem::exists(std::filesystem::path(BuildDataDir()) / "Model.dat")) {
-            GTEST_SKIP() << "no model catalogue in " << BuildDataDir();
-        }
-    }
     CliResult run(const std::vector<std::string>& args) { return RunCli(args, dir.path().string()); }
     std::string file(const std::string& name) { return dir.file(name); }
     // Makes a codeplug with `new` and returns its path.
