@@ -214,6 +214,30 @@ TEST_F(Cli, RefusedModelsVersionsAndTargets) {
     EXPECT_NE(target.err.find("no/such/dir/out.dat"), std::string::npos);
 }
 
+TEST_F(Cli, InfoEscapesCommentsForJson) {
+    FileBuilder().standard(test::SampleHeader(), test::PatternImage(), "say \"hi\"\n\\ \xff caf\xc3\xa9").writeTo(file("c"));
+    const CliResult r = run({"info", file("c"), "--json"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find(R"("comment": "say \"hi\"\n\\ \u00ff caf)" "\xc3\xa9\""), std::string::npos) << r.out;
+    const CliResult text = run({"info", file("c")});
+    EXPECT_NE(text.out.find("Range:       446-446 MHz"), std::string::npos) << text.out;
+}
+
+TEST_F(Cli, RecodeRefusesDataWithFindingsAndListsThem) {
+    RadioDataContainer data;
+    data.clearRecords();
+    data.resetToDefaults();
+    data.channels()[0].record().bytes[ChannelRecord::kPersonality] = 7;   // no such personality
+    data.encode();
+    const std::vector<std::uint8_t> image(data.image().begin(), data.image().end());
+    FileBuilder().standard(test::SampleHeader(), image).writeTo(file("bad.dat"));
+    const CliResult r = run({"recode", file("bad.dat"), "-o", file("out.dat")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find(MessageText(814)), std::string::npos) << r.err;
+    EXPECT_GT(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(file("out.dat")));
+}
+
 TEST_F(Cli, WithoutLanguageFileMessagesStillNameTheFailure) {
     std::filesystem::create_directories(file("empty-data"));
     const CliResult r = RunCli({"info", file("absent.dat")}, dir.path().string(), file("empty-data"));
