@@ -5,7 +5,6 @@
 #include "core/data_version.h"
 #include "core/image_layout.h"
 
-
 #include <filesystem>
 #include <memory>
 
@@ -15,8 +14,8 @@ using namespace text;
 
 namespace {
 
-// Files older than this data version carry no valid first DOS byte; it is
-// cleared when such a file is opened.
+// Opening a file of a data version below this clears the first DOS byte
+// (image byte 260) before decoding.
 constexpr char kDosByteVersion[] = "1.02";
 
 FlowOutcome Failed(int messageId) { return {FlowStatus::failed, messageId}; }
