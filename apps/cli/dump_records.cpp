@@ -3,6 +3,7 @@
 
 #include "config/text_ids.h"
 
+#include "config/range_edit.h"
 #include "core/channel_encoding.h"
 
 namespace vex::cli {
@@ -84,6 +85,29 @@ DumpRow ScanListRow(const ScanListRecord& r, std::size_t number, const LanguageT
     return row;
 }
 
+// A range edit's text for a raw value; the number itself without a rule.
+std::string RangeEditShown(const LanguageTexts& texts, int id, long raw, bool withOff) {
+    const auto rule = texts.optionList(id).rangeRule();
+    if (!rule || !rule->usable()) return std::to_string(raw);
+    return withOff ? ShowRangeEditWithOff(*rule, raw, texts.messageText(text::kMsgOff)) : ShowRangeEdit(*rule, raw);
+}
+
+constexpr std::size_t kAlertSegments = 8;
+
+DumpRow AlertToneRow(const AlertToneRecord& r, std::size_t number, const LanguageTexts& texts) {
+    DumpRow row{{"alert_tone", std::to_string(number)},
+                {"cycle", ValueText(texts, text::kAlertCycleList, r.bytes[0])},
+                {"beep_segments", RangeEditShown(texts, text::kAlertPauseRange, r.bytes[1], false)}};
+    for (std::size_t k = 0; k < kAlertSegments; ++k) {
+        const int id = static_cast<int>(k);
+        row.push_back({"tone" + std::to_string(k + 1) + "_hz",
+                       RangeEditShown(texts, text::kAlertFrequency1Range + id, r.bytes[2 + 2 * k], true)});
+        row.push_back({"tone" + std::to_string(k + 1) + "_ms",
+                       RangeEditShown(texts, text::kAlertDuration1Range + id, r.bytes[3 + 2 * k], false)});
+    }
+    return row;
+}
+
 }  // namespace
 
 std::vector<DumpTable> RecordTables(RadioDataContainer& data, const LanguageTexts& texts) {
@@ -103,7 +127,11 @@ std::vector<DumpTable> RecordTables(RadioDataContainer& data, const LanguageText
     for (std::size_t i = 0; i < data.scanLists().size(); ++i) {
         scanLists.rows.push_back(ScanListRow(data.scanLists()[i].record(), i + 1, texts));
     }
-    return {channels, personalities, scanLists};
+    DumpTable alertTones{"alert_tones", {}};
+    for (std::size_t i = 0; i < data.alertTones().size(); ++i) {
+        alertTones.rows.push_back(AlertToneRow(data.alertTones()[i].record(), i + 1, texts));
+    }
+    return {channels, personalities, scanLists, alertTones};
 }
 
 }  // namespace vex::cli

@@ -110,6 +110,10 @@ TEST_F(Cli, DumpShowsValuesThroughTheLanguageLists) {
     const CliResult json = run({"dump", path, "--json"});
     EXPECT_NE(json.out.find("\"tx_admit\": \"Always\""), std::string::npos) << json.out;
     EXPECT_NE(json.out.find("\"members\": \"1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16\""), std::string::npos);
+    // Range edits show display numbers: the default first segment is raw 100, 1000 Hz.
+    EXPECT_NE(json.out.find("\"tone1_hz\": \"1000\""), std::string::npos) << json.out;
+    EXPECT_NE(json.out.find("\"tone1_ms\": \"100\""), std::string::npos);
+    EXPECT_NE(json.out.find("\"tone2_hz\": \"500\""), std::string::npos);
 }
 
 TEST_F(Cli, RecodeGivesTheImageOfADecodeAndEncode) {
