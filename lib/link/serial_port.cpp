@@ -170,7 +170,9 @@ bool CSerialPort::WaitReadable(Clock::time_point deadline) {
     pollfd p{fd_, POLLIN, 0};
     const timespec ts = ToTimespec(deadline - Clock::now());
     const int r = ppoll(&p, 1, &ts, nullptr);
-    if (r > 0 && !(p.revents & POLLIN) && (p.revents & (POLLHUP | POLLERR | POLLNVAL))) {
+    // A hung-up terminal reports POLLHUP together with POLLIN and then
+    // reads as empty for ever.
+    if (r > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL))) {
         hungUp_ = true;
         return false;
     }
@@ -178,7 +180,7 @@ bool CSerialPort::WaitReadable(Clock::time_point deadline) {
 }
 
 std::size_t CSerialPort::ReadBytes(std::uint8_t* buffer, std::size_t want) {
-    if (!IsOpen() || want == 0) return 0;
+    if (!IsOpen() || want == 0 || hungUp_) return 0;
     const auto deadline = Clock::now() + replyTimeout_;
     std::size_t got = 0;
     for (;;) {
