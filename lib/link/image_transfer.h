@@ -40,6 +40,9 @@ public:
     TransferOutcome Wait();
     // Asks the worker to stop before its next block, then waits for it.
     void Stop();
+    // Asks the worker to stop before its next block without waiting; safe
+    // to call from the report callback.
+    void RequestStop() { stop_ = true; }
 
     TransferDirection Direction() const { return direction_; }
     const RadioIdentity& Identity() const { return identity_; }
