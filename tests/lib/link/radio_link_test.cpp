@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstring>
 
 namespace vex {
@@ -142,8 +143,8 @@ TEST(RadioLink, ReadMemoryGivesUpAfterThreeShortReplies) {
 }
 
 TEST(RadioLink, SetModeMapsTheStatusLetter) {
-    std::uint8_t status = 'a';
-    OpenLink o([&](const Bytes&, int) { return Ack(status, 'M', 'a'); });
+    std::atomic<std::uint8_t> status{'a'};
+    OpenLink o([&](const Bytes&, int) { return Ack(status.load(), 'M', 'a'); });
     EXPECT_EQ(o.link.SetMode(0x0203), 1);
     EXPECT_EQ(o.peer.Requests()[0], (Bytes{0x02, 'M', 'a', 0x03, 0x02, 0x03}));
     status = 'c';
@@ -191,8 +192,9 @@ Bytes InfoReply(const Bytes& request, const std::string& name, const std::string
 }
 
 TEST(RadioLink, QueryIdentityReadsTheFourItems) {
-    std::string version = "1.02.99";
-    OpenLink o([&](const Bytes& r, int) { return InfoReply(r, "ABCDEFGHIJKL", version); });
+    const std::string versions[] = {"1.02.99", "1.03.77", "1.04.00"};
+    std::atomic<int> which{0};
+    OpenLink o([&](const Bytes& r, int) { return InfoReply(r, "ABCDEFGHIJKL", versions[which.load()]); });
     RadioIdentity id;
     ASSERT_EQ(o.link.QueryIdentity("1.03.11", id), 1);
     EXPECT_EQ(id.modelName, "ABCDEFGHIJKL");  // 12 characters without a terminator
@@ -201,10 +203,10 @@ TEST(RadioLink, QueryIdentityReadsTheFourItems) {
     EXPECT_EQ(id.version, "1.02.99");
     EXPECT_EQ(id.modelId, "VEXM1");
     EXPECT_EQ(id.versionOrder, -1);
-    version = "1.03.77";
+    which = 1;
     ASSERT_EQ(o.link.QueryIdentity("1.03.11", id), 1);
     EXPECT_EQ(id.versionOrder, 0);
-    version = "1.04.00";
+    which = 2;
     ASSERT_EQ(o.link.QueryIdentity("1.03.11", id), 1);
     EXPECT_EQ(id.versionOrder, 1);
 }
