@@ -43,7 +43,7 @@ StartResult ImageTransfer::Start() {
     }
 
     if (!reading) {
-        stamp_ = CurrentTimeStamp();
+        stamp_ = LocalTimeStamp();
         extendedLevel_ = host_.isExtendedLevel();
     }
     const int answer = link_.SetMode(reading ? protocol::kModeRead : protocol::kModeWrite);
@@ -121,7 +121,7 @@ void ImageTransfer::WriteWorker() {
     const auto stampAddress = static_cast<std::uint32_t>(layout::kTimeStamp.first);
     if (!link_.WriteMemory(stampAddress, static_cast<std::uint16_t>(stamp_.size()), stamp_.data()))
         return Finish(TransferOutcome::Failed, WM_WRITE_FAILED, stampAddress);
-    std::copy(stamp_.begin(), stamp_.end(), image_.begin() + stampAddress);
+    WriteTimeStamp(image_, stamp_);
     Finish(TransferOutcome::Succeeded, WM_WRITE_DONE, 0);
 }
 

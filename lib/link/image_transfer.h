@@ -5,6 +5,7 @@
 
 #include "link/radio_link.h"
 #include "link/transfer_host.h"
+#include "core/time_stamp.h"
 #include "link/transfer_plan.h"
 
 #include <atomic>

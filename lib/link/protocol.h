@@ -70,12 +70,6 @@ std::uint8_t Checksum(std::span<const std::uint8_t> bytes);
 // The 6-byte acknowledge: STX 'A' status command sub ETX.
 std::vector<std::uint8_t> MakeAck(std::uint8_t status, std::uint8_t command, std::uint8_t sub);
 
-// Little-endian field helpers.
-void PutLe16(std::uint8_t* at, std::uint16_t value);
-void PutLe32(std::uint8_t* at, std::uint32_t value);
-std::uint16_t GetLe16(const std::uint8_t* at);
-std::uint32_t GetLe32(const std::uint8_t* at);
-
 // Radios whose version text, cut to 7 characters, does not compare greater
 // than "1.01.10" ask for a password but do not need one.
 inline constexpr std::string_view kNewestOldFirmware = "1.01.10";

@@ -1,5 +1,7 @@
 #include "link/radio_link.h"
 
+#include "core/byte_order.h"
+#include "core/field_text.h"
 #include "link/protocol.h"
 
 #include <algorithm>
@@ -15,12 +17,6 @@ namespace {
 
 constexpr std::array<std::uint8_t, 4> kGreetingRequest{kStx, protocol::kGreeting, kSubA, kEtx};
 constexpr std::array<std::uint8_t, 6> kGreetingReply{kStx, kAck, kStatusAccepted, protocol::kGreeting, kSubA, kEtx};
-
-// Text from a fixed-size field: up to the first 0x00 byte or the field's end.
-std::string FieldText(const std::uint8_t* field, std::size_t size) {
-    const auto* end = std::find(field, field + size, std::uint8_t{0});
-    return std::string(reinterpret_cast<const char*>(field), static_cast<std::size_t>(end - field));
-}
 
 bool IsAck(const std::uint8_t* reply, std::uint8_t status, std::uint8_t command, std::uint8_t sub) {
     const std::vector<std::uint8_t> expected = MakeAck(status, command, sub);
@@ -55,7 +51,7 @@ int CRadioLink::HandshakeLong() {
 
 int CRadioLink::SetMode(std::uint16_t code) {
     std::array<std::uint8_t, 6> request{kStx, kMode, kSubA, 0, 0, kEtx};
-    PutLe16(&request[3], code);
+    WriteLe16(request, 3, code);
     std::array<std::uint8_t, kAckLength> reply{};
     if (!TransactRetry(request, reply.data(), reply.size(), kTries)) return 0;
     if (IsAck(reply.data(), kStatusAccepted, kMode, kSubA)) return 1;
@@ -65,8 +61,8 @@ int CRadioLink::SetMode(std::uint16_t code) {
 
 int CRadioLink::ReadMemory(std::uint32_t address, std::uint16_t length, std::uint8_t* destination) {
     std::array<std::uint8_t, 10> request{kStx, kMemory, kSubB, 0, 0, 0, 0, 0, 0, kEtx};
-    PutLe32(&request[3], address);
-    PutLe16(&request[7], length);
+    WriteLe32(request, 3, address);
+    WriteLe16(request, 7, length);
     std::vector<std::uint8_t> reply(length + kMemoryReplyOverhead);
     if (!TransactRetry(request, reply.data(), reply.size(), kTries)) return 0;
     // Only the checksum over header and data is verified.
@@ -82,8 +78,8 @@ int CRadioLink::WriteMemory(std::uint32_t address, std::uint16_t length, const s
     request[0] = kStx;
     request[1] = kMemory;
     request[2] = kSubA;
-    PutLe16(&request[3], static_cast<std::uint16_t>(length + 5));
-    PutLe32(&request[5], address);
+    WriteLe16(request, 3, static_cast<std::uint16_t>(length + 5));
+    WriteLe32(request, 5, address);
     std::memcpy(request.data() + 9, source, length);
     request[length + 9] = Checksum(std::span(request).subspan(1, length + 8));
     request[length + 10] = kEtx;
@@ -105,15 +101,15 @@ int CRadioLink::ReadInfoItem(std::uint8_t item, std::uint8_t* destination, std::
 int CRadioLink::QueryIdentity(std::string_view reference, RadioIdentity& identity) {
     std::array<std::uint8_t, kModelNameLength> name{};
     if (ReadInfoItem(kItemModelName, name.data(), name.size()))
-        identity.modelName = FieldText(name.data(), name.size());
+        identity.modelName = TextOfField(name);
     std::array<std::uint8_t, kBandBlockLength> band{};
     if (ReadInfoItem(kItemBand, band.data(), band.size())) identity.band = band;
     std::uint8_t signalling = 0;
     if (ReadInfoItem(kItemSignalling, &signalling, 1)) identity.signalling = signalling;
     std::array<std::uint8_t, kVersionItemLength> version{};
     if (!ReadInfoItem(kItemVersion, version.data(), version.size())) return 0;
-    identity.version = FieldText(version.data(), kVersionFieldLength);
-    identity.modelId = FieldText(version.data() + kVersionFieldLength, kVersionFieldLength);
+    identity.version = TextOfField(std::span(version).first(kVersionFieldLength));
+    identity.modelId = TextOfField(std::span(version).subspan(kVersionFieldLength));
     // Compare the radio's first four version bytes with the reference's
     // first four characters, unsigned, byte by byte.
     std::array<std::uint8_t, 4> ref{};
@@ -128,7 +124,7 @@ int CRadioLink::SendPassword(std::string_view password, std::uint8_t kind) {
     request[0] = kStx;
     request[1] = kPassword;
     request[2] = kSubB;
-    PutLe16(&request[3], 11);
+    WriteLe16(request, 3, 11);
     request[5] = kind;
     request[6] = 0x00;
     std::memcpy(&request[7], password.data(), std::min(password.size(), kPasswordLength));
@@ -140,7 +136,7 @@ int CRadioLink::SendPassword(std::string_view password, std::uint8_t kind) {
 int CRadioLink::ReadTune(std::uint16_t index, std::uint8_t* destination, std::uint16_t length) {
     if (SetMode(kModeTune) == 0) return -1;
     std::array<std::uint8_t, 6> request{kStx, kTune, kSubB, 0, 0, kEtx};
-    PutLe16(&request[3], index);
+    WriteLe16(request, 3, index);
     std::vector<std::uint8_t> reply(length + 6u);
     if (!TransactRetry(request, reply.data(), reply.size(), kTries)) return 0;
     const std::array<std::uint8_t, 5> head{kStx, kTune, kSubC, request[3], request[4]};
@@ -154,7 +150,7 @@ int CRadioLink::WriteTune(std::uint16_t index, const std::uint8_t* source, std::
     request[0] = kStx;
     request[1] = kTune;
     request[2] = kSubA;
-    PutLe16(&request[3], index);
+    WriteLe16(request, 3, index);
     std::memcpy(request.data() + 5, source, length);
     request.back() = kEtx;
     return ExchangeAck(request, kTune, kSubA);

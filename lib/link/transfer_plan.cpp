@@ -41,19 +41,4 @@ int WritePercent(std::size_t block, std::size_t total) {
     return total > 1 ? static_cast<int>(100 * block / (total - 1)) : 100;
 }
 
-TimeStamp MakeTimeStamp(const std::tm& t) {
-    const int year = t.tm_year + 1900;
-    return {static_cast<std::uint8_t>(t.tm_sec), static_cast<std::uint8_t>(t.tm_min),
-            static_cast<std::uint8_t>(t.tm_hour), static_cast<std::uint8_t>(t.tm_mday),
-            static_cast<std::uint8_t>(t.tm_mon + 1), static_cast<std::uint8_t>(year % 100),
-            static_cast<std::uint8_t>(year / 100), 0};
-}
-
-TimeStamp CurrentTimeStamp() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return MakeTimeStamp(local);
-}
-
 }  // namespace vex

@@ -3,7 +3,6 @@
 
 #include <array>
 #include <cstdint>
-#include <ctime>
 #include <vector>
 
 namespace vex {
@@ -28,10 +27,5 @@ std::vector<TransferBlock> TunePlan();
 int ReadPercent(std::size_t block);
 // Percent after block k (1-based) of a write of `total` blocks: 100·k/(total−1).
 int WritePercent(std::size_t block, std::size_t total);
-
-// Second, minute, hour, day, month 1..12, year % 100, century, 0.
-using TimeStamp = std::array<std::uint8_t, 8>;
-TimeStamp MakeTimeStamp(const std::tm& local);
-TimeStamp CurrentTimeStamp();
 
 }  // namespace vex

@@ -1,5 +1,6 @@
 #include "sim/frame_parser.h"
 
+#include "core/byte_order.h"
 #include "link/protocol.h"
 
 #include <algorithm>
@@ -35,7 +36,7 @@ long FrameParser::FrameLength() const {
             [[fallthrough]];
         case kPassword: {
             if (buffer_.size() < 5) return 0;
-            const long length = GetLe16(&buffer_[3]) + 6L;
+            const long length = ReadLe16(buffer_, 3) + 6L;
             return length <= kLongestRequest ? length : -1;
         }
         case kTune:

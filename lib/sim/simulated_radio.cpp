@@ -1,6 +1,9 @@
 #include "sim/simulated_radio.h"
 
+#include "core/byte_order.h"
+#include "core/channel_encoding.h"
 #include "link/protocol.h"
+#include "sim/default_image.h"
 
 #include <algorithm>
 #include <cstring>
@@ -11,15 +14,6 @@ namespace vex::sim {
 using namespace vex::protocol;
 
 namespace {
-
-std::uint32_t Bcd(std::uint32_t value) {
-    std::uint32_t bcd = 0;
-    for (int shift = 0; shift < 32; shift += 4) {
-        bcd |= (value % 10) << shift;
-        value /= 10;
-    }
-    return bcd;
-}
 
 void PutBe32(std::uint8_t* at, std::uint32_t value) {
     for (int i = 0; i < 4; ++i) at[i] = static_cast<std::uint8_t>(value >> (24 - 8 * i));
@@ -44,12 +38,12 @@ bool ChecksumHolds(std::span<const std::uint8_t> frame) {
 std::array<std::uint8_t, 9> EncodeBandBlock(std::uint8_t flags, int lowerMHz, int upperMHz) {
     std::array<std::uint8_t, 9> block{};
     block[0] = flags;
-    PutBe32(&block[1], Bcd(static_cast<std::uint32_t>(std::clamp(lowerMHz, 0, 999)) * 100000u));
-    PutBe32(&block[5], Bcd(static_cast<std::uint32_t>(std::clamp(upperMHz, 0, 999)) * 100000u));
+    PutBe32(&block[1], MegahertzToBcd(std::clamp(lowerMHz, 0, 999)));
+    PutBe32(&block[5], MegahertzToBcd(std::clamp(upperMHz, 0, 999)));
     return block;
 }
 
-SimulatedRadio::SimulatedRadio(SimOptions options) : options_(std::move(options)) { memory_.fill(0xFF); }
+SimulatedRadio::SimulatedRadio(SimOptions options) : options_(std::move(options)), memory_(DefaultImage()) {}
 
 Image SimulatedRadio::Memory() const {
     std::lock_guard lock(mutex_);
@@ -98,7 +92,7 @@ std::vector<std::uint8_t> SimulatedRadio::Answer(std::span<const std::uint8_t> r
     const std::uint8_t sub = request[2];
     switch (command) {
         case kGreeting: return MakeAck(kStatusAccepted, kGreeting, sub);
-        case kMode: return SwitchMode(GetLe16(&request[3]));
+        case kMode: return SwitchMode(ReadLe16(request, 3));
         case kMemory: return sub == kSubB ? ReadMemory(request) : WriteMemory(request);
         case kInfo: return InfoItem(request[3]);
         case kPassword: return CheckPassword(request);
@@ -120,8 +114,8 @@ std::vector<std::uint8_t> SimulatedRadio::SwitchMode(std::uint16_t code) {
 }
 
 std::vector<std::uint8_t> SimulatedRadio::ReadMemory(std::span<const std::uint8_t> request) {
-    const std::uint32_t address = GetLe32(&request[3]);
-    const std::uint16_t length = GetLe16(&request[7]);
+    const std::uint32_t address = ReadLe32(request, 3);
+    const std::uint16_t length = ReadLe16(request, 7);
     if (!Unlocked(kModeRead) || address > memory_.size() || length > memory_.size() - address)
         return MakeAck(kStatusRejected, kMemory, kSubB);
     std::vector<std::uint8_t> body(request.begin() + 1, request.begin() + 9);
@@ -133,7 +127,7 @@ std::vector<std::uint8_t> SimulatedRadio::ReadMemory(std::span<const std::uint8_
 std::vector<std::uint8_t> SimulatedRadio::WriteMemory(std::span<const std::uint8_t> request) {
     if (request.size() < kMemoryReplyOverhead) return MakeAck(kStatusRejected, kMemory, kSubA);
     const std::size_t length = request.size() - kMemoryReplyOverhead;
-    const std::uint32_t address = GetLe32(&request[5]);
+    const std::uint32_t address = ReadLe32(request, 5);
     if (!ChecksumHolds(request) || !Unlocked(kModeWrite) || address > memory_.size() ||
         length > memory_.size() - address)
         return MakeAck(kStatusRejected, kMemory, kSubA);
@@ -163,7 +157,7 @@ std::vector<std::uint8_t> SimulatedRadio::InfoItem(std::uint8_t item) {
         default: return MakeAck(kStatusRejected, kInfo, kSubB);
     }
     std::vector<std::uint8_t> body{kInfo, kSubC, item, 0, 0, 0};
-    PutLe16(&body[3], static_cast<std::uint16_t>(data.size()));
+    WriteLe16(body, 3, static_cast<std::uint16_t>(data.size()));
     body.insert(body.end(), data.begin(), data.end());
     return DataFrame(std::move(body));
 }
@@ -182,7 +176,7 @@ std::vector<std::uint8_t> SimulatedRadio::CheckPassword(std::span<const std::uin
 
 std::vector<std::uint8_t> SimulatedRadio::Tune(std::span<const std::uint8_t> request) {
     const std::uint8_t sub = request[2];
-    const std::uint16_t index = GetLe16(&request[3]);
+    const std::uint16_t index = ReadLe16(request, 3);
     if (sub == kTuneKeep || sub == kTuneDiscard) {
         if (sub == kTuneKeep) {
             for (const auto& [i, value] : pendingTune_) tune_[i] = value;

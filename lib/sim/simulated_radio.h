@@ -1,9 +1,11 @@
 // The radio side of the programming protocol over an 8192-byte memory:
 // greeting, mode switch with password request, memory read and write,
 // information items, password, tuning values and the output switch. Faults
-// of the options are applied to the replies. Thread-safe.
+// of the options are applied to the replies. Starts with the program's
+// default data. Thread-safe.
 #pragma once
 
+#include "core/image_codec.h"
 #include "sim/sim_options.h"
 
 #include <array>
@@ -17,7 +19,7 @@
 
 namespace vex::sim {
 
-using Image = std::array<std::uint8_t, 8192>;
+using vex::Image;
 
 struct Reply {
     std::vector<std::uint8_t> bytes;

@@ -53,17 +53,6 @@ TEST(TransferPlan, TuneWritesTheAdjustmentValues) {
     EXPECT_EQ(Covered(plan), 532u);
 }
 
-TEST(TransferPlan, TimeStampLayout) {
-    std::tm t{};
-    t.tm_sec = 5;
-    t.tm_min = 6;
-    t.tm_hour = 7;
-    t.tm_mday = 8;
-    t.tm_mon = 11;
-    t.tm_year = 2026 - 1900;
-    EXPECT_EQ(MakeTimeStamp(t), (TimeStamp{5, 6, 7, 8, 12, 26, 20, 0}));
-}
-
 TEST(Protocol, OldFirmwareComparesTheFirstSevenCharacters) {
     EXPECT_TRUE(protocol::IsOldFirmware("1.01.10"));
     EXPECT_TRUE(protocol::IsOldFirmware("1.01.09"));

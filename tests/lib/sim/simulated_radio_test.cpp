@@ -2,6 +2,7 @@
 // without a terminal.
 #include "link/protocol.h"
 #include "sim/command_line.h"
+#include "sim/default_image.h"
 #include "sim/frame_parser.h"
 #include "sim/image_file.h"
 #include "sim/simulated_radio.h"
@@ -135,6 +136,13 @@ TEST(SimulatedRadio, InformationItemsAndTuning) {
     EXPECT_EQ(Answer(radio, {0x02, 'V', 'b', 1, 0, 0x03}), (Bytes{0x02, 'V', 'c', 1, 0, 5, 6, 0x03}));
     EXPECT_EQ(Answer(radio, {0x02, 'O', 'a', 1, 0, 0x03}), Ack('a', 'O', 'a'));
     EXPECT_EQ(radio.Output(), (std::array<std::uint8_t, 2>{'a', 1}));
+}
+
+TEST(SimulatedRadio, StartsWithTheEncodedDefaultData) {
+    const Image memory = SimulatedRadio().Memory();
+    EXPECT_EQ(memory, DefaultImage());
+    EXPECT_EQ(memory[255], 0x01);  // the fixed PTT ID content
+    EXPECT_EQ(memory[258], 0x19);
 }
 
 TEST(SimCommandLine, ParsesOptionsAndRejectsBadValues) {
