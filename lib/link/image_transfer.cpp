@@ -29,8 +29,9 @@ ImageTransfer::ImageTransfer(TransferDirection direction, Image image, TransferH
 
 ImageTransfer::~ImageTransfer() { Stop(); }
 
-StartResult ImageTransfer::Cancel() {
+StartResult ImageTransfer::Cancel(int messageId, const MessageArgument& argument) {
     link_.Close();
+    if (messageId != 0) host_.showMessage(messageId, argument);
     return StartResult::Cancelled;
 }
 
@@ -38,11 +39,7 @@ StartResult ImageTransfer::Start() {
     if (worker_.joinable()) return StartResult::Cancelled;
     if (ConnectWithHost(link_, host_) == 0) return StartResult::Idle;
 
-    if (!link_.QueryIdentity(kReferenceVersion, identity_)) {
-        link_.Close();
-        host_.showMessage(text::kMsgIdentityFailed);
-        return StartResult::Cancelled;
-    }
+    if (!link_.QueryIdentity(kReferenceVersion, identity_)) return Cancel(text::kMsgIdentityFailed);
     if (host_.checkRadio(direction_, identity_, band_) != 0) return Cancel();
     const bool oldFirmware = protocol::IsOldFirmware(identity_.version);
     const bool reading = direction_ == TransferDirection::Read;
@@ -52,9 +49,7 @@ StartResult ImageTransfer::Start() {
     if (reading) {
         host_.storeIdentity(identity_, bandText, IdentityUse::Transfer);
     } else if (!BandFitsRadio()) {
-        link_.Close();
-        host_.showMessage(text::kMsgBandMismatch, MessageArgument::Text(bandText));
-        return StartResult::Cancelled;
+        return Cancel(text::kMsgBandMismatch, MessageArgument::Text(bandText));
     }
 
     if (!reading) {
@@ -62,11 +57,7 @@ StartResult ImageTransfer::Start() {
         extendedLevel_ = host_.isExtendedLevel();
     }
     const int answer = link_.SetMode(reading ? protocol::kModeRead : protocol::kModeWrite);
-    if (answer == 0) {
-        link_.Close();
-        host_.showMessage(text::kMsgNoRadio);
-        return StartResult::Cancelled;
-    }
+    if (answer == 0) return Cancel(text::kMsgNoRadio);
     if (answer == -1 && !oldFirmware && !PasswordStep()) return Cancel();
 
     stop_ = false;
