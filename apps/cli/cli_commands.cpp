@@ -6,11 +6,13 @@ namespace {
 
 const OptionSpec kJson{"json", false, "", "write JSON instead of text"};
 const OptionSpec kOutput{"output", true, "FILE", "the file to write (also -o FILE)"};
+const OptionSpec kPort{"port", true, "PORT", "COM1..COM16 (tried first, then the others) or a device path "
+                                             "(tried alone); default: the remembered port"};
+const OptionSpec kPassword{"password", true, "DIGITS", "the radio's password, if it asks for one"};
+const OptionSpec kVerbose{"verbose", false, "", "progress lines on stderr when it is not a terminal"};
 
 }  // namespace
 
-// The radio transfer commands (read, write, ports) join this table once the
-// transfer engine is in the library.
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands{
         {"info", "FILE [--json]", "show the header and comment of a codeplug file", {kJson}, 1, RunInfo},
@@ -25,6 +27,14 @@ const std::vector<Command>& Commands() {
          {kOutput}, 1, RunRecode},
         {"dump", "FILE [--json]", "show every channel, personality, scan list and setting of a codeplug file",
          {kJson}, 1, RunDump},
+        {"read", "[--port PORT] -o FILE [--password DIGITS] [--add-range yes|no]",
+         "read the radio and save its data as a codeplug file",
+         {kPort, kOutput, kPassword, {"add-range", true, "yes|no", "add a band the catalogue lacks (default no)"},
+          kVerbose},
+         0, RunRead},
+        {"write", "[--port PORT] FILE [--password DIGITS]", "write a codeplug file to the radio",
+         {kPort, kPassword, kVerbose}, 1, RunWrite},
+        {"ports", "", "list COM1..COM16 with their devices and whether they can be opened", {}, 0, RunPorts},
     };
     return commands;
 }

@@ -25,5 +25,8 @@ int RunInfo(Environment& env, const ParsedArgs& args);
 int RunNew(Environment& env, const ParsedArgs& args);
 int RunRecode(Environment& env, const ParsedArgs& args);
 int RunDump(Environment& env, const ParsedArgs& args);
+int RunRead(Environment& env, const ParsedArgs& args);
+int RunWrite(Environment& env, const ParsedArgs& args);
+int RunPorts(Environment& env, const ParsedArgs& args);
 
 }  // namespace vex::cli

@@ -35,7 +35,7 @@ std::string CommandLineHelp() {
     return "usage: vexprog-sim [options]\n"
            "Simulated radio on a pseudo-terminal; prints the terminal's path, runs until\n"
            "SIGINT or SIGTERM.\n"
-           "  --image FILE          start from this 8192-byte image\n"
+           "  --image FILE          start from this codeplug file or raw 8192-byte image\n"
            "  --save FILE           save the memory to FILE at exit\n"
            "  --model-id ID         (VEXM1)      --model-name NAME  (Vex M1)\n"
            "  --version TEXT        (1.03.11)    --signalling N     (0)\n"

@@ -8,8 +8,9 @@
 
 namespace vex::sim {
 
-// Loads a raw 8192-byte image. False (image untouched) when the file cannot
-// be read or has another size; `error` says why.
+// Loads the image of a codeplug file ("VEX" magic, read by the codeplug
+// loader) or a raw 8192-byte image. False (image untouched) when the file is
+// neither; `error` says why.
 bool LoadImageFile(const std::string& path, Image& image, std::string& error);
 // Writes the image to a temporary file beside `path` and renames it over
 // `path`, so a reader never sees a half-written file.

@@ -1,0 +1,82 @@
+// What the radio commands work with: the program's settings and range table,
+// as the desktop program holds them, and a guard that puts the files they
+// may change (Settings.ini, Model.dat) back as they were unless the command
+// succeeded. The settings object saves itself when it goes, so a failed
+// command would otherwise leave the radio's identity in Settings.ini.
+#pragma once
+
+#include "cli_environment.h"
+#include "config/app_settings.h"
+#include "config/range_table.h"
+#include "core/codeplug_flows.h"
+#include "core/codeplug_settings_host.h"
+#include "core/container.h"
+#include "core/invalid_log.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace vex::cli {
+
+// The named files in both places the settings may write them, as they are now.
+class SettingsFilesGuard {
+public:
+    SettingsFilesGuard(const DataPaths& paths, std::initializer_list<std::string_view> names);
+    // Restores every file unless kept.
+    ~SettingsFilesGuard();
+    SettingsFilesGuard(const SettingsFilesGuard&) = delete;
+    SettingsFilesGuard& operator=(const SettingsFilesGuard&) = delete;
+
+    void keep() { keep_ = true; }
+
+private:
+    struct Snapshot {
+        std::filesystem::path path;
+        bool existed = false;
+        std::string bytes;
+    };
+    std::vector<Snapshot> files_;
+    bool keep_ = false;
+};
+
+class RadioSession {
+public:
+    explicit RadioSession(const DataPaths& paths);
+
+    AppSettings& settings() { return settings_; }
+    RangeTable& ranges() { return ranges_; }
+    // Keeps what the command changed in the settings files.
+    void succeeded() { guard_.keep(); }
+
+private:
+    // Declared first: it restores the files after the settings saved themselves.
+    SettingsFilesGuard guard_;
+    AppSettings settings_;
+    RangeTable ranges_;
+};
+
+// The radio data of a command, with the file flows working on the settings'
+// model state as they do in the desktop program.
+class RadioFiles {
+public:
+    explicit RadioFiles(RadioSession& session);
+
+    RadioDataContainer& data() { return data_; }
+    const InvalidLog& findings() const { return findings_; }
+    CodeplugSession& codeplug() { return codeplug_; }
+    // Validates into the findings; their number.
+    int validate() { return host_.validate(); }
+
+    // Shows a failed flow's message text with the file name, and for
+    // findings (814) every finding; exit 1.
+    int fail(Environment& env, const FlowOutcome& outcome, const std::string& file) const;
+
+private:
+    RadioDataContainer data_;
+    InvalidLog findings_;
+    SettingsCodeplugHost host_;
+    CodeplugSession codeplug_{host_};
+};
+
+}  // namespace vex::cli
