@@ -6,8 +6,7 @@ namespace {
 
 const OptionSpec kJson{"json", false, "", "write JSON instead of text"};
 const OptionSpec kOutput{"output", true, "FILE", "the file to write (also -o FILE)"};
-const OptionSpec kPort{"port", true, "PORT", "COM1..COM16 (tried first, then the others) or a device path "
-                                             "(tried alone); default: the remembered port"};
+const OptionSpec kPort{"port", true, "PORT", "COM1..COM16 or a device path (default: the remembered port)"};
 const OptionSpec kPassword{"password", true, "DIGITS", "the radio's password, if it asks for one"};
 const OptionSpec kVerbose{"verbose", false, "", "progress lines on stderr when it is not a terminal"};
 
