@@ -1,0 +1,20 @@
+#include "views/placeholder_view.h"
+
+#include <QLabel>
+
+namespace vex::gui {
+namespace {
+
+FormSpec placeholderForm(int templateId) {
+  static constexpr ControlSpec kControls[] = {
+      {0, ControlKind::Label, "This view is not available yet.", 12, 12, 220, 12},
+  };
+  return FormSpec{templateId, "", 240, 36, kControls};
+}
+
+}  // namespace
+
+CPlaceholderView::CPlaceholderView(int templateId, QWidget* parent)
+    : CCustomFormView(placeholderForm(templateId), parent) {}
+
+}  // namespace vex::gui

@@ -1,0 +1,81 @@
+#include "views/view_radio.h"
+
+#include <cstdio>
+
+#include "adapters/radio_data.h"
+#include "adapters/settings.h"
+#include "adapters/texts.h"
+
+namespace vex::gui {
+namespace {
+
+enum : int {
+  kModelName = 1111,
+  kFreqRange = 1113,
+  kSerialNumber = 1115,
+  kFirmware = 1117,
+  kSignaling = 1119,
+  kProgrammedDate = 1121,
+  kSignalingOptions = 1076,
+};
+
+using K = ControlKind;
+constexpr ControlSpec kControls[] = {
+    {1110, K::Label, "Model Name", 12, 14, 110, 12},
+    {kModelName, K::ReadOnlyEdit, "", 126, 13, 150, 13},
+    {1112, K::Label, "Frequency Range[MHz]", 12, 32, 110, 12},
+    {kFreqRange, K::ReadOnlyEdit, "", 126, 31, 150, 13},
+    {1114, K::Label, "Serial Number", 12, 50, 110, 12},
+    {kSerialNumber, K::ReadOnlyEdit, "", 126, 49, 150, 13},
+    {1116, K::Label, "Firmware Version", 12, 68, 110, 12},
+    {kFirmware, K::ReadOnlyEdit, "", 126, 67, 150, 13},
+    {1118, K::Label, "Signaling Type", 12, 86, 110, 12},
+    {kSignaling, K::ReadOnlyEdit, "", 126, 85, 150, 13},
+    {1120, K::Label, "Last Programmed Date", 12, 104, 110, 12},
+    {kProgrammedDate, K::ReadOnlyEdit, "", 126, 103, 150, 13},
+};
+constexpr FormSpec kForm{CViewRadio::kTemplateId, "Radio Information", 290, 126, kControls};
+
+constexpr int kNameOffset = 0, kNameLength = 12;
+constexpr int kStampOffset = 16;
+constexpr int kSerialOffset = 56, kSerialLength = 16;
+
+// Bytes of a fixed-size text field up to the first NUL.
+std::string fieldText(std::span<const std::uint8_t> bytes, int offset, int length) {
+  std::string text;
+  for (int i = offset; i < offset + length && i < static_cast<int>(bytes.size()); ++i) {
+    if (bytes[i] == 0) break;
+    text.push_back(static_cast<char>(bytes[i]));
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string programmingDateText(std::span<const std::uint8_t, 6> stamp) {
+  const int second = stamp[0] < 60 ? stamp[0] : 59;
+  const int minute = stamp[1] < 60 ? stamp[1] : 59;
+  const int hour = stamp[2] < 24 ? stamp[2] : 0;
+  const int day = stamp[3] < 32 ? stamp[3] : 31;
+  const int month = stamp[4] < 13 ? stamp[4] : 12;
+  const int year = stamp[5] < 38 ? stamp[5] + 2000 : 2037;
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", year, month, day, hour, minute, second);
+  return text;
+}
+
+CViewRadio::CViewRadio(QWidget* parent) : CSettingsView(kForm, parent) {}
+
+void CViewRadio::loadRecord(ViewRecord& record) {
+  const auto info = radio_data::radioInfoBytes();
+  record.texts[kModelName] = fieldText(info, kNameOffset, kNameLength);
+  record.texts[kFreqRange] = settings::freqRange();
+  record.texts[kSerialNumber] = fieldText(info, kSerialOffset, kSerialLength);
+  record.texts[kFirmware] = "V" + settings::firmwareVersion().substr(0, 7);
+  record.texts[kSignaling] = texts::valueToText(kSignalingOptions, settings::signalType());
+  std::uint8_t stamp[6] = {};
+  for (int i = 0; i < 6 && kStampOffset + i < static_cast<int>(info.size()); ++i) stamp[i] = info[kStampOffset + i];
+  record.texts[kProgrammedDate] = programmingDateText(stamp);
+}
+
+}  // namespace vex::gui
