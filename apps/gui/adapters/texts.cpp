@@ -54,6 +54,34 @@ std::string displayNumber(const RangeRule& r, int n) {
 }  // namespace
 
 std::string label(int id) { return standin::readProfileString(languageFile(), "Setting", key("S02", id)); }
+std::optional<std::string> labelIfPresent(int id) {
+  static const std::string kAbsent("\x01 absent");
+  std::string text = standin::readProfileString(languageFile(), "Setting", key("S02", id), kAbsent);
+  if (text == kAbsent) return std::nullopt;
+  return text;
+}
+
+std::string formatWithInt(const std::string& format, long value) {
+  std::string result;
+  int conversions = 0;
+  for (std::size_t i = 0; i < format.size(); ++i) {
+    if (format[i] != '%') {
+      result.push_back(format[i]);
+      continue;
+    }
+    if (i + 1 < format.size() && format[i + 1] == '%') {
+      result.push_back('%');
+      ++i;
+    } else if (i + 1 < format.size() && format[i + 1] == 'd' && ++conversions == 1) {
+      result += std::to_string(value);
+      ++i;
+    } else {
+      return format;
+    }
+  }
+  return result;
+}
+
 std::string message(int id) { return standin::readProfileString(languageFile(), "Setting", key("S01", id)); }
 
 bool controlDisabled(int id) {

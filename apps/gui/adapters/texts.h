@@ -18,6 +18,12 @@ struct RangeRule {
 };
 
 std::string label(int id);
+// The label text when the language data has the key at all (an empty value
+// counts as present), else nothing.
+std::optional<std::string> labelIfPresent(int id);
+// A text from the language data used as a format for one integer: a text
+// whose conversions do not fit is returned as written.
+std::string formatWithInt(const std::string& format, long value);
 std::string message(int id);
 bool controlDisabled(int id);
 
