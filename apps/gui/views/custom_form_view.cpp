@@ -25,6 +25,11 @@ QWidget* CCustomFormView::control(int id) const { return findControl(form_, id);
 
 long CCustomFormView::handleMessage(int, long, long, const ChangeNotice*) { return 0; }
 
+long CCustomFormView::deliver(int message, long wParam, long lParam, const ChangeNotice* notice) {
+  emit messageDelivered(message, wParam, lParam);
+  return handleMessage(message, wParam, lParam, notice);
+}
+
 void CCustomFormView::rememberFocus() {
   QWidget* focus = QApplication::focusWidget();
   if (focus && form_->isAncestorOf(focus)) focusControl_ = focus;

@@ -23,6 +23,8 @@ class CCustomFormView : public QScrollArea {
   virtual void initialUpdate() {}
   // The view messages. Returns the message's result (0 when not handled).
   virtual long handleMessage(int message, long wParam, long lParam, const ChangeNotice* notice = nullptr);
+  // Delivers a view message: announces it, then runs handleMessage.
+  long deliver(int message, long wParam, long lParam, const ChangeNotice* notice = nullptr);
   // Called by the frame when it closes, before the view is destroyed.
   virtual void closing() {}
   // The record position shown by multi-record views (1-based).
@@ -34,6 +36,9 @@ class CCustomFormView : public QScrollArea {
 
   // Opens help for the control with the focus (or `controlId` when given).
   void showContextHelp(int controlId = 0);
+
+ signals:
+  void messageDelivered(int message, long wParam, long lParam);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

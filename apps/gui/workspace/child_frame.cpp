@@ -41,7 +41,7 @@ void CChildFrame::fitToForm() {
 }
 
 void CChildFrame::move(int k) {
-  view_->handleMessage(WM_VIEW_NAVIGATE, 0, k);
+  view_->deliver(WM_VIEW_NAVIGATE, 0, k);
   if (ViewHost* host = ViewHost::current())
     host->sendToMainFrame(WM_VIEW_NAVIGATE, static_cast<long>(entry_.viewClass), k, nullptr);
 }

@@ -81,6 +81,9 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), mdi_(new QMdiArea
 }
 
 CMainFrame::~CMainFrame() {
+  // Children signal while the base class tears them down; this part is gone by then.
+  for (QObject* sender : std::initializer_list<QObject*>{treeDock_, logDock_, invalidDock_, mdi_, tree_})
+    if (sender) sender->disconnect(this);
   radio_data::setInvalidListener({});
   if (ViewHost::current() == this) ViewHost::setCurrent(nullptr);
 }
@@ -387,7 +390,7 @@ void CMainFrame::updateNavigation(CChildFrame* frame, int position) {
   frame->navState(state.multiRecord, state.code);
   if (state.multiRecord && entry.mostRecords > 1) {
     frame->navPosition(position, count);
-    frame->view()->handleMessage(WM_VIEW_NAVIGATE, position, kMoveTo);
+    frame->view()->deliver(WM_VIEW_NAVIGATE, position, kMoveTo);
   }
   if (entry.viewClass == ViewClass::Channel) frame->navState(1, 9);
 }
@@ -412,7 +415,7 @@ void CMainFrame::treeActivated(QTreeWidgetItem* item) {
 
 void CMainFrame::sendToMainFrame(int message, long wParam, long lParam, const ChangeNotice* notice) {
   if (message == WM_DATA_CHANGED) {
-    for (CChildFrame* frame : openFrames()) frame->view()->handleMessage(WM_DATA_CHANGED, wParam, lParam, notice);
+    for (CChildFrame* frame : openFrames()) frame->view()->deliver(WM_DATA_CHANGED, wParam, lParam, notice);
     return;
   }
   if (message != WM_VIEW_NAVIGATE) return;
@@ -441,10 +444,10 @@ void CMainFrame::sendToMainFrame(int message, long wParam, long lParam, const Ch
 
 void CMainFrame::memoryUpdate() {
   setFocus(Qt::OtherFocusReason);
-  for (CChildFrame* frame : openFrames()) frame->view()->handleMessage(WM_VIEW_STORE, 0, 0);
+  for (CChildFrame* frame : openFrames()) frame->view()->deliver(WM_VIEW_STORE, 0, 0);
   radio_data::encode();
   if (CChildFrame* watch = frameOf(32888)) {
-    watch->view()->handleMessage(WM_WATCH_UPDATE, 0, 0);
+    watch->view()->deliver(WM_WATCH_UPDATE, 0, 0);
     mdi_->setActiveSubWindow(watch);
   }
 }
@@ -575,7 +578,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     return;
   }
   if (answer == kYes) {
-    for (CChildFrame* frame : openFrames()) frame->view()->handleMessage(WM_VIEW_STORE, 0, 0);
+    for (CChildFrame* frame : openFrames()) frame->view()->deliver(WM_VIEW_STORE, 0, 0);
     if (saveHandler_ && !saveHandler_()) {
       event->ignore();
       return;

@@ -44,6 +44,9 @@ const ViewEntry* findView(int viewCommand) {
 }
 
 int viewCommandFor(int c) {
+  // A command that is itself a view opens that view; only group items move
+  // on to the view after them.
+  if (findView(c)) return c;
   if (c >= 32819 && c <= 32884 && c != 32858 && c != 32864) return c + 1;
   if (c == 32806) return 32889;
   if (c == 32890 || c == 32892) return c + 1;
