@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QScreen>
 #include <QTimer>
 #include <unistd.h>
 
@@ -74,6 +75,11 @@ Options parseOptions(const QApplication& app) {
 
 }  // namespace
 
+void showMaximizedOnScreen(QWidget* window) {
+  if (QScreen* screen = window->screen()) window->setGeometry(screen->availableGeometry());
+  window->showMaximized();
+}
+
 int runApplication(int argc, char** argv) {
   millisecondsSinceProcessStart();
   QApplication app(argc, argv);
@@ -96,7 +102,7 @@ int runApplication(int argc, char** argv) {
     const QString dataDir = QString::fromStdString(settings::dataDirectory());
     new CSplashWindow(CSplashWindow::picturePath(dataDir, settings::isSimplifiedChinese()), frame);
   } else {
-    frame->showMaximized();
+    showMaximizedOnScreen(frame);
   }
   if (options.startupTiming) {
     QTimer::singleShot(0, frame, [frame] {

@@ -1,5 +1,7 @@
 #include "app/splash.h"
 
+#include "app/application.h"
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QPainter>
@@ -39,7 +41,7 @@ CSplashWindow::~CSplashWindow() {
 void CSplashWindow::showMainWindow() {
   if (mainShown_ || !main_) return;
   mainShown_ = true;
-  main_->showMaximized();
+  showMaximizedOnScreen(main_);
 }
 
 void CSplashWindow::finish() {

@@ -40,11 +40,11 @@ constexpr int kNameOffset = 0, kNameLength = 12;
 constexpr int kStampOffset = 16;
 constexpr int kSerialOffset = 56, kSerialLength = 16;
 
-// Bytes of a fixed-size text field up to the first NUL.
+// Bytes of a fixed-size text field up to the first NUL or erased (0xFF) byte.
 std::string fieldText(std::span<const std::uint8_t> bytes, int offset, int length) {
   std::string text;
   for (int i = offset; i < offset + length && i < static_cast<int>(bytes.size()); ++i) {
-    if (bytes[i] == 0) break;
+    if (bytes[i] == 0 || bytes[i] == 0xFF) break;
     text.push_back(static_cast<char>(bytes[i]));
   }
   return text;
