@@ -1,0 +1,51 @@
+// The value set a channel editor works on, and its conversion to and from the
+// channel record. List choices are indexes: the editor turns texts into
+// indexes through its language lists.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/channel_encoding.h"
+#include "core/records.h"
+
+namespace vex {
+
+inline constexpr char kCtcssPlaceholder[] = "67.0";
+inline constexpr char kCdcssPlaceholder[] = "023";
+
+// Tone types (bits 15..14 of a tone word); 2 and 3 both mean CDCSS.
+enum ToneType { kToneNone = 0, kToneCtcss = 1, kToneCdcss = 2, kToneCdcssInverted = 3 };
+
+struct ChannelValueSet {
+    std::uint32_t rxFrequency = kNoFrequency;  // BCD
+    std::uint32_t txFrequency = kNoFrequency;
+    int rxType = kToneNone;
+    std::string rxCtcss = kCtcssPlaceholder;
+    std::string rxCdcss = kCdcssPlaceholder;
+    int txType = kToneNone;
+    std::string txCtcss = kCtcssPlaceholder;
+    std::string txCdcss = kCdcssPlaceholder;
+    std::uint8_t rxStepCode = kNoStepCode;
+    std::uint8_t txStepCode = kNoStepCode;
+    int spacing = 0;  // index into the spacing list
+    int power = 0;    // index into the power list
+};
+
+// The current frequency range in whole MHz.
+struct BandLimits {
+    int lowMHz = 0;
+    int highMHz = 0;
+};
+
+// Writes the value set into the record. No receive frequency forces no
+// transmit frequency; with both set, each is pulled into the band. Tone words
+// take their type, and for CTCSS and CDCSS the value and the non-standard flag
+// (bit 13); bit 12 is kept, and a word of type 0 keeps its value bits.
+void StoreChannelValues(const ChannelValueSet& values, const BandLimits& band, ChannelRecord& record);
+
+// Reads the record into a value set; the tone texts a type does not use hold
+// the placeholders "67.0" and "023".
+ChannelValueSet LoadChannelValues(const ChannelRecord& record);
+
+}  // namespace vex

@@ -1,1 +1,0 @@
-#include "core/data_version.h"

@@ -1,0 +1,24 @@
+// The byte buffer every container section owns: exactly the length of its
+// image region, in container byte order.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+namespace vex {
+
+template <std::size_t N>
+class SectionBuffer {
+public:
+    static constexpr std::size_t kSize = N;
+
+    std::span<std::uint8_t> bytes() { return buffer_; }
+    std::span<const std::uint8_t> bytes() const { return buffer_; }
+
+protected:
+    std::array<std::uint8_t, N> buffer_{};
+};
+
+}  // namespace vex
