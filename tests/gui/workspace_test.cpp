@@ -175,7 +175,7 @@ TEST(CMainFrame, BarsStartHiddenAndToggleWithCheckMarks) {
 TEST(CMainFrame, InvalidLogRowsAreKeyedWithoutDuplicates) {
   test::DataDir data;
   data.addLanguageLine("[PX446]");
-  data.addLanguageLine("S0003000=1");
+  data.addLanguageLine("S0068536=1");  // key 0x10000 + 3000
   CMainFrame frame;
   auto* list = frame.invalidLogBar()->findChild<QTreeWidget*>();
   radio_data::addInvalid("Channel 1", "Frequency", 0x10000 + 3001);

@@ -1,38 +1,29 @@
 #include "adapters/radio_data.h"
 
-#include <algorithm>
-#include <cstring>
-
 #include "adapters/texts.h"
-#include "core/image_layout.h"
+#include "core/container.h"
 
-// Stand-in storage until lib/core's RadioDataContainer is on main: it holds
-// only what the views of this application already edit.
 namespace vex::gui::radio_data {
 namespace {
 
-constexpr std::size_t kMiscSize = 73;
-constexpr std::size_t kRadioInfoSize = 72;
+RadioDataContainer& container() { return RadioDataContainer::instance(); }
 
-struct Store {
-  std::array<std::uint8_t, 8192> image{};
-  std::array<std::uint8_t, kMiscSize> misc{};
-  std::array<std::uint8_t, kRadioInfoSize> radioInfo{};
-  std::vector<InvalidRow> invalid;
-  std::function<void()> listener;
-  Store() { image.fill(0xFF); }
-};
-
-Store& store() {
-  static Store s;
-  return s;
+// The Invalid Log the main frame shows; keys the language data disables for
+// the model are never listed.
+InvalidLog& log() {
+  static InvalidLog invalidLog = [] {
+    InvalidLog l;
+    l.setKeyFilter([](int key) { return !texts::controlDisabled(key); });
+    return l;
+  }();
+  return invalidLog;
 }
 
 }  // namespace
 
-std::span<std::uint8_t> miscBytes() { return store().misc; }
-std::span<std::uint8_t> radioInfoBytes() { return store().radioInfo; }
-const std::array<std::uint8_t, 8192>& image() { return store().image; }
+std::span<std::uint8_t> miscBytes() { return container().misc().bytes(); }
+std::span<std::uint8_t> radioInfoBytes() { return container().radioInfo().bytes(); }
+const std::array<std::uint8_t, 8192>& image() { return container().image(); }
 
 long readField(std::span<const std::uint8_t> bytes, int byte, int shift, int width) {
   if (byte < 0 || static_cast<std::size_t>(byte) >= bytes.size()) return 0;
@@ -48,60 +39,31 @@ void writeField(std::span<std::uint8_t> bytes, int byte, int shift, int width, l
 }
 
 void resetToDefaults() {
-  Store& s = store();
-  s.misc.fill(0);
-  auto misc = std::span<std::uint8_t>(s.misc);
-  writeField(misc, 5, 0, 3, 3);
-  writeField(misc, 5, 3, 1, 1);
-  writeField(misc, 6, 0, 8, 15);
-  writeField(misc, 8, 0, 8, 5);
-  writeField(misc, 36, 0, 1, 1);
-  writeField(misc, 36, 1, 1, 1);
-  writeField(misc, 37, 0, 8, 10);
-  writeField(misc, 40, 0, 3, 1);
-  s.radioInfo.fill(0xFF);
-  std::memset(s.radioInfo.data() + 56, '-', 16);
+  container().clearRecords();
+  container().resetToDefaults();
 }
 
-void encode() {
-  Store& s = store();
-  s.image.fill(0xFF);
-  std::memcpy(s.image.data() + layout::kMiscFirst.first, s.misc.data(), layout::kMiscFirst.length);
-  std::memcpy(s.image.data() + layout::kMiscSecond.first, s.misc.data() + layout::kMiscFirst.length,
-              layout::kMiscSecond.length);
-}
+void encode() { container().encode(); }
 
 int recordCount(RecordList list) {
   switch (list) {
-    case RecordList::Channels: return 16;
-    case RecordList::Personalities: return 1;
-    case RecordList::ScanLists: return 1;
-    case RecordList::AlertTones: return 1;
+    case RecordList::Channels: return static_cast<int>(container().channels().size());
+    case RecordList::Personalities: return static_cast<int>(container().personalities().size());
+    case RecordList::ScanLists: return static_cast<int>(container().scanLists().size());
+    case RecordList::AlertTones: return static_cast<int>(container().alertTones().size());
   }
   return 0;
 }
 
-void destroy() { store().invalid.clear(); }
-
-const std::vector<InvalidRow>& invalidRows() { return store().invalid; }
-
-void addInvalid(const std::string& label, const std::string& location, int key) {
-  Store& s = store();
-  if (texts::controlDisabled(key & 0xFFFF)) return;
-  if (std::any_of(s.invalid.begin(), s.invalid.end(), [key](const InvalidRow& r) { return r.key == key; }))
-    return;
-  s.invalid.push_back({label, location, key});
-  if (s.listener) s.listener();
+void destroy() {
+  log().clear();
+  container().clearRecords();
 }
 
-void removeInvalid(int key) {
-  Store& s = store();
-  auto it = std::remove_if(s.invalid.begin(), s.invalid.end(), [key](const InvalidRow& r) { return r.key == key; });
-  if (it == s.invalid.end()) return;
-  s.invalid.erase(it, s.invalid.end());
-  if (s.listener) s.listener();
-}
-
-void setInvalidListener(std::function<void()> listener) { store().listener = std::move(listener); }
+const std::vector<InvalidRow>& invalidRows() { return log().rows(); }
+void addInvalid(const std::string& label, const std::string& location, int key) { log().add(label, location, key); }
+void removeInvalid(int key) { log().remove(key); }
+void setInvalidListener(std::function<void()> listener) { log().setListener(std::move(listener)); }
+void setInvalidRevealHandler(std::function<void()> handler) { log().setRevealHandler(std::move(handler)); }
 
 }  // namespace vex::gui::radio_data

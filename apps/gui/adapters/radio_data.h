@@ -1,14 +1,14 @@
 #pragma once
-// Adapter over lib/core's RadioDataContainer: the sections and lists the GUI
-// touches, the codec and the Invalid Log. Views reach the container only
-// through these functions, so that moving to the library is one edit in
-// radio_data.cpp.
+// The GUI's access to lib/core's RadioDataContainer: the sections and lists
+// the views touch, the codec and the Invalid Log the main frame shows.
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <span>
 #include <string>
 #include <vector>
+
+#include "core/invalid_log.h"
 
 namespace vex::gui::radio_data {
 
@@ -30,14 +30,12 @@ int recordCount(RecordList list);
 void destroy();
 
 // The Invalid Log of the container's validation.
-struct InvalidRow {
-  std::string label;
-  std::string location;
-  int key = 0;
-};
+using InvalidRow = InvalidLogRow;
 const std::vector<InvalidRow>& invalidRows();
 void addInvalid(const std::string& label, const std::string& location, int key);
 void removeInvalid(int key);
 void setInvalidListener(std::function<void()> listener);
+// Called when validation found entries: the main frame shows the bar.
+void setInvalidRevealHandler(std::function<void()> handler);
 
 }  // namespace vex::gui::radio_data

@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QScrollArea>
 
-#include "adapters/change_notice.h"
+#include "core/change_notice.h"
 #include "toolkit/form_builder.h"
 
 namespace vex::gui {

@@ -1,7 +1,7 @@
 #pragma once
 // What a view may ask of the main frame: the one upward channel, so views do
 // not depend on the workspace classes.
-#include "adapters/change_notice.h"
+#include "core/change_notice.h"
 
 namespace vex::gui {
 

@@ -5,6 +5,8 @@
 #include "adapters/radio_data.h"
 #include "adapters/settings.h"
 #include "adapters/texts.h"
+#include "core/field_text.h"
+#include "core/image_layout.h"
 
 namespace vex::gui {
 namespace {
@@ -36,20 +38,6 @@ constexpr ControlSpec kControls[] = {
 };
 constexpr FormSpec kForm{CViewRadio::kTemplateId, "Radio Information", 290, 126, kControls};
 
-constexpr int kNameOffset = 0, kNameLength = 12;
-constexpr int kStampOffset = 16;
-constexpr int kSerialOffset = 56, kSerialLength = 16;
-
-// Bytes of a fixed-size text field up to the first NUL or erased (0xFF) byte.
-std::string fieldText(std::span<const std::uint8_t> bytes, int offset, int length) {
-  std::string text;
-  for (int i = offset; i < offset + length && i < static_cast<int>(bytes.size()); ++i) {
-    if (bytes[i] == 0 || bytes[i] == 0xFF) break;
-    text.push_back(static_cast<char>(bytes[i]));
-  }
-  return text;
-}
-
 }  // namespace
 
 std::string programmingDateText(std::span<const std::uint8_t, 6> stamp) {
@@ -68,14 +56,12 @@ CViewRadio::CViewRadio(QWidget* parent) : CSettingsView(kForm, parent) {}
 
 void CViewRadio::loadRecord(ViewRecord& record) {
   const auto info = radio_data::radioInfoBytes();
-  record.texts[kModelName] = fieldText(info, kNameOffset, kNameLength);
+  record.texts[kModelName] = TextOfField(info.subspan(layout::kInfoModelName, layout::kInfoModelNameLength));
   record.texts[kFreqRange] = settings::freqRange();
-  record.texts[kSerialNumber] = fieldText(info, kSerialOffset, kSerialLength);
+  record.texts[kSerialNumber] = TextOfField(info.subspan(layout::kInfoSerial, layout::kInfoSerialLength));
   record.texts[kFirmware] = "V" + settings::firmwareVersion().substr(0, 7);
   record.texts[kSignaling] = texts::valueToText(kSignalingOptions, settings::signalType());
-  std::uint8_t stamp[6] = {};
-  for (int i = 0; i < 6 && kStampOffset + i < static_cast<int>(info.size()); ++i) stamp[i] = info[kStampOffset + i];
-  record.texts[kProgrammedDate] = programmingDateText(stamp);
+  record.texts[kProgrammedDate] = programmingDateText(info.subspan<layout::kInfoTimeStamp, 6>());
 }
 
 }  // namespace vex::gui

@@ -76,6 +76,10 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), mdi_(new QMdiArea
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(help, &QShortcut::activated, this, &CMainFrame::contextHelp);
   radio_data::setInvalidListener([this] { refreshInvalidLog(); });
+  radio_data::setInvalidRevealHandler([this] {
+    invalidDock_->show();
+    updateCheckMarks();
+  });
   updateStatusTexts();
   updateTitle();
 }
@@ -85,6 +89,7 @@ CMainFrame::~CMainFrame() {
   for (QObject* sender : std::initializer_list<QObject*>{treeDock_, logDock_, invalidDock_, mdi_, tree_})
     if (sender) sender->disconnect(this);
   radio_data::setInvalidListener({});
+  radio_data::setInvalidRevealHandler({});
   if (ViewHost::current() == this) ViewHost::setCurrent(nullptr);
 }
 
