@@ -1,62 +1,53 @@
 #include "adapters/settings.h"
 
-#include <filesystem>
+#include <memory>
 
-#include "adapters/standin_profile.h"
+#include "config/app_settings.h"
+#include "config/data_directory.h"
 
 namespace vex::gui::settings {
 namespace {
 
-constexpr long kFactoryCode = 52840619;
-constexpr long kServiceCode = 52840173;
-
-struct State {
-  std::string dataDir = "data";
-  std::string modelName, modelId, freqRange;
-  int comPort = 1;
-  int language = 0;
-  int signal = 0;
-};
-
-State& state() {
-  static State s;
-  return s;
+// The settings object in use: the process-wide one for the program, an own
+// one per data directory when a test initialises again.
+std::unique_ptr<AppSettings>& owned() {
+  static std::unique_ptr<AppSettings> settings;
+  return settings;
 }
-
-std::string settingsPath() { return state().dataDir + "/Settings.ini"; }
-
-long level() { return standin::readProfileInt(settingsPath(), "User Mode", "Level", 0); }
+AppSettings* gCurrent = nullptr;
 
 }  // namespace
 
-void initialise(const std::string& dataDir) {
-  State& s = state();
-  if (!dataDir.empty()) {
-    s.dataDir = dataDir;
-  } else if (const char* env = std::getenv("VEXPROG_DATA"); env && *env) {
-    s.dataDir = env;
-  }
-  const std::string ini = settingsPath();
-  s.modelName = standin::readProfileString(ini, "Setting", "ModelName");
-  s.modelId = standin::readProfileString(ini, "Setting", "ModelID");
-  s.freqRange = standin::readProfileString(ini, "Setting", "FreqRange");
-  s.comPort = static_cast<int>(standin::readProfileInt(ini, "Setting", "ComPort", 1));
-  s.language = static_cast<int>(standin::readProfileInt(ini, "Setting", "Language", 0));
-  s.signal = static_cast<int>(standin::readProfileInt(ini, "Setting", "Signal", 0));
+AppSettings& current() {
+  if (!gCurrent) gCurrent = &AppSettings::instance();
+  return *gCurrent;
 }
 
-std::string dataDirectory() { return state().dataDir; }
-bool isFactoryLevel() { return level() == kFactoryCode; }
-bool isServiceLevel() { return level() == kServiceCode; }
-bool isExtendedLevel() { return isFactoryLevel() || isServiceLevel(); }
-std::string modelName() { return state().modelName; }
-std::string modelId() { return state().modelId; }
-std::string freqRange() { return state().freqRange; }
-int comPort() { return state().comPort; }
-int languageIndex() { return state().language; }
-bool isSimplifiedChinese() { return state().language == 1; }
-int signalType() { return state().signal; }
+void initialise(const std::string& dataDir) {
+  if (!dataDir.empty()) DataDirectory::setOverride(dataDir);
+  if (!gCurrent) {
+    gCurrent = &AppSettings::instance();
+  } else {
+    const std::filesystem::path dir = dataDir.empty() ? DataDirectory::resolve() : std::filesystem::path(dataDir);
+    owned() = std::make_unique<AppSettings>(dir, dir / "config");
+    gCurrent = owned().get();
+  }
+  gCurrent->readLanguageSetting();
+}
+
+std::string dataDirectory() { return current().dataDir().string(); }
+bool isFactoryLevel() { return current().isFactoryLevel(); }
+bool isServiceLevel() { return current().isServiceLevel(); }
+bool isExtendedLevel() { return current().hasServiceAccess(); }
+std::string modelName() { return current().modelName(); }
+std::string modelId() { return current().modelId(); }
+std::string freqRange() { return current().freqRange(); }
+int comPort() { return current().comPort(); }
+int languageIndex() { return current().languageIndex(); }
+bool isSimplifiedChinese() { return current().languageIndex() == kSimplifiedChineseIndex; }
+int signalType() { return current().signal(); }
 std::string firmwareVersion() { return {}; }
-void save() {}
+std::string helpFile() { return current().helpFile(); }
+void save() { current().save(); }
 
 }  // namespace vex::gui::settings

@@ -106,7 +106,14 @@ QAction* CMainFrame::commandAction(int command, const QString& defaultText, cons
     connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
     addAction(action);
   }
-  action->setText(textOr(texts::label(command), defaultText));
+  // Menu texts may carry their accelerator after a tab, written "\\t" in the files.
+  QString text = textOr(texts::label(command), defaultText).replace(QStringLiteral("\\t"), QStringLiteral("\t"));
+  const qsizetype tab = text.indexOf('\t');
+  if (tab >= 0) {
+    if (action->shortcut().isEmpty()) action->setShortcut(QKeySequence(text.mid(tab + 1)));
+    text.truncate(tab);
+  }
+  action->setText(text);
   std::string prompt = texts::labelWithoutMnemonic(command);
   if (prompt.empty()) prompt = texts::label(kDefaultPrompt);
   action->setStatusTip(QString::fromStdString(prompt));
