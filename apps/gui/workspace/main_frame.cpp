@@ -110,7 +110,7 @@ QAction* CMainFrame::commandAction(int command, const QString& defaultText, cons
   QString text = textOr(texts::label(command), defaultText).replace(QStringLiteral("\\t"), QStringLiteral("\t"));
   const qsizetype tab = text.indexOf('\t');
   if (tab >= 0) {
-    if (action->shortcut().isEmpty()) action->setShortcut(QKeySequence(text.mid(tab + 1)));
+    action->setShortcut(QKeySequence(text.mid(tab + 1)));
     text.truncate(tab);
   }
   action->setText(text);
@@ -201,7 +201,7 @@ void CMainFrame::createDocks() {
   };
   logDock_ = makeLogBar(QStringLiteral("bar910"), nullptr);
   invalidDock_ = makeLogBar(QStringLiteral("barInvalid"), &invalidList_);
-  invalidDock_->setWindowTitle(textOr(texts::label(kCmdInvalidView), QStringLiteral("Invalid View")));
+  invalidDock_->setWindowTitle(textOr(texts::label(kCmdInvalidView), QStringLiteral("Invalid View")).remove('&'));
   for (QDockWidget* dock : {treeDock_, logDock_, invalidDock_})
     connect(dock, &QDockWidget::visibilityChanged, this, &CMainFrame::updateCheckMarks);
 }
@@ -243,6 +243,19 @@ void CMainFrame::fillTree() {
     if ((*it)->data(0, kRecordRole).toInt() == 0 && isMultiRecordItem((*it)->data(0, kIdRole).toInt()))
       (*it)->setExpanded(false);
   root->setExpanded(true);
+}
+
+void CMainFrame::retranslate() {
+  updateTitle();
+  updateStatusTexts();
+  logDock_->setWindowTitle(textOr(texts::label(kLogTitle), QStringLiteral("Log")));
+  invalidDock_->setWindowTitle(textOr(texts::label(kCmdInvalidView), QStringLiteral("Invalid View")).remove('&'));
+  for (QDockWidget* dock : {logDock_, invalidDock_})
+    if (auto* list = qobject_cast<QTreeWidget*>(dock->widget()))
+      list->setHeaderLabels({textOr(texts::label(kLogColumn1), QStringLiteral("Item")),
+                             textOr(texts::label(kLogColumn2), QStringLiteral("Description"))});
+  fillTree();
+  buildMenus();
 }
 
 void CMainFrame::selectTreeRoot() {
