@@ -271,8 +271,9 @@ void CMainFrame::buildMenus() {
     if (spec.entries.empty()) {
       // The Edit menu follows the tree table.
       QMenu* group = menu;
+      // Rows below the second level are reached through their parent's command.
       for (const TreeRow& row : treeTable()) {
-        if (!visibleAtLevel(row.id)) continue;
+        if (!visibleAtLevel(row.id) || row.depth > 1) continue;
         const std::optional<std::string> text = texts::labelIfPresent(row.id);
         if (text && text->empty()) continue;
         const QString shown = text ? QString::fromStdString(*text) : QString::fromUtf8(row.defaultText);
