@@ -21,6 +21,7 @@
 #include "adapters/radio_data.h"
 #include "adapters/settings.h"
 #include "adapters/texts.h"
+#include "config/text_ids.h"
 #include "help/help_window.h"
 #include "views/custom_form_view.h"
 #include "views/messages.h"
@@ -33,8 +34,9 @@ namespace {
 
 enum : int {
   kPaneRadio = 59143, kPaneRange = 59144, kPanePort = 59145, kPaneClock = 59146,
-  kTitleText = 128, kClosePromptText = 816, kPortText = 2231, kDefaultPrompt = 57345,
-  kLogTitle = 910, kLogColumn1 = 900, kLogColumn2 = 901, kMenuTitleBase = 32790,
+  kTitleText = text::kCaptionMainTitle, kClosePromptText = text::kMsgSaveBeforeClosing,
+  kPortText = text::kMsgPortPane, kDefaultPrompt = text::kCmdIdleMessage, kLogTitle = text::kCaptionLogBar,
+  kLogColumn1 = text::kLogColumnItem, kLogColumn2 = text::kLogColumnDescription, kMenuTitleBase = text::kMenuFile,
   kFirstViewCommand = 32800, kLastViewCommand = 32950,
 };
 constexpr int kIdRole = Qt::UserRole;
