@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "app/splash.h"
@@ -46,6 +47,17 @@ TEST(CSplashWindow, KeyPressShowsTheMainWindowAndClosesTheSplash) {
   EXPECT_TRUE(main.isVisible());
   test::settle();
   EXPECT_TRUE(splash.isNull());
+}
+
+TEST(CSplashWindow, TimersShowTheMainWindowThenCloseTheSplash) {
+  QWidget main;
+  QPointer<CSplashWindow> splash = new CSplashWindow(CSplashWindow::picturePath(VEX_DATA_DIR, false), &main);
+  QTest::qWait(CSplashWindow::kShowMainMs - 300);
+  EXPECT_FALSE(main.isVisible());
+  QTest::qWait(500);
+  EXPECT_TRUE(main.isVisible());
+  EXPECT_FALSE(splash.isNull());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return splash.isNull(); }, CSplashWindow::kCloseMs + 1000));
 }
 
 TEST(CSplashWindow, WithoutAPictureTheFirstEventEndsIt) {
