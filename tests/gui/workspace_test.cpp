@@ -297,3 +297,28 @@ TEST(CMainFrame, CommandsCarryStatusPromptsAndLanguageAccelerators) {
 
 }  // namespace
 }  // namespace vex::gui
+
+namespace vex::gui {
+namespace {
+
+TEST(CMainFrame, CloseAllButThisKeepsTheActiveFrame) {
+  test::DataDir data;
+  CMainFrame frame;
+  frame.show();
+  EXPECT_FALSE(frame.action(kCmdCloseAll)->isEnabled());
+  frame.openView(32800);
+  CChildFrame* mis = frame.openView(32803);
+  frame.openView(32887);
+  frame.mdiArea()->setActiveSubWindow(mis);
+  EXPECT_TRUE(frame.action(kCmdCloseAll)->isEnabled());
+  frame.runCommand(kCmdCloseAllButThis);
+  EXPECT_EQ(frame.openFrames(), std::vector<CChildFrame*>{mis});
+  frame.runCommand(kCmdCloseAll);
+  EXPECT_TRUE(frame.openFrames().empty());
+  test::settle();
+  EXPECT_FALSE(frame.action(kCmdCloseAll)->isEnabled());
+  EXPECT_FALSE(frame.action(32803)->isChecked());
+}
+
+}  // namespace
+}  // namespace vex::gui
