@@ -4,7 +4,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "app/about_dialog.h"
 #include "app/splash.h"
+#include "help/dialog_help.h"
 #include "gui_test_support.h"
 #include "help/help_window.h"
 #include "views/view_mis.h"
@@ -68,6 +70,22 @@ TEST(CSplashWindow, WithoutAPictureTheFirstEventEndsIt) {
   test::settle();
   EXPECT_TRUE(main.isVisible());
   EXPECT_TRUE(splash.isNull());
+}
+
+}  // namespace
+}  // namespace vex::gui
+
+namespace vex::gui {
+namespace {
+
+TEST(DialogHelpFilter, F1InADialogOpensItsTopic) {
+  test::DataDir data;
+  DialogHelpFilter::install();
+  CAboutDialog about;
+  QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+  EXPECT_TRUE(QApplication::sendEvent(&about, &f1));
+  EXPECT_TRUE(HelpWindow::instance()->currentTopic().endsWith("/100.html"));
+  HelpWindow::instance()->close();
 }
 
 }  // namespace
