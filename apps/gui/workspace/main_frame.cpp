@@ -71,6 +71,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), mdi_(new QMdiArea
   createDocks();
   fillTree();
   buildMenus();
+  treeDock_->setWindowTitle(action(kCmdTreeBar)->text().remove('&'));
   clock_ = new QTimer(this);
   connect(clock_, &QTimer::timeout, this, &CMainFrame::tick);
   clock_->start(1000);
@@ -258,6 +259,7 @@ void CMainFrame::retranslate() {
                              textOr(texts::label(kLogColumn2), QStringLiteral("Description"))});
   fillTree();
   buildMenus();
+  treeDock_->setWindowTitle(action(kCmdTreeBar)->text().remove('&'));
 }
 
 void CMainFrame::selectTreeRoot() {
