@@ -531,8 +531,11 @@ void CMainFrame::contextHelp() {
       return;
     }
     if (w == tree_) {
+      // The item's own topic, else the topic of the view it opens.
       const QTreeWidgetItem* item = tree_->currentItem();
-      HelpWindow::showContext({item ? item->data(0, kIdRole).toInt() : 0});
+      const int id = item ? item->data(0, kIdRole).toInt() : 0;
+      const ViewEntry* entry = findView(viewCommandFor(id));
+      HelpWindow::showContext({id, entry ? entry->templateId : 0});
       return;
     }
   }
