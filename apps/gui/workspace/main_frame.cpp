@@ -191,12 +191,9 @@ void CMainFrame::createDocks() {
     list->setRootIsDecorated(false);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setColumnCount(2);
-    list->setHeaderLabels({textOr(texts::label(kLogColumn1), QStringLiteral("Item")),
-                           textOr(texts::label(kLogColumn2), QStringLiteral("Description"))});
     list->setColumnWidth(0, 200);
     list->setColumnWidth(1, 300);
     dock->setWidget(list);
-    dock->setWindowTitle(textOr(texts::label(kLogTitle), QStringLiteral("Log")));
     addDockWidget(Qt::BottomDockWidgetArea, dock);
     dock->hide();
     if (listOut) *listOut = list;
@@ -204,9 +201,18 @@ void CMainFrame::createDocks() {
   };
   logDock_ = makeLogBar(QStringLiteral("bar910"), nullptr);
   invalidDock_ = makeLogBar(QStringLiteral("barInvalid"), &invalidList_);
-  invalidDock_->setWindowTitle(textOr(texts::label(kCmdInvalidView), QStringLiteral("Invalid View")).remove('&'));
+  applyLogBarTexts();
   for (QDockWidget* dock : {treeDock_, logDock_, invalidDock_})
     connect(dock, &QDockWidget::visibilityChanged, this, &CMainFrame::updateCheckMarks);
+}
+
+void CMainFrame::applyLogBarTexts() {
+  logDock_->setWindowTitle(textOr(texts::label(kLogTitle), QStringLiteral("Log")));
+  invalidDock_->setWindowTitle(textOr(texts::label(kCmdInvalidView), QStringLiteral("Invalid View")).remove('&'));
+  for (QDockWidget* dock : {logDock_, invalidDock_})
+    if (auto* list = qobject_cast<QTreeWidget*>(dock->widget()))
+      list->setHeaderLabels({textOr(texts::label(kLogColumn1), QStringLiteral("Item")),
+                             textOr(texts::label(kLogColumn2), QStringLiteral("Description"))});
 }
 
 void CMainFrame::fillTree() {
@@ -251,12 +257,7 @@ void CMainFrame::fillTree() {
 void CMainFrame::retranslate() {
   updateTitle();
   updateStatusTexts();
-  logDock_->setWindowTitle(textOr(texts::label(kLogTitle), QStringLiteral("Log")));
-  invalidDock_->setWindowTitle(textOr(texts::label(kCmdInvalidView), QStringLiteral("Invalid View")).remove('&'));
-  for (QDockWidget* dock : {logDock_, invalidDock_})
-    if (auto* list = qobject_cast<QTreeWidget*>(dock->widget()))
-      list->setHeaderLabels({textOr(texts::label(kLogColumn1), QStringLiteral("Item")),
-                             textOr(texts::label(kLogColumn2), QStringLiteral("Description"))});
+  applyLogBarTexts();
   fillTree();
   buildMenus();
   treeDock_->setWindowTitle(action(kCmdTreeBar)->text().remove('&'));
