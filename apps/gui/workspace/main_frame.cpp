@@ -462,10 +462,7 @@ void CMainFrame::sendToMainFrame(int message, long wParam, long lParam, const Ch
         }
       }
     }
-    const auto list = recordListOf(frame->entry().viewClass);
-    const NavState state = computeNavState(frame->entry().mostRecords, list ? radio_data::recordCount(*list) : 0, position);
-    frame->navState(state.multiRecord, state.code);
-    if (state.multiRecord && list) frame->navPosition(position, radio_data::recordCount(*list));
+    updateNavigation(frame, position);
     markTreeItem(frame->entry().command, position);
   }
 }
