@@ -15,6 +15,7 @@
 #include "adapters/settings.h"
 #include "app/about_dialog.h"
 #include "app/splash.h"
+#include "transfer/transfer_commands.h"
 #include "workspace/main_frame.h"
 
 namespace vex::gui {
@@ -92,6 +93,7 @@ int runApplication(int argc, char** argv) {
   auto* frame = new CMainFrame;
   frame->setAttribute(Qt::WA_DeleteOnClose);
   frame->setAboutHandler([frame] { CAboutDialog(frame).exec(); });
+  installTransferCommands(*frame);
   frame->updateTitle();
   frame->buildMenus();
   frame->selectTreeRoot();
