@@ -102,10 +102,10 @@ QAction* CMainFrame::commandAction(int command, const QString& defaultText, cons
   if (!action) {
     action = new QAction(this);
     action->setData(command);
-    if (shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
     connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
     addAction(action);
   }
+  if (shortcut && action->shortcut().isEmpty()) action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
   // Menu texts may carry their accelerator after a tab, written "\\t" in the files.
   QString text = textOr(texts::label(command), defaultText).replace(QStringLiteral("\\t"), QStringLiteral("\t"));
   const qsizetype tab = text.indexOf('\t');
@@ -150,8 +150,8 @@ void CMainFrame::createToolBar() {
       {kCmdFileNew, QStyle::SP_FileIcon},         {kCmdFileOpen, QStyle::SP_DialogOpenButton},
       {kCmdFileSave, QStyle::SP_DialogSaveButton}, {0, QStyle::SP_CustomBase},
       {kCmdRead, QStyle::SP_ArrowDown},            {kCmdWrite, QStyle::SP_ArrowUp},
-      {0, QStyle::SP_CustomBase},                  {kCmdPrint, QStyle::SP_FileDialogDetailedView},
-      {kCmdHelpTopics, QStyle::SP_DialogHelpButton}};
+      {0, QStyle::SP_CustomBase},                  {kCmdPrint, QStyle::SP_FileDialogContentsView},
+      {kCmdHelpTopics, QStyle::SP_MessageBoxQuestion}};
   for (auto [command, icon] : buttons) {
     if (command == 0) {
       toolBar_->addSeparator();
@@ -384,9 +384,6 @@ CChildFrame* CMainFrame::createFrame(const ViewEntry& entry, const QString& titl
 }
 
 void CMainFrame::frameActivated(QMdiSubWindow* window) {
-  if (lastActive_ && lastActive_ != window)
-    if (auto* previous = qobject_cast<CChildFrame*>(lastActive_.data())) previous->view()->rememberFocus();
-  lastActive_ = window;
   auto* frame = qobject_cast<CChildFrame*>(window);
   if (!frame) return;
   frame->view()->restoreFocus();

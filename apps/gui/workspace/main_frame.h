@@ -109,7 +109,6 @@ class CMainFrame : public QMainWindow, public ViewHost {
   std::map<int, QLabel*> panes_;
   std::map<int, QAction*> actions_;
   std::vector<OpenViewNode> openViews_;
-  QPointer<QMdiSubWindow> lastActive_;
   QString documentPath_;
   std::function<CloseAnswer()> closePrompt_;
   std::function<bool()> saveHandler_;
