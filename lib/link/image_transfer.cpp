@@ -1,11 +1,10 @@
 #include "link/image_transfer.h"
 
+#include "config/text_ids.h"
 #include "core/image_layout.h"
-#include "link/link_messages.h"
 #include "link/host_connect.h"
 #include "link/protocol.h"
-
-#include <algorithm>
+#include "link/transfer_messages.h"
 
 namespace vex {
 
@@ -25,7 +24,7 @@ StartResult ImageTransfer::Start() {
 
     if (!link_.QueryIdentity(kReferenceVersion, identity_)) {
         link_.Close();
-        host_.showMessage(kMsgIdentityFailed);
+        host_.showMessage(text::kMsgIdentityFailed);
         return StartResult::Cancelled;
     }
     if (host_.checkRadio(direction_, identity_, band_) != 0) return Cancel();
@@ -33,12 +32,12 @@ StartResult ImageTransfer::Start() {
     const bool reading = direction_ == TransferDirection::Read;
     if (!reading && !oldFirmware && !host_.confirmWriteWarning()) return Cancel();
 
-    const std::string bandText = BandText(band_.lower, band_.upper);
+    const std::string bandText = RangeText(band_.lower, band_.upper);
     if (reading) {
         host_.storeIdentity(identity_, bandText, IdentityUse::Transfer);
     } else if (!BandFitsRadio()) {
         link_.Close();
-        host_.showMessage(kMsgBandOutsideRadio, MessageArgument::Text(bandText));
+        host_.showMessage(text::kMsgBandMismatch, MessageArgument::Text(bandText));
         return StartResult::Cancelled;
     }
 
@@ -49,7 +48,7 @@ StartResult ImageTransfer::Start() {
     const int answer = link_.SetMode(reading ? protocol::kModeRead : protocol::kModeWrite);
     if (answer == 0) {
         link_.Close();
-        host_.showMessage(kMsgNoRadio);
+        host_.showMessage(text::kMsgNoRadio);
         return StartResult::Cancelled;
     }
     if (answer == -1 && !oldFirmware && !PasswordStep()) return Cancel();
@@ -61,10 +60,8 @@ StartResult ImageTransfer::Start() {
 
 // The data's range must lie inside the radio's band.
 bool ImageTransfer::BandFitsRadio() {
-    int lower = 0;
-    int upper = 0;
-    ParseBandText(host_.freqRange(), lower, upper);
-    return lower >= band_.lower && upper <= band_.upper;
+    const RangeEdges data = ParseRangeText(host_.freqRange());
+    return data.lower >= band_.lower && data.upper <= band_.upper;
 }
 
 bool ImageTransfer::PasswordStep() {
@@ -74,7 +71,7 @@ bool ImageTransfer::PasswordStep() {
         const std::optional<std::string> password = host_.askPassword(direction_, attempt);
         if (!password) return false;
         if (link_.SendPassword(*password, kind)) return true;
-        host_.showMessage(kMsgWrongPassword);
+        host_.showMessage(text::kMsgWrongPassword);
     }
     return false;
 }

@@ -47,7 +47,7 @@ public:
 
     TransferDirection Direction() const { return direction_; }
     const RadioIdentity& Identity() const { return identity_; }
-    const RadioBand& Band() const { return band_; }
+    const RangeEntry& Band() const { return band_; }
     const TimeStamp& Stamp() const { return stamp_; }
     CRadioLink& Link() { return link_; }
 
@@ -65,7 +65,7 @@ private:
     TransferHost& host_;
     CRadioLink link_;
     RadioIdentity identity_;
-    RadioBand band_;
+    RangeEntry band_;
     TimeStamp stamp_{};
     bool extendedLevel_ = false;
     std::thread worker_;
