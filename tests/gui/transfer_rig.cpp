@@ -80,7 +80,9 @@ TransferRig::TransferRig(sim::SimOptions options, const std::string& freqRange)
 
   TransferPrompts& p = transferPrompts();
   p.message = [this](QWidget* owner, int id, const QString& text) {
-    Shown s{id, text};
+    Shown s;
+    s.id = id;
+    s.text = text;
     if (auto* dialog = qobject_cast<CDlgTransfer*>(owner)) {
       s.progressReports = dialog->progressReports();
       s.status = dialog->statusText()->text();

@@ -24,7 +24,7 @@ class CDlgTransfer;
 namespace vex::gui::test {
 
 struct Shown {
-  int id;
+  int id = 0;
   QString text;
   // The transfer dialog's state when it owned the message box.
   int progressReports = -1;

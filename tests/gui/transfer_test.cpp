@@ -319,8 +319,8 @@ TEST(TransferCommands, MenuCommandsReachTheHandlers) {
 }
 
 // Run by hand under a virtual X server to look at the dialog mid-transfer:
-//   VEX_SCREENSHOT=/tmp/transfer.png QT_QPA_PLATFORM=xcb xvfb-run -s "-screen 0 1024x768x24" \
-//     build/bin/test_gui --gtest_filter='TransferScreenshot.*'
+//   VEX_SCREENSHOT=/tmp/transfer.png QT_QPA_PLATFORM=xcb xvfb-run -s "-screen 0 1024x768x24"
+//     build/bin/test_gui --gtest_filter='TransferScreenshot.*'   (one command line)
 TEST(TransferScreenshot, DialogDuringARead) {
   const char* path = std::getenv("VEX_SCREENSHOT");
   if (!path) GTEST_SKIP() << "VEX_SCREENSHOT not set";

@@ -9,35 +9,8 @@
 
 namespace vex::gui {
 
-GuiLinkHost::GuiLinkHost(QWidget* owner) : owner_(owner) {}
-
-int GuiLinkHost::comPort() const { return settings::current().comPort(); }
-void GuiLinkHost::setComPort(int port) { settings::current().setComPort(port); }
-
-std::string GuiLinkHost::portSetting(int port) const {
-  return settings::current().portDevicePath(port).value_or(std::string());
-}
-
-int GuiLinkHost::checkRadio(TransferDirection direction, const RadioIdentity& identity, RadioBand& band) {
-  RadioCheckInput input;
-  input.modelId = identity.modelId;
-  input.modelName = identity.modelName;
-  input.versionOrder = identity.versionOrder;
-  input.band = identity.band;
-  RangeEntry entry;
-  const int kind = direction == TransferDirection::Write ? kDirectionWrite : kDirectionRead;
-  const CompatibilityResult result =
-      CheckRadioCompatibility(settings::current(), RangeTable::instance(), kind, input, entry);
-  if (result.messageId != 0) showMessage(result.messageId);
-  if (result.result == CompatibilityResult::kGoOn) {
-    band.lower = entry.lower;
-    band.upper = entry.upper;
-    band.lower2 = entry.lower2;
-    band.upper2 = entry.upper2;
-    band.flags = entry.flags;
-  }
-  return result.result;
-}
+GuiLinkHost::GuiLinkHost(QWidget* owner)
+    : SettingsTransferHost(settings::current(), RangeTable::instance()), owner_(owner) {}
 
 std::optional<std::string> GuiLinkHost::askPassword(TransferDirection direction, int attempt) {
   return transferPrompts().password(owner_, direction, attempt);
@@ -46,21 +19,6 @@ std::optional<std::string> GuiLinkHost::askPassword(TransferDirection direction,
 void GuiLinkHost::showMessage(int messageId, const MessageArgument& argument) {
   showMessageText(owner_, messageId, argument);
 }
-
-void GuiLinkHost::storeIdentity(const RadioIdentity& identity, const std::string& bandText, IdentityUse use) {
-  AppSettings& s = settings::current();
-  s.setModelId(identity.modelId);
-  s.setModelName(identity.modelName);
-  s.setSignal(identity.signalling);
-  s.setDataVersion(identity.version);
-  if (use == IdentityUse::Transfer)
-    s.replaceFreqRange(bandText);
-  else
-    s.setFreqRange(bandText);
-}
-
-std::string GuiLinkHost::freqRange() const { return settings::current().freqRange(); }
-bool GuiLinkHost::isExtendedLevel() const { return settings::current().isExtendedLevel(); }
 
 bool& GuiLinkHost::writeNoticeSwitchedOff() {
   static bool switchedOff = false;
@@ -80,7 +38,7 @@ bool GuiLinkHost::confirmWriteWarning() {
   return true;
 }
 
-void GuiLinkHost::factoryLinkOpened(const RadioBand& band) {
+void GuiLinkHost::factoryLinkOpened(const RangeEntry& band) {
   if (onFactoryLink_) onFactoryLink_(band);
 }
 
@@ -105,15 +63,9 @@ void IdentitySnapshot::restore() const {
   RangeTable::instance() = ranges_;
 }
 
-void offerNewRange(QWidget* owner, const RadioBand& band) {
-  RangeEntry entry;
-  entry.lower = band.lower;
-  entry.upper = band.upper;
-  entry.lower2 = band.lower2;
-  entry.upper2 = band.upper2;
-  entry.flags = band.flags;
+void offerNewRange(QWidget* owner, const RangeEntry& band) {
   AppSettings& s = settings::current();
-  OfferNewRange(s, RangeTable::instance(), entry, [owner, &s](int lower, int upper) {
+  OfferNewRange(s, RangeTable::instance(), band, [owner, &s](int lower, int upper) {
     return transferPrompts().askYesNo(owner, QString::fromStdString(NewRangeQuestion(s.languageIndex(), lower, upper)));
   });
 }

@@ -34,7 +34,7 @@ void refreshFrame(CMainFrame& frame) {
 
 // The five tuning frequencies spread over the radio's band; the test
 // channels stay as they are.
-void spreadFivePoints(const RadioBand& band) {
+void spreadFivePoints(const RangeEntry& band) {
   TestFreqSection& section = container().testFreq();
   section.setBand(band.lower, band.upper);
   TestFreqSection spread;
@@ -51,7 +51,7 @@ void spreadFivePoints(const RadioBand& band) {
 class FactoryHost : public GuiLinkHost {
  public:
   explicit FactoryHost(CMainFrame& frame) : GuiLinkHost(&frame) {
-    setFactoryLinkOpened([&frame](const RadioBand& band) {
+    setFactoryLinkOpened([&frame](const RangeEntry& band) {
       offerNewRange(&frame, band);
       frame.closeAllWindows();
       refreshFrame(frame);
@@ -70,7 +70,7 @@ CRadioLink& sharedRadioLink() {
 bool readFromRadio(CMainFrame& frame) {
   loadModelRanges();
   std::array<std::uint8_t, 8192> buffer{};
-  RadioBand band;
+  RangeEntry band;
   {
     CDlgTransfer dialog(TransferDirection::Read, buffer, &frame);
     if (transferPrompts().runTransfer(dialog) != QDialog::Accepted) return false;
@@ -94,7 +94,7 @@ bool writeToRadio(CMainFrame& frame) {
   }
   radio_data::encode();
   loadModelRanges();
-  RadioBand band;
+  RangeEntry band;
   {
     CDlgTransfer dialog(TransferDirection::Write, container().image(), &frame);
     if (transferPrompts().runTransfer(dialog) != QDialog::Accepted) return false;

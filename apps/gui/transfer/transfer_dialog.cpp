@@ -8,7 +8,7 @@
 #include "adapters/texts.h"
 #include "config/safe_format.h"
 #include "config/text_ids.h"
-#include "link/link_messages.h"
+#include "link/transfer_messages.h"
 #include "toolkit/control_id.h"
 #include "toolkit/form_builder.h"
 #include "toolkit/translate.h"
@@ -114,10 +114,10 @@ void CDlgTransfer::handleReport(const TransferReport& report) {
       progress_->setValue(static_cast<int>(report.value));
       break;
     }
-    case WM_READ_DONE: finish(kMsgReadDone, 0, Accepted); break;
-    case WM_WRITE_DONE: finish(kMsgWriteDone, 0, Accepted); break;
-    case WM_READ_FAILED: finish(kMsgReadFailed, report.value, Rejected); break;
-    case WM_WRITE_FAILED: finish(kMsgWriteFailed, report.value, Rejected); break;
+    case WM_READ_DONE: finish(text::kMsgReadDone, 0, Accepted); break;
+    case WM_WRITE_DONE: finish(text::kMsgWriteDone, 0, Accepted); break;
+    case WM_READ_FAILED: finish(text::kMsgReadFailedAt, report.value, Rejected); break;
+    case WM_WRITE_FAILED: finish(text::kMsgWriteFailedAt, report.value, Rejected); break;
     default: break;
   }
 }

@@ -36,7 +36,7 @@ class CDlgTransfer : public QDialog {
 
   TransferDirection direction() const { return direction_; }
   // The band the radio reported (valid once the transfer started).
-  const RadioBand& radioBand() const { return band_; }
+  const RangeEntry& radioBand() const { return band_; }
   bool isTransferring() const { return busy_; }
   int progressReports() const { return progressReports_; }
   QLabel* statusText() const { return status_; }
@@ -66,7 +66,7 @@ class CDlgTransfer : public QDialog {
   std::unique_ptr<Host> host_;
   std::unique_ptr<ImageTransfer> transfer_;
   std::unique_ptr<IdentitySnapshot> before_;
-  RadioBand band_;
+  RangeEntry band_;
   bool busy_ = false;
   int progressReports_ = 0;
 };
