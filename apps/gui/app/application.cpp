@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 #include <unistd.h>
@@ -15,6 +16,7 @@
 #include "adapters/settings.h"
 #include "app/about_dialog.h"
 #include "app/splash.h"
+#include "help/dialog_help.h"
 #include "transfer/transfer_commands.h"
 #include "workspace/main_frame.h"
 
@@ -90,10 +92,17 @@ int runApplication(int argc, char** argv) {
   settings::initialise(options.dataDir.toStdString());
   radio_data::resetToDefaults();  // File New: the container starts from the default data
 
+  DialogHelpFilter::install();
   auto* frame = new CMainFrame;
   frame->setAttribute(Qt::WA_DeleteOnClose);
   frame->setAboutHandler([frame] { CAboutDialog(frame).exec(); });
   installTransferCommands(*frame);
+  // Until codeplug files can be written, Yes at the close prompt must not
+  // pretend the data were saved: it says so and keeps the program running.
+  frame->setSaveHandler([frame] {
+    QMessageBox::information(frame, frame->windowTitle(), QStringLiteral("Saving codeplug files is not available yet."));
+    return false;
+  });
   frame->updateTitle();
   frame->buildMenus();
   frame->selectTreeRoot();

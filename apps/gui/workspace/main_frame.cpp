@@ -21,6 +21,7 @@
 #include "adapters/radio_data.h"
 #include "adapters/settings.h"
 #include "adapters/texts.h"
+#include "config/text_ids.h"
 #include "help/help_window.h"
 #include "views/custom_form_view.h"
 #include "views/messages.h"
@@ -33,8 +34,9 @@ namespace {
 
 enum : int {
   kPaneRadio = 59143, kPaneRange = 59144, kPanePort = 59145, kPaneClock = 59146,
-  kTitleText = 128, kClosePromptText = 816, kPortText = 2231, kDefaultPrompt = 57345,
-  kLogTitle = 910, kLogColumn1 = 900, kLogColumn2 = 901, kMenuTitleBase = 32790,
+  kTitleText = text::kCaptionMainTitle, kClosePromptText = text::kMsgSaveBeforeClosing,
+  kPortText = text::kMsgPortPane, kDefaultPrompt = text::kCmdIdleMessage, kLogTitle = text::kCaptionLogBar,
+  kLogColumn1 = text::kLogColumnItem, kLogColumn2 = text::kLogColumnDescription, kMenuTitleBase = text::kMenuFile,
   kFirstViewCommand = 32800, kLastViewCommand = 32950,
 };
 constexpr int kIdRole = Qt::UserRole;
@@ -110,7 +112,7 @@ QAction* CMainFrame::commandAction(int command, const QString& defaultText, cons
   QString text = textOr(texts::label(command), defaultText).replace(QStringLiteral("\\t"), QStringLiteral("\t"));
   const qsizetype tab = text.indexOf('\t');
   if (tab >= 0) {
-    if (action->shortcut().isEmpty()) action->setShortcut(QKeySequence(text.mid(tab + 1)));
+    action->setShortcut(QKeySequence(text.mid(tab + 1)));
     text.truncate(tab);
   }
   action->setText(text);
@@ -201,7 +203,7 @@ void CMainFrame::createDocks() {
   };
   logDock_ = makeLogBar(QStringLiteral("bar910"), nullptr);
   invalidDock_ = makeLogBar(QStringLiteral("barInvalid"), &invalidList_);
-  invalidDock_->setWindowTitle(textOr(texts::label(kCmdInvalidView), QStringLiteral("Invalid View")));
+  invalidDock_->setWindowTitle(textOr(texts::label(kCmdInvalidView), QStringLiteral("Invalid View")).remove('&'));
   for (QDockWidget* dock : {treeDock_, logDock_, invalidDock_})
     connect(dock, &QDockWidget::visibilityChanged, this, &CMainFrame::updateCheckMarks);
 }
@@ -245,6 +247,19 @@ void CMainFrame::fillTree() {
   root->setExpanded(true);
 }
 
+void CMainFrame::retranslate() {
+  updateTitle();
+  updateStatusTexts();
+  logDock_->setWindowTitle(textOr(texts::label(kLogTitle), QStringLiteral("Log")));
+  invalidDock_->setWindowTitle(textOr(texts::label(kCmdInvalidView), QStringLiteral("Invalid View")).remove('&'));
+  for (QDockWidget* dock : {logDock_, invalidDock_})
+    if (auto* list = qobject_cast<QTreeWidget*>(dock->widget()))
+      list->setHeaderLabels({textOr(texts::label(kLogColumn1), QStringLiteral("Item")),
+                             textOr(texts::label(kLogColumn2), QStringLiteral("Description"))});
+  fillTree();
+  buildMenus();
+}
+
 void CMainFrame::selectTreeRoot() {
   if (tree_->topLevelItemCount() > 0) tree_->setCurrentItem(tree_->topLevelItem(0));
 }
@@ -258,8 +273,9 @@ void CMainFrame::buildMenus() {
     if (spec.entries.empty()) {
       // The Edit menu follows the tree table.
       QMenu* group = menu;
+      // Rows below the second level are reached through their parent's command.
       for (const TreeRow& row : treeTable()) {
-        if (!visibleAtLevel(row.id)) continue;
+        if (!visibleAtLevel(row.id) || row.depth > 1) continue;
         const std::optional<std::string> text = texts::labelIfPresent(row.id);
         if (text && text->empty()) continue;
         const QString shown = text ? QString::fromStdString(*text) : QString::fromUtf8(row.defaultText);
