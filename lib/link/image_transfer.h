@@ -52,7 +52,8 @@ public:
     CRadioLink& Link() { return link_; }
 
 private:
-    StartResult Cancel();
+    // Closes the port and shows the message, if any.
+    StartResult Cancel(int messageId = 0, const MessageArgument& argument = {});
     bool PasswordStep();
     bool BandFitsRadio();
     void ReadWorker();
