@@ -73,7 +73,7 @@ TransferRig::TransferRig(sim::SimOptions options, const std::string& freqRange)
   for (int n = 1; n <= 16; ++n)
     ini << "COM" << n << "=" << (n == 3 ? pty.SlavePath() : "/nonexistent/tty" + std::to_string(n)) << "\n";
   ini.close();
-  settings::initialise(dir.path());
+  settings::initialiseSeparate(dir.path());
   radio_data::resetToDefaults();
   GuiLinkHost::writeNoticeSwitchedOff() = false;
   transferLinkTiming() = fastTiming();
