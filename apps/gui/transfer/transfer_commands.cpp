@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 
 #include "adapters/radio_data.h"
 #include "adapters/settings.h"
@@ -110,27 +111,32 @@ bool writeToRadio(CMainFrame& frame) {
   return true;
 }
 
-int openFactoryLink(CMainFrame& frame, std::uint16_t mode) {
+namespace {
+
+// Runs a factory operation on the shared link with a wait cursor.
+int onSharedLink(CMainFrame& frame, const std::function<int(CRadioLink&, TransferHost&)>& operation) {
   CRadioLink& link = sharedRadioLink();
   link.SetTiming(transferLinkTiming());
   FactoryHost host(frame);
   frame.setCursor(Qt::WaitCursor);
-  const int opened = OpenFactoryLink(link, mode, host);
+  const int result = operation(link, host);
   frame.unsetCursor();
-  return opened;
+  return result;
+}
+
+}  // namespace
+
+int openFactoryLink(CMainFrame& frame, std::uint16_t mode) {
+  return onSharedLink(frame, [mode](CRadioLink& link, TransferHost& host) { return OpenFactoryLink(link, mode, host); });
 }
 
 bool writeTuneData(CMainFrame& frame) {
   auto& image = container().image();
   const auto adjust = container().adjust().bytes();
   std::copy(adjust.begin(), adjust.end(), image.begin() + layout::kAdjust.first);
-  CRadioLink& link = sharedRadioLink();
-  link.SetTiming(transferLinkTiming());
-  FactoryHost host(frame);
-  frame.setCursor(Qt::WaitCursor);
-  const int written = WriteTuneData(link, image, host);
-  frame.unsetCursor();
-  return written == 1;
+  return onSharedLink(frame, [&image](CRadioLink& link, TransferHost& host) {
+           return WriteTuneData(link, image, host);
+         }) == 1;
 }
 
 void installTransferCommands(CMainFrame& frame) {
