@@ -156,7 +156,7 @@ TEST(TransferCommands, ReadAsksForThePasswordAndOffersTheNewBand) {
   EXPECT_EQ(container().image(), rig.radio.Memory());
 }
 
-TEST(TransferCommands, WriteStopsAfterThreeWrongPasswords) {
+TEST(TransferCommands, WriteStopsAfterThreeWrongPasswordsAndGoesOnWithTheRightOne) {
   sim::SimOptions options;
   options.writePassword = "4321";
   TransferRig rig(options);
@@ -166,6 +166,12 @@ TEST(TransferCommands, WriteStopsAfterThreeWrongPasswords) {
   EXPECT_EQ(rig.passwordPrompts, 3);
   EXPECT_EQ(rig.messageIds(), (std::vector<int>{1176, 1176, 1176}));
   EXPECT_EQ(rig.radio.Memory(), before);
+
+  rig.passwords = {"4321"};
+  EXPECT_TRUE(writeToRadio(*rig.frame));
+  EXPECT_EQ(rig.passwordPrompts, 4);
+  EXPECT_EQ(rig.messageIds().back(), 1137);
+  EXPECT_NE(rig.radio.Memory(), before);
 }
 
 // A read that fails after the radio's identity was stored leaves the
