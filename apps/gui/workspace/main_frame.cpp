@@ -559,6 +559,10 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CMainFrame::runCommand(int command) {
+  if (auto handler = commandHandlers_.find(command); handler != commandHandlers_.end() && handler->second) {
+    handler->second();
+    return;
+  }
   if (command >= kFirstViewCommand && command <= kLastViewCommand && command != kCmdCloseAllButThis &&
       command != kCmdLogBar && command != kCmdInvalidView) {
     openView(command);

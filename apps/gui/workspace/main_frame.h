@@ -63,6 +63,8 @@ class CMainFrame : public QMainWindow, public ViewHost {
   void setClosePrompt(std::function<CloseAnswer()> prompt) { closePrompt_ = std::move(prompt); }
   void setSaveHandler(std::function<bool()> save) { saveHandler_ = std::move(save); }
   void setAboutHandler(std::function<void()> about) { aboutHandler_ = std::move(about); }
+  // Commands implemented outside the frame (radio transfers, dialogs).
+  void setCommandHandler(int command, std::function<void()> handler) { commandHandlers_[command] = std::move(handler); }
 
   QTreeWidget* tree() const { return tree_; }
   QMdiArea* mdiArea() const { return mdi_; }
@@ -115,6 +117,7 @@ class CMainFrame : public QMainWindow, public ViewHost {
   std::function<CloseAnswer()> closePrompt_;
   std::function<bool()> saveHandler_;
   std::function<void()> aboutHandler_;
+  std::map<int, std::function<void()>> commandHandlers_;
 };
 
 }  // namespace vex::gui
