@@ -1,0 +1,33 @@
+#include "adapters/texts.h"
+
+#include "adapters/settings.h"
+#include "config/app_settings.h"
+#include "config/safe_format.h"
+
+namespace vex::gui::texts {
+
+std::string label(int id) { return settings::current().labelText(id); }
+std::string message(int id) { return settings::current().messageText(id); }
+
+std::optional<std::string> labelIfPresent(int id) {
+  std::string text;
+  if (!settings::current().textWithPresence(id, TextFamily::Label, text)) return std::nullopt;
+  return text;
+}
+
+std::string formatWithInt(const std::string& format, long value) { return formatText(format, value); }
+
+bool controlDisabled(int id) { return settings::current().isControlDisabled(id); }
+
+std::vector<Option> options(int id) { return settings::current().optionList(id).pairs(); }
+std::optional<RangeRule> rangeRule(int id) { return settings::current().optionList(id).rangeRule(); }
+std::string valueToText(int id, long raw) { return settings::current().optionList(id).valueToText(raw); }
+long textToValue(int id, std::string_view text) { return settings::current().optionList(id).textToValue(text); }
+
+std::string labelWithoutMnemonic(int id) {
+  std::string text = label(id);
+  auto amp = text.find('&');
+  return amp == std::string::npos ? text : text.substr(0, amp);
+}
+
+}  // namespace vex::gui::texts

@@ -1,0 +1,133 @@
+#include "app/application.h"
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+#include <unistd.h>
+
+#include "adapters/radio_data.h"
+#include "adapters/settings.h"
+#include "app/about_dialog.h"
+#include "app/splash.h"
+#include "help/dialog_help.h"
+#include "transfer/transfer_commands.h"
+#include "workspace/main_frame.h"
+
+namespace vex::gui {
+namespace {
+
+// Milliseconds since the process started, from the kernel's start time when
+// it is readable, else since this function first ran.
+double millisecondsSinceProcessStart() {
+  static const auto fallbackStart = std::chrono::steady_clock::now();
+  std::ifstream statFile("/proc/self/stat");
+  std::ifstream uptimeFile("/proc/uptime");
+  std::string stat;
+  double uptime = 0;
+  if (std::getline(statFile, stat) && (uptimeFile >> uptime)) {
+    // Field 22 (start time in clock ticks) counts from after the command name.
+    const auto close = stat.rfind(')');
+    if (close != std::string::npos) {
+      std::size_t pos = close + 2;
+      for (int field = 3; field < 22 && pos != std::string::npos; ++field) pos = stat.find(' ', pos) + 1;
+      const double ticks = std::strtod(stat.c_str() + pos, nullptr);
+      const long hz = sysconf(_SC_CLK_TCK);
+      if (pos != 0 && hz > 0) return (uptime - ticks / static_cast<double>(hz)) * 1000.0;
+    }
+  }
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - fallbackStart).count();
+}
+
+struct Options {
+  QString dataDir;
+  bool startupTiming = false;
+  bool splash = true;
+  QList<int> openViews;
+  int quitAfterMs = -1;
+};
+
+Options parseOptions(const QApplication& app) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral("Programming software for PMR446-class radios"));
+  parser.addHelpOption();
+  const QCommandLineOption dataDir(QStringLiteral("data-dir"), QStringLiteral("Data directory."), QStringLiteral("DIR"));
+  const QCommandLineOption timing(QStringLiteral("startup-timing"),
+                                  QStringLiteral("Print the start-up time (splash excluded) and exit."));
+  const QCommandLineOption noSplash(QStringLiteral("no-splash"), QStringLiteral("Start without the splash picture."));
+  const QCommandLineOption openView(QStringLiteral("open-view"), QStringLiteral("Open the view of a tree command id."),
+                                    QStringLiteral("ID"));
+  const QCommandLineOption quitAfter(QStringLiteral("quit-after"),
+                                     QStringLiteral("Quit without saving after MS milliseconds."), QStringLiteral("MS"));
+  parser.addOptions({dataDir, timing, noSplash, openView, quitAfter});
+  parser.process(app);
+  Options options;
+  options.dataDir = parser.value(dataDir);
+  options.startupTiming = parser.isSet(timing);
+  options.splash = !parser.isSet(noSplash) && !options.startupTiming;
+  for (const QString& id : parser.values(openView)) options.openViews.push_back(id.toInt());
+  if (parser.isSet(quitAfter)) options.quitAfterMs = parser.value(quitAfter).toInt();
+  return options;
+}
+
+}  // namespace
+
+void showMaximizedOnScreen(QWidget* window) {
+  if (QScreen* screen = window->screen()) window->setGeometry(screen->availableGeometry());
+  window->showMaximized();
+}
+
+int runApplication(int argc, char** argv) {
+  millisecondsSinceProcessStart();
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("vexprog"));
+  const Options options = parseOptions(app);
+
+  settings::initialise(options.dataDir.toStdString());
+  radio_data::resetToDefaults();  // File New: the container starts from the default data
+
+  DialogHelpFilter::install();
+  auto* frame = new CMainFrame;
+  frame->setAttribute(Qt::WA_DeleteOnClose);
+  frame->setAboutHandler([frame] { CAboutDialog(frame).exec(); });
+  installTransferCommands(*frame);
+  // Until codeplug files can be written, Yes at the close prompt must not
+  // pretend the data were saved: it says so and keeps the program running.
+  frame->setSaveHandler([frame] {
+    QMessageBox::information(frame, frame->windowTitle(), QStringLiteral("Saving codeplug files is not available yet."));
+    return false;
+  });
+  frame->updateTitle();
+  frame->buildMenus();
+  frame->selectTreeRoot();
+  for (int id : options.openViews) frame->openView(id);
+
+  if (options.quitAfterMs >= 0 || options.startupTiming) frame->setClosePrompt([] { return CMainFrame::kNo; });
+  if (options.splash) {
+    const QString dataDir = QString::fromStdString(settings::dataDirectory());
+    new CSplashWindow(CSplashWindow::picturePath(dataDir, settings::isSimplifiedChinese()), frame);
+  } else {
+    showMaximizedOnScreen(frame);
+  }
+  if (options.startupTiming) {
+    QTimer::singleShot(0, frame, [frame] {
+      std::printf("startup: %.0f ms\n", millisecondsSinceProcessStart());
+      std::fflush(stdout);
+      frame->close();
+    });
+  }
+  if (options.quitAfterMs >= 0) QTimer::singleShot(options.quitAfterMs, frame, &QWidget::close);
+
+  const int result = app.exec();
+  radio_data::destroy();
+  settings::save();
+  return result;
+}
+
+}  // namespace vex::gui

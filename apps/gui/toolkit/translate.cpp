@@ -1,0 +1,49 @@
+#include "toolkit/translate.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+
+#include "adapters/texts.h"
+#include "toolkit/control_id.h"
+#include "toolkit/edits.h"
+
+namespace vex::gui {
+
+void fillCombo(QComboBox* combo, int id) {
+  for (const texts::Option& option : texts::options(id))
+    combo->addItem(QString::fromStdString(option.text), QVariant::fromValue<qlonglong>(option.value));
+}
+
+void translateWindow(QWidget* window, int dialogId) {
+  if (const std::string title = texts::label(dialogId); !title.empty())
+    window->setWindowTitle(QString::fromStdString(title));
+  for (QWidget* widget : window->findChildren<QWidget*>()) {
+    const int id = controlId(widget);
+    if (id <= 0) continue;
+    if (texts::controlDisabled(id)) widget->setEnabled(false);
+    const std::string text = texts::label(id);
+    if (text.empty()) continue;
+    const QString qtext = QString::fromStdString(text);
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+      fillCombo(combo, id);
+    } else if (auto* range = qobject_cast<RangeEdit*>(widget)) {
+      if (auto rule = texts::rangeRule(id)) range->setRule(*rule);
+    } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+      for (const texts::Option& option : texts::options(id)) {
+        auto* item = new QListWidgetItem(QString::fromStdString(option.text), list);
+        item->setData(Qt::UserRole, QVariant::fromValue<qlonglong>(option.value));
+      }
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+      button->setText(qtext);
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+      label->setText(qtext);
+    } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+      group->setTitle(qtext);
+    }
+  }
+}
+
+}  // namespace vex::gui

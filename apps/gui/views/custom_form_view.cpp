@@ -1,0 +1,79 @@
+#include "views/custom_form_view.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+
+#include "help/help_window.h"
+#include "toolkit/control_id.h"
+
+namespace vex::gui {
+
+CCustomFormView::CCustomFormView(const FormSpec& spec, QWidget* parent)
+    : QScrollArea(parent), templateId_(spec.templateId), form_(new QWidget) {
+  form_->setObjectName(QStringLiteral("form%1").arg(spec.templateId));
+  buildForm(form_, spec);
+  setWidget(form_);
+  setWidgetResizable(false);
+  setFrameShape(QFrame::NoFrame);
+  setFocusPolicy(Qt::StrongFocus);
+  for (QWidget* child : form_->findChildren<QWidget*>()) child->installEventFilter(this);
+  form_->installEventFilter(this);
+  // The control that last had the focus inside this form gets it back when
+  // the view is activated again.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (now && form_->isAncestorOf(now)) focusControl_ = now;
+  });
+}
+
+QWidget* CCustomFormView::control(int id) const { return findControl(form_, id); }
+
+long CCustomFormView::handleMessage(int, long, long, const ChangeNotice*) { return 0; }
+
+long CCustomFormView::deliver(int message, long wParam, long lParam, const ChangeNotice* notice) {
+  emit messageDelivered(message, wParam, lParam);
+  return handleMessage(message, wParam, lParam, notice);
+}
+
+void CCustomFormView::restoreFocus() {
+  if (focusControl_ && form_->isAncestorOf(focusControl_))
+    focusControl_->setFocus(Qt::OtherFocusReason);
+  else if (QWidget* first = form_->nextInFocusChain(); first && form_->isAncestorOf(first))
+    first->setFocus(Qt::OtherFocusReason);
+}
+
+void CCustomFormView::focusInEvent(QFocusEvent* event) {
+  QScrollArea::focusInEvent(event);
+  restoreFocus();
+}
+
+void CCustomFormView::showContextHelp(int id) {
+  if (id == 0) id = controlIdAround(QApplication::focusWidget(), form_);
+  HelpWindow::showContext({id, templateId_});
+}
+
+bool CCustomFormView::routeKey(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+    showContextHelp();
+    return true;
+  }
+  // Dialog navigation: arrows move between buttons and check boxes as in a
+  // dialog; edits, combo boxes and lists keep their own arrow handling.
+  auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+  if (button && form_->isAncestorOf(button)) {
+    if (event->key() == Qt::Key_Down || event->key() == Qt::Key_Right) return focusNextPrevChild(true);
+    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Left) return focusNextPrevChild(false);
+  }
+  return false;
+}
+
+bool CCustomFormView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && routeKey(static_cast<QKeyEvent*>(event))) return true;
+  if (event->type() == QEvent::ChildAdded && watched == form_) {
+    if (auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child()))
+      child->installEventFilter(this);
+  }
+  return QScrollArea::eventFilter(watched, event);
+}
+
+}  // namespace vex::gui

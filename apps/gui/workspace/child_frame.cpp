@@ -1,0 +1,83 @@
+#include "workspace/child_frame.h"
+
+#include <QCloseEvent>
+#include <QMenu>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "adapters/texts.h"
+#include "help/help_window.h"
+#include "views/custom_form_view.h"
+#include "views/messages.h"
+#include "views/view_host.h"
+#include "workspace/nav_bar.h"
+
+namespace vex::gui {
+
+CChildFrame::CChildFrame(const ViewEntry& entry, CCustomFormView* view, QWidget* parent)
+    : QMdiSubWindow(parent), entry_(entry), view_(view), navBar_(new CNavBar) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setObjectName(QStringLiteral("VEXForm%1").arg(entry.command));
+  auto* body = new QWidget;
+  auto* layout = new QVBoxLayout(body);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(navBar_);
+  layout->addWidget(view_, 1);
+  setWidget(body);
+  setWindowIcon(style()->standardIcon(QStyle::SP_FileIcon));
+  connect(navBar_, &CNavBar::closeRequested, this, &QMdiSubWindow::close);
+  connect(navBar_, &CNavBar::printRequested, this, [this] { emit printRequested(this); });
+  connect(navBar_, &CNavBar::helpRequested, this, [this] { HelpWindow::showContext({view_->templateId()}); });
+  connect(navBar_, &CNavBar::moveRequested, this, &CChildFrame::move);
+  buildFrameMenu();
+}
+
+void CChildFrame::buildFrameMenu() {
+  QMenu* menu = new QMenu(this);
+  const std::pair<int, const char*> entries[] = {
+      {kCmdMinimize, "Min"}, {kCmdRestore, "Restore"}, {kCmdMaximize, "Max"}, {kCmdClose, "Close"}};
+  for (auto [command, defaultText] : entries) {
+    const std::string text = texts::label(command);
+    QAction* action = menu->addAction(text.empty() ? QString::fromLatin1(defaultText) : QString::fromStdString(text));
+    action->setData(command);
+    connect(action, &QAction::triggered, this, [this, command] { frameCommand(command); });
+  }
+  setSystemMenu(menu);
+}
+
+void CChildFrame::frameCommand(int command) {
+  switch (command) {
+    case kCmdMinimize: showMinimized(); break;
+    case kCmdRestore: showNormal(); break;
+    case kCmdMaximize: showMaximized(); break;
+    case kCmdClose: close(); break;
+    default: break;
+  }
+}
+
+void CChildFrame::navState(int multiRecord, int code) { navBar_->applyState(multiRecord, code); }
+void CChildFrame::navPosition(int position, int count) { navBar_->setPosition(position, count); }
+
+void CChildFrame::fitToForm() {
+  const QSize form = view_->form()->size();
+  const QSize frameExtra = size() - (widget() ? widget()->size() : size());
+  const int width = std::max(form.width(), navBar_->minimumWidth()) + 4;
+  resize(QSize(width, form.height() + navBar_->height() + 4) + frameExtra.expandedTo(QSize(8, 30)));
+}
+
+void CChildFrame::move(int k) {
+  view_->deliver(WM_VIEW_NAVIGATE, 0, k);
+  if (ViewHost* host = ViewHost::current())
+    host->sendToMainFrame(WM_VIEW_NAVIGATE, static_cast<long>(entry_.viewClass), k, nullptr);
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+  if (!closed_) {
+    view_->closing();
+    closed_ = true;
+  }
+  QMdiSubWindow::closeEvent(event);
+}
+
+}  // namespace vex::gui

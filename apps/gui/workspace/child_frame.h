@@ -1,0 +1,46 @@
+#pragma once
+// CChildFrame: one MDI child window holding the navigation bar and one form view.
+#include <QMdiSubWindow>
+
+#include "workspace/view_table.h"
+
+namespace vex::gui {
+
+class CCustomFormView;
+class CNavBar;
+
+class CChildFrame : public QMdiSubWindow {
+  Q_OBJECT
+ public:
+  // The frame menu's commands (tab menu "Min", "Restore", "Max", "Close").
+  enum : int { kCmdMinimize = 32900, kCmdRestore = 32901, kCmdMaximize = 32902, kCmdClose = 32903 };
+
+  CChildFrame(const ViewEntry& entry, CCustomFormView* view, QWidget* parent = nullptr);
+
+  const ViewEntry& entry() const { return entry_; }
+  CCustomFormView* view() const { return view_; }
+  CNavBar* navBar() const { return navBar_; }
+
+  // WM_NAV_STATE and WM_NAV_POSITION, passed to the bar.
+  void navState(int multiRecord, int code);
+  void navPosition(int position, int count);
+  // Resizes the frame so the whole form shows.
+  void fitToForm();
+  void frameCommand(int command);
+
+ signals:
+  void printRequested(CChildFrame* frame);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void move(int k);
+  void buildFrameMenu();
+  ViewEntry entry_;
+  CCustomFormView* view_;
+  CNavBar* navBar_;
+  bool closed_ = false;
+};
+
+}  // namespace vex::gui

@@ -1,0 +1,154 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+#include "adapters/radio_data.h"
+#include "gui_test_support.h"
+#include "toolkit/control_id.h"
+#include "views/messages.h"
+#include "views/view_host.h"
+#include "views/view_mis.h"
+#include "views/view_radio.h"
+
+namespace vex::gui {
+namespace {
+
+long miscField(int byte, int shift, int width) { return radio_data::readField(radio_data::miscBytes(), byte, shift, width); }
+
+QComboBox* combo(CCustomFormView& view, int id) { return findControlAs<QComboBox>(view.form(), id); }
+
+// Records what the views send to the main frame.
+struct RecordingHost : ViewHost {
+  RecordingHost() { ViewHost::setCurrent(this); }
+  ~RecordingHost() override { ViewHost::setCurrent(nullptr); }
+  void sendToMainFrame(int message, long, long, const ChangeNotice*) override { messages.push_back(message); }
+  std::vector<int> messages;
+};
+
+TEST(CViewMis, ShowsTheDefaultsOfAFreshContainer) {
+  test::DataDir data;
+  CViewMis view;
+  view.initialUpdate();
+  EXPECT_EQ(combo(view, 1406)->currentText(), "Level 3");
+  EXPECT_EQ(combo(view, 1408)->currentText(), "15");
+  EXPECT_EQ(combo(view, 1404)->currentText(), "5");
+  EXPECT_EQ(combo(view, 1414)->currentText(), "10");
+  EXPECT_EQ(combo(view, 1412)->currentText(), "Mode 1");
+  EXPECT_EQ(combo(view, 1402)->currentText(), "Revert");
+  EXPECT_TRUE(findControlAs<QCheckBox>(view.form(), 1409)->isChecked());
+  EXPECT_TRUE(findControlAs<QCheckBox>(view.form(), 1410)->isChecked());
+}
+
+TEST(CViewMis, ComboChangeReachesTheContainerAtOnce) {
+  test::DataDir data;
+  RecordingHost host;
+  CViewMis view;
+  view.initialUpdate();
+  QComboBox* gain = combo(view, 1406);
+  const std::uint8_t inhibitByteBefore = radio_data::miscBytes()[5] & 0xF8;
+  gain->setCurrentIndex(gain->findText("Level 5"));
+  emit gain->activated(gain->currentIndex());
+  EXPECT_EQ(miscField(5, 0, 3), 5);
+  EXPECT_EQ(radio_data::miscBytes()[5] & 0xF8, inhibitByteBefore);  // the other bits stay
+  EXPECT_EQ(host.messages, std::vector<int>{WM_DATA_CHANGED});
+}
+
+TEST(CViewMis, BatterySaveEnablesItsModeAndTheModeIsStillStored) {
+  test::DataDir data;
+  RecordingHost host;
+  CViewMis view;
+  view.initialUpdate();
+  view.show();
+  auto* batterySave = findControlAs<QCheckBox>(view.form(), 1410);
+  QComboBox* mode = combo(view, 1412);
+  EXPECT_TRUE(mode->isEnabled());
+  batterySave->click();
+  EXPECT_FALSE(mode->isEnabled());
+  EXPECT_EQ(mode->currentText(), "Mode 1");
+  EXPECT_EQ(miscField(36, 0, 1), 0);
+  EXPECT_EQ(miscField(40, 0, 3), 1);
+  batterySave->click();
+  EXPECT_TRUE(mode->isEnabled());
+  EXPECT_EQ(miscField(36, 0, 1), 1);
+}
+
+TEST(CViewMis, ValueWithoutOptionShowsNoSelectionAndIsLeftAlone) {
+  test::DataDir data;
+  radio_data::writeField(radio_data::miscBytes(), 40, 0, 3, 6);  // no option for raw 6
+  CViewMis view;
+  view.initialUpdate();
+  EXPECT_EQ(combo(view, 1412)->currentIndex(), -1);
+  view.deliver(WM_VIEW_STORE, 0, 0);
+  view.closing();
+  EXPECT_EQ(miscField(40, 0, 3), 6);
+  // Once the user picks an option, that one is stored.
+  combo(view, 1412)->setCurrentIndex(1);
+  view.deliver(WM_VIEW_STORE, 0, 0);
+  EXPECT_EQ(miscField(40, 0, 3), 2);
+}
+
+TEST(CViewMis, ViewLoadShowsTheContainer) {
+  test::DataDir data;
+  CViewMis view;
+  view.initialUpdate();
+  radio_data::writeField(radio_data::miscBytes(), 8, 0, 8, 7);
+  view.deliver(WM_VIEW_LOAD, 0, 0);
+  EXPECT_EQ(combo(view, 1404)->currentText(), "7");
+}
+
+// A settings view with one edit, for the storing rules of the base.
+class EditView : public CSettingsView {
+ public:
+  static constexpr ControlSpec kControls[] = {{2001, ControlKind::Edit, "", 5, 5, 80, 12},
+                                              {2002, ControlKind::Check, "x", 5, 20, 80, 12}};
+  static constexpr FormSpec kForm{2000, "Edit", 100, 40, kControls};
+  EditView() : CSettingsView(kForm) {}
+  std::string stored;
+
+ protected:
+  void loadRecord(ViewRecord& record) override {
+    record.texts[2001] = "start";
+    record.flags[2002] = 0;
+  }
+  void storeRecord(const ViewRecord& record) override { stored = record.texts.at(2001); }
+};
+
+TEST(CSettingsView, ClosingStoresTheEditThatHasTheFocus) {
+  test::DataDir data;
+  EditView view;
+  view.initialUpdate();
+  view.show();
+  auto* edit = findControlAs<QLineEdit>(view.form(), 2001);
+  edit->setFocus();
+  edit->setText("typed");
+  view.closing();
+  EXPECT_EQ(view.stored, "typed");
+}
+
+TEST(CViewRadio, DateStampRangesAreChecked) {
+  const std::uint8_t normal[6] = {5, 4, 3, 2, 1, 26};
+  EXPECT_EQ(programmingDateText(normal), "2026-01-02 03:04:05");
+  const std::uint8_t erased[6] = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+  EXPECT_EQ(programmingDateText(erased), "2037-12-31 00:59:59");
+  const std::uint8_t edges[6] = {60, 60, 24, 32, 13, 38};
+  EXPECT_EQ(programmingDateText(edges), "2037-12-31 00:59:59");
+  const std::uint8_t highest[6] = {59, 59, 23, 31, 12, 37};
+  EXPECT_EQ(programmingDateText(highest), "2037-12-31 23:59:59");
+}
+
+TEST(CViewRadio, ShowsTheRadioDataReadOnly) {
+  test::DataDir data;
+  CViewRadio view;
+  view.initialUpdate();
+  auto text = [&](int id) { return findControlAs<QLineEdit>(view.form(), id)->text(); };
+  EXPECT_EQ(text(1115), QString(16, '-'));
+  EXPECT_EQ(text(1113), "446-447");
+  EXPECT_EQ(text(1119), "None");
+  EXPECT_EQ(text(1121), "2000-01-01 00:00:00");
+  EXPECT_TRUE(findControlAs<QLineEdit>(view.form(), 1111)->isReadOnly());
+}
+
+}  // namespace
+}  // namespace vex::gui

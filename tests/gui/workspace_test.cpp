@@ -1,0 +1,365 @@
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QComboBox>
+#include <QDockWidget>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include "adapters/radio_data.h"
+#include "gui_test_support.h"
+#include "toolkit/control_id.h"
+#include "views/custom_form_view.h"
+#include "views/messages.h"
+#include "workspace/child_frame.h"
+#include "workspace/main_frame.h"
+#include "workspace/menu_table.h"
+#include "workspace/nav_bar.h"
+#include "workspace/nav_state.h"
+
+namespace vex::gui {
+namespace {
+
+std::set<int> treeIds(const CMainFrame& frame) {
+  std::set<int> ids;
+  for (QTreeWidgetItemIterator it(frame.tree()); *it; ++it) ids.insert((*it)->data(0, Qt::UserRole).toInt());
+  return ids;
+}
+
+std::set<int> menuCommands(const CMainFrame& frame) {
+  std::set<int> ids;
+  std::function<void(QMenu*)> walk = [&](QMenu* menu) {
+    for (QAction* action : menu->actions()) {
+      if (action->menu()) walk(action->menu());
+      else if (!action->isSeparator()) ids.insert(action->data().toInt());
+    }
+  };
+  for (QAction* top : frame.menuBar()->actions())
+    if (top->menu()) walk(top->menu());
+  return ids;
+}
+
+TEST(CMainFrame, TreeAndMenusFollowTheUserLevel) {
+  test::DataDir data(test::Level::Normal);
+  for (auto level : {test::Level::Normal, test::Level::Service, test::Level::Factory}) {
+    data.setLevel(level);
+    CMainFrame frame;
+    const auto tree = treeIds(frame);
+    const auto menus = menuCommands(frame);
+    const bool factory = level == test::Level::Factory;
+    const bool extended = level != test::Level::Normal;
+    EXPECT_EQ(tree.count(32888), factory ? 1u : 0u);
+    EXPECT_EQ(menus.count(32888), factory ? 1u : 0u);
+    EXPECT_EQ(menus.count(kCmdMemoryUpdate), factory ? 1u : 0u);
+    EXPECT_EQ(tree.count(32806), extended ? 1u : 0u);
+    EXPECT_EQ(tree.count(32889), extended ? 1u : 0u);
+    EXPECT_EQ(menus.count(kCmdFactoryMode), extended ? 1u : 0u);
+    EXPECT_EQ(menus.count(kCmdWriteTune), extended ? 1u : 0u);
+    for (int always : {32800, 32803, 32822, 32884, 32887}) EXPECT_EQ(tree.count(always), 1u) << always;
+    // The language data gives Passwords an empty text: it is left out.
+    EXPECT_EQ(tree.count(32813), 0u);
+  }
+}
+
+TEST(CMainFrame, TreeRootIsTheModelAndListsHaveOneChildPerRecord) {
+  test::DataDir data;
+  CMainFrame frame;
+  QTreeWidgetItem* root = frame.tree()->topLevelItem(0);
+  EXPECT_EQ(root->text(0), "PX-446");
+  QTreeWidgetItem* channels = nullptr;
+  for (QTreeWidgetItemIterator it(frame.tree()); *it; ++it)
+    if ((*it)->data(0, Qt::UserRole).toInt() == 32822 && (*it)->data(0, Qt::UserRole + 1).toInt() == 0) channels = *it;
+  ASSERT_NE(channels, nullptr);
+  EXPECT_EQ(channels->childCount(), radio_data::recordCount(radio_data::RecordList::Channels));
+  EXPECT_EQ(channels->child(0)->text(0), channels->text(0) + "1");
+}
+
+TEST(CMainFrame, OpeningAnItemTwiceReusesItsFrame) {
+  test::DataDir data;
+  CMainFrame frame;
+  CChildFrame* first = frame.openView(32803);
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(frame.openView(32803), first);
+  EXPECT_EQ(frame.openView(32821), frame.openView(32822));  // a group opens its first view
+  EXPECT_EQ(frame.mdiArea()->subWindowList().size(), 2);
+  EXPECT_TRUE(frame.action(32803)->isChecked());
+  EXPECT_EQ(frame.openView(32999), nullptr);
+}
+
+TEST(CMainFrame, ClosedViewReopensFreshFromTheContainer) {
+  test::DataDir data;
+  CMainFrame frame;
+  QPointer<CChildFrame> first = frame.openView(32803);
+  first->close();
+  test::settle();
+  EXPECT_TRUE(first.isNull());
+  EXPECT_EQ(frame.frameOf(32803), nullptr);
+  radio_data::writeField(radio_data::miscBytes(), 8, 0, 8, 8);
+  CChildFrame* second = frame.openView(32803);
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(findControlAs<QComboBox>(second->view()->form(), 1404)->currentText(), "8");
+}
+
+TEST(CMainFrame, DataChangedReachesEveryOpenView) {
+  test::DataDir data;
+  CMainFrame frame;
+  CChildFrame* mis = frame.openView(32803);
+  CChildFrame* radio = frame.openView(32800);
+  std::map<int, int> received;
+  for (CChildFrame* f : {mis, radio})
+    QObject::connect(f->view(), &CCustomFormView::messageDelivered, [&received, f](int message) {
+      if (message == WM_DATA_CHANGED) ++received[f->entry().command];
+    });
+  auto* squelch = findControlAs<QComboBox>(mis->view()->form(), 1404);
+  squelch->setCurrentIndex(2);
+  emit squelch->activated(2);
+  EXPECT_EQ(radio_data::readField(radio_data::miscBytes(), 8, 0, 8), 2);
+  EXPECT_EQ(received[32803], 1);
+  EXPECT_EQ(received[32800], 1);
+}
+
+TEST(CMainFrame, MemoryUpdateStoresOpenViewsAndEncodes) {
+  test::DataDir data;
+  CMainFrame frame;
+  radio_data::writeField(radio_data::miscBytes(), 8, 0, 8, 9);
+  frame.memoryUpdate();  // no view open
+  EXPECT_EQ(radio_data::image()[145 + 8], 9);
+  CChildFrame* mis = frame.openView(32803);
+  findControlAs<QComboBox>(mis->view()->form(), 1404)->setCurrentIndex(4);
+  frame.memoryUpdate();
+  EXPECT_EQ(radio_data::image()[145 + 8], 4);
+}
+
+TEST(CMainFrame, ClosePromptAnswers) {
+  test::DataDir data;
+  for (auto answer : {CMainFrame::kYes, CMainFrame::kNo, CMainFrame::kCancel}) {
+    CMainFrame frame;
+    int saves = 0;
+    frame.setClosePrompt([answer] { return answer; });
+    frame.setSaveHandler([&saves] { ++saves; return true; });
+    frame.openView(32803);
+    QCloseEvent event;
+    QApplication::sendEvent(&frame, &event);
+    EXPECT_EQ(event.isAccepted(), answer != CMainFrame::kCancel);
+    EXPECT_EQ(saves, answer == CMainFrame::kYes ? 1 : 0);
+    EXPECT_EQ(frame.openFrames().size(), answer == CMainFrame::kCancel ? 1u : 0u);
+  }
+  // A failed save keeps the program running.
+  CMainFrame frame;
+  frame.setClosePrompt([] { return CMainFrame::kYes; });
+  frame.setSaveHandler([] { return false; });
+  QCloseEvent event;
+  QApplication::sendEvent(&frame, &event);
+  EXPECT_FALSE(event.isAccepted());
+}
+
+TEST(CMainFrame, BarsStartHiddenAndToggleWithCheckMarks) {
+  test::DataDir data;
+  CMainFrame frame;
+  frame.show();
+  EXPECT_TRUE(frame.invalidLogBar()->isHidden());
+  EXPECT_TRUE(frame.logBar()->isHidden());
+  EXPECT_FALSE(frame.action(kCmdInvalidView)->isChecked());
+  frame.runCommand(kCmdInvalidView);
+  EXPECT_FALSE(frame.invalidLogBar()->isHidden());
+  EXPECT_TRUE(frame.action(kCmdInvalidView)->isChecked());
+  frame.runCommand(kCmdTabBar);
+  EXPECT_EQ(frame.mdiArea()->viewMode(), QMdiArea::TabbedView);
+  EXPECT_TRUE(frame.action(kCmdTabBar)->isChecked());
+}
+
+TEST(CMainFrame, InvalidLogRowsAreKeyedWithoutDuplicates) {
+  test::DataDir data;
+  data.addLanguageLine("[PX446]");
+  data.addLanguageLine("S0068536=1");  // key 0x10000 + 3000
+  CMainFrame frame;
+  auto* list = frame.invalidLogBar()->findChild<QTreeWidget*>();
+  radio_data::addInvalid("Channel 1", "Frequency", 0x10000 + 3001);
+  radio_data::addInvalid("Channel 1", "Frequency", 0x10000 + 3001);
+  radio_data::addInvalid("Channel 2", "Tone", 0x10000 + 3000);  // disabled for the model
+  ASSERT_EQ(list->topLevelItemCount(), 1);
+  EXPECT_EQ(list->topLevelItem(0)->text(1), "Frequency");
+  radio_data::removeInvalid(0x10000 + 3001);
+  EXPECT_EQ(list->topLevelItemCount(), 0);
+}
+
+TEST(CMainFrame, StatusPanesAndTitle) {
+  test::DataDir data;
+  CMainFrame frame;
+  EXPECT_EQ(frame.statusPane(59143)->text(), "PX-446");
+  EXPECT_EQ(frame.statusPane(59144)->text(), "446-447 MHz");
+  EXPECT_EQ(frame.statusPane(59145)->text(), "COM3");
+  EXPECT_EQ(frame.statusPane(59146)->text().size(), 19);
+  EXPECT_EQ(frame.windowTitle(), "vexprog test");
+  frame.setDocumentPath("/tmp/a.vex");
+  EXPECT_EQ(frame.windowTitle(), "vexprog test [ /tmp/a.vex ]");
+}
+
+TEST(NavState, FollowsTheStateTable) {
+  EXPECT_EQ(computeNavState(0, 0, 1).multiRecord, 0);
+  EXPECT_EQ(computeNavState(1, 1, 1).code, 7);
+  EXPECT_EQ(computeNavState(16, 16, 1).code, 2);
+  EXPECT_EQ(computeNavState(16, 16, 16).code, 4);
+  EXPECT_EQ(computeNavState(16, 16, 8).code, 6);
+  EXPECT_EQ(computeNavState(16, 1, 1).code, 1);
+  EXPECT_EQ(computeNavState(16, 5, 1).code, 0);
+  EXPECT_EQ(computeNavState(16, 5, 5).code, 3);
+  EXPECT_EQ(computeNavState(16, 5, 3).code, 5);
+}
+
+TEST(CNavBar, StatesEnableTheMoveButtons) {
+  test::DataDir data;
+  CNavBar bar;
+  bar.show();
+  auto enabled = [&bar] {
+    std::string flags;
+    for (int id = 1053; id <= 1058; ++id) flags += bar.button(id)->isEnabled() ? '1' : '0';
+    return flags;
+  };
+  bar.applyState(1, 4);
+  bar.setPosition(16, 16);
+  EXPECT_EQ(enabled(), "110001");
+  EXPECT_EQ(bar.counter()->text(), "16 of 16");
+  bar.applyState(1, 1);
+  EXPECT_EQ(enabled(), "000010");
+  bar.applyState(1, 7);
+  EXPECT_EQ(enabled(), "000000");
+  bar.applyState(1, 8);  // only enables Add
+  EXPECT_EQ(enabled(), "000010");
+  bar.applyState(1, 9);  // shows, leaves enabling
+  EXPECT_EQ(enabled(), "000010");
+  EXPECT_TRUE(bar.button(1060)->isHidden());
+  bar.applyState(0, 0);
+  EXPECT_TRUE(bar.button(1053)->isHidden());
+  EXPECT_TRUE(bar.counter()->isHidden());
+  EXPECT_FALSE(bar.button(CNavBar::kPrint)->isHidden());
+  bar.applyState(0, 2);
+  EXPECT_TRUE(bar.button(CNavBar::kPrint)->isHidden());
+  EXPECT_TRUE(bar.button(CNavBar::kHelp)->isHidden());
+}
+
+TEST(CChildFrame, SingleRecordViewShowsNoMovesAndScanHasNone) {
+  test::DataDir data;
+  CMainFrame frame;
+  frame.show();
+  CChildFrame* mis = frame.openView(32803);
+  EXPECT_TRUE(mis->navBar()->button(1053)->isHidden());
+  CChildFrame* scan = frame.openView(32884);
+  for (int id = 1053; id <= 1058; ++id) EXPECT_FALSE(scan->navBar()->button(id)->isEnabled()) << id;
+  CChildFrame* channel = frame.openView(32822);
+  EXPECT_FALSE(channel->navBar()->button(1053)->isHidden());
+  EXPECT_EQ(channel->navBar()->counter()->text(), "1 of 16");
+}
+
+}  // namespace
+}  // namespace vex::gui
+
+namespace vex::gui {
+namespace {
+
+int childrenOf(const CMainFrame& frame, int id) {
+  for (QTreeWidgetItemIterator it(frame.tree()); *it; ++it)
+    if ((*it)->data(0, Qt::UserRole).toInt() == id && (*it)->data(0, Qt::UserRole + 1).toInt() == 0)
+      return (*it)->childCount();
+  return -1;
+}
+
+TEST(CMainFrame, AddMoveAppendsATreeChildUpToTheMostRecords) {
+  test::DataDir data;
+  CMainFrame frame;
+  frame.openView(32824);
+  frame.openView(32822);
+  EXPECT_EQ(childrenOf(frame, 32824), 1);
+  frame.sendToMainFrame(WM_VIEW_NAVIGATE, static_cast<long>(ViewClass::Personality), kMoveAdd, nullptr);
+  EXPECT_EQ(childrenOf(frame, 32824), 2);
+  frame.sendToMainFrame(WM_VIEW_NAVIGATE, static_cast<long>(ViewClass::Channel), kMoveAdd, nullptr);
+  EXPECT_EQ(childrenOf(frame, 32822), 16);  // the channel list is full
+}
+
+TEST(CMainFrame, CommandsCarryStatusPromptsAndLanguageAccelerators) {
+  test::DataDir data;
+  data.addLanguageLine("S0257345=Ready");
+  data.addLanguageLine("S0232776=Update memory image&Memory Update");
+  data.addLanguageLine("S0257601=&Open...\\tCtrl+Shift+O");
+  data.setLevel(test::Level::Factory);
+  CMainFrame frame;
+  EXPECT_EQ(frame.action(kCmdMemoryUpdate)->statusTip(), "Update memory image");
+  EXPECT_EQ(frame.action(kCmdFileOpen)->statusTip(), "Ready");
+  EXPECT_EQ(frame.action(kCmdFileOpen)->text(), "&Open...");
+  EXPECT_EQ(frame.action(kCmdFileOpen)->shortcut(), QKeySequence("Ctrl+Shift+O"));  // the shown one counts
+  EXPECT_EQ(frame.action(kCmdFileSave)->shortcut(), QKeySequence("Ctrl+S"));
+  EXPECT_EQ(frame.action(kCmdAdjustment)->shortcut(), QKeySequence());
+}
+
+}  // namespace
+}  // namespace vex::gui
+
+namespace vex::gui {
+namespace {
+
+TEST(CMainFrame, CloseAllButThisKeepsTheActiveFrame) {
+  test::DataDir data;
+  CMainFrame frame;
+  frame.show();
+  EXPECT_FALSE(frame.action(kCmdCloseAll)->isEnabled());
+  frame.openView(32800);
+  CChildFrame* mis = frame.openView(32803);
+  frame.openView(32887);
+  frame.mdiArea()->setActiveSubWindow(mis);
+  EXPECT_TRUE(frame.action(kCmdCloseAll)->isEnabled());
+  frame.runCommand(kCmdCloseAllButThis);
+  EXPECT_EQ(frame.openFrames(), std::vector<CChildFrame*>{mis});
+  frame.runCommand(kCmdCloseAll);
+  EXPECT_TRUE(frame.openFrames().empty());
+  test::settle();
+  EXPECT_FALSE(frame.action(kCmdCloseAll)->isEnabled());
+  EXPECT_FALSE(frame.action(32803)->isChecked());
+}
+
+}  // namespace
+}  // namespace vex::gui
+
+namespace vex::gui {
+namespace {
+
+QTreeWidgetItem* treeItem(const CMainFrame& frame, int id, int record = 0) {
+  for (QTreeWidgetItemIterator it(frame.tree()); *it; ++it)
+    if ((*it)->data(0, Qt::UserRole).toInt() == id && (*it)->data(0, Qt::UserRole + 1).toInt() == record) return *it;
+  return nullptr;
+}
+
+TEST(CMainFrame, EnterOnATreeItemOpensItsViewWithTheItemText) {
+  test::DataDir data;
+  CMainFrame frame;
+  frame.tree()->setCurrentItem(treeItem(frame, 32803));
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QApplication::sendEvent(frame.tree(), &enter);
+  CChildFrame* mis = frame.frameOf(32803);
+  ASSERT_NE(mis, nullptr);
+  EXPECT_EQ(mis->windowTitle(), treeItem(frame, 32803)->text(0));
+  // A group item opens its first view and folds or unfolds.
+  QTreeWidgetItem* channels = treeItem(frame, 32821);
+  const bool expanded = channels->isExpanded();
+  frame.tree()->setCurrentItem(channels);
+  QApplication::sendEvent(frame.tree(), &enter);
+  EXPECT_NE(frame.frameOf(32822), nullptr);
+  EXPECT_NE(channels->isExpanded(), expanded);
+}
+
+TEST(CMainFrame, RecordItemOpensItsViewAtThatRecord) {
+  test::DataDir data;
+  CMainFrame frame;
+  emit frame.tree()->itemDoubleClicked(treeItem(frame, 32822, 5), 0);
+  CChildFrame* channel = frame.frameOf(32822);
+  ASSERT_NE(channel, nullptr);
+  EXPECT_EQ(channel->navBar()->counter()->text(), "5 of 16");
+  EXPECT_TRUE(channel->navBar()->button(1053)->isEnabled());
+}
+
+}  // namespace
+}  // namespace vex::gui
