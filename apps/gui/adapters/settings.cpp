@@ -47,7 +47,7 @@ int comPort() { return current().comPort(); }
 int languageIndex() { return current().languageIndex(); }
 bool isSimplifiedChinese() { return current().languageIndex() == kSimplifiedChineseIndex; }
 int signalType() { return current().signal(); }
-std::string firmwareVersion() { return {}; }
+std::string firmwareVersion() { return current().dataVersion(); }
 std::string helpFile() { return current().helpFile(); }
 void save() { current().save(); }
 
