@@ -1,0 +1,22 @@
+#include "config/radio_band.h"
+
+#include "core/bcd.h"
+
+namespace vex {
+
+int BcdEdgeToMhz(const uint8_t field[4]) {
+    const uint32_t bcd = (uint32_t{field[0]} << 24) | (uint32_t{field[1]} << 16) | (uint32_t{field[2]} << 8) | field[3];
+    return static_cast<int>(UnpackBcd(bcd) / 100000);  // 100000 units of 10 Hz make 1 MHz
+}
+
+RangeEntry BandFromRadio(const uint8_t block[9]) {
+    RangeEntry band;
+    band.flags = block[0];
+    band.lower = BcdEdgeToMhz(block + 1);
+    band.upper = BcdEdgeToMhz(block + 5);
+    band.lower2 = band.lower;
+    band.upper2 = band.upper;
+    return band;
+}
+
+}  // namespace vex

@@ -1,0 +1,768 @@
+// Registry of the text ids that the program looks up in the language files.
+//
+// Message texts are the entries "S01nnnnn", label texts the entries "S02nnnnn" (captions of
+// windows and dialogs, control labels, menu and tree item texts, and the option lists of
+// combo boxes, list boxes and range edits). Every id named here must exist in every shipped
+// language file; tests/lib/config/language_files_test.cpp checks that, together with the
+// option lists against the fields they are stored in and the format texts against the
+// arguments their callers pass.
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+namespace vex::text {
+
+// ---- message texts (S01) -----------------------------------------------------------
+inline constexpr int kMsgReplaceWithDefaults = 800;
+inline constexpr int kMsgRecentFileUnreadable = 802;
+inline constexpr int kMsgFileNotWritten = 803;
+inline constexpr int kMsgModelNotSupported = 810;
+inline constexpr int kMsgFileInvalid = 811;
+inline constexpr int kMsgDataInvalid = 814;
+inline constexpr int kMsgSaveBeforeClosing = 816;
+inline constexpr int kMsgReadDone = 1136;
+inline constexpr int kMsgWriteDone = 1137;
+inline constexpr int kMsgReadFailedAt = 1138;
+inline constexpr int kMsgWriteFailedAt = 1139;
+inline constexpr int kMsgFirmwareTooNew = 1140;
+inline constexpr int kMsgBandMismatch = 1142;
+inline constexpr int kMsgNoRadio = 1143;
+inline constexpr int kMsgIdentityFailed = 1146;
+inline constexpr int kMsgOutOfMemory = 1147;
+inline constexpr int kMsgMenuUpdateFailed = 1152;
+inline constexpr int kMsgTuneDataWritten = 1153;
+inline constexpr int kMsgTuneWriteFailed = 1155;
+inline constexpr int kMsgTuneReadFailed = 1156;
+inline constexpr int kMsgFrequencyClamped = 1164;
+inline constexpr int kMsgNothingToTune = 1167;
+inline constexpr int kMsgNoTuningPoints = 1168;
+inline constexpr int kMsgModelMismatch = 1172;
+inline constexpr int kMsgPrintCaption = 1173;
+inline constexpr int kMsgOff = 1174;
+inline constexpr int kMsgWrongPassword = 1176;
+inline constexpr int kMsgFileExtension = 1211;
+inline constexpr int kMsgFileFilter = 1212;
+inline constexpr int kMsgPrintCancelled = 1228;
+inline constexpr int kMsgSelectSomethingToPrint = 1229;
+inline constexpr int kMsgFileTooNew = 1230;
+inline constexpr int kMsgPortPane = 2231;
+
+// ---- captions of windows and dialogs (S02; the id is also the template id) --------
+inline constexpr int kCaptionAbout = 100;
+inline constexpr int kCaptionMainTitle = 128;
+inline constexpr int kCaptionRadioPassword = 141;
+inline constexpr int kCaptionComPort = 150;
+inline constexpr int kCaptionRecordBar = 153;
+inline constexpr int kCaptionLogBar = 910;
+inline constexpr int kCaptionLanguage = 1037;
+inline constexpr int kCaptionModelInfo = 1070;
+inline constexpr int kCaptionRadioInfo = 1109;
+inline constexpr int kCaptionPasswordNotice = 1137;
+inline constexpr int kCaptionMisc = 1400;
+inline constexpr int kCaptionReadTransfer = 1601;
+inline constexpr int kCaptionWriteTransfer = 1602;
+inline constexpr int kCaptionPttId = 1655;
+inline constexpr int kCaptionPersonality = 2310;
+inline constexpr int kCaptionPersonalityRxTx = 2311;
+inline constexpr int kCaptionPersonalitySquelch = 2312;
+inline constexpr int kCaptionDataWatch = 3509;
+inline constexpr int kCaptionChannel = 3655;
+inline constexpr int kCaptionChannelBasic = 3656;
+inline constexpr int kCaptionChannelOptions = 3657;
+inline constexpr int kCaptionChannelList = 3770;
+inline constexpr int kCaptionScanConfig = 3800;
+inline constexpr int kCaptionScan = 3801;
+inline constexpr int kCaptionScanMembers = 3803;
+inline constexpr int kCaptionTestFreq = 4000;
+inline constexpr int kCaptionAtis = 4590;
+inline constexpr int kCaptionDos = 4660;
+inline constexpr int kCaptionEmbedded = 4701;
+inline constexpr int kCaptionFactoryMode = 4805;
+inline constexpr int kCaptionAlertTone = 5002;
+inline constexpr int kCaptionPasswords = 6351;
+inline constexpr int kCaptionPasswordDialog = 6359;
+inline constexpr int kCaptionKeys = 6601;
+inline constexpr int kCaptionTuning = 7002;
+inline constexpr int kCaptionTuneSubItem = 7004;
+inline constexpr int kCaptionPrintSelection = 7210;
+
+// ---- controls: labels, buttons, check boxes and option lists (S02) ----------------
+
+// General words
+inline constexpr int kWordOn = 20;
+inline constexpr int kWordOff = 21;
+inline constexpr int kLabelFrequencyClamped = 1164;
+
+// Log bars
+inline constexpr int kLogColumnItem = 900;
+inline constexpr int kLogColumnDescription = 901;
+
+// Transfer dialog and password notice
+inline constexpr int kTransferStatus = 1603;
+inline constexpr int kTransferReadProgress = 1604;
+inline constexpr int kTransferWriteProgress = 1605;
+inline constexpr int kNoticeDontShowAgain = 1136;
+inline constexpr int kNoticeReadPassword = 6740;
+inline constexpr int kNoticeWritePassword = 6741;
+inline constexpr int kNoticePowerOnPassword = 6742;
+inline constexpr int kNoticeClosing = 6743;
+inline constexpr int kRadioPasswordLabel = 1131;
+
+// Communication port dialog
+inline constexpr int kPortGroup = 1020;
+inline constexpr int kPortButton1 = 1021;
+inline constexpr int kPortButton2 = 1022;
+inline constexpr int kPortButton3 = 1023;
+inline constexpr int kPortButton4 = 1024;
+inline constexpr int kPortButton5 = 1025;
+inline constexpr int kPortButton6 = 1026;
+inline constexpr int kPortButton7 = 1027;
+inline constexpr int kPortButton8 = 1028;
+inline constexpr int kPortButton9 = 1029;
+inline constexpr int kPortButton10 = 1030;
+inline constexpr int kPortButton11 = 1031;
+inline constexpr int kPortButton12 = 1032;
+inline constexpr int kPortButton13 = 1033;
+inline constexpr int kPortButton14 = 1034;
+inline constexpr int kPortButton15 = 1035;
+inline constexpr int kPortButton16 = 1036;
+
+// Language dialog
+inline constexpr int kLanguageLabel = 1038;
+inline constexpr int kLanguageList = 1039;
+
+// File information panel
+inline constexpr int kFileInfoModelName = 1045;
+inline constexpr int kFileInfoRange = 1046;
+inline constexpr int kFileInfoFirmware = 1047;
+inline constexpr int kFileInfoComment = 1048;
+
+// Record-navigation bar
+inline constexpr int kNavClose = 1050;
+inline constexpr int kNavPrint = 1051;
+inline constexpr int kNavHelp = 1052;
+
+// Model information dialog
+inline constexpr int kModelNameLabel = 1071;
+inline constexpr int kModelRangeLabel = 1073;
+inline constexpr int kModelSignalingLabel = 1075;
+inline constexpr int kModelSignalingList = 1076;
+
+// Radio information view
+inline constexpr int kRadioModelName = 1110;
+inline constexpr int kRadioRange = 1112;
+inline constexpr int kRadioSerial = 1114;
+inline constexpr int kRadioFirmware = 1116;
+inline constexpr int kRadioSignaling = 1118;
+inline constexpr int kRadioProgrammedDate = 1120;
+
+// Miscellaneous view
+inline constexpr int kMiscTailRevertLabel = 1401;
+inline constexpr int kMiscTailRevertList = 1402;
+inline constexpr int kMiscSquelchLabel = 1403;
+inline constexpr int kMiscSquelchList = 1404;
+inline constexpr int kMiscVoxGainLabel = 1405;
+inline constexpr int kMiscVoxGainList = 1406;
+inline constexpr int kMiscVoxDelayLabel = 1407;
+inline constexpr int kMiscVoxDelayList = 1408;
+inline constexpr int kMiscVoxInhibit = 1409;
+inline constexpr int kMiscBatterySave = 1410;
+inline constexpr int kMiscBatterySaveModeLabel = 1411;
+inline constexpr int kMiscBatterySaveModeList = 1412;
+inline constexpr int kMiscLowBatteryGapLabel = 1413;
+inline constexpr int kMiscLowBatteryGapList = 1414;
+
+// PTT ID view
+inline constexpr int kPttPrimaryIdLabel = 1660;
+inline constexpr int kPttGroupIdLabel = 1662;
+inline constexpr int kPttTypeLabel = 1664;
+inline constexpr int kPttTypeList = 1665;
+inline constexpr int kPttPretimeLabel = 1666;
+inline constexpr int kPttPretimeList = 1667;
+inline constexpr int kPttPreambleLabel = 1668;
+inline constexpr int kPttPreambleList = 1669;
+inline constexpr int kPttSideTone = 1670;
+inline constexpr int kPttShortBeep = 1671;
+
+// Personality view
+inline constexpr int kPersTxAdmitLabel = 2320;
+inline constexpr int kPersTxAdmitList = 2321;
+inline constexpr int kPersTimeoutLabel = 2324;
+inline constexpr int kPersTimeoutList = 2325;
+inline constexpr int kPersPreAlertLabel = 2326;
+inline constexpr int kPersPreAlertList = 2327;
+inline constexpr int kPersRekeyLabel = 2328;
+inline constexpr int kPersRekeyList = 2329;
+inline constexpr int kPersResetLabel = 2330;
+inline constexpr int kPersResetList = 2331;
+inline constexpr int kPersBusyLockout = 2341;
+inline constexpr int kPersSquelchModeLabel = 2350;
+inline constexpr int kPersSquelchModeList = 2351;
+
+// Data watch
+inline constexpr int kWatchCorner = 3510;
+inline constexpr int kWatchClear = 3548;
+
+// Channel basic page and channel grid headers
+inline constexpr int kChanSpacingLabel = 3660;
+inline constexpr int kChanSpacingList = 3661;
+inline constexpr int kChanPowerLabel = 3662;
+inline constexpr int kChanPowerList = 3663;
+inline constexpr int kChanReceiveGroup = 3664;
+inline constexpr int kChanRxFreqLabel = 3665;
+inline constexpr int kChanRxTypeLabel = 3667;
+inline constexpr int kChanRxTypeList = 3668;
+inline constexpr int kChanRxCtcssLabel = 3669;
+inline constexpr int kChanRxCdcssLabel = 3671;
+inline constexpr int kChanTransmitGroup = 3673;
+inline constexpr int kChanTxFreqLabel = 3674;
+inline constexpr int kChanTxTypeLabel = 3676;
+inline constexpr int kChanTxTypeList = 3677;
+inline constexpr int kChanTxCtcssLabel = 3678;
+inline constexpr int kChanTxCdcssLabel = 3680;
+inline constexpr int kChanCopyRxToTx = 3682;
+
+// Channel options page
+inline constexpr int kChanPersonalityLabel = 3702;
+inline constexpr int kChanPersonalityList = 3703;
+inline constexpr int kChanScanGroup = 3704;
+inline constexpr int kChanScanListLabel = 3705;
+inline constexpr int kChanScanListList = 3706;
+inline constexpr int kChanAutoStartScan = 3707;
+inline constexpr int kChanAutoStartScanList = 3708;
+inline constexpr int kChanAtis = 3714;
+
+// Scan configuration page
+inline constexpr int kScanToneModeLabel = 3829;
+inline constexpr int kScanToneModeList = 3830;
+inline constexpr int kScanPriorityModeLabel = 3833;
+inline constexpr int kScanPriorityModeList = 3834;
+inline constexpr int kScanPriorityChannelLabel = 3835;
+inline constexpr int kScanPriorityDeleteAdd = 3837;
+inline constexpr int kScanSweepTimeLabel = 3843;
+inline constexpr int kScanSweepTimeList = 3844;
+inline constexpr int kScanTxModeLabel = 3845;
+inline constexpr int kScanTxModeList = 3846;
+inline constexpr int kScanHangTimeLabel = 3847;
+inline constexpr int kScanHangTimeList = 3848;
+inline constexpr int kScanDesignatedLabel = 3849;
+inline constexpr int kScanNuisanceReset = 3853;
+inline constexpr int kScanNuisanceDelete = 3854;
+inline constexpr int kScanStartAlert = 3855;
+inline constexpr int kScanEndAlert = 3856;
+inline constexpr int kScanIncludeCurrent = 3857;
+inline constexpr int kScanPriorityAlert = 3860;
+inline constexpr int kScanTalkback = 3861;
+inline constexpr int kScanTxGroup = 3863;
+inline constexpr int kScanPriorityGroup = 3864;
+
+// Scan members page
+inline constexpr int kScanCountLabel = 3940;
+inline constexpr int kScanCountList = 3943;
+inline constexpr int kScanSlot1Label = 3905;
+inline constexpr int kScanSlot2Label = 3906;
+inline constexpr int kScanSlot3Label = 3907;
+inline constexpr int kScanSlot4Label = 3908;
+inline constexpr int kScanSlot5Label = 3909;
+inline constexpr int kScanSlot6Label = 3910;
+inline constexpr int kScanSlot7Label = 3911;
+inline constexpr int kScanSlot8Label = 3912;
+inline constexpr int kScanSlot9Label = 3913;
+inline constexpr int kScanSlot10Label = 3914;
+inline constexpr int kScanSlot11Label = 3915;
+inline constexpr int kScanSlot12Label = 3916;
+inline constexpr int kScanSlot13Label = 3917;
+inline constexpr int kScanSlot14Label = 3918;
+inline constexpr int kScanSlot15Label = 3919;
+inline constexpr int kScanSlot16Label = 3920;
+
+// Test frequency view
+inline constexpr int kTestFreqLabel = 4012;
+inline constexpr int kFivePointLabel = 4013;
+inline constexpr int kTestFreqColumns = 4014;
+
+// ATIS view
+inline constexpr int kAtisPretimeLabel = 4591;
+inline constexpr int kAtisPretimeList = 4592;
+inline constexpr int kAtisCodeLabel = 4594;
+
+// DOS view
+inline constexpr int kDosEnable = 4666;
+inline constexpr int kDosPostMuteLabel = 4667;
+inline constexpr int kDosPostMuteList = 4668;
+inline constexpr int kDosPreMuteLabel = 4669;
+inline constexpr int kDosPreMuteList = 4670;
+
+// Embedded data view
+inline constexpr int kEmbeddedMessage1 = 4702;
+inline constexpr int kEmbeddedMessage2 = 4704;
+inline constexpr int kEmbeddedMessage3 = 4706;
+inline constexpr int kEmbeddedMessage4 = 4708;
+inline constexpr int kEmbeddedWrite = 4710;
+
+// Factory mode dialog
+inline constexpr int kFactoryModelNameLabel = 4810;
+inline constexpr int kFactoryOpenChannelsLabel = 4812;
+inline constexpr int kFactoryOpenChannelsList = 4813;
+inline constexpr int kFactorySerialLabel = 4814;
+inline constexpr int kFactoryLowerEdgeLabel = 4818;
+inline constexpr int kFactoryLowerEdgeRange = 4819;
+inline constexpr int kFactoryUpperEdgeLabel = 4820;
+inline constexpr int kFactoryUpperEdgeRange = 4821;
+inline constexpr int kFactoryOscillatorLabel = 4822;
+inline constexpr int kFactoryOscillatorRange = 4823;
+inline constexpr int kFactoryMiddleFreqLabel = 4824;
+inline constexpr int kFactoryMiddleFreqRange = 4825;
+inline constexpr int kFactoryWrite = 4840;
+inline constexpr int kFactoryRead = 4841;
+inline constexpr int kFactoryClose = 4842;
+inline constexpr int kFactoryTuneSwitchGroup = 4843;
+inline constexpr int kFactoryTuneOpen = 4844;
+inline constexpr int kFactoryTuneClose = 4845;
+inline constexpr int kFactoryWriteTuneSwitch = 4846;
+inline constexpr int kFactorySignalingLabel = 4847;
+inline constexpr int kFactorySignalingList = 4848;
+inline constexpr int kFactoryBandLabel = 4849;
+inline constexpr int kFactoryBandList = 4850;
+inline constexpr int kFactoryRangeIdLabel = 4851;
+inline constexpr int kFactoryFirmwareLabel = 4853;
+
+// Alert tone view
+inline constexpr int kAlertCycleList = 5003;
+inline constexpr int kAlertCycleLabel = 5012;
+inline constexpr int kAlertPauseLabel = 5013;
+inline constexpr int kAlertFrequencyColumn = 5014;
+inline constexpr int kAlertDurationColumn = 5015;
+inline constexpr int kAlertPauseRange = 5018;
+inline constexpr int kAlertPlay = 5083;
+inline constexpr int kAlertStop = 5084;
+inline constexpr int kAlertFrequency1Range = 5004;
+inline constexpr int kAlertFrequency2Range = 5005;
+inline constexpr int kAlertFrequency3Range = 5006;
+inline constexpr int kAlertFrequency4Range = 5007;
+inline constexpr int kAlertFrequency5Range = 5008;
+inline constexpr int kAlertFrequency6Range = 5009;
+inline constexpr int kAlertFrequency7Range = 5010;
+inline constexpr int kAlertFrequency8Range = 5011;
+inline constexpr int kAlertDuration1Range = 5019;
+inline constexpr int kAlertDuration2Range = 5020;
+inline constexpr int kAlertDuration3Range = 5021;
+inline constexpr int kAlertDuration4Range = 5022;
+inline constexpr int kAlertDuration5Range = 5023;
+inline constexpr int kAlertDuration6Range = 5024;
+inline constexpr int kAlertDuration7Range = 5025;
+inline constexpr int kAlertDuration8Range = 5026;
+inline constexpr int kAlertTone1Label = 5056;
+inline constexpr int kAlertTone2Label = 5057;
+inline constexpr int kAlertTone3Label = 5058;
+inline constexpr int kAlertTone4Label = 5059;
+inline constexpr int kAlertTone5Label = 5060;
+inline constexpr int kAlertTone6Label = 5061;
+inline constexpr int kAlertTone7Label = 5062;
+inline constexpr int kAlertTone8Label = 5063;
+
+// Passwords view and password dialog
+inline constexpr int kPasswordPowerOnLabel = 6352;
+inline constexpr int kPasswordWriteLabel = 6354;
+inline constexpr int kPasswordReadLabel = 6356;
+inline constexpr int kPasswordChange = 6358;
+inline constexpr int kPasswordPrompt = 6360;
+
+// Keys view
+inline constexpr int kKeyFunctionList = 6605;
+inline constexpr int kKeyA2Label = 6613;
+inline constexpr int kKeyA2List = 6614;
+inline constexpr int kKeyA3Label = 6615;
+inline constexpr int kKeyA3List = 6616;
+inline constexpr int kKeyB2Label = 6619;
+inline constexpr int kKeyB2List = 6620;
+inline constexpr int kKeyB3Label = 6621;
+inline constexpr int kKeyB3List = 6622;
+
+// Tuning dialogs
+inline constexpr int kTuneItemList = 7053;
+inline constexpr int kTuneItemFlags = 7054;
+inline constexpr int kTuneRxFreqLabel = 7060;
+inline constexpr int kTuneTxFreqLabel = 7062;
+inline constexpr int kTunePointNames = 7067;
+inline constexpr int kTuneTxOn = 7071;
+inline constexpr int kTuneNarrow = 7073;
+inline constexpr int kTuneWide = 7074;
+inline constexpr int kTuneOk = 7075;
+inline constexpr int kTuneVolumeLabel = 7076;
+inline constexpr int kTuneValuePrefix = 7080;
+inline constexpr int kTuneVolumeMin = 7082;
+inline constexpr int kTuneVolumeMax = 7083;
+inline constexpr int kTuneVolumePrefix = 7084;
+inline constexpr int kTuneMiddle = 7085;
+inline constexpr int kTuneOutputAOn = 7091;
+inline constexpr int kTuneOutputAOff = 7092;
+inline constexpr int kTuneOutputBOn = 7093;
+inline constexpr int kTuneOutputBOff = 7094;
+
+// Print selection dialog
+inline constexpr int kPrintSetupButton = 7212;
+inline constexpr int kPrintSelectAll = 7213;
+inline constexpr int kPrintClearAll = 7214;
+
+// ---- menus, commands and navigation tree items (S02) ------------------------------
+
+// Top-level menus: label text kMenuFirst + position
+inline constexpr int kMenuFile = 32790;
+inline constexpr int kMenuEdit = 32791;
+inline constexpr int kMenuView = 32792;
+inline constexpr int kMenuProgram = 32793;
+inline constexpr int kMenuSetting = 32794;
+inline constexpr int kMenuWindow = 32795;
+inline constexpr int kMenuHelp = 32796;
+
+// Framework commands
+inline constexpr int kCmdIdleMessage = 57345;
+inline constexpr int kCmdFileNew = 57600;
+inline constexpr int kCmdFileOpen = 57601;
+inline constexpr int kCmdFileSave = 57603;
+inline constexpr int kCmdFileSaveAs = 57604;
+inline constexpr int kCmdPrintSetup = 57606;
+inline constexpr int kCmdPrint = 57607;
+inline constexpr int kCmdPrintPreview = 57609;
+inline constexpr int kCmdRecentFile = 57616;
+inline constexpr int kCmdWindowArrange = 57648;
+inline constexpr int kCmdWindowCascade = 57650;
+inline constexpr int kCmdWindowTile = 57651;
+inline constexpr int kCmdAbout = 57664;
+inline constexpr int kCmdExit = 57665;
+inline constexpr int kCmdHelpTopics = 57667;
+inline constexpr int kCmdToolbar = 59392;
+inline constexpr int kCmdStatusBar = 59393;
+
+// Program commands
+inline constexpr int kCmdAdjustment = 32697;
+inline constexpr int kCmdFactoryMode = 32698;
+inline constexpr int kCmdWriteTuneData = 32699;
+inline constexpr int kCmdTabBar = 32700;
+inline constexpr int kCmdModelInfo = 32771;
+inline constexpr int kCmdComPort = 32772;
+inline constexpr int kCmdReadFromRadio = 32773;
+inline constexpr int kCmdWriteToRadio = 32774;
+inline constexpr int kCmdMemoryUpdate = 32776;
+inline constexpr int kCmdLanguage = 32777;
+inline constexpr int kCmdTreeBar = 32778;
+inline constexpr int kCmdCloseAllWindows = 32779;
+inline constexpr int kCmdFrameMinimize = 32900;
+inline constexpr int kCmdFrameRestore = 32901;
+inline constexpr int kCmdFrameMaximize = 32902;
+inline constexpr int kCmdFrameClose = 32903;
+inline constexpr int kCmdCloseAllButThis = 32904;
+inline constexpr int kCmdLogBar = 32905;
+inline constexpr int kCmdInvalidView = 32906;
+
+// Navigation tree and Edit menu items (view commands)
+inline constexpr int kViewRadioInfo = 32800;
+inline constexpr int kTreeRadioSettings = 32801;
+inline constexpr int kViewKeys = 32802;
+inline constexpr int kViewMisc = 32803;
+inline constexpr int kTreeAlertTones = 32806;
+inline constexpr int kViewAlertTone = 32889;
+inline constexpr int kViewPasswords = 32813;
+inline constexpr int kTreeChannels = 32821;
+inline constexpr int kViewChannel = 32822;
+inline constexpr int kTreePersonalities = 32823;
+inline constexpr int kViewPersonality = 32824;
+inline constexpr int kTreeScans = 32883;
+inline constexpr int kViewScan = 32884;
+inline constexpr int kViewEmbedded = 32886;
+inline constexpr int kViewTestFreq = 32887;
+inline constexpr int kViewDataWatch = 32888;
+inline constexpr int kViewChannelList = 32895;
+inline constexpr int kMenuFirst = kMenuFile;
+inline constexpr int kPortButtonFirst = kPortButton1;
+inline constexpr int kScanSlotLabelFirst = kScanSlot1Label;
+inline constexpr int kAlertFrequencyFirst = kAlertFrequency1Range;
+inline constexpr int kAlertDurationFirst = kAlertDuration1Range;
+inline constexpr int kAlertToneLabelFirst = kAlertTone1Label;
+
+// Model text 610 names the model ID that a language file supports.
+inline constexpr int kModelTextSupportedModel = 610;
+
+// Every message text the program looks up.
+inline constexpr std::array kMessageIds{
+    kMsgReplaceWithDefaults, kMsgRecentFileUnreadable, kMsgFileNotWritten, kMsgModelNotSupported,
+    kMsgFileInvalid, kMsgDataInvalid, kMsgSaveBeforeClosing, kMsgReadDone,
+    kMsgWriteDone, kMsgReadFailedAt, kMsgWriteFailedAt, kMsgFirmwareTooNew,
+    kMsgBandMismatch, kMsgNoRadio, kMsgIdentityFailed, kMsgOutOfMemory,
+    kMsgMenuUpdateFailed, kMsgTuneDataWritten, kMsgTuneWriteFailed, kMsgTuneReadFailed,
+    kMsgFrequencyClamped, kMsgNothingToTune, kMsgNoTuningPoints, kMsgModelMismatch,
+    kMsgPrintCaption, kMsgOff, kMsgWrongPassword, kMsgFileExtension,
+    kMsgFileFilter, kMsgPrintCancelled, kMsgSelectSomethingToPrint, kMsgFileTooNew,
+    kMsgPortPane,
+};
+
+// Every label text the program looks up.
+inline constexpr std::array kLabelIds{
+    kWordOn, kWordOff, kCaptionAbout, kCaptionMainTitle,
+    kCaptionRadioPassword, kCaptionComPort, kCaptionRecordBar, kLogColumnItem,
+    kLogColumnDescription, kCaptionLogBar, kPortGroup, kPortButton1,
+    kPortButton2, kPortButton3, kPortButton4, kPortButton5,
+    kPortButton6, kPortButton7, kPortButton8, kPortButton9,
+    kPortButton10, kPortButton11, kPortButton12, kPortButton13,
+    kPortButton14, kPortButton15, kPortButton16, kCaptionLanguage,
+    kLanguageLabel, kLanguageList, kFileInfoModelName, kFileInfoRange,
+    kFileInfoFirmware, kFileInfoComment, kNavClose, kNavPrint,
+    kNavHelp, kCaptionModelInfo, kModelNameLabel, kModelRangeLabel,
+    kModelSignalingLabel, kModelSignalingList, kCaptionRadioInfo, kRadioModelName,
+    kRadioRange, kRadioSerial, kRadioFirmware, kRadioSignaling,
+    kRadioProgrammedDate, kRadioPasswordLabel, kNoticeDontShowAgain, kCaptionPasswordNotice,
+    kLabelFrequencyClamped, kCaptionMisc, kMiscTailRevertLabel, kMiscTailRevertList,
+    kMiscSquelchLabel, kMiscSquelchList, kMiscVoxGainLabel, kMiscVoxGainList,
+    kMiscVoxDelayLabel, kMiscVoxDelayList, kMiscVoxInhibit, kMiscBatterySave,
+    kMiscBatterySaveModeLabel, kMiscBatterySaveModeList, kMiscLowBatteryGapLabel, kMiscLowBatteryGapList,
+    kCaptionReadTransfer, kCaptionWriteTransfer, kTransferStatus, kTransferReadProgress,
+    kTransferWriteProgress, kCaptionPttId, kPttPrimaryIdLabel, kPttGroupIdLabel,
+    kPttTypeLabel, kPttTypeList, kPttPretimeLabel, kPttPretimeList,
+    kPttPreambleLabel, kPttPreambleList, kPttSideTone, kPttShortBeep,
+    kCaptionPersonality, kCaptionPersonalityRxTx, kCaptionPersonalitySquelch, kPersTxAdmitLabel,
+    kPersTxAdmitList, kPersTimeoutLabel, kPersTimeoutList, kPersPreAlertLabel,
+    kPersPreAlertList, kPersRekeyLabel, kPersRekeyList, kPersResetLabel,
+    kPersResetList, kPersBusyLockout, kPersSquelchModeLabel, kPersSquelchModeList,
+    kCaptionDataWatch, kWatchCorner, kWatchClear, kCaptionChannel,
+    kCaptionChannelBasic, kCaptionChannelOptions, kChanSpacingLabel, kChanSpacingList,
+    kChanPowerLabel, kChanPowerList, kChanReceiveGroup, kChanRxFreqLabel,
+    kChanRxTypeLabel, kChanRxTypeList, kChanRxCtcssLabel, kChanRxCdcssLabel,
+    kChanTransmitGroup, kChanTxFreqLabel, kChanTxTypeLabel, kChanTxTypeList,
+    kChanTxCtcssLabel, kChanTxCdcssLabel, kChanCopyRxToTx, kChanPersonalityLabel,
+    kChanPersonalityList, kChanScanGroup, kChanScanListLabel, kChanScanListList,
+    kChanAutoStartScan, kChanAutoStartScanList, kChanAtis, kCaptionChannelList,
+    kCaptionScanConfig, kCaptionScan, kCaptionScanMembers, kScanToneModeLabel,
+    kScanToneModeList, kScanPriorityModeLabel, kScanPriorityModeList, kScanPriorityChannelLabel,
+    kScanPriorityDeleteAdd, kScanSweepTimeLabel, kScanSweepTimeList, kScanTxModeLabel,
+    kScanTxModeList, kScanHangTimeLabel, kScanHangTimeList, kScanDesignatedLabel,
+    kScanNuisanceReset, kScanNuisanceDelete, kScanStartAlert, kScanEndAlert,
+    kScanIncludeCurrent, kScanPriorityAlert, kScanTalkback, kScanTxGroup,
+    kScanPriorityGroup, kScanSlot1Label, kScanSlot2Label, kScanSlot3Label,
+    kScanSlot4Label, kScanSlot5Label, kScanSlot6Label, kScanSlot7Label,
+    kScanSlot8Label, kScanSlot9Label, kScanSlot10Label, kScanSlot11Label,
+    kScanSlot12Label, kScanSlot13Label, kScanSlot14Label, kScanSlot15Label,
+    kScanSlot16Label, kScanCountLabel, kScanCountList, kCaptionTestFreq,
+    kTestFreqLabel, kFivePointLabel, kTestFreqColumns, kCaptionAtis,
+    kAtisPretimeLabel, kAtisPretimeList, kAtisCodeLabel, kCaptionDos,
+    kDosEnable, kDosPostMuteLabel, kDosPostMuteList, kDosPreMuteLabel,
+    kDosPreMuteList, kCaptionEmbedded, kEmbeddedMessage1, kEmbeddedMessage2,
+    kEmbeddedMessage3, kEmbeddedMessage4, kEmbeddedWrite, kCaptionFactoryMode,
+    kFactoryModelNameLabel, kFactoryOpenChannelsLabel, kFactoryOpenChannelsList, kFactorySerialLabel,
+    kFactoryLowerEdgeLabel, kFactoryLowerEdgeRange, kFactoryUpperEdgeLabel, kFactoryUpperEdgeRange,
+    kFactoryOscillatorLabel, kFactoryOscillatorRange, kFactoryMiddleFreqLabel, kFactoryMiddleFreqRange,
+    kFactoryWrite, kFactoryRead, kFactoryClose, kFactoryTuneSwitchGroup,
+    kFactoryTuneOpen, kFactoryTuneClose, kFactoryWriteTuneSwitch, kFactorySignalingLabel,
+    kFactorySignalingList, kFactoryBandLabel, kFactoryBandList, kFactoryRangeIdLabel,
+    kFactoryFirmwareLabel, kCaptionAlertTone, kAlertCycleList, kAlertFrequency1Range,
+    kAlertFrequency2Range, kAlertFrequency3Range, kAlertFrequency4Range, kAlertFrequency5Range,
+    kAlertFrequency6Range, kAlertFrequency7Range, kAlertFrequency8Range, kAlertCycleLabel,
+    kAlertPauseLabel, kAlertFrequencyColumn, kAlertDurationColumn, kAlertPauseRange,
+    kAlertDuration1Range, kAlertDuration2Range, kAlertDuration3Range, kAlertDuration4Range,
+    kAlertDuration5Range, kAlertDuration6Range, kAlertDuration7Range, kAlertDuration8Range,
+    kAlertTone1Label, kAlertTone2Label, kAlertTone3Label, kAlertTone4Label,
+    kAlertTone5Label, kAlertTone6Label, kAlertTone7Label, kAlertTone8Label,
+    kAlertPlay, kAlertStop, kCaptionPasswords, kPasswordPowerOnLabel,
+    kPasswordWriteLabel, kPasswordReadLabel, kPasswordChange, kCaptionPasswordDialog,
+    kPasswordPrompt, kCaptionKeys, kKeyFunctionList, kKeyA2Label,
+    kKeyA2List, kKeyA3Label, kKeyA3List, kKeyB2Label,
+    kKeyB2List, kKeyB3Label, kKeyB3List, kNoticeReadPassword,
+    kNoticeWritePassword, kNoticePowerOnPassword, kNoticeClosing, kCaptionTuning,
+    kCaptionTuneSubItem, kTuneItemList, kTuneItemFlags, kTuneRxFreqLabel,
+    kTuneTxFreqLabel, kTunePointNames, kTuneTxOn, kTuneNarrow,
+    kTuneWide, kTuneOk, kTuneVolumeLabel, kTuneValuePrefix,
+    kTuneVolumeMin, kTuneVolumeMax, kTuneVolumePrefix, kTuneMiddle,
+    kTuneOutputAOn, kTuneOutputAOff, kTuneOutputBOn, kTuneOutputBOff,
+    kCaptionPrintSelection, kPrintSetupButton, kPrintSelectAll, kPrintClearAll,
+    kCmdAdjustment, kCmdFactoryMode, kCmdWriteTuneData, kCmdTabBar,
+    kCmdModelInfo, kCmdComPort, kCmdReadFromRadio, kCmdWriteToRadio,
+    kCmdMemoryUpdate, kCmdLanguage, kCmdTreeBar, kCmdCloseAllWindows,
+    kMenuFile, kMenuEdit, kMenuView, kMenuProgram,
+    kMenuSetting, kMenuWindow, kMenuHelp, kViewRadioInfo,
+    kTreeRadioSettings, kViewKeys, kViewMisc, kTreeAlertTones,
+    kViewPasswords, kTreeChannels, kViewChannel, kTreePersonalities,
+    kViewPersonality, kTreeScans, kViewScan, kViewEmbedded,
+    kViewTestFreq, kViewDataWatch, kViewAlertTone, kViewChannelList,
+    kCmdFrameMinimize, kCmdFrameRestore, kCmdFrameMaximize, kCmdFrameClose,
+    kCmdCloseAllButThis, kCmdLogBar, kCmdInvalidView, kCmdIdleMessage,
+    kCmdFileNew, kCmdFileOpen, kCmdFileSave, kCmdFileSaveAs,
+    kCmdPrintSetup, kCmdPrint, kCmdPrintPreview, kCmdRecentFile,
+    kCmdWindowArrange, kCmdWindowCascade, kCmdWindowTile, kCmdAbout,
+    kCmdExit, kCmdHelpTopics, kCmdToolbar, kCmdStatusBar,
+};
+
+enum class Family { Message, Label };
+
+struct TextId {
+    Family family;
+    int id;
+};
+
+// Messages first, then labels; message and label ids may share a number.
+inline constexpr auto kAllTextIds = [] {
+    std::array<TextId, kMessageIds.size() + kLabelIds.size()> all{};
+    std::size_t n = 0;
+    for (int id : kMessageIds) all[n++] = TextId{Family::Message, id};
+    for (int id : kLabelIds) all[n++] = TextId{Family::Label, id};
+    return all;
+}();
+
+// How the program uses an option list's raw values.
+enum class ListKind {
+    Values,     // the item value is stored as the raw value
+    Positions,  // the entry's position is stored; item values equal their positions
+    RangeEdit,  // one range rule "first:step:last:divisor:rawbase:rawstep:decimals"
+};
+
+// An option list and the width in bits of the field its raw values are stored in.
+struct OptionListField {
+    int id;
+    int bits;
+    ListKind kind;
+};
+
+inline constexpr std::array kOptionLists{
+    // miscellaneous settings
+    OptionListField{kMiscVoxGainList, 3, ListKind::Values},
+    OptionListField{kMiscVoxDelayList, 8, ListKind::Values},
+    OptionListField{kMiscSquelchList, 8, ListKind::Values},
+    OptionListField{kMiscTailRevertList, 1, ListKind::Values},
+    OptionListField{kMiscLowBatteryGapList, 8, ListKind::Values},
+    OptionListField{kMiscBatterySaveModeList, 3, ListKind::Values},
+    // signalling
+    OptionListField{kAtisPretimeList, 8, ListKind::Values},
+    OptionListField{kPttTypeList, 8, ListKind::Values},
+    OptionListField{kPttPretimeList, 8, ListKind::Values},
+    OptionListField{kPttPreambleList, 8, ListKind::Values},
+    OptionListField{kDosPreMuteList, 8, ListKind::Values},
+    OptionListField{kDosPostMuteList, 8, ListKind::Values},
+    OptionListField{kModelSignalingList, 8, ListKind::Values},
+    // keys
+    OptionListField{kKeyFunctionList, 8, ListKind::Values},
+    OptionListField{kKeyA2List, 8, ListKind::Values},
+    OptionListField{kKeyA3List, 8, ListKind::Values},
+    OptionListField{kKeyB2List, 8, ListKind::Values},
+    OptionListField{kKeyB3List, 8, ListKind::Values},
+    // alert tones
+    OptionListField{kAlertCycleList, 8, ListKind::Values},
+    OptionListField{kAlertPauseRange, 8, ListKind::RangeEdit},
+    OptionListField{kAlertFrequency1Range, 8, ListKind::RangeEdit},
+    OptionListField{kAlertFrequency2Range, 8, ListKind::RangeEdit},
+    OptionListField{kAlertFrequency3Range, 8, ListKind::RangeEdit},
+    OptionListField{kAlertFrequency4Range, 8, ListKind::RangeEdit},
+    OptionListField{kAlertFrequency5Range, 8, ListKind::RangeEdit},
+    OptionListField{kAlertFrequency6Range, 8, ListKind::RangeEdit},
+    OptionListField{kAlertFrequency7Range, 8, ListKind::RangeEdit},
+    OptionListField{kAlertFrequency8Range, 8, ListKind::RangeEdit},
+    OptionListField{kAlertDuration1Range, 8, ListKind::RangeEdit},
+    OptionListField{kAlertDuration2Range, 8, ListKind::RangeEdit},
+    OptionListField{kAlertDuration3Range, 8, ListKind::RangeEdit},
+    OptionListField{kAlertDuration4Range, 8, ListKind::RangeEdit},
+    OptionListField{kAlertDuration5Range, 8, ListKind::RangeEdit},
+    OptionListField{kAlertDuration6Range, 8, ListKind::RangeEdit},
+    OptionListField{kAlertDuration7Range, 8, ListKind::RangeEdit},
+    OptionListField{kAlertDuration8Range, 8, ListKind::RangeEdit},
+    // channels
+    OptionListField{kChanSpacingList, 4, ListKind::Positions},
+    OptionListField{kChanPowerList, 4, ListKind::Positions},
+    OptionListField{kChanRxTypeList, 2, ListKind::Positions},
+    OptionListField{kChanTxTypeList, 2, ListKind::Positions},
+    OptionListField{kChanPersonalityList, 8, ListKind::Positions},
+    OptionListField{kChanScanListList, 8, ListKind::Positions},
+    OptionListField{kChanAutoStartScanList, 1, ListKind::Values},
+    // personalities
+    OptionListField{kPersTxAdmitList, 8, ListKind::Positions},
+    OptionListField{kPersTimeoutList, 8, ListKind::Positions},
+    OptionListField{kPersPreAlertList, 8, ListKind::Positions},
+    OptionListField{kPersRekeyList, 8, ListKind::Positions},
+    OptionListField{kPersResetList, 8, ListKind::Positions},
+    OptionListField{kPersSquelchModeList, 8, ListKind::Positions},
+    // scan list
+    OptionListField{kScanToneModeList, 2, ListKind::Positions},
+    OptionListField{kScanPriorityModeList, 2, ListKind::Positions},
+    OptionListField{kScanSweepTimeList, 8, ListKind::Positions},
+    OptionListField{kScanTxModeList, 3, ListKind::Positions},
+    OptionListField{kScanHangTimeList, 8, ListKind::Positions},
+    OptionListField{kScanCountList, 8, ListKind::Positions},
+    // factory and tuning
+    OptionListField{kFactoryOpenChannelsList, 8, ListKind::Values},
+    OptionListField{kFactoryLowerEdgeRange, 16, ListKind::RangeEdit},
+    OptionListField{kFactoryUpperEdgeRange, 16, ListKind::RangeEdit},
+    OptionListField{kFactoryOscillatorRange, 8, ListKind::RangeEdit},
+    OptionListField{kFactoryMiddleFreqRange, 8, ListKind::RangeEdit},
+    OptionListField{kFactorySignalingList, 8, ListKind::Values},
+    OptionListField{kFactoryBandList, 1, ListKind::Values},
+    OptionListField{kTuneItemList, 16, ListKind::Values},
+    OptionListField{kTunePointNames, 8, ListKind::Positions},
+};
+
+// Range edits whose raw value 0 means "off" (shown as message text kMsgOff).
+inline constexpr std::array kRangeEditsWithOff{
+    kAlertFrequency1Range, kAlertFrequency2Range, kAlertFrequency3Range, kAlertFrequency4Range,
+    kAlertFrequency5Range, kAlertFrequency6Range, kAlertFrequency7Range, kAlertFrequency8Range,
+};
+
+// Raw values that fresh data hold and that each list must therefore be able to show.
+struct ListDefault {
+    int id;
+    long raw;
+};
+
+inline constexpr std::array kListDefaults{
+    ListDefault{kMiscVoxGainList, 3},        ListDefault{kMiscVoxDelayList, 15},
+    ListDefault{kMiscSquelchList, 5},        ListDefault{kMiscTailRevertList, 1},
+    ListDefault{kMiscLowBatteryGapList, 10}, ListDefault{kMiscBatterySaveModeList, 1},
+    ListDefault{kAtisPretimeList, 3},        ListDefault{kPttTypeList, 0},
+    ListDefault{kPttPretimeList, 25},        ListDefault{kPttPreambleList, 5},
+    ListDefault{kDosPreMuteList, 15},        ListDefault{kModelSignalingList, 0},
+    ListDefault{kKeyFunctionList, 0},        ListDefault{kKeyFunctionList, 17},
+    ListDefault{kKeyFunctionList, 24},       ListDefault{kKeyA2List, 0},
+    ListDefault{kKeyA3List, 24},             ListDefault{kKeyB2List, 0},
+    ListDefault{kKeyB3List, 17},             ListDefault{kAlertCycleList, 1},
+    ListDefault{kAlertCycleList, 0},         ListDefault{kAlertPauseRange, 3},
+    ListDefault{kAlertFrequency1Range, 100}, ListDefault{kAlertFrequency2Range, 50},
+    ListDefault{kAlertFrequency3Range, 50},  ListDefault{kAlertFrequency4Range, 50},
+    ListDefault{kAlertFrequency5Range, 50},  ListDefault{kAlertFrequency6Range, 50},
+    ListDefault{kAlertFrequency7Range, 50},  ListDefault{kAlertFrequency8Range, 50},
+    ListDefault{kAlertDuration1Range, 10},   ListDefault{kAlertDuration2Range, 0},
+    ListDefault{kAlertDuration3Range, 0},    ListDefault{kAlertDuration4Range, 0},
+    ListDefault{kAlertDuration5Range, 0},    ListDefault{kAlertDuration6Range, 0},
+    ListDefault{kAlertDuration7Range, 0},    ListDefault{kAlertDuration8Range, 0},
+    ListDefault{kChanSpacingList, 0},        ListDefault{kChanPowerList, 0},
+    ListDefault{kChanRxTypeList, 1},         ListDefault{kChanTxTypeList, 1},
+    ListDefault{kChanPersonalityList, 0},    ListDefault{kChanScanListList, 1},
+    ListDefault{kChanAutoStartScanList, 0},  ListDefault{kChanAutoStartScanList, 1},
+    ListDefault{kPersTxAdmitList, 1},        ListDefault{kPersTimeoutList, 60},
+    ListDefault{kPersPreAlertList, 10},      ListDefault{kPersRekeyList, 0},
+    ListDefault{kPersResetList, 0},          ListDefault{kPersSquelchModeList, 1},
+    ListDefault{kScanToneModeList, 3},       ListDefault{kScanPriorityModeList, 0},
+    ListDefault{kScanSweepTimeList, 8},      ListDefault{kScanTxModeList, 0},
+    ListDefault{kScanHangTimeList, 3},       ListDefault{kScanCountList, 16},
+};
+
+// Texts that are used as formats, each with exactly one conversion of the kind the caller
+// passes: an integer (d, i, u, x, X) or a text (s).
+enum class Conversion { Integer, String };
+
+struct FormatText {
+    Family family;
+    int id;
+    Conversion argument;
+};
+
+inline constexpr std::array kFormatTexts{
+    FormatText{Family::Message, kMsgReadFailedAt, Conversion::Integer},
+    FormatText{Family::Message, kMsgWriteFailedAt, Conversion::Integer},
+    FormatText{Family::Message, kMsgBandMismatch, Conversion::String},
+    FormatText{Family::Message, kMsgPortPane, Conversion::Integer},
+    FormatText{Family::Label, kTransferReadProgress, Conversion::Integer},
+    FormatText{Family::Label, kTransferWriteProgress, Conversion::Integer},
+};
+
+// Plain lists: items separated by ";", of each item the part before its first ",".
+inline constexpr std::array kTextLists{kLanguageList, kTestFreqColumns};
+
+// kTuneItemFlags is a ";"-separated list of "code,flags" pairs, one per item of kTuneItemList.
+
+}  // namespace vex::text
