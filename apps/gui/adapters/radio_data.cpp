@@ -16,6 +16,11 @@ InvalidLog& log() {
     l.setKeyFilter([](int key) { return !texts::controlDisabled(key); });
     return l;
   }();
+  static const bool linked = [] {
+    RadioDataContainer::instance().setValidationTarget(&invalidLog, [](int id) { return texts::label(id); });
+    return true;
+  }();
+  (void)linked;
   return invalidLog;
 }
 
@@ -54,6 +59,8 @@ int recordCount(RecordList list) {
   }
   return 0;
 }
+
+int validate() { return container().validate(log(), [](int id) { return texts::label(id); }); }
 
 void destroy() {
   log().clear();

@@ -26,6 +26,8 @@ void writeField(std::span<std::uint8_t> bytes, int byte, int shift, int width, l
 void resetToDefaults();
 void encode();
 int recordCount(RecordList list);
+// Validates the whole container into the Invalid Log; the number of findings.
+int validate();
 // Ends the container's life at program exit.
 void destroy();
 

@@ -1,9 +1,11 @@
 #include "workspace/child_frame.h"
 
 #include <QCloseEvent>
+#include <QMenu>
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "adapters/texts.h"
 #include "help/help_window.h"
 #include "views/custom_form_view.h"
 #include "views/messages.h"
@@ -28,6 +30,30 @@ CChildFrame::CChildFrame(const ViewEntry& entry, CCustomFormView* view, QWidget*
   connect(navBar_, &CNavBar::printRequested, this, [this] { emit printRequested(this); });
   connect(navBar_, &CNavBar::helpRequested, this, [this] { HelpWindow::showContext({view_->templateId()}); });
   connect(navBar_, &CNavBar::moveRequested, this, &CChildFrame::move);
+  buildFrameMenu();
+}
+
+void CChildFrame::buildFrameMenu() {
+  QMenu* menu = new QMenu(this);
+  const std::pair<int, const char*> entries[] = {
+      {kCmdMinimize, "Min"}, {kCmdRestore, "Restore"}, {kCmdMaximize, "Max"}, {kCmdClose, "Close"}};
+  for (auto [command, defaultText] : entries) {
+    const std::string text = texts::label(command);
+    QAction* action = menu->addAction(text.empty() ? QString::fromLatin1(defaultText) : QString::fromStdString(text));
+    action->setData(command);
+    connect(action, &QAction::triggered, this, [this, command] { frameCommand(command); });
+  }
+  setSystemMenu(menu);
+}
+
+void CChildFrame::frameCommand(int command) {
+  switch (command) {
+    case kCmdMinimize: showMinimized(); break;
+    case kCmdRestore: showNormal(); break;
+    case kCmdMaximize: showMaximized(); break;
+    case kCmdClose: close(); break;
+    default: break;
+  }
 }
 
 void CChildFrame::navState(int multiRecord, int code) { navBar_->applyState(multiRecord, code); }

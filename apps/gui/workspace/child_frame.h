@@ -12,6 +12,9 @@ class CNavBar;
 class CChildFrame : public QMdiSubWindow {
   Q_OBJECT
  public:
+  // The frame menu's commands (tab menu "Min", "Restore", "Max", "Close").
+  enum : int { kCmdMinimize = 32900, kCmdRestore = 32901, kCmdMaximize = 32902, kCmdClose = 32903 };
+
   CChildFrame(const ViewEntry& entry, CCustomFormView* view, QWidget* parent = nullptr);
 
   const ViewEntry& entry() const { return entry_; }
@@ -23,6 +26,7 @@ class CChildFrame : public QMdiSubWindow {
   void navPosition(int position, int count);
   // Resizes the frame so the whole form shows.
   void fitToForm();
+  void frameCommand(int command);
 
  signals:
   void printRequested(CChildFrame* frame);
@@ -32,6 +36,7 @@ class CChildFrame : public QMdiSubWindow {
 
  private:
   void move(int k);
+  void buildFrameMenu();
   ViewEntry entry_;
   CCustomFormView* view_;
   CNavBar* navBar_;

@@ -447,9 +447,14 @@ void CMainFrame::sendToMainFrame(int message, long wParam, long lParam, const Ch
   }
 }
 
+void CMainFrame::sendToViews(int message, std::optional<ViewClass> only) {
+  for (CChildFrame* frame : openFrames())
+    if (!only || frame->entry().viewClass == *only) frame->view()->deliver(message, 0, 0);
+}
+
 void CMainFrame::memoryUpdate() {
   setFocus(Qt::OtherFocusReason);
-  for (CChildFrame* frame : openFrames()) frame->view()->deliver(WM_VIEW_STORE, 0, 0);
+  sendToViews(WM_VIEW_STORE);
   radio_data::encode();
   if (CChildFrame* watch = frameOf(32888)) {
     watch->view()->deliver(WM_WATCH_UPDATE, 0, 0);
@@ -583,7 +588,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     return;
   }
   if (answer == kYes) {
-    for (CChildFrame* frame : openFrames()) frame->view()->deliver(WM_VIEW_STORE, 0, 0);
+    sendToViews(WM_VIEW_STORE);
     if (saveHandler_ && !saveHandler_()) {
       event->ignore();
       return;

@@ -3,6 +3,7 @@
 // toolbar, log bars, menus and the open-view list; relays the view messages.
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include <QMainWindow>
@@ -51,6 +52,8 @@ class CMainFrame : public QMainWindow, public ViewHost {
   void selectTreeRoot();
 
   void memoryUpdate();
+  // Sends a message to the view of every open frame (of one class when given).
+  void sendToViews(int message, std::optional<ViewClass> only = std::nullopt);
   void closeAllWindows();
   void closeAllButThis();
 
