@@ -1,0 +1,65 @@
+#include "cli_environment.h"
+
+#include "config/language_selection.h"
+#include "config/model_catalogue.h"
+#include "config/profile_file.h"
+#include "config/range_table.h"
+#include "core/data_version.h"
+
+namespace vex::cli {
+
+namespace {
+
+constexpr const char* kSettingsFile = "Settings.ini";
+
+}  // namespace
+
+Environment::Environment(std::filesystem::path dataDir, std::ostream& out, std::ostream& err)
+    : dataDir_(std::move(dataDir)), out_(out), err_(err) {
+    const int language = ReadProfileInt(dataDir_ / kSettingsFile, "Setting", "Language", 0);
+    texts_ = LanguageTexts(SelectLanguageFile(dataDir_, language).file);
+}
+
+int Environment::fail(int messageId, const std::string& file) {
+    std::string text = texts_.messageText(messageId);
+    if (text.empty()) text = "error " + std::to_string(messageId);
+    return failWith(text, file);
+}
+
+int Environment::failWith(const std::string& text, const std::string& file) {
+    err_ << "vexprog-cli: " << text;
+    if (!file.empty()) err_ << " (" << file << ")";
+    err_ << '\n';
+    return kExitFailure;
+}
+
+std::string Environment::firstModelName(const std::string& modelId) const {
+    const auto names =
+        SplitCommaList(ReadProfileString(catalogueFile(), "Setting", modelId, "", kRoomList));
+    return names.empty() ? std::string() : names.front();
+}
+
+ModelState Environment::startingModelState() const {
+    const std::filesystem::path settings = dataDir_ / kSettingsFile;
+    ModelState state;
+    state.modelId = ReadProfileString(settings, "Setting", "ModelID", "", kRoomName);
+    state.modelName = ReadProfileString(settings, "Setting", "ModelName", "", kRoomName);
+    state.freqRange = ReadProfileString(settings, "Setting", "FreqRange", "", kRoomName);
+    state.signal = ReadProfileInt(settings, "Setting", "Signal", 0);
+    state.dataVersion = kProgramDataVersion;
+
+    if (state.modelId.empty()) {
+        const auto ids = ModelCatalogue(catalogueFile(), "").modelIds();
+        if (!ids.empty()) state.modelId = ids.front();
+    }
+    if (state.modelName.empty()) state.modelName = firstModelName(state.modelId);
+    if (state.freqRange.empty()) {
+        RangeTable ranges;
+        ranges.load(ModelCatalogue(catalogueFile(), state.modelId));
+        const RangeEntry& first = ranges.entries().front();
+        state.freqRange = RangeText(first.lower, first.upper);
+    }
+    return state;
+}
+
+}  // namespace vex::cli

@@ -1,0 +1,46 @@
+// What every command works with: the data directory, the language texts for
+// messages and option lists, the model catalogue, and the output streams.
+// The tool reads the settings file but never writes it.
+#pragma once
+
+#include "config/language_texts.h"
+#include "core/codeplug_header.h"
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+
+namespace vex::cli {
+
+enum ExitCode { kExitOk = 0, kExitFailure = 1, kExitUsage = 2 };
+
+class Environment {
+public:
+    Environment(std::filesystem::path dataDir, std::ostream& out, std::ostream& err);
+
+    const std::filesystem::path& dataDir() const { return dataDir_; }
+    std::filesystem::path catalogueFile() const { return dataDir_ / "Model.dat"; }
+    const LanguageTexts& texts() const { return texts_; }
+    std::ostream& out() { return out_; }
+    std::ostream& err() { return err_; }
+
+    // Prints message text n of the language file and the file name; exit 1.
+    int fail(int messageId, const std::string& file);
+    // Prints a plain error text and the file name; exit 1.
+    int failWith(const std::string& text, const std::string& file);
+
+    // The model state new data starts from: Settings.ini's model, name and
+    // range when they are set, else the catalogue's first model, its first
+    // name and its first range.
+    ModelState startingModelState() const;
+    // The first name listed for a model ID; "" when it has none.
+    std::string firstModelName(const std::string& modelId) const;
+
+private:
+    std::filesystem::path dataDir_;
+    LanguageTexts texts_;
+    std::ostream& out_;
+    std::ostream& err_;
+};
+
+}  // namespace vex::cli

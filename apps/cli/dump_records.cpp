@@ -1,0 +1,112 @@
+// The record lists of the dump: channels, personalities and scan lists.
+#include "dump_fields.h"
+
+#include "core/channel_encoding.h"
+
+namespace vex::cli {
+
+namespace {
+
+// Tone type lists and the other channel lists of the language file.
+constexpr int kSpacingList = 3661;
+constexpr int kPowerList = 3663;
+constexpr int kRxToneTypeList = 3668;
+constexpr int kTxToneTypeList = 3677;
+constexpr std::uint8_t kAutoStartScan = 0x40;
+constexpr std::uint8_t kAtis = 0x80;
+
+std::string ToneText(std::uint16_t word) {
+    switch (word >> 14) {
+    case 1: return DecodeCtcss(word);
+    case 2:
+    case 3: return DecodeCdcss(word);
+    default: return "";
+    }
+}
+
+DumpRow ChannelRow(const ChannelRecord& r, std::size_t number, const LanguageTexts& texts) {
+    return {
+        {"channel", std::to_string(number)},
+        {"rx_frequency", DecodeFrequency(r.rxFrequency())},
+        {"tx_frequency", DecodeFrequency(r.txFrequency())},
+        {"rx_tone_type", ListText(texts, kRxToneTypeList, r.rxTone() >> 14)},
+        {"rx_tone", ToneText(r.rxTone())},
+        {"tx_tone_type", ListText(texts, kTxToneTypeList, r.txTone() >> 14)},
+        {"tx_tone", ToneText(r.txTone())},
+        {"spacing", ListText(texts, kSpacingList, r.spacingIndex())},
+        {"power", ListText(texts, kPowerList, r.powerIndex())},
+        {"personality", std::to_string(r.personalityIndex() + 1)},
+        {"scan_list", r.scanListNumber() == 0 ? "None" : std::to_string(r.scanListNumber())},
+        {"auto_start_scan", OnOff(r.bytes[ChannelRecord::kFlags] & kAutoStartScan)},
+        {"atis", OnOff(r.bytes[ChannelRecord::kFlags] & kAtis)},
+    };
+}
+
+// Personality fields (by position in their lists, as the pages store them).
+const std::vector<FieldSpec> kPersonalityFields{
+    {"tx_admit", 2321, 12, 0xFF},
+    {"tx_time_out", 2325, 14, 0xFF},
+    {"tot_pre_alert", 2327, 15, 0xFF},
+    {"tot_rekey", 2329, 16, 0xFF},
+    {"tot_reset", 2331, 17, 0xFF},
+    {"busy_channel_lockout", 0, 13, 0x02, Shown::Flag},
+    {"rx_squelch_mode", 2351, 8, 0xFF},
+};
+
+const std::vector<FieldSpec> kScanListFields{
+    {"entries", 3943, 4, 0xFF},
+    {"scan_mode", 3830, 5, 0x06},
+    {"tx_mode", 3846, 13, 0x07},
+    {"talkback", 0, 13, 0x08, Shown::Flag},
+    {"hang_time", 3848, 16, 0xFF},
+    {"scan_start_alert", 0, 17, 0x01, Shown::Flag},
+    {"scan_end_alert", 0, 17, 0x02, Shown::Flag},
+    {"priority_scan_alert", 0, 17, 0x04, Shown::Flag},
+    {"include_current_channel", 0, 17, 0x10, Shown::Flag},
+    {"nuisance_delete", 0, 17, 0x80, Shown::Flag},
+    {"nuisance_reset", 0, 18, 0x01, Shown::Flag},
+    {"priority_mode", 3834, 7, 0x03},
+    {"priority_delete_add", 0, 7, 0x04, Shown::Flag},
+    {"priority_sweep_time", 3844, 8, 0xFF},
+};
+
+std::string ChannelNumberText(std::uint16_t number) { return number == 0 ? "None" : std::to_string(number); }
+
+DumpRow ScanListRow(const ScanListRecord& r, std::size_t number, const LanguageTexts& texts) {
+    DumpRow row{{"scan_list", std::to_string(number)}};
+    for (const DumpValue& v : FieldValues(kScanListFields, r.bytes, texts)) row.push_back(v);
+    row.push_back({"designated_channel", ChannelNumberText(r.word(ScanListRecord::kDesignatedChannel))});
+    row.push_back({"priority_channel", ChannelNumberText(r.word(ScanListRecord::kPriorityChannel))});
+    std::string members;
+    for (std::size_t slot = 0; slot < layout::kScanListMemberCount; ++slot) {
+        const std::uint16_t m = r.member(slot);
+        if (m == 0 || m == 0xFF || m == 0xFFFF) continue;
+        members += (members.empty() ? "" : " ") + std::to_string(m);
+    }
+    row.push_back({"members", members});
+    return row;
+}
+
+}  // namespace
+
+std::vector<DumpTable> RecordTables(RadioDataContainer& data, const LanguageTexts& texts) {
+    DumpTable channels{"channels", {}};
+    for (std::size_t i = 0; i < data.channels().size(); ++i) {
+        channels.rows.push_back(ChannelRow(data.channels()[i].record(), i + 1, texts));
+    }
+    DumpTable personalities{"personalities", {}};
+    for (std::size_t i = 0; i < data.personalities().size(); ++i) {
+        DumpRow row{{"personality", std::to_string(i + 1)}};
+        for (const DumpValue& v : FieldValues(kPersonalityFields, data.personalities()[i].record().bytes, texts)) {
+            row.push_back(v);
+        }
+        personalities.rows.push_back(std::move(row));
+    }
+    DumpTable scanLists{"scan_lists", {}};
+    for (std::size_t i = 0; i < data.scanLists().size(); ++i) {
+        scanLists.rows.push_back(ScanListRow(data.scanLists()[i].record(), i + 1, texts));
+    }
+    return {channels, personalities, scanLists};
+}
+
+}  // namespace vex::cli

@@ -1,0 +1,12 @@
+// libFuzzer entry: every input is a candidate codeplug file for the readers
+// and for Open. Build with the fuzz preset described in fuzz/CMakeLists.txt.
+#include "codeplug_fuzz_check.h"
+
+#include <string>
+#include <unistd.h>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const std::string path = "/tmp/vex-fuzz-" + std::to_string(::getpid()) + ".dat";
+    vex::test::CheckCodeplugInput(path, data, size);
+    return 0;
+}

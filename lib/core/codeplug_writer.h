@@ -1,0 +1,21 @@
+// Writes a codeplug file: magic, header, comment, spare and image blocks.
+#pragma once
+
+#include "core/codeplug_header.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace vex {
+
+// An empty `comment` keeps the comment of a file already at `path`. The file
+// is written beside the target under a temporary name, flushed to disk and
+// then renamed over the target, so a failure never leaves a half-written file
+// where a good one stood. Returns false when the file cannot be written.
+bool WriteCodeplugFile(const std::string& path, const CodeplugHeader& header,
+                       std::span<const std::uint8_t> spare, std::span<const std::uint8_t> image,
+                       std::string_view comment);
+
+}  // namespace vex
