@@ -1,0 +1,76 @@
+// A whole-image read or write: the preparation on the caller's thread
+// (connect, identity, model check, mode switch, password) and the block
+// transfer on a worker thread that reports through TransferHost::report.
+#pragma once
+
+#include "link/radio_link.h"
+#include "link/transfer_host.h"
+#include "core/time_stamp.h"
+#include "link/transfer_plan.h"
+
+#include <atomic>
+#include <cstdint>
+#include <span>
+#include <thread>
+
+namespace vex {
+
+inline constexpr char kReferenceVersion[] = "1.03.11";
+inline constexpr int kPasswordAttempts = 3;
+
+enum class StartResult {
+    Idle = -1,      // no radio answered; nothing changed, the caller may try again
+    Cancelled = 0,  // stopped during preparation (the reason was shown)
+    Started = 1,    // the worker runs
+};
+
+enum class TransferOutcome { Pending, Succeeded, Failed, Stopped };
+
+class ImageTransfer {
+public:
+    using Image = std::span<std::uint8_t, 8192>;
+
+    ImageTransfer(TransferDirection direction, Image image, TransferHost& host, LinkTiming timing = {});
+    // Stops a running worker between blocks and waits for it.
+    ~ImageTransfer();
+    ImageTransfer(const ImageTransfer&) = delete;
+    ImageTransfer& operator=(const ImageTransfer&) = delete;
+
+    StartResult Start();
+    // Waits for the worker; Pending when none was started.
+    TransferOutcome Wait();
+    // Asks the worker to stop before its next block, then waits for it.
+    void Stop();
+    // Asks the worker to stop before its next block without waiting; safe
+    // to call from the report callback.
+    void RequestStop() { stop_ = true; }
+
+    TransferDirection Direction() const { return direction_; }
+    const RadioIdentity& Identity() const { return identity_; }
+    const RadioBand& Band() const { return band_; }
+    const TimeStamp& Stamp() const { return stamp_; }
+    CRadioLink& Link() { return link_; }
+
+private:
+    StartResult Cancel();
+    bool PasswordStep();
+    bool BandFitsRadio();
+    void ReadWorker();
+    void WriteWorker();
+    void Finish(TransferOutcome outcome, int message, long value);
+    bool StopRequested() const { return stop_.load(std::memory_order_relaxed); }
+
+    TransferDirection direction_;
+    Image image_;
+    TransferHost& host_;
+    CRadioLink link_;
+    RadioIdentity identity_;
+    RadioBand band_;
+    TimeStamp stamp_{};
+    bool extendedLevel_ = false;
+    std::thread worker_;
+    std::atomic<bool> stop_{false};
+    TransferOutcome outcome_ = TransferOutcome::Pending;
+};
+
+}  // namespace vex
