@@ -4,7 +4,15 @@
 // library's own objects is one edit in settings.cpp.
 #include <string>
 
+namespace vex {
+class AppSettings;
+}
+
 namespace vex::gui::settings {
+
+// The library's settings object behind this adapter (model state, language,
+// port); created by initialise.
+AppSettings& library();
 
 // Chooses the data directory (empty: the library's default resolution) and
 // loads Settings.ini and the language file from it.

@@ -5,14 +5,13 @@
 
 #include "adapters/settings.h"
 #include "adapters/standin_profile.h"
+#include "config/app_settings.h"
 
 // Stand-in lookups until lib/config's LanguageTexts and OptionList are on main.
 namespace vex::gui::texts {
 namespace {
 
-std::string languageFile() {
-  return settings::dataDirectory() + (settings::isSimplifiedChinese() ? "/VEX_S.lng" : "/VEX_E.lng");
-}
+std::string languageFile() { return settings::library().languageFile().string(); }
 
 std::string key(const char* family, int id) {
   char buffer[16];

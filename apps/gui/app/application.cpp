@@ -15,6 +15,7 @@
 #include "adapters/settings.h"
 #include "app/about_dialog.h"
 #include "app/splash.h"
+#include "commands/command_handlers.h"
 #include "workspace/main_frame.h"
 
 namespace vex::gui {
@@ -95,6 +96,7 @@ int runApplication(int argc, char** argv) {
   frame->updateTitle();
   frame->buildMenus();
   frame->selectTreeRoot();
+  InstallCommandHandlers(*frame, settings::library());
   for (int id : options.openViews) frame->openView(id);
 
   if (options.quitAfterMs >= 0 || options.startupTiming) frame->setClosePrompt([] { return CMainFrame::kNo; });

@@ -532,6 +532,7 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CMainFrame::runCommand(int command) {
+  if (commandHandler_ && commandHandler_(command)) return;
   if (command >= kFirstViewCommand && command <= kLastViewCommand && command != kCmdCloseAllButThis &&
       command != kCmdLogBar && command != kCmdInvalidView) {
     openView(command);

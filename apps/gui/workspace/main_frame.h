@@ -61,6 +61,9 @@ class CMainFrame : public QMainWindow, public ViewHost {
   void setClosePrompt(std::function<CloseAnswer()> prompt) { closePrompt_ = std::move(prompt); }
   void setSaveHandler(std::function<bool()> save) { saveHandler_ = std::move(save); }
   void setAboutHandler(std::function<void()> about) { aboutHandler_ = std::move(about); }
+  // Commands handled outside the frame (files, model, language, port); it
+  // returns true for a command it handled.
+  void setCommandHandler(std::function<bool(int)> handler) { commandHandler_ = std::move(handler); }
 
   QTreeWidget* tree() const { return tree_; }
   QMdiArea* mdiArea() const { return mdi_; }
@@ -112,6 +115,7 @@ class CMainFrame : public QMainWindow, public ViewHost {
   std::function<CloseAnswer()> closePrompt_;
   std::function<bool()> saveHandler_;
   std::function<void()> aboutHandler_;
+  std::function<bool(int)> commandHandler_;
 };
 
 }  // namespace vex::gui
