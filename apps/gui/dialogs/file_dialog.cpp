@@ -30,7 +30,7 @@ constexpr ControlSpec kPanel[] = {
     {kFirmwareLabel, ControlKind::Label, "Firmware Version:", 0, 28, 70, 10},
     {kFirmware, ControlKind::ReadOnlyEdit, "", 80, 28, 120, 12},
     {kCommentLabel, ControlKind::Label, "File Information:", 0, 42, 70, 10},
-    {kComment, ControlKind::Edit, "", 0, 54, 200, 12},
+    {kComment, ControlKind::Edit, "", 0, 56, 200, 12},
 };
 
 QString textOr(const std::string& text, const char* fallback) {
