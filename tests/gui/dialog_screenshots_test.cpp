@@ -48,7 +48,7 @@ TEST(DialogScreenshots, SavesAPictureOfEachDialog) {
   QTemporaryDir data;
   copyDirectory(QString::fromLatin1(VEX_DATA_DIR), data.path());
   settings::initialise(data.path().toStdString());
-  AppSettings& settings = settings::library();
+  AppSettings& settings = settings::current();
 
   QTemporaryDir files;
   const QString sample = files.filePath(QStringLiteral("field-radio.dat"));

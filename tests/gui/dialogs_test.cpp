@@ -85,7 +85,7 @@ TEST(CDlgModelInfo, OpensOnTheCurrentValuesAndSwitchesRangesWithTheModel) {
   test::CatalogueDataDir data;
   data.addLanguageLine("[PX460]");
   data.addLanguageLine("S0001076=1");
-  AppSettings& settings = settings::library();
+  AppSettings& settings = settings::current();
   settings.setSignal(1);
   CDlgModelInfo dialog(settings);
   auto* names = findControlAs<QComboBox>(&dialog, 1072);

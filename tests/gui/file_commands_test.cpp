@@ -32,7 +32,7 @@ class CommandsTest : public ::testing::Test {
   }
 
   std::string file(const char* name) const { return work.filePath(QString::fromLatin1(name)).toStdString(); }
-  AppSettings& settings() { return settings::library(); }
+  AppSettings& settings() { return settings::current(); }
   std::uint8_t& someDataByte() { return radio_data::miscBytes()[0]; }
   QString pane(int id) const { return frame.statusPane(id)->text(); }
   QString treeRoot() const { return frame.tree()->topLevelItem(0)->text(0); }
@@ -48,7 +48,7 @@ class CommandsTest : public ::testing::Test {
   QSettings recentStore{work.filePath(QStringLiteral("recent.ini")), QSettings::IniFormat};
   test::ScriptedPrompts* prompts = new test::ScriptedPrompts;
   PortStates ports = test::portsWithout({});
-  CommandHandlers handlers{frame, settings::library(), std::unique_ptr<Prompts>(prompts),
+  CommandHandlers handlers{frame, settings::current(), std::unique_ptr<Prompts>(prompts),
                            [this] { return ports; }, &recentStore};
 };
 

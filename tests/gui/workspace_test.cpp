@@ -257,3 +257,43 @@ TEST(CChildFrame, SingleRecordViewShowsNoMovesAndScanHasNone) {
 
 }  // namespace
 }  // namespace vex::gui
+
+namespace vex::gui {
+namespace {
+
+int childrenOf(const CMainFrame& frame, int id) {
+  for (QTreeWidgetItemIterator it(frame.tree()); *it; ++it)
+    if ((*it)->data(0, Qt::UserRole).toInt() == id && (*it)->data(0, Qt::UserRole + 1).toInt() == 0)
+      return (*it)->childCount();
+  return -1;
+}
+
+TEST(CMainFrame, AddMoveAppendsATreeChildUpToTheMostRecords) {
+  test::DataDir data;
+  CMainFrame frame;
+  frame.openView(32824);
+  frame.openView(32822);
+  EXPECT_EQ(childrenOf(frame, 32824), 1);
+  frame.sendToMainFrame(WM_VIEW_NAVIGATE, static_cast<long>(ViewClass::Personality), kMoveAdd, nullptr);
+  EXPECT_EQ(childrenOf(frame, 32824), 2);
+  frame.sendToMainFrame(WM_VIEW_NAVIGATE, static_cast<long>(ViewClass::Channel), kMoveAdd, nullptr);
+  EXPECT_EQ(childrenOf(frame, 32822), 16);  // the channel list is full
+}
+
+TEST(CMainFrame, CommandsCarryStatusPromptsAndLanguageAccelerators) {
+  test::DataDir data;
+  data.addLanguageLine("S0257345=Ready");
+  data.addLanguageLine("S0232776=Update memory image&Memory Update");
+  data.addLanguageLine("S0257601=&Open...\\tCtrl+Shift+O");
+  data.setLevel(test::Level::Factory);
+  CMainFrame frame;
+  EXPECT_EQ(frame.action(kCmdMemoryUpdate)->statusTip(), "Update memory image");
+  EXPECT_EQ(frame.action(kCmdFileOpen)->statusTip(), "Ready");
+  EXPECT_EQ(frame.action(kCmdFileOpen)->text(), "&Open...");
+  EXPECT_EQ(frame.action(kCmdFileOpen)->shortcut(), QKeySequence("Ctrl+Shift+O"));  // the shown one counts
+  EXPECT_EQ(frame.action(kCmdFileSave)->shortcut(), QKeySequence("Ctrl+S"));
+  EXPECT_EQ(frame.action(kCmdAdjustment)->shortcut(), QKeySequence());
+}
+
+}  // namespace
+}  // namespace vex::gui

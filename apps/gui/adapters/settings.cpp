@@ -1,55 +1,53 @@
 #include "adapters/settings.h"
 
-#include <cstdlib>
 #include <memory>
 
 #include "config/app_settings.h"
+#include "config/data_directory.h"
 
 namespace vex::gui::settings {
 namespace {
 
-struct State {
-  std::string dataDir = "data";
-  std::unique_ptr<AppSettings> library;
-};
-
-State& state() {
-  static State s;
-  return s;
+// The settings object in use: the process-wide one for the program, an own
+// one per data directory when a test initialises again.
+std::unique_ptr<AppSettings>& owned() {
+  static std::unique_ptr<AppSettings> settings;
+  return settings;
 }
+AppSettings* gCurrent = nullptr;
 
 }  // namespace
 
+AppSettings& current() {
+  if (!gCurrent) gCurrent = &AppSettings::instance();
+  return *gCurrent;
+}
+
 void initialise(const std::string& dataDir) {
-  State& s = state();
-  if (!dataDir.empty()) {
-    s.dataDir = dataDir;
-  } else if (const char* env = std::getenv("VEXPROG_DATA"); env && *env) {
-    s.dataDir = env;
+  if (!dataDir.empty()) DataDirectory::setOverride(dataDir);
+  if (!gCurrent) {
+    gCurrent = &AppSettings::instance();
+  } else {
+    const std::filesystem::path dir = dataDir.empty() ? DataDirectory::resolve() : std::filesystem::path(dataDir);
+    owned() = std::make_unique<AppSettings>(dir, dir / "config");
+    gCurrent = owned().get();
   }
-  s.library.reset();  // the old settings save before the new ones read
-  s.library = std::make_unique<AppSettings>(DataPaths(s.dataDir, DataDirectory::userConfigDir()));
-  s.library->readLanguageSetting();
+  gCurrent->readLanguageSetting();
 }
 
-AppSettings& library() {
-  State& s = state();
-  if (!s.library) initialise({});
-  return *s.library;
-}
-
-std::string dataDirectory() { return state().dataDir; }
-bool isFactoryLevel() { return library().isFactoryLevel(); }
-bool isServiceLevel() { return library().isServiceLevel(); }
-bool isExtendedLevel() { return library().isExtendedLevel(); }
-std::string modelName() { return library().modelName(); }
-std::string modelId() { return library().modelId(); }
-std::string freqRange() { return library().freqRange(); }
-int comPort() { return library().comPort(); }
-int languageIndex() { return library().languageIndex(); }
-bool isSimplifiedChinese() { return library().languageIndex() == 1; }
-int signalType() { return library().signal(); }
-std::string firmwareVersion() { return library().dataVersion(); }
-void save() { library().save(); }
+std::string dataDirectory() { return current().dataDir().string(); }
+bool isFactoryLevel() { return current().isFactoryLevel(); }
+bool isServiceLevel() { return current().isServiceLevel(); }
+bool isExtendedLevel() { return current().hasServiceAccess(); }
+std::string modelName() { return current().modelName(); }
+std::string modelId() { return current().modelId(); }
+std::string freqRange() { return current().freqRange(); }
+int comPort() { return current().comPort(); }
+int languageIndex() { return current().languageIndex(); }
+bool isSimplifiedChinese() { return current().languageIndex() == kSimplifiedChineseIndex; }
+int signalType() { return current().signal(); }
+std::string firmwareVersion() { return {}; }
+std::string helpFile() { return current().helpFile(); }
+void save() { current().save(); }
 
 }  // namespace vex::gui::settings

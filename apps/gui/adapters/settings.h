@@ -1,7 +1,6 @@
 #pragma once
-// Adapter over lib/config's AppSettings and data directory. Views and frames
-// reach settings only through these functions, so that moving to the
-// library's own objects is one edit in settings.cpp.
+// The GUI's access to lib/config's AppSettings: the data directory, user
+// levels, the current model and the language selection.
 #include <string>
 
 namespace vex {
@@ -10,12 +9,15 @@ class AppSettings;
 
 namespace vex::gui::settings {
 
-// The library's settings object behind this adapter (model state, language,
-// port); created by initialise.
-AppSettings& library();
+// Position of Simplified Chinese in the language list.
+inline constexpr int kSimplifiedChineseIndex = 1;
+
+// The settings object in use.
+AppSettings& current();
 
 // Chooses the data directory (empty: the library's default resolution) and
-// loads Settings.ini and the language file from it.
+// selects the language from its Settings.ini. A later call (tests) starts an
+// own settings object for the new directory.
 void initialise(const std::string& dataDir);
 std::string dataDirectory();
 
@@ -31,6 +33,8 @@ int languageIndex();
 bool isSimplifiedChinese();
 int signalType();
 std::string firmwareVersion();
+// The help file named by the language file, relative to the data directory.
+std::string helpFile();
 
 // Writes what the settings object writes when the program ends.
 void save();

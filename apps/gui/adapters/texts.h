@@ -1,21 +1,16 @@
 #pragma once
-// Adapter over lib/config's language texts and option lists.
+// The GUI's text lookups in the selected language file (lib/config).
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "config/option_list.h"
+
 namespace vex::gui::texts {
 
-struct Option {
-  long value;
-  std::string text;
-};
-
-// The seven numbers of a range rule, in the order they are written.
-struct RangeRule {
-  int first = 0, step = 1, last = 0, divisor = 1, rawBase = 0, rawStep = 1, decimals = 0;
-};
+using Option = OptionPair;
+using vex::RangeRule;
 
 std::string label(int id);
 // The label text when the language data has the key at all (an empty value

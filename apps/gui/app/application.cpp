@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 #include <unistd.h>
@@ -93,10 +94,16 @@ int runApplication(int argc, char** argv) {
   auto* frame = new CMainFrame;
   frame->setAttribute(Qt::WA_DeleteOnClose);
   frame->setAboutHandler([frame] { CAboutDialog(frame).exec(); });
+  // Until codeplug files can be written, Yes at the close prompt must not
+  // pretend the data were saved: it says so and keeps the program running.
+  frame->setSaveHandler([frame] {
+    QMessageBox::information(frame, frame->windowTitle(), QStringLiteral("Saving codeplug files is not available yet."));
+    return false;
+  });
   frame->updateTitle();
   frame->buildMenus();
   frame->selectTreeRoot();
-  InstallCommandHandlers(*frame, settings::library());
+  InstallCommandHandlers(*frame, settings::current());
   for (int id : options.openViews) frame->openView(id);
 
   if (options.quitAfterMs >= 0 || options.startupTiming) frame->setClosePrompt([] { return CMainFrame::kNo; });

@@ -61,10 +61,8 @@ void SettingsCommands::language() {
   if (!chosen || *chosen == current) return;
   files_.loadDefaultData();
   settings_.selectLanguage(*chosen);
-  frame_.updateTitle();
-  frame_.updateStatusTexts();
-  files_.buildMenus();
-  frame_.fillTree();
+  frame_.retranslate();
+  files_.buildMenus();  // the recent files go back into the rebuilt File menu
   frame_.selectTreeRoot();
 }
 

@@ -42,7 +42,15 @@ QString HelpWindow::topicPath(int contextId) {
   return QFileInfo::exists(path) ? path : QString();
 }
 
-QString HelpWindow::indexPath() { return helpDir() + QStringLiteral("/index.html"); }
+QString HelpWindow::indexPath() {
+  // The language file names the help file; help/index.html serves when it is absent.
+  const std::string named = settings::helpFile();
+  if (!named.empty()) {
+    const QString path = QString::fromStdString(settings::dataDirectory() + "/" + named);
+    if (QFileInfo::exists(path)) return path;
+  }
+  return helpDir() + QStringLiteral("/index.html");
+}
 
 void HelpWindow::showContext(std::initializer_list<int> contextIds) {
   for (int id : contextIds) {

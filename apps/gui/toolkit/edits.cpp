@@ -1,13 +1,15 @@
 #include "toolkit/edits.h"
 
-#include <cmath>
-#include <cstdio>
 
 #include <QApplication>
 #include <QValidator>
 
+#include "config/range_edit.h"
+
 namespace vex::gui {
 namespace {
+
+constexpr int kOffText = 1174;
 
 // Refuses any text that holds a character outside the allowed set.
 class CharSetValidator : public QValidator {
@@ -96,79 +98,29 @@ RangeEdit::RangeEdit(QWidget* parent) : QLineEdit(parent) {
   connect(this, &QLineEdit::editingFinished, this, [this] { raw(); });
 }
 
-void RangeEdit::setRule(const texts::RangeRule& rule) {
-  rule_ = rule;
-  if (rule_.step <= 0) rule_.step = 1;
-  if (rule_.divisor == 0) rule_.divisor = 1;
-  if (rule_.rawStep == 0) rule_.rawStep = 1;
+void RangeEdit::show(const std::string& text) {
+  const QString shown = QString::fromStdString(text);
+  if (this->text() != shown) setText(shown);
 }
 
-int RangeEdit::numberOfRaw(long raw) const {
-  return rule_.first + static_cast<int>((raw - rule_.rawBase) * rule_.step / rule_.rawStep);
-}
-
-QString RangeEdit::textOfNumber(int n) const {
-  if (rule_.decimals > 0) return QString::number(static_cast<double>(n) / rule_.divisor, 'f', rule_.decimals);
-  return QString::number(n);
-}
-
-int RangeEdit::normalisedNumber(bool* empty) const {
-  const QString shown = text().trimmed();
-  *empty = shown.isEmpty();
-  bool ok = false;
-  const double number = shown.toDouble(&ok);
-  long n = 0;
-  if (ok && std::isfinite(number) && std::fabs(number) < 1e9)
-    n = rule_.decimals > 0 ? static_cast<long>(std::floor(rule_.divisor * number + 0.001))
-                           : static_cast<long>(std::floor(number));
-  n -= ((n % rule_.step) + rule_.step) % rule_.step;
-  return static_cast<int>(std::clamp<long>(n, rule_.first, std::max(rule_.first, rule_.last)));
-}
-
-long RangeEdit::rawOfNumber(int n) const {
-  return rule_.rawBase + static_cast<long>(n - rule_.first) * rule_.rawStep / rule_.step;
-}
-
-void RangeEdit::setRaw(long raw) { setText(textOfNumber(numberOfRaw(raw))); }
+void RangeEdit::setRaw(long raw) { show(ShowRangeEdit(rule_, raw)); }
 
 long RangeEdit::raw() {
-  bool empty = false;
-  const int n = normalisedNumber(&empty);
-  const QString shown = textOfNumber(n);
-  if (text() != shown) setText(shown);
-  return rawOfNumber(n);
+  const RangeEditValue value = CommitRangeEdit(rule_, text().toStdString());
+  show(value.text);
+  return value.raw;
 }
 
 RangeOffEdit::RangeOffEdit(QWidget* parent) : RangeEdit(parent) {}
 
-QString RangeOffEdit::offText() {
-  const std::string text = texts::message(1174);
-  return text.empty() ? QStringLiteral("Off") : QString::fromStdString(text);
-}
+std::string RangeOffEdit::offText() { return texts::message(kOffText); }
 
-void RangeOffEdit::setRaw(long raw) {
-  if (raw == 0)
-    setText(offText());
-  else
-    RangeEdit::setRaw(raw);
-}
+void RangeOffEdit::setRaw(long raw) { show(ShowRangeEditWithOff(rule_, raw, offText())); }
 
 long RangeOffEdit::raw() {
-  const QString shown = text().trimmed();
-  bool ok = false;
-  const double typed = shown.toDouble(&ok);
-  const double scaled = rule_.decimals > 0 ? typed * rule_.divisor + 0.001 : typed;
-  // Empty, the "off" word, text that is no number and anything that rounds
-  // down to 0 all mean off.
-  if (shown.isEmpty() || shown == offText() || !ok || std::floor(scaled) < rule_.step) {
-    if (text() != offText()) setText(offText());
-    return 0;
-  }
-  bool empty = false;
-  const int n = normalisedNumber(&empty);
-  const QString normal = textOfNumber(n);
-  if (text() != normal) setText(normal);
-  return rawOfNumber(n);
+  const RangeEditValue value = CommitRangeEditWithOff(rule_, text().toStdString(), offText());
+  show(value.text);
+  return value.raw;
 }
 
 }  // namespace vex::gui

@@ -53,26 +53,22 @@ class DigitPairEdit : public CharFilterEdit {
   int digits_ = 12;
 };
 
-// A number edit driven by a range rule: on losing the focus the number is
-// rounded down to a multiple of the step and clamped to the range.
+// A number edit driven by a range rule (lib/config's range-edit rules): on
+// losing the focus the number is rounded down to a multiple of the step and
+// clamped to the range.
 class RangeEdit : public QLineEdit {
   Q_OBJECT
  public:
   explicit RangeEdit(QWidget* parent = nullptr);
-  void setRule(const texts::RangeRule& rule);
-  const texts::RangeRule& rule() const { return rule_; }
+  void setRule(const RangeRule& rule) { rule_ = rule; }
+  const RangeRule& rule() const { return rule_; }
   virtual void setRaw(long raw);
-  // Normalises the shown text and returns its raw value.
+  // Commits the shown text (as losing the focus does) and returns its raw value.
   virtual long raw();
 
  protected:
-  // The display number of a raw value, and the formatted text of a number.
-  int numberOfRaw(long raw) const;
-  QString textOfNumber(int n) const;
-  // The shown text read as a display number, rounded to the step and clamped.
-  int normalisedNumber(bool* empty) const;
-  long rawOfNumber(int n) const;
-  texts::RangeRule rule_;
+  void show(const std::string& text);
+  RangeRule rule_;
 };
 
 // A range edit where raw 0 stands for "off" (message text 1174).
@@ -82,7 +78,7 @@ class RangeOffEdit : public RangeEdit {
   explicit RangeOffEdit(QWidget* parent = nullptr);
   void setRaw(long raw) override;
   long raw() override;
-  static QString offText();
+  static std::string offText();
 };
 
 }  // namespace vex::gui

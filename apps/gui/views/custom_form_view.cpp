@@ -19,6 +19,11 @@ CCustomFormView::CCustomFormView(const FormSpec& spec, QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
   for (QWidget* child : form_->findChildren<QWidget*>()) child->installEventFilter(this);
   form_->installEventFilter(this);
+  // The control that last had the focus inside this form gets it back when
+  // the view is activated again.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (now && form_->isAncestorOf(now)) focusControl_ = now;
+  });
 }
 
 QWidget* CCustomFormView::control(int id) const { return findControl(form_, id); }
@@ -28,11 +33,6 @@ long CCustomFormView::handleMessage(int, long, long, const ChangeNotice*) { retu
 long CCustomFormView::deliver(int message, long wParam, long lParam, const ChangeNotice* notice) {
   emit messageDelivered(message, wParam, lParam);
   return handleMessage(message, wParam, lParam, notice);
-}
-
-void CCustomFormView::rememberFocus() {
-  QWidget* focus = QApplication::focusWidget();
-  if (focus && form_->isAncestorOf(focus)) focusControl_ = focus;
 }
 
 void CCustomFormView::restoreFocus() {

@@ -30,8 +30,7 @@ class CCustomFormView : public QScrollArea {
   // The record position shown by multi-record views (1-based).
   virtual int position() const { return 1; }
 
-  // Frame activation: remembers the focused control / gives it back.
-  void rememberFocus();
+  // Frame activation: the control that last had the focus gets it back.
   void restoreFocus();
 
   // Opens help for the control with the focus (or `controlId` when given).

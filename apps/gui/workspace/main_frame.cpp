@@ -102,11 +102,18 @@ QAction* CMainFrame::commandAction(int command, const QString& defaultText, cons
   if (!action) {
     action = new QAction(this);
     action->setData(command);
-    if (shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
     connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
     addAction(action);
   }
-  action->setText(textOr(texts::label(command), defaultText));
+  if (shortcut && action->shortcut().isEmpty()) action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
+  // Menu texts may carry their accelerator after a tab, written "\\t" in the files.
+  QString text = textOr(texts::label(command), defaultText).replace(QStringLiteral("\\t"), QStringLiteral("\t"));
+  const qsizetype tab = text.indexOf('\t');
+  if (tab >= 0) {
+    action->setShortcut(QKeySequence(text.mid(tab + 1)));
+    text.truncate(tab);
+  }
+  action->setText(text);
   std::string prompt = texts::labelWithoutMnemonic(command);
   if (prompt.empty()) prompt = texts::label(kDefaultPrompt);
   action->setStatusTip(QString::fromStdString(prompt));
@@ -143,8 +150,8 @@ void CMainFrame::createToolBar() {
       {kCmdFileNew, QStyle::SP_FileIcon},         {kCmdFileOpen, QStyle::SP_DialogOpenButton},
       {kCmdFileSave, QStyle::SP_DialogSaveButton}, {0, QStyle::SP_CustomBase},
       {kCmdRead, QStyle::SP_ArrowDown},            {kCmdWrite, QStyle::SP_ArrowUp},
-      {0, QStyle::SP_CustomBase},                  {kCmdPrint, QStyle::SP_FileDialogDetailedView},
-      {kCmdHelpTopics, QStyle::SP_DialogHelpButton}};
+      {0, QStyle::SP_CustomBase},                  {kCmdPrint, QStyle::SP_FileDialogContentsView},
+      {kCmdHelpTopics, QStyle::SP_MessageBoxQuestion}};
   for (auto [command, icon] : buttons) {
     if (command == 0) {
       toolBar_->addSeparator();
@@ -194,7 +201,7 @@ void CMainFrame::createDocks() {
   };
   logDock_ = makeLogBar(QStringLiteral("bar910"), nullptr);
   invalidDock_ = makeLogBar(QStringLiteral("barInvalid"), &invalidList_);
-  invalidDock_->setWindowTitle(textOr(texts::label(kCmdInvalidView), QStringLiteral("Invalid View")));
+  invalidDock_->setWindowTitle(textOr(texts::label(kCmdInvalidView), QStringLiteral("Invalid View")).remove('&'));
   for (QDockWidget* dock : {treeDock_, logDock_, invalidDock_})
     connect(dock, &QDockWidget::visibilityChanged, this, &CMainFrame::updateCheckMarks);
 }
@@ -236,6 +243,19 @@ void CMainFrame::fillTree() {
     if ((*it)->data(0, kRecordRole).toInt() == 0 && isMultiRecordItem((*it)->data(0, kIdRole).toInt()))
       (*it)->setExpanded(false);
   root->setExpanded(true);
+}
+
+void CMainFrame::retranslate() {
+  updateTitle();
+  updateStatusTexts();
+  logDock_->setWindowTitle(textOr(texts::label(kLogTitle), QStringLiteral("Log")));
+  invalidDock_->setWindowTitle(textOr(texts::label(kCmdInvalidView), QStringLiteral("Invalid View")).remove('&'));
+  for (QDockWidget* dock : {logDock_, invalidDock_})
+    if (auto* list = qobject_cast<QTreeWidget*>(dock->widget()))
+      list->setHeaderLabels({textOr(texts::label(kLogColumn1), QStringLiteral("Item")),
+                             textOr(texts::label(kLogColumn2), QStringLiteral("Description"))});
+  fillTree();
+  buildMenus();
 }
 
 void CMainFrame::selectTreeRoot() {
@@ -377,9 +397,6 @@ CChildFrame* CMainFrame::createFrame(const ViewEntry& entry, const QString& titl
 }
 
 void CMainFrame::frameActivated(QMdiSubWindow* window) {
-  if (lastActive_ && lastActive_ != window)
-    if (auto* previous = qobject_cast<CChildFrame*>(lastActive_.data())) previous->view()->rememberFocus();
-  lastActive_ = window;
   auto* frame = qobject_cast<CChildFrame*>(window);
   if (!frame) return;
   frame->view()->restoreFocus();

@@ -50,6 +50,8 @@ class CMainFrame : public QMainWindow, public ViewHost {
   void updateTitle();
   void setDocumentPath(const QString& path);
   void selectTreeRoot();
+  // After a language change: title, status bar, log bars, tree and menus.
+  void retranslate();
 
   void memoryUpdate();
   // Sends a message to the view of every open frame (of one class when given).
@@ -110,7 +112,6 @@ class CMainFrame : public QMainWindow, public ViewHost {
   std::map<int, QLabel*> panes_;
   std::map<int, QAction*> actions_;
   std::vector<OpenViewNode> openViews_;
-  QPointer<QMdiSubWindow> lastActive_;
   QString documentPath_;
   std::function<CloseAnswer()> closePrompt_;
   std::function<bool()> saveHandler_;

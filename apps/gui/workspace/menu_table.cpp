@@ -16,13 +16,18 @@ constexpr MenuEntry kFile[] = {
     {0, nullptr, L::All, nullptr},
     {kCmdExit, "E&xit", L::All, nullptr},
 };
+constexpr MenuEntry kView[] = {
+    {kCmdToolbar, "&Toolbar", L::All, nullptr},
+    {kCmdStatusBar, "&Status Bar", L::All, nullptr},
+    {kCmdTreeBar, "T&ree Bar", L::All, nullptr},
+    {kCmdTabBar, "Ta&b Bar", L::All, nullptr},
+    {0, nullptr, L::All, nullptr},
+    {kCmdInvalidView, "&Invalid View", L::All, nullptr},
+    {kCmdLogBar, "&Log Bar", L::All, nullptr},
+};
 constexpr MenuEntry kProgram[] = {
     {kCmdRead, "&Read from Radio", L::All, "Ctrl+R"},
     {kCmdWrite, "&Write to Radio", L::All, "Ctrl+W"},
-    {0, nullptr, L::All, nullptr},
-    {kCmdPort, "&Communication Port", L::All, nullptr},
-    {kCmdModelInfo, "&Model Information", L::All, nullptr},
-    {kCmdLanguage, "&Language", L::All, nullptr},
     {0, nullptr, L::Extended, nullptr},
     {kCmdFactoryMode, "Factory Mode", L::Extended, nullptr},
     {kCmdAdjustment, "Adjustment", L::Extended, nullptr},
@@ -31,15 +36,12 @@ constexpr MenuEntry kProgram[] = {
     {0, nullptr, L::Factory, nullptr},
     {kCmdMemoryUpdate, "&Memory Update", L::Factory, nullptr},
 };
-constexpr MenuEntry kView[] = {
-    {kCmdToolbar, "&Toolbar", L::All, nullptr},
-    {kCmdStatusBar, "&Status Bar", L::All, nullptr},
-    {kCmdTreeBar, "T&ree Bar", L::All, nullptr},
-    {kCmdInvalidView, "Invalid View", L::All, nullptr},
-    {kCmdLogBar, "&Log Bar", L::All, nullptr},
+constexpr MenuEntry kSetting[] = {
+    {kCmdPort, "&Communication Port", L::All, nullptr},
+    {kCmdModelInfo, "&Model Information", L::All, nullptr},
+    {kCmdLanguage, "&Language", L::All, nullptr},
 };
 constexpr MenuEntry kWindow[] = {
-    {kCmdTabBar, "Ta&b Bar", L::All, nullptr},
     {kCmdCascade, "&Cascade", L::All, nullptr},
     {kCmdTile, "&Tile", L::All, nullptr},
     {0, nullptr, L::All, nullptr},
@@ -53,7 +55,9 @@ constexpr MenuEntry kHelp[] = {
 };
 
 constexpr MenuSpec kMenus[] = {
-    {"&File", kFile}, {"&Edit", {}}, {"&Program", kProgram}, {"&View", kView}, {"&Window", kWindow}, {"&Help", kHelp},
+    {"&File", kFile},         {"&Edit", {}},          {"&View", kView},
+    {"&Program", kProgram},   {"&Setting", kSetting}, {"&Window", kWindow},
+    {"&Help", kHelp},
 };
 
 }  // namespace

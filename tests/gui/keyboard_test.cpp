@@ -1,0 +1,48 @@
+#include <QAction>
+#include <QComboBox>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "gui_test_support.h"
+#include "toolkit/control_id.h"
+#include "views/custom_form_view.h"
+#include "workspace/child_frame.h"
+#include "workspace/main_frame.h"
+#include "workspace/menu_table.h"
+
+namespace vex::gui {
+namespace {
+
+TEST(CCustomFormView, MainWindowShortcutsWorkFromInsideAForm) {
+  test::DataDir data;
+  CMainFrame frame;
+  frame.show();
+  frame.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+  CChildFrame* mis = frame.openView(32803);
+  auto* combo = findControlAs<QComboBox>(mis->view()->form(), 1404);
+  combo->setFocus();
+  QSignalSpy read(frame.action(kCmdRead), &QAction::triggered);
+  QTest::keyClick(combo, Qt::Key_R, Qt::ControlModifier);
+  EXPECT_EQ(read.count(), 1);
+}
+
+TEST(CCustomFormView, FocusComesBackToTheControlThatHadIt) {
+  test::DataDir data;
+  CMainFrame frame;
+  frame.show();
+  frame.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+  CChildFrame* mis = frame.openView(32803);
+  auto* squelch = findControlAs<QComboBox>(mis->view()->form(), 1404);
+  squelch->setFocus();
+  CChildFrame* radio = frame.openView(32800);
+  EXPECT_FALSE(squelch->hasFocus());
+  frame.openView(32803);
+  EXPECT_TRUE(squelch->hasFocus());
+  (void)radio;
+}
+
+}  // namespace
+}  // namespace vex::gui
