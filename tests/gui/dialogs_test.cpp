@@ -17,6 +17,7 @@
 #include "dialogs/file_dialog.h"
 #include "dialogs/language_dialog.h"
 #include "dialogs/model_info_dialog.h"
+#include "help/help_window.h"
 #include "toolkit/control_id.h"
 
 namespace vex::gui {
@@ -151,6 +152,15 @@ TEST(CDlgComPort, DisablesMissingPortsShowsDevicesAndClearsAMissingSelection) {
   // Out of range: nothing selected.
   EXPECT_EQ(CDlgComPort(-1, test::portsWithout({})).selection(), -1);
   EXPECT_EQ(CDlgComPort(40, test::portsWithout({})).selection(), -1);
+}
+
+TEST(DialogHelp, HelpButtonOpensTheTopicOfTheDialogTemplate) {
+  test::CatalogueDataDir data;
+  std::ofstream(data.path() + "/help/1037.html") << "<html><body>Language</body></html>";
+  CDlgLanguage dialog({"English"}, 0);
+  findControlAs<QPushButton>(&dialog, 9)->click();
+  EXPECT_TRUE(HelpWindow::instance()->currentTopic().endsWith(QStringLiteral("/1037.html")));
+  HelpWindow::instance()->close();
 }
 
 }  // namespace

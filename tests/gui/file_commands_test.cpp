@@ -2,6 +2,8 @@
 #include <fstream>
 
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QDockWidget>
 #include <QTemporaryDir>
@@ -170,6 +172,15 @@ TEST_F(CommandsTest, RecentListKeepsFourEntriesNewestFirstInTheFileMenu) {
   EXPECT_TRUE(entries[0].endsWith(QStringLiteral("3.dat")));
   EXPECT_TRUE(entries[1].endsWith(QStringLiteral("5.dat")));
   EXPECT_TRUE(entries[3].endsWith(QStringLiteral("2.dat")));
+
+  // The File menu lists them above Exit once the list changes.
+  handlers.files().buildMenus();
+  QStringList shown;
+  const QList<QAction*> fileActions = frame.menuBar()->actions().front()->menu()->actions();
+  for (QAction* action : fileActions)
+    if (action->text().startsWith('&') && action->text().endsWith(QStringLiteral(".dat"))) shown << action->text();
+  EXPECT_EQ(shown, (QStringList{"&1 3.dat", "&2 5.dat", "&3 4.dat", "&4 2.dat"}));
+  EXPECT_EQ(fileActions.back()->data().toInt(), kCmdExit);
 }
 
 TEST_F(CommandsTest, EveryNewAfterTheFirstAsks800AndCancelKeepsTheData) {

@@ -3,13 +3,14 @@
 #include <QMessageBox>
 
 #include "adapters/texts.h"
+#include "config/text_ids.h"
 #include "dialogs/file_dialog.h"
 #include "dialogs/language_dialog.h"
 
 namespace vex::gui {
 namespace {
 
-constexpr int kCaptionText = 128;
+constexpr int kCaptionText = text::kCaptionMainTitle;
 
 QString caption() {
   const std::string text = texts::label(kCaptionText);

@@ -3,14 +3,15 @@
 #include "commands/file_commands.h"
 #include "commands/prompts.h"
 #include "config/app_settings.h"
+#include "config/text_ids.h"
 #include "link/port_discovery.h"
 #include "workspace/main_frame.h"
 
 namespace vex::gui {
 namespace {
 
-constexpr int kLanguageList = 1039;
-constexpr int kChangeModelQuestion = 800;
+constexpr int kLanguageList = text::kLanguageList;
+constexpr int kChangeModelQuestion = text::kMsgReplaceWithDefaults;
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QRadioButton>
 
+#include "config/text_ids.h"
 #include "dialogs/dialog_buttons.h"
 #include "toolkit/control_id.h"
 #include "toolkit/form_builder.h"
@@ -11,27 +12,27 @@
 namespace vex::gui {
 namespace {
 
-constexpr int kGroup = 1020;
-constexpr int kFirstButton = 1021;  // button 1020 + n stands for port n
+constexpr int kGroup = text::kPortGroup;
+constexpr int kFirstButton = text::kPortButtonFirst;  // button 1020 + n stands for port n
 
 constexpr ControlSpec kControls[] = {
     {kGroup, ControlKind::Group, "Ports", 7, 4, 226, 112},
-    {1021, ControlKind::Radio, "COM1", 14, 16, 106, 10},
-    {1022, ControlKind::Radio, "COM2", 14, 28, 106, 10},
-    {1023, ControlKind::Radio, "COM3", 14, 40, 106, 10},
-    {1024, ControlKind::Radio, "COM4", 14, 52, 106, 10},
-    {1025, ControlKind::Radio, "COM5", 14, 64, 106, 10},
-    {1026, ControlKind::Radio, "COM6", 14, 76, 106, 10},
-    {1027, ControlKind::Radio, "COM7", 14, 88, 106, 10},
-    {1028, ControlKind::Radio, "COM8", 14, 100, 106, 10},
-    {1029, ControlKind::Radio, "COM9", 122, 16, 106, 10},
-    {1030, ControlKind::Radio, "COM10", 122, 28, 106, 10},
-    {1031, ControlKind::Radio, "COM11", 122, 40, 106, 10},
-    {1032, ControlKind::Radio, "COM12", 122, 52, 106, 10},
-    {1033, ControlKind::Radio, "COM13", 122, 64, 106, 10},
-    {1034, ControlKind::Radio, "COM14", 122, 76, 106, 10},
-    {1035, ControlKind::Radio, "COM15", 122, 88, 106, 10},
-    {1036, ControlKind::Radio, "COM16", 122, 100, 106, 10},
+    {text::kPortButton1, ControlKind::Radio, "COM1", 14, 16, 106, 10},
+    {text::kPortButton2, ControlKind::Radio, "COM2", 14, 28, 106, 10},
+    {text::kPortButton3, ControlKind::Radio, "COM3", 14, 40, 106, 10},
+    {text::kPortButton4, ControlKind::Radio, "COM4", 14, 52, 106, 10},
+    {text::kPortButton5, ControlKind::Radio, "COM5", 14, 64, 106, 10},
+    {text::kPortButton6, ControlKind::Radio, "COM6", 14, 76, 106, 10},
+    {text::kPortButton7, ControlKind::Radio, "COM7", 14, 88, 106, 10},
+    {text::kPortButton8, ControlKind::Radio, "COM8", 14, 100, 106, 10},
+    {text::kPortButton9, ControlKind::Radio, "COM9", 122, 16, 106, 10},
+    {text::kPortButton10, ControlKind::Radio, "COM10", 122, 28, 106, 10},
+    {text::kPortButton11, ControlKind::Radio, "COM11", 122, 40, 106, 10},
+    {text::kPortButton12, ControlKind::Radio, "COM12", 122, 52, 106, 10},
+    {text::kPortButton13, ControlKind::Radio, "COM13", 122, 64, 106, 10},
+    {text::kPortButton14, ControlKind::Radio, "COM14", 122, 76, 106, 10},
+    {text::kPortButton15, ControlKind::Radio, "COM15", 122, 88, 106, 10},
+    {text::kPortButton16, ControlKind::Radio, "COM16", 122, 100, 106, 10},
     {kIdOk, ControlKind::Button, "OK", 240, 8, 50, 14},
     {kIdCancel, ControlKind::Button, "Cancel", 240, 26, 50, 14},
     {kIdHelp, ControlKind::Button, "Help", 240, 44, 50, 14},

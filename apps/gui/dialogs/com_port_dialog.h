@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include "config/text_ids.h"
+
 namespace vex::gui {
 
 struct PortState {
@@ -17,7 +19,7 @@ using PortStates = std::array<PortState, 16>;
 class CDlgComPort : public QDialog {
   Q_OBJECT
  public:
-  static constexpr int kTemplateId = 150;
+  static constexpr int kTemplateId = text::kCaptionComPort;
 
   // `selection` is the port index (port - 1), -1 for none.
   CDlgComPort(int selection, const PortStates& ports, QWidget* parent = nullptr);

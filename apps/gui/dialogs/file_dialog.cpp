@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "adapters/texts.h"
+#include "config/text_ids.h"
 #include "core/codeplug_reader.h"
 #include "toolkit/control_id.h"
 #include "toolkit/form_builder.h"
@@ -15,8 +16,9 @@ namespace {
 
 enum : int {
   kModelName = 1041, kRange = 1042, kFirmware = 1043, kComment = 1044,
-  kModelNameLabel = 1045, kRangeLabel = 1046, kFirmwareLabel = 1047, kCommentLabel = 1048,
-  kExtensionText = 1211, kFilterText = 1212,
+  kModelNameLabel = text::kFileInfoModelName, kRangeLabel = text::kFileInfoRange,
+  kFirmwareLabel = text::kFileInfoFirmware, kCommentLabel = text::kFileInfoComment,
+  kExtensionText = text::kMsgFileExtension, kFilterText = text::kMsgFileFilter,
 };
 constexpr int kCommentLimit = 1024;  // characters the comment field takes
 

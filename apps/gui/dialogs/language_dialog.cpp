@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 
+#include "config/text_ids.h"
 #include "dialogs/dialog_buttons.h"
 #include "toolkit/control_id.h"
 #include "toolkit/form_builder.h"
@@ -10,8 +11,8 @@
 namespace vex::gui {
 namespace {
 
-constexpr int kLabel = 1038;
-constexpr int kList = 1039;
+constexpr int kLabel = text::kLanguageLabel;
+constexpr int kList = text::kLanguageList;
 
 constexpr ControlSpec kControls[] = {
     {kLabel, ControlKind::Label, "Language:", 7, 9, 50, 10},

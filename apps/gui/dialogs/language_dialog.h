@@ -6,12 +6,14 @@
 
 #include <QDialog>
 
+#include "config/text_ids.h"
+
 namespace vex::gui {
 
 class CDlgLanguage : public QDialog {
   Q_OBJECT
  public:
-  static constexpr int kTemplateId = 1037;
+  static constexpr int kTemplateId = text::kCaptionLanguage;
 
   CDlgLanguage(const std::vector<std::string>& languages, int currentIndex, QWidget* parent = nullptr);
 

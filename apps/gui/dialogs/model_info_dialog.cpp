@@ -4,6 +4,7 @@
 
 #include "config/app_settings.h"
 #include "config/range_table.h"
+#include "config/text_ids.h"
 #include "dialogs/dialog_buttons.h"
 #include "toolkit/control_id.h"
 #include "toolkit/form_builder.h"
@@ -14,15 +15,15 @@ namespace {
 
 constexpr int kNames = 1072;
 constexpr int kRanges = 1074;
-constexpr int kSignals = 1076;
+constexpr int kSignals = text::kModelSignalingList;
 constexpr int kItemDataRole = Qt::UserRole;
 
 constexpr ControlSpec kControls[] = {
-    {1071, ControlKind::Label, "Model Name", 7, 9, 80, 10},
+    {text::kModelNameLabel, ControlKind::Label, "Model Name", 7, 9, 80, 10},
     {kNames, ControlKind::Combo, "", 90, 7, 110, 14},
-    {1073, ControlKind::Label, "Frequency Range[MHz]", 7, 27, 80, 10},
+    {text::kModelRangeLabel, ControlKind::Label, "Frequency Range[MHz]", 7, 27, 80, 10},
     {kRanges, ControlKind::Combo, "", 90, 25, 110, 14},
-    {1075, ControlKind::Label, "Signaling", 7, 45, 80, 10},
+    {text::kModelSignalingLabel, ControlKind::Label, "Signaling", 7, 45, 80, 10},
     {kSignals, ControlKind::Combo, "", 90, 43, 110, 14},
     {kIdOk, ControlKind::Button, "OK", 210, 7, 50, 14},
     {kIdCancel, ControlKind::Button, "Cancel", 210, 25, 50, 14},

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include "config/model_catalogue.h"
+#include "config/text_ids.h"
 
 class QComboBox;
 
@@ -27,7 +28,7 @@ struct ModelChoice {
 class CDlgModelInfo : public QDialog {
   Q_OBJECT
  public:
-  static constexpr int kTemplateId = 1070;
+  static constexpr int kTemplateId = text::kCaptionModelInfo;
 
   // Opens on the settings' current model, range and signalling. The dialog
   // changes no setting: the command applies the choice after OK.
