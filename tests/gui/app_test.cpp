@@ -1,9 +1,12 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QTest>
 #include <gtest/gtest.h>
 
+#include "app/about_dialog.h"
 #include "app/splash.h"
+#include "help/dialog_help.h"
 #include "gui_test_support.h"
 #include "help/help_window.h"
 #include "views/view_mis.h"
@@ -48,6 +51,17 @@ TEST(CSplashWindow, KeyPressShowsTheMainWindowAndClosesTheSplash) {
   EXPECT_TRUE(splash.isNull());
 }
 
+TEST(CSplashWindow, TimersShowTheMainWindowThenCloseTheSplash) {
+  QWidget main;
+  QPointer<CSplashWindow> splash = new CSplashWindow(CSplashWindow::picturePath(VEX_DATA_DIR, false), &main);
+  QTest::qWait(CSplashWindow::kShowMainMs - 300);
+  EXPECT_FALSE(main.isVisible());
+  QTest::qWait(500);
+  EXPECT_TRUE(main.isVisible());
+  EXPECT_FALSE(splash.isNull());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return splash.isNull(); }, CSplashWindow::kCloseMs + 1000));
+}
+
 TEST(CSplashWindow, WithoutAPictureTheFirstEventEndsIt) {
   QWidget main;
   QPointer<CSplashWindow> splash = new CSplashWindow("/nonexistent/splash_E.jpg", &main);
@@ -56,6 +70,22 @@ TEST(CSplashWindow, WithoutAPictureTheFirstEventEndsIt) {
   test::settle();
   EXPECT_TRUE(main.isVisible());
   EXPECT_TRUE(splash.isNull());
+}
+
+}  // namespace
+}  // namespace vex::gui
+
+namespace vex::gui {
+namespace {
+
+TEST(DialogHelpFilter, F1InADialogOpensItsTopic) {
+  test::DataDir data;
+  DialogHelpFilter::install();
+  CAboutDialog about;
+  QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+  EXPECT_TRUE(QApplication::sendEvent(&about, &f1));
+  EXPECT_TRUE(HelpWindow::instance()->currentTopic().endsWith("/100.html"));
+  HelpWindow::instance()->close();
 }
 
 }  // namespace

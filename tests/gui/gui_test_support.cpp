@@ -56,7 +56,7 @@ DataDir::DataDir(Level level) {
     QFile::copy(QString::fromLatin1(VEX_DATA_DIR) + "/help/" + file, dir_.path() + "/help/" + file);
   writeLanguage();
   setLevel(level);
-  settings::initialise(path());
+  settings::initialiseSeparate(path());
   radio_data::resetToDefaults();
 }
 

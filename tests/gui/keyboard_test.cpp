@@ -14,13 +14,21 @@
 namespace vex::gui {
 namespace {
 
-TEST(CCustomFormView, MainWindowShortcutsWorkFromInsideAForm) {
+// A shown, active main window with the miscellaneous view open.
+class ActiveMainFrame : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    frame.show();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    mis = frame.openView(32803);
+  }
   test::DataDir data;
   CMainFrame frame;
-  frame.show();
-  frame.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
-  CChildFrame* mis = frame.openView(32803);
+  CChildFrame* mis = nullptr;
+};
+
+TEST_F(ActiveMainFrame, MainWindowShortcutsWorkFromInsideAForm) {
   auto* combo = findControlAs<QComboBox>(mis->view()->form(), 1404);
   combo->setFocus();
   QSignalSpy read(frame.action(kCmdRead), &QAction::triggered);
@@ -28,20 +36,13 @@ TEST(CCustomFormView, MainWindowShortcutsWorkFromInsideAForm) {
   EXPECT_EQ(read.count(), 1);
 }
 
-TEST(CCustomFormView, FocusComesBackToTheControlThatHadIt) {
-  test::DataDir data;
-  CMainFrame frame;
-  frame.show();
-  frame.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
-  CChildFrame* mis = frame.openView(32803);
+TEST_F(ActiveMainFrame, FocusComesBackToTheControlThatHadIt) {
   auto* squelch = findControlAs<QComboBox>(mis->view()->form(), 1404);
   squelch->setFocus();
-  CChildFrame* radio = frame.openView(32800);
+  frame.openView(32800);
   EXPECT_FALSE(squelch->hasFocus());
   frame.openView(32803);
   EXPECT_TRUE(squelch->hasFocus());
-  (void)radio;
 }
 
 }  // namespace

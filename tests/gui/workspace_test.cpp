@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QDockWidget>
 #include <QLabel>
@@ -293,6 +294,71 @@ TEST(CMainFrame, CommandsCarryStatusPromptsAndLanguageAccelerators) {
   EXPECT_EQ(frame.action(kCmdFileOpen)->shortcut(), QKeySequence("Ctrl+Shift+O"));  // the shown one counts
   EXPECT_EQ(frame.action(kCmdFileSave)->shortcut(), QKeySequence("Ctrl+S"));
   EXPECT_EQ(frame.action(kCmdAdjustment)->shortcut(), QKeySequence());
+}
+
+}  // namespace
+}  // namespace vex::gui
+
+namespace vex::gui {
+namespace {
+
+TEST(CMainFrame, CloseAllButThisKeepsTheActiveFrame) {
+  test::DataDir data;
+  CMainFrame frame;
+  frame.show();
+  EXPECT_FALSE(frame.action(kCmdCloseAll)->isEnabled());
+  frame.openView(32800);
+  CChildFrame* mis = frame.openView(32803);
+  frame.openView(32887);
+  frame.mdiArea()->setActiveSubWindow(mis);
+  EXPECT_TRUE(frame.action(kCmdCloseAll)->isEnabled());
+  frame.runCommand(kCmdCloseAllButThis);
+  EXPECT_EQ(frame.openFrames(), std::vector<CChildFrame*>{mis});
+  frame.runCommand(kCmdCloseAll);
+  EXPECT_TRUE(frame.openFrames().empty());
+  test::settle();
+  EXPECT_FALSE(frame.action(kCmdCloseAll)->isEnabled());
+  EXPECT_FALSE(frame.action(32803)->isChecked());
+}
+
+}  // namespace
+}  // namespace vex::gui
+
+namespace vex::gui {
+namespace {
+
+QTreeWidgetItem* treeItem(const CMainFrame& frame, int id, int record = 0) {
+  for (QTreeWidgetItemIterator it(frame.tree()); *it; ++it)
+    if ((*it)->data(0, Qt::UserRole).toInt() == id && (*it)->data(0, Qt::UserRole + 1).toInt() == record) return *it;
+  return nullptr;
+}
+
+TEST(CMainFrame, EnterOnATreeItemOpensItsViewWithTheItemText) {
+  test::DataDir data;
+  CMainFrame frame;
+  frame.tree()->setCurrentItem(treeItem(frame, 32803));
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QApplication::sendEvent(frame.tree(), &enter);
+  CChildFrame* mis = frame.frameOf(32803);
+  ASSERT_NE(mis, nullptr);
+  EXPECT_EQ(mis->windowTitle(), treeItem(frame, 32803)->text(0));
+  // A group item opens its first view and folds or unfolds.
+  QTreeWidgetItem* channels = treeItem(frame, 32821);
+  const bool expanded = channels->isExpanded();
+  frame.tree()->setCurrentItem(channels);
+  QApplication::sendEvent(frame.tree(), &enter);
+  EXPECT_NE(frame.frameOf(32822), nullptr);
+  EXPECT_NE(channels->isExpanded(), expanded);
+}
+
+TEST(CMainFrame, RecordItemOpensItsViewAtThatRecord) {
+  test::DataDir data;
+  CMainFrame frame;
+  emit frame.tree()->itemDoubleClicked(treeItem(frame, 32822, 5), 0);
+  CChildFrame* channel = frame.frameOf(32822);
+  ASSERT_NE(channel, nullptr);
+  EXPECT_EQ(channel->navBar()->counter()->text(), "5 of 16");
+  EXPECT_TRUE(channel->navBar()->button(1053)->isEnabled());
 }
 
 }  // namespace

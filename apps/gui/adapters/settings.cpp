@@ -25,13 +25,14 @@ AppSettings& current() {
 
 void initialise(const std::string& dataDir) {
   if (!dataDir.empty()) DataDirectory::setOverride(dataDir);
-  if (!gCurrent) {
-    gCurrent = &AppSettings::instance();
-  } else {
-    const std::filesystem::path dir = dataDir.empty() ? DataDirectory::resolve() : std::filesystem::path(dataDir);
-    owned() = std::make_unique<AppSettings>(dir, dir / "config");
-    gCurrent = owned().get();
-  }
+  gCurrent = &AppSettings::instance();
+  gCurrent->readLanguageSetting();
+}
+
+void initialiseSeparate(const std::string& dataDir) {
+  const std::filesystem::path dir(dataDir);
+  owned() = std::make_unique<AppSettings>(dir, dir / "config");
+  gCurrent = owned().get();
   gCurrent->readLanguageSetting();
 }
 

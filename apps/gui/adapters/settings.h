@@ -16,9 +16,11 @@ inline constexpr int kSimplifiedChineseIndex = 1;
 AppSettings& current();
 
 // Chooses the data directory (empty: the library's default resolution) and
-// selects the language from its Settings.ini. A later call (tests) starts an
-// own settings object for the new directory.
+// selects the language from its Settings.ini, on the process-wide settings.
 void initialise(const std::string& dataDir);
+// The same on a settings object of its own that reads and writes only in
+// `dataDir` (tests: one data directory each).
+void initialiseSeparate(const std::string& dataDir);
 std::string dataDirectory();
 
 bool isFactoryLevel();

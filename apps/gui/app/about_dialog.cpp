@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "core/data_version.h"
+#include "help/dialog_help.h"
 #include "toolkit/control_id.h"
 #include "toolkit/form_builder.h"
 #include "toolkit/translate.h"
@@ -24,6 +25,7 @@ constexpr FormSpec kForm{CAboutDialog::kTemplateId, "About vexprog", 212, 84, kC
 
 CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
   buildForm(this, kForm);
+  setProperty(kTemplateIdProperty, kTemplateId);
   if (auto* version = findControlAs<QLabel>(this, 1002))
     version->setText(QStringLiteral("Data version %1").arg(QString::fromLatin1(kProgramDataVersion)));
   auto* ok = findControlAs<QPushButton>(this, 1);

@@ -17,6 +17,7 @@
 #include "app/about_dialog.h"
 #include "app/splash.h"
 #include "commands/command_handlers.h"
+#include "help/dialog_help.h"
 #include "workspace/main_frame.h"
 
 namespace vex::gui {
@@ -91,6 +92,7 @@ int runApplication(int argc, char** argv) {
   settings::initialise(options.dataDir.toStdString());
   radio_data::resetToDefaults();  // File New: the container starts from the default data
 
+  DialogHelpFilter::install();
   auto* frame = new CMainFrame;
   frame->setAttribute(Qt::WA_DeleteOnClose);
   frame->setAboutHandler([frame] { CAboutDialog(frame).exec(); });

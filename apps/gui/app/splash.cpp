@@ -16,6 +16,7 @@ QString CSplashWindow::picturePath(const QString& dataDir, bool simplifiedChines
 CSplashWindow::CSplashWindow(const QString& path, QWidget* mainWindow)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), main_(mainWindow) {
   setAttribute(Qt::WA_DeleteOnClose);
+  setAttribute(Qt::WA_QuitOnClose, false);
   if (QFileInfo::exists(path)) picture_.load(path);
   setFixedSize(picture_.isNull() ? QSize(0, 0) : picture_.size());
   if (QScreen* screen = QGuiApplication::primaryScreen())

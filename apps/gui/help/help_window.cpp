@@ -32,6 +32,7 @@ HelpWindow* HelpWindow::instance() {
   if (!window) {
     window = new HelpWindow;
     window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setAttribute(Qt::WA_QuitOnClose, false);  // closing the main window still ends the program
   }
   return window;
 }

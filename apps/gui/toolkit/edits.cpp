@@ -5,11 +5,12 @@
 #include <QValidator>
 
 #include "config/range_edit.h"
+#include "config/text_ids.h"
 
 namespace vex::gui {
 namespace {
 
-constexpr int kOffText = 1174;
+constexpr int kOffText = text::kMsgOff;
 
 // Refuses any text that holds a character outside the allowed set.
 class CharSetValidator : public QValidator {

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include "views/messages.h"
+
 namespace vex::gui {
 namespace {
 
@@ -16,5 +18,11 @@ FormSpec placeholderForm(int templateId) {
 
 CPlaceholderView::CPlaceholderView(int templateId, QWidget* parent)
     : CCustomFormView(placeholderForm(templateId), parent) {}
+
+long CPlaceholderView::handleMessage(int message, long wParam, long lParam, const ChangeNotice*) {
+  if (message != WM_VIEW_NAVIGATE || lParam != kMoveTo || wParam < 1) return 0;
+  position_ = static_cast<int>(wParam);
+  return 1;
+}
 
 }  // namespace vex::gui

@@ -7,6 +7,7 @@
 
 #include "adapters/texts.h"
 #include "toolkit/control_id.h"
+#include "toolkit/edits.h"
 #include "toolkit/translate.h"
 #include "views/messages.h"
 #include "views/view_host.h"
@@ -86,6 +87,8 @@ void CSettingsView::readControls() {
       else
         record_.texts[id] = combo->currentText().toStdString();
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && record_.texts.count(id)) {
+      // A range edit corrects its text as losing the focus would.
+      if (auto* range = qobject_cast<RangeEdit*>(edit)) range->raw();
       record_.texts[id] = edit->text().toStdString();
     }
   }

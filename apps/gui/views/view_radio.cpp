@@ -5,6 +5,7 @@
 #include "adapters/radio_data.h"
 #include "adapters/settings.h"
 #include "adapters/texts.h"
+#include "config/text_ids.h"
 #include "core/field_text.h"
 #include "core/image_layout.h"
 
@@ -18,7 +19,7 @@ enum : int {
   kFirmware = 1117,
   kSignaling = 1119,
   kProgrammedDate = 1121,
-  kSignalingOptions = 1076,
+  kSignalingOptions = text::kModelSignalingList,
 };
 
 using K = ControlKind;

@@ -21,6 +21,7 @@
 #include "adapters/radio_data.h"
 #include "adapters/settings.h"
 #include "adapters/texts.h"
+#include "config/text_ids.h"
 #include "help/help_window.h"
 #include "views/custom_form_view.h"
 #include "views/messages.h"
@@ -33,8 +34,9 @@ namespace {
 
 enum : int {
   kPaneRadio = 59143, kPaneRange = 59144, kPanePort = 59145, kPaneClock = 59146,
-  kTitleText = 128, kClosePromptText = 816, kPortText = 2231, kDefaultPrompt = 57345,
-  kLogTitle = 910, kLogColumn1 = 900, kLogColumn2 = 901, kMenuTitleBase = 32790,
+  kTitleText = text::kCaptionMainTitle, kClosePromptText = text::kMsgSaveBeforeClosing,
+  kPortText = text::kMsgPortPane, kDefaultPrompt = text::kCmdIdleMessage, kLogTitle = text::kCaptionLogBar,
+  kLogColumn1 = text::kLogColumnItem, kLogColumn2 = text::kLogColumnDescription, kMenuTitleBase = text::kMenuFile,
   kFirstViewCommand = 32800, kLastViewCommand = 32950,
 };
 constexpr int kIdRole = Qt::UserRole;
@@ -69,6 +71,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), mdi_(new QMdiArea
   createDocks();
   fillTree();
   buildMenus();
+  treeDock_->setWindowTitle(action(kCmdTreeBar)->text().remove('&'));
   clock_ = new QTimer(this);
   connect(clock_, &QTimer::timeout, this, &CMainFrame::tick);
   clock_->start(1000);
@@ -188,12 +191,9 @@ void CMainFrame::createDocks() {
     list->setRootIsDecorated(false);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setColumnCount(2);
-    list->setHeaderLabels({textOr(texts::label(kLogColumn1), QStringLiteral("Item")),
-                           textOr(texts::label(kLogColumn2), QStringLiteral("Description"))});
     list->setColumnWidth(0, 200);
     list->setColumnWidth(1, 300);
     dock->setWidget(list);
-    dock->setWindowTitle(textOr(texts::label(kLogTitle), QStringLiteral("Log")));
     addDockWidget(Qt::BottomDockWidgetArea, dock);
     dock->hide();
     if (listOut) *listOut = list;
@@ -201,9 +201,18 @@ void CMainFrame::createDocks() {
   };
   logDock_ = makeLogBar(QStringLiteral("bar910"), nullptr);
   invalidDock_ = makeLogBar(QStringLiteral("barInvalid"), &invalidList_);
-  invalidDock_->setWindowTitle(textOr(texts::label(kCmdInvalidView), QStringLiteral("Invalid View")).remove('&'));
+  applyLogBarTexts();
   for (QDockWidget* dock : {treeDock_, logDock_, invalidDock_})
     connect(dock, &QDockWidget::visibilityChanged, this, &CMainFrame::updateCheckMarks);
+}
+
+void CMainFrame::applyLogBarTexts() {
+  logDock_->setWindowTitle(textOr(texts::label(kLogTitle), QStringLiteral("Log")));
+  invalidDock_->setWindowTitle(textOr(texts::label(kCmdInvalidView), QStringLiteral("Invalid View")).remove('&'));
+  for (QDockWidget* dock : {logDock_, invalidDock_})
+    if (auto* list = qobject_cast<QTreeWidget*>(dock->widget()))
+      list->setHeaderLabels({textOr(texts::label(kLogColumn1), QStringLiteral("Item")),
+                             textOr(texts::label(kLogColumn2), QStringLiteral("Description"))});
 }
 
 void CMainFrame::fillTree() {
@@ -248,14 +257,10 @@ void CMainFrame::fillTree() {
 void CMainFrame::retranslate() {
   updateTitle();
   updateStatusTexts();
-  logDock_->setWindowTitle(textOr(texts::label(kLogTitle), QStringLiteral("Log")));
-  invalidDock_->setWindowTitle(textOr(texts::label(kCmdInvalidView), QStringLiteral("Invalid View")).remove('&'));
-  for (QDockWidget* dock : {logDock_, invalidDock_})
-    if (auto* list = qobject_cast<QTreeWidget*>(dock->widget()))
-      list->setHeaderLabels({textOr(texts::label(kLogColumn1), QStringLiteral("Item")),
-                             textOr(texts::label(kLogColumn2), QStringLiteral("Description"))});
+  applyLogBarTexts();
   fillTree();
   buildMenus();
+  treeDock_->setWindowTitle(action(kCmdTreeBar)->text().remove('&'));
 }
 
 void CMainFrame::selectTreeRoot() {
@@ -271,8 +276,9 @@ void CMainFrame::buildMenus() {
     if (spec.entries.empty()) {
       // The Edit menu follows the tree table.
       QMenu* group = menu;
+      // Rows below the second level are reached through their parent's command.
       for (const TreeRow& row : treeTable()) {
-        if (!visibleAtLevel(row.id)) continue;
+        if (!visibleAtLevel(row.id) || row.depth > 1) continue;
         const std::optional<std::string> text = texts::labelIfPresent(row.id);
         if (text && text->empty()) continue;
         const QString shown = text ? QString::fromStdString(*text) : QString::fromUtf8(row.defaultText);
@@ -456,10 +462,7 @@ void CMainFrame::sendToMainFrame(int message, long wParam, long lParam, const Ch
         }
       }
     }
-    const auto list = recordListOf(frame->entry().viewClass);
-    const NavState state = computeNavState(frame->entry().mostRecords, list ? radio_data::recordCount(*list) : 0, position);
-    frame->navState(state.multiRecord, state.code);
-    if (state.multiRecord && list) frame->navPosition(position, radio_data::recordCount(*list));
+    updateNavigation(frame, position);
     markTreeItem(frame->entry().command, position);
   }
 }
@@ -526,8 +529,11 @@ void CMainFrame::contextHelp() {
       return;
     }
     if (w == tree_) {
+      // The item's own topic, else the topic of the view it opens.
       const QTreeWidgetItem* item = tree_->currentItem();
-      HelpWindow::showContext({item ? item->data(0, kIdRole).toInt() : 0});
+      const int id = item ? item->data(0, kIdRole).toInt() : 0;
+      const ViewEntry* entry = findView(viewCommandFor(id));
+      HelpWindow::showContext({id, entry ? entry->templateId : 0});
       return;
     }
   }

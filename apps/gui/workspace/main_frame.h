@@ -90,6 +90,7 @@ class CMainFrame : public QMainWindow, public ViewHost {
   void createStatusBar();
   void createToolBar();
   void createDocks();
+  void applyLogBarTexts();
   QAction* commandAction(int command, const QString& defaultText, const char* shortcut = nullptr);
   QString commandText(int command, const char* defaultText) const;
   CChildFrame* createFrame(const ViewEntry& entry, const QString& title);
