@@ -17,6 +17,7 @@
 #include "dialogs/file_dialog.h"
 #include "dialogs/language_dialog.h"
 #include "dialogs/model_info_dialog.h"
+#include "help/dialog_help.h"
 #include "help/help_window.h"
 #include "toolkit/control_id.h"
 
@@ -158,6 +159,7 @@ TEST(DialogHelp, HelpButtonOpensTheTopicOfTheDialogTemplate) {
   test::CatalogueDataDir data;
   std::ofstream(data.path() + "/help/1037.html") << "<html><body>Language</body></html>";
   CDlgLanguage dialog({"English"}, 0);
+  EXPECT_EQ(dialog.property(kTemplateIdProperty).toInt(), 1037);  // F1 falls back to it
   findControlAs<QPushButton>(&dialog, 9)->click();
   EXPECT_TRUE(HelpWindow::instance()->currentTopic().endsWith(QStringLiteral("/1037.html")));
   HelpWindow::instance()->close();

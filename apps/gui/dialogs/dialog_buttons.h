@@ -1,6 +1,7 @@
 #pragma once
 // The standard buttons of a template dialog: OK (id 1) accepts, Cancel (id 2)
-// rejects and Help (id 9) opens the help topic of the dialog's template.
+// rejects and Help (id 9) opens the help topic of the dialog's template,
+// which is also the topic F1 falls back to.
 class QDialog;
 
 namespace vex::gui {

@@ -7,6 +7,7 @@
 #include "adapters/texts.h"
 #include "config/text_ids.h"
 #include "core/codeplug_reader.h"
+#include "help/dialog_help.h"
 #include "toolkit/control_id.h"
 #include "toolkit/form_builder.h"
 #include "toolkit/translate.h"
@@ -44,6 +45,7 @@ QString textOr(const std::string& text, const char* fallback) {
 CDlgFile::CDlgFile(Mode mode, const QString& proposedPath, QWidget* parent)
     : QFileDialog(parent), mode_(mode), panel_(new QWidget(this)) {
   setOption(QFileDialog::DontUseNativeDialog, true);
+  setProperty(kTemplateIdProperty, kPanelTemplateId);
   setAcceptMode(mode == Mode::Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
   setFileMode(mode == Mode::Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   setDefaultSuffix(textOr(texts::message(kExtensionText), "dat"));
