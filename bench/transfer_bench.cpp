@@ -25,7 +25,7 @@ public:
     int comPort() const override { return 0; }
     void setComPort(int) override {}
     std::string portDevice() const override { return device_; }
-    int checkRadio(TransferDirection, const RadioIdentity&, RadioBand& band) override {
+    int checkRadio(TransferDirection, const RadioIdentity&, RangeEntry& band) override {
         band.lower = band.lower2 = 400;
         band.upper = 470;
         return 0;

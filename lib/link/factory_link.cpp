@@ -1,8 +1,8 @@
 #include "link/factory_link.h"
 
-#include "link/image_transfer.h"
-#include "link/link_messages.h"
+#include "config/text_ids.h"
 #include "link/host_connect.h"
+#include "link/image_transfer.h"
 #include "link/protocol.h"
 #include "link/transfer_plan.h"
 
@@ -14,20 +14,20 @@ int OpenFactoryLink(CRadioLink& link, std::uint16_t mode, TransferHost& host) {
     RadioIdentity identity;
     if (!link.QueryIdentity(kReferenceVersion, identity)) {
         link.Close();
-        host.showMessage(kMsgIdentityFailed);
+        host.showMessage(text::kMsgIdentityFailed);
         return 0;
     }
     const TransferDirection direction =
         mode == protocol::kModeWrite ? TransferDirection::Write : TransferDirection::Read;
-    RadioBand band;
+    RangeEntry band;
     if (host.checkRadio(direction, identity, band) != 0) {
         link.Close();
         return 0;
     }
-    const std::string bandText = BandText(band.lower, band.upper);
+    const std::string bandText = RangeText(band.lower, band.upper);
     if (mode == protocol::kModeWrite && bandText != host.freqRange()) {
         link.Close();
-        host.showMessage(kMsgBandOutsideRadio, MessageArgument::Text(bandText));
+        host.showMessage(text::kMsgBandMismatch, MessageArgument::Text(bandText));
         return 0;
     }
     host.storeIdentity(identity, bandText, IdentityUse::FactoryLink);
@@ -44,12 +44,12 @@ int WriteTuneData(CRadioLink& link, std::span<const std::uint8_t, 8192> image, T
     int written = 1;
     for (const TransferBlock& b : TunePlan()) {
         if (!link.WriteMemory(b.address, b.length, image.data() + b.address)) {
-            host.showMessage(kMsgWriteFailed, MessageArgument::Number(b.address & 0xFFFF));
+            host.showMessage(text::kMsgWriteFailedAt, MessageArgument::Number(b.address & 0xFFFF));
             written = 0;
             break;
         }
     }
-    if (written) host.showMessage(kMsgTuneWritten);
+    if (written) host.showMessage(text::kMsgTuneDataWritten);
     (void)link.SetMode(protocol::kModeIdle);
     link.Close();
     return written;

@@ -1,21 +1,37 @@
 #include "link/image_transfer.h"
 
+#include "config/text_ids.h"
 #include "core/image_layout.h"
-#include "link/link_messages.h"
 #include "link/host_connect.h"
 #include "link/protocol.h"
+#include "link/transfer_messages.h"
 
-#include <algorithm>
+#if defined(__linux__)
+#include <sys/prctl.h>
+#endif
 
 namespace vex {
+
+namespace {
+
+// The worker spends nearly all its time in the protocol's pauses; the
+// kernel's default timer slack would lengthen each of them.
+void TightenTimerSlack() {
+#if defined(__linux__)
+    (void)prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+#endif
+}
+
+}  // namespace
 
 ImageTransfer::ImageTransfer(TransferDirection direction, Image image, TransferHost& host, LinkTiming timing)
     : direction_(direction), image_(image), host_(host), link_(timing) {}
 
 ImageTransfer::~ImageTransfer() { Stop(); }
 
-StartResult ImageTransfer::Cancel() {
+StartResult ImageTransfer::Cancel(int messageId, const MessageArgument& argument) {
     link_.Close();
+    if (messageId != 0) host_.showMessage(messageId, argument);
     return StartResult::Cancelled;
 }
 
@@ -23,23 +39,17 @@ StartResult ImageTransfer::Start() {
     if (worker_.joinable()) return StartResult::Cancelled;
     if (ConnectWithHost(link_, host_) == 0) return StartResult::Idle;
 
-    if (!link_.QueryIdentity(kReferenceVersion, identity_)) {
-        link_.Close();
-        host_.showMessage(kMsgIdentityFailed);
-        return StartResult::Cancelled;
-    }
+    if (!link_.QueryIdentity(kReferenceVersion, identity_)) return Cancel(text::kMsgIdentityFailed);
     if (host_.checkRadio(direction_, identity_, band_) != 0) return Cancel();
     const bool oldFirmware = protocol::IsOldFirmware(identity_.version);
     const bool reading = direction_ == TransferDirection::Read;
     if (!reading && !oldFirmware && !host_.confirmWriteWarning()) return Cancel();
 
-    const std::string bandText = BandText(band_.lower, band_.upper);
+    const std::string bandText = RangeText(band_.lower, band_.upper);
     if (reading) {
         host_.storeIdentity(identity_, bandText, IdentityUse::Transfer);
     } else if (!BandFitsRadio()) {
-        link_.Close();
-        host_.showMessage(kMsgBandOutsideRadio, MessageArgument::Text(bandText));
-        return StartResult::Cancelled;
+        return Cancel(text::kMsgBandMismatch, MessageArgument::Text(bandText));
     }
 
     if (!reading) {
@@ -47,24 +57,21 @@ StartResult ImageTransfer::Start() {
         extendedLevel_ = host_.isExtendedLevel();
     }
     const int answer = link_.SetMode(reading ? protocol::kModeRead : protocol::kModeWrite);
-    if (answer == 0) {
-        link_.Close();
-        host_.showMessage(kMsgNoRadio);
-        return StartResult::Cancelled;
-    }
+    if (answer == 0) return Cancel(text::kMsgNoRadio);
     if (answer == -1 && !oldFirmware && !PasswordStep()) return Cancel();
 
     stop_ = false;
-    worker_ = std::thread([this, reading] { reading ? ReadWorker() : WriteWorker(); });
+    worker_ = std::thread([this, reading] {
+        TightenTimerSlack();
+        reading ? ReadWorker() : WriteWorker();
+    });
     return StartResult::Started;
 }
 
 // The data's range must lie inside the radio's band.
 bool ImageTransfer::BandFitsRadio() {
-    int lower = 0;
-    int upper = 0;
-    ParseBandText(host_.freqRange(), lower, upper);
-    return lower >= band_.lower && upper <= band_.upper;
+    const RangeEdges data = ParseRangeText(host_.freqRange());
+    return data.lower >= band_.lower && data.upper <= band_.upper;
 }
 
 bool ImageTransfer::PasswordStep() {
@@ -74,7 +81,7 @@ bool ImageTransfer::PasswordStep() {
         const std::optional<std::string> password = host_.askPassword(direction_, attempt);
         if (!password) return false;
         if (link_.SendPassword(*password, kind)) return true;
-        host_.showMessage(kMsgWrongPassword);
+        host_.showMessage(text::kMsgWrongPassword);
     }
     return false;
 }

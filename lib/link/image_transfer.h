@@ -47,12 +47,13 @@ public:
 
     TransferDirection Direction() const { return direction_; }
     const RadioIdentity& Identity() const { return identity_; }
-    const RadioBand& Band() const { return band_; }
+    const RangeEntry& Band() const { return band_; }
     const TimeStamp& Stamp() const { return stamp_; }
     CRadioLink& Link() { return link_; }
 
 private:
-    StartResult Cancel();
+    // Closes the port and shows the message, if any.
+    StartResult Cancel(int messageId = 0, const MessageArgument& argument = {});
     bool PasswordStep();
     bool BandFitsRadio();
     void ReadWorker();
@@ -65,7 +66,7 @@ private:
     TransferHost& host_;
     CRadioLink link_;
     RadioIdentity identity_;
-    RadioBand band_;
+    RangeEntry band_;
     TimeStamp stamp_{};
     bool extendedLevel_ = false;
     std::thread worker_;

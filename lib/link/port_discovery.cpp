@@ -1,6 +1,6 @@
 #include "link/port_discovery.h"
 
-#include "link/link_messages.h"
+#include "config/text_ids.h"
 
 namespace vex {
 
@@ -42,7 +42,7 @@ int Connect(CRadioLink& link, const ConnectOptions& options) {
         for (int port = kFirstPort; found == 0 && port <= kLastPort; ++port)
             found = TryPort(link, port, options.lookup, Greeting::Short);
     }
-    if (found == 0 && options.showMessage) options.showMessage(kMsgNoRadio);
+    if (found == 0 && options.showMessage) options.showMessage(text::kMsgNoRadio);
     return found;
 }
 

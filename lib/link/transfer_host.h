@@ -3,7 +3,7 @@
 // each implement it; tests script it.
 #pragma once
 
-#include "link/radio_band.h"
+#include "config/range_entry.h"
 #include "link/radio_identity.h"
 
 #include <optional>
@@ -46,7 +46,7 @@ public:
 
     // The model check on connect: 0 go on, 1 identity mismatch, 2 radio too
     // new. It shows its own message and fills the radio band on 0.
-    virtual int checkRadio(TransferDirection direction, const RadioIdentity& identity, RadioBand& band) = 0;
+    virtual int checkRadio(TransferDirection direction, const RadioIdentity& identity, RangeEntry& band) = 0;
     // Asks for the radio password (digits, at most 8); nullopt when cancelled.
     virtual std::optional<std::string> askPassword(TransferDirection direction, int attempt) = 0;
     // Shows message text `messageId`, formatted with the argument if any.
@@ -67,7 +67,7 @@ public:
 
     // After the factory link has identified the radio: offer the range, close
     // views, refresh the window, recompute test frequencies.
-    virtual void factoryLinkOpened(const RadioBand& /*band*/) {}
+    virtual void factoryLinkOpened(const RangeEntry& /*band*/) {}
 };
 
 }  // namespace vex

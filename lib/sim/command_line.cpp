@@ -1,6 +1,6 @@
 #include "sim/command_line.h"
 
-#include "link/radio_band.h"
+#include "config/range_entry.h"
 
 #include <charconv>
 #include <functional>
@@ -66,8 +66,10 @@ bool ParseCommandLine(const std::vector<std::string>& args, SimCommandLine& out,
              return true;
          }},
         {"--band", [&](const std::string& v) {
-             return ParseBandText(v, o.bandLowerMHz, o.bandUpperMHz) && o.bandLowerMHz >= 0 &&
-                    o.bandUpperMHz <= 999 && o.bandLowerMHz <= o.bandUpperMHz;
+             const RangeEdges edges = ParseRangeText(v);
+             o.bandLowerMHz = edges.lower;
+             o.bandUpperMHz = edges.upper;
+             return edges.lower > 0 && edges.lower <= edges.upper && edges.upper <= 999;
          }},
         {"--band-flags", [&](const std::string& v) {
              int flags = 0;

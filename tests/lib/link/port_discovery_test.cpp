@@ -1,6 +1,6 @@
 // Port numbers, device paths and the search for a radio, against scripted
 // far ends that answer the greeting or stay silent.
-#include "link/link_messages.h"
+#include "config/text_ids.h"
 #include "link/port_discovery.h"
 #include "link/protocol.h"
 #include "scripted_peer.h"
@@ -80,7 +80,7 @@ TEST(Connect, NothingAnsweringShowsMessage1143AndLeavesThePortClosed) {
     ConnectOptions options{0, "", Ports({{2, silent->Path()}}), [&](int id) { shown.push_back(id); }};
     EXPECT_EQ(Connect(link, options), 0);
     EXPECT_FALSE(link.IsOpen());
-    EXPECT_EQ(shown, std::vector<int>{kMsgNoRadio});
+    EXPECT_EQ(shown, std::vector<int>{text::kMsgNoRadio});
     EXPECT_EQ(silent->Requests().size(), 3u);
 }
 

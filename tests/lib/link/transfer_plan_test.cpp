@@ -1,5 +1,4 @@
 #include "link/protocol.h"
-#include "link/radio_band.h"
 #include "link/transfer_plan.h"
 
 #include <gtest/gtest.h>
@@ -59,18 +58,6 @@ TEST(Protocol, OldFirmwareComparesTheFirstSevenCharacters) {
     EXPECT_TRUE(protocol::IsOldFirmware("1.01.10xyz"));
     EXPECT_FALSE(protocol::IsOldFirmware("1.01.11"));
     EXPECT_FALSE(protocol::IsOldFirmware("1.03.11"));
-}
-
-TEST(RadioBandText, FormatsAndScans) {
-    EXPECT_EQ(BandText(400, 470), "400-470");
-    int lo = -1;
-    int hi = -1;
-    EXPECT_TRUE(ParseBandText("136-174", lo, hi));
-    EXPECT_EQ(lo, 136);
-    EXPECT_EQ(hi, 174);
-    EXPECT_FALSE(ParseBandText("wide", lo, hi));
-    EXPECT_EQ(lo, 0);
-    EXPECT_EQ(hi, 0);
 }
 
 }  // namespace

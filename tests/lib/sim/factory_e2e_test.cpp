@@ -1,6 +1,7 @@
 // The factory link and the tuning write against the simulator.
+#include "config/text_ids.h"
 #include "link/factory_link.h"
-#include "link/link_messages.h"
+#include "link/transfer_messages.h"
 #include "sim/pty_host.h"
 #include "sim/simulated_radio.h"
 #include "test_host.h"
@@ -27,7 +28,7 @@ TEST(FactoryE2E, TuningWriteSendsTheAdjustmentValues) {
     const sim::Image before = rig.radio.Memory();
     CRadioLink link;
     EXPECT_EQ(WriteTuneData(link, image, rig.host), 1);
-    EXPECT_EQ(rig.host.messages, std::vector<int>{kMsgTuneWritten});
+    EXPECT_EQ(rig.host.messages, std::vector<int>{text::kMsgTuneDataWritten});
     const sim::Image memory = rig.radio.Memory();
     for (std::size_t a = 0; a < memory.size(); ++a)
         ASSERT_EQ(memory[a], a >= 5667 && a < 6199 ? image[a] : before[a]) << a;
@@ -43,7 +44,7 @@ TEST(FactoryE2E, TuningWriteStopsAtAFailedBlock) {
     sim::Image image{};
     CRadioLink link;
     EXPECT_EQ(WriteTuneData(link, image, rig.host), 0);
-    ASSERT_EQ(rig.host.messages, std::vector<int>{kMsgWriteFailed});
+    ASSERT_EQ(rig.host.messages, std::vector<int>{text::kMsgWriteFailedAt});
     EXPECT_EQ(rig.host.arguments[0].number, 5667 + 64);
 }
 
@@ -53,7 +54,7 @@ TEST(FactoryE2E, TuningWriteRefusesARadioOfAnotherBand) {
     sim::Image image{};
     CRadioLink link;
     EXPECT_EQ(WriteTuneData(link, image, rig.host), 0);
-    ASSERT_EQ(rig.host.messages, std::vector<int>{kMsgBandOutsideRadio});
+    ASSERT_EQ(rig.host.messages, std::vector<int>{text::kMsgBandMismatch});
     EXPECT_EQ(rig.host.arguments[0].text, "400-470");
     EXPECT_EQ(rig.host.identityStores, 0);
 }

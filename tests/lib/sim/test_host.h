@@ -2,6 +2,7 @@
 // message, report and stored identity.
 #pragma once
 
+#include "config/radio_band.h"
 #include "link/transfer_host.h"
 
 #include <functional>
@@ -40,11 +41,9 @@ public:
     std::string portDevice() const override { return device; }
     std::string portSetting(int) const override { return "/nonexistent/tty"; }
 
-    int checkRadio(TransferDirection, const RadioIdentity& identity, RadioBand& band) override {
+    int checkRadio(TransferDirection, const RadioIdentity& identity, RangeEntry& band) override {
         if (checkResult != 0) return checkResult;
-        band.lower = band.lower2 = BcdMHz(&identity.band[1]);
-        band.upper = BcdMHz(&identity.band[5]);
-        band.flags = identity.band[0];
+        band = BandFromRadio(identity.band.data());
         return 0;
     }
     std::optional<std::string> askPassword(TransferDirection, int) override {
@@ -75,13 +74,6 @@ public:
     }
 
 private:
-    // Eight BCD digits of 10 Hz units, most significant first, in whole MHz.
-    static int BcdMHz(const std::uint8_t* p) {
-        long value = 0;
-        for (int i = 0; i < 4; ++i) value = value * 100 + (p[i] >> 4) * 10 + (p[i] & 0x0F);
-        return static_cast<int>(value / 100000);
-    }
-
     mutable std::mutex mutex_;
     std::vector<TransferReport> reports_;
 };

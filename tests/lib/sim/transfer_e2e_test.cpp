@@ -1,7 +1,8 @@
 // Whole transfers through the real termios code over a pseudo-terminal
 // against the simulated radio, with the real pauses and time-outs.
+#include "config/text_ids.h"
 #include "link/image_transfer.h"
-#include "link/link_messages.h"
+#include "link/transfer_messages.h"
 #include "sim/pty_host.h"
 #include "sim/simulated_radio.h"
 #include "test_host.h"
@@ -107,7 +108,7 @@ TEST(TransferE2E, ReadPasswordAcceptedAtTheSecondAttempt) {
     ASSERT_EQ(transfer.Start(), StartResult::Started);
     EXPECT_EQ(transfer.Wait(), TransferOutcome::Stopped);
     EXPECT_EQ(rig.host.passwordPrompts, 2);
-    EXPECT_EQ(rig.host.messages, std::vector<int>{kMsgWrongPassword});
+    EXPECT_EQ(rig.host.messages, std::vector<int>{text::kMsgWrongPassword});
     EXPECT_TRUE(FirstBlocksMatch(rig, 3));
 }
 
@@ -120,7 +121,7 @@ TEST(TransferE2E, WritePasswordRejectedThreeTimesCancels) {
     ImageTransfer transfer(TransferDirection::Write, rig.image, rig.host);
     EXPECT_EQ(transfer.Start(), StartResult::Cancelled);
     EXPECT_EQ(rig.host.passwordPrompts, 3);
-    EXPECT_EQ(rig.host.messages, (std::vector<int>{kMsgWrongPassword, kMsgWrongPassword, kMsgWrongPassword}));
+    EXPECT_EQ(rig.host.messages, (std::vector<int>{text::kMsgWrongPassword, text::kMsgWrongPassword, text::kMsgWrongPassword}));
     EXPECT_FALSE(transfer.Link().IsOpen());
     EXPECT_EQ(rig.radio.Memory(), before);
 }
@@ -223,7 +224,7 @@ TEST(TransferE2E, SilentRadioEndsWith1143InBoundedTime) {
     const auto start = Clock::now();
     EXPECT_EQ(transfer.Start(), StartResult::Idle);
     EXPECT_LT(Clock::now() - start, std::chrono::seconds(4));
-    EXPECT_EQ(rig.host.messages, std::vector<int>{kMsgNoRadio});
+    EXPECT_EQ(rig.host.messages, std::vector<int>{text::kMsgNoRadio});
     EXPECT_EQ(rig.radio.RequestCount(), 30);
     EXPECT_EQ(transfer.Wait(), TransferOutcome::Pending);
 }
@@ -260,7 +261,7 @@ TEST(TransferE2E, PreparationRefusals) {
         rig.host.range = "400-480";
         ImageTransfer transfer(TransferDirection::Write, rig.image, rig.host);
         EXPECT_EQ(transfer.Start(), StartResult::Cancelled);
-        ASSERT_EQ(rig.host.messages, std::vector<int>{kMsgBandOutsideRadio});
+        ASSERT_EQ(rig.host.messages, std::vector<int>{text::kMsgBandMismatch});
         EXPECT_EQ(rig.host.arguments[0].text, "400-470");
         EXPECT_EQ(rig.radio.Mode(), 1);
     }
