@@ -8,16 +8,10 @@
 
 namespace vex::cli {
 
-namespace {
-
-constexpr const char* kSettingsFile = "Settings.ini";
-
-}  // namespace
-
-Environment::Environment(std::filesystem::path dataDir, std::ostream& out, std::ostream& err)
-    : dataDir_(std::move(dataDir)), out_(out), err_(err) {
-    const int language = ReadProfileInt(dataDir_ / kSettingsFile, "Setting", "Language", 0);
-    texts_ = LanguageTexts(SelectLanguageFile(dataDir_, language).file);
+Environment::Environment(DataPaths paths, std::ostream& out, std::ostream& err)
+    : paths_(std::move(paths)), out_(out), err_(err) {
+    const int language = ReadProfileInt(settingsFile(), "Setting", "Language", 0);
+    texts_ = LanguageTexts(SelectLanguageFile(dataDir(), language).file);
 }
 
 int Environment::fail(int messageId, const std::string& file) {
@@ -40,7 +34,7 @@ std::string Environment::firstModelName(const std::string& modelId) const {
 }
 
 ModelState Environment::startingModelState() const {
-    const std::filesystem::path settings = dataDir_ / kSettingsFile;
+    const std::filesystem::path settings = settingsFile();
     ModelState state;
     state.modelId = ReadProfileString(settings, "Setting", "ModelID", "", kRoomName);
     state.modelName = ReadProfileString(settings, "Setting", "ModelName", "", kRoomName);

@@ -3,6 +3,7 @@
 // The tool reads the settings file but never writes it.
 #pragma once
 
+#include "config/data_directory.h"
 #include "config/language_texts.h"
 #include "core/codeplug_header.h"
 
@@ -16,10 +17,12 @@ enum ExitCode { kExitOk = 0, kExitFailure = 1, kExitUsage = 2 };
 
 class Environment {
 public:
-    Environment(std::filesystem::path dataDir, std::ostream& out, std::ostream& err);
+    Environment(DataPaths paths, std::ostream& out, std::ostream& err);
 
-    const std::filesystem::path& dataDir() const { return dataDir_; }
-    std::filesystem::path catalogueFile() const { return dataDir_ / "Model.dat"; }
+    const std::filesystem::path& dataDir() const { return paths_.dataDir(); }
+    // Where the desktop program keeps them: the user's copy once it has one.
+    std::filesystem::path catalogueFile() const { return paths_.readFile("Model.dat"); }
+    std::filesystem::path settingsFile() const { return paths_.readFile("Settings.ini"); }
     const LanguageTexts& texts() const { return texts_; }
     std::ostream& out() { return out_; }
     std::ostream& err() { return err_; }
@@ -37,7 +40,7 @@ public:
     std::string firstModelName(const std::string& modelId) const;
 
 private:
-    std::filesystem::path dataDir_;
+    DataPaths paths_;
     LanguageTexts texts_;
     std::ostream& out_;
     std::ostream& err_;

@@ -19,7 +19,7 @@ int RunInfo(Environment& env, const ParsedArgs& args) {
     auto image = std::make_unique<std::array<std::uint8_t, 8192>>();
     LoadedCounts counts;
     if (!ReadCodeplugHeader(file, header) || !LoadCodeplugFile(file, {}, *image, counts)) {
-        return env.fail(flow_message::kNotACodeplug, file);
+        return env.fail(text::kMsgFileInvalid, file);
     }
     std::string comment;
     ReadCodeplugComment(file, comment);

@@ -25,7 +25,7 @@ int RunRecode(Environment& env, const ParsedArgs& args) {
     std::string comment;
     ReadCodeplugComment(input, comment);
     outcome = host.session().saveTo(output, comment);
-    if (outcome.messageId == flow_message::kFindingsExist) {
+    if (outcome.messageId == text::kMsgDataInvalid) {
         const int code = env.fail(outcome.messageId, input);
         ListFindings(env, host.findings());
         return code;

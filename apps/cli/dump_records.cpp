@@ -1,17 +1,15 @@
 // The record lists of the dump: channels, personalities and scan lists.
 #include "dump_fields.h"
 
+#include "config/text_ids.h"
+
+#include "config/range_edit.h"
 #include "core/channel_encoding.h"
 
 namespace vex::cli {
 
 namespace {
 
-// Tone type lists and the other channel lists of the language file.
-constexpr int kSpacingList = 3661;
-constexpr int kPowerList = 3663;
-constexpr int kRxToneTypeList = 3668;
-constexpr int kTxToneTypeList = 3677;
 constexpr std::uint8_t kAutoStartScan = 0x40;
 constexpr std::uint8_t kAtis = 0x80;
 
@@ -29,12 +27,12 @@ DumpRow ChannelRow(const ChannelRecord& r, std::size_t number, const LanguageTex
         {"channel", std::to_string(number)},
         {"rx_frequency", DecodeFrequency(r.rxFrequency())},
         {"tx_frequency", DecodeFrequency(r.txFrequency())},
-        {"rx_tone_type", ListText(texts, kRxToneTypeList, r.rxTone() >> 14)},
+        {"rx_tone_type", ListText(texts, text::kChanRxTypeList, r.rxTone() >> 14)},
         {"rx_tone", ToneText(r.rxTone())},
-        {"tx_tone_type", ListText(texts, kTxToneTypeList, r.txTone() >> 14)},
+        {"tx_tone_type", ListText(texts, text::kChanTxTypeList, r.txTone() >> 14)},
         {"tx_tone", ToneText(r.txTone())},
-        {"spacing", ListText(texts, kSpacingList, r.spacingIndex())},
-        {"power", ListText(texts, kPowerList, r.powerIndex())},
+        {"spacing", ListText(texts, text::kChanSpacingList, r.spacingIndex())},
+        {"power", ListText(texts, text::kChanPowerList, r.powerIndex())},
         {"personality", std::to_string(r.personalityIndex() + 1)},
         {"scan_list", r.scanListNumber() == 0 ? "None" : std::to_string(r.scanListNumber())},
         {"auto_start_scan", OnOff(r.bytes[ChannelRecord::kFlags] & kAutoStartScan)},
@@ -44,30 +42,30 @@ DumpRow ChannelRow(const ChannelRecord& r, std::size_t number, const LanguageTex
 
 // Personality fields (by position in their lists, as the pages store them).
 const std::vector<FieldSpec> kPersonalityFields{
-    {"tx_admit", 2321, 12, 0xFF},
-    {"tx_time_out", 2325, 14, 0xFF},
-    {"tot_pre_alert", 2327, 15, 0xFF},
-    {"tot_rekey", 2329, 16, 0xFF},
-    {"tot_reset", 2331, 17, 0xFF},
+    {"tx_admit", text::kPersTxAdmitList, 12, 0xFF},
+    {"tx_time_out", text::kPersTimeoutList, 14, 0xFF},
+    {"tot_pre_alert", text::kPersPreAlertList, 15, 0xFF},
+    {"tot_rekey", text::kPersRekeyList, 16, 0xFF},
+    {"tot_reset", text::kPersResetList, 17, 0xFF},
     {"busy_channel_lockout", 0, 13, 0x02, Shown::Flag},
-    {"rx_squelch_mode", 2351, 8, 0xFF},
+    {"rx_squelch_mode", text::kPersSquelchModeList, 8, 0xFF},
 };
 
 const std::vector<FieldSpec> kScanListFields{
-    {"entries", 3943, 4, 0xFF},
-    {"scan_mode", 3830, 5, 0x06},
-    {"tx_mode", 3846, 13, 0x07},
+    {"entries", text::kScanCountList, 4, 0xFF},
+    {"scan_mode", text::kScanToneModeList, 5, 0x06},
+    {"tx_mode", text::kScanTxModeList, 13, 0x07},
     {"talkback", 0, 13, 0x08, Shown::Flag},
-    {"hang_time", 3848, 16, 0xFF},
+    {"hang_time", text::kScanHangTimeList, 16, 0xFF},
     {"scan_start_alert", 0, 17, 0x01, Shown::Flag},
     {"scan_end_alert", 0, 17, 0x02, Shown::Flag},
     {"priority_scan_alert", 0, 17, 0x04, Shown::Flag},
     {"include_current_channel", 0, 17, 0x10, Shown::Flag},
     {"nuisance_delete", 0, 17, 0x80, Shown::Flag},
     {"nuisance_reset", 0, 18, 0x01, Shown::Flag},
-    {"priority_mode", 3834, 7, 0x03},
+    {"priority_mode", text::kScanPriorityModeList, 7, 0x03},
     {"priority_delete_add", 0, 7, 0x04, Shown::Flag},
-    {"priority_sweep_time", 3844, 8, 0xFF},
+    {"priority_sweep_time", text::kScanSweepTimeList, 8, 0xFF},
 };
 
 std::string ChannelNumberText(std::uint16_t number) { return number == 0 ? "None" : std::to_string(number); }
@@ -84,6 +82,29 @@ DumpRow ScanListRow(const ScanListRecord& r, std::size_t number, const LanguageT
         members += (members.empty() ? "" : " ") + std::to_string(m);
     }
     row.push_back({"members", members});
+    return row;
+}
+
+// A range edit's text for a raw value; the number itself without a rule.
+std::string RangeEditShown(const LanguageTexts& texts, int id, long raw, bool withOff) {
+    const auto rule = texts.optionList(id).rangeRule();
+    if (!rule || !rule->usable()) return std::to_string(raw);
+    return withOff ? ShowRangeEditWithOff(*rule, raw, texts.messageText(text::kMsgOff)) : ShowRangeEdit(*rule, raw);
+}
+
+constexpr std::size_t kAlertSegments = 8;
+
+DumpRow AlertToneRow(const AlertToneRecord& r, std::size_t number, const LanguageTexts& texts) {
+    DumpRow row{{"alert_tone", std::to_string(number)},
+                {"cycle", ValueText(texts, text::kAlertCycleList, r.bytes[0])},
+                {"beep_segments", RangeEditShown(texts, text::kAlertPauseRange, r.bytes[1], false)}};
+    for (std::size_t k = 0; k < kAlertSegments; ++k) {
+        const int id = static_cast<int>(k);
+        row.push_back({"tone" + std::to_string(k + 1) + "_hz",
+                       RangeEditShown(texts, text::kAlertFrequency1Range + id, r.bytes[2 + 2 * k], true)});
+        row.push_back({"tone" + std::to_string(k + 1) + "_ms",
+                       RangeEditShown(texts, text::kAlertDuration1Range + id, r.bytes[3 + 2 * k], false)});
+    }
     return row;
 }
 
@@ -106,7 +127,11 @@ std::vector<DumpTable> RecordTables(RadioDataContainer& data, const LanguageText
     for (std::size_t i = 0; i < data.scanLists().size(); ++i) {
         scanLists.rows.push_back(ScanListRow(data.scanLists()[i].record(), i + 1, texts));
     }
-    return {channels, personalities, scanLists};
+    DumpTable alertTones{"alert_tones", {}};
+    for (std::size_t i = 0; i < data.alertTones().size(); ++i) {
+        alertTones.rows.push_back(AlertToneRow(data.alertTones()[i].record(), i + 1, texts));
+    }
+    return {channels, personalities, scanLists, alertTones};
 }
 
 }  // namespace vex::cli

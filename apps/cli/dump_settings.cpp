@@ -1,6 +1,8 @@
 // The settings sections of the dump, each value as its view shows it.
 #include "dump_fields.h"
 
+#include "config/text_ids.h"
+
 #include "core/image_layout.h"
 
 #include <cstdio>
@@ -10,38 +12,38 @@ namespace vex::cli {
 namespace {
 
 const std::vector<FieldSpec> kMiscFields{
-    {"vox_gain_level", 1406, 5, 0x07, Shown::ByValue},
+    {"vox_gain_level", text::kMiscVoxGainList, 5, 0x07, Shown::ByValue},
     {"vox_inhibit_on_receive", 0, 5, 0x08, Shown::Flag},
-    {"vox_delay_time", 1408, 6, 0xFF, Shown::ByValue},
-    {"carrier_squelch_level", 1404, 8, 0xFF, Shown::ByValue},
+    {"vox_delay_time", text::kMiscVoxDelayList, 6, 0xFF, Shown::ByValue},
+    {"carrier_squelch_level", text::kMiscSquelchList, 8, 0xFF, Shown::ByValue},
     {"battery_save", 0, 36, 0x01, Shown::Flag},
-    {"ctcss_tail_revert", 1402, 36, 0x02, Shown::ByValue},
-    {"low_power_alert_gap_time", 1414, 37, 0xFF, Shown::ByValue},
-    {"battery_save_mode", 1412, 40, 0x07, Shown::ByValue},
+    {"ctcss_tail_revert", text::kMiscTailRevertList, 36, 0x02, Shown::ByValue},
+    {"low_power_alert_gap_time", text::kMiscLowBatteryGapList, 37, 0xFF, Shown::ByValue},
+    {"battery_save_mode", text::kMiscBatterySaveModeList, 40, 0x07, Shown::ByValue},
 };
 
 const std::vector<FieldSpec> kKeyFields{
-    {"key_a2", 6614, 1, 0xFF, Shown::ByValue},
-    {"key_a3", 6616, 2, 0xFF, Shown::ByValue},
-    {"key_b2", 6620, 4, 0xFF, Shown::ByValue},
-    {"key_b3", 6622, 5, 0xFF, Shown::ByValue},
+    {"key_a2", text::kKeyA2List, 1, 0xFF, Shown::ByValue},
+    {"key_a3", text::kKeyA3List, 2, 0xFF, Shown::ByValue},
+    {"key_b2", text::kKeyB2List, 4, 0xFF, Shown::ByValue},
+    {"key_b3", text::kKeyB3List, 5, 0xFF, Shown::ByValue},
 };
 
 const std::vector<FieldSpec> kPttIdFields{
-    {"ptt_id_type", 1665, 2, 0xFF, Shown::ByValue},
+    {"ptt_id_type", text::kPttTypeList, 2, 0xFF, Shown::ByValue},
     {"side_tone", 0, 3, 0x01, Shown::InvertedFlag},
     {"short_beep", 0, 3, 0x02, Shown::InvertedFlag},
-    {"pretime", 1667, 4, 0xFF, Shown::ByValue},
-    {"preamble_bit_sync", 1669, 5, 0xFF, Shown::ByValue},
+    {"pretime", text::kPttPretimeList, 4, 0xFF, Shown::ByValue},
+    {"preamble_bit_sync", text::kPttPreambleList, 5, 0xFF, Shown::ByValue},
 };
 
 const std::vector<FieldSpec> kDosFields{
     {"dos_enable", 0, 0, 0x01, Shown::Flag},
-    {"dos_pre_mute_duration", 4670, 1, 0xFF, Shown::ByValue},
+    {"dos_pre_mute_duration", text::kDosPreMuteList, 1, 0xFF, Shown::ByValue},
 };
 
 const std::vector<FieldSpec> kAtisFields{
-    {"pretime", 4592, 6, 0xFF, Shown::ByValue},
+    {"pretime", text::kAtisPretimeList, 6, 0xFF, Shown::ByValue},
 };
 
 // A text field of a section: the bytes up to the first zero or 0xFF.

@@ -46,7 +46,8 @@ int Run(const std::vector<std::string>& words) {
             PrintToolHelp(std::cout);
             return kExitOk;
         }
-        if (words[i] == "--data-dir" && i + 1 < words.size()) {
+        if (words[i] == "--data-dir") {
+            if (i + 1 == words.size()) return Usage("option --data-dir needs a value");
             vex::DataDirectory::setOverride(words[++i]);
         } else if (words[i].rfind("--data-dir=", 0) == 0) {
             vex::DataDirectory::setOverride(words[i].substr(11));
@@ -79,7 +80,7 @@ int Run(const std::vector<std::string>& words) {
         if (o.name == "output" && !args.has("output")) return Usage(name + ": missing -o FILE");
     }
 
-    Environment env(vex::DataDirectory::resolve(), std::cout, std::cerr);
+    Environment env(vex::DataDirectory::current(), std::cout, std::cerr);
     return command->run(env, args);
 }
 

@@ -5,18 +5,17 @@
 #include "core/data_version.h"
 #include "core/image_layout.h"
 
-
 #include <filesystem>
 #include <memory>
 
 namespace vex {
 
-using namespace flow_message;
+using namespace text;
 
 namespace {
 
-// Files older than this data version carry no valid first DOS byte; it is
-// cleared when such a file is opened.
+// Opening a file of a data version below this clears the first DOS byte
+// (image byte 260) before decoding.
 constexpr char kDosByteVersion[] = "1.02";
 
 FlowOutcome Failed(int messageId) { return {FlowStatus::failed, messageId}; }
@@ -46,7 +45,7 @@ std::string CodeplugSession::defaultDataPath() const {
 FlowOutcome CodeplugSession::newDocument() {
     if (firstNew_) {
         firstNew_ = false;
-    } else if (!host_.confirm(kNewQuestion)) {
+    } else if (!host_.confirm(kMsgReplaceWithDefaults)) {
         return Cancelled();
     }
     FlowOutcome outcome = loadDefaultData();
@@ -60,7 +59,7 @@ FlowOutcome CodeplugSession::loadDefaultData() {
     ModelState state = host_.modelState();
     state.dataVersion = kProgramDataVersion;
     host_.setModelState(state);
-    if (!host_.loadRangeTable()) return Failed(kNoRangeTable);
+    if (!host_.loadRangeTable()) return Failed(kMsgOutOfMemory);
 
     host_.resetToDefaults();
     fileName_.clear();
@@ -83,19 +82,19 @@ FlowOutcome CodeplugSession::openRecent(const std::string& path) { return openFi
 FlowOutcome CodeplugSession::openFile(const std::string& path, bool recent) {
     CodeplugHeader header;
     if (!ReadCodeplugHeader(path, header)) {
-        if (!recent) return Failed(kNotACodeplug);
-        FlowOutcome outcome = Failed(kRecentFileUnreadable);
+        if (!recent) return Failed(kMsgFileInvalid);
+        FlowOutcome outcome = Failed(kMsgRecentFileUnreadable);
         outcome.removeFromRecentFiles = true;
         return outcome;
     }
-    if (!host_.isModelSupported(header.modelId())) return Failed(kModelNotSupported);
+    if (!host_.isModelSupported(header.modelId())) return Failed(kMsgModelNotSupported);
     if (header.compareVersionA(kNewestAcceptedVersion) > 0) {
-        return Failed(recent ? kRecentFileTooNew : kFileTooNew);
+        return Failed(recent ? kMsgFirmwareTooNew : kMsgFileTooNew);
     }
 
     auto scratch = std::make_unique<CodeplugHost::Image>(host_.image());
     LoadedCounts counts;
-    if (!LoadCodeplugFile(path, {}, *scratch, counts)) return Failed(kNotACodeplug);
+    if (!LoadCodeplugFile(path, {}, *scratch, counts)) return Failed(kMsgFileInvalid);
 
     // Everything is checked and read: only now does the data change.
     ModelState state;
@@ -118,7 +117,7 @@ FlowOutcome CodeplugSession::openFile(const std::string& path, bool recent) {
 }
 
 FlowOutcome CodeplugSession::save(const SaveAsPrompt& prompt) {
-    if (host_.validate() > 0) return Failed(kFindingsExist);
+    if (host_.validate() > 0) return Failed(kMsgDataInvalid);
     if (!IsExistingFile(fileName_)) return saveAsValidated(prompt);
     host_.storeViews();
     host_.encode();
@@ -126,7 +125,7 @@ FlowOutcome CodeplugSession::save(const SaveAsPrompt& prompt) {
 }
 
 FlowOutcome CodeplugSession::saveTo(const std::string& path, const std::string& comment) {
-    if (host_.validate() > 0) return Failed(kFindingsExist);
+    if (host_.validate() > 0) return Failed(kMsgDataInvalid);
     host_.storeViews();
     host_.encode();
     FlowOutcome outcome = write(path, BuildSaveHeader(host_.modelState()), comment);
@@ -135,7 +134,7 @@ FlowOutcome CodeplugSession::saveTo(const std::string& path, const std::string& 
 }
 
 FlowOutcome CodeplugSession::saveAs(const SaveAsPrompt& prompt) {
-    if (host_.validate() > 0) return Failed(kFindingsExist);
+    if (host_.validate() > 0) return Failed(kMsgDataInvalid);
     return saveAsValidated(prompt);
 }
 
@@ -155,8 +154,8 @@ FlowOutcome CodeplugSession::saveAsValidated(const SaveAsPrompt& prompt) {
 
 FlowOutcome CodeplugSession::write(const std::string& path, const CodeplugHeader& header,
                                    const std::string& comment) {
-    if (!setCurrentHeader(header)) return Failed(kCannotWrite);
-    if (!WriteCodeplugFile(path, currentHeader_, {}, host_.image(), comment)) return Failed(kCannotWrite);
+    if (!setCurrentHeader(header)) return Failed(kMsgFileNotWritten);
+    if (!WriteCodeplugFile(path, currentHeader_, {}, host_.image(), comment)) return Failed(kMsgFileNotWritten);
     return {};
 }
 

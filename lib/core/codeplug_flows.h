@@ -3,6 +3,7 @@
 // go to the host.
 #pragma once
 
+#include "config/text_ids.h"
 #include "core/codeplug_header.h"
 #include "core/codeplug_host.h"
 #include "core/time_stamp.h"
@@ -12,19 +13,6 @@
 #include <string>
 
 namespace vex {
-
-// Message text ids the flows report.
-namespace flow_message {
-inline constexpr int kNewQuestion = 800;
-inline constexpr int kRecentFileUnreadable = 802;
-inline constexpr int kCannotWrite = 803;
-inline constexpr int kModelNotSupported = 810;
-inline constexpr int kNotACodeplug = 811;
-inline constexpr int kFindingsExist = 814;
-inline constexpr int kRecentFileTooNew = 1140;
-inline constexpr int kNoRangeTable = 1147;
-inline constexpr int kFileTooNew = 1230;
-}  // namespace flow_message
 
 enum class FlowStatus { ok, cancelled, failed };
 

@@ -1,9 +1,9 @@
 #include "core/codeplug_header.h"
 
+#include "config/range_entry.h"
 #include "core/data_version.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstring>
 
 namespace vex {
@@ -21,36 +21,6 @@ std::string TrimTrailingBlanks(std::string s) {
     return s;
 }
 
-// Reads an optionally signed decimal number at the front of `text`, as %d
-// does after skipping leading white space.
-bool ScanInt(std::string_view& text, int& out) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    text.remove_prefix(i);
-    const char* first = text.data();
-    const char* last = text.data() + text.size();
-    if (first != last && *first == '+') ++first;
-    auto [ptr, ec] = std::from_chars(first, last, out);
-    if (ec != std::errc()) return false;
-    text.remove_prefix(static_cast<std::size_t>(ptr - text.data()));
-    return true;
-}
-
-// The two edges of a range text "lo-hi"; what does not scan reads as 0.
-struct Edges {
-    int low = 0;
-    int high = 0;
-};
-
-Edges ParseEdges(std::string_view text) {
-    Edges edges;
-    if (!ScanInt(text, edges.low)) return edges;
-    if (text.empty() || text.front() != '-') return edges;
-    text.remove_prefix(1);
-    ScanInt(text, edges.high);
-    return edges;
-}
-
 CodeplugHeader BuildHeader(const ModelState& state, std::string_view versionA,
                            std::string_view versionB, std::uint8_t rangeFlags) {
     CodeplugHeader header;
@@ -59,9 +29,9 @@ CodeplugHeader BuildHeader(const ModelState& state, std::string_view versionA,
     PutU32(b, kHeaderLength, kHeaderSize);
     header.setText(kModelId, state.modelId);
     header.setText(kModelName, state.modelName);
-    const Edges edges = ParseEdges(state.freqRange);
-    header.setWord(kRangeLow, edges.low);
-    header.setWord(kRangeHigh, edges.high);
+    const RangeEdges edges = ParseRangeText(state.freqRange);
+    header.setWord(kRangeLow, edges.lower);
+    header.setWord(kRangeHigh, edges.upper);
     header.setText(kVersionA, versionA);
     header.setText(kVersionB, versionB);
     b[kRangeFlags] = rangeFlags;
@@ -75,9 +45,7 @@ bool CodeplugHeader::hasTag() const {
     return std::equal(kHeaderTag.begin(), kHeaderTag.end(), bytes_.begin());
 }
 
-std::string CodeplugHeader::rangeText() const {
-    return std::to_string(rangeLow()) + "-" + std::to_string(rangeHigh());
-}
+std::string CodeplugHeader::rangeText() const { return RangeText(rangeLow(), rangeHigh()); }
 
 int CodeplugHeader::compareVersionA(std::string_view reference) const {
     std::uint8_t ref[4]{};

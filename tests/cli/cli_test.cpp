@@ -24,11 +24,6 @@ std::string MessageText(int id) {
 
 class Cli : public ::testing::Test {
 protected:
-    void SetUp() override {
-        if (!std::filesystem::exists(std::filesystem::path(BuildDataDir()) / "Model.dat")) {
-            GTEST_SKIP() << "no model catalogue in " << BuildDataDir();
-        }
-    }
     CliResult run(const std::vector<std::string>& args) { return RunCli(args, dir.path().string()); }
     std::string file(const std::string& name) { return dir.file(name); }
     // Makes a codeplug with `new` and returns its path.
@@ -115,6 +110,10 @@ TEST_F(Cli, DumpShowsValuesThroughTheLanguageLists) {
     const CliResult json = run({"dump", path, "--json"});
     EXPECT_NE(json.out.find("\"tx_admit\": \"Always\""), std::string::npos) << json.out;
     EXPECT_NE(json.out.find("\"members\": \"1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16\""), std::string::npos);
+    // Range edits show display numbers: the default first segment is raw 100, 1000 Hz.
+    EXPECT_NE(json.out.find("\"tone1_hz\": \"1000\""), std::string::npos) << json.out;
+    EXPECT_NE(json.out.find("\"tone1_ms\": \"100\""), std::string::npos);
+    EXPECT_NE(json.out.find("\"tone2_hz\": \"500\""), std::string::npos);
 }
 
 TEST_F(Cli, RecodeGivesTheImageOfADecodeAndEncode) {
@@ -217,6 +216,30 @@ TEST_F(Cli, RefusedModelsVersionsAndTargets) {
     EXPECT_EQ(target.exitCode, 1);
     EXPECT_NE(target.err.find(MessageText(803)), std::string::npos) << target.err;
     EXPECT_NE(target.err.find("no/such/dir/out.dat"), std::string::npos);
+}
+
+TEST_F(Cli, InfoEscapesCommentsForJson) {
+    FileBuilder().standard(test::SampleHeader(), test::PatternImage(), "say \"hi\"\n\\ \xff caf\xc3\xa9").writeTo(file("c"));
+    const CliResult r = run({"info", file("c"), "--json"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find(R"("comment": "say \"hi\"\n\\ \u00ff caf)" "\xc3\xa9\""), std::string::npos) << r.out;
+    const CliResult text = run({"info", file("c")});
+    EXPECT_NE(text.out.find("Range:       446-446 MHz"), std::string::npos) << text.out;
+}
+
+TEST_F(Cli, RecodeRefusesDataWithFindingsAndListsThem) {
+    RadioDataContainer data;
+    data.clearRecords();
+    data.resetToDefaults();
+    data.channels()[0].record().bytes[ChannelRecord::kPersonality] = 7;   // no such personality
+    data.encode();
+    const std::vector<std::uint8_t> image(data.image().begin(), data.image().end());
+    FileBuilder().standard(test::SampleHeader(), image).writeTo(file("bad.dat"));
+    const CliResult r = run({"recode", file("bad.dat"), "-o", file("out.dat")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find(MessageText(814)), std::string::npos) << r.err;
+    EXPECT_GT(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(file("out.dat")));
 }
 
 TEST_F(Cli, WithoutLanguageFileMessagesStillNameTheFailure) {

@@ -99,7 +99,7 @@ TEST_F(CodeplugContainer, ValidationFindingsStopASave) {
     data.channels()[0].record().bytes[ChannelRecord::kPersonality] = 7;   // no such personality
     data.resolveLinks();
     const FlowOutcome outcome = session.saveTo(dir.file("a.dat"), "");
-    EXPECT_EQ(outcome.messageId, flow_message::kFindingsExist);
+    EXPECT_EQ(outcome.messageId, text::kMsgDataInvalid);
     EXPECT_GT(log.size(), 0u);
     EXPECT_FALSE(std::filesystem::exists(dir.file("a.dat")));
 }

@@ -15,7 +15,7 @@ using test::FileBuilder;
 using test::PatternImage;
 using test::SampleHeader;
 using test::ScratchDir;
-using namespace flow_message;
+using namespace text;
 
 class RecordingHost : public CodeplugHost {
 public:
@@ -97,9 +97,9 @@ TEST_F(CodeplugFlows, VersionGateAndTheDosByteRule) {
         ASSERT_TRUE(session.open(writeFile("ok.dat", version)).ok()) << version;
         EXPECT_EQ(host.decodedImage[dosByte], fileValue) << version;
     }
-    EXPECT_EQ(session.open(writeFile("104.dat", "1.04.00")).messageId, kFileTooNew);
-    EXPECT_EQ(session.openRecent(writeFile("104.dat", "1.04.00")).messageId, kRecentFileTooNew);
-    EXPECT_EQ(session.open(writeFile("2.dat", "2.00")).messageId, kFileTooNew);
+    EXPECT_EQ(session.open(writeFile("104.dat", "1.04.00")).messageId, kMsgFileTooNew);
+    EXPECT_EQ(session.openRecent(writeFile("104.dat", "1.04.00")).messageId, kMsgFirmwareTooNew);
+    EXPECT_EQ(session.open(writeFile("2.dat", "2.00")).messageId, kMsgFileTooNew);
 }
 
 TEST_F(CodeplugFlows, AFailedOpenChangesNothing) {
@@ -115,13 +115,13 @@ TEST_F(CodeplugFlows, AFailedOpenChangesNothing) {
     FileBuilder().standard(SampleHeader(), {}).writeTo(dir.file("empty-image.dat"));
     test::WriteBytes(dir.file("garbage.dat"), {1, 2, 3, 4});
     const std::vector<std::pair<std::string, int>> cases{
-        {dir.file("garbage.dat"), kNotACodeplug},
-        {dir.file("absent.dat"), kNotACodeplug},
-        {dir.path().string(), kNotACodeplug},
-        {writeFile("model.dat", "1.03.00", "OTHER"), kModelNotSupported},
-        {writeFile("new.dat", "1.04.00"), kFileTooNew},
-        {dir.file("short.dat"), kNotACodeplug},
-        {dir.file("empty-image.dat"), kNotACodeplug},
+        {dir.file("garbage.dat"), kMsgFileInvalid},
+        {dir.file("absent.dat"), kMsgFileInvalid},
+        {dir.path().string(), kMsgFileInvalid},
+        {writeFile("model.dat", "1.03.00", "OTHER"), kMsgModelNotSupported},
+        {writeFile("new.dat", "1.04.00"), kMsgFileTooNew},
+        {dir.file("short.dat"), kMsgFileInvalid},
+        {dir.file("empty-image.dat"), kMsgFileInvalid},
     };
     for (const auto& [path, message] : cases) {
         const FlowOutcome outcome = session.open(path);
@@ -136,7 +136,7 @@ TEST_F(CodeplugFlows, AFailedOpenChangesNothing) {
 
 TEST_F(CodeplugFlows, AnUnreadableRecentFileLeavesTheList) {
     const FlowOutcome outcome = session.openRecent(dir.file("gone.dat"));
-    EXPECT_EQ(outcome.messageId, kRecentFileUnreadable);
+    EXPECT_EQ(outcome.messageId, kMsgRecentFileUnreadable);
     EXPECT_TRUE(outcome.removeFromRecentFiles);
 
     const FlowOutcome good = session.openRecent(writeFile("a.dat", "1.03"));
@@ -177,8 +177,8 @@ TEST_F(CodeplugFlows, SaveAsThenSaveRoundTripsTheModelState) {
 
 TEST_F(CodeplugFlows, FindingsStopSavingBeforeAnythingIsAskedOrWritten) {
     host.findings = 2;
-    EXPECT_EQ(session.save(promptFor(dir.file("x.dat"))).messageId, kFindingsExist);
-    EXPECT_EQ(session.saveAs(promptFor(dir.file("x.dat"))).messageId, kFindingsExist);
+    EXPECT_EQ(session.save(promptFor(dir.file("x.dat"))).messageId, kMsgDataInvalid);
+    EXPECT_EQ(session.saveAs(promptFor(dir.file("x.dat"))).messageId, kMsgDataInvalid);
     EXPECT_EQ(prompts, 0);
     EXPECT_EQ(host.encodes, 0);
     EXPECT_FALSE(std::filesystem::exists(dir.file("x.dat")));
@@ -189,7 +189,7 @@ TEST_F(CodeplugFlows, CancelledOrFailedSaveAsKeepsTheFileName) {
     const SaveAsPrompt cancel = [](const CodeplugHeader&) { return std::optional<SaveAsChoice>(); };
     EXPECT_EQ(session.saveAs(cancel).status, FlowStatus::cancelled);
     const FlowOutcome failed = session.saveAs(promptFor(dir.file("no/such/dir.dat")));
-    EXPECT_EQ(failed.messageId, kCannotWrite);
+    EXPECT_EQ(failed.messageId, kMsgFileNotWritten);
     EXPECT_EQ(session.fileName(), dir.file("a.dat"));
 }
 
@@ -210,7 +210,7 @@ TEST_F(CodeplugFlows, NewAsksFromTheSecondTimeAndStampsTheDefaultImage) {
 
     host.answer = false;
     EXPECT_EQ(session.newDocument().status, FlowStatus::cancelled);
-    EXPECT_EQ(host.questions, std::vector<int>{kNewQuestion});
+    EXPECT_EQ(host.questions, std::vector<int>{kMsgReplaceWithDefaults});
     EXPECT_EQ(host.resets, 1);
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/codeplug_flows.h"
 #include "core/codeplug_reader.h"
+#include "core/container.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -58,6 +59,11 @@ inline void CheckCodeplugInput(const std::string& path, const std::uint8_t* data
     if (LoadCodeplugFile(path, {}, image, counts)) {
         Require(counts.image > 0 && counts.image <= image.size(), "image count outside the buffer");
         Require(counts.spare == 0, "spare bytes without room");
+        // Whatever image a file brings must decode and encode again.
+        RadioDataContainer data;
+        data.image() = image;
+        data.decode();
+        data.encode();
     }
 
     FuzzHost host;

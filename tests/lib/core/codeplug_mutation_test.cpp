@@ -49,7 +49,7 @@ std::vector<std::uint8_t> Mutate(std::vector<std::uint8_t> bytes, std::mt19937& 
 }
 
 TEST(CodeplugMutation, MalformedFilesAreRefusedSafely) {
-    test::ScratchDir dir;
+    test::ScratchDir dir(true);
     const std::string path = dir.file("m.dat");
     const std::vector<std::vector<std::uint8_t>> seeds{
         FileBuilder().standard(test::SampleHeader(), test::PatternImage()).bytes(),

@@ -16,10 +16,15 @@ namespace vex::test {
 
 class ScratchDir {
 public:
-    ScratchDir() {
+    // `preferMemory`: under /dev/shm when there is one, for tests that
+    // write many small files.
+    explicit ScratchDir(bool preferMemory = false) {
         std::random_device rd;
-        path_ = std::filesystem::temp_directory_path() /
-                ("vex-codeplug-" + std::to_string(rd()) + std::to_string(rd()));
+        std::error_code ec;
+        const std::filesystem::path base = preferMemory && std::filesystem::is_directory("/dev/shm", ec)
+                                               ? std::filesystem::path("/dev/shm")
+                                               : std::filesystem::temp_directory_path();
+        path_ = base / ("vex-codeplug-" + std::to_string(rd()) + std::to_string(rd()));
         std::filesystem::create_directories(path_);
     }
     ~ScratchDir() {
