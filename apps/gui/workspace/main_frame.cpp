@@ -134,6 +134,9 @@ QLabel* CMainFrame::statusPane(int id) const {
 }
 
 void CMainFrame::createStatusBar() {
+  // The message pane: the idle text, covered while a command prompt shows.
+  idleText_ = new QLabel;
+  statusBar()->addWidget(idleText_, 1);
   const std::pair<int, const char*> panes[] = {
       {kPaneRadio, "RADIO NAME"}, {kPaneRange, "  136 - 174MHz  "}, {kPanePort, " COM4 "}, {kPaneClock, "2006-12-24 23:59:59"}};
   for (auto [id, sizing] : panes) {
@@ -329,6 +332,7 @@ void CMainFrame::updateCheckMarks() {
 }
 
 void CMainFrame::updateStatusTexts() {
+  idleText_->setText(QString::fromStdString(texts::label(kDefaultPrompt)));
   panes_[kPaneRange]->setText(QString::fromStdString(settings::freqRange()) + QStringLiteral(" MHz"));
   panes_[kPaneRadio]->setText(QString::fromStdString(settings::modelName()));
   std::string port = texts::message(kPortText);

@@ -110,6 +110,7 @@ class CMainFrame : public QMainWindow, public ViewHost {
   QTreeWidget* invalidList_ = nullptr;
   QToolBar* toolBar_ = nullptr;
   QTimer* clock_ = nullptr;
+  QLabel* idleText_ = nullptr;
   std::map<int, QLabel*> panes_;
   std::map<int, QAction*> actions_;
   std::vector<OpenViewNode> openViews_;
