@@ -1,7 +1,7 @@
 #include "config/app_settings.h"
 
 #include "config/language_selection.h"
-#include "config/number_text.h"
+#include "core/number_text.h"
 #include "config/profile_file.h"
 
 #include <clocale>

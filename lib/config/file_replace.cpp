@@ -17,10 +17,8 @@ namespace {
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
@@ -36,6 +34,15 @@ int CreateTemporary(const std::filesystem::path& target, std::string& name) {
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
+}
+
+// Makes the rename itself durable; a failure here does not undo the write.
+void SyncDirectoryOf(const std::filesystem::path& target) {
+    const std::string dir = target.has_parent_path() ? target.parent_path().string() : ".";
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 }  // namespace
@@ -59,8 +66,12 @@ bool ReplaceFileContent(const std::filesystem::path& path, std::string_view byte
     if (ok) ok = ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     if (ok) ok = ::rename(name.c_str(), target.c_str()) == 0;
-    if (!ok) ::unlink(name.c_str());
-    return ok;
+    if (!ok) {
+        ::unlink(name.c_str());
+        return false;
+    }
+    SyncDirectoryOf(target);
+    return true;
 }
 
 bool ReadWholeFile(const std::filesystem::path& path, std::size_t maxBytes, std::string& bytes) {

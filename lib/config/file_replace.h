@@ -6,9 +6,10 @@
 namespace vex {
 
 // Replaces the file's whole content: the bytes go to a temporary file in the
-// same folder, are flushed to disk and then renamed over the file, so that a
-// reader never sees a half-written file. A symbolic link is followed and its
-// target replaced. Keeps the old file's permissions. Returns false on failure,
+// same folder, are flushed to disk and then renamed over the file (and the
+// folder synced), so that a reader never sees a half-written file. A symbolic
+// link is followed and its target replaced. Keeps the old file's permissions;
+// refuses a target that is not a regular file. Returns false on failure,
 // leaving the old file as it was.
 bool ReplaceFileContent(const std::filesystem::path& path, std::string_view bytes);
 

@@ -1,6 +1,6 @@
 #include "config/model_catalogue.h"
 
-#include "config/number_text.h"
+#include "core/number_text.h"
 #include "config/profile_file.h"
 
 #include <algorithm>

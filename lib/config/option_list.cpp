@@ -1,6 +1,6 @@
 #include "config/option_list.h"
 
-#include "config/number_text.h"
+#include "core/number_text.h"
 #include "config/profile_syntax.h"
 
 #include <climits>

@@ -1,7 +1,7 @@
 #include "config/profile_file.h"
 
 #include "config/file_replace.h"
-#include "config/number_text.h"
+#include "core/number_text.h"
 #include "config/profile_cache.h"
 #include "config/text_encoding.h"
 

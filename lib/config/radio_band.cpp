@@ -1,11 +1,12 @@
 #include "config/radio_band.h"
 
 #include "core/bcd.h"
+#include "core/byte_order.h"
 
 namespace vex {
 
 int BcdEdgeToMhz(const uint8_t field[4]) {
-    const uint32_t bcd = (uint32_t{field[0]} << 24) | (uint32_t{field[1]} << 16) | (uint32_t{field[2]} << 8) | field[3];
+    const uint32_t bcd = ReadBe32(std::span<const uint8_t, 4>(field, 4), 0);
     return static_cast<int>(UnpackBcd(bcd) / 100000);  // 100000 units of 10 Hz make 1 MHz
 }
 

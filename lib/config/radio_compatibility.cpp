@@ -2,7 +2,7 @@
 
 #include "config/app_settings.h"
 #include "config/model_catalogue.h"
-#include "config/number_text.h"
+#include "core/number_text.h"
 #include "config/profile_file.h"
 #include "config/radio_band.h"
 #include "config/range_table.h"

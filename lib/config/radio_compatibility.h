@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/range_entry.h"
+#include "config/text_ids.h"
 
 #include <array>
 #include <cstdint>
@@ -29,8 +30,8 @@ struct CompatibilityResult {
     static constexpr int kGoOn = 0;
     static constexpr int kMismatch = 1;
     static constexpr int kTooNew = 2;
-    static constexpr int kMismatchMessage = 1172;
-    static constexpr int kTooNewMessage = 1140;
+    static constexpr int kMismatchMessage = text::kMsgModelMismatch;
+    static constexpr int kTooNewMessage = text::kMsgFirmwareTooNew;
 };
 
 inline constexpr int kDirectionRead = 0;

@@ -1,6 +1,6 @@
 #include "config/range_edit.h"
 
-#include "config/number_text.h"
+#include "core/number_text.h"
 #include "config/profile_syntax.h"
 
 #include <algorithm>

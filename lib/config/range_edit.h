@@ -33,7 +33,7 @@ RangeEditValue CommitRangeEdit(const RangeRule& rule, std::string_view text);
 // The text a range edit shows for a raw value.
 std::string ShowRangeEdit(const RangeRule& rule, long raw);
 
-// Range edit with off: offText (message text 1174) stands for raw 0. Empty
+// Range edit with off: offText (message text kMsgOff) stands for raw 0. Empty
 // text, the off text, or a number that rounds down to 0 give raw 0 and show
 // the off text; anything else commits as a range edit.
 RangeEditValue CommitRangeEditWithOff(const RangeRule& rule, std::string_view text, std::string_view offText);

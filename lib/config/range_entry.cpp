@@ -1,6 +1,6 @@
 #include "config/range_entry.h"
 
-#include "config/number_text.h"
+#include "core/number_text.h"
 
 #include <algorithm>
 #include <climits>

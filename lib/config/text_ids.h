@@ -486,7 +486,7 @@ inline constexpr int kAlertToneLabelFirst = kAlertTone1Label;
 inline constexpr int kModelTextSupportedModel = 610;
 
 // Every message text the program looks up.
-inline constexpr std::array kMessageIds{
+inline constexpr auto kMessageIds = std::to_array<int>({
     kMsgReplaceWithDefaults, kMsgRecentFileUnreadable, kMsgFileNotWritten, kMsgModelNotSupported,
     kMsgFileInvalid, kMsgDataInvalid, kMsgSaveBeforeClosing, kMsgReadDone,
     kMsgWriteDone, kMsgReadFailedAt, kMsgWriteFailedAt, kMsgFirmwareTooNew,
@@ -496,10 +496,10 @@ inline constexpr std::array kMessageIds{
     kMsgPrintCaption, kMsgOff, kMsgWrongPassword, kMsgFileExtension,
     kMsgFileFilter, kMsgPrintCancelled, kMsgSelectSomethingToPrint, kMsgFileTooNew,
     kMsgPortPane,
-};
+});
 
 // Every label text the program looks up.
-inline constexpr std::array kLabelIds{
+inline constexpr auto kLabelIds = std::to_array<int>({
     kWordOn, kWordOff, kCaptionAbout, kCaptionMainTitle,
     kCaptionRadioPassword, kCaptionComPort, kCaptionRecordBar, kLogColumnItem,
     kLogColumnDescription, kCaptionLogBar, kPortGroup, kPortButton1,
@@ -590,7 +590,7 @@ inline constexpr std::array kLabelIds{
     kCmdPrintSetup, kCmdPrint, kCmdPrintPreview, kCmdRecentFile,
     kCmdWindowArrange, kCmdWindowCascade, kCmdWindowTile, kCmdAbout,
     kCmdExit, kCmdHelpTopics, kCmdToolbar, kCmdStatusBar,
-};
+});
 
 enum class Family { Message, Label };
 
@@ -622,7 +622,7 @@ struct OptionListField {
     ListKind kind;
 };
 
-inline constexpr std::array kOptionLists{
+inline constexpr auto kOptionLists = std::to_array<OptionListField>({
     // miscellaneous settings
     OptionListField{kMiscVoxGainList, 3, ListKind::Values},
     OptionListField{kMiscVoxDelayList, 8, ListKind::Values},
@@ -695,13 +695,13 @@ inline constexpr std::array kOptionLists{
     OptionListField{kFactoryBandList, 1, ListKind::Values},
     OptionListField{kTuneItemList, 16, ListKind::Values},
     OptionListField{kTunePointNames, 8, ListKind::Positions},
-};
+});
 
 // Range edits whose raw value 0 means "off" (shown as message text kMsgOff).
-inline constexpr std::array kRangeEditsWithOff{
+inline constexpr auto kRangeEditsWithOff = std::to_array<int>({
     kAlertFrequency1Range, kAlertFrequency2Range, kAlertFrequency3Range, kAlertFrequency4Range,
     kAlertFrequency5Range, kAlertFrequency6Range, kAlertFrequency7Range, kAlertFrequency8Range,
-};
+});
 
 // Raw values that fresh data hold and that each list must therefore be able to show.
 struct ListDefault {
@@ -709,7 +709,7 @@ struct ListDefault {
     long raw;
 };
 
-inline constexpr std::array kListDefaults{
+inline constexpr auto kListDefaults = std::to_array<ListDefault>({
     ListDefault{kMiscVoxGainList, 3},        ListDefault{kMiscVoxDelayList, 15},
     ListDefault{kMiscSquelchList, 5},        ListDefault{kMiscTailRevertList, 1},
     ListDefault{kMiscLowBatteryGapList, 10}, ListDefault{kMiscBatterySaveModeList, 1},
@@ -739,7 +739,7 @@ inline constexpr std::array kListDefaults{
     ListDefault{kScanToneModeList, 3},       ListDefault{kScanPriorityModeList, 0},
     ListDefault{kScanSweepTimeList, 8},      ListDefault{kScanTxModeList, 0},
     ListDefault{kScanHangTimeList, 3},       ListDefault{kScanCountList, 16},
-};
+});
 
 // Texts that are used as formats, each with exactly one conversion of the kind the caller
 // passes: an integer (d, i, u, x, X) or a text (s).
@@ -751,17 +751,17 @@ struct FormatText {
     Conversion argument;
 };
 
-inline constexpr std::array kFormatTexts{
+inline constexpr auto kFormatTexts = std::to_array<FormatText>({
     FormatText{Family::Message, kMsgReadFailedAt, Conversion::Integer},
     FormatText{Family::Message, kMsgWriteFailedAt, Conversion::Integer},
     FormatText{Family::Message, kMsgBandMismatch, Conversion::String},
     FormatText{Family::Message, kMsgPortPane, Conversion::Integer},
     FormatText{Family::Label, kTransferReadProgress, Conversion::Integer},
     FormatText{Family::Label, kTransferWriteProgress, Conversion::Integer},
-};
+});
 
 // Plain lists: items separated by ";", of each item the part before its first ",".
-inline constexpr std::array kTextLists{kLanguageList, kTestFreqColumns};
+inline constexpr auto kTextLists = std::to_array<int>({kLanguageList, kTestFreqColumns});
 
 // kTuneItemFlags is a ";"-separated list of "code,flags" pairs, one per item of kTuneItemList.
 

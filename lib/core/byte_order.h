@@ -1,5 +1,6 @@
-// Little-endian field access in container buffers and byte reversal for the
-// fields the image stores most significant byte first.
+// Little-endian field access in container buffers, big-endian access for the
+// radio's band block, and byte reversal for the fields the image stores most
+// significant byte first.
 #pragma once
 
 #include <algorithm>
@@ -28,6 +29,19 @@ inline std::uint32_t ReadLe32(std::span<const std::uint8_t> bytes, std::size_t o
 inline void WriteLe32(std::span<std::uint8_t> bytes, std::size_t offset, std::uint32_t value) {
     for (std::size_t i = 0; i < 4; ++i) {
         bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    }
+}
+
+inline std::uint32_t ReadBe32(std::span<const std::uint8_t> bytes, std::size_t offset) {
+    return (static_cast<std::uint32_t>(bytes[offset]) << 24) |
+           (static_cast<std::uint32_t>(bytes[offset + 1]) << 16) |
+           (static_cast<std::uint32_t>(bytes[offset + 2]) << 8) |
+           static_cast<std::uint32_t>(bytes[offset + 3]);
+}
+
+inline void WriteBe32(std::span<std::uint8_t> bytes, std::size_t offset, std::uint32_t value) {
+    for (std::size_t i = 0; i < 4; ++i) {
+        bytes[offset + i] = static_cast<std::uint8_t>(value >> (24 - 8 * i));
     }
 }
 

@@ -45,7 +45,7 @@ EncodedFrequency EncodeFrequency(std::string_view text, FrequencyRounding roundi
     if (IsBlank(text)) {
         return {};
     }
-    double tenHz = ParseLeadingDouble(text) * 100000.0;
+    double tenHz = ParseLeadingReal(text).value_or(0.0) * 100000.0;
     if (rounding == FrequencyRounding::Nearest) {
         tenHz += 0.5;
     }
@@ -65,7 +65,7 @@ std::string DecodeCtcss(std::uint16_t word) {
 }
 
 std::uint16_t EncodeCtcss(std::string_view text) {
-    const double tenths = ParseLeadingDouble(text) * 10.0 + 0.001;
+    const double tenths = ParseLeadingReal(text).value_or(0.0) * 10.0 + 0.001;
     if (tenths < kCtcssMin) return kCtcssMin;
     if (tenths > kCtcssMax) return kCtcssMax;
     return static_cast<std::uint16_t>(tenths);
@@ -84,7 +84,7 @@ std::string DecodeCdcss(std::uint16_t word) {
 }
 
 int CdcssDigits(std::string_view text) {
-    return static_cast<int>(std::clamp(ParseLeadingInteger(text), 0L, static_cast<long>(kCdcssDigitsMax)));
+    return static_cast<int>(std::clamp<long long>(ParseLeadingLong(text).value_or(0), 0, kCdcssDigitsMax));
 }
 
 std::uint16_t EncodeCdcss(std::string_view text) {

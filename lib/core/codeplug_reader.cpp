@@ -1,5 +1,6 @@
 #include "core/codeplug_reader.h"
 
+#include "core/byte_order.h"
 #include "core/codeplug_format.h"
 #include "core/read_only_file.h"
 
@@ -21,9 +22,7 @@ bool ReadBlockHeader(ReadOnlyFile& file, BlockHeader& block) {
     std::uint8_t raw[kBlockHeaderSize];
     if (!file.readExactly(raw, sizeof raw)) return false;
     std::copy(raw, raw + 4, block.tag.begin());
-    block.length = static_cast<std::uint32_t>(raw[4]) | (static_cast<std::uint32_t>(raw[5]) << 8) |
-                   (static_cast<std::uint32_t>(raw[6]) << 16) |
-                   (static_cast<std::uint32_t>(raw[7]) << 24);
+    block.length = ReadLe32(raw, 4);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 
+#include "config/text_ids.h"
 #include "core/change_notice.h"
 #include "core/record_keys.h"
 #include "core/records.h"
@@ -34,8 +35,8 @@ protected:
 class ChannelItem : public RecordItem<ChannelRecord, RecordKind::Channel> {
 public:
     // Label ids of the fields validation reports.
-    static constexpr int kPersonalityLabel = 3702;
-    static constexpr int kScanListLabel = 3705;
+    static constexpr int kPersonalityLabel = text::kChanPersonalityLabel;
+    static constexpr int kScanListLabel = text::kChanScanListLabel;
 
     // The defaults of the channel at 0-based position `position`.
     void initDefaults(std::size_t position);
@@ -68,10 +69,10 @@ class ScanListItem : public RecordItem<ScanListRecord, RecordKind::ScanList> {
 public:
     // Label and control ids of the fields validation reports; a finding's key
     // uses the id in front of the control (control id - 1).
-    static constexpr int kMemberLabelFirst = 3905;
+    static constexpr int kMemberLabelFirst = text::kScanSlot1Label;
     static constexpr int kMemberControlFirst = 3873;
-    static constexpr int kDesignatedLabel = 3849;
-    static constexpr int kPriorityLabel = 3835;
+    static constexpr int kDesignatedLabel = text::kScanDesignatedLabel;
+    static constexpr int kPriorityLabel = text::kScanPriorityChannelLabel;
 
     void initDefaults(std::size_t position);
 

@@ -1,12 +1,14 @@
 #include "core/report_sections.h"
 
+#include "config/text_ids.h"
+
 namespace vex {
 namespace {
 
-// Radio information, keys, alert tones, misc, ATIS, PTT ID, DOS, channels,
-// personalities, scan list, test frequencies.
 constexpr std::array<int, ReportSectionTable::kCount> kTitleIds{
-    1109, 6601, 5002, 1400, 4590, 1655, 4660, 3655, 2310, 3801, 4000};
+    text::kCaptionRadioInfo, text::kCaptionKeys,  text::kCaptionAlertTone, text::kCaptionMisc,
+    text::kCaptionAtis,      text::kCaptionPttId, text::kCaptionDos,       text::kCaptionChannel,
+    text::kCaptionPersonality, text::kCaptionScan, text::kCaptionTestFreq};
 
 }  // namespace
 

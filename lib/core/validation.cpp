@@ -3,16 +3,17 @@
 #include <algorithm>
 #include <string>
 
+#include "config/text_ids.h"
 #include "core/invalid_log.h"
 
 namespace vex {
 namespace {
 
-constexpr int kChannelTitle = 3655;
-constexpr int kChannelMiscPage = 3657;
-constexpr int kScanTitle = 3801;
-constexpr int kScanConfigPage = 3800;
-constexpr int kScanChannelPage = 3803;
+constexpr int kChannelTitle = text::kCaptionChannel;
+constexpr int kChannelMiscPage = text::kCaptionChannelOptions;
+constexpr int kScanTitle = text::kCaptionScan;
+constexpr int kScanConfigPage = text::kCaptionScanConfig;
+constexpr int kScanChannelPage = text::kCaptionScanMembers;
 constexpr int kDesignatedTxMode = 1;
 constexpr int kPriorityChannelMode = 1;
 

@@ -15,8 +15,8 @@ namespace vex {
 int OpenFactoryLink(CRadioLink& link, std::uint16_t mode, TransferHost& host);
 
 // Opens the factory link in mode 3 and writes image 5667..6198 in 17 blocks;
-// shows 1139 with the failing address or 1153, then leaves the mode and
-// closes. 1 when every block was written.
+// shows kMsgWriteFailedAt with the failing address or kMsgTuneDataWritten,
+// then leaves the mode and closes. 1 when every block was written.
 int WriteTuneData(CRadioLink& link, std::span<const std::uint8_t, 8192> image, TransferHost& host);
 
 }  // namespace vex

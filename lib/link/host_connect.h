@@ -6,7 +6,7 @@
 
 namespace vex {
 
-// The port number (or kDevicePathPort) with the link open; 0 after message 1143.
+// The port number (or kDevicePathPort) with the link open; 0 after message kMsgNoRadio.
 int ConnectWithHost(CRadioLink& link, TransferHost& host);
 
 }  // namespace vex

@@ -21,7 +21,7 @@ struct ConnectOptions {
     int rememberedPort = 0;           // ComPort setting; 0 = none
     std::string devicePath;           // a device chosen directly: only it is tried
     PortLookup lookup;                // [Ports] entries
-    std::function<void(int messageId)> showMessage;  // gets 1143 when nothing answers
+    std::function<void(int messageId)> showMessage;  // gets kMsgNoRadio when nothing answers
 };
 
 // Opens and configures `device`, pauses, greets. True with the port left
@@ -29,7 +29,7 @@ struct ConnectOptions {
 bool TryDevice(CRadioLink& link, const std::string& device, Greeting greeting);
 // The port number on success, 0 otherwise.
 int TryPort(CRadioLink& link, int port, const PortLookup& lookup, Greeting greeting);
-// The port that answered, left open; 0 after showing message 1143.
+// The port that answered, left open; 0 after showing message kMsgNoRadio.
 int Connect(CRadioLink& link, const ConnectOptions& options);
 
 // Whether the device can be opened exclusively now (it is closed again).

@@ -15,10 +15,6 @@ using namespace vex::protocol;
 
 namespace {
 
-void PutBe32(std::uint8_t* at, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) at[i] = static_cast<std::uint8_t>(value >> (24 - 8 * i));
-}
-
 // Frame with a checksum: STX, header and data, checksum, ETX.
 std::vector<std::uint8_t> DataFrame(std::vector<std::uint8_t> headerAndData) {
     std::vector<std::uint8_t> frame{kStx};
@@ -38,8 +34,8 @@ bool ChecksumHolds(std::span<const std::uint8_t> frame) {
 std::array<std::uint8_t, 9> EncodeBandBlock(std::uint8_t flags, int lowerMHz, int upperMHz) {
     std::array<std::uint8_t, 9> block{};
     block[0] = flags;
-    PutBe32(&block[1], MegahertzToBcd(std::clamp(lowerMHz, 0, 999)));
-    PutBe32(&block[5], MegahertzToBcd(std::clamp(upperMHz, 0, 999)));
+    WriteBe32(block, 1, MegahertzToBcd(std::clamp(lowerMHz, 0, 999)));
+    WriteBe32(block, 5, MegahertzToBcd(std::clamp(upperMHz, 0, 999)));
     return block;
 }
 

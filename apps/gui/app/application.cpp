@@ -18,6 +18,7 @@
 #include "app/splash.h"
 #include "commands/command_handlers.h"
 #include "help/dialog_help.h"
+#include "transfer/transfer_commands.h"
 #include "workspace/main_frame.h"
 
 namespace vex::gui {
@@ -96,6 +97,7 @@ int runApplication(int argc, char** argv) {
   auto* frame = new CMainFrame;
   frame->setAttribute(Qt::WA_DeleteOnClose);
   frame->setAboutHandler([frame] { CAboutDialog(frame).exec(); });
+  installTransferCommands(*frame);
   // Until codeplug files can be written, Yes at the close prompt must not
   // pretend the data were saved: it says so and keeps the program running.
   frame->setSaveHandler([frame] {

@@ -16,7 +16,10 @@ CommandHandlers::CommandHandlers(CMainFrame& frame, AppSettings& settings, std::
   if (!probe) probe = [&settings] { return ProbeSerialPorts(settings); };
   settingsCommands_ = std::make_unique<SettingsCommands>(frame, *prompts_, settings, *files_, std::move(probe));
   const QPointer<CommandHandlers> self(this);
-  frame.setCommandHandler([self](int command) { return self && self->handle(command); });
+  for (int command : {kCmdFileNew, kCmdFileOpen, kCmdFileSave, kCmdFileSaveAs, kCmdModelInfo, kCmdLanguage, kCmdPort})
+    frame.setCommandHandler(command, [self, command] {
+      if (self) self->handle(command);
+    });
   frame.setSaveHandler([self] { return self && self->files_->save(); });
 }
 

@@ -559,7 +559,10 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CMainFrame::runCommand(int command) {
-  if (commandHandler_ && commandHandler_(command)) return;
+  if (auto handler = commandHandlers_.find(command); handler != commandHandlers_.end() && handler->second) {
+    handler->second();
+    return;
+  }
   if (command >= kFirstViewCommand && command <= kLastViewCommand && command != kCmdCloseAllButThis &&
       command != kCmdLogBar && command != kCmdInvalidView) {
     openView(command);

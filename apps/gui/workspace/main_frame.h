@@ -63,9 +63,8 @@ class CMainFrame : public QMainWindow, public ViewHost {
   void setClosePrompt(std::function<CloseAnswer()> prompt) { closePrompt_ = std::move(prompt); }
   void setSaveHandler(std::function<bool()> save) { saveHandler_ = std::move(save); }
   void setAboutHandler(std::function<void()> about) { aboutHandler_ = std::move(about); }
-  // Commands handled outside the frame (files, model, language, port); it
-  // returns true for a command it handled.
-  void setCommandHandler(std::function<bool(int)> handler) { commandHandler_ = std::move(handler); }
+  // Commands implemented outside the frame (radio transfers, dialogs).
+  void setCommandHandler(int command, std::function<void()> handler) { commandHandlers_[command] = std::move(handler); }
 
   QTreeWidget* tree() const { return tree_; }
   QMdiArea* mdiArea() const { return mdi_; }
@@ -118,7 +117,7 @@ class CMainFrame : public QMainWindow, public ViewHost {
   std::function<CloseAnswer()> closePrompt_;
   std::function<bool()> saveHandler_;
   std::function<void()> aboutHandler_;
-  std::function<bool(int)> commandHandler_;
+  std::map<int, std::function<void()>> commandHandlers_;
 };
 
 }  // namespace vex::gui

@@ -1,0 +1,148 @@
+#include "transfer/transfer_commands.h"
+
+#include <algorithm>
+#include <array>
+#include <functional>
+
+#include "adapters/radio_data.h"
+#include "adapters/settings.h"
+#include "config/range_table.h"
+#include "config/text_ids.h"
+#include "core/container.h"
+#include "core/image_layout.h"
+#include "link/factory_link.h"
+#include "transfer/gui_link_host.h"
+#include "transfer/transfer_dialog.h"
+#include "transfer/transfer_prompts.h"
+#include "views/messages.h"
+#include "workspace/main_frame.h"
+
+namespace vex::gui {
+namespace {
+
+RadioDataContainer& container() { return RadioDataContainer::instance(); }
+
+// The model's ranges, for the new-range question after a transfer.
+void loadModelRanges() { RangeTable::instance().loadForCurrentModel(settings::current()); }
+
+// The tree's root label, the record counts under it and the status bar follow
+// the settings and the container.
+void refreshFrame(CMainFrame& frame) {
+  frame.fillTree();
+  frame.selectTreeRoot();
+  frame.updateStatusTexts();
+}
+
+// The five tuning frequencies spread over the radio's band; the test
+// channels stay as they are.
+void spreadFivePoints(const RangeEntry& band) {
+  TestFreqSection& section = container().testFreq();
+  section.setBand(band.lower, band.upper);
+  TestFreqSection spread;
+  spread.setBand(band.lower, band.upper);
+  spread.reset();
+  using G = TestFreqSection::Group;
+  for (G group : {G::FivePointRx, G::FivePointTx})
+    for (std::size_t i = 0; i < TestFreqSection::kFivePoints; ++i)
+      section.setFrequency(group, i, spread.frequency(group, i));
+}
+
+// The host of the factory link: once the radio is identified the window
+// shows its model and band.
+class FactoryHost : public GuiLinkHost {
+ public:
+  explicit FactoryHost(CMainFrame& frame) : GuiLinkHost(&frame) {
+    setFactoryLinkOpened([&frame](const RangeEntry& band) {
+      offerNewRange(&frame, band);
+      frame.closeAllWindows();
+      refreshFrame(frame);
+      spreadFivePoints(band);
+    });
+  }
+};
+
+}  // namespace
+
+CRadioLink& sharedRadioLink() {
+  static CRadioLink link;
+  return link;
+}
+
+bool readFromRadio(CMainFrame& frame) {
+  loadModelRanges();
+  std::array<std::uint8_t, 8192> buffer{};
+  RangeEntry band;
+  {
+    CDlgTransfer dialog(TransferDirection::Read, buffer, &frame);
+    if (transferPrompts().runTransfer(dialog) != QDialog::Accepted) return false;
+    band = dialog.radioBand();
+  }
+  frame.setDocumentPath({});
+  offerNewRange(&frame, band);
+  container().image() = buffer;
+  frame.closeAllWindows();
+  container().decode();
+  refreshFrame(frame);
+  return true;
+}
+
+bool writeToRadio(CMainFrame& frame) {
+  // The views commit their edits first, so that what is checked is what is sent.
+  frame.sendToViews(WM_VIEW_STORE);
+  if (radio_data::validate() > 0) {
+    showMessageText(&frame, text::kMsgDataInvalid);
+    return false;
+  }
+  radio_data::encode();
+  loadModelRanges();
+  RangeEntry band;
+  {
+    CDlgTransfer dialog(TransferDirection::Write, container().image(), &frame);
+    if (transferPrompts().runTransfer(dialog) != QDialog::Accepted) return false;
+    band = dialog.radioBand();
+  }
+  offerNewRange(&frame, band);
+  // The radio information carries the programming time stamp just written.
+  const auto& image = container().image();
+  const auto info = container().radioInfo().bytes();
+  std::copy_n(image.begin() + layout::kRadioInfo.first, info.size(), info.begin());
+  frame.sendToViews(WM_VIEW_LOAD, ViewClass::Radio);
+  frame.updateStatusTexts();
+  return true;
+}
+
+namespace {
+
+// Runs a factory operation on the shared link with a wait cursor.
+int onSharedLink(CMainFrame& frame, const std::function<int(CRadioLink&, TransferHost&)>& operation) {
+  CRadioLink& link = sharedRadioLink();
+  link.SetTiming(transferLinkTiming());
+  FactoryHost host(frame);
+  frame.setCursor(Qt::WaitCursor);
+  const int result = operation(link, host);
+  frame.unsetCursor();
+  return result;
+}
+
+}  // namespace
+
+int openFactoryLink(CMainFrame& frame, std::uint16_t mode) {
+  return onSharedLink(frame, [mode](CRadioLink& link, TransferHost& host) { return OpenFactoryLink(link, mode, host); });
+}
+
+bool writeTuneData(CMainFrame& frame) {
+  auto& image = container().image();
+  const auto adjust = container().adjust().bytes();
+  std::copy(adjust.begin(), adjust.end(), image.begin() + layout::kAdjust.first);
+  return onSharedLink(frame, [&image](CRadioLink& link, TransferHost& host) {
+           return WriteTuneData(link, image, host);
+         }) == 1;
+}
+
+void installTransferCommands(CMainFrame& frame) {
+  frame.setCommandHandler(kCmdReadRadio, [&frame] { readFromRadio(frame); });
+  frame.setCommandHandler(kCmdWriteRadio, [&frame] { writeToRadio(frame); });
+  frame.setCommandHandler(kCmdWriteTuneData, [&frame] { writeTuneData(frame); });
+}
+
+}  // namespace vex::gui

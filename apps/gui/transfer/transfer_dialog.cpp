@@ -1,0 +1,155 @@
+#include "transfer/transfer_dialog.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "adapters/texts.h"
+#include "config/safe_format.h"
+#include "config/text_ids.h"
+#include "link/transfer_messages.h"
+#include "toolkit/control_id.h"
+#include "toolkit/form_builder.h"
+#include "toolkit/translate.h"
+#include "transfer/gui_link_host.h"
+#include "transfer/transfer_prompts.h"
+
+namespace vex::gui {
+namespace {
+
+using K = ControlKind;
+constexpr ControlSpec kControls[] = {
+    {CDlgTransfer::kStatusText, K::Label, "Press OK to start.", 10, 10, 200, 12},
+    {1, K::Button, "OK", 106, 50, 50, 14},
+    {2, K::Button, "Cancel", 160, 50, 50, 14},
+};
+constexpr FormSpec kForm{CDlgTransfer::kTemplateId, "Read from Radio", 220, 72, kControls};
+constexpr QRect kProgressPlace{10, 28, 200, 12};  // dialog units
+
+}  // namespace
+
+// The worker's reports run on the dialog's thread; the worker waits for each.
+class CDlgTransfer::Host : public GuiLinkHost {
+ public:
+  explicit Host(CDlgTransfer& dialog) : GuiLinkHost(&dialog), dialog_(dialog) {}
+  void report(const TransferReport& report) override {
+    QMetaObject::invokeMethod(&dialog_, [this, report] { dialog_.handleReport(report); },
+                              Qt::BlockingQueuedConnection);
+  }
+
+ private:
+  CDlgTransfer& dialog_;
+};
+
+CDlgTransfer::CDlgTransfer(TransferDirection direction, Image image, QWidget* parent)
+    : QDialog(parent), direction_(direction), image_(image) {
+  buildForm(this, kForm);
+  status_ = findControlAs<QLabel>(this, kStatusText);
+  ok_ = findControlAs<QPushButton>(this, 1);
+  cancel_ = findControlAs<QPushButton>(this, 2);
+  progress_ = new QProgressBar(this);
+  setControlId(progress_, kProgressBar);
+  progress_->setGeometry(dialogUnitsToPixels(this, kProgressPlace.x(), kProgressPlace.y(), kProgressPlace.width(),
+                                             kProgressPlace.height()));
+  progress_->setRange(0, 100);
+  progress_->setValue(0);
+  progress_->setTextVisible(false);
+  ok_->setDefault(true);
+  connect(ok_, &QPushButton::clicked, this, &CDlgTransfer::start);
+  connect(cancel_, &QPushButton::clicked, this, &CDlgTransfer::reject);
+  translateWindow(this, kTemplateId);
+  const int title = direction == TransferDirection::Read ? text::kCaptionReadTransfer : text::kCaptionWriteTransfer;
+  const std::string caption = texts::label(title);
+  if (!caption.empty())
+    setWindowTitle(QString::fromStdString(caption));
+  else if (direction == TransferDirection::Write)
+    setWindowTitle(QStringLiteral("Write to Radio"));
+}
+
+CDlgTransfer::~CDlgTransfer() {
+  // The worker may still be returning from its last report; wait for it
+  // before the host it reports to goes away.
+  transfer_.reset();
+}
+
+void CDlgTransfer::setBusy(bool busy) {
+  busy_ = busy;
+  ok_->setEnabled(!busy);
+  cancel_->setEnabled(!busy);
+}
+
+void CDlgTransfer::start() {
+  if (busy_ || transfer_) return;
+  host_ = std::make_unique<Host>(*this);
+  transfer_ = std::make_unique<ImageTransfer>(direction_, image_, *host_, transferLinkTiming());
+  if (direction_ == TransferDirection::Read) before_ = std::make_unique<IdentitySnapshot>();
+  setBusy(true);
+  setCursor(Qt::WaitCursor);
+  const StartResult started = transfer_->Start();
+  unsetCursor();
+  switch (started) {
+    case StartResult::Idle:
+      // No radio answered (the message was shown): stay open and idle.
+      transfer_.reset();
+      before_.reset();
+      setBusy(false);
+      break;
+    case StartResult::Cancelled:
+      busy_ = false;
+      done(Rejected);
+      break;
+    case StartResult::Started: band_ = transfer_->Band(); break;
+  }
+}
+
+void CDlgTransfer::handleReport(const TransferReport& report) {
+  switch (report.message) {
+    case WM_READ_PROGRESS:
+    case WM_WRITE_PROGRESS: {
+      ++progressReports_;
+      const int label = report.message == WM_READ_PROGRESS ? text::kTransferReadProgress : text::kTransferWriteProgress;
+      const std::string text = formatText(texts::label(label), report.value) + "%";
+      status_->setText(QString::fromStdString(text));
+      progress_->setValue(static_cast<int>(report.value));
+      break;
+    }
+    case WM_READ_DONE: finish(text::kMsgReadDone, 0, Accepted); break;
+    case WM_WRITE_DONE: finish(text::kMsgWriteDone, 0, Accepted); break;
+    case WM_READ_FAILED: finish(text::kMsgReadFailedAt, report.value, Rejected); break;
+    case WM_WRITE_FAILED: finish(text::kMsgWriteFailedAt, report.value, Rejected); break;
+    default: break;
+  }
+}
+
+void CDlgTransfer::finish(int messageId, long address, int result) {
+  const MessageArgument argument =
+      result == Accepted ? MessageArgument{} : MessageArgument::Number(address & 0xFFFF);
+  showMessageText(this, messageId, argument);
+  busy_ = false;
+  done(result);
+}
+
+void CDlgTransfer::reject() {
+  // A running transfer cannot be interrupted; Escape and the close box wait too.
+  if (busy_) return;
+  QDialog::reject();
+}
+
+void CDlgTransfer::done(int result) {
+  // A read that did not complete leaves the container as it was, so the
+  // settings must keep describing that data, not the radio's.
+  if (result != Accepted && before_) before_->restore();
+  before_.reset();
+  QDialog::done(result);
+}
+
+void CDlgTransfer::closeEvent(QCloseEvent* event) {
+  if (busy_) {
+    event->ignore();
+    return;
+  }
+  QDialog::closeEvent(event);
+}
+
+}  // namespace vex::gui

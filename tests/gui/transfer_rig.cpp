@@ -1,0 +1,139 @@
+#include "transfer_rig.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "adapters/radio_data.h"
+#include "adapters/settings.h"
+#include "transfer/gui_link_host.h"
+#include "transfer/transfer_dialog.h"
+#include "transfer/transfer_prompts.h"
+#include "workspace/main_frame.h"
+
+namespace vex::gui::test {
+namespace {
+
+constexpr const char* kTexts[] = {
+    "S0300610=VEXM1",
+    "S0100814=The data contains invalid entries.",
+    "S0101136=Reading from the radio completed.",
+    "S0101137=Writing to the radio completed.",
+    "S0101138=Reading from the radio failed at address 0x%04X.",
+    "S0101139=Writing to the radio failed at address 0x%04X.",
+    "S0101140=The radio's firmware is newer than this program supports.",
+    "S0101142=The frequency range of the data does not fit the radio's range %s MHz.",
+    "S0101143=No radio answers.",
+    "S0101146=The radio information cannot be read.",
+    "S0101153=Tuning data written.",
+    "S0101172=The radio does not match the current model.",
+    "S0101176=Wrong password.",
+    "S0201601=Read from Radio",
+    "S0201602=Write to Radio",
+    "S0201603=Press OK to start.",
+    "S0201604=Reading data: %d",
+    "S0201605=Writing data: %d",
+    "S0206740=Read password set.",
+    "S0206741=Write password set.",
+    "S0206742=Power-on password set.",
+    "S0206743=Continue?",
+};
+
+// Fast link pauses: the simulator answers at once.
+LinkTiming fastTiming() {
+  LinkTiming t;
+  t.configurePause = std::chrono::microseconds(500);
+  t.requestPause = std::chrono::microseconds(1500);
+  t.replyTimeout = std::chrono::microseconds(20000);
+  t.writePause = std::chrono::microseconds(0);
+  return t;
+}
+
+sim::SimOptions unpaced(sim::SimOptions options) {
+  options.paced = false;
+  return options;
+}
+
+}  // namespace
+
+TransferRig::TransferRig(sim::SimOptions options, const std::string& freqRange)
+    : radio(unpaced(std::move(options))), pty(radio) {
+  EXPECT_TRUE(pty.Start());
+  for (const char* line : kTexts) dir.addLanguageLine(line);
+  std::filesystem::copy_file(std::string(VEX_DATA_DIR) + "/Model.dat", dir.path() + "/Model.dat",
+                             std::filesystem::copy_options::overwrite_existing);
+  std::ofstream ini(dir.path() + "/Settings.ini");
+  ini << "[Setting]\nSignal=0\nComPort=3\nModelName=Vex M1\nModelID=VEXM1\nFreqRange=" << freqRange
+      << "\nLanguage=0\n[User Mode]\nLevel=0\n[Ports]\n";
+  for (int n = 1; n <= 16; ++n)
+    ini << "COM" << n << "=" << (n == 3 ? pty.SlavePath() : "/nonexistent/tty" + std::to_string(n)) << "\n";
+  ini.close();
+  settings::initialiseSeparate(dir.path());
+  radio_data::resetToDefaults();
+  GuiLinkHost::writeNoticeSwitchedOff() = false;
+  transferLinkTiming() = fastTiming();
+
+  TransferPrompts& p = transferPrompts();
+  p.message = [this](QWidget* owner, int id, const QString& text) {
+    Shown s;
+    s.id = id;
+    s.text = text;
+    if (auto* dialog = qobject_cast<CDlgTransfer*>(owner)) {
+      s.progressReports = dialog->progressReports();
+      s.status = dialog->statusText()->text();
+      s.progress = dialog->progressBar()->value();
+    }
+    shown.push_back(s);
+  };
+  p.askYesNo = [this](QWidget*, const QString& question) {
+    questions.push_back(question);
+    return answerYes;
+  };
+  p.password = [this](QWidget*, TransferDirection, int) -> std::optional<std::string> {
+    ++passwordPrompts;
+    if (passwords.empty()) return std::nullopt;
+    std::string next = passwords.front();
+    passwords.pop_front();
+    return next;
+  };
+  p.writeNotice = [this](QWidget*, const QString& text, bool& switchOff) {
+    notices.push_back(text);
+    switchOff = switchNoticeOff;
+    return acceptNotice;
+  };
+  p.runTransfer = [this](CDlgTransfer& dialog) { return pressOk(dialog); };
+  frame = std::make_unique<CMainFrame>();
+}
+
+TransferRig::~TransferRig() {
+  frame.reset();
+  resetTransferPrompts();
+  transferLinkTiming() = LinkTiming{};
+  pty.Stop();
+}
+
+int TransferRig::pressOk(CDlgTransfer& dialog) {
+  QTimer::singleShot(0, &dialog, [this, &dialog] {
+    dialog.okButton()->click();
+    if (dialog.isVisible() && !dialog.isTransferring()) {
+      stayedIdle = true;
+      dialog.cancelButton()->click();
+      return;
+    }
+    if (whileModal && dialog.isVisible()) whileModal(dialog);
+  });
+  return dialog.exec();
+}
+
+std::vector<int> TransferRig::messageIds() const {
+  std::vector<int> ids;
+  for (const Shown& s : shown) ids.push_back(s.id);
+  return ids;
+}
+
+}  // namespace vex::gui::test
