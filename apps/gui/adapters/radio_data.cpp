@@ -67,6 +67,7 @@ void destroy() {
   container().clearRecords();
 }
 
+InvalidLog& invalidLog() { return log(); }
 const std::vector<InvalidRow>& invalidRows() { return log().rows(); }
 void addInvalid(const std::string& label, const std::string& location, int key) { log().add(label, location, key); }
 void removeInvalid(int key) { log().remove(key); }

@@ -33,6 +33,7 @@ void destroy();
 
 // The Invalid Log of the container's validation.
 using InvalidRow = InvalidLogRow;
+InvalidLog& invalidLog();
 const std::vector<InvalidRow>& invalidRows();
 void addInvalid(const std::string& label, const std::string& location, int key);
 void removeInvalid(int key);

@@ -16,6 +16,7 @@
 #include "adapters/settings.h"
 #include "app/about_dialog.h"
 #include "app/splash.h"
+#include "commands/command_handlers.h"
 #include "help/dialog_help.h"
 #include "transfer/transfer_commands.h"
 #include "workspace/main_frame.h"
@@ -106,6 +107,7 @@ int runApplication(int argc, char** argv) {
   frame->updateTitle();
   frame->buildMenus();
   frame->selectTreeRoot();
+  InstallCommandHandlers(*frame, settings::current());
   for (int id : options.openViews) frame->openView(id);
 
   if (options.quitAfterMs >= 0 || options.startupTiming) frame->setClosePrompt([] { return CMainFrame::kNo; });

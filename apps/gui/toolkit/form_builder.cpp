@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include "toolkit/control_id.h"
 #include "toolkit/edits.h"
@@ -31,6 +32,7 @@ QWidget* createWidget(ControlKind kind, const QString& text, QWidget* parent) {
     case ControlKind::Group: return new QGroupBox(text, parent);
     case ControlKind::Button: return new QPushButton(text, parent);
     case ControlKind::Check: return new QCheckBox(text, parent);
+    case ControlKind::Radio: return new QRadioButton(text, parent);
     case ControlKind::Combo: return new QComboBox(parent);
     case ControlKind::Edit: return new QLineEdit(text, parent);
     case ControlKind::ReadOnlyEdit: {

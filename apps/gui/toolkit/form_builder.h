@@ -13,6 +13,7 @@ enum class ControlKind {
   Group,         // group box frame
   Button,        // push button
   Check,         // check box
+  Radio,         // radio button (one group per parent)
   Combo,         // drop-down list
   Edit,          // plain text edit
   ReadOnlyEdit,  // text edit the user cannot change

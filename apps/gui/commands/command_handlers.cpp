@@ -1,0 +1,46 @@
+#include "commands/command_handlers.h"
+
+#include <QPointer>
+
+#include "workspace/main_frame.h"
+#include "workspace/menu_table.h"
+
+namespace vex::gui {
+
+CommandHandlers::CommandHandlers(CMainFrame& frame, AppSettings& settings, std::unique_ptr<Prompts> prompts,
+                                 PortProbe probe, QSettings* recentStore)
+    : QObject(&frame),
+      prompts_(prompts ? std::move(prompts) : std::make_unique<DialogPrompts>(&frame)),
+      recent_(recentStore),
+      files_(std::make_unique<FileCommands>(frame, *prompts_, settings, recent_)) {
+  if (!probe) probe = [&settings] { return ProbeSerialPorts(settings); };
+  settingsCommands_ = std::make_unique<SettingsCommands>(frame, *prompts_, settings, *files_, std::move(probe));
+  const QPointer<CommandHandlers> self(this);
+  for (int command : {kCmdFileNew, kCmdFileOpen, kCmdFileSave, kCmdFileSaveAs, kCmdModelInfo, kCmdLanguage, kCmdPort})
+    frame.setCommandHandler(command, [self, command] {
+      if (self) self->handle(command);
+    });
+  frame.setSaveHandler([self] { return self && self->files_->save(); });
+}
+
+bool CommandHandlers::handle(int command) {
+  switch (command) {
+    case kCmdFileNew: files_->newFile(); return true;
+    case kCmdFileOpen: files_->open(); return true;
+    case kCmdFileSave: files_->save(); return true;
+    case kCmdFileSaveAs: files_->saveAs(); return true;
+    case kCmdModelInfo: settingsCommands_->modelInformation(); return true;
+    case kCmdLanguage: settingsCommands_->language(); return true;
+    case kCmdPort: settingsCommands_->port(); return true;
+    default: return false;
+  }
+}
+
+CommandHandlers* InstallCommandHandlers(CMainFrame& frame, AppSettings& settings) {
+  auto* handlers = new CommandHandlers(frame, settings);
+  handlers->files().startUp();
+  handlers->files().buildMenus();
+  return handlers;
+}
+
+}  // namespace vex::gui

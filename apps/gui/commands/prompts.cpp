@@ -1,0 +1,68 @@
+#include "commands/prompts.h"
+
+#include <QMessageBox>
+
+#include "adapters/texts.h"
+#include "config/text_ids.h"
+#include "dialogs/file_dialog.h"
+#include "dialogs/language_dialog.h"
+
+namespace vex::gui {
+namespace {
+
+constexpr int kCaptionText = text::kCaptionMainTitle;
+
+QString caption() {
+  const std::string text = texts::label(kCaptionText);
+  return text.empty() ? QStringLiteral("vexprog") : QString::fromStdString(text);
+}
+
+QString messageText(int id) { return QString::fromStdString(texts::message(id)); }
+
+}  // namespace
+
+void DialogPrompts::showMessage(int messageId) { QMessageBox::warning(parent_, caption(), messageText(messageId)); }
+
+bool DialogPrompts::askOkCancel(int messageId) {
+  QMessageBox box(QMessageBox::Warning, caption(), messageText(messageId), QMessageBox::Ok | QMessageBox::Cancel,
+                  parent_);
+  return box.exec() == QMessageBox::Ok;
+}
+
+bool DialogPrompts::askYesNo(int messageId) {
+  return QMessageBox::question(parent_, caption(), messageText(messageId), QMessageBox::Yes | QMessageBox::No) ==
+         QMessageBox::Yes;
+}
+
+std::optional<std::string> DialogPrompts::chooseOpenPath() {
+  CDlgFile dialog(CDlgFile::Mode::Open, {}, parent_);
+  if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty()) return std::nullopt;
+  return dialog.chosenPath().toStdString();
+}
+
+std::optional<SaveAsChoice> DialogPrompts::chooseSaveAs(const CodeplugHeader& header, const std::string& proposedPath) {
+  CDlgFile dialog(CDlgFile::Mode::SaveAs, QString::fromStdString(proposedPath), parent_);
+  dialog.setHeaderCopy(header);
+  if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty()) return std::nullopt;
+  return SaveAsChoice{dialog.chosenPath().toStdString(), dialog.comment().toStdString()};
+}
+
+std::optional<ModelChoice> DialogPrompts::chooseModel(const AppSettings& settings) {
+  CDlgModelInfo dialog(settings, parent_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.choice();
+}
+
+std::optional<int> DialogPrompts::chooseLanguage(const std::vector<std::string>& languages, int current) {
+  CDlgLanguage dialog(languages, current, parent_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.chosenIndex();
+}
+
+std::optional<int> DialogPrompts::choosePort(int currentIndex, const PortStates& ports) {
+  CDlgComPort dialog(currentIndex, ports, parent_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.selection();
+}
+
+}  // namespace vex::gui

@@ -1,0 +1,59 @@
+#pragma once
+// What the commands ask the user: message boxes and the dialogs. The desktop
+// program answers with real modal windows (DialogPrompts); tests inject the
+// answers.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/codeplug_flows.h"
+#include "dialogs/com_port_dialog.h"
+#include "dialogs/model_info_dialog.h"
+
+class QWidget;
+
+namespace vex {
+class AppSettings;
+}
+
+namespace vex::gui {
+
+class Prompts {
+ public:
+  virtual ~Prompts() = default;
+  // A warning box with message text `messageId`.
+  virtual void showMessage(int messageId) = 0;
+  // OK/Cancel with the exclamation icon: true for OK.
+  virtual bool askOkCancel(int messageId) = 0;
+  // Yes/No with the question icon: true for Yes.
+  virtual bool askYesNo(int messageId) = 0;
+  // The Open dialog: the chosen path, nothing on Cancel.
+  virtual std::optional<std::string> chooseOpenPath() = 0;
+  // The Save As dialog showing the header the save will write.
+  virtual std::optional<SaveAsChoice> chooseSaveAs(const CodeplugHeader& header, const std::string& proposedPath) = 0;
+  // The Model Information dialog.
+  virtual std::optional<ModelChoice> chooseModel(const AppSettings& settings) = 0;
+  // The Language dialog: a language index other than `current`, or nothing.
+  virtual std::optional<int> chooseLanguage(const std::vector<std::string>& languages, int current) = 0;
+  // The port dialog: the port index chosen (-1 none), nothing on Cancel.
+  virtual std::optional<int> choosePort(int currentIndex, const PortStates& ports) = 0;
+};
+
+class DialogPrompts : public Prompts {
+ public:
+  explicit DialogPrompts(QWidget* parent) : parent_(parent) {}
+
+  void showMessage(int messageId) override;
+  bool askOkCancel(int messageId) override;
+  bool askYesNo(int messageId) override;
+  std::optional<std::string> chooseOpenPath() override;
+  std::optional<SaveAsChoice> chooseSaveAs(const CodeplugHeader& header, const std::string& proposedPath) override;
+  std::optional<ModelChoice> chooseModel(const AppSettings& settings) override;
+  std::optional<int> chooseLanguage(const std::vector<std::string>& languages, int current) override;
+  std::optional<int> choosePort(int currentIndex, const PortStates& ports) override;
+
+ private:
+  QWidget* parent_;
+};
+
+}  // namespace vex::gui

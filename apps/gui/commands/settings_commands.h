@@ -1,0 +1,44 @@
+#pragma once
+// The Program menu's settings commands: Model Information (32771), Language
+// (32777) and Communication Port (32772).
+#include <functional>
+
+#include "dialogs/com_port_dialog.h"
+
+namespace vex {
+class AppSettings;
+}
+
+namespace vex::gui {
+
+class CMainFrame;
+class FileCommands;
+class Prompts;
+
+// The state of ports 1..16 when the port dialog opens.
+using PortProbe = std::function<PortStates()>;
+// Probes the devices that ports 1..16 stand for ([Ports] of the settings,
+// else the serial devices found) by opening each exclusively.
+PortStates ProbeSerialPorts(const AppSettings& settings);
+
+class SettingsCommands {
+ public:
+  SettingsCommands(CMainFrame& frame, Prompts& prompts, AppSettings& settings, FileCommands& files, PortProbe probe);
+
+  // Nothing differs: nothing happens. Only the name differs: the name
+  // changes and the data stays. Anything else: after a Yes to message 800
+  // the model, range and signalling change and the default data loads.
+  void modelInformation();
+  // A different language reloads the default data and rebuilds every text.
+  void language();
+  void port();
+
+ private:
+  CMainFrame& frame_;
+  Prompts& prompts_;
+  AppSettings& settings_;
+  FileCommands& files_;
+  PortProbe probe_;
+};
+
+}  // namespace vex::gui

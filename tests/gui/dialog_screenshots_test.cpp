@@ -1,0 +1,93 @@
+// Pictures of the dialogs for a visual check: runs only when
+// VEX_DIALOG_SHOTS names a directory (scripts/dialog-screenshots sets it and
+// runs this test on a virtual display).
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "adapters/settings.h"
+#include "commands/settings_commands.h"
+#include "config/app_settings.h"
+#include "core/codeplug_writer.h"
+#include "dialog_test_support.h"
+#include "dialogs/com_port_dialog.h"
+#include "dialogs/file_dialog.h"
+#include "dialogs/language_dialog.h"
+#include "dialogs/model_info_dialog.h"
+
+namespace vex::gui {
+namespace {
+
+void copyDirectory(const QString& from, const QString& to) {
+  QDir().mkpath(to);
+  for (const QFileInfo& entry : QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+    if (entry.isDir())
+      copyDirectory(entry.filePath(), to + "/" + entry.fileName());
+    else
+      QFile::copy(entry.filePath(), to + "/" + entry.fileName());
+  }
+}
+
+void shoot(QWidget& dialog, const QString& directory, const QString& name) {
+  dialog.show();
+  QEventLoop loop;  // lets the window system map and paint the dialog
+  QTimer::singleShot(300, &loop, &QEventLoop::quit);
+  loop.exec();
+  dialog.grab().save(directory + "/" + name + ".png");
+  dialog.hide();
+}
+
+TEST(DialogScreenshots, SavesAPictureOfEachDialog) {
+  const QString out = qEnvironmentVariable("VEX_DIALOG_SHOTS");
+  if (out.isEmpty()) GTEST_SKIP() << "VEX_DIALOG_SHOTS not set";
+  QDir().mkpath(out);
+  QTemporaryDir data;
+  copyDirectory(QString::fromLatin1(VEX_DATA_DIR), data.path());
+  settings::initialise(data.path().toStdString());
+  AppSettings& settings = settings::current();
+
+  QTemporaryDir files;
+  const QString sample = files.filePath(QStringLiteral("field-radio.dat"));
+  std::array<std::uint8_t, 8192> image;
+  image.fill(0xFF);
+  WriteCodeplugFile(sample.toStdString(),
+                    BuildSaveAsHeader({settings.modelId(), settings.modelName(), settings.freqRange(), 0, "1.03.11"}, 0),
+                    {}, image, "Depot radio, channels for the summer event");
+
+  CDlgFile open(CDlgFile::Mode::Open);
+  open.setDirectory(files.path());
+  open.selectFile(sample);
+  open.showPreview(sample);
+  open.resize(760, 520);
+  shoot(open, out, QStringLiteral("file-open"));
+
+  CDlgFile saveAs(CDlgFile::Mode::SaveAs, files.filePath(QStringLiteral("new.dat")));
+  saveAs.setHeaderCopy(
+      BuildSaveAsHeader({settings.modelId(), settings.modelName(), settings.freqRange(), 0, "1.03.11"}, 0));
+  saveAs.resize(760, 520);
+  shoot(saveAs, out, QStringLiteral("file-save-as"));
+
+  CDlgModelInfo model(settings);
+  shoot(model, out, QStringLiteral("model-information"));
+
+  CDlgLanguage language(settings.textList(1039), settings.languageIndex());
+  shoot(language, out, QStringLiteral("language"));
+
+  PortStates ports = test::portsWithout({2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16});
+  ports[0].device = "/dev/ttyS0";
+  ports[1].device = "/dev/ttyS1";
+  ports[2].device = "/dev/ttyUSB0";
+  for (int n = 4; n <= 16; ++n) ports[n - 1].device.clear();
+  CDlgComPort port(2, ports);
+  shoot(port, out, QStringLiteral("communication-port"));
+
+  CDlgComPort probed(settings.comPort() - 1, ProbeSerialPorts(settings));
+  shoot(probed, out, QStringLiteral("communication-port-probed"));
+}
+
+}  // namespace
+}  // namespace vex::gui

@@ -1,0 +1,303 @@
+#include <filesystem>
+#include <fstream>
+
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QDockWidget>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include "adapters/radio_data.h"
+#include "adapters/settings.h"
+#include "commands/command_handlers.h"
+#include "config/app_settings.h"
+#include "core/codeplug_reader.h"
+#include "core/container.h"
+#include "dialog_test_support.h"
+#include "toolkit/control_id.h"
+#include "workspace/main_frame.h"
+#include "workspace/menu_table.h"
+
+namespace vex::gui {
+namespace {
+
+// A main frame with the command handlers, scripted prompts and a recent-file
+// list of its own; the start-up New has run.
+class CommandsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    handlers.files().startUp();
+    handlers.files().buildMenus();
+  }
+
+  std::string file(const char* name) const { return work.filePath(QString::fromLatin1(name)).toStdString(); }
+  AppSettings& settings() { return settings::current(); }
+  std::uint8_t& someDataByte() { return radio_data::miscBytes()[0]; }
+  QString pane(int id) const { return frame.statusPane(id)->text(); }
+  QString treeRoot() const { return frame.tree()->topLevelItem(0)->text(0); }
+
+  void saveAs(const std::string& path, const std::string& comment) {
+    prompts->saveAsChoice = SaveAsChoice{path, comment};
+    handlers.handle(kCmdFileSaveAs);
+  }
+
+  test::CatalogueDataDir data;
+  CMainFrame frame;
+  QTemporaryDir work;
+  QSettings recentStore{work.filePath(QStringLiteral("recent.ini")), QSettings::IniFormat};
+  test::ScriptedPrompts* prompts = new test::ScriptedPrompts;
+  PortStates ports = test::portsWithout({});
+  CommandHandlers handlers{frame, settings::current(), std::unique_ptr<Prompts>(prompts),
+                           [this] { return ports; }, &recentStore};
+};
+
+std::string commentOf(const std::string& path) {
+  std::string comment;
+  ReadCodeplugComment(path, comment);
+  return comment;
+}
+
+void setVersionA(const std::string& path, const char* version) {
+  std::fstream f(path, std::ios::in | std::ios::out | std::ios::binary);
+  f.seekp(3 + 52);
+  f.write(version, 4);
+}
+
+TEST_F(CommandsTest, SaveAsWritesTheTypedCommentAndSaveOverTheFileKeepsIt) {
+  const std::string path = file("radio.dat");
+  saveAs(path, "typed comment");
+  EXPECT_TRUE(prompts->shown.empty());
+  EXPECT_EQ(commentOf(path), "typed comment");
+  ASSERT_TRUE(prompts->saveAsHeaderShown);
+  EXPECT_EQ(prompts->saveAsHeaderShown->modelName(), "PX-446");
+  EXPECT_EQ(prompts->saveAsHeaderShown->rangeText(), "446-447");
+  EXPECT_TRUE(frame.windowTitle().contains(QString::fromStdString(path)));
+  EXPECT_EQ(handlers.recentFiles().entries(), QStringList{QString::fromStdString(path)});
+
+  // Save goes to the current file without asking and keeps its comment.
+  prompts->saveAsHeaderShown.reset();
+  prompts->saveAsChoice.reset();
+  someDataByte() ^= 0x01;
+  handlers.handle(kCmdFileSave);
+  EXPECT_FALSE(prompts->saveAsHeaderShown);
+  EXPECT_EQ(commentOf(path), "typed comment");
+  EXPECT_EQ(std::filesystem::file_size(path), 8335u + std::string("typed comment").size());
+
+  // Save As to the same file with an empty comment keeps it too.
+  saveAs(path, "");
+  EXPECT_EQ(commentOf(path), "typed comment");
+}
+
+TEST_F(CommandsTest, SaveWithoutAFileAsksWhereAndCancelWritesNothing) {
+  prompts->saveAsChoice.reset();
+  handlers.handle(kCmdFileSave);
+  EXPECT_TRUE(prompts->saveAsHeaderShown);
+  EXPECT_TRUE(prompts->shown.empty());
+  EXPECT_TRUE(handlers.files().session().fileName().empty());
+}
+
+TEST_F(CommandsTest, FindingsRefuseSaveAndSaveAsWith814AndShowTheInvalidLog) {
+  auto& channels = RadioDataContainer::instance().channels();
+  ASSERT_GT(channels.size(), 0u);
+  channels[0].setPersonalityLink(-7);  // a personality that does not exist
+  const std::string path = file("refused.dat");
+  saveAs(path, "x");
+  EXPECT_EQ(prompts->shown, std::vector<int>{814});
+  EXPECT_FALSE(prompts->saveAsHeaderShown);
+  EXPECT_FALSE(std::filesystem::exists(path));
+  EXPECT_FALSE(frame.invalidLogBar()->isHidden());
+  EXPECT_FALSE(radio_data::invalidRows().empty());
+  handlers.handle(kCmdFileSave);
+  EXPECT_EQ(prompts->shown, (std::vector<int>{814, 814}));
+}
+
+TEST_F(CommandsTest, OpenBringsBackModelRangeAndDataAndShowsThePath) {
+  const std::string path = file("saved.dat");
+  someDataByte() ^= 0x01;
+  const std::uint8_t saved = someDataByte();
+  saveAs(path, "c");
+  someDataByte() ^= 0x01;
+  settings().setModelName("other");
+
+  prompts->openPath = path;
+  handlers.handle(kCmdFileOpen);
+  EXPECT_TRUE(prompts->shown.empty());
+  EXPECT_EQ(someDataByte(), saved);
+  EXPECT_EQ(settings().modelName(), "PX-446");
+  EXPECT_EQ(treeRoot(), QStringLiteral("PX-446"));
+  EXPECT_EQ(pane(59144), QStringLiteral("446-447 MHz"));
+  EXPECT_TRUE(frame.windowTitle().endsWith(QStringLiteral("[ %1 ]").arg(QString::fromStdString(path))));
+}
+
+TEST_F(CommandsTest, NewerDataVersionIsRefusedWith1230OnOpenAnd1140FromTheRecentList) {
+  const std::string path = file("newer.dat");
+  saveAs(path, "c");
+  setVersionA(path, "1.04");
+  someDataByte() ^= 0x01;
+  const std::uint8_t kept = someDataByte();
+
+  prompts->openPath = path;
+  handlers.handle(kCmdFileOpen);
+  EXPECT_EQ(prompts->shown, std::vector<int>{1230});
+  EXPECT_EQ(someDataByte(), kept);
+
+  handlers.files().openRecent(path);
+  EXPECT_EQ(prompts->shown, (std::vector<int>{1230, 1140}));
+  EXPECT_EQ(someDataByte(), kept);
+  // A version that only begins like the program's is accepted.
+  setVersionA(path, "1.03");
+  EXPECT_TRUE(handlers.files().openRecent(path));
+}
+
+TEST_F(CommandsTest, ARecentFileThatIsNoCodeplugShows802AndLeavesTheList) {
+  const std::string good = file("good.dat");
+  saveAs(good, "");
+  const std::string broken = file("broken.dat");
+  std::ofstream(broken) << "not a codeplug";
+  handlers.recentFiles().add(QString::fromStdString(broken));
+  EXPECT_EQ(handlers.recentFiles().entries().size(), 2);
+
+  EXPECT_FALSE(handlers.files().openRecent(broken));
+  EXPECT_EQ(prompts->shown, std::vector<int>{802});
+  EXPECT_EQ(handlers.recentFiles().entries(), QStringList{QString::fromStdString(good)});
+}
+
+TEST_F(CommandsTest, RecentListKeepsFourEntriesNewestFirstInTheFileMenu) {
+  for (const char* name : {"1.dat", "2.dat", "3.dat", "4.dat", "5.dat", "3.dat"}) handlers.recentFiles().add(QString::fromStdString(file(name)));
+  const QStringList entries = handlers.recentFiles().entries();
+  ASSERT_EQ(entries.size(), 4);
+  EXPECT_TRUE(entries[0].endsWith(QStringLiteral("3.dat")));
+  EXPECT_TRUE(entries[1].endsWith(QStringLiteral("5.dat")));
+  EXPECT_TRUE(entries[3].endsWith(QStringLiteral("2.dat")));
+
+  // The File menu lists them above Exit once the list changes.
+  handlers.files().buildMenus();
+  QStringList shown;
+  const QList<QAction*> fileActions = frame.menuBar()->actions().front()->menu()->actions();
+  for (QAction* action : fileActions)
+    if (action->text().startsWith('&') && action->text().endsWith(QStringLiteral(".dat"))) shown << action->text();
+  EXPECT_EQ(shown, (QStringList{"&1 3.dat", "&2 5.dat", "&3 4.dat", "&4 2.dat"}));
+  EXPECT_EQ(fileActions.back()->data().toInt(), kCmdExit);
+}
+
+TEST_F(CommandsTest, EveryNewAfterTheFirstAsks800AndCancelKeepsTheData) {
+  someDataByte() ^= 0x01;
+  const std::uint8_t changed = someDataByte();
+  prompts->answers = {false};
+  handlers.handle(kCmdFileNew);
+  EXPECT_EQ(prompts->asked, std::vector<int>{800});
+  EXPECT_EQ(someDataByte(), changed);
+
+  handlers.handle(kCmdFileNew);  // answered OK
+  EXPECT_EQ(prompts->asked, (std::vector<int>{800, 800}));
+  EXPECT_NE(someDataByte(), changed);
+}
+
+TEST_F(CommandsTest, ModelNameChangeOfTheSameModelKeepsTheData) {
+  someDataByte() ^= 0x01;
+  const std::uint8_t changed = someDataByte();
+  prompts->modelChoice = ModelChoice{"PX446", "PX-446S", "446-447", settings().signal()};
+  handlers.handle(kCmdModelInfo);
+  EXPECT_TRUE(prompts->asked.empty());
+  EXPECT_EQ(settings().modelName(), "PX-446S");
+  EXPECT_EQ(settings().modelId(), "PX446");
+  EXPECT_EQ(someDataByte(), changed);
+  EXPECT_EQ(treeRoot(), QStringLiteral("PX-446S"));
+  EXPECT_EQ(pane(59143), QStringLiteral("PX-446S"));
+}
+
+TEST_F(CommandsTest, AnyOtherModelChangeAsks800AndReloadsTheDefaults) {
+  const std::uint8_t defaultByte = someDataByte();
+  someDataByte() ^= 0x01;
+  const std::uint8_t changed = someDataByte();
+  prompts->modelChoice = ModelChoice{"PX460", "PX-460", "400-470", 1};
+
+  prompts->answers = {false};
+  handlers.handle(kCmdModelInfo);
+  EXPECT_EQ(prompts->asked, std::vector<int>{800});
+  EXPECT_EQ(settings().modelId(), "PX446");
+  EXPECT_EQ(settings().freqRange(), "446-447");
+  EXPECT_EQ(someDataByte(), changed);
+
+  handlers.handle(kCmdModelInfo);  // answered Yes
+  EXPECT_EQ(settings().modelId(), "PX460");
+  EXPECT_EQ(settings().modelName(), "PX-460");
+  EXPECT_EQ(settings().freqRange(), "400-470");
+  EXPECT_EQ(settings().signal(), 1);
+  EXPECT_EQ(someDataByte(), defaultByte);
+  EXPECT_EQ(pane(59144), QStringLiteral("400-470 MHz"));
+  EXPECT_EQ(treeRoot(), QStringLiteral("PX-460"));
+}
+
+TEST_F(CommandsTest, UnchangedOrCancelledModelDialogChangesNothing) {
+  someDataByte() ^= 0x01;
+  const std::uint8_t changed = someDataByte();
+  prompts->modelChoice.reset();
+  handlers.handle(kCmdModelInfo);
+  prompts->modelChoice = ModelChoice{"PX446", "PX-446", "446-447", settings().signal()};
+  handlers.handle(kCmdModelInfo);
+  EXPECT_TRUE(prompts->asked.empty());
+  EXPECT_EQ(someDataByte(), changed);
+  EXPECT_EQ(settings().modelName(), "PX-446");
+}
+
+TEST_F(CommandsTest, LanguageChangeReloadsTheDataAndRetitlesTheWindow) {
+  std::ofstream(data.path() + "/VEX_S.lng") << "[Setting]\nLanguage=Chinese\nLanguageList=English,Chinese\n"
+                                               "S0200128=second title\nS0102231=Port %d\n";
+  someDataByte() ^= 0x01;
+  const std::uint8_t changed = someDataByte();
+  prompts->languageChoice = 1;
+  handlers.handle(kCmdLanguage);
+  EXPECT_EQ(settings().languageIndex(), 1);
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("second title"));
+  EXPECT_EQ(pane(59145), QStringLiteral("Port 3"));
+  EXPECT_NE(someDataByte(), changed);
+}
+
+TEST_F(CommandsTest, LanguageDialogWithoutAChangeChangesNothing) {
+  someDataByte() ^= 0x01;
+  const std::uint8_t changed = someDataByte();
+  prompts->languageChoice.reset();
+  handlers.handle(kCmdLanguage);
+  prompts->languageChoice = settings().languageIndex();
+  handlers.handle(kCmdLanguage);
+  EXPECT_EQ(settings().languageIndex(), 0);
+  EXPECT_EQ(someDataByte(), changed);
+}
+
+TEST_F(CommandsTest, PortDialogWithTheRememberedPortMissingShowsNoSelectionAndStoresZero) {
+  ASSERT_EQ(settings().comPort(), 3);
+  ports = test::portsWithout({3});
+  int shownSelection = 99;
+  prompts->portDialogAction = [&](CDlgComPort& dialog) {
+    shownSelection = dialog.selection();
+    dialog.accept();
+  };
+  handlers.handle(kCmdPort);
+  EXPECT_EQ(shownSelection, -1);
+  EXPECT_EQ(settings().comPort(), 0);
+  EXPECT_EQ(pane(59145), QStringLiteral("COM0"));
+}
+
+TEST_F(CommandsTest, PortDialogStoresTheChosenPortAndCancelKeepsIt) {
+  prompts->portDialogAction = [](CDlgComPort& dialog) {
+    findControlAs<QRadioButton>(&dialog, 1025)->setChecked(true);
+    dialog.accept();
+  };
+  handlers.handle(kCmdPort);
+  EXPECT_EQ(settings().comPort(), 5);
+  EXPECT_EQ(pane(59145), QStringLiteral("COM5"));
+
+  prompts->portDialogAction = [](CDlgComPort& dialog) {
+    findControlAs<QRadioButton>(&dialog, 1021)->setChecked(true);
+    dialog.reject();
+  };
+  handlers.handle(kCmdPort);
+  EXPECT_EQ(settings().comPort(), 5);
+}
+
+}  // namespace
+}  // namespace vex::gui
