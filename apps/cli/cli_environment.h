@@ -1,6 +1,7 @@
 // What every command works with: the data directory, the language texts for
 // messages and option lists, the model catalogue, and the output streams.
-// The tool reads the settings file but never writes it.
+// The file commands only read the settings file; read and write store the
+// radio's identity there as the desktop program does.
 #pragma once
 
 #include "config/data_directory.h"

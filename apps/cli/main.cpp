@@ -14,7 +14,7 @@ using namespace vex::cli;
 
 void PrintToolHelp(std::ostream& out) {
     out << "usage: vexprog-cli [--data-dir DIR] COMMAND [ARGUMENTS]\n\n"
-           "Inspect, create and convert codeplug files.\n\n"
+           "Inspect, create and convert codeplug files; read and write radios.\n\n"
            "commands:\n";
     for (const Command& c : Commands()) out << "  " << c.name << std::string(10 - c.name.size(), ' ') << c.summary << '\n';
     out << "\noptions:\n"
