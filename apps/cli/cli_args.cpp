@@ -11,7 +11,7 @@ std::optional<std::string> ParsedArgs::value(std::string_view name) const {
 }
 
 std::optional<std::string> ParsedArgs::parse(const std::vector<std::string>& words,
-                                             const std::vector<OptionSpec>& specs) {
+                                             const std::vector<OptionSpec>& optionSpecs) {
     bool optionsEnded = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
@@ -31,9 +31,9 @@ std::optional<std::string> ParsedArgs::parse(const std::vector<std::string>& wor
             inlineValue = name.substr(eq + 1);
             name.resize(eq);
         }
-        const auto spec = std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& s) { return s.name == name; });
-        if (spec == specs.end()) return "unknown option " + word;
-        if (!spec->takesValue) {
+        const auto optionSpec = std::find_if(optionSpecs.begin(), optionSpecs.end(), [&](const OptionSpec& s) { return s.name == name; });
+        if (optionSpec == optionSpecs.end()) return "unknown option " + word;
+        if (!optionSpec->takesValue) {
             if (inlineValue) return "option --" + name + " takes no value";
             switches_.insert(name);
             continue;

@@ -24,10 +24,10 @@ public:
     bool has(std::string_view name) const { return switches_.count(std::string(name)) != 0 || value(name).has_value(); }
     std::optional<std::string> value(std::string_view name) const;
 
-    // Reads the words against the specs; returns an error text for the user,
+    // Reads the words against the optionSpecs; returns an error text for the user,
     // or nothing when the words are well-formed.
     std::optional<std::string> parse(const std::vector<std::string>& words,
-                                     const std::vector<OptionSpec>& specs);
+                                     const std::vector<OptionSpec>& optionSpecs);
 
 private:
     std::vector<std::string> positional_;

@@ -66,11 +66,11 @@ QWidget* buildControl(QWidget* form, const ControlSpec& control) {
   return widget;
 }
 
-void buildForm(QWidget* form, const FormSpec& spec) {
-  for (const ControlSpec& control : spec.controls) buildControl(form, control);
-  const QRect size = dialogUnitsToPixels(form, 0, 0, spec.width, spec.height);
+void buildForm(QWidget* form, const FormSpec& formSpec) {
+  for (const ControlSpec& control : formSpec.controls) buildControl(form, control);
+  const QRect size = dialogUnitsToPixels(form, 0, 0, formSpec.width, formSpec.height);
   form->setFixedSize(size.size());
-  form->setWindowTitle(QString::fromUtf8(spec.title ? spec.title : ""));
+  form->setWindowTitle(QString::fromUtf8(formSpec.title ? formSpec.title : ""));
 }
 
 }  // namespace vex::gui

@@ -42,8 +42,8 @@ struct FormSpec {
 // Converts dialog units to pixels with the font metrics of `reference`.
 QRect dialogUnitsToPixels(const QWidget* reference, int x, int y, int width, int height);
 
-// Builds every control of `spec` as a child of `form` and sizes the form.
-void buildForm(QWidget* form, const FormSpec& spec);
+// Builds every control of `formSpec` as a child of `form` and sizes the form.
+void buildForm(QWidget* form, const FormSpec& formSpec);
 
 // Builds one control (used by the builder and by forms with extra controls).
 QWidget* buildControl(QWidget* form, const ControlSpec& control);

@@ -9,10 +9,10 @@
 
 namespace vex::gui {
 
-CCustomFormView::CCustomFormView(const FormSpec& spec, QWidget* parent)
-    : QScrollArea(parent), templateId_(spec.templateId), form_(new QWidget) {
-  form_->setObjectName(QStringLiteral("form%1").arg(spec.templateId));
-  buildForm(form_, spec);
+CCustomFormView::CCustomFormView(const FormSpec& formSpec, QWidget* parent)
+    : QScrollArea(parent), templateId_(formSpec.templateId), form_(new QWidget) {
+  form_->setObjectName(QStringLiteral("form%1").arg(formSpec.templateId));
+  buildForm(form_, formSpec);
   setWidget(form_);
   setWidgetResizable(false);
   setFrameShape(QFrame::NoFrame);

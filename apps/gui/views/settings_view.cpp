@@ -14,7 +14,7 @@
 
 namespace vex::gui {
 
-CSettingsView::CSettingsView(const FormSpec& spec, QWidget* parent) : CCustomFormView(spec, parent) {}
+CSettingsView::CSettingsView(const FormSpec& formSpec, QWidget* parent) : CCustomFormView(formSpec, parent) {}
 
 void CSettingsView::initialUpdate() {
   translateWindow(form(), templateId());

@@ -21,7 +21,7 @@ struct ViewRecord {
 class CSettingsView : public CCustomFormView {
   Q_OBJECT
  public:
-  explicit CSettingsView(const FormSpec& spec, QWidget* parent = nullptr);
+  explicit CSettingsView(const FormSpec& formSpec, QWidget* parent = nullptr);
 
   void initialUpdate() override;
   long handleMessage(int message, long wParam, long lParam, const ChangeNotice* notice = nullptr) override;

@@ -273,10 +273,10 @@ void CMainFrame::selectTreeRoot() {
 void CMainFrame::buildMenus() {
   menuBar()->clear();
   int position = 0;
-  for (const MenuSpec& spec : menuTable()) {
-    QMenu* menu = menuBar()->addMenu(textOr(texts::label(kMenuTitleBase + position), QString::fromUtf8(spec.defaultTitle)));
+  for (const MenuSpec& menuSpec : menuTable()) {
+    QMenu* menu = menuBar()->addMenu(textOr(texts::label(kMenuTitleBase + position), QString::fromUtf8(menuSpec.defaultTitle)));
     ++position;
-    if (spec.entries.empty()) {
+    if (menuSpec.entries.empty()) {
       // The Edit menu follows the tree table.
       QMenu* group = menu;
       // Rows below the second level are reached through their parent's command.
@@ -298,7 +298,7 @@ void CMainFrame::buildMenus() {
       continue;
     }
     QAction* pendingSeparator = nullptr;
-    for (const MenuEntry& entry : spec.entries) {
+    for (const MenuEntry& entry : menuSpec.entries) {
       if (!levelShows(entry.level)) continue;
       if (entry.command == 0) {
         pendingSeparator = menu->addSeparator();
