@@ -10,12 +10,12 @@
 namespace vex::cli {
 
 struct Command {
-    std::string_view name;
-    std::string_view arguments;   // e.g. "FILE [--json]"
-    std::string_view summary;
-    std::vector<OptionSpec> options;
-    std::size_t positionals = 0;  // exact number of positional arguments
-    int (*run)(Environment& env, const ParsedArgs& args) = nullptr;
+  std::string_view name;
+  std::string_view arguments;  // e.g. "FILE [--json]"
+  std::string_view summary;
+  std::vector<OptionSpec> options;
+  std::size_t positionals = 0;  // exact number of positional arguments
+  int (*run)(Environment& env, const ParsedArgs& args) = nullptr;
 };
 
 // In the order the help lists them.

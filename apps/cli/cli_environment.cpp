@@ -10,50 +10,49 @@ namespace vex::cli {
 
 Environment::Environment(DataPaths paths, std::ostream& out, std::ostream& err)
     : paths_(std::move(paths)), out_(out), err_(err) {
-    const int language = ReadProfileInt(settingsFile(), "Setting", "Language", 0);
-    texts_ = LanguageTexts(SelectLanguageFile(dataDir(), language).file);
+  const int language = ReadProfileInt(settingsFile(), "Setting", "Language", 0);
+  texts_ = LanguageTexts(SelectLanguageFile(dataDir(), language).file);
 }
 
 int Environment::fail(int messageId, const std::string& file) {
-    std::string text = texts_.messageText(messageId);
-    if (text.empty()) text = "error " + std::to_string(messageId);
-    return failWith(text, file);
+  std::string text = texts_.messageText(messageId);
+  if (text.empty()) text = "error " + std::to_string(messageId);
+  return failWith(text, file);
 }
 
 int Environment::failWith(const std::string& text, const std::string& file) {
-    err_ << "vexprog-cli: " << text;
-    if (!file.empty()) err_ << " (" << file << ")";
-    err_ << '\n';
-    return kExitFailure;
+  err_ << "vexprog-cli: " << text;
+  if (!file.empty()) err_ << " (" << file << ")";
+  err_ << '\n';
+  return kExitFailure;
 }
 
 std::string Environment::firstModelName(const std::string& modelId) const {
-    const auto names =
-        SplitCommaList(ReadProfileString(catalogueFile(), "Setting", modelId, "", kRoomList));
-    return names.empty() ? std::string() : names.front();
+  const auto names = SplitCommaList(ReadProfileString(catalogueFile(), "Setting", modelId, "", kRoomList));
+  return names.empty() ? std::string() : names.front();
 }
 
 ModelState Environment::startingModelState() const {
-    const std::filesystem::path settings = settingsFile();
-    ModelState state;
-    state.modelId = ReadProfileString(settings, "Setting", "ModelID", "", kRoomName);
-    state.modelName = ReadProfileString(settings, "Setting", "ModelName", "", kRoomName);
-    state.freqRange = ReadProfileString(settings, "Setting", "FreqRange", "", kRoomName);
-    state.signal = ReadProfileInt(settings, "Setting", "Signal", 0);
-    state.dataVersion = kProgramDataVersion;
+  const std::filesystem::path settings = settingsFile();
+  ModelState state;
+  state.modelId = ReadProfileString(settings, "Setting", "ModelID", "", kRoomName);
+  state.modelName = ReadProfileString(settings, "Setting", "ModelName", "", kRoomName);
+  state.freqRange = ReadProfileString(settings, "Setting", "FreqRange", "", kRoomName);
+  state.signal = ReadProfileInt(settings, "Setting", "Signal", 0);
+  state.dataVersion = kProgramDataVersion;
 
-    if (state.modelId.empty()) {
-        const auto ids = ModelCatalogue(catalogueFile(), "").modelIds();
-        if (!ids.empty()) state.modelId = ids.front();
-    }
-    if (state.modelName.empty()) state.modelName = firstModelName(state.modelId);
-    if (state.freqRange.empty()) {
-        RangeTable ranges;
-        ranges.load(ModelCatalogue(catalogueFile(), state.modelId));
-        const RangeEntry& first = ranges.entries().front();
-        state.freqRange = RangeText(first.lower, first.upper);
-    }
-    return state;
+  if (state.modelId.empty()) {
+    const auto ids = ModelCatalogue(catalogueFile(), "").modelIds();
+    if (!ids.empty()) state.modelId = ids.front();
+  }
+  if (state.modelName.empty()) state.modelName = firstModelName(state.modelId);
+  if (state.freqRange.empty()) {
+    RangeTable ranges;
+    ranges.load(ModelCatalogue(catalogueFile(), state.modelId));
+    const RangeEntry& first = ranges.entries().front();
+    state.freqRange = RangeText(first.lower, first.upper);
+  }
+  return state;
 }
 
 }  // namespace vex::cli

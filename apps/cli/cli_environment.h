@@ -17,34 +17,34 @@ namespace vex::cli {
 enum ExitCode { kExitOk = 0, kExitFailure = 1, kExitUsage = 2 };
 
 class Environment {
-public:
-    Environment(DataPaths paths, std::ostream& out, std::ostream& err);
+ public:
+  Environment(DataPaths paths, std::ostream& out, std::ostream& err);
 
-    const std::filesystem::path& dataDir() const { return paths_.dataDir(); }
-    // Where the desktop program keeps them: the user's copy once it has one.
-    std::filesystem::path catalogueFile() const { return paths_.readFile("Model.dat"); }
-    std::filesystem::path settingsFile() const { return paths_.readFile("Settings.ini"); }
-    const LanguageTexts& texts() const { return texts_; }
-    std::ostream& out() { return out_; }
-    std::ostream& err() { return err_; }
+  const std::filesystem::path& dataDir() const { return paths_.dataDir(); }
+  // Where the desktop program keeps them: the user's copy once it has one.
+  std::filesystem::path catalogueFile() const { return paths_.readFile("Model.dat"); }
+  std::filesystem::path settingsFile() const { return paths_.readFile("Settings.ini"); }
+  const LanguageTexts& texts() const { return texts_; }
+  std::ostream& out() { return out_; }
+  std::ostream& err() { return err_; }
 
-    // Prints message text n of the language file and the file name; exit 1.
-    int fail(int messageId, const std::string& file);
-    // Prints a plain error text and the file name; exit 1.
-    int failWith(const std::string& text, const std::string& file);
+  // Prints message text n of the language file and the file name; exit 1.
+  int fail(int messageId, const std::string& file);
+  // Prints a plain error text and the file name; exit 1.
+  int failWith(const std::string& text, const std::string& file);
 
-    // The model state new data starts from: Settings.ini's model, name and
-    // range when they are set, else the catalogue's first model, its first
-    // name and its first range.
-    ModelState startingModelState() const;
-    // The first name listed for a model ID; "" when it has none.
-    std::string firstModelName(const std::string& modelId) const;
+  // The model state new data starts from: Settings.ini's model, name and
+  // range when they are set, else the catalogue's first model, its first
+  // name and its first range.
+  ModelState startingModelState() const;
+  // The first name listed for a model ID; "" when it has none.
+  std::string firstModelName(const std::string& modelId) const;
 
-private:
-    DataPaths paths_;
-    LanguageTexts texts_;
-    std::ostream& out_;
-    std::ostream& err_;
+ private:
+  DataPaths paths_;
+  LanguageTexts texts_;
+  std::ostream& out_;
+  std::ostream& err_;
 };
 
 }  // namespace vex::cli

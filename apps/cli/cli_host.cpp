@@ -9,13 +9,11 @@ CliHost::CliHost(Environment& env, ModelState state)
       env_(env),
       state_(std::move(state)) {}
 
-bool CliHost::isModelSupported(const std::string& modelId) const {
-    return env_.texts().isModelSupported(modelId);
-}
+bool CliHost::isModelSupported(const std::string& modelId) const { return env_.texts().isModelSupported(modelId); }
 
 bool CliHost::loadRangeTable() {
-    ranges_.load(ModelCatalogue(env_.catalogueFile(), state_.modelId));
-    return true;
+  ranges_.load(ModelCatalogue(env_.catalogueFile(), state_.modelId));
+  return true;
 }
 
 }  // namespace vex::cli

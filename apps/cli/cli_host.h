@@ -14,30 +14,30 @@ namespace vex::cli {
 
 // Constructed before the host base that refers to them.
 struct CliData {
-    RadioDataContainer data;
-    InvalidLog log;
+  RadioDataContainer data;
+  InvalidLog log;
 };
 
 class CliHost : private CliData, public ContainerCodeplugHost {
-public:
-    CliHost(Environment& env, ModelState state);
+ public:
+  CliHost(Environment& env, ModelState state);
 
-    ModelState modelState() const override { return state_; }
-    void setModelState(const ModelState& state) override { state_ = state; }
-    bool isModelSupported(const std::string& modelId) const override;
-    std::uint8_t currentRangeFlags() const override { return ranges_.flags(state_.freqRange); }
-    bool loadRangeTable() override;
-    std::string dataDirectory() const override { return env_.dataDir().string(); }
+  ModelState modelState() const override { return state_; }
+  void setModelState(const ModelState& state) override { state_ = state; }
+  bool isModelSupported(const std::string& modelId) const override;
+  std::uint8_t currentRangeFlags() const override { return ranges_.flags(state_.freqRange); }
+  bool loadRangeTable() override;
+  std::string dataDirectory() const override { return env_.dataDir().string(); }
 
-    RadioDataContainer& data() { return CliData::data; }
-    const InvalidLog& findings() const { return CliData::log; }
-    CodeplugSession& session() { return session_; }
+  RadioDataContainer& data() { return CliData::data; }
+  const InvalidLog& findings() const { return CliData::log; }
+  CodeplugSession& session() { return session_; }
 
-private:
-    Environment& env_;
-    ModelState state_;
-    RangeTable ranges_;
-    CodeplugSession session_{*this};
+ private:
+  Environment& env_;
+  ModelState state_;
+  RangeTable ranges_;
+  CodeplugSession session_{*this};
 };
 
 }  // namespace vex::cli

@@ -12,50 +12,49 @@ constexpr std::size_t kMaxSettingsBytes = ProfileCache::kMaxFileBytes;
 }  // namespace
 
 SettingsFilesGuard::SettingsFilesGuard(const DataPaths& paths, std::initializer_list<std::string_view> names) {
-    for (std::string_view name : names) {
-        for (const std::filesystem::path& dir : {paths.dataDir(), paths.configDir()}) {
-            if (dir.empty()) continue;
-            Snapshot snapshot{dir / name, false, {}};
-            std::error_code ec;
-            snapshot.existed = std::filesystem::exists(snapshot.path, ec);
-            // A file that cannot be read is never written by the settings
-            // either, so there is nothing to restore.
-            if (snapshot.existed && !ReadWholeFile(snapshot.path, kMaxSettingsBytes, snapshot.bytes)) continue;
-            files_.push_back(std::move(snapshot));
-        }
+  for (std::string_view name : names) {
+    for (const std::filesystem::path& dir : {paths.dataDir(), paths.configDir()}) {
+      if (dir.empty()) continue;
+      Snapshot snapshot{dir / name, false, {}};
+      std::error_code ec;
+      snapshot.existed = std::filesystem::exists(snapshot.path, ec);
+      // A file that cannot be read is never written by the settings
+      // either, so there is nothing to restore.
+      if (snapshot.existed && !ReadWholeFile(snapshot.path, kMaxSettingsBytes, snapshot.bytes)) continue;
+      files_.push_back(std::move(snapshot));
     }
+  }
 }
 
 SettingsFilesGuard::~SettingsFilesGuard() {
-    if (keep_) return;
-    for (const Snapshot& file : files_) {
-        std::error_code ec;
-        if (!file.existed) {
-            std::filesystem::remove(file.path, ec);
-        } else {
-            std::string now;
-            if (!ReadWholeFile(file.path, kMaxSettingsBytes, now) || now != file.bytes)
-                (void)ReplaceFileContent(file.path, file.bytes);
-        }
-        ProfileCache::instance().forget(file.path);
+  if (keep_) return;
+  for (const Snapshot& file : files_) {
+    std::error_code ec;
+    if (!file.existed) {
+      std::filesystem::remove(file.path, ec);
+    } else {
+      std::string now;
+      if (!ReadWholeFile(file.path, kMaxSettingsBytes, now) || now != file.bytes)
+        (void)ReplaceFileContent(file.path, file.bytes);
     }
+    ProfileCache::instance().forget(file.path);
+  }
 }
 
 RadioSession::RadioSession(const DataPaths& paths)
     : guard_(paths, {AppSettings::kSettingsFile, AppSettings::kModelFile}), settings_(paths) {
-    settings_.readLanguageSetting();
-    ranges_.loadForCurrentModel(settings_);
+  settings_.readLanguageSetting();
+  ranges_.loadForCurrentModel(settings_);
 }
 
-RadioFiles::RadioFiles(RadioSession& session)
-    : host_(data_, findings_, session.settings(), session.ranges()) {}
+RadioFiles::RadioFiles(RadioSession& session) : host_(data_, findings_, session.settings(), session.ranges()) {}
 
 int RadioFiles::fail(Environment& env, const FlowOutcome& outcome, const std::string& file) const {
-    const int code = env.fail(outcome.messageId, file);
-    if (outcome.messageId == text::kMsgDataInvalid) {
-        for (const InvalidLogRow& row : findings_.rows()) env.err() << "  " << row.location << ": " << row.label << '\n';
-    }
-    return code;
+  const int code = env.fail(outcome.messageId, file);
+  if (outcome.messageId == text::kMsgDataInvalid) {
+    for (const InvalidLogRow& row : findings_.rows()) env.err() << "  " << row.location << ": " << row.label << '\n';
+  }
+  return code;
 }
 
 }  // namespace vex::cli

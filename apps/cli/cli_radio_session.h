@@ -21,62 +21,62 @@ namespace vex::cli {
 
 // The named files in both places the settings may write them, as they are now.
 class SettingsFilesGuard {
-public:
-    SettingsFilesGuard(const DataPaths& paths, std::initializer_list<std::string_view> names);
-    // Restores every file unless kept.
-    ~SettingsFilesGuard();
-    SettingsFilesGuard(const SettingsFilesGuard&) = delete;
-    SettingsFilesGuard& operator=(const SettingsFilesGuard&) = delete;
+ public:
+  SettingsFilesGuard(const DataPaths& paths, std::initializer_list<std::string_view> names);
+  // Restores every file unless kept.
+  ~SettingsFilesGuard();
+  SettingsFilesGuard(const SettingsFilesGuard&) = delete;
+  SettingsFilesGuard& operator=(const SettingsFilesGuard&) = delete;
 
-    void keep() { keep_ = true; }
+  void keep() { keep_ = true; }
 
-private:
-    struct Snapshot {
-        std::filesystem::path path;
-        bool existed = false;
-        std::string bytes;
-    };
-    std::vector<Snapshot> files_;
-    bool keep_ = false;
+ private:
+  struct Snapshot {
+    std::filesystem::path path;
+    bool existed = false;
+    std::string bytes;
+  };
+  std::vector<Snapshot> files_;
+  bool keep_ = false;
 };
 
 class RadioSession {
-public:
-    explicit RadioSession(const DataPaths& paths);
+ public:
+  explicit RadioSession(const DataPaths& paths);
 
-    AppSettings& settings() { return settings_; }
-    RangeTable& ranges() { return ranges_; }
-    // Keeps what the command changed in the settings files.
-    void succeeded() { guard_.keep(); }
+  AppSettings& settings() { return settings_; }
+  RangeTable& ranges() { return ranges_; }
+  // Keeps what the command changed in the settings files.
+  void succeeded() { guard_.keep(); }
 
-private:
-    // Declared first: it restores the files after the settings saved themselves.
-    SettingsFilesGuard guard_;
-    AppSettings settings_;
-    RangeTable ranges_;
+ private:
+  // Declared first: it restores the files after the settings saved themselves.
+  SettingsFilesGuard guard_;
+  AppSettings settings_;
+  RangeTable ranges_;
 };
 
 // The radio data of a command, with the file flows working on the settings'
 // model state as they do in the desktop program.
 class RadioFiles {
-public:
-    explicit RadioFiles(RadioSession& session);
+ public:
+  explicit RadioFiles(RadioSession& session);
 
-    RadioDataContainer& data() { return data_; }
-    const InvalidLog& findings() const { return findings_; }
-    CodeplugSession& codeplug() { return codeplug_; }
-    // Validates into the findings; their number.
-    int validate() { return host_.validate(); }
+  RadioDataContainer& data() { return data_; }
+  const InvalidLog& findings() const { return findings_; }
+  CodeplugSession& codeplug() { return codeplug_; }
+  // Validates into the findings; their number.
+  int validate() { return host_.validate(); }
 
-    // Shows a failed flow's message text with the file name, and for
-    // findings (814) every finding; exit 1.
-    int fail(Environment& env, const FlowOutcome& outcome, const std::string& file) const;
+  // Shows a failed flow's message text with the file name, and for
+  // findings (814) every finding; exit 1.
+  int fail(Environment& env, const FlowOutcome& outcome, const std::string& file) const;
 
-private:
-    RadioDataContainer data_;
-    InvalidLog findings_;
-    SettingsCodeplugHost host_;
-    CodeplugSession codeplug_{host_};
+ private:
+  RadioDataContainer data_;
+  InvalidLog findings_;
+  SettingsCodeplugHost host_;
+  CodeplugSession codeplug_{host_};
 };
 
 }  // namespace vex::cli

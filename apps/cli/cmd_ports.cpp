@@ -10,22 +10,22 @@
 namespace vex::cli {
 
 int RunPorts(Environment& env, const ParsedArgs& /*args*/) {
-    // Read-only: the [Ports] entries straight from the settings file, which
-    // the settings object would save again on its way out.
-    const std::filesystem::path settings = env.settingsFile();
-    const PortLookup lookup = [&settings](int port) {
-        return ReadProfileString(settings, "Ports", "COM" + std::to_string(port), "", kRoomText);
-    };
-    const std::array<bool, 16> available = ProbePorts(lookup);
-    for (int port = kFirstPort; port <= kLastPort; ++port) {
-        const std::string device = DevicePathForPort(port, lookup);
-        const char* state = device.empty() ? "no device"
-                            : available[static_cast<std::size_t>(port - 1)] ? "available"
-                                                                            : "cannot be opened";
-        env.out() << std::left << std::setw(7) << ("COM" + std::to_string(port)) << std::setw(24)
-                  << (device.empty() ? "-" : device) << state << '\n';
-    }
-    return kExitOk;
+  // Read-only: the [Ports] entries straight from the settings file, which
+  // the settings object would save again on its way out.
+  const std::filesystem::path settings = env.settingsFile();
+  const PortLookup lookup = [&settings](int port) {
+    return ReadProfileString(settings, "Ports", "COM" + std::to_string(port), "", kRoomText);
+  };
+  const std::array<bool, 16> available = ProbePorts(lookup);
+  for (int port = kFirstPort; port <= kLastPort; ++port) {
+    const std::string device = DevicePathForPort(port, lookup);
+    const char* state = device.empty()                                  ? "no device"
+                        : available[static_cast<std::size_t>(port - 1)] ? "available"
+                                                                        : "cannot be opened";
+    env.out() << std::left << std::setw(7) << ("COM" + std::to_string(port)) << std::setw(24)
+              << (device.empty() ? "-" : device) << state << '\n';
+  }
+  return kExitOk;
 }
 
 }  // namespace vex::cli

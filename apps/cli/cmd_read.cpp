@@ -16,43 +16,44 @@ namespace {
 
 // --add-range yes|no: the answer to the new-range question (default no).
 std::optional<bool> AddRangeAnswer(const ParsedArgs& args) {
-    const std::string answer = args.value("add-range").value_or("no");
-    if (answer == "yes") return true;
-    if (answer == "no") return false;
-    return std::nullopt;
+  const std::string answer = args.value("add-range").value_or("no");
+  if (answer == "yes") return true;
+  if (answer == "no") return false;
+  return std::nullopt;
 }
 
 }  // namespace
 
 int RunRead(Environment& env, const ParsedArgs& args) {
-    TransferOptions options;
-    if (const int code = ParseTransferOptions(env, args, options); code != kExitOk) return code;
-    const std::optional<bool> addRange = AddRangeAnswer(args);
-    if (!addRange) {
-        env.err() << "vexprog-cli: read: --add-range takes yes or no\n";
-        return kExitUsage;
-    }
-    const std::string output = *args.value("output");
+  TransferOptions options;
+  if (const int code = ParseTransferOptions(env, args, options); code != kExitOk) return code;
+  const std::optional<bool> addRange = AddRangeAnswer(args);
+  if (!addRange) {
+    env.err() << "vexprog-cli: read: --add-range takes yes or no\n";
+    return kExitUsage;
+  }
+  const std::string output = *args.value("output");
 
-    RadioSession session(DataDirectory::current());
-    CliTransferHost host(env, session.settings(), session.ranges(), TransferDirection::Read, options);
-    // The transfer reads into a buffer of its own; the data take it only
-    // once every block has arrived.
-    auto image = std::make_unique<CodeplugHost::Image>();
-    image->fill(0x00);
-    ImageTransfer transfer(TransferDirection::Read, *image, host);
-    if (!RunTransfer(transfer)) return kExitFailure;
+  RadioSession session(DataDirectory::current());
+  CliTransferHost host(env, session.settings(), session.ranges(), TransferDirection::Read, options);
+  // The transfer reads into a buffer of its own; the data take it only
+  // once every block has arrived.
+  auto image = std::make_unique<CodeplugHost::Image>();
+  image->fill(0x00);
+  ImageTransfer transfer(TransferDirection::Read, *image, host);
+  if (!RunTransfer(transfer)) return kExitFailure;
 
-    OfferNewRange(session.settings(), session.ranges(), transfer.Band(), [&](int, int) { return *addRange; });
+  OfferNewRange(session.settings(), session.ranges(), transfer.Band(), [&](int, int) { return *addRange; });
 
-    auto files = std::make_unique<RadioFiles>(session);
-    files->data().image() = *image;
-    files->data().decode();
-    const FlowOutcome saved =
-        files->codeplug().saveAs([&](const CodeplugHeader&) { return SaveAsChoice{output, std::string()}; });
-    if (!saved.ok()) return files->fail(env, saved, output);
-    session.succeeded();
-    return kExitOk;
+  auto files = std::make_unique<RadioFiles>(session);
+  files->data().image() = *image;
+  files->data().decode();
+  const FlowOutcome saved = files->codeplug().saveAs([&](const CodeplugHeader&) {
+    return SaveAsChoice{output, std::string()};
+  });
+  if (!saved.ok()) return files->fail(env, saved, output);
+  session.succeeded();
+  return kExitOk;
 }
 
 }  // namespace vex::cli

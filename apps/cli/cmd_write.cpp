@@ -12,24 +12,24 @@
 namespace vex::cli {
 
 int RunWrite(Environment& env, const ParsedArgs& args) {
-    TransferOptions options;
-    if (const int code = ParseTransferOptions(env, args, options); code != kExitOk) return code;
-    const std::string& input = args.positional()[0];
+  TransferOptions options;
+  if (const int code = ParseTransferOptions(env, args, options); code != kExitOk) return code;
+  const std::string& input = args.positional()[0];
 
-    RadioSession session(DataDirectory::current());
-    auto files = std::make_unique<RadioFiles>(session);
-    const FlowOutcome opened = files->codeplug().open(input);
-    if (!opened.ok()) return files->fail(env, opened, input);
-    if (files->validate() > 0) return files->fail(env, {FlowStatus::failed, text::kMsgDataInvalid}, input);
-    files->data().encode();
+  RadioSession session(DataDirectory::current());
+  auto files = std::make_unique<RadioFiles>(session);
+  const FlowOutcome opened = files->codeplug().open(input);
+  if (!opened.ok()) return files->fail(env, opened, input);
+  if (files->validate() > 0) return files->fail(env, {FlowStatus::failed, text::kMsgDataInvalid}, input);
+  files->data().encode();
 
-    CliTransferHost host(env, session.settings(), session.ranges(), TransferDirection::Write, options);
-    host.setWriteWarning(WriteWarningText(files->data().passwords(),
-                                          [&](int id) { return session.settings().labelText(id); }));
-    ImageTransfer transfer(TransferDirection::Write, files->data().image(), host);
-    if (!RunTransfer(transfer)) return kExitFailure;
-    session.succeeded();
-    return kExitOk;
+  CliTransferHost host(env, session.settings(), session.ranges(), TransferDirection::Write, options);
+  host.setWriteWarning(
+      WriteWarningText(files->data().passwords(), [&](int id) { return session.settings().labelText(id); }));
+  ImageTransfer transfer(TransferDirection::Write, files->data().image(), host);
+  if (!RunTransfer(transfer)) return kExitFailure;
+  session.succeeded();
+  return kExitOk;
 }
 
 }  // namespace vex::cli

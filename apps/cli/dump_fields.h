@@ -15,11 +15,11 @@ namespace vex::cli {
 enum class Shown { ByPosition, ByValue, Flag, InvertedFlag };
 
 struct FieldSpec {
-    std::string_view key;
-    int list = 0;               // language list id (unused for flags)
-    std::size_t offset = 0;     // byte within the record or section
-    std::uint8_t mask = 0xFF;   // the field's bits within the byte
-    Shown shown = Shown::ByPosition;
+  std::string_view key;
+  int list = 0;              // language list id (unused for flags)
+  std::size_t offset = 0;    // byte within the record or section
+  std::uint8_t mask = 0xFF;  // the field's bits within the byte
+  Shown shown = Shown::ByPosition;
 };
 
 // Entry `index` of language list `list`, counted by position; the number

@@ -14,30 +14,30 @@ constexpr std::uint8_t kAutoStartScan = 0x40;
 constexpr std::uint8_t kAtis = 0x80;
 
 std::string ToneText(std::uint16_t word) {
-    switch (word >> 14) {
+  switch (word >> 14) {
     case 1: return DecodeCtcss(word);
     case 2:
     case 3: return DecodeCdcss(word);
     default: return "";
-    }
+  }
 }
 
 DumpRow ChannelRow(const ChannelRecord& r, std::size_t number, const LanguageTexts& texts) {
-    return {
-        {"channel", std::to_string(number)},
-        {"rx_frequency", DecodeFrequency(r.rxFrequency())},
-        {"tx_frequency", DecodeFrequency(r.txFrequency())},
-        {"rx_tone_type", ListText(texts, text::kChanRxTypeList, r.rxTone() >> 14)},
-        {"rx_tone", ToneText(r.rxTone())},
-        {"tx_tone_type", ListText(texts, text::kChanTxTypeList, r.txTone() >> 14)},
-        {"tx_tone", ToneText(r.txTone())},
-        {"spacing", ListText(texts, text::kChanSpacingList, r.spacingIndex())},
-        {"power", ListText(texts, text::kChanPowerList, r.powerIndex())},
-        {"personality", std::to_string(r.personalityIndex() + 1)},
-        {"scan_list", r.scanListNumber() == 0 ? "None" : std::to_string(r.scanListNumber())},
-        {"auto_start_scan", OnOff(r.bytes[ChannelRecord::kFlags] & kAutoStartScan)},
-        {"atis", OnOff(r.bytes[ChannelRecord::kFlags] & kAtis)},
-    };
+  return {
+      {"channel", std::to_string(number)},
+      {"rx_frequency", DecodeFrequency(r.rxFrequency())},
+      {"tx_frequency", DecodeFrequency(r.txFrequency())},
+      {"rx_tone_type", ListText(texts, text::kChanRxTypeList, r.rxTone() >> 14)},
+      {"rx_tone", ToneText(r.rxTone())},
+      {"tx_tone_type", ListText(texts, text::kChanTxTypeList, r.txTone() >> 14)},
+      {"tx_tone", ToneText(r.txTone())},
+      {"spacing", ListText(texts, text::kChanSpacingList, r.spacingIndex())},
+      {"power", ListText(texts, text::kChanPowerList, r.powerIndex())},
+      {"personality", std::to_string(r.personalityIndex() + 1)},
+      {"scan_list", r.scanListNumber() == 0 ? "None" : std::to_string(r.scanListNumber())},
+      {"auto_start_scan", OnOff(r.bytes[ChannelRecord::kFlags] & kAutoStartScan)},
+      {"atis", OnOff(r.bytes[ChannelRecord::kFlags] & kAtis)},
+  };
 }
 
 // Personality fields (by position in their lists, as the pages store them).
@@ -71,67 +71,67 @@ const std::vector<FieldSpec> kScanListFields{
 std::string ChannelNumberText(std::uint16_t number) { return number == 0 ? "None" : std::to_string(number); }
 
 DumpRow ScanListRow(const ScanListRecord& r, std::size_t number, const LanguageTexts& texts) {
-    DumpRow row{{"scan_list", std::to_string(number)}};
-    for (const DumpValue& v : FieldValues(kScanListFields, r.bytes, texts)) row.push_back(v);
-    row.push_back({"designated_channel", ChannelNumberText(r.word(ScanListRecord::kDesignatedChannel))});
-    row.push_back({"priority_channel", ChannelNumberText(r.word(ScanListRecord::kPriorityChannel))});
-    std::string members;
-    for (std::size_t slot = 0; slot < layout::kScanListMemberCount; ++slot) {
-        const std::uint16_t m = r.member(slot);
-        if (m == 0 || m == 0xFF || m == 0xFFFF) continue;
-        members += (members.empty() ? "" : " ") + std::to_string(m);
-    }
-    row.push_back({"members", members});
-    return row;
+  DumpRow row{{"scan_list", std::to_string(number)}};
+  for (const DumpValue& v : FieldValues(kScanListFields, r.bytes, texts)) row.push_back(v);
+  row.push_back({"designated_channel", ChannelNumberText(r.word(ScanListRecord::kDesignatedChannel))});
+  row.push_back({"priority_channel", ChannelNumberText(r.word(ScanListRecord::kPriorityChannel))});
+  std::string members;
+  for (std::size_t slot = 0; slot < layout::kScanListMemberCount; ++slot) {
+    const std::uint16_t m = r.member(slot);
+    if (m == 0 || m == 0xFF || m == 0xFFFF) continue;
+    members += (members.empty() ? "" : " ") + std::to_string(m);
+  }
+  row.push_back({"members", members});
+  return row;
 }
 
 // A range edit's text for a raw value; the number itself without a rule.
 std::string RangeEditShown(const LanguageTexts& texts, int id, long raw, bool withOff) {
-    const auto rule = texts.optionList(id).rangeRule();
-    if (!rule || !rule->usable()) return std::to_string(raw);
-    return withOff ? ShowRangeEditWithOff(*rule, raw, texts.messageText(text::kMsgOff)) : ShowRangeEdit(*rule, raw);
+  const auto rule = texts.optionList(id).rangeRule();
+  if (!rule || !rule->usable()) return std::to_string(raw);
+  return withOff ? ShowRangeEditWithOff(*rule, raw, texts.messageText(text::kMsgOff)) : ShowRangeEdit(*rule, raw);
 }
 
 constexpr std::size_t kAlertSegments = 8;
 
 DumpRow AlertToneRow(const AlertToneRecord& r, std::size_t number, const LanguageTexts& texts) {
-    DumpRow row{{"alert_tone", std::to_string(number)},
-                {"cycle", ValueText(texts, text::kAlertCycleList, r.bytes[0])},
-                {"beep_segments", RangeEditShown(texts, text::kAlertPauseRange, r.bytes[1], false)}};
-    for (std::size_t k = 0; k < kAlertSegments; ++k) {
-        const int id = static_cast<int>(k);
-        row.push_back({"tone" + std::to_string(k + 1) + "_hz",
-                       RangeEditShown(texts, text::kAlertFrequency1Range + id, r.bytes[2 + 2 * k], true)});
-        row.push_back({"tone" + std::to_string(k + 1) + "_ms",
-                       RangeEditShown(texts, text::kAlertDuration1Range + id, r.bytes[3 + 2 * k], false)});
-    }
-    return row;
+  DumpRow row{{"alert_tone", std::to_string(number)},
+              {"cycle", ValueText(texts, text::kAlertCycleList, r.bytes[0])},
+              {"beep_segments", RangeEditShown(texts, text::kAlertPauseRange, r.bytes[1], false)}};
+  for (std::size_t k = 0; k < kAlertSegments; ++k) {
+    const int id = static_cast<int>(k);
+    row.push_back({"tone" + std::to_string(k + 1) + "_hz",
+                   RangeEditShown(texts, text::kAlertFrequency1Range + id, r.bytes[2 + 2 * k], true)});
+    row.push_back({"tone" + std::to_string(k + 1) + "_ms",
+                   RangeEditShown(texts, text::kAlertDuration1Range + id, r.bytes[3 + 2 * k], false)});
+  }
+  return row;
 }
 
 }  // namespace
 
 std::vector<DumpTable> RecordTables(RadioDataContainer& data, const LanguageTexts& texts) {
-    DumpTable channels{"channels", {}};
-    for (std::size_t i = 0; i < data.channels().size(); ++i) {
-        channels.rows.push_back(ChannelRow(data.channels()[i].record(), i + 1, texts));
+  DumpTable channels{"channels", {}};
+  for (std::size_t i = 0; i < data.channels().size(); ++i) {
+    channels.rows.push_back(ChannelRow(data.channels()[i].record(), i + 1, texts));
+  }
+  DumpTable personalities{"personalities", {}};
+  for (std::size_t i = 0; i < data.personalities().size(); ++i) {
+    DumpRow row{{"personality", std::to_string(i + 1)}};
+    for (const DumpValue& v : FieldValues(kPersonalityFields, data.personalities()[i].record().bytes, texts)) {
+      row.push_back(v);
     }
-    DumpTable personalities{"personalities", {}};
-    for (std::size_t i = 0; i < data.personalities().size(); ++i) {
-        DumpRow row{{"personality", std::to_string(i + 1)}};
-        for (const DumpValue& v : FieldValues(kPersonalityFields, data.personalities()[i].record().bytes, texts)) {
-            row.push_back(v);
-        }
-        personalities.rows.push_back(std::move(row));
-    }
-    DumpTable scanLists{"scan_lists", {}};
-    for (std::size_t i = 0; i < data.scanLists().size(); ++i) {
-        scanLists.rows.push_back(ScanListRow(data.scanLists()[i].record(), i + 1, texts));
-    }
-    DumpTable alertTones{"alert_tones", {}};
-    for (std::size_t i = 0; i < data.alertTones().size(); ++i) {
-        alertTones.rows.push_back(AlertToneRow(data.alertTones()[i].record(), i + 1, texts));
-    }
-    return {channels, personalities, scanLists, alertTones};
+    personalities.rows.push_back(std::move(row));
+  }
+  DumpTable scanLists{"scan_lists", {}};
+  for (std::size_t i = 0; i < data.scanLists().size(); ++i) {
+    scanLists.rows.push_back(ScanListRow(data.scanLists()[i].record(), i + 1, texts));
+  }
+  DumpTable alertTones{"alert_tones", {}};
+  for (std::size_t i = 0; i < data.alertTones().size(); ++i) {
+    alertTones.rows.push_back(AlertToneRow(data.alertTones()[i].record(), i + 1, texts));
+  }
+  return {channels, personalities, scanLists, alertTones};
 }
 
 }  // namespace vex::cli

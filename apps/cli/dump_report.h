@@ -14,28 +14,28 @@
 namespace vex::cli {
 
 struct DumpValue {
-    std::string key;
-    std::string text;
+  std::string key;
+  std::string text;
 };
 
 using DumpRow = std::vector<DumpValue>;
 
 // A record list: one row per record.
 struct DumpTable {
-    std::string name;
-    std::vector<DumpRow> rows;
+  std::string name;
+  std::vector<DumpRow> rows;
 };
 
 // A settings section: one value per field.
 struct DumpGroup {
-    std::string name;
-    std::vector<DumpValue> values;
+  std::string name;
+  std::vector<DumpValue> values;
 };
 
 struct DumpReport {
-    std::vector<DumpValue> model;
-    std::vector<DumpTable> tables;
-    std::vector<DumpGroup> settings;
+  std::vector<DumpValue> model;
+  std::vector<DumpTable> tables;
+  std::vector<DumpGroup> settings;
 };
 
 DumpReport BuildDumpReport(RadioDataContainer& data, const LanguageTexts& texts, const ModelState& state);

@@ -16,21 +16,21 @@ std::mutex gOverrideMutex;
 fs::path gOverride;
 
 fs::path EnvironmentPath(const char* name) {
-    const char* value = std::getenv(name);
-    if (value == nullptr || *value == '\0') return {};
-    return fs::path(value);
+  const char* value = std::getenv(name);
+  if (value == nullptr || *value == '\0') return {};
+  return fs::path(value);
 }
 
 fs::path ExecutableDir() {
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (ec) return {};
-    return exe.parent_path();
+  std::error_code ec;
+  const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  if (ec) return {};
+  return exe.parent_path();
 }
 
 bool IsDirectory(const fs::path& dir) {
-    std::error_code ec;
-    return !dir.empty() && fs::is_directory(dir, ec);
+  std::error_code ec;
+  return !dir.empty() && fs::is_directory(dir, ec);
 }
 
 }  // namespace
@@ -41,60 +41,60 @@ DataPaths::DataPaths(fs::path dataDir, fs::path configDir, Access access)
 fs::path DataPaths::dataFile(std::string_view name) const { return dataDir_ / fs::path(name); }
 
 bool DataPaths::dataFileWritable(std::string_view name) const {
-    if (access_ == Access::ReadOnly) return false;
-    if (::access(dataDir_.c_str(), W_OK | X_OK) != 0) return false;
-    const fs::path file = dataFile(name);
-    std::error_code ec;
-    return !fs::exists(file, ec) || ::access(file.c_str(), W_OK) == 0;
+  if (access_ == Access::ReadOnly) return false;
+  if (::access(dataDir_.c_str(), W_OK | X_OK) != 0) return false;
+  const fs::path file = dataFile(name);
+  std::error_code ec;
+  return !fs::exists(file, ec) || ::access(file.c_str(), W_OK) == 0;
 }
 
 fs::path DataPaths::readFile(std::string_view name) const {
-    if (configDir_.empty() || dataFileWritable(name)) return dataFile(name);
-    const fs::path copy = configDir_ / fs::path(name);
-    std::error_code ec;
-    return fs::exists(copy, ec) ? copy : dataFile(name);
+  if (configDir_.empty() || dataFileWritable(name)) return dataFile(name);
+  const fs::path copy = configDir_ / fs::path(name);
+  std::error_code ec;
+  return fs::exists(copy, ec) ? copy : dataFile(name);
 }
 
 fs::path DataPaths::writeFile(std::string_view name) const {
-    if (configDir_.empty() || dataFileWritable(name)) return dataFile(name);
-    const fs::path copy = configDir_ / fs::path(name);
-    std::error_code ec;
-    fs::create_directories(configDir_, ec);
-    if (!fs::exists(copy, ec) && fs::exists(dataFile(name), ec)) {
-        fs::copy_file(dataFile(name), copy, ec);
-        // The data directory's file may be read-only; its copy must not be.
-        fs::permissions(copy, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
-    }
-    return copy;
+  if (configDir_.empty() || dataFileWritable(name)) return dataFile(name);
+  const fs::path copy = configDir_ / fs::path(name);
+  std::error_code ec;
+  fs::create_directories(configDir_, ec);
+  if (!fs::exists(copy, ec) && fs::exists(dataFile(name), ec)) {
+    fs::copy_file(dataFile(name), copy, ec);
+    // The data directory's file may be read-only; its copy must not be.
+    fs::permissions(copy, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
+  }
+  return copy;
 }
 
 void DataDirectory::setOverride(const fs::path& dir) {
-    std::lock_guard lock(gOverrideMutex);
-    gOverride = dir;
+  std::lock_guard lock(gOverrideMutex);
+  gOverride = dir;
 }
 
 fs::path DataDirectory::resolve() {
-    {
-        std::lock_guard lock(gOverrideMutex);
-        if (!gOverride.empty()) return gOverride;
-    }
-    if (fs::path env = EnvironmentPath("VEXPROG_DATA"); !env.empty()) return env;
-    const fs::path exeDir = ExecutableDir();
-    if (IsDirectory(exeDir / "data")) return exeDir / "data";
-    // Installed layout: <prefix>/bin/vexprog next to <prefix>/share/vexprog.
-    const fs::path installed = exeDir.parent_path() / "share" / "vexprog";
-    if (IsDirectory(installed)) return installed;
-    if (IsDirectory("/usr/local/share/vexprog")) return "/usr/local/share/vexprog";
-    if (IsDirectory("/usr/share/vexprog")) return "/usr/share/vexprog";
-    return exeDir / "data";
+  {
+    std::lock_guard lock(gOverrideMutex);
+    if (!gOverride.empty()) return gOverride;
+  }
+  if (fs::path env = EnvironmentPath("VEXPROG_DATA"); !env.empty()) return env;
+  const fs::path exeDir = ExecutableDir();
+  if (IsDirectory(exeDir / "data")) return exeDir / "data";
+  // Installed layout: <prefix>/bin/vexprog next to <prefix>/share/vexprog.
+  const fs::path installed = exeDir.parent_path() / "share" / "vexprog";
+  if (IsDirectory(installed)) return installed;
+  if (IsDirectory("/usr/local/share/vexprog")) return "/usr/local/share/vexprog";
+  if (IsDirectory("/usr/share/vexprog")) return "/usr/share/vexprog";
+  return exeDir / "data";
 }
 
 fs::path DataDirectory::userConfigDir() {
-    if (fs::path xdg = EnvironmentPath("XDG_CONFIG_HOME"); !xdg.empty() && xdg.is_absolute()) {
-        return xdg / "vexprog";
-    }
-    if (fs::path home = EnvironmentPath("HOME"); !home.empty()) return home / ".config" / "vexprog";
-    return {};
+  if (fs::path xdg = EnvironmentPath("XDG_CONFIG_HOME"); !xdg.empty() && xdg.is_absolute()) {
+    return xdg / "vexprog";
+  }
+  if (fs::path home = EnvironmentPath("HOME"); !home.empty()) return home / ".config" / "vexprog";
+  return {};
 }
 
 DataPaths DataDirectory::current() { return DataPaths(resolve(), userConfigDir()); }

@@ -8,10 +8,10 @@ namespace vex {
 
 // The language file chosen for a language index.
 struct LanguageSelection {
-    std::filesystem::path file;
-    std::string name;
-    int index = 0;
-    std::optional<std::string> helpFile;  // absent when the file has no HelpFile
+  std::filesystem::path file;
+  std::string name;
+  int index = 0;
+  std::optional<std::string> helpFile;  // absent when the file has no HelpFile
 };
 
 inline constexpr const char* kFallbackLanguageFile = "VEX_E.lng";

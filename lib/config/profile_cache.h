@@ -14,17 +14,17 @@ namespace vex {
 // the file is read again. Lookups therefore see what re-reading the file at every call would.
 // Thread-safe.
 class ProfileCache {
-public:
-    static ProfileCache& instance();
+ public:
+  static ProfileCache& instance();
 
-    // The parsed file, or null when it is missing, unreadable or too large.
-    std::shared_ptr<const ProfileDocument> load(const std::filesystem::path& path);
+  // The parsed file, or null when it is missing, unreadable or too large.
+  std::shared_ptr<const ProfileDocument> load(const std::filesystem::path& path);
 
-    // Drops what is held for the path (after writing it).
-    void forget(const std::filesystem::path& path);
+  // Drops what is held for the path (after writing it).
+  void forget(const std::filesystem::path& path);
 
-    // Files larger than this are not read (they are not profile files).
-    static constexpr std::size_t kMaxFileBytes = 32u * 1024u * 1024u;
+  // Files larger than this are not read (they are not profile files).
+  static constexpr std::size_t kMaxFileBytes = 32u * 1024u * 1024u;
 };
 
 // Decodes a file's bytes into text: UTF-8 as it is, anything else as GB18030.

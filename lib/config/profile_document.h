@@ -14,32 +14,32 @@ namespace vex {
 // Editing keeps every other line as it was: comments, order, blank lines and
 // line endings.
 class ProfileDocument {
-public:
-    // Parses decoded UTF-8 text; a leading byte-order mark is remembered.
-    static ProfileDocument parse(std::string_view text);
+ public:
+  // Parses decoded UTF-8 text; a leading byte-order mark is remembered.
+  static ProfileDocument parse(std::string_view text);
 
-    // The trimmed value of the key, or nothing when the section or key is absent.
-    std::optional<std::string_view> find(std::string_view section, std::string_view key) const;
+  // The trimmed value of the key, or nothing when the section or key is absent.
+  std::optional<std::string_view> find(std::string_view section, std::string_view key) const;
 
-    // Sets the key's value, adding the section and key when they are absent.
-    void set(std::string_view section, std::string_view key, std::string_view value);
+  // Sets the key's value, adding the section and key when they are absent.
+  void set(std::string_view section, std::string_view key, std::string_view value);
 
-    // The file text as it is to be written.
-    std::string serialize() const;
+  // The file text as it is to be written.
+  std::string serialize() const;
 
-private:
-    struct Line {
-        std::string text;    // without its line ending
-        std::string ending;  // "\r\n", "\n" or "" for a last line without one
-    };
+ private:
+  struct Line {
+    std::string text;    // without its line ending
+    std::string ending;  // "\r\n", "\n" or "" for a last line without one
+  };
 
-    void rebuildIndex();
-    std::string defaultEnding() const;
-    void insertLine(std::size_t at, std::string text);
+  void rebuildIndex();
+  std::string defaultEnding() const;
+  void insertLine(std::size_t at, std::string text);
 
-    std::vector<Line> lines_;
-    bool byteOrderMark_ = false;
-    std::unordered_map<std::string, std::string> values_;  // folded "section\nkey" -> value
+  std::vector<Line> lines_;
+  bool byteOrderMark_ = false;
+  std::unordered_map<std::string, std::string> values_;  // folded "section\nkey" -> value
 };
 
 }  // namespace vex

@@ -21,13 +21,12 @@ std::optional<std::string> FindProfileString(const std::filesystem::path& path, 
                                              std::string_view key, std::size_t room);
 
 // The key's value, or def when absent; both cut to the room.
-std::string ReadProfileString(const std::filesystem::path& path, std::string_view section,
-                              std::string_view key, std::string_view def, std::size_t room);
+std::string ReadProfileString(const std::filesystem::path& path, std::string_view section, std::string_view key,
+                              std::string_view def, std::size_t room);
 
 // The leading decimal number (optional sign) of the key's value; def when the
 // key is absent or its value does not begin with a number.
-int ReadProfileInt(const std::filesystem::path& path, std::string_view section, std::string_view key,
-                   int def);
+int ReadProfileInt(const std::filesystem::path& path, std::string_view section, std::string_view key, int def);
 
 // Sets the key, creating the file, section and key as needed and keeping all
 // other lines as they were. Line breaks in the value become blanks. Returns

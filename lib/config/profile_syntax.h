@@ -7,9 +7,9 @@ namespace vex {
 
 // What a single profile-file line is.
 struct ProfileLineKind {
-    enum Kind { Other, Section, Key } kind = Other;
-    std::string_view name;   // section or key name, trimmed
-    std::string_view value;  // key value, trimmed
+  enum Kind { Other, Section, Key } kind = Other;
+  std::string_view name;   // section or key name, trimmed
+  std::string_view value;  // key value, trimmed
 };
 
 std::string_view TrimBlanks(std::string_view text);

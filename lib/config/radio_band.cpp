@@ -6,18 +6,18 @@
 namespace vex {
 
 int BcdEdgeToMhz(const uint8_t field[4]) {
-    const uint32_t bcd = ReadBe32(std::span<const uint8_t, 4>(field, 4), 0);
-    return static_cast<int>(UnpackBcd(bcd) / 100000);  // 100000 units of 10 Hz make 1 MHz
+  const uint32_t bcd = ReadBe32(std::span<const uint8_t, 4>(field, 4), 0);
+  return static_cast<int>(UnpackBcd(bcd) / 100000);  // 100000 units of 10 Hz make 1 MHz
 }
 
 RangeEntry BandFromRadio(const uint8_t block[9]) {
-    RangeEntry band;
-    band.flags = block[0];
-    band.lower = BcdEdgeToMhz(block + 1);
-    band.upper = BcdEdgeToMhz(block + 5);
-    band.lower2 = band.lower;
-    band.upper2 = band.upper;
-    return band;
+  RangeEntry band;
+  band.flags = block[0];
+  band.lower = BcdEdgeToMhz(block + 1);
+  band.upper = BcdEdgeToMhz(block + 5);
+  band.lower2 = band.lower;
+  band.upper2 = band.upper;
+  return band;
 }
 
 }  // namespace vex

@@ -17,21 +17,21 @@ class RangeTable;
 
 // What a connected radio reported about itself.
 struct RadioCheckInput {
-    std::string modelId;
-    std::string modelName;
-    int versionOrder = 0;  // 1 when the radio's version is newer than this program handles
-    std::array<uint8_t, 9> band{};
+  std::string modelId;
+  std::string modelName;
+  int versionOrder = 0;  // 1 when the radio's version is newer than this program handles
+  std::array<uint8_t, 9> band{};
 };
 
 struct CompatibilityResult {
-    int result = 0;     // 0 go on, 1 model mismatch, 2 radio firmware too new
-    int messageId = 0;  // message text the caller shows; 0 for none
+  int result = 0;     // 0 go on, 1 model mismatch, 2 radio firmware too new
+  int messageId = 0;  // message text the caller shows; 0 for none
 
-    static constexpr int kGoOn = 0;
-    static constexpr int kMismatch = 1;
-    static constexpr int kTooNew = 2;
-    static constexpr int kMismatchMessage = text::kMsgModelMismatch;
-    static constexpr int kTooNewMessage = text::kMsgFirmwareTooNew;
+  static constexpr int kGoOn = 0;
+  static constexpr int kMismatch = 1;
+  static constexpr int kTooNew = 2;
+  static constexpr int kMismatchMessage = text::kMsgModelMismatch;
+  static constexpr int kTooNewMessage = text::kMsgFirmwareTooNew;
 };
 
 inline constexpr int kDirectionRead = 0;

@@ -12,8 +12,8 @@ namespace vex {
 // what they return.
 
 struct RangeEditValue {
-    std::string text;  // what the edit shows afterwards
-    long raw = 0;      // the raw value to store
+  std::string text;  // what the edit shows afterwards
+  long raw = 0;      // the raw value to store
 };
 
 // The display number shown for a raw value: minimum + (raw - raw base) * step / raw step.

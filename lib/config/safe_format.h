@@ -11,27 +11,26 @@ namespace vex {
 
 // One argument for a text used as a format: an integer or a text.
 struct FormatArg {
-    enum Kind { Integer, Text };
-    Kind kind = Integer;
-    long long signedValue = 0;
-    unsigned long long unsignedValue = 0;  // the value as the caller's unsigned type (for %u %x %X %o)
-    std::string text;
+  enum Kind { Integer, Text };
+  Kind kind = Integer;
+  long long signedValue = 0;
+  unsigned long long unsignedValue = 0;  // the value as the caller's unsigned type (for %u %x %X %o)
+  std::string text;
 };
 
 template <typename T>
-    requires(std::integral<T> && !std::same_as<T, bool>)
-FormatArg MakeFormatArg(T value) {
-    FormatArg arg;
-    arg.signedValue = static_cast<long long>(value);
-    arg.unsignedValue = static_cast<unsigned long long>(static_cast<std::make_unsigned_t<T>>(value));
-    return arg;
+requires(std::integral<T> && !std::same_as<T, bool>) FormatArg MakeFormatArg(T value) {
+  FormatArg arg;
+  arg.signedValue = static_cast<long long>(value);
+  arg.unsignedValue = static_cast<unsigned long long>(static_cast<std::make_unsigned_t<T>>(value));
+  return arg;
 }
 
 inline FormatArg MakeFormatArg(std::string_view value) {
-    FormatArg arg;
-    arg.kind = FormatArg::Text;
-    arg.text = std::string(value);
-    return arg;
+  FormatArg arg;
+  arg.kind = FormatArg::Text;
+  arg.text = std::string(value);
+  return arg;
 }
 inline FormatArg MakeFormatArg(const std::string& value) { return MakeFormatArg(std::string_view(value)); }
 inline FormatArg MakeFormatArg(const char* value) { return MakeFormatArg(std::string_view(value ? value : "")); }
@@ -46,16 +45,16 @@ std::string FormatTextWithArgs(std::string_view format, std::span<const FormatAr
 
 template <typename... Args>
 std::string formatText(const std::string& format, const Args&... args) {
-    const std::vector<FormatArg> list{MakeFormatArg(args)...};
-    return FormatTextWithArgs(format, list);
+  const std::vector<FormatArg> list{MakeFormatArg(args)...};
+  return FormatTextWithArgs(format, list);
 }
 
 // The same under the name the other layers use.
 struct SafeFormat {
-    template <typename... Args>
-    static std::string formatText(const std::string& format, const Args&... args) {
-        return vex::formatText(format, args...);
-    }
+  template <typename... Args>
+  static std::string formatText(const std::string& format, const Args&... args) {
+    return vex::formatText(format, args...);
+  }
 };
 
 }  // namespace vex

@@ -11,44 +11,40 @@
 namespace vex {
 
 inline std::uint16_t ReadLe16(std::span<const std::uint8_t> bytes, std::size_t offset) {
-    return static_cast<std::uint16_t>(bytes[offset] | (bytes[offset + 1] << 8));
+  return static_cast<std::uint16_t>(bytes[offset] | (bytes[offset + 1] << 8));
 }
 
 inline void WriteLe16(std::span<std::uint8_t> bytes, std::size_t offset, std::uint16_t value) {
-    bytes[offset] = static_cast<std::uint8_t>(value & 0xFF);
-    bytes[offset + 1] = static_cast<std::uint8_t>(value >> 8);
+  bytes[offset] = static_cast<std::uint8_t>(value & 0xFF);
+  bytes[offset + 1] = static_cast<std::uint8_t>(value >> 8);
 }
 
 inline std::uint32_t ReadLe32(std::span<const std::uint8_t> bytes, std::size_t offset) {
-    return static_cast<std::uint32_t>(bytes[offset]) |
-           (static_cast<std::uint32_t>(bytes[offset + 1]) << 8) |
-           (static_cast<std::uint32_t>(bytes[offset + 2]) << 16) |
-           (static_cast<std::uint32_t>(bytes[offset + 3]) << 24);
+  return static_cast<std::uint32_t>(bytes[offset]) | (static_cast<std::uint32_t>(bytes[offset + 1]) << 8) |
+         (static_cast<std::uint32_t>(bytes[offset + 2]) << 16) | (static_cast<std::uint32_t>(bytes[offset + 3]) << 24);
 }
 
 inline void WriteLe32(std::span<std::uint8_t> bytes, std::size_t offset, std::uint32_t value) {
-    for (std::size_t i = 0; i < 4; ++i) {
-        bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
-    }
+  for (std::size_t i = 0; i < 4; ++i) {
+    bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+  }
 }
 
 inline std::uint32_t ReadBe32(std::span<const std::uint8_t> bytes, std::size_t offset) {
-    return (static_cast<std::uint32_t>(bytes[offset]) << 24) |
-           (static_cast<std::uint32_t>(bytes[offset + 1]) << 16) |
-           (static_cast<std::uint32_t>(bytes[offset + 2]) << 8) |
-           static_cast<std::uint32_t>(bytes[offset + 3]);
+  return (static_cast<std::uint32_t>(bytes[offset]) << 24) | (static_cast<std::uint32_t>(bytes[offset + 1]) << 16) |
+         (static_cast<std::uint32_t>(bytes[offset + 2]) << 8) | static_cast<std::uint32_t>(bytes[offset + 3]);
 }
 
 inline void WriteBe32(std::span<std::uint8_t> bytes, std::size_t offset, std::uint32_t value) {
-    for (std::size_t i = 0; i < 4; ++i) {
-        bytes[offset + i] = static_cast<std::uint8_t>(value >> (24 - 8 * i));
-    }
+  for (std::size_t i = 0; i < 4; ++i) {
+    bytes[offset + i] = static_cast<std::uint8_t>(value >> (24 - 8 * i));
+  }
 }
 
 // Turns a big-endian field into little-endian order and back.
 inline void ReverseField(std::span<std::uint8_t> bytes, std::size_t offset, std::size_t width) {
-    std::reverse(bytes.begin() + static_cast<std::ptrdiff_t>(offset),
-                 bytes.begin() + static_cast<std::ptrdiff_t>(offset + width));
+  std::reverse(bytes.begin() + static_cast<std::ptrdiff_t>(offset),
+               bytes.begin() + static_cast<std::ptrdiff_t>(offset + width));
 }
 
 }  // namespace vex

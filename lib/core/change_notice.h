@@ -6,24 +6,24 @@
 namespace vex {
 
 struct ChangeNotice {
-    // Kinds: 0 field edit; 0..6 navigation operations when sent by a view
-    // (0 first, 1 previous, 2 next, 3 last, 4 add, 5 delete, 6 go to);
-    // 7 band change; 9 PMR446 frequency-code change.
-    static constexpr int kFieldEdit = 0;
-    static constexpr int kAdd = 4;
-    static constexpr int kValidate = 5;  // also the delete operation
-    static constexpr int kBandChange = 7;
-    static constexpr int kFrequencyCode = 9;
+  // Kinds: 0 field edit; 0..6 navigation operations when sent by a view
+  // (0 first, 1 previous, 2 next, 3 last, 4 add, 5 delete, 6 go to);
+  // 7 band change; 9 PMR446 frequency-code change.
+  static constexpr int kFieldEdit = 0;
+  static constexpr int kAdd = 4;
+  static constexpr int kValidate = 5;  // also the delete operation
+  static constexpr int kBandChange = 7;
+  static constexpr int kFrequencyCode = 9;
 
-    void* window = nullptr;
-    int controlId = 0;
-    int kind = 0;
-    std::string text1;
-    std::string text2;
-    std::string text3;
-    std::string text4;
-    int extra = 0;
-    int key = 0;
+  void* window = nullptr;
+  int controlId = 0;
+  int kind = 0;
+  std::string text1;
+  std::string text2;
+  std::string text3;
+  std::string text4;
+  int extra = 0;
+  int key = 0;
 };
 
 }  // namespace vex

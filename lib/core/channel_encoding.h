@@ -18,8 +18,8 @@ inline constexpr char kNoFrequencyText[] = "None";
 enum class FrequencyRounding { Nearest, Truncate };
 
 struct EncodedFrequency {
-    std::uint32_t value = kNoFrequency;   // BCD
-    std::uint8_t stepCode = kNoStepCode;
+  std::uint32_t value = kNoFrequency;  // BCD
+  std::uint8_t stepCode = kNoStepCode;
 };
 
 // The raster code of a frequency in 10 Hz units. A frequency on none of the

@@ -18,24 +18,24 @@ inline constexpr char kCdcssPlaceholder[] = "023";
 enum ToneType { kToneNone = 0, kToneCtcss = 1, kToneCdcss = 2, kToneCdcssInverted = 3 };
 
 struct ChannelValueSet {
-    std::uint32_t rxFrequency = kNoFrequency;  // BCD
-    std::uint32_t txFrequency = kNoFrequency;
-    int rxType = kToneNone;
-    std::string rxCtcss = kCtcssPlaceholder;
-    std::string rxCdcss = kCdcssPlaceholder;
-    int txType = kToneNone;
-    std::string txCtcss = kCtcssPlaceholder;
-    std::string txCdcss = kCdcssPlaceholder;
-    std::uint8_t rxStepCode = kNoStepCode;
-    std::uint8_t txStepCode = kNoStepCode;
-    int spacing = 0;  // index into the spacing list
-    int power = 0;    // index into the power list
+  std::uint32_t rxFrequency = kNoFrequency;  // BCD
+  std::uint32_t txFrequency = kNoFrequency;
+  int rxType = kToneNone;
+  std::string rxCtcss = kCtcssPlaceholder;
+  std::string rxCdcss = kCdcssPlaceholder;
+  int txType = kToneNone;
+  std::string txCtcss = kCtcssPlaceholder;
+  std::string txCdcss = kCdcssPlaceholder;
+  std::uint8_t rxStepCode = kNoStepCode;
+  std::uint8_t txStepCode = kNoStepCode;
+  int spacing = 0;  // index into the spacing list
+  int power = 0;    // index into the power list
 };
 
 // The current frequency range in whole MHz.
 struct BandLimits {
-    int lowMHz = 0;
-    int highMHz = 0;
+  int lowMHz = 0;
+  int highMHz = 0;
 };
 
 // Writes the value set into the record. No receive frequency forces no

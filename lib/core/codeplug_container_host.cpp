@@ -2,13 +2,12 @@
 
 namespace vex {
 
-ContainerCodeplugHost::ContainerCodeplugHost(RadioDataContainer& container, InvalidLog& log,
-                                             TextLookup labels)
+ContainerCodeplugHost::ContainerCodeplugHost(RadioDataContainer& container, InvalidLog& log, TextLookup labels)
     : container_(container), log_(log), labels_(std::move(labels)) {}
 
 void ContainerCodeplugHost::resetToDefaults() {
-    container_.clearRecords();
-    container_.resetToDefaults();
+  container_.clearRecords();
+  container_.resetToDefaults();
 }
 
 }  // namespace vex

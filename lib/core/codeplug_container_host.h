@@ -14,34 +14,34 @@
 namespace vex {
 
 class ContainerCodeplugHost : public CodeplugHost {
-public:
-    ContainerCodeplugHost(RadioDataContainer& container, InvalidLog& log, TextLookup labels);
+ public:
+  ContainerCodeplugHost(RadioDataContainer& container, InvalidLog& log, TextLookup labels);
 
-    Image& image() override { return container_.image(); }
-    void resetToDefaults() override;
-    void decode() override { container_.decode(); }
-    void encode() override { container_.encode(); }
-    int validate() override { return container_.validate(log_, labels_); }
+  Image& image() override { return container_.image(); }
+  void resetToDefaults() override;
+  void decode() override { container_.decode(); }
+  void encode() override { container_.encode(); }
+  int validate() override { return container_.validate(log_, labels_); }
 
-    bool confirm(int messageId) override { return onConfirm ? onConfirm(messageId) : true; }
-    void closeViews() override {
-        if (onCloseViews) onCloseViews();
-    }
-    void storeViews() override {
-        if (onStoreViews) onStoreViews();
-    }
-    void clearInvalidLog() override { log_.clear(); }
+  bool confirm(int messageId) override { return onConfirm ? onConfirm(messageId) : true; }
+  void closeViews() override {
+    if (onCloseViews) onCloseViews();
+  }
+  void storeViews() override {
+    if (onStoreViews) onStoreViews();
+  }
+  void clearInvalidLog() override { log_.clear(); }
 
-    RadioDataContainer& container() { return container_; }
+  RadioDataContainer& container() { return container_; }
 
-    std::function<bool(int messageId)> onConfirm;   // OK/Cancel question; absent: go on
-    std::function<void()> onCloseViews;
-    std::function<void()> onStoreViews;
+  std::function<bool(int messageId)> onConfirm;  // OK/Cancel question; absent: go on
+  std::function<void()> onCloseViews;
+  std::function<void()> onStoreViews;
 
-private:
-    RadioDataContainer& container_;
-    InvalidLog& log_;
-    TextLookup labels_;
+ private:
+  RadioDataContainer& container_;
+  InvalidLog& log_;
+  TextLookup labels_;
 };
 
 }  // namespace vex

@@ -12,33 +12,33 @@
 namespace vex {
 
 class CodeplugHost {
-public:
-    using Image = std::array<std::uint8_t, 8192>;
-    virtual ~CodeplugHost() = default;
+ public:
+  using Image = std::array<std::uint8_t, 8192>;
+  virtual ~CodeplugHost() = default;
 
-    // Radio data.
-    virtual Image& image() = 0;
-    virtual void resetToDefaults() = 0;   // clear every record list, then reset
-    virtual void decode() = 0;            // image -> container
-    virtual void encode() = 0;            // container -> image
-    virtual int validate() = 0;           // number of findings
+  // Radio data.
+  virtual Image& image() = 0;
+  virtual void resetToDefaults() = 0;  // clear every record list, then reset
+  virtual void decode() = 0;           // image -> container
+  virtual void encode() = 0;           // container -> image
+  virtual int validate() = 0;          // number of findings
 
-    // Model state and catalogue.
-    virtual ModelState modelState() const = 0;
-    virtual void setModelState(const ModelState& state) = 0;
-    virtual bool isModelSupported(const std::string& modelId) const = 0;
-    virtual std::uint8_t currentRangeFlags() const = 0;
-    virtual bool loadRangeTable() = 0;    // false when no table could be had
-    virtual std::string dataDirectory() const = 0;
+  // Model state and catalogue.
+  virtual ModelState modelState() const = 0;
+  virtual void setModelState(const ModelState& state) = 0;
+  virtual bool isModelSupported(const std::string& modelId) const = 0;
+  virtual std::uint8_t currentRangeFlags() const = 0;
+  virtual bool loadRangeTable() = 0;  // false when no table could be had
+  virtual std::string dataDirectory() const = 0;
 
-    // User interface; the defaults suit a program without views.
-    virtual bool confirm(int messageId) {
-        (void)messageId;
-        return true;
-    }
-    virtual void closeViews() {}
-    virtual void storeViews() {}
-    virtual void clearInvalidLog() {}
+  // User interface; the defaults suit a program without views.
+  virtual bool confirm(int messageId) {
+    (void)messageId;
+    return true;
+  }
+  virtual void closeViews() {}
+  virtual void storeViews() {}
+  virtual void clearInvalidLog() {}
 };
 
 }  // namespace vex

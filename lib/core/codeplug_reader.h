@@ -20,8 +20,8 @@ bool ReadCodeplugHeader(const std::string& path, CodeplugHeader& header);
 bool ReadCodeplugComment(const std::string& path, std::string& text);
 
 struct LoadedCounts {
-    std::size_t spare = 0;   // bytes placed in the spare buffer
-    std::size_t image = 0;   // bytes placed in the image buffer
+  std::size_t spare = 0;  // bytes placed in the spare buffer
+  std::size_t image = 0;  // bytes placed in the image buffer
 };
 
 // Reads the spare and image blocks. A block longer than its buffer fills the
@@ -29,7 +29,7 @@ struct LoadedCounts {
 // fills only its own length and leaves the rest of the buffer as it was.
 // Fails when the magic or a block tag is wrong, a block claims more bytes
 // than the file holds, or the image block is empty.
-bool LoadCodeplugFile(const std::string& path, std::span<std::uint8_t> spare,
-                      std::span<std::uint8_t> image, LoadedCounts& counts);
+bool LoadCodeplugFile(const std::string& path, std::span<std::uint8_t> spare, std::span<std::uint8_t> image,
+                      LoadedCounts& counts);
 
 }  // namespace vex

@@ -2,34 +2,34 @@
 
 namespace vex {
 
-SettingsCodeplugHost::SettingsCodeplugHost(RadioDataContainer& container, InvalidLog& log,
-                                           AppSettings& settings, RangeTable& ranges)
+SettingsCodeplugHost::SettingsCodeplugHost(RadioDataContainer& container, InvalidLog& log, AppSettings& settings,
+                                           RangeTable& ranges)
     : ContainerCodeplugHost(container, log, [&settings](int id) { return settings.labelText(id); }),
       settings_(settings),
       ranges_(ranges) {}
 
 ModelState SettingsCodeplugHost::modelState() const {
-    return {settings_.modelId(), settings_.modelName(), settings_.freqRange(), settings_.signal(),
-            settings_.dataVersion()};
+  return {settings_.modelId(), settings_.modelName(), settings_.freqRange(), settings_.signal(),
+          settings_.dataVersion()};
 }
 
 void SettingsCodeplugHost::setModelState(const ModelState& state) {
-    settings_.setModelId(state.modelId);
-    settings_.setModelName(state.modelName);
-    settings_.setFreqRange(state.freqRange);
-    settings_.setSignal(state.signal);
-    settings_.setDataVersion(state.dataVersion);
+  settings_.setModelId(state.modelId);
+  settings_.setModelName(state.modelName);
+  settings_.setFreqRange(state.freqRange);
+  settings_.setSignal(state.signal);
+  settings_.setDataVersion(state.dataVersion);
 }
 
 bool SettingsCodeplugHost::isModelSupported(const std::string& modelId) const {
-    return settings_.isModelSupported(modelId);
+  return settings_.isModelSupported(modelId);
 }
 
 std::uint8_t SettingsCodeplugHost::currentRangeFlags() const { return ranges_.flags(settings_.freqRange()); }
 
 bool SettingsCodeplugHost::loadRangeTable() {
-    ranges_.loadForCurrentModel(settings_);
-    return true;
+  ranges_.loadForCurrentModel(settings_);
+  return true;
 }
 
 std::string SettingsCodeplugHost::dataDirectory() const { return settings_.dataDir().string(); }

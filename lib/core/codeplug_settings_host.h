@@ -9,20 +9,19 @@
 namespace vex {
 
 class SettingsCodeplugHost : public ContainerCodeplugHost {
-public:
-    SettingsCodeplugHost(RadioDataContainer& container, InvalidLog& log, AppSettings& settings,
-                         RangeTable& ranges);
+ public:
+  SettingsCodeplugHost(RadioDataContainer& container, InvalidLog& log, AppSettings& settings, RangeTable& ranges);
 
-    ModelState modelState() const override;
-    void setModelState(const ModelState& state) override;
-    bool isModelSupported(const std::string& modelId) const override;
-    std::uint8_t currentRangeFlags() const override;
-    bool loadRangeTable() override;
-    std::string dataDirectory() const override;
+  ModelState modelState() const override;
+  void setModelState(const ModelState& state) override;
+  bool isModelSupported(const std::string& modelId) const override;
+  std::uint8_t currentRangeFlags() const override;
+  bool loadRangeTable() override;
+  std::string dataDirectory() const override;
 
-private:
-    AppSettings& settings_;
-    RangeTable& ranges_;
+ private:
+  AppSettings& settings_;
+  RangeTable& ranges_;
 };
 
 }  // namespace vex

@@ -14,8 +14,7 @@ namespace vex {
 // is written beside the target under a temporary name, flushed to disk and
 // then renamed over the target, so a failure never leaves a half-written file
 // where a good one stood. Returns false when the file cannot be written.
-bool WriteCodeplugFile(const std::string& path, const CodeplugHeader& header,
-                       std::span<const std::uint8_t> spare, std::span<const std::uint8_t> image,
-                       std::string_view comment);
+bool WriteCodeplugFile(const std::string& path, const CodeplugHeader& header, std::span<const std::uint8_t> spare,
+                       std::span<const std::uint8_t> image, std::string_view comment);
 
 }  // namespace vex

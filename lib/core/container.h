@@ -29,85 +29,85 @@
 namespace vex {
 
 class RadioDataContainer {
-public:
-    // The process-wide container, created on first use.
-    static RadioDataContainer& instance();
+ public:
+  // The process-wide container, created on first use.
+  static RadioDataContainer& instance();
 
-    // An independent container (tests, tools): sections with their
-    // construction defaults, empty lists, image all 0xFF, factory links set.
-    RadioDataContainer();
-    RadioDataContainer(const RadioDataContainer&) = delete;
-    RadioDataContainer& operator=(const RadioDataContainer&) = delete;
+  // An independent container (tests, tools): sections with their
+  // construction defaults, empty lists, image all 0xFF, factory links set.
+  RadioDataContainer();
+  RadioDataContainer(const RadioDataContainer&) = delete;
+  RadioDataContainer& operator=(const RadioDataContainer&) = delete;
 
-    Image& image() { return image_; }
-    const Image& image() const { return image_; }
+  Image& image() { return image_; }
+  const Image& image() const { return image_; }
 
-    RadioInfoSection& radioInfo() { return radioInfo_; }
-    KeySection& keys() { return keys_; }
-    MiscSection& misc() { return misc_; }
-    PasswordSection& passwords() { return passwords_; }
-    AtisSection& atis() { return atis_; }
-    PttIdSection& pttId() { return pttId_; }
-    DosSection& dos() { return dos_; }
-    TestFreqSection& testFreq() { return testFreq_; }
-    EmbeddedSection& embedded() { return embedded_; }
-    FactorySection& factory() { return factory_; }
-    AdjustSection& adjust() { return adjust_; }
-    ReportSectionTable& reportSections() { return reportSections_; }
+  RadioInfoSection& radioInfo() { return radioInfo_; }
+  KeySection& keys() { return keys_; }
+  MiscSection& misc() { return misc_; }
+  PasswordSection& passwords() { return passwords_; }
+  AtisSection& atis() { return atis_; }
+  PttIdSection& pttId() { return pttId_; }
+  DosSection& dos() { return dos_; }
+  TestFreqSection& testFreq() { return testFreq_; }
+  EmbeddedSection& embedded() { return embedded_; }
+  FactorySection& factory() { return factory_; }
+  AdjustSection& adjust() { return adjust_; }
+  ReportSectionTable& reportSections() { return reportSections_; }
 
-    ItemList<ChannelItem>& channels() { return channels_; }
-    ItemList<PersonalityItem>& personalities() { return personalities_; }
-    ItemList<ScanListItem>& scanLists() { return scanLists_; }
-    ItemList<AlertToneItem>& alertTones() { return alertTones_; }
-    const ItemList<ChannelItem>& channels() const { return channels_; }
-    const ItemList<PersonalityItem>& personalities() const { return personalities_; }
-    const ItemList<ScanListItem>& scanLists() const { return scanLists_; }
-    const ItemList<AlertToneItem>& alertTones() const { return alertTones_; }
+  ItemList<ChannelItem>& channels() { return channels_; }
+  ItemList<PersonalityItem>& personalities() { return personalities_; }
+  ItemList<ScanListItem>& scanLists() { return scanLists_; }
+  ItemList<AlertToneItem>& alertTones() { return alertTones_; }
+  const ItemList<ChannelItem>& channels() const { return channels_; }
+  const ItemList<PersonalityItem>& personalities() const { return personalities_; }
+  const ItemList<ScanListItem>& scanLists() const { return scanLists_; }
+  const ItemList<AlertToneItem>& alertTones() const { return alertTones_; }
 
-    // Destroys every alert tone, channel, personality and scan list item.
-    void clearRecords();
-    // Default data: 1 alert tone, 1 personality, 1 scan list, 16 channels,
-    // every section reset, factory links set, links resolved. Expects the
-    // lists to be cleared first.
-    void resetToDefaults();
+  // Destroys every alert tone, channel, personality and scan list item.
+  void clearRecords();
+  // Default data: 1 alert tone, 1 personality, 1 scan list, 16 channels,
+  // every section reset, factory links set, links resolved. Expects the
+  // lists to be cleared first.
+  void resetToDefaults();
 
-    // Clears the log, checks every channel then every scan list, reveals the
-    // log when something was found, and returns the number of findings.
-    int validate(InvalidLog& log, const TextLookup& text);
+  // Clears the log, checks every channel then every scan list, reveals the
+  // log when something was found, and returns the number of findings.
+  int validate(InvalidLog& log, const TextLookup& text);
 
-    void decode() { codec_.decode(image_, *this); }
-    void encode() { codec_.encode(*this, image_); }
-    void resolveLinks() { codec_.resolveLinks(*this); }
+  void decode() { codec_.decode(image_, *this); }
+  void encode() { codec_.encode(*this, image_); }
+  void resolveLinks() { codec_.resolveLinks(*this); }
 
-    // Where validation requested by a broadcast notice reports.
-    void setValidationTarget(InvalidLog* log, TextLookup text);
-    // Hands the notice to every channel item and then every scan list item.
-    void broadcast(const ChangeNotice& notice);
+  // Where validation requested by a broadcast notice reports.
+  void setValidationTarget(InvalidLog* log, TextLookup text);
+  // Hands the notice to every channel item and then every scan list item.
+  void broadcast(const ChangeNotice& notice);
 
-private:
-    void linkFactory();
+ private:
+  void linkFactory();
 
-    Image image_{};
-    ImageCodec codec_;
-    RadioInfoSection radioInfo_;
-    KeySection keys_;
-    MiscSection misc_;
-    PasswordSection passwords_;
-    AtisSection atis_;
-    PttIdSection pttId_;
-    DosSection dos_;
-    TestFreqSection testFreq_;
-    EmbeddedSection embedded_;
-    FactorySection factory_;
-    ReportSectionTable reportSections_;
-    AdjustSection adjust_;
-    ItemList<ChannelItem> channels_;
-    ItemList<PersonalityItem> personalities_;
-    ItemList<ScanListItem> scanLists_;
-    ItemList<AlertToneItem> alertTones_;
+  Image image_{};
+  ImageCodec codec_;
+  RadioInfoSection radioInfo_;
+  KeySection keys_;
+  MiscSection misc_;
+  PasswordSection passwords_;
+  AtisSection atis_;
+  PttIdSection pttId_;
+  DosSection dos_;
+  TestFreqSection testFreq_;
+  EmbeddedSection embedded_;
+  FactorySection factory_;
+  ReportSectionTable reportSections_;
+  AdjustSection adjust_;
+  ItemList<ChannelItem> channels_;
+  ItemList<PersonalityItem> personalities_;
+  ItemList<ScanListItem> scanLists_;
+  ItemList<AlertToneItem> alertTones_;
 
-    InvalidLog* noticeLog_ = nullptr;
-    TextLookup noticeText_;
+  InvalidLog* noticeLog_ = nullptr;
+  TextLookup noticeText_;
 };
 
 }  // namespace vex

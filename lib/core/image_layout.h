@@ -15,56 +15,56 @@ inline constexpr std::uint8_t kErased = 0xFF;
 
 // A contiguous byte range of the image; `first` and `length` in bytes.
 struct Region {
-    std::size_t first;
-    std::size_t length;
-    constexpr std::size_t last() const { return first + length - 1; }
-    constexpr std::size_t end() const { return first + length; }
+  std::size_t first;
+  std::size_t length;
+  constexpr std::size_t last() const { return first + length - 1; }
+  constexpr std::size_t end() const { return first + length; }
 };
 
-inline constexpr Region kIdentity{0, 16};          // never interpreted
+inline constexpr Region kIdentity{0, 16};  // never interpreted
 inline constexpr Region kRadioInfo{16, 72};
-inline constexpr Region kUnused88{88, 32};         // never interpreted
+inline constexpr Region kUnused88{88, 32};  // never interpreted
 inline constexpr Region kKeys{120, 25};
-inline constexpr Region kMiscFirst{145, 36};       // misc bytes 0..35
-inline constexpr Region kFactory{181, 36};         // factory bytes 4..39
-inline constexpr Region kMiscSecond{217, 5};       // misc bytes 36..40
-inline constexpr Region kShared{222, 32};          // misc bytes 41..72, reached from the factory section
+inline constexpr Region kMiscFirst{145, 36};  // misc bytes 0..35
+inline constexpr Region kFactory{181, 36};    // factory bytes 4..39
+inline constexpr Region kMiscSecond{217, 5};  // misc bytes 36..40
+inline constexpr Region kShared{222, 32};     // misc bytes 41..72, reached from the factory section
 inline constexpr Region kPttId{254, 6};
 inline constexpr Region kDos{260, 2};
 inline constexpr Region kAtis{262, 7};
 inline constexpr Region kAlertTones{269, 324};
-inline constexpr Region kUnused593{593, 28};       // never interpreted
+inline constexpr Region kUnused593{593, 28};  // never interpreted
 inline constexpr Region kPasswords{621, 24};
 inline constexpr Region kChannels{645, 2376};
 inline constexpr Region kPersonalities{3021, 1486};
 inline constexpr Region kScanLists{4507, 448};
 inline constexpr Region kTestFreq{4955, 205};
 inline constexpr Region kEmbedded{5160, 144};
-inline constexpr Region kUnused5304{5304, 363};    // never interpreted
+inline constexpr Region kUnused5304{5304, 363};  // never interpreted
 inline constexpr Region kAdjust{5667, 532};
-inline constexpr Region kUnused6199{6199, 1993};   // never interpreted
+inline constexpr Region kUnused6199{6199, 1993};  // never interpreted
 
 // Programming time stamp inside the radio information region.
 inline constexpr Region kTimeStamp{32, 8};
 // Radio information fields other parts rely on (offsets within the section).
-inline constexpr std::size_t kInfoModelName = 0;      // 12 bytes
+inline constexpr std::size_t kInfoModelName = 0;  // 12 bytes
 inline constexpr std::size_t kInfoModelNameLength = 12;
-inline constexpr std::size_t kInfoBandFlags = 12;     // bit 7 set: VHF
-inline constexpr std::size_t kInfoTimeStamp = 16;     // 8 bytes
-inline constexpr std::size_t kInfoBandEdges = 24;     // two 4-byte values
-inline constexpr std::size_t kInfoSerial = 56;        // 16 bytes
+inline constexpr std::size_t kInfoBandFlags = 12;  // bit 7 set: VHF
+inline constexpr std::size_t kInfoTimeStamp = 16;  // 8 bytes
+inline constexpr std::size_t kInfoBandEdges = 24;  // two 4-byte values
+inline constexpr std::size_t kInfoSerial = 56;     // 16 bytes
 inline constexpr std::size_t kInfoSerialLength = 16;
 
 // Areas of fixed-size records. A record is present while its marker byte is
 // not 0xFF; decoding always takes the first record and stops at the first
 // absent one or at `maxDecoded`.
 struct RecordArea {
-    std::size_t first;        // image offset of record 1
-    std::size_t recordSize;
-    std::size_t capacity;     // records that fit in the area
-    std::size_t maxDecoded;   // records decoding reads at most
-    std::size_t marker;       // marker byte within the record
-    constexpr std::size_t offsetOf(std::size_t index) const { return first + index * recordSize; }
+  std::size_t first;  // image offset of record 1
+  std::size_t recordSize;
+  std::size_t capacity;    // records that fit in the area
+  std::size_t maxDecoded;  // records decoding reads at most
+  std::size_t marker;      // marker byte within the record
+  constexpr std::size_t offsetOf(std::size_t index) const { return first + index * recordSize; }
 };
 
 inline constexpr RecordArea kAlertToneArea{269, 18, 18, 18, 3};
@@ -81,14 +81,14 @@ inline constexpr std::size_t kAlertToneRecordSize = 18;
 // most significant byte first in the image. Offsets are within the record or
 // section buffer.
 struct BeField {
-    std::size_t offset;
-    std::size_t width;  // 2 or 4
+  std::size_t offset;
+  std::size_t width;  // 2 or 4
 };
 
 inline constexpr std::array<BeField, 4> kChannelBeFields{{{4, 4}, {8, 4}, {12, 2}, {14, 2}}};
 // Scan list: three single channel fields and sixteen member words.
 inline constexpr std::array<BeField, 3> kScanListBeSingles{{{9, 2}, {11, 2}, {14, 2}}};
-inline constexpr std::size_t kScanListMembers = 24;   // sixteen 16-bit words 24..55
+inline constexpr std::size_t kScanListMembers = 24;  // sixteen 16-bit words 24..55
 inline constexpr std::size_t kScanListMemberCount = 16;
 // Misc section: image 168..169 is held at misc bytes 23..24.
 inline constexpr BeField kMiscBeField{23, 2};

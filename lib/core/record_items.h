@@ -18,87 +18,85 @@ struct ValidationScope;
 
 template <class Record, RecordKind Kind>
 class RecordItem {
-public:
-    RecordItem() : key_(NextRecordKey(Kind)) { record_.fill(layout::kErased); }
-    RecordItem(const RecordItem&) = delete;
-    RecordItem& operator=(const RecordItem&) = delete;
+ public:
+  RecordItem() : key_(NextRecordKey(Kind)) { record_.fill(layout::kErased); }
+  RecordItem(const RecordItem&) = delete;
+  RecordItem& operator=(const RecordItem&) = delete;
 
-    int key() const { return key_; }
-    Record& record() { return record_; }
-    const Record& record() const { return record_; }
+  int key() const { return key_; }
+  Record& record() { return record_; }
+  const Record& record() const { return record_; }
 
-protected:
-    int key_;
-    Record record_;
+ protected:
+  int key_;
+  Record record_;
 };
 
 class ChannelItem : public RecordItem<ChannelRecord, RecordKind::Channel> {
-public:
-    // Label ids of the fields validation reports.
-    static constexpr int kPersonalityLabel = text::kChanPersonalityLabel;
-    static constexpr int kScanListLabel = text::kChanScanListLabel;
+ public:
+  // Label ids of the fields validation reports.
+  static constexpr int kPersonalityLabel = text::kChanPersonalityLabel;
+  static constexpr int kScanListLabel = text::kChanScanListLabel;
 
-    // The defaults of the channel at 0-based position `position`.
-    void initDefaults(std::size_t position);
+  // The defaults of the channel at 0-based position `position`.
+  void initDefaults(std::size_t position);
 
-    int personalityLink() const { return personalityLink_; }
-    int scanListLink() const { return scanListLink_; }
-    void setPersonalityLink(int key) { personalityLink_ = key; }
-    void setScanListLink(int key) { scanListLink_ = key; }
-    // Set in PMR446 mode while a receive frequency is chosen.
-    int enabled() const { return enabled_; }
-    void setEnabled(int enabled) { enabled_ = enabled; }
+  int personalityLink() const { return personalityLink_; }
+  int scanListLink() const { return scanListLink_; }
+  void setPersonalityLink(int key) { personalityLink_ = key; }
+  void setScanListLink(int key) { scanListLink_ = key; }
+  // Set in PMR446 mode while a receive frequency is chosen.
+  int enabled() const { return enabled_; }
+  void setEnabled(int enabled) { enabled_ = enabled; }
 
-    // Validates on ChangeNotice::kValidate; `number` is the 1-based position.
-    void handleNotice(const ChangeNotice& notice, std::size_t number,
-                      const ValidationScope& scope) const;
-    void withdrawFindings(InvalidLog& log) const;
+  // Validates on ChangeNotice::kValidate; `number` is the 1-based position.
+  void handleNotice(const ChangeNotice& notice, std::size_t number, const ValidationScope& scope) const;
+  void withdrawFindings(InvalidLog& log) const;
 
-private:
-    int personalityLink_ = 0;
-    int scanListLink_ = 0;
-    int enabled_ = 0;
+ private:
+  int personalityLink_ = 0;
+  int scanListLink_ = 0;
+  int enabled_ = 0;
 };
 
 class PersonalityItem : public RecordItem<PersonalityRecord, RecordKind::Personality> {
-public:
-    void initDefaults(std::size_t position);
+ public:
+  void initDefaults(std::size_t position);
 };
 
 class ScanListItem : public RecordItem<ScanListRecord, RecordKind::ScanList> {
-public:
-    // Label and control ids of the fields validation reports; a finding's key
-    // uses the id in front of the control (control id - 1).
-    static constexpr int kMemberLabelFirst = text::kScanSlot1Label;
-    static constexpr int kMemberControlFirst = 3873;
-    static constexpr int kDesignatedLabel = text::kScanDesignatedLabel;
-    static constexpr int kPriorityLabel = text::kScanPriorityChannelLabel;
+ public:
+  // Label and control ids of the fields validation reports; a finding's key
+  // uses the id in front of the control (control id - 1).
+  static constexpr int kMemberLabelFirst = text::kScanSlot1Label;
+  static constexpr int kMemberControlFirst = 3873;
+  static constexpr int kDesignatedLabel = text::kScanDesignatedLabel;
+  static constexpr int kPriorityLabel = text::kScanPriorityChannelLabel;
 
-    void initDefaults(std::size_t position);
+  void initDefaults(std::size_t position);
 
-    std::array<int, layout::kScanListMemberCount>& memberLinks() { return memberLinks_; }
-    const std::array<int, layout::kScanListMemberCount>& memberLinks() const { return memberLinks_; }
-    int designatedLink() const { return designatedLink_; }
-    int priorityLink() const { return priorityLink_; }
-    int furtherLink() const { return furtherLink_; }
-    void setDesignatedLink(int key) { designatedLink_ = key; }
-    void setPriorityLink(int key) { priorityLink_ = key; }
-    void setFurtherLink(int key) { furtherLink_ = key; }
+  std::array<int, layout::kScanListMemberCount>& memberLinks() { return memberLinks_; }
+  const std::array<int, layout::kScanListMemberCount>& memberLinks() const { return memberLinks_; }
+  int designatedLink() const { return designatedLink_; }
+  int priorityLink() const { return priorityLink_; }
+  int furtherLink() const { return furtherLink_; }
+  void setDesignatedLink(int key) { designatedLink_ = key; }
+  void setPriorityLink(int key) { priorityLink_ = key; }
+  void setFurtherLink(int key) { furtherLink_ = key; }
 
-    void handleNotice(const ChangeNotice& notice, std::size_t number,
-                      const ValidationScope& scope) const;
-    void withdrawFindings(InvalidLog& log) const;
+  void handleNotice(const ChangeNotice& notice, std::size_t number, const ValidationScope& scope) const;
+  void withdrawFindings(InvalidLog& log) const;
 
-private:
-    std::array<int, layout::kScanListMemberCount> memberLinks_{};
-    int designatedLink_ = 0;
-    int priorityLink_ = 0;
-    int furtherLink_ = 0;
+ private:
+  std::array<int, layout::kScanListMemberCount> memberLinks_{};
+  int designatedLink_ = 0;
+  int priorityLink_ = 0;
+  int furtherLink_ = 0;
 };
 
 class AlertToneItem : public RecordItem<AlertToneRecord, RecordKind::AlertTone> {
-public:
-    void initDefaults(std::size_t position);
+ public:
+  void initDefaults(std::size_t position);
 };
 
 }  // namespace vex

@@ -9,8 +9,6 @@ namespace vex {
 // does not depend on the language layer. An empty function gives "".
 using TextLookup = std::function<std::string(int labelTextId)>;
 
-inline std::string LookUp(const TextLookup& lookup, int id) {
-    return lookup ? lookup(id) : std::string();
-}
+inline std::string LookUp(const TextLookup& lookup, int id) { return lookup ? lookup(id) : std::string(); }
 
 }  // namespace vex

@@ -13,16 +13,15 @@ namespace vex {
 class InvalidLog;
 
 struct ValidationScope {
-    const ItemList<ChannelItem>& channels;
-    const ItemList<PersonalityItem>& personalities;
-    const ItemList<ScanListItem>& scanLists;
-    InvalidLog& log;
-    const TextLookup& text;
+  const ItemList<ChannelItem>& channels;
+  const ItemList<PersonalityItem>& personalities;
+  const ItemList<ScanListItem>& scanLists;
+  InvalidLog& log;
+  const TextLookup& text;
 };
 
 // `number` is the item's 1-based position in its list.
 void ValidateChannel(const ChannelItem& channel, std::size_t number, const ValidationScope& scope);
-void ValidateScanList(const ScanListItem& scanList, std::size_t number,
-                      const ValidationScope& scope);
+void ValidateScanList(const ScanListItem& scanList, std::size_t number, const ValidationScope& scope);
 
 }  // namespace vex

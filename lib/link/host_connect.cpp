@@ -5,14 +5,14 @@
 namespace vex {
 
 int ConnectWithHost(CRadioLink& link, TransferHost& host) {
-    ConnectOptions options;
-    options.rememberedPort = host.comPort();
-    options.devicePath = host.portDevice();
-    options.lookup = [&host](int port) { return host.portSetting(port); };
-    options.showMessage = [&host](int id) { host.showMessage(id); };
-    const int port = Connect(link, options);
-    if (port >= kFirstPort && port <= kLastPort) host.setComPort(port);
-    return port;
+  ConnectOptions options;
+  options.rememberedPort = host.comPort();
+  options.devicePath = host.portDevice();
+  options.lookup = [&host](int port) { return host.portSetting(port); };
+  options.showMessage = [&host](int id) { host.showMessage(id); };
+  const int port = Connect(link, options);
+  if (port >= kFirstPort && port <= kLastPort) host.setComPort(port);
+  return port;
 }
 
 }  // namespace vex

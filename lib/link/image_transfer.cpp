@@ -18,7 +18,7 @@ namespace {
 // kernel's default timer slack would lengthen each of them.
 void TightenTimerSlack() {
 #if defined(__linux__)
-    (void)prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+  (void)prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
 #endif
 }
 
@@ -30,106 +30,105 @@ ImageTransfer::ImageTransfer(TransferDirection direction, Image image, TransferH
 ImageTransfer::~ImageTransfer() { Stop(); }
 
 StartResult ImageTransfer::Cancel(int messageId, const MessageArgument& argument) {
-    link_.Close();
-    if (messageId != 0) host_.showMessage(messageId, argument);
-    return StartResult::Cancelled;
+  link_.Close();
+  if (messageId != 0) host_.showMessage(messageId, argument);
+  return StartResult::Cancelled;
 }
 
 StartResult ImageTransfer::Start() {
-    if (worker_.joinable()) return StartResult::Cancelled;
-    if (ConnectWithHost(link_, host_) == 0) return StartResult::Idle;
+  if (worker_.joinable()) return StartResult::Cancelled;
+  if (ConnectWithHost(link_, host_) == 0) return StartResult::Idle;
 
-    if (!link_.QueryIdentity(kReferenceVersion, identity_)) return Cancel(text::kMsgIdentityFailed);
-    if (host_.checkRadio(direction_, identity_, band_) != 0) return Cancel();
-    const bool oldFirmware = protocol::IsOldFirmware(identity_.version);
-    const bool reading = direction_ == TransferDirection::Read;
-    if (!reading && !oldFirmware && !host_.confirmWriteWarning()) return Cancel();
+  if (!link_.QueryIdentity(kReferenceVersion, identity_)) return Cancel(text::kMsgIdentityFailed);
+  if (host_.checkRadio(direction_, identity_, band_) != 0) return Cancel();
+  const bool oldFirmware = protocol::IsOldFirmware(identity_.version);
+  const bool reading = direction_ == TransferDirection::Read;
+  if (!reading && !oldFirmware && !host_.confirmWriteWarning()) return Cancel();
 
-    const std::string bandText = RangeText(band_.lower, band_.upper);
-    if (reading) {
-        host_.storeIdentity(identity_, bandText, IdentityUse::Transfer);
-    } else if (!BandFitsRadio()) {
-        return Cancel(text::kMsgBandMismatch, MessageArgument::Text(bandText));
-    }
+  const std::string bandText = RangeText(band_.lower, band_.upper);
+  if (reading) {
+    host_.storeIdentity(identity_, bandText, IdentityUse::Transfer);
+  } else if (!BandFitsRadio()) {
+    return Cancel(text::kMsgBandMismatch, MessageArgument::Text(bandText));
+  }
 
-    if (!reading) {
-        stamp_ = LocalTimeStamp();
-        extendedLevel_ = host_.isExtendedLevel();
-    }
-    const int answer = link_.SetMode(reading ? protocol::kModeRead : protocol::kModeWrite);
-    if (answer == 0) return Cancel(text::kMsgNoRadio);
-    if (answer == -1 && !oldFirmware && !PasswordStep()) return Cancel();
+  if (!reading) {
+    stamp_ = LocalTimeStamp();
+    extendedLevel_ = host_.isExtendedLevel();
+  }
+  const int answer = link_.SetMode(reading ? protocol::kModeRead : protocol::kModeWrite);
+  if (answer == 0) return Cancel(text::kMsgNoRadio);
+  if (answer == -1 && !oldFirmware && !PasswordStep()) return Cancel();
 
-    stop_ = false;
-    worker_ = std::thread([this, reading] {
-        TightenTimerSlack();
-        reading ? ReadWorker() : WriteWorker();
-    });
-    return StartResult::Started;
+  stop_ = false;
+  worker_ = std::thread([this, reading] {
+    TightenTimerSlack();
+    reading ? ReadWorker() : WriteWorker();
+  });
+  return StartResult::Started;
 }
 
 // The data's range must lie inside the radio's band.
 bool ImageTransfer::BandFitsRadio() {
-    const RangeEdges data = ParseRangeText(host_.freqRange());
-    return data.lower >= band_.lower && data.upper <= band_.upper;
+  const RangeEdges data = ParseRangeText(host_.freqRange());
+  return data.lower >= band_.lower && data.upper <= band_.upper;
 }
 
 bool ImageTransfer::PasswordStep() {
-    const std::uint8_t kind =
-        direction_ == TransferDirection::Read ? protocol::kAccessRead : protocol::kAccessWrite;
-    for (int attempt = 1; attempt <= kPasswordAttempts; ++attempt) {
-        const std::optional<std::string> password = host_.askPassword(direction_, attempt);
-        if (!password) return false;
-        if (link_.SendPassword(*password, kind)) return true;
-        host_.showMessage(text::kMsgWrongPassword);
-    }
-    return false;
+  const std::uint8_t kind = direction_ == TransferDirection::Read ? protocol::kAccessRead : protocol::kAccessWrite;
+  for (int attempt = 1; attempt <= kPasswordAttempts; ++attempt) {
+    const std::optional<std::string> password = host_.askPassword(direction_, attempt);
+    if (!password) return false;
+    if (link_.SendPassword(*password, kind)) return true;
+    host_.showMessage(text::kMsgWrongPassword);
+  }
+  return false;
 }
 
 TransferOutcome ImageTransfer::Wait() {
-    if (worker_.joinable()) worker_.join();
-    return outcome_;
+  if (worker_.joinable()) worker_.join();
+  return outcome_;
 }
 
 void ImageTransfer::Stop() {
-    stop_ = true;
-    Wait();
+  stop_ = true;
+  Wait();
 }
 
 void ImageTransfer::Finish(TransferOutcome outcome, int message, long value) {
-    if (outcome == TransferOutcome::Succeeded) (void)link_.SetMode(protocol::kModeIdle);
-    link_.Close();
-    outcome_ = outcome;
-    if (message != 0) host_.report({message, value});
+  if (outcome == TransferOutcome::Succeeded) (void)link_.SetMode(protocol::kModeIdle);
+  link_.Close();
+  outcome_ = outcome;
+  if (message != 0) host_.report({message, value});
 }
 
 void ImageTransfer::ReadWorker() {
-    const std::vector<TransferBlock> plan = ReadPlan();
-    for (std::size_t k = 1; k <= plan.size(); ++k) {
-        if (StopRequested()) return Finish(TransferOutcome::Stopped, 0, 0);
-        const TransferBlock& b = plan[k - 1];
-        if (!link_.ReadMemory(b.address, b.length, image_.data() + b.address))
-            return Finish(TransferOutcome::Failed, WM_READ_FAILED, b.address);
-        host_.report({WM_READ_PROGRESS, ReadPercent(k)});
-    }
-    Finish(TransferOutcome::Succeeded, WM_READ_DONE, 0);
+  const std::vector<TransferBlock> plan = ReadPlan();
+  for (std::size_t k = 1; k <= plan.size(); ++k) {
+    if (StopRequested()) return Finish(TransferOutcome::Stopped, 0, 0);
+    const TransferBlock& b = plan[k - 1];
+    if (!link_.ReadMemory(b.address, b.length, image_.data() + b.address))
+      return Finish(TransferOutcome::Failed, WM_READ_FAILED, b.address);
+    host_.report({WM_READ_PROGRESS, ReadPercent(k)});
+  }
+  Finish(TransferOutcome::Succeeded, WM_READ_DONE, 0);
 }
 
 void ImageTransfer::WriteWorker() {
-    const std::vector<TransferBlock> plan = WritePlan(extendedLevel_);
-    for (std::size_t k = 1; k <= plan.size(); ++k) {
-        if (StopRequested()) return Finish(TransferOutcome::Stopped, 0, 0);
-        const TransferBlock& b = plan[k - 1];
-        if (!link_.WriteMemory(b.address, b.length, image_.data() + b.address))
-            return Finish(TransferOutcome::Failed, WM_WRITE_FAILED, b.address);
-        host_.report({WM_WRITE_PROGRESS, WritePercent(k, plan.size())});
-    }
+  const std::vector<TransferBlock> plan = WritePlan(extendedLevel_);
+  for (std::size_t k = 1; k <= plan.size(); ++k) {
     if (StopRequested()) return Finish(TransferOutcome::Stopped, 0, 0);
-    const auto stampAddress = static_cast<std::uint32_t>(layout::kTimeStamp.first);
-    if (!link_.WriteMemory(stampAddress, static_cast<std::uint16_t>(stamp_.size()), stamp_.data()))
-        return Finish(TransferOutcome::Failed, WM_WRITE_FAILED, stampAddress);
-    WriteTimeStamp(image_, stamp_);
-    Finish(TransferOutcome::Succeeded, WM_WRITE_DONE, 0);
+    const TransferBlock& b = plan[k - 1];
+    if (!link_.WriteMemory(b.address, b.length, image_.data() + b.address))
+      return Finish(TransferOutcome::Failed, WM_WRITE_FAILED, b.address);
+    host_.report({WM_WRITE_PROGRESS, WritePercent(k, plan.size())});
+  }
+  if (StopRequested()) return Finish(TransferOutcome::Stopped, 0, 0);
+  const auto stampAddress = static_cast<std::uint32_t>(layout::kTimeStamp.first);
+  if (!link_.WriteMemory(stampAddress, static_cast<std::uint16_t>(stamp_.size()), stamp_.data()))
+    return Finish(TransferOutcome::Failed, WM_WRITE_FAILED, stampAddress);
+  WriteTimeStamp(image_, stamp_);
+  Finish(TransferOutcome::Succeeded, WM_WRITE_DONE, 0);
 }
 
 }  // namespace vex

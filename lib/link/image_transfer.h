@@ -3,9 +3,9 @@
 // transfer on a worker thread that reports through TransferHost::report.
 #pragma once
 
+#include "core/time_stamp.h"
 #include "link/radio_link.h"
 #include "link/transfer_host.h"
-#include "core/time_stamp.h"
 #include "link/transfer_plan.h"
 
 #include <atomic>
@@ -19,59 +19,59 @@ inline constexpr char kReferenceVersion[] = "1.03.11";
 inline constexpr int kPasswordAttempts = 3;
 
 enum class StartResult {
-    Idle = -1,      // no radio answered; nothing changed, the caller may try again
-    Cancelled = 0,  // stopped during preparation (the reason was shown)
-    Started = 1,    // the worker runs
+  Idle = -1,      // no radio answered; nothing changed, the caller may try again
+  Cancelled = 0,  // stopped during preparation (the reason was shown)
+  Started = 1,    // the worker runs
 };
 
 enum class TransferOutcome { Pending, Succeeded, Failed, Stopped };
 
 class ImageTransfer {
-public:
-    using Image = std::span<std::uint8_t, 8192>;
+ public:
+  using Image = std::span<std::uint8_t, 8192>;
 
-    ImageTransfer(TransferDirection direction, Image image, TransferHost& host, LinkTiming timing = {});
-    // Stops a running worker between blocks and waits for it.
-    ~ImageTransfer();
-    ImageTransfer(const ImageTransfer&) = delete;
-    ImageTransfer& operator=(const ImageTransfer&) = delete;
+  ImageTransfer(TransferDirection direction, Image image, TransferHost& host, LinkTiming timing = {});
+  // Stops a running worker between blocks and waits for it.
+  ~ImageTransfer();
+  ImageTransfer(const ImageTransfer&) = delete;
+  ImageTransfer& operator=(const ImageTransfer&) = delete;
 
-    StartResult Start();
-    // Waits for the worker; Pending when none was started.
-    TransferOutcome Wait();
-    // Asks the worker to stop before its next block, then waits for it.
-    void Stop();
-    // Asks the worker to stop before its next block without waiting; safe
-    // to call from the report callback.
-    void RequestStop() { stop_ = true; }
+  StartResult Start();
+  // Waits for the worker; Pending when none was started.
+  TransferOutcome Wait();
+  // Asks the worker to stop before its next block, then waits for it.
+  void Stop();
+  // Asks the worker to stop before its next block without waiting; safe
+  // to call from the report callback.
+  void RequestStop() { stop_ = true; }
 
-    TransferDirection Direction() const { return direction_; }
-    const RadioIdentity& Identity() const { return identity_; }
-    const RangeEntry& Band() const { return band_; }
-    const TimeStamp& Stamp() const { return stamp_; }
-    CRadioLink& Link() { return link_; }
+  TransferDirection Direction() const { return direction_; }
+  const RadioIdentity& Identity() const { return identity_; }
+  const RangeEntry& Band() const { return band_; }
+  const TimeStamp& Stamp() const { return stamp_; }
+  CRadioLink& Link() { return link_; }
 
-private:
-    // Closes the port and shows the message, if any.
-    StartResult Cancel(int messageId = 0, const MessageArgument& argument = {});
-    bool PasswordStep();
-    bool BandFitsRadio();
-    void ReadWorker();
-    void WriteWorker();
-    void Finish(TransferOutcome outcome, int message, long value);
-    bool StopRequested() const { return stop_.load(std::memory_order_relaxed); }
+ private:
+  // Closes the port and shows the message, if any.
+  StartResult Cancel(int messageId = 0, const MessageArgument& argument = {});
+  bool PasswordStep();
+  bool BandFitsRadio();
+  void ReadWorker();
+  void WriteWorker();
+  void Finish(TransferOutcome outcome, int message, long value);
+  bool StopRequested() const { return stop_.load(std::memory_order_relaxed); }
 
-    TransferDirection direction_;
-    Image image_;
-    TransferHost& host_;
-    CRadioLink link_;
-    RadioIdentity identity_;
-    RangeEntry band_;
-    TimeStamp stamp_{};
-    bool extendedLevel_ = false;
-    std::thread worker_;
-    std::atomic<bool> stop_{false};
-    TransferOutcome outcome_ = TransferOutcome::Pending;
+  TransferDirection direction_;
+  Image image_;
+  TransferHost& host_;
+  CRadioLink link_;
+  RadioIdentity identity_;
+  RangeEntry band_;
+  TimeStamp stamp_{};
+  bool extendedLevel_ = false;
+  std::thread worker_;
+  std::atomic<bool> stop_{false};
+  TransferOutcome outcome_ = TransferOutcome::Pending;
 };
 
 }  // namespace vex

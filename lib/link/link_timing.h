@@ -7,14 +7,14 @@
 namespace vex {
 
 struct LinkTiming {
-    // Pause after opening and configuring a port before the first request.
-    std::chrono::microseconds configurePause{50'000};
-    // Pause between sending a request and reading its reply.
-    std::chrono::microseconds requestPause{30'000};
-    // How long a reply may take once reading has started.
-    std::chrono::microseconds replyTimeout{50'000};
-    // Pause before every memory write request.
-    std::chrono::microseconds writePause{10'000};
+  // Pause after opening and configuring a port before the first request.
+  std::chrono::microseconds configurePause{50'000};
+  // Pause between sending a request and reading its reply.
+  std::chrono::microseconds requestPause{30'000};
+  // How long a reply may take once reading has started.
+  std::chrono::microseconds replyTimeout{50'000};
+  // Pause before every memory write request.
+  std::chrono::microseconds writePause{10'000};
 };
 
 // Time one byte takes on the line at 38400 baud with 8 data bits, a parity

@@ -18,10 +18,10 @@ enum class Greeting { Short, Long };
 inline constexpr int kDevicePathPort = 100;
 
 struct ConnectOptions {
-    int rememberedPort = 0;           // ComPort setting; 0 = none
-    std::string devicePath;           // a device chosen directly: only it is tried
-    PortLookup lookup;                // [Ports] entries
-    std::function<void(int messageId)> showMessage;  // gets kMsgNoRadio when nothing answers
+  int rememberedPort = 0;                          // ComPort setting; 0 = none
+  std::string devicePath;                          // a device chosen directly: only it is tried
+  PortLookup lookup;                               // [Ports] entries
+  std::function<void(int messageId)> showMessage;  // gets kMsgNoRadio when nothing answers
 };
 
 // Opens and configures `device`, pauses, greets. True with the port left

@@ -13,32 +13,32 @@
 namespace vex {
 
 class CRadioLink : public CSerialPort {
-public:
-    static constexpr int kTries = 3;
-    static constexpr int kLongGreetingRounds = 10;
+ public:
+  static constexpr int kTries = 3;
+  static constexpr int kLongGreetingRounds = 10;
 
-    explicit CRadioLink(LinkTiming timing = {}) : CSerialPort(timing) {}
-    ~CRadioLink() override = default;
+  explicit CRadioLink(LinkTiming timing = {}) : CSerialPort(timing) {}
+  ~CRadioLink() override = default;
 
-    int Handshake();
-    int HandshakeLong();
-    // 1 accepted, -1 the radio asks for its password, 0 no valid answer.
-    int SetMode(std::uint16_t code);
-    int ReadMemory(std::uint32_t address, std::uint16_t length, std::uint8_t* destination);
-    int WriteMemory(std::uint32_t address, std::uint16_t length, const std::uint8_t* source);
-    // 1 when item 8 was read; items 3, 5 and 7 that fail leave their fields as they were.
-    int QueryIdentity(std::string_view reference, RadioIdentity& identity);
-    // At most 8 characters are sent; kind 2 opens a read, 1 a write.
-    int SendPassword(std::string_view password, std::uint8_t kind);
-    // 1 data copied, 0 failure, -1 when the tuning mode switch got no answer.
-    int ReadTune(std::uint16_t index, std::uint8_t* destination, std::uint16_t length);
-    int WriteTune(std::uint16_t index, const std::uint8_t* source, std::uint16_t length);
-    int EndTune(bool keep);
-    int SetOutput(std::uint8_t first, std::uint8_t second);
+  int Handshake();
+  int HandshakeLong();
+  // 1 accepted, -1 the radio asks for its password, 0 no valid answer.
+  int SetMode(std::uint16_t code);
+  int ReadMemory(std::uint32_t address, std::uint16_t length, std::uint8_t* destination);
+  int WriteMemory(std::uint32_t address, std::uint16_t length, const std::uint8_t* source);
+  // 1 when item 8 was read; items 3, 5 and 7 that fail leave their fields as they were.
+  int QueryIdentity(std::string_view reference, RadioIdentity& identity);
+  // At most 8 characters are sent; kind 2 opens a read, 1 a write.
+  int SendPassword(std::string_view password, std::uint8_t kind);
+  // 1 data copied, 0 failure, -1 when the tuning mode switch got no answer.
+  int ReadTune(std::uint16_t index, std::uint8_t* destination, std::uint16_t length);
+  int WriteTune(std::uint16_t index, const std::uint8_t* source, std::uint16_t length);
+  int EndTune(bool keep);
+  int SetOutput(std::uint8_t first, std::uint8_t second);
 
-private:
-    int ExchangeAck(std::span<const std::uint8_t> request, std::uint8_t command, std::uint8_t sub);
-    int ReadInfoItem(std::uint8_t item, std::uint8_t* destination, std::size_t length);
+ private:
+  int ExchangeAck(std::span<const std::uint8_t> request, std::uint8_t command, std::uint8_t sub);
+  int ReadInfoItem(std::uint8_t item, std::uint8_t* destination, std::size_t length);
 };
 
 }  // namespace vex

@@ -11,27 +11,27 @@ int SettingsTransferHost::comPort() const { return settings_.comPort(); }
 void SettingsTransferHost::setComPort(int port) { settings_.setComPort(port); }
 
 std::string SettingsTransferHost::portSetting(int port) const {
-    return settings_.portDevicePath(port).value_or(std::string());
+  return settings_.portDevicePath(port).value_or(std::string());
 }
 
 int SettingsTransferHost::checkRadio(TransferDirection direction, const RadioIdentity& identity, RangeEntry& band) {
-    const RadioCheckInput input{identity.modelId, identity.modelName, identity.versionOrder, identity.band};
-    const int code = direction == TransferDirection::Write ? kDirectionWrite : kDirectionRead;
-    const CompatibilityResult result = CheckRadioCompatibility(settings_, ranges_, code, input, band);
-    if (result.messageId != 0) showMessage(result.messageId);
-    return result.result;
+  const RadioCheckInput input{identity.modelId, identity.modelName, identity.versionOrder, identity.band};
+  const int code = direction == TransferDirection::Write ? kDirectionWrite : kDirectionRead;
+  const CompatibilityResult result = CheckRadioCompatibility(settings_, ranges_, code, input, band);
+  if (result.messageId != 0) showMessage(result.messageId);
+  return result.result;
 }
 
 void SettingsTransferHost::storeIdentity(const RadioIdentity& identity, const std::string& bandText, IdentityUse use) {
-    settings_.setModelId(identity.modelId);
-    settings_.setModelName(identity.modelName);
-    settings_.setSignal(identity.signalling);
-    settings_.setDataVersion(identity.version);
-    if (use == IdentityUse::Transfer) {
-        settings_.replaceFreqRange(bandText);
-    } else {
-        settings_.setFreqRange(bandText);
-    }
+  settings_.setModelId(identity.modelId);
+  settings_.setModelName(identity.modelName);
+  settings_.setSignal(identity.signalling);
+  settings_.setDataVersion(identity.version);
+  if (use == IdentityUse::Transfer) {
+    settings_.replaceFreqRange(bandText);
+  } else {
+    settings_.setFreqRange(bandText);
+  }
 }
 
 std::string SettingsTransferHost::freqRange() const { return settings_.freqRange(); }

@@ -12,25 +12,25 @@ class AppSettings;
 class RangeTable;
 
 class SettingsTransferHost : public TransferHost {
-public:
-    SettingsTransferHost(AppSettings& settings, RangeTable& ranges) : settings_(settings), ranges_(ranges) {}
+ public:
+  SettingsTransferHost(AppSettings& settings, RangeTable& ranges) : settings_(settings), ranges_(ranges) {}
 
-    int comPort() const override;
-    void setComPort(int port) override;
-    std::string portSetting(int port) const override;
-    // Runs the model check and shows its message when it refuses.
-    int checkRadio(TransferDirection direction, const RadioIdentity& identity, RangeEntry& band) override;
-    void storeIdentity(const RadioIdentity& identity, const std::string& bandText, IdentityUse use) override;
-    std::string freqRange() const override;
-    bool isExtendedLevel() const override;
+  int comPort() const override;
+  void setComPort(int port) override;
+  std::string portSetting(int port) const override;
+  // Runs the model check and shows its message when it refuses.
+  int checkRadio(TransferDirection direction, const RadioIdentity& identity, RangeEntry& band) override;
+  void storeIdentity(const RadioIdentity& identity, const std::string& bandText, IdentityUse use) override;
+  std::string freqRange() const override;
+  bool isExtendedLevel() const override;
 
-protected:
-    AppSettings& settings() { return settings_; }
-    RangeTable& ranges() { return ranges_; }
+ protected:
+  AppSettings& settings() { return settings_; }
+  RangeTable& ranges() { return ranges_; }
 
-private:
-    AppSettings& settings_;
-    RangeTable& ranges_;
+ private:
+  AppSettings& settings_;
+  RangeTable& ranges_;
 };
 
 }  // namespace vex

@@ -6,12 +6,12 @@
 namespace vex {
 
 enum TransferMessage : int {
-    WM_READ_PROGRESS = 0x0400 + 110,   // value: percent
-    WM_WRITE_PROGRESS = 0x0400 + 111,  // value: percent
-    WM_READ_DONE = 0x0400 + 112,       // value: 0
-    WM_WRITE_DONE = 0x0400 + 113,      // value: 0
-    WM_READ_FAILED = 0x0400 + 114,     // value: failing block address
-    WM_WRITE_FAILED = 0x0400 + 115,    // value: failing block address
+  WM_READ_PROGRESS = 0x0400 + 110,   // value: percent
+  WM_WRITE_PROGRESS = 0x0400 + 111,  // value: percent
+  WM_READ_DONE = 0x0400 + 112,       // value: 0
+  WM_WRITE_DONE = 0x0400 + 113,      // value: 0
+  WM_READ_FAILED = 0x0400 + 114,     // value: failing block address
+  WM_WRITE_FAILED = 0x0400 + 115,    // value: failing block address
 };
 
 }  // namespace vex

@@ -8,8 +8,8 @@
 namespace vex {
 
 struct TransferBlock {
-    std::uint32_t address;
-    std::uint16_t length;
+  std::uint32_t address;
+  std::uint16_t length;
 };
 
 inline constexpr std::size_t kReadBlockSize = 32;

@@ -9,10 +9,10 @@
 namespace vex::sim {
 
 struct SimCommandLine {
-    SimOptions options;
-    std::string imagePath;  // start image; "" for the default data
-    std::string savePath;   // memory saved here at exit; "" for none
-    bool help = false;
+  SimOptions options;
+  std::string imagePath;  // start image; "" for the default data
+  std::string savePath;   // memory saved here at exit; "" for none
+  bool help = false;
 };
 
 // False with `error` set on an unknown option or a bad value.

@@ -5,10 +5,10 @@
 namespace vex::sim {
 
 Image DefaultImage() {
-    RadioDataContainer container;
-    container.resetToDefaults();
-    container.encode();
-    return container.image();
+  RadioDataContainer container;
+  container.resetToDefaults();
+  container.encode();
+  return container.image();
 }
 
 }  // namespace vex::sim

@@ -11,17 +11,17 @@
 namespace vex::sim {
 
 class FrameParser {
-public:
-    void Append(std::span<const std::uint8_t> bytes);
-    std::optional<std::vector<std::uint8_t>> NextFrame();
-    void Clear() { buffer_.clear(); }
+ public:
+  void Append(std::span<const std::uint8_t> bytes);
+  std::optional<std::vector<std::uint8_t>> NextFrame();
+  void Clear() { buffer_.clear(); }
 
-private:
-    // Length of the frame at the buffer's start: 0 when more bytes are
-    // needed to know it, -1 when it is no request.
-    long FrameLength() const;
+ private:
+  // Length of the frame at the buffer's start: 0 when more bytes are
+  // needed to know it, -1 when it is no request.
+  long FrameLength() const;
 
-    std::vector<std::uint8_t> buffer_;
+  std::vector<std::uint8_t> buffer_;
 };
 
 }  // namespace vex::sim

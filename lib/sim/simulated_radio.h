@@ -22,44 +22,44 @@ namespace vex::sim {
 using vex::Image;
 
 struct Reply {
-    std::vector<std::uint8_t> bytes;
-    std::chrono::microseconds delay{0};  // extra time before it leaves
+  std::vector<std::uint8_t> bytes;
+  std::chrono::microseconds delay{0};  // extra time before it leaves
 };
 
 class SimulatedRadio {
-public:
-    explicit SimulatedRadio(SimOptions options = {});
+ public:
+  explicit SimulatedRadio(SimOptions options = {});
 
-    // Answers one complete request frame; nullopt when the radio stays quiet.
-    std::optional<Reply> Handle(std::span<const std::uint8_t> request);
+  // Answers one complete request frame; nullopt when the radio stays quiet.
+  std::optional<Reply> Handle(std::span<const std::uint8_t> request);
 
-    Image Memory() const;
-    void SetMemory(const Image& image);
-    int RequestCount() const;
-    int Mode() const;
-    // Bytes of the last output switch command.
-    std::array<std::uint8_t, 2> Output() const;
-    const SimOptions& Options() const { return options_; }
+  Image Memory() const;
+  void SetMemory(const Image& image);
+  int RequestCount() const;
+  int Mode() const;
+  // Bytes of the last output switch command.
+  std::array<std::uint8_t, 2> Output() const;
+  const SimOptions& Options() const { return options_; }
 
-private:
-    std::vector<std::uint8_t> Answer(std::span<const std::uint8_t> request);
-    std::vector<std::uint8_t> SwitchMode(std::uint16_t code);
-    std::vector<std::uint8_t> ReadMemory(std::span<const std::uint8_t> request);
-    std::vector<std::uint8_t> WriteMemory(std::span<const std::uint8_t> request);
-    std::vector<std::uint8_t> InfoItem(std::uint8_t item);
-    std::vector<std::uint8_t> CheckPassword(std::span<const std::uint8_t> request);
-    std::vector<std::uint8_t> Tune(std::span<const std::uint8_t> request);
-    bool Unlocked(std::uint16_t mode) const;
+ private:
+  std::vector<std::uint8_t> Answer(std::span<const std::uint8_t> request);
+  std::vector<std::uint8_t> SwitchMode(std::uint16_t code);
+  std::vector<std::uint8_t> ReadMemory(std::span<const std::uint8_t> request);
+  std::vector<std::uint8_t> WriteMemory(std::span<const std::uint8_t> request);
+  std::vector<std::uint8_t> InfoItem(std::uint8_t item);
+  std::vector<std::uint8_t> CheckPassword(std::span<const std::uint8_t> request);
+  std::vector<std::uint8_t> Tune(std::span<const std::uint8_t> request);
+  bool Unlocked(std::uint16_t mode) const;
 
-    SimOptions options_;
-    mutable std::mutex mutex_;
-    Image memory_;
-    int requests_ = 0;
-    std::uint16_t mode_ = 1;
-    bool unlocked_ = false;
-    std::map<std::uint16_t, std::array<std::uint8_t, 2>> tune_;
-    std::map<std::uint16_t, std::array<std::uint8_t, 2>> pendingTune_;
-    std::array<std::uint8_t, 2> output_{};
+  SimOptions options_;
+  mutable std::mutex mutex_;
+  Image memory_;
+  int requests_ = 0;
+  std::uint16_t mode_ = 1;
+  bool unlocked_ = false;
+  std::map<std::uint16_t, std::array<std::uint8_t, 2>> tune_;
+  std::map<std::uint16_t, std::array<std::uint8_t, 2>> pendingTune_;
+  std::array<std::uint8_t, 2> output_{};
 };
 
 // The 9-byte band block: flags, then lower and upper edge as 8 BCD digits of

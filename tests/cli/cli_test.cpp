@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <sys/stat.h>
+#include <regex>
 
 namespace vex {
 namespace {
@@ -19,234 +19,241 @@ using test::FileBuilder;
 using test::RunCli;
 
 std::string MessageText(int id) {
-    return LanguageTexts(std::filesystem::path(BuildDataDir()) / "VEX_E.lng").messageText(id);
+  return LanguageTexts(std::filesystem::path(BuildDataDir()) / "VEX_E.lng").messageText(id);
 }
 
 class Cli : public ::testing::Test {
-protected:
-    CliResult run(const std::vector<std::string>& args) { return RunCli(args, dir.path().string()); }
-    std::string file(const std::string& name) { return dir.file(name); }
-    // Makes a codeplug with `new` and returns its path.
-    std::string newFile(const std::string& name, const std::string& range = "446-446") {
-        const CliResult r = run({"new", "-o", file(name), "--model-id", "VEXM1", "--range", range});
-        EXPECT_EQ(r.exitCode, 0) << r.err;
-        return file(name);
-    }
-    test::ScratchDir dir;
+ protected:
+  CliResult run(const std::vector<std::string>& args) { return RunCli(args, dir.path().string()); }
+  std::string file(const std::string& name) { return dir.file(name); }
+  // Makes a codeplug with `new` and returns its path.
+  std::string newFile(const std::string& name, const std::string& range = "446-446") {
+    const CliResult r = run({"new", "-o", file(name), "--model-id", "VEXM1", "--range", range});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    return file(name);
+  }
+  test::ScratchDir dir;
 };
 
 TEST_F(Cli, HelpAndUsageErrors) {
-    const CliResult help = run({"--help"});
-    EXPECT_EQ(help.exitCode, 0);
-    for (const char* command : {"info", "new", "recode", "dump"}) EXPECT_NE(help.out.find(command), std::string::npos);
-    EXPECT_EQ(run({"new", "--help"}).exitCode, 0);
-    EXPECT_NE(run({"new", "--help"}).out.find("--model-id"), std::string::npos);
+  const CliResult help = run({"--help"});
+  EXPECT_EQ(help.exitCode, 0);
+  for (const char* command : {"info", "new", "recode", "dump"}) EXPECT_NE(help.out.find(command), std::string::npos);
+  EXPECT_EQ(run({"new", "--help"}).exitCode, 0);
+  EXPECT_NE(run({"new", "--help"}).out.find("--model-id"), std::string::npos);
 
-    EXPECT_EQ(run({}).exitCode, 2);
-    EXPECT_EQ(run({"frobnicate"}).exitCode, 2);
-    EXPECT_EQ(run({"info"}).exitCode, 2);
-    EXPECT_EQ(run({"info", "a", "b"}).exitCode, 2);
-    EXPECT_EQ(run({"info", "a", "--bogus"}).exitCode, 2);
-    EXPECT_EQ(run({"new"}).exitCode, 2);
-    EXPECT_EQ(run({"recode", file("a")}).exitCode, 2);
-    EXPECT_EQ(run({"new", "-o", file("x"), "--range", "wide"}).exitCode, 2);
-    EXPECT_EQ(run({"new", "-o"}).exitCode, 2);
-    EXPECT_FALSE(std::filesystem::exists(file("x")));
+  EXPECT_EQ(run({}).exitCode, 2);
+  EXPECT_EQ(run({"frobnicate"}).exitCode, 2);
+  EXPECT_EQ(run({"info"}).exitCode, 2);
+  EXPECT_EQ(run({"info", "a", "b"}).exitCode, 2);
+  EXPECT_EQ(run({"info", "a", "--bogus"}).exitCode, 2);
+  EXPECT_EQ(run({"new"}).exitCode, 2);
+  EXPECT_EQ(run({"recode", file("a")}).exitCode, 2);
+  EXPECT_EQ(run({"new", "-o", file("x"), "--range", "wide"}).exitCode, 2);
+  EXPECT_EQ(run({"new", "-o"}).exitCode, 2);
+  EXPECT_FALSE(std::filesystem::exists(file("x")));
 }
 
 TEST_F(Cli, NewWritesTheDefaultDataAsSaveAsDoes) {
-    const std::string path = newFile("n.dat", "400-470");
-    EXPECT_EQ(std::filesystem::file_size(path), codeplug::kFileSizeWithoutComment);
+  const std::string path = newFile("n.dat", "400-470");
+  EXPECT_EQ(std::filesystem::file_size(path), codeplug::kFileSizeWithoutComment);
 
-    const CliResult info = run({"info", path, "--json"});
-    ASSERT_EQ(info.exitCode, 0) << info.err;
-    EXPECT_NE(info.out.find("\"model_id\": \"VEXM1\""), std::string::npos) << info.out;
-    EXPECT_NE(info.out.find("\"model_name\": \"Vex M1\""), std::string::npos) << info.out;
-    EXPECT_NE(info.out.find("\"range_low\": 400"), std::string::npos);
-    EXPECT_NE(info.out.find("\"range_high\": 470"), std::string::npos);
-    EXPECT_NE(info.out.find("\"version_a\": \"1.03.11\""), std::string::npos);
-    EXPECT_NE(info.out.find("\"version_b\": \"1.03.11\""), std::string::npos);
-    EXPECT_NE(info.out.find("\"comment\": \"\""), std::string::npos);
+  const CliResult info = run({"info", path, "--json"});
+  ASSERT_EQ(info.exitCode, 0) << info.err;
+  EXPECT_NE(info.out.find("\"model_id\": \"VEXM1\""), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("\"model_name\": \"Vex M1\""), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("\"range_low\": 400"), std::string::npos);
+  EXPECT_NE(info.out.find("\"range_high\": 470"), std::string::npos);
+  EXPECT_NE(info.out.find("\"version_a\": \"1.03.11\""), std::string::npos);
+  EXPECT_NE(info.out.find("\"version_b\": \"1.03.11\""), std::string::npos);
+  EXPECT_NE(info.out.find("\"comment\": \"\""), std::string::npos);
 
-    const CliResult vhf = run({"info", newFile("v.dat", "136-174"), "--json"});
-    EXPECT_NE(vhf.out.find("\"range_flags\": 128"), std::string::npos) << vhf.out;
+  const CliResult vhf = run({"info", newFile("v.dat", "136-174"), "--json"});
+  EXPECT_NE(vhf.out.find("\"range_flags\": 128"), std::string::npos) << vhf.out;
 }
 
 // Every receive and transmit frequency the dump shows lies in [low, high + 1).
 void ExpectChannelsInside(const std::string& dump, double low, double high, std::size_t expectedChannels) {
-    const std::regex frequency("\"(rx|tx)_frequency\": \"([0-9.]+)\"");
-    std::size_t count = 0;
-    for (auto it = std::sregex_iterator(dump.begin(), dump.end(), frequency); it != std::sregex_iterator(); ++it) {
-        const double mhz = std::stod((*it)[2]);
-        EXPECT_GE(mhz, low);
-        EXPECT_LT(mhz, high + 1);
-        ++count;
-    }
-    EXPECT_EQ(count, 2 * expectedChannels);
+  const std::regex frequency("\"(rx|tx)_frequency\": \"([0-9.]+)\"");
+  std::size_t count = 0;
+  for (auto it = std::sregex_iterator(dump.begin(), dump.end(), frequency); it != std::sregex_iterator(); ++it) {
+    const double mhz = std::stod((*it)[2]);
+    EXPECT_GE(mhz, low);
+    EXPECT_LT(mhz, high + 1);
+    ++count;
+  }
+  EXPECT_EQ(count, 2 * expectedChannels);
 }
 
 TEST_F(Cli, DefaultDataOfEveryRangeKeepsItsChannelsInsideTheRange) {
-    const CliResult pmr = run({"dump", newFile("p.dat", "446-446"), "--json"});
-    ASSERT_EQ(pmr.exitCode, 0) << pmr.err;
-    ExpectChannelsInside(pmr.out, 446, 446, 16);
-    EXPECT_NE(pmr.out.find("\"rx_frequency\": \"446.09375\""), std::string::npos);
-    EXPECT_NE(pmr.out.find("\"rx_tone\": \"94.8\""), std::string::npos);
+  const CliResult pmr = run({"dump", newFile("p.dat", "446-446"), "--json"});
+  ASSERT_EQ(pmr.exitCode, 0) << pmr.err;
+  ExpectChannelsInside(pmr.out, 446, 446, 16);
+  EXPECT_NE(pmr.out.find("\"rx_frequency\": \"446.09375\""), std::string::npos);
+  EXPECT_NE(pmr.out.find("\"rx_tone\": \"94.8\""), std::string::npos);
 
-    const CliResult uhf = run({"dump", newFile("u.dat", "400-470"), "--json"});
-    ASSERT_EQ(uhf.exitCode, 0) << uhf.err;
-    ExpectChannelsInside(uhf.out, 400, 470, 16);
-    const CliResult vhf = run({"dump", newFile("v.dat", "136-174"), "--json"});
-    ASSERT_EQ(vhf.exitCode, 0) << vhf.err;
-    ExpectChannelsInside(vhf.out, 136, 174, 16);
+  const CliResult uhf = run({"dump", newFile("u.dat", "400-470"), "--json"});
+  ASSERT_EQ(uhf.exitCode, 0) << uhf.err;
+  ExpectChannelsInside(uhf.out, 400, 470, 16);
+  const CliResult vhf = run({"dump", newFile("v.dat", "136-174"), "--json"});
+  ASSERT_EQ(vhf.exitCode, 0) << vhf.err;
+  ExpectChannelsInside(vhf.out, 136, 174, 16);
 }
 
 TEST_F(Cli, DumpShowsValuesThroughTheLanguageLists) {
-    const std::string path = newFile("d.dat");
-    const CliResult text = run({"dump", path});
-    ASSERT_EQ(text.exitCode, 0) << text.err;
-    for (const char* expected : {"channels:", "personalities:", "scan_lists:", "misc:", "446.00625", "CTCSS"}) {
-        EXPECT_NE(text.out.find(expected), std::string::npos) << expected;
-    }
-    const CliResult json = run({"dump", path, "--json"});
-    EXPECT_NE(json.out.find("\"tx_admit\": \"Always\""), std::string::npos) << json.out;
-    EXPECT_NE(json.out.find("\"members\": \"1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16\""), std::string::npos);
-    // Range edits show display numbers: the default first segment is raw 100, 1000 Hz.
-    EXPECT_NE(json.out.find("\"tone1_hz\": \"1000\""), std::string::npos) << json.out;
-    EXPECT_NE(json.out.find("\"tone1_ms\": \"100\""), std::string::npos);
-    EXPECT_NE(json.out.find("\"tone2_hz\": \"500\""), std::string::npos);
+  const std::string path = newFile("d.dat");
+  const CliResult text = run({"dump", path});
+  ASSERT_EQ(text.exitCode, 0) << text.err;
+  for (const char* expected : {"channels:", "personalities:", "scan_lists:", "misc:", "446.00625", "CTCSS"}) {
+    EXPECT_NE(text.out.find(expected), std::string::npos) << expected;
+  }
+  const CliResult json = run({"dump", path, "--json"});
+  EXPECT_NE(json.out.find("\"tx_admit\": \"Always\""), std::string::npos) << json.out;
+  EXPECT_NE(json.out.find("\"members\": \"1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16\""), std::string::npos);
+  // Range edits show display numbers: the default first segment is raw 100, 1000 Hz.
+  EXPECT_NE(json.out.find("\"tone1_hz\": \"1000\""), std::string::npos) << json.out;
+  EXPECT_NE(json.out.find("\"tone1_ms\": \"100\""), std::string::npos);
+  EXPECT_NE(json.out.find("\"tone2_hz\": \"500\""), std::string::npos);
 }
 
 TEST_F(Cli, RecodeGivesTheImageOfADecodeAndEncode) {
-    // A file whose image has bytes that decoding drops (never-interpreted
-    // areas), with a comment and an older data version.
-    auto image = test::PatternImage(8192, 5);
-    {
-        RadioDataContainer data;
-        data.clearRecords();
-        data.resetToDefaults();
-        data.encode();
-        std::copy(data.image().begin(), data.image().end(), image.begin());
-        image[0] = 0x12;       // identity area: not kept
-        image[6300] = 0x34;    // unused area: not kept
-    }
-    ModelState state{"VEXM1", "Vex M1", "400-470", 1, "1.02.50"};
-    const std::string input = file("in.dat");
-    FileBuilder().standard(BuildSaveAsHeader(state, 0), image, "keep me").writeTo(input);
-
-    const CliResult r = run({"recode", input, "-o", file("out.dat")});
-    ASSERT_EQ(r.exitCode, 0) << r.err;
-
-    RadioDataContainer expected;
-    std::copy(image.begin(), image.end(), expected.image().begin());
-    expected.decode();
-    expected.encode();
-    std::array<std::uint8_t, 8192> written{};
-    LoadedCounts counts;
-    ASSERT_TRUE(LoadCodeplugFile(file("out.dat"), {}, written, counts));
-    EXPECT_EQ(written, expected.image());
-    EXPECT_EQ(written[6300], 0xFF);
-
-    CodeplugHeader header;
-    ASSERT_TRUE(ReadCodeplugHeader(file("out.dat"), header));
-    EXPECT_EQ(header.versionA(), "1.03.11");
-    EXPECT_EQ(header.versionB(), "1.02.50");
-    EXPECT_EQ(header.rangeText(), "400-470");
-    EXPECT_EQ(header.signalling(), 1);
-    std::string comment;
-    ASSERT_TRUE(ReadCodeplugComment(file("out.dat"), comment));
-    EXPECT_EQ(comment, "keep me");
-}
-
-TEST_F(Cli, MalformedFilesFailWithTheMessageAndTheFileName) {
-    const auto good = test::ReadBytes(newFile("good.dat"));
-    auto cut = [&](std::size_t n) { return std::vector<std::uint8_t>(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(n)); };
-    auto patched = [&](std::size_t at, std::uint8_t value) {
-        auto bytes = good;
-        bytes[at] = value;
-        return bytes;
-    };
-    std::vector<std::uint8_t> noise(5000);
-    std::mt19937 rng(7);
-    for (auto& b : noise) b = static_cast<std::uint8_t>(rng());
-    const std::vector<std::pair<std::string, std::vector<std::uint8_t>>> files{
-        {"empty", {}},
-        {"short", cut(60)},
-        {"magic", patched(0, 'W')},
-        {"header-tag", patched(4, 0)},
-        {"comment-tag", patched(120, 0)},
-        {"image-tag", patched(135, 0)},
-        {"image-too-long", patched(141, 0x7F)},
-        {"comment-too-long", patched(125, 0x7F)},
-        {"cut-image", cut(5000)},
-        {"noise", noise},
-    };
-    const std::string notACodeplug = MessageText(811);
-    ASSERT_FALSE(notACodeplug.empty());
-    for (const auto& [name, bytes] : files) {
-        test::WriteBytes(file(name), bytes);
-        for (const char* command : {"info", "dump"}) {
-            const CliResult r = run({command, file(name)});
-            EXPECT_EQ(r.exitCode, 1) << command << " " << name;
-            EXPECT_NE(r.err.find(notACodeplug), std::string::npos) << command << " " << name << ": " << r.err;
-            EXPECT_NE(r.err.find(file(name)), std::string::npos) << name;
-        }
-        EXPECT_EQ(run({"recode", file(name), "-o", file("out")}).exitCode, 1) << name;
-        EXPECT_FALSE(std::filesystem::exists(file("out"))) << name;
-    }
-    FileBuilder().standard(test::SampleHeader(), {}).writeTo(file("zero-image"));
-    EXPECT_EQ(run({"dump", file("zero-image")}).exitCode, 1);
-    EXPECT_EQ(run({"info", dir.path().string()}).exitCode, 1);
-    EXPECT_EQ(run({"info", file("absent")}).exitCode, 1);
-    ASSERT_EQ(::mkfifo(file("fifo").c_str(), 0600), 0);
-    EXPECT_EQ(run({"dump", file("fifo")}).exitCode, 1);
-}
-
-TEST_F(Cli, RefusedModelsVersionsAndTargets) {
-    FileBuilder().standard(test::SampleHeader("1.03.11", "OTHER"), test::PatternImage()).writeTo(file("model"));
-    const CliResult model = run({"dump", file("model")});
-    EXPECT_EQ(model.exitCode, 1);
-    EXPECT_NE(model.err.find(MessageText(810)), std::string::npos) << model.err;
-
-    FileBuilder().standard(test::SampleHeader("1.04.00"), test::PatternImage()).writeTo(file("new"));
-    const CliResult tooNew = run({"recode", file("new"), "-o", file("out")});
-    EXPECT_EQ(tooNew.exitCode, 1);
-    EXPECT_NE(tooNew.err.find(MessageText(1230)), std::string::npos) << tooNew.err;
-
-    const CliResult target = run({"recode", newFile("ok.dat"), "-o", file("no/such/dir/out.dat")});
-    EXPECT_EQ(target.exitCode, 1);
-    EXPECT_NE(target.err.find(MessageText(803)), std::string::npos) << target.err;
-    EXPECT_NE(target.err.find("no/such/dir/out.dat"), std::string::npos);
-}
-
-TEST_F(Cli, InfoEscapesCommentsForJson) {
-    FileBuilder().standard(test::SampleHeader(), test::PatternImage(), "say \"hi\"\n\\ \xff caf\xc3\xa9").writeTo(file("c"));
-    const CliResult r = run({"info", file("c"), "--json"});
-    ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_NE(r.out.find(R"("comment": "say \"hi\"\n\\ \u00ff caf)" "\xc3\xa9\""), std::string::npos) << r.out;
-    const CliResult text = run({"info", file("c")});
-    EXPECT_NE(text.out.find("Range:       446-446 MHz"), std::string::npos) << text.out;
-}
-
-TEST_F(Cli, RecodeRefusesDataWithFindingsAndListsThem) {
+  // A file whose image has bytes that decoding drops (never-interpreted
+  // areas), with a comment and an older data version.
+  auto image = test::PatternImage(8192, 5);
+  {
     RadioDataContainer data;
     data.clearRecords();
     data.resetToDefaults();
-    data.channels()[0].record().bytes[ChannelRecord::kPersonality] = 7;   // no such personality
     data.encode();
-    const std::vector<std::uint8_t> image(data.image().begin(), data.image().end());
-    FileBuilder().standard(test::SampleHeader(), image).writeTo(file("bad.dat"));
-    const CliResult r = run({"recode", file("bad.dat"), "-o", file("out.dat")});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_NE(r.err.find(MessageText(814)), std::string::npos) << r.err;
-    EXPECT_GT(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
-    EXPECT_FALSE(std::filesystem::exists(file("out.dat")));
+    std::copy(data.image().begin(), data.image().end(), image.begin());
+    image[0] = 0x12;     // identity area: not kept
+    image[6300] = 0x34;  // unused area: not kept
+  }
+  ModelState state{"VEXM1", "Vex M1", "400-470", 1, "1.02.50"};
+  const std::string input = file("in.dat");
+  FileBuilder().standard(BuildSaveAsHeader(state, 0), image, "keep me").writeTo(input);
+
+  const CliResult r = run({"recode", input, "-o", file("out.dat")});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+
+  RadioDataContainer expected;
+  std::copy(image.begin(), image.end(), expected.image().begin());
+  expected.decode();
+  expected.encode();
+  std::array<std::uint8_t, 8192> written{};
+  LoadedCounts counts;
+  ASSERT_TRUE(LoadCodeplugFile(file("out.dat"), {}, written, counts));
+  EXPECT_EQ(written, expected.image());
+  EXPECT_EQ(written[6300], 0xFF);
+
+  CodeplugHeader header;
+  ASSERT_TRUE(ReadCodeplugHeader(file("out.dat"), header));
+  EXPECT_EQ(header.versionA(), "1.03.11");
+  EXPECT_EQ(header.versionB(), "1.02.50");
+  EXPECT_EQ(header.rangeText(), "400-470");
+  EXPECT_EQ(header.signalling(), 1);
+  std::string comment;
+  ASSERT_TRUE(ReadCodeplugComment(file("out.dat"), comment));
+  EXPECT_EQ(comment, "keep me");
+}
+
+TEST_F(Cli, MalformedFilesFailWithTheMessageAndTheFileName) {
+  const auto good = test::ReadBytes(newFile("good.dat"));
+  auto cut = [&](std::size_t n) {
+    return std::vector<std::uint8_t>(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(n));
+  };
+  auto patched = [&](std::size_t at, std::uint8_t value) {
+    auto bytes = good;
+    bytes[at] = value;
+    return bytes;
+  };
+  std::vector<std::uint8_t> noise(5000);
+  std::mt19937 rng(7);
+  for (auto& b : noise) b = static_cast<std::uint8_t>(rng());
+  const std::vector<std::pair<std::string, std::vector<std::uint8_t>>> files{
+      {"empty", {}},
+      {"short", cut(60)},
+      {"magic", patched(0, 'W')},
+      {"header-tag", patched(4, 0)},
+      {"comment-tag", patched(120, 0)},
+      {"image-tag", patched(135, 0)},
+      {"image-too-long", patched(141, 0x7F)},
+      {"comment-too-long", patched(125, 0x7F)},
+      {"cut-image", cut(5000)},
+      {"noise", noise},
+  };
+  const std::string notACodeplug = MessageText(811);
+  ASSERT_FALSE(notACodeplug.empty());
+  for (const auto& [name, bytes] : files) {
+    test::WriteBytes(file(name), bytes);
+    for (const char* command : {"info", "dump"}) {
+      const CliResult r = run({command, file(name)});
+      EXPECT_EQ(r.exitCode, 1) << command << " " << name;
+      EXPECT_NE(r.err.find(notACodeplug), std::string::npos) << command << " " << name << ": " << r.err;
+      EXPECT_NE(r.err.find(file(name)), std::string::npos) << name;
+    }
+    EXPECT_EQ(run({"recode", file(name), "-o", file("out")}).exitCode, 1) << name;
+    EXPECT_FALSE(std::filesystem::exists(file("out"))) << name;
+  }
+  FileBuilder().standard(test::SampleHeader(), {}).writeTo(file("zero-image"));
+  EXPECT_EQ(run({"dump", file("zero-image")}).exitCode, 1);
+  EXPECT_EQ(run({"info", dir.path().string()}).exitCode, 1);
+  EXPECT_EQ(run({"info", file("absent")}).exitCode, 1);
+  ASSERT_EQ(::mkfifo(file("fifo").c_str(), 0600), 0);
+  EXPECT_EQ(run({"dump", file("fifo")}).exitCode, 1);
+}
+
+TEST_F(Cli, RefusedModelsVersionsAndTargets) {
+  FileBuilder().standard(test::SampleHeader("1.03.11", "OTHER"), test::PatternImage()).writeTo(file("model"));
+  const CliResult model = run({"dump", file("model")});
+  EXPECT_EQ(model.exitCode, 1);
+  EXPECT_NE(model.err.find(MessageText(810)), std::string::npos) << model.err;
+
+  FileBuilder().standard(test::SampleHeader("1.04.00"), test::PatternImage()).writeTo(file("new"));
+  const CliResult tooNew = run({"recode", file("new"), "-o", file("out")});
+  EXPECT_EQ(tooNew.exitCode, 1);
+  EXPECT_NE(tooNew.err.find(MessageText(1230)), std::string::npos) << tooNew.err;
+
+  const CliResult target = run({"recode", newFile("ok.dat"), "-o", file("no/such/dir/out.dat")});
+  EXPECT_EQ(target.exitCode, 1);
+  EXPECT_NE(target.err.find(MessageText(803)), std::string::npos) << target.err;
+  EXPECT_NE(target.err.find("no/such/dir/out.dat"), std::string::npos);
+}
+
+TEST_F(Cli, InfoEscapesCommentsForJson) {
+  FileBuilder()
+      .standard(test::SampleHeader(), test::PatternImage(), "say \"hi\"\n\\ \xff caf\xc3\xa9")
+      .writeTo(file("c"));
+  const CliResult r = run({"info", file("c"), "--json"});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_NE(r.out.find(R"("comment": "say \"hi\"\n\\ \u00ff caf)"
+                       "\xc3\xa9\""),
+            std::string::npos)
+      << r.out;
+  const CliResult text = run({"info", file("c")});
+  EXPECT_NE(text.out.find("Range:       446-446 MHz"), std::string::npos) << text.out;
+}
+
+TEST_F(Cli, RecodeRefusesDataWithFindingsAndListsThem) {
+  RadioDataContainer data;
+  data.clearRecords();
+  data.resetToDefaults();
+  data.channels()[0].record().bytes[ChannelRecord::kPersonality] = 7;  // no such personality
+  data.encode();
+  const std::vector<std::uint8_t> image(data.image().begin(), data.image().end());
+  FileBuilder().standard(test::SampleHeader(), image).writeTo(file("bad.dat"));
+  const CliResult r = run({"recode", file("bad.dat"), "-o", file("out.dat")});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find(MessageText(814)), std::string::npos) << r.err;
+  EXPECT_GT(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+  EXPECT_FALSE(std::filesystem::exists(file("out.dat")));
 }
 
 TEST_F(Cli, WithoutLanguageFileMessagesStillNameTheFailure) {
-    std::filesystem::create_directories(file("empty-data"));
-    const CliResult r = RunCli({"info", file("absent.dat")}, dir.path().string(), file("empty-data"));
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_NE(r.err.find("811"), std::string::npos) << r.err;
+  std::filesystem::create_directories(file("empty-data"));
+  const CliResult r = RunCli({"info", file("absent.dat")}, dir.path().string(), file("empty-data"));
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("811"), std::string::npos) << r.err;
 }
 
 }  // namespace

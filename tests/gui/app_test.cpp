@@ -1,13 +1,13 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "app/about_dialog.h"
 #include "app/splash.h"
-#include "help/dialog_help.h"
 #include "gui_test_support.h"
+#include "help/dialog_help.h"
 #include "help/help_window.h"
 #include "views/view_mis.h"
 

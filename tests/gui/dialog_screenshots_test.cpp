@@ -1,13 +1,13 @@
 // Pictures of the dialogs for a visual check: runs only when
 // VEX_DIALOG_SHOTS names a directory (scripts/dialog-screenshots sets it and
 // runs this test on a virtual display).
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QEventLoop>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "adapters/settings.h"
 #include "commands/settings_commands.h"
@@ -54,9 +54,10 @@ TEST(DialogScreenshots, SavesAPictureOfEachDialog) {
   const QString sample = files.filePath(QStringLiteral("field-radio.dat"));
   std::array<std::uint8_t, 8192> image;
   image.fill(0xFF);
-  WriteCodeplugFile(sample.toStdString(),
-                    BuildSaveAsHeader({settings.modelId(), settings.modelName(), settings.freqRange(), 0, "1.03.11"}, 0),
-                    {}, image, "Depot radio, channels for the summer event");
+  WriteCodeplugFile(
+      sample.toStdString(),
+      BuildSaveAsHeader({settings.modelId(), settings.modelName(), settings.freqRange(), 0, "1.03.11"}, 0), {}, image,
+      "Depot radio, channels for the summer event");
 
   CDlgFile open(CDlgFile::Mode::Open);
   open.setDirectory(files.path());

@@ -21,9 +21,9 @@ class CatalogueDataDir : public DataDir {
 
 class ScriptedPrompts : public Prompts {
  public:
-  std::vector<int> shown;                 // message ids shown, in order
-  std::vector<int> asked;                 // question ids asked, in order
-  std::deque<bool> answers;               // answers to questions; empty: OK/Yes
+  std::vector<int> shown;    // message ids shown, in order
+  std::vector<int> asked;    // question ids asked, in order
+  std::deque<bool> answers;  // answers to questions; empty: OK/Yes
   std::optional<std::string> openPath;
   std::optional<SaveAsChoice> saveAsChoice;
   std::optional<CodeplugHeader> saveAsHeaderShown;

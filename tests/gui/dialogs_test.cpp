@@ -1,5 +1,6 @@
 #include <fstream>
 
+#include <gtest/gtest.h>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -7,7 +8,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "adapters/settings.h"
 #include "config/app_settings.h"

@@ -1,14 +1,14 @@
 #include <filesystem>
 #include <fstream>
 
+#include <gtest/gtest.h>
+#include <QDockWidget>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
-#include <QDockWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
-#include <gtest/gtest.h>
 
 #include "adapters/radio_data.h"
 #include "adapters/settings.h"
@@ -50,8 +50,8 @@ class CommandsTest : public ::testing::Test {
   QSettings recentStore{work.filePath(QStringLiteral("recent.ini")), QSettings::IniFormat};
   test::ScriptedPrompts* prompts = new test::ScriptedPrompts;
   PortStates ports = test::portsWithout({});
-  CommandHandlers handlers{frame, settings::current(), std::unique_ptr<Prompts>(prompts),
-                           [this] { return ports; }, &recentStore};
+  CommandHandlers handlers{frame, settings::current(), std::unique_ptr<Prompts>(prompts), [this] { return ports; },
+                           &recentStore};
 };
 
 std::string commentOf(const std::string& path) {
@@ -166,7 +166,8 @@ TEST_F(CommandsTest, ARecentFileThatIsNoCodeplugShows802AndLeavesTheList) {
 }
 
 TEST_F(CommandsTest, RecentListKeepsFourEntriesNewestFirstInTheFileMenu) {
-  for (const char* name : {"1.dat", "2.dat", "3.dat", "4.dat", "5.dat", "3.dat"}) handlers.recentFiles().add(QString::fromStdString(file(name)));
+  for (const char* name : {"1.dat", "2.dat", "3.dat", "4.dat", "5.dat", "3.dat"})
+    handlers.recentFiles().add(QString::fromStdString(file(name)));
   const QStringList entries = handlers.recentFiles().entries();
   ASSERT_EQ(entries.size(), 4);
   EXPECT_TRUE(entries[0].endsWith(QStringLiteral("3.dat")));

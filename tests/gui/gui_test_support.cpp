@@ -2,9 +2,9 @@
 
 #include <fstream>
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
-#include <gtest/gtest.h>
 
 #include "adapters/radio_data.h"
 #include "adapters/settings.h"

@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QComboBox>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "gui_test_support.h"
 #include "toolkit/control_id.h"

@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <gtest/gtest.h>
 
 #include "gui_test_support.h"
 #include "toolkit/control_id.h"

@@ -1,10 +1,10 @@
 // The password prompt and the write warning notice of the radio commands.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <gtest/gtest.h>
 
 #include "gui_test_support.h"
 #include "toolkit/control_id.h"

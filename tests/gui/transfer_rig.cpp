@@ -3,11 +3,11 @@
 #include <filesystem>
 #include <fstream>
 
+#include <gtest/gtest.h>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "adapters/radio_data.h"
 #include "adapters/settings.h"

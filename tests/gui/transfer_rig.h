@@ -50,12 +50,12 @@ class TransferRig {
   sim::PtyHost pty;
   std::unique_ptr<CMainFrame> frame;
 
-  std::vector<Shown> shown;                 // message boxes
-  std::deque<std::string> passwords;        // answers; none left = Cancel
+  std::vector<Shown> shown;           // message boxes
+  std::deque<std::string> passwords;  // answers; none left = Cancel
   int passwordPrompts = 0;
-  std::vector<QString> questions;           // Yes/No questions
+  std::vector<QString> questions;  // Yes/No questions
   bool answerYes = false;
-  std::vector<QString> notices;             // write warning notices
+  std::vector<QString> notices;  // write warning notices
   bool acceptNotice = true;
   bool switchNoticeOff = false;
   bool stayedIdle = false;

@@ -6,14 +6,14 @@
 #include <cstdlib>
 #include <set>
 
+#include <gtest/gtest.h>
 #include <QLabel>
-#include <QProcess>
 #include <QLineEdit>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
-#include <gtest/gtest.h>
 
 #include "adapters/settings.h"
 #include "config/app_settings.h"
@@ -338,8 +338,8 @@ TEST(TransferScreenshot, DialogDuringARead) {
   int status = -1;
   rig.whileModal = [&](CDlgTransfer& dialog) {
     QTimer::singleShot(2500, &dialog, [&status, path] {
-      status = QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"),
-                                                            QString::fromLocal8Bit(path)});
+      status = QProcess::execute(QStringLiteral("import"),
+                                 {QStringLiteral("-window"), QStringLiteral("root"), QString::fromLocal8Bit(path)});
     });
   };
   ASSERT_TRUE(readFromRadio(*rig.frame));

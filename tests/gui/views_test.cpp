@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <gtest/gtest.h>
 
 #include "adapters/radio_data.h"
 #include "gui_test_support.h"
@@ -15,7 +15,9 @@
 namespace vex::gui {
 namespace {
 
-long miscField(int byte, int shift, int width) { return radio_data::readField(radio_data::miscBytes(), byte, shift, width); }
+long miscField(int byte, int shift, int width) {
+  return radio_data::readField(radio_data::miscBytes(), byte, shift, width);
+}
 
 QComboBox* combo(CCustomFormView& view, int id) { return findControlAs<QComboBox>(view.form(), id); }
 

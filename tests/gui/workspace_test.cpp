@@ -1,15 +1,15 @@
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QComboBox>
 #include <QDockWidget>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <gtest/gtest.h>
 
 #include "adapters/radio_data.h"
 #include "gui_test_support.h"
@@ -35,8 +35,10 @@ std::set<int> menuCommands(const CMainFrame& frame) {
   std::set<int> ids;
   std::function<void(QMenu*)> walk = [&](QMenu* menu) {
     for (QAction* action : menu->actions()) {
-      if (action->menu()) walk(action->menu());
-      else if (!action->isSeparator()) ids.insert(action->data().toInt());
+      if (action->menu())
+        walk(action->menu());
+      else if (!action->isSeparator())
+        ids.insert(action->data().toInt());
     }
   };
   for (QAction* top : frame.menuBar()->actions())
@@ -141,7 +143,10 @@ TEST(CMainFrame, ClosePromptAnswers) {
     CMainFrame frame;
     int saves = 0;
     frame.setClosePrompt([answer] { return answer; });
-    frame.setSaveHandler([&saves] { ++saves; return true; });
+    frame.setSaveHandler([&saves] {
+      ++saves;
+      return true;
+    });
     frame.openView(32803);
     QCloseEvent event;
     QApplication::sendEvent(&frame, &event);

@@ -60,7 +60,9 @@ int recordCount(RecordList list) {
   return 0;
 }
 
-int validate() { return container().validate(log(), [](int id) { return texts::label(id); }); }
+int validate() {
+  return container().validate(log(), [](int id) { return texts::label(id); });
+}
 
 void destroy() {
   log().clear();

@@ -5,12 +5,12 @@
 #include <fstream>
 #include <string>
 
+#include <unistd.h>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
-#include <unistd.h>
 
 #include "adapters/radio_data.h"
 #include "adapters/settings.h"
@@ -58,14 +58,15 @@ Options parseOptions(const QApplication& app) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Programming software for PMR446-class radios"));
   parser.addHelpOption();
-  const QCommandLineOption dataDir(QStringLiteral("data-dir"), QStringLiteral("Data directory."), QStringLiteral("DIR"));
+  const QCommandLineOption dataDir(QStringLiteral("data-dir"), QStringLiteral("Data directory."),
+                                   QStringLiteral("DIR"));
   const QCommandLineOption timing(QStringLiteral("startup-timing"),
                                   QStringLiteral("Print the start-up time (splash excluded) and exit."));
   const QCommandLineOption noSplash(QStringLiteral("no-splash"), QStringLiteral("Start without the splash picture."));
   const QCommandLineOption openView(QStringLiteral("open-view"), QStringLiteral("Open the view of a tree command id."),
                                     QStringLiteral("ID"));
-  const QCommandLineOption quitAfter(QStringLiteral("quit-after"),
-                                     QStringLiteral("Quit without saving after MS milliseconds."), QStringLiteral("MS"));
+  const QCommandLineOption quitAfter(
+      QStringLiteral("quit-after"), QStringLiteral("Quit without saving after MS milliseconds."), QStringLiteral("MS"));
   parser.addOptions({dataDir, timing, noSplash, openView, quitAfter});
   parser.process(app);
   Options options;
@@ -101,7 +102,8 @@ int runApplication(int argc, char** argv) {
   // Until codeplug files can be written, Yes at the close prompt must not
   // pretend the data were saved: it says so and keeps the program running.
   frame->setSaveHandler([frame] {
-    QMessageBox::information(frame, frame->windowTitle(), QStringLiteral("Saving codeplug files is not available yet."));
+    QMessageBox::information(frame, frame->windowTitle(),
+                             QStringLiteral("Saving codeplug files is not available yet."));
     return false;
   });
   frame->updateTitle();

@@ -19,8 +19,7 @@ CSplashWindow::CSplashWindow(const QString& path, QWidget* mainWindow)
   setAttribute(Qt::WA_QuitOnClose, false);
   if (QFileInfo::exists(path)) picture_.load(path);
   setFixedSize(picture_.isNull() ? QSize(0, 0) : picture_.size());
-  if (QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->geometry().center() - rect().center());
+  if (QScreen* screen = QGuiApplication::primaryScreen()) move(screen->geometry().center() - rect().center());
   QApplication::setOverrideCursor(Qt::WaitCursor);
   qApp->installEventFilter(this);
   showTimer_.setSingleShot(true);
@@ -67,11 +66,8 @@ bool CSplashWindow::eventFilter(QObject*, QEvent* event) {
   switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::MouseButtonPress:
-    case QEvent::NonClientAreaMouseButtonPress:
-      finish();
-      return true;
-    default:
-      break;
+    case QEvent::NonClientAreaMouseButtonPress: finish(); return true;
+    default: break;
   }
   // Without a picture there is nothing to look at: the first event ends it.
   if (picture_.isNull()) QTimer::singleShot(0, this, &CSplashWindow::finish);

@@ -41,8 +41,7 @@ constexpr FormSpec kForm{CDlgComPort::kTemplateId, "Communication Port", 297, 12
 
 }  // namespace
 
-CDlgComPort::CDlgComPort(int initial, const PortStates& ports, QWidget* parent)
-    : QDialog(parent) {
+CDlgComPort::CDlgComPort(int initial, const PortStates& ports, QWidget* parent) : QDialog(parent) {
   buildForm(this, kForm);
   translateWindow(this, kTemplateId);
   connectStandardButtons(this, kTemplateId);
@@ -52,7 +51,8 @@ CDlgComPort::CDlgComPort(int initial, const PortStates& ports, QWidget* parent)
     if (!button) continue;
     group->addButton(button, n - 1);
     const PortState& port = ports[n - 1];
-    if (!port.device.empty()) button->setText(button->text() + QStringLiteral("  ") + QString::fromStdString(port.device));
+    if (!port.device.empty())
+      button->setText(button->text() + QStringLiteral("  ") + QString::fromStdString(port.device));
     button->setEnabled(port.available);
     // A remembered port that cannot be opened is not offered as the choice.
     if (!port.available && initial == n - 1) initial = -1;

@@ -16,10 +16,16 @@ namespace vex::gui {
 namespace {
 
 enum : int {
-  kModelName = 1041, kRange = 1042, kFirmware = 1043, kComment = 1044,
-  kModelNameLabel = text::kFileInfoModelName, kRangeLabel = text::kFileInfoRange,
-  kFirmwareLabel = text::kFileInfoFirmware, kCommentLabel = text::kFileInfoComment,
-  kExtensionText = text::kMsgFileExtension, kFilterText = text::kMsgFileFilter,
+  kModelName = 1041,
+  kRange = 1042,
+  kFirmware = 1043,
+  kComment = 1044,
+  kModelNameLabel = text::kFileInfoModelName,
+  kRangeLabel = text::kFileInfoRange,
+  kFirmwareLabel = text::kFileInfoFirmware,
+  kCommentLabel = text::kFileInfoComment,
+  kExtensionText = text::kMsgFileExtension,
+  kFilterText = text::kMsgFileFilter,
 };
 constexpr int kCommentLimit = 1024;  // characters the comment field takes
 

@@ -1,6 +1,5 @@
 #include "toolkit/edits.h"
 
-
 #include <QApplication>
 #include <QValidator>
 
@@ -61,9 +60,7 @@ void ByteLimitedEdit::enforceLimit() {
   setCursorPosition(current.size());
 }
 
-CharFilterEdit::CharFilterEdit(QWidget* parent, const QString& allowed) : QLineEdit(parent) {
-  setAllowed(allowed);
-}
+CharFilterEdit::CharFilterEdit(QWidget* parent, const QString& allowed) : QLineEdit(parent) { setAllowed(allowed); }
 
 void CharFilterEdit::setAllowed(const QString& allowed) {
   delete validator();

@@ -54,8 +54,7 @@ QWidget* createWidget(ControlKind kind, const QString& text, QWidget* parent) {
 
 QRect dialogUnitsToPixels(const QWidget* reference, int x, int y, int width, int height) {
   const QSize unit = baseUnits(reference);
-  return QRect(x * unit.width() / 4, y * unit.height() / 8, width * unit.width() / 4,
-               height * unit.height() / 8);
+  return QRect(x * unit.width() / 4, y * unit.height() / 8, width * unit.width() / 4, height * unit.height() / 8);
 }
 
 QWidget* buildControl(QWidget* form, const ControlSpec& control) {

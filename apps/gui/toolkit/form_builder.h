@@ -9,20 +9,20 @@
 namespace vex::gui {
 
 enum class ControlKind {
-  Label,         // static text
-  Group,         // group box frame
-  Button,        // push button
-  Check,         // check box
-  Radio,         // radio button (one group per parent)
-  Combo,         // drop-down list
-  Edit,          // plain text edit
-  ReadOnlyEdit,  // text edit the user cannot change
-  ByteEdit,      // byte-limited text edit
-  DigitEdit,     // digits-only edit
-  DigitPairEdit, // digit pairs shown as bytes
-  RangeEdit,     // number edit with a range rule
-  RangeOffEdit,  // range edit where 0 reads "off"
-  List,          // list box
+  Label,          // static text
+  Group,          // group box frame
+  Button,         // push button
+  Check,          // check box
+  Radio,          // radio button (one group per parent)
+  Combo,          // drop-down list
+  Edit,           // plain text edit
+  ReadOnlyEdit,   // text edit the user cannot change
+  ByteEdit,       // byte-limited text edit
+  DigitEdit,      // digits-only edit
+  DigitPairEdit,  // digit pairs shown as bytes
+  RangeEdit,      // number edit with a range rule
+  RangeOffEdit,   // range edit where 0 reads "off"
+  List,           // list box
 };
 
 struct ControlSpec {

@@ -127,16 +127,16 @@ int onSharedLink(CMainFrame& frame, const std::function<int(CRadioLink&, Transfe
 }  // namespace
 
 int openFactoryLink(CMainFrame& frame, std::uint16_t mode) {
-  return onSharedLink(frame, [mode](CRadioLink& link, TransferHost& host) { return OpenFactoryLink(link, mode, host); });
+  return onSharedLink(frame,
+                      [mode](CRadioLink& link, TransferHost& host) { return OpenFactoryLink(link, mode, host); });
 }
 
 bool writeTuneData(CMainFrame& frame) {
   auto& image = container().image();
   const auto adjust = container().adjust().bytes();
   std::copy(adjust.begin(), adjust.end(), image.begin() + layout::kAdjust.first);
-  return onSharedLink(frame, [&image](CRadioLink& link, TransferHost& host) {
-           return WriteTuneData(link, image, host);
-         }) == 1;
+  return onSharedLink(frame,
+                      [&image](CRadioLink& link, TransferHost& host) { return WriteTuneData(link, image, host); }) == 1;
 }
 
 void installTransferCommands(CMainFrame& frame) {

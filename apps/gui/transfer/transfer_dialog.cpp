@@ -34,8 +34,8 @@ class CDlgTransfer::Host : public GuiLinkHost {
  public:
   explicit Host(CDlgTransfer& dialog) : GuiLinkHost(&dialog), dialog_(dialog) {}
   void report(const TransferReport& report) override {
-    QMetaObject::invokeMethod(&dialog_, [this, report] { dialog_.handleReport(report); },
-                              Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        &dialog_, [this, report] { dialog_.handleReport(report); }, Qt::BlockingQueuedConnection);
   }
 
  private:
@@ -123,8 +123,7 @@ void CDlgTransfer::handleReport(const TransferReport& report) {
 }
 
 void CDlgTransfer::finish(int messageId, long address, int result) {
-  const MessageArgument argument =
-      result == Accepted ? MessageArgument{} : MessageArgument::Number(address & 0xFFFF);
+  const MessageArgument argument = result == Accepted ? MessageArgument{} : MessageArgument::Number(address & 0xFFFF);
   showMessageText(this, messageId, argument);
   busy_ = false;
   done(result);

@@ -48,8 +48,8 @@ struct Field {
   bool isCheck;
 };
 constexpr Field kFields[] = {
-    {kVoxGain, 5, 0, 3, false},      {kVoxInhibit, 5, 3, 1, true},      {kVoxDelay, 6, 0, 8, false},
-    {kSquelch, 8, 0, 8, false},      {kBatterySave, 36, 0, 1, true},    {kCtcssTailRevert, 36, 1, 1, false},
+    {kVoxGain, 5, 0, 3, false},      {kVoxInhibit, 5, 3, 1, true},        {kVoxDelay, 6, 0, 8, false},
+    {kSquelch, 8, 0, 8, false},      {kBatterySave, 36, 0, 1, true},      {kCtcssTailRevert, 36, 1, 1, false},
     {kLowPowerGap, 37, 0, 8, false}, {kBatterySaveMode, 40, 0, 3, false},
 };
 

@@ -33,11 +33,20 @@ namespace vex::gui {
 namespace {
 
 enum : int {
-  kPaneRadio = 59143, kPaneRange = 59144, kPanePort = 59145, kPaneClock = 59146,
-  kTitleText = text::kCaptionMainTitle, kClosePromptText = text::kMsgSaveBeforeClosing,
-  kPortText = text::kMsgPortPane, kDefaultPrompt = text::kCmdIdleMessage, kLogTitle = text::kCaptionLogBar,
-  kLogColumn1 = text::kLogColumnItem, kLogColumn2 = text::kLogColumnDescription, kMenuTitleBase = text::kMenuFile,
-  kFirstViewCommand = 32800, kLastViewCommand = 32950,
+  kPaneRadio = 59143,
+  kPaneRange = 59144,
+  kPanePort = 59145,
+  kPaneClock = 59146,
+  kTitleText = text::kCaptionMainTitle,
+  kClosePromptText = text::kMsgSaveBeforeClosing,
+  kPortText = text::kMsgPortPane,
+  kDefaultPrompt = text::kCmdIdleMessage,
+  kLogTitle = text::kCaptionLogBar,
+  kLogColumn1 = text::kLogColumnItem,
+  kLogColumn2 = text::kLogColumnDescription,
+  kMenuTitleBase = text::kMenuFile,
+  kFirstViewCommand = 32800,
+  kLastViewCommand = 32950,
 };
 constexpr int kIdRole = Qt::UserRole;
 constexpr int kRecordRole = Qt::UserRole + 1;
@@ -137,8 +146,10 @@ void CMainFrame::createStatusBar() {
   // The message pane: the idle text, covered while a command prompt shows.
   idleText_ = new QLabel;
   statusBar()->addWidget(idleText_, 1);
-  const std::pair<int, const char*> panes[] = {
-      {kPaneRadio, "RADIO NAME"}, {kPaneRange, "  136 - 174MHz  "}, {kPanePort, " COM4 "}, {kPaneClock, "2006-12-24 23:59:59"}};
+  const std::pair<int, const char*> panes[] = {{kPaneRadio, "RADIO NAME"},
+                                               {kPaneRange, "  136 - 174MHz  "},
+                                               {kPanePort, " COM4 "},
+                                               {kPaneClock, "2006-12-24 23:59:59"}};
   for (auto [id, sizing] : panes) {
     auto* label = new QLabel(QString::fromLatin1(sizing));
     label->setMinimumWidth(label->sizeHint().width() + 8);
@@ -152,12 +163,15 @@ void CMainFrame::createStatusBar() {
 void CMainFrame::createToolBar() {
   toolBar_ = addToolBar(QStringLiteral("Toolbar"));
   toolBar_->setObjectName(QStringLiteral("toolbar128"));
-  const std::pair<int, QStyle::StandardPixmap> buttons[] = {
-      {kCmdFileNew, QStyle::SP_FileIcon},         {kCmdFileOpen, QStyle::SP_DialogOpenButton},
-      {kCmdFileSave, QStyle::SP_DialogSaveButton}, {0, QStyle::SP_CustomBase},
-      {kCmdRead, QStyle::SP_ArrowDown},            {kCmdWrite, QStyle::SP_ArrowUp},
-      {0, QStyle::SP_CustomBase},                  {kCmdPrint, QStyle::SP_FileDialogContentsView},
-      {kCmdHelpTopics, QStyle::SP_MessageBoxQuestion}};
+  const std::pair<int, QStyle::StandardPixmap> buttons[] = {{kCmdFileNew, QStyle::SP_FileIcon},
+                                                            {kCmdFileOpen, QStyle::SP_DialogOpenButton},
+                                                            {kCmdFileSave, QStyle::SP_DialogSaveButton},
+                                                            {0, QStyle::SP_CustomBase},
+                                                            {kCmdRead, QStyle::SP_ArrowDown},
+                                                            {kCmdWrite, QStyle::SP_ArrowUp},
+                                                            {0, QStyle::SP_CustomBase},
+                                                            {kCmdPrint, QStyle::SP_FileDialogContentsView},
+                                                            {kCmdHelpTopics, QStyle::SP_MessageBoxQuestion}};
   for (auto [command, icon] : buttons) {
     if (command == 0) {
       toolBar_->addSeparator();
@@ -274,7 +288,8 @@ void CMainFrame::buildMenus() {
   menuBar()->clear();
   int position = 0;
   for (const MenuSpec& menuSpec : menuTable()) {
-    QMenu* menu = menuBar()->addMenu(textOr(texts::label(kMenuTitleBase + position), QString::fromUtf8(menuSpec.defaultTitle)));
+    QMenu* menu =
+        menuBar()->addMenu(textOr(texts::label(kMenuTitleBase + position), QString::fromUtf8(menuSpec.defaultTitle)));
     ++position;
     if (menuSpec.entries.empty()) {
       // The Edit menu follows the tree table.
@@ -518,7 +533,8 @@ void CMainFrame::refreshInvalidLog() {
     for (int i = 0; i < invalidList_->topLevelItemCount() && !present; ++i)
       present = invalidList_->topLevelItem(i)->data(0, kIdRole).toInt() == row.key;
     if (present) continue;
-    auto* item = new QTreeWidgetItem(invalidList_, {QString::fromStdString(row.label), QString::fromStdString(row.location)});
+    auto* item =
+        new QTreeWidgetItem(invalidList_, {QString::fromStdString(row.label), QString::fromStdString(row.location)});
     item->setData(0, kIdRole, row.key);
     added = invalidList_->indexOfTopLevelItem(item);
   }
@@ -598,9 +614,7 @@ void CMainFrame::runCommand(int command) {
       setDocumentPath({});
       fillTree();
       break;
-    default:
-      statusBar()->showMessage(QStringLiteral("This command is not available yet."), 3000);
-      break;
+    default: statusBar()->showMessage(QStringLiteral("This command is not available yet."), 3000); break;
   }
 }
 
@@ -609,7 +623,8 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
   if (closePrompt_) {
     answer = closePrompt_();
   } else {
-    const QString text = textOr(texts::message(kClosePromptText), QStringLiteral("Save the radio data before closing?"));
+    const QString text =
+        textOr(texts::message(kClosePromptText), QStringLiteral("Save the radio data before closing?"));
     const auto button = QMessageBox::question(this, textOr(texts::label(kTitleText), QStringLiteral("vexprog")), text,
                                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     answer = button == QMessageBox::Yes ? kYes : button == QMessageBox::No ? kNo : kCancel;

@@ -55,9 +55,8 @@ constexpr MenuEntry kHelp[] = {
 };
 
 constexpr MenuSpec kMenus[] = {
-    {"&File", kFile},         {"&Edit", {}},          {"&View", kView},
-    {"&Program", kProgram},   {"&Setting", kSetting}, {"&Window", kWindow},
-    {"&Help", kHelp},
+    {"&File", kFile},       {"&Edit", {}},        {"&View", kView}, {"&Program", kProgram},
+    {"&Setting", kSetting}, {"&Window", kWindow}, {"&Help", kHelp},
 };
 
 }  // namespace

@@ -30,9 +30,8 @@ constexpr FormSpec kForm{CNavBar::kTemplateId, "", 356, 18, kControls};
 // Enabling of First, Previous, Next, Last, Add, Delete per state code:
 // 1 enabled, 0 disabled, -1 unchanged.
 constexpr int kEnabling[9][6] = {
-    {0, 0, 1, 1, 1, 1},  {0, 0, 0, 0, 1, 0},  {0, 0, 1, 1, 0, 1},
-    {1, 1, 0, 0, 1, 1},  {1, 1, 0, 0, 0, 1},  {1, 1, 1, 1, 1, 1},
-    {1, 1, 1, 1, 0, 1},  {0, 0, 0, 0, 0, 0},  {-1, -1, -1, -1, 1, -1},
+    {0, 0, 1, 1, 1, 1}, {0, 0, 0, 0, 1, 0}, {0, 0, 1, 1, 0, 1}, {1, 1, 0, 0, 1, 1},      {1, 1, 0, 0, 0, 1},
+    {1, 1, 1, 1, 1, 1}, {1, 1, 1, 1, 0, 1}, {0, 0, 0, 0, 0, 0}, {-1, -1, -1, -1, 1, -1},
 };
 
 }  // namespace
@@ -42,8 +41,8 @@ CNavBar::CNavBar(QWidget* parent) : QWidget(parent) {
   setFixedHeight(height());
   setMinimumWidth(width());
   setMaximumWidth(QWIDGETSIZE_MAX);
-  const QStyle::StandardPixmap icons[] = {QStyle::SP_MediaSkipBackward, QStyle::SP_MediaSeekBackward,
-                                          QStyle::SP_MediaSeekForward,  QStyle::SP_MediaSkipForward,
+  const QStyle::StandardPixmap icons[] = {QStyle::SP_MediaSkipBackward,   QStyle::SP_MediaSeekBackward,
+                                          QStyle::SP_MediaSeekForward,    QStyle::SP_MediaSkipForward,
                                           QStyle::SP_FileDialogNewFolder, QStyle::SP_TrashIcon};
   for (int k = 0; k < 6; ++k) {
     QAbstractButton* move = button(kFirst + k);

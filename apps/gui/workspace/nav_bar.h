@@ -13,7 +13,15 @@ class CNavBar : public QWidget {
   Q_OBJECT
  public:
   static constexpr int kTemplateId = 153;
-  enum : int { kClose = 1050, kPrint = 1051, kHelp = 1052, kFirst = 1053, kDelete = 1058, kCounter = 1059, kList = 1060 };
+  enum : int {
+    kClose = 1050,
+    kPrint = 1051,
+    kHelp = 1052,
+    kFirst = 1053,
+    kDelete = 1058,
+    kCounter = 1059,
+    kList = 1060
+  };
 
   explicit CNavBar(QWidget* parent = nullptr);
 

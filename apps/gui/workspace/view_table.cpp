@@ -25,10 +25,10 @@ constexpr ViewEntry kViews[] = {
 
 constexpr TreeRow kTree[] = {
     {32800, 0, "Radio Information"}, {32801, 0, "Radio Settings"}, {32802, 1, "Keys"},
-    {32803, 1, "Miscellaneous"},     {32806, 1, "Alert Tones"},     {32889, 2, "Alert Tone"},
-    {32813, 1, "Passwords"},         {32821, 0, "Channels"},        {32822, 1, "Channel"},
-    {32823, 0, "Personalities"},     {32824, 1, "Personality"},     {32883, 0, "Scan"},
-    {32884, 1, "Scan List"},         {32886, 0, "Embedded Data"},   {32887, 0, "Test Frequency"},
+    {32803, 1, "Miscellaneous"},     {32806, 1, "Alert Tones"},    {32889, 2, "Alert Tone"},
+    {32813, 1, "Passwords"},         {32821, 0, "Channels"},       {32822, 1, "Channel"},
+    {32823, 0, "Personalities"},     {32824, 1, "Personality"},    {32883, 0, "Scan"},
+    {32884, 1, "Scan List"},         {32886, 0, "Embedded Data"},  {32887, 0, "Test Frequency"},
     {32888, 0, "Data Watch"},
 };
 

@@ -13,7 +13,18 @@ namespace vex::gui {
 class CCustomFormView;
 
 enum class ViewClass {
-  Radio, BtnKey, Mis, Password, AlertTone, Channel, ChannelList, Personality, Scan, Embedded, TestFreq, DataWatch,
+  Radio,
+  BtnKey,
+  Mis,
+  Password,
+  AlertTone,
+  Channel,
+  ChannelList,
+  Personality,
+  Scan,
+  Embedded,
+  TestFreq,
+  DataWatch,
 };
 
 struct ViewEntry {

@@ -2,8 +2,6 @@
 
 namespace vex {
 
-void AdjustSection::reset() {
-    buffer_.fill(layout::kErased);
-}
+void AdjustSection::reset() { buffer_.fill(layout::kErased); }
 
 }  // namespace vex

@@ -7,9 +7,9 @@ namespace vex {
 
 // Tuning values. Only reset() gives the defaults; a new section is zero.
 class AdjustSection : public SectionBuffer<layout::kAdjust.length> {
-public:
-    // Every byte 0xFF, as in an untuned radio's erased memory.
-    void reset();
+ public:
+  // Every byte 0xFF, as in an untuned radio's erased memory.
+  void reset();
 };
 
 }  // namespace vex

@@ -5,8 +5,8 @@
 namespace vex {
 
 void AtisSection::reset() {
-    std::fill_n(buffer_.begin(), 6, 0x99);
-    buffer_[6] = 3;
+  std::fill_n(buffer_.begin(), 6, 0x99);
+  buffer_[6] = 3;
 }
 
 }  // namespace vex

@@ -2,8 +2,6 @@
 
 namespace vex {
 
-void DosSection::reset() {
-    buffer_ = {0x20, 15};
-}
+void DosSection::reset() { buffer_ = {0x20, 15}; }
 
 }  // namespace vex

@@ -3,14 +3,14 @@
 namespace vex {
 
 void FactorySection::reset() {
-    buffer_.fill(layout::kErased);
-    radioInfo_ = {};
-    shared_ = {};
+  buffer_.fill(layout::kErased);
+  radioInfo_ = {};
+  shared_ = {};
 }
 
 void FactorySection::setLinks(std::span<std::uint8_t> radioInfo, std::span<std::uint8_t> shared) {
-    radioInfo_ = radioInfo;
-    shared_ = shared;
+  radioInfo_ = radioInfo;
+  shared_ = shared;
 }
 
 }  // namespace vex

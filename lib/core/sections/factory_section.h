@@ -10,22 +10,22 @@ namespace vex {
 // the radio information and the 32-byte area shared with the misc section.
 // The links are views of that memory, never copies.
 class FactorySection : public SectionBuffer<44> {
-public:
-    static constexpr std::size_t kOwnFirst = 4;
+ public:
+  static constexpr std::size_t kOwnFirst = 4;
 
-    FactorySection() { reset(); }
-    // Fills all 44 bytes with 0xFF and drops both links; the container sets
-    // them again right after.
-    void reset();
+  FactorySection() { reset(); }
+  // Fills all 44 bytes with 0xFF and drops both links; the container sets
+  // them again right after.
+  void reset();
 
-    void setLinks(std::span<std::uint8_t> radioInfo, std::span<std::uint8_t> shared);
-    std::span<std::uint8_t> radioInfo() const { return radioInfo_; }
-    std::span<std::uint8_t> shared() const { return shared_; }
-    std::span<std::uint8_t> own() { return bytes().subspan(kOwnFirst, layout::kFactory.length); }
+  void setLinks(std::span<std::uint8_t> radioInfo, std::span<std::uint8_t> shared);
+  std::span<std::uint8_t> radioInfo() const { return radioInfo_; }
+  std::span<std::uint8_t> shared() const { return shared_; }
+  std::span<std::uint8_t> own() { return bytes().subspan(kOwnFirst, layout::kFactory.length); }
 
-private:
-    std::span<std::uint8_t> radioInfo_;
-    std::span<std::uint8_t> shared_;
+ private:
+  std::span<std::uint8_t> radioInfo_;
+  std::span<std::uint8_t> shared_;
 };
 
 }  // namespace vex

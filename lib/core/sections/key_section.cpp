@@ -3,10 +3,10 @@
 namespace vex {
 
 void KeySection::reset() {
-    buffer_.fill(0);
-    buffer_[2] = 24;
-    buffer_[5] = 17;
-    buffer_[24] = 1;
+  buffer_.fill(0);
+  buffer_[2] = 24;
+  buffer_[5] = 17;
+  buffer_[24] = 1;
 }
 
 }  // namespace vex

@@ -11,29 +11,29 @@ namespace vex {
 // Three passwords of at most 8 characters: power-on/keylock (0..7),
 // write/tune/dealer data (8..15) and read data (16..23).
 class PasswordSection : public SectionBuffer<layout::kPasswords.length> {
-public:
-    enum Which { kPowerOn = 0, kWrite = 1, kRead = 2 };
-    static constexpr std::size_t kFieldLength = 8;
+ public:
+  enum Which { kPowerOn = 0, kWrite = 1, kRead = 2 };
+  static constexpr std::size_t kFieldLength = 8;
 
-    PasswordSection() { reset(); }
-    // All bytes 0 (no passwords); texts and flags follow.
-    void reset();
+  PasswordSection() { reset(); }
+  // All bytes 0 (no passwords); texts and flags follow.
+  void reset();
 
-    // Reads the three texts from the bytes (each up to its first 0 byte) and
-    // sets the not-empty flags to match.
-    void loadTexts();
-    // Writes the three texts into their fields (longer texts are cut to 8
-    // bytes, the rest of a field is 0) and sets the not-empty flags.
-    void storeTexts();
+  // Reads the three texts from the bytes (each up to its first 0 byte) and
+  // sets the not-empty flags to match.
+  void loadTexts();
+  // Writes the three texts into their fields (longer texts are cut to 8
+  // bytes, the rest of a field is 0) and sets the not-empty flags.
+  void storeTexts();
 
-    const std::string& text(Which which) const { return texts_[which]; }
-    void setText(Which which, std::string text) { texts_[which] = std::move(text); }
-    // The password was not empty when last loaded or stored.
-    bool isSet(Which which) const { return flags_[which]; }
+  const std::string& text(Which which) const { return texts_[which]; }
+  void setText(Which which, std::string text) { texts_[which] = std::move(text); }
+  // The password was not empty when last loaded or stored.
+  bool isSet(Which which) const { return flags_[which]; }
 
-private:
-    std::array<std::string, 3> texts_;
-    std::array<bool, 3> flags_{};
+ private:
+  std::array<std::string, 3> texts_;
+  std::array<bool, 3> flags_{};
 };
 
 }  // namespace vex

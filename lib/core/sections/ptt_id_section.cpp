@@ -2,8 +2,6 @@
 
 namespace vex {
 
-void PttIdSection::reset() {
-    buffer_ = {0x01, 0x00, 0x00, 0xFD, 25, 5};
-}
+void PttIdSection::reset() { buffer_ = {0x01, 0x00, 0x00, 0xFD, 25, 5}; }
 
 }  // namespace vex

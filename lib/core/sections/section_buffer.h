@@ -11,14 +11,14 @@ namespace vex {
 
 template <std::size_t N>
 class SectionBuffer {
-public:
-    static constexpr std::size_t kSize = N;
+ public:
+  static constexpr std::size_t kSize = N;
 
-    std::span<std::uint8_t> bytes() { return buffer_; }
-    std::span<const std::uint8_t> bytes() const { return buffer_; }
+  std::span<std::uint8_t> bytes() { return buffer_; }
+  std::span<const std::uint8_t> bytes() const { return buffer_; }
 
-protected:
-    std::array<std::uint8_t, N> buffer_{};
+ protected:
+  std::array<std::uint8_t, N> buffer_{};
 };
 
 }  // namespace vex

@@ -12,142 +12,142 @@ using namespace vex;
 const BandLimits kUhf{400, 470};
 
 ChannelRecord NewChannel() {
-    ChannelRecord record;
-    InitNewChannel(record, 0);
-    return record;
+  ChannelRecord record;
+  InitNewChannel(record, 0);
+  return record;
 }
 
 TEST(StoreChannelValues, NoReceiveFrequencyForcesNoTransmitFrequency) {
-    ChannelRecord record = NewChannel();
-    ChannelValueSet values = LoadChannelValues(record);
-    values.rxFrequency = kNoFrequency;
-    values.txFrequency = 0x44600625;
-    StoreChannelValues(values, kUhf, record);
-    EXPECT_EQ(record.rxFrequency(), kNoFrequency);
-    EXPECT_EQ(record.txFrequency(), kNoFrequency);
+  ChannelRecord record = NewChannel();
+  ChannelValueSet values = LoadChannelValues(record);
+  values.rxFrequency = kNoFrequency;
+  values.txFrequency = 0x44600625;
+  StoreChannelValues(values, kUhf, record);
+  EXPECT_EQ(record.rxFrequency(), kNoFrequency);
+  EXPECT_EQ(record.txFrequency(), kNoFrequency);
 }
 
 TEST(StoreChannelValues, PullsBothFrequenciesIntoTheBandOnlyWhenTransmitIsSet) {
-    ChannelRecord record = NewChannel();
-    ChannelValueSet values = LoadChannelValues(record);
-    values.rxFrequency = 0x50000000;
-    values.txFrequency = 0x39000000;
-    StoreChannelValues(values, kUhf, record);
-    EXPECT_EQ(record.rxFrequency(), 0x47000000u);
-    EXPECT_EQ(record.txFrequency(), 0x40000000u);
+  ChannelRecord record = NewChannel();
+  ChannelValueSet values = LoadChannelValues(record);
+  values.rxFrequency = 0x50000000;
+  values.txFrequency = 0x39000000;
+  StoreChannelValues(values, kUhf, record);
+  EXPECT_EQ(record.rxFrequency(), 0x47000000u);
+  EXPECT_EQ(record.txFrequency(), 0x40000000u);
 
-    values.txFrequency = kNoFrequency;
-    StoreChannelValues(values, kUhf, record);
-    EXPECT_EQ(record.rxFrequency(), 0x50000000u);
-    EXPECT_EQ(record.txFrequency(), kNoFrequency);
+  values.txFrequency = kNoFrequency;
+  StoreChannelValues(values, kUhf, record);
+  EXPECT_EQ(record.rxFrequency(), 0x50000000u);
+  EXPECT_EQ(record.txFrequency(), kNoFrequency);
 }
 
 TEST(StoreChannelValues, RecomputesTheNonStandardFlagAndKeepsBit12) {
-    ChannelRecord record = NewChannel();
-    ChannelValueSet values = LoadChannelValues(record);
-    values.rxType = kToneCtcss;
-    values.rxCtcss = "69.4";
-    values.txType = kToneCtcss;
-    values.txCtcss = "69.3";
-    StoreChannelValues(values, kUhf, record);
-    EXPECT_EQ(record.rxTone(), 0x4000 | 0x2000 | 0x1000 | 694);
-    EXPECT_EQ(record.txTone(), 0x4000 | 0x1000 | 693);
+  ChannelRecord record = NewChannel();
+  ChannelValueSet values = LoadChannelValues(record);
+  values.rxType = kToneCtcss;
+  values.rxCtcss = "69.4";
+  values.txType = kToneCtcss;
+  values.txCtcss = "69.3";
+  StoreChannelValues(values, kUhf, record);
+  EXPECT_EQ(record.rxTone(), 0x4000 | 0x2000 | 0x1000 | 694);
+  EXPECT_EQ(record.txTone(), 0x4000 | 0x1000 | 693);
 
-    values.rxType = kToneCdcss;
-    values.rxCdcss = "023";
-    values.txType = kToneCdcssInverted;
-    values.txCdcss = "024";
-    StoreChannelValues(values, kUhf, record);
-    EXPECT_EQ(record.rxTone(), 0x8000 | 0x1000 | 0x013);
-    EXPECT_EQ(record.txTone(), 0xC000 | 0x2000 | 0x1000 | 0x014);
+  values.rxType = kToneCdcss;
+  values.rxCdcss = "023";
+  values.txType = kToneCdcssInverted;
+  values.txCdcss = "024";
+  StoreChannelValues(values, kUhf, record);
+  EXPECT_EQ(record.rxTone(), 0x8000 | 0x1000 | 0x013);
+  EXPECT_EQ(record.txTone(), 0xC000 | 0x2000 | 0x1000 | 0x014);
 }
 
 TEST(StoreChannelValues, TypeNoneKeepsTheWordsValueBitsThroughEdits) {
-    ChannelRecord record = NewChannel();
-    record.setRxTone(0x2ABC);  // type 0, flag and value that must survive
-    ChannelValueSet values = LoadChannelValues(record);
-    EXPECT_EQ(values.rxType, kToneNone);
-    EXPECT_EQ(values.rxCtcss, "67.0");
-    EXPECT_EQ(values.rxCdcss, "023");
-    values.rxCtcss = "100.0";
-    values.rxCdcss = "754";
-    for (int i = 0; i < 3; ++i) {
-        StoreChannelValues(values, kUhf, record);
-    }
-    EXPECT_EQ(record.rxTone(), 0x2ABC);
+  ChannelRecord record = NewChannel();
+  record.setRxTone(0x2ABC);  // type 0, flag and value that must survive
+  ChannelValueSet values = LoadChannelValues(record);
+  EXPECT_EQ(values.rxType, kToneNone);
+  EXPECT_EQ(values.rxCtcss, "67.0");
+  EXPECT_EQ(values.rxCdcss, "023");
+  values.rxCtcss = "100.0";
+  values.rxCdcss = "754";
+  for (int i = 0; i < 3; ++i) {
+    StoreChannelValues(values, kUhf, record);
+  }
+  EXPECT_EQ(record.rxTone(), 0x2ABC);
 }
 
 TEST(StoreChannelValues, PacksIndexesAndStepCodesIntoNibbles) {
-    ChannelRecord record = NewChannel();
-    ChannelValueSet values = LoadChannelValues(record);
-    values.spacing = 2;
-    values.power = 1;
-    values.rxStepCode = 7;
-    values.txStepCode = 3;
-    StoreChannelValues(values, kUhf, record);
-    EXPECT_EQ(record.bytes[17], 0x12);
-    EXPECT_EQ(record.bytes[16], 0x37);
-    const ChannelValueSet back = LoadChannelValues(record);
-    EXPECT_EQ(back.spacing, 2);
-    EXPECT_EQ(back.power, 1);
-    EXPECT_EQ(back.rxStepCode, 7);
-    EXPECT_EQ(back.txStepCode, 3);
+  ChannelRecord record = NewChannel();
+  ChannelValueSet values = LoadChannelValues(record);
+  values.spacing = 2;
+  values.power = 1;
+  values.rxStepCode = 7;
+  values.txStepCode = 3;
+  StoreChannelValues(values, kUhf, record);
+  EXPECT_EQ(record.bytes[17], 0x12);
+  EXPECT_EQ(record.bytes[16], 0x37);
+  const ChannelValueSet back = LoadChannelValues(record);
+  EXPECT_EQ(back.spacing, 2);
+  EXPECT_EQ(back.power, 1);
+  EXPECT_EQ(back.rxStepCode, 7);
+  EXPECT_EQ(back.txStepCode, 3);
 }
 
 TEST(LoadChannelValues, ShowsTheUsedToneAndPlaceholdersForTheOther) {
-    ChannelRecord record = NewChannel();
-    record.setRxTone(0x53B4);
-    record.setTxTone(0x81EC);
-    const ChannelValueSet values = LoadChannelValues(record);
-    EXPECT_EQ(values.rxType, kToneCtcss);
-    EXPECT_EQ(values.rxCtcss, "94.8");
-    EXPECT_EQ(values.rxCdcss, "023");
-    EXPECT_EQ(values.txType, kToneCdcss);
-    EXPECT_EQ(values.txCtcss, "67.0");
-    EXPECT_EQ(values.txCdcss, "754");
+  ChannelRecord record = NewChannel();
+  record.setRxTone(0x53B4);
+  record.setTxTone(0x81EC);
+  const ChannelValueSet values = LoadChannelValues(record);
+  EXPECT_EQ(values.rxType, kToneCtcss);
+  EXPECT_EQ(values.rxCtcss, "94.8");
+  EXPECT_EQ(values.rxCdcss, "023");
+  EXPECT_EQ(values.txType, kToneCdcss);
+  EXPECT_EQ(values.txCtcss, "67.0");
+  EXPECT_EQ(values.txCdcss, "754");
 }
 
 TEST(StoreChannelValues, LoadThenStoreChangesNothing) {
-    for (std::size_t n = 0; n < kDefaultChannelRows; ++n) {
-        ChannelRecord record;
-        InitNewChannel(record, n);
-        const ChannelRecord before = record;
-        StoreChannelValues(LoadChannelValues(record), kUhf, record);
-        EXPECT_EQ(record.bytes, before.bytes) << n;
-    }
+  for (std::size_t n = 0; n < kDefaultChannelRows; ++n) {
+    ChannelRecord record;
+    InitNewChannel(record, n);
+    const ChannelRecord before = record;
+    StoreChannelValues(LoadChannelValues(record), kUhf, record);
+    EXPECT_EQ(record.bytes, before.bytes) << n;
+  }
 }
 
 TEST(InitNewChannel, GivesTheSixteenDefaultChannels) {
-    for (std::size_t n = 0; n < kDefaultChannelRows; ++n) {
-        ChannelRecord record;
-        InitNewChannel(record, n);
-        const auto expected = PackBcd(44600625 + 1250 * static_cast<std::uint32_t>(n % 8));
-        EXPECT_EQ(record.rxFrequency(), expected) << n;
-        EXPECT_EQ(record.txFrequency(), record.rxFrequency());
-        EXPECT_EQ(record.bytes[16], 0x33);
-        EXPECT_EQ(record.rxTone(), record.txTone());
-        EXPECT_EQ(record.bytes[18], 0);
-        EXPECT_EQ(record.bytes[19], 1);
-        EXPECT_EQ(record.bytes[20], n == 15 ? 0x40 : 0x00);
-        EXPECT_EQ(record.bytes[21], 0xFC);
-        EXPECT_EQ(record.bytes[0], 0xFF);
-        EXPECT_EQ(record.bytes[3], 0xFF);
-        EXPECT_EQ(record.bytes[22], 0);
-        EXPECT_EQ(record.bytes[23], 0);
-    }
-    ChannelRecord first;
-    InitNewChannel(first, 0);
-    EXPECT_EQ(first.rxFrequency(), 0x44600625u);
-    EXPECT_EQ(first.rxTone(), 0x53B4);
-    ChannelRecord last;
-    InitNewChannel(last, 15);
-    EXPECT_EQ(last.rxFrequency(), 0x44609375u);
-    EXPECT_EQ(DecodeCtcss(last.rxTone()), "156.7");
-    // Positions past the table start over instead of reading past it.
-    ChannelRecord seventeenth;
-    InitNewChannel(seventeenth, 16);
-    EXPECT_EQ(seventeenth.rxFrequency(), 0x44600625u);
-    EXPECT_EQ(seventeenth.rxTone(), 0x53B4);
+  for (std::size_t n = 0; n < kDefaultChannelRows; ++n) {
+    ChannelRecord record;
+    InitNewChannel(record, n);
+    const auto expected = PackBcd(44600625 + 1250 * static_cast<std::uint32_t>(n % 8));
+    EXPECT_EQ(record.rxFrequency(), expected) << n;
+    EXPECT_EQ(record.txFrequency(), record.rxFrequency());
+    EXPECT_EQ(record.bytes[16], 0x33);
+    EXPECT_EQ(record.rxTone(), record.txTone());
+    EXPECT_EQ(record.bytes[18], 0);
+    EXPECT_EQ(record.bytes[19], 1);
+    EXPECT_EQ(record.bytes[20], n == 15 ? 0x40 : 0x00);
+    EXPECT_EQ(record.bytes[21], 0xFC);
+    EXPECT_EQ(record.bytes[0], 0xFF);
+    EXPECT_EQ(record.bytes[3], 0xFF);
+    EXPECT_EQ(record.bytes[22], 0);
+    EXPECT_EQ(record.bytes[23], 0);
+  }
+  ChannelRecord first;
+  InitNewChannel(first, 0);
+  EXPECT_EQ(first.rxFrequency(), 0x44600625u);
+  EXPECT_EQ(first.rxTone(), 0x53B4);
+  ChannelRecord last;
+  InitNewChannel(last, 15);
+  EXPECT_EQ(last.rxFrequency(), 0x44609375u);
+  EXPECT_EQ(DecodeCtcss(last.rxTone()), "156.7");
+  // Positions past the table start over instead of reading past it.
+  ChannelRecord seventeenth;
+  InitNewChannel(seventeenth, 16);
+  EXPECT_EQ(seventeenth.rxFrequency(), 0x44600625u);
+  EXPECT_EQ(seventeenth.rxTone(), 0x53B4);
 }
 
 }  // namespace

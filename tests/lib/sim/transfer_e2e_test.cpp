@@ -18,261 +18,266 @@ using sim::SimOptions;
 using Clock = std::chrono::steady_clock;
 
 sim::Image Pattern(int seed) {
-    sim::Image image{};
-    for (std::size_t i = 0; i < image.size(); ++i) image[i] = static_cast<std::uint8_t>(i * 7 + seed + i / 256);
-    return image;
+  sim::Image image{};
+  for (std::size_t i = 0; i < image.size(); ++i) image[i] = static_cast<std::uint8_t>(i * 7 + seed + i / 256);
+  return image;
 }
 
 struct Rig {
-    explicit Rig(SimOptions options = {}) : radio(std::move(options)), pty(radio) {
-        EXPECT_TRUE(pty.Start());
-        host.device = pty.SlavePath();
-        radio.SetMemory(Pattern(3));
-    }
-    sim::SimulatedRadio radio;
-    sim::PtyHost pty;
-    test::TestHost host;
-    sim::Image image{};
+  explicit Rig(SimOptions options = {}) : radio(std::move(options)), pty(radio) {
+    EXPECT_TRUE(pty.Start());
+    host.device = pty.SlavePath();
+    radio.SetMemory(Pattern(3));
+  }
+  sim::SimulatedRadio radio;
+  sim::PtyHost pty;
+  test::TestHost host;
+  sim::Image image{};
 };
 
 // Lets the worker stop once it has sent `count` progress reports.
 void StopAfter(Rig& rig, ImageTransfer& transfer, int count) {
-    auto seen = std::make_shared<std::atomic<int>>(0);
-    rig.host.onReport = [&transfer, seen, count](const TransferReport&) {
-        if (++*seen == count) transfer.RequestStop();
-    };
+  auto seen = std::make_shared<std::atomic<int>>(0);
+  rig.host.onReport = [&transfer, seen, count](const TransferReport&) {
+    if (++*seen == count) transfer.RequestStop();
+  };
 }
 
 bool FirstBlocksMatch(const Rig& rig, std::size_t blocks) {
-    const sim::Image memory = rig.radio.Memory();
-    return std::equal(memory.begin(), memory.begin() + 32 * blocks, rig.image.begin());
+  const sim::Image memory = rig.radio.Memory();
+  return std::equal(memory.begin(), memory.begin() + 32 * blocks, rig.image.begin());
 }
 
 // Requests before the first block: greeting, four information items, mode.
 constexpr int kPreamble = 6;
 
 TEST(TransferE2E, FullReadCopiesTheRadiosMemory) {
-    Rig rig;
-    ImageTransfer transfer(TransferDirection::Read, rig.image, rig.host);
-    ASSERT_EQ(transfer.Start(), StartResult::Started);
-    EXPECT_EQ(transfer.Wait(), TransferOutcome::Succeeded);
-    EXPECT_EQ(rig.image, rig.radio.Memory());
-    const auto reports = rig.host.Reports();
-    ASSERT_EQ(reports.size(), 257u);
-    EXPECT_EQ(reports[255].message, WM_READ_PROGRESS);
-    EXPECT_EQ(reports[255].value, 100);
-    EXPECT_EQ(reports[256].message, WM_READ_DONE);
-    EXPECT_EQ(rig.radio.Mode(), 1);
-    EXPECT_EQ(rig.host.identityStores, 1);
-    EXPECT_EQ(rig.host.storedIdentity.modelId, "VEXM1");
-    EXPECT_EQ(rig.host.storedIdentity.modelName, "Vex M1");
-    EXPECT_EQ(rig.host.storedBand, "400-470");
-    EXPECT_FALSE(transfer.Link().IsOpen());
+  Rig rig;
+  ImageTransfer transfer(TransferDirection::Read, rig.image, rig.host);
+  ASSERT_EQ(transfer.Start(), StartResult::Started);
+  EXPECT_EQ(transfer.Wait(), TransferOutcome::Succeeded);
+  EXPECT_EQ(rig.image, rig.radio.Memory());
+  const auto reports = rig.host.Reports();
+  ASSERT_EQ(reports.size(), 257u);
+  EXPECT_EQ(reports[255].message, WM_READ_PROGRESS);
+  EXPECT_EQ(reports[255].value, 100);
+  EXPECT_EQ(reports[256].message, WM_READ_DONE);
+  EXPECT_EQ(rig.radio.Mode(), 1);
+  EXPECT_EQ(rig.host.identityStores, 1);
+  EXPECT_EQ(rig.host.storedIdentity.modelId, "VEXM1");
+  EXPECT_EQ(rig.host.storedIdentity.modelName, "Vex M1");
+  EXPECT_EQ(rig.host.storedBand, "400-470");
+  EXPECT_FALSE(transfer.Link().IsOpen());
 }
 
 TEST(TransferE2E, WriteLandsInThePlannedRangesAndStampsLast) {
-    Rig rig;
-    rig.radio.SetMemory([] { sim::Image erased; erased.fill(0xFF); return erased; }());
-    rig.image = Pattern(11);
-    const sim::Image before = rig.image;
-    ImageTransfer transfer(TransferDirection::Write, rig.image, rig.host);
-    ASSERT_EQ(transfer.Start(), StartResult::Started);
-    EXPECT_EQ(transfer.Wait(), TransferOutcome::Succeeded);
-    const sim::Image memory = rig.radio.Memory();
-    auto written = [](std::size_t a) {
-        return (a >= 120 && a < 181) || (a >= 217 && a < 223) || (a >= 254 && a < 5115) || (a >= 32 && a < 40);
-    };
-    for (std::size_t a = 0; a < memory.size(); ++a) {
-        if (a >= 32 && a < 40) continue;
-        ASSERT_EQ(memory[a], written(a) ? before[a] : 0xFF) << "address " << a;
-    }
-    const TimeStamp& stamp = transfer.Stamp();
-    EXPECT_TRUE(std::equal(stamp.begin(), stamp.end(), memory.begin() + 32));
-    EXPECT_TRUE(std::equal(stamp.begin(), stamp.end(), rig.image.begin() + 32));
-    const auto reports = rig.host.Reports();
-    ASSERT_EQ(reports.size(), 156u);
-    EXPECT_EQ(reports[153].value, 100);
-    EXPECT_EQ(reports[154].value, 100);
-    EXPECT_EQ(reports[155].message, WM_WRITE_DONE);
-    EXPECT_EQ(rig.host.warnings, 1);
-    EXPECT_EQ(rig.host.identityStores, 0);
+  Rig rig;
+  rig.radio.SetMemory([] {
+    sim::Image erased;
+    erased.fill(0xFF);
+    return erased;
+  }());
+  rig.image = Pattern(11);
+  const sim::Image before = rig.image;
+  ImageTransfer transfer(TransferDirection::Write, rig.image, rig.host);
+  ASSERT_EQ(transfer.Start(), StartResult::Started);
+  EXPECT_EQ(transfer.Wait(), TransferOutcome::Succeeded);
+  const sim::Image memory = rig.radio.Memory();
+  auto written = [](std::size_t a) {
+    return (a >= 120 && a < 181) || (a >= 217 && a < 223) || (a >= 254 && a < 5115) || (a >= 32 && a < 40);
+  };
+  for (std::size_t a = 0; a < memory.size(); ++a) {
+    if (a >= 32 && a < 40) continue;
+    ASSERT_EQ(memory[a], written(a) ? before[a] : 0xFF) << "address " << a;
+  }
+  const TimeStamp& stamp = transfer.Stamp();
+  EXPECT_TRUE(std::equal(stamp.begin(), stamp.end(), memory.begin() + 32));
+  EXPECT_TRUE(std::equal(stamp.begin(), stamp.end(), rig.image.begin() + 32));
+  const auto reports = rig.host.Reports();
+  ASSERT_EQ(reports.size(), 156u);
+  EXPECT_EQ(reports[153].value, 100);
+  EXPECT_EQ(reports[154].value, 100);
+  EXPECT_EQ(reports[155].message, WM_WRITE_DONE);
+  EXPECT_EQ(rig.host.warnings, 1);
+  EXPECT_EQ(rig.host.identityStores, 0);
 }
 
 TEST(TransferE2E, ReadPasswordAcceptedAtTheSecondAttempt) {
-    SimOptions options;
-    options.readPassword = "1234";
-    Rig rig(options);
-    rig.host.passwords = {"9999", "1234"};
-    ImageTransfer transfer(TransferDirection::Read, rig.image, rig.host);
-    StopAfter(rig, transfer, 3);
-    ASSERT_EQ(transfer.Start(), StartResult::Started);
-    EXPECT_EQ(transfer.Wait(), TransferOutcome::Stopped);
-    EXPECT_EQ(rig.host.passwordPrompts, 2);
-    EXPECT_EQ(rig.host.messages, std::vector<int>{text::kMsgWrongPassword});
-    EXPECT_TRUE(FirstBlocksMatch(rig, 3));
+  SimOptions options;
+  options.readPassword = "1234";
+  Rig rig(options);
+  rig.host.passwords = {"9999", "1234"};
+  ImageTransfer transfer(TransferDirection::Read, rig.image, rig.host);
+  StopAfter(rig, transfer, 3);
+  ASSERT_EQ(transfer.Start(), StartResult::Started);
+  EXPECT_EQ(transfer.Wait(), TransferOutcome::Stopped);
+  EXPECT_EQ(rig.host.passwordPrompts, 2);
+  EXPECT_EQ(rig.host.messages, std::vector<int>{text::kMsgWrongPassword});
+  EXPECT_TRUE(FirstBlocksMatch(rig, 3));
 }
 
 TEST(TransferE2E, WritePasswordRejectedThreeTimesCancels) {
-    SimOptions options;
-    options.writePassword = "4321";
-    Rig rig(options);
-    rig.host.passwords = {"1", "2", "3", "4321"};
-    const sim::Image before = rig.radio.Memory();
-    ImageTransfer transfer(TransferDirection::Write, rig.image, rig.host);
-    EXPECT_EQ(transfer.Start(), StartResult::Cancelled);
-    EXPECT_EQ(rig.host.passwordPrompts, 3);
-    EXPECT_EQ(rig.host.messages, (std::vector<int>{text::kMsgWrongPassword, text::kMsgWrongPassword, text::kMsgWrongPassword}));
-    EXPECT_FALSE(transfer.Link().IsOpen());
-    EXPECT_EQ(rig.radio.Memory(), before);
+  SimOptions options;
+  options.writePassword = "4321";
+  Rig rig(options);
+  rig.host.passwords = {"1", "2", "3", "4321"};
+  const sim::Image before = rig.radio.Memory();
+  ImageTransfer transfer(TransferDirection::Write, rig.image, rig.host);
+  EXPECT_EQ(transfer.Start(), StartResult::Cancelled);
+  EXPECT_EQ(rig.host.passwordPrompts, 3);
+  EXPECT_EQ(rig.host.messages,
+            (std::vector<int>{text::kMsgWrongPassword, text::kMsgWrongPassword, text::kMsgWrongPassword}));
+  EXPECT_FALSE(transfer.Link().IsOpen());
+  EXPECT_EQ(rig.radio.Memory(), before);
 }
 
 TEST(TransferE2E, CancelledPasswordPromptCancels) {
-    SimOptions options;
-    options.readPassword = "1";
-    Rig rig(options);
-    ImageTransfer transfer(TransferDirection::Read, rig.image, rig.host);
-    EXPECT_EQ(transfer.Start(), StartResult::Cancelled);
-    EXPECT_EQ(rig.host.passwordPrompts, 0);
-    EXPECT_TRUE(rig.host.messages.empty());
+  SimOptions options;
+  options.readPassword = "1";
+  Rig rig(options);
+  ImageTransfer transfer(TransferDirection::Read, rig.image, rig.host);
+  EXPECT_EQ(transfer.Start(), StartResult::Cancelled);
+  EXPECT_EQ(rig.host.passwordPrompts, 0);
+  EXPECT_TRUE(rig.host.messages.empty());
 }
 
 TEST(TransferE2E, OldFirmwareIsReadWithoutPassword) {
-    SimOptions options;
-    options.version = "1.01.10";
-    options.readPassword = "1234";
-    Rig rig(options);
-    ImageTransfer transfer(TransferDirection::Read, rig.image, rig.host);
-    StopAfter(rig, transfer, 2);
-    ASSERT_EQ(transfer.Start(), StartResult::Started);
-    EXPECT_EQ(transfer.Wait(), TransferOutcome::Stopped);
-    EXPECT_EQ(rig.host.passwordPrompts, 0);
-    EXPECT_TRUE(FirstBlocksMatch(rig, 2));
+  SimOptions options;
+  options.version = "1.01.10";
+  options.readPassword = "1234";
+  Rig rig(options);
+  ImageTransfer transfer(TransferDirection::Read, rig.image, rig.host);
+  StopAfter(rig, transfer, 2);
+  ASSERT_EQ(transfer.Start(), StartResult::Started);
+  EXPECT_EQ(transfer.Wait(), TransferOutcome::Stopped);
+  EXPECT_EQ(rig.host.passwordPrompts, 0);
+  EXPECT_TRUE(FirstBlocksMatch(rig, 2));
 }
 
 // A fault on the third block's first request that one retry cures.
 void ExpectRecovered(SimOptions options, int extraRequests) {
-    Rig rig(options);
-    ImageTransfer transfer(TransferDirection::Read, rig.image, rig.host);
-    StopAfter(rig, transfer, 5);
-    ASSERT_EQ(transfer.Start(), StartResult::Started);
-    EXPECT_EQ(transfer.Wait(), TransferOutcome::Stopped);
-    EXPECT_TRUE(FirstBlocksMatch(rig, 5));
-    EXPECT_EQ(rig.radio.RequestCount(), kPreamble + 5 + extraRequests);
-    for (const auto& r : rig.host.Reports()) EXPECT_EQ(r.message, WM_READ_PROGRESS);
+  Rig rig(options);
+  ImageTransfer transfer(TransferDirection::Read, rig.image, rig.host);
+  StopAfter(rig, transfer, 5);
+  ASSERT_EQ(transfer.Start(), StartResult::Started);
+  EXPECT_EQ(transfer.Wait(), TransferOutcome::Stopped);
+  EXPECT_TRUE(FirstBlocksMatch(rig, 5));
+  EXPECT_EQ(rig.radio.RequestCount(), kPreamble + 5 + extraRequests);
+  for (const auto& r : rig.host.Reports()) EXPECT_EQ(r.message, WM_READ_PROGRESS);
 }
 
 TEST(TransferE2E, MissingShortAndLateRepliesAreRetried) {
-    SimOptions missing;
-    missing.faults.noReply = {kPreamble + 3, 1};
-    ExpectRecovered(missing, 1);
-    SimOptions shortReply;
-    shortReply.faults.shortReply = {kPreamble + 3, 2};
-    ExpectRecovered(shortReply, 2);
-    SimOptions late;
-    late.faults.lateReply = {kPreamble + 3, 1};
-    late.faults.lateBy = std::chrono::milliseconds(150);
-    ExpectRecovered(late, 1);
-    SimOptions slow;  // later than the pause but within the reply time-out
-    slow.faults.lateReply = {kPreamble + 3, 1};
-    slow.faults.lateBy = std::chrono::milliseconds(30);
-    ExpectRecovered(slow, 0);
+  SimOptions missing;
+  missing.faults.noReply = {kPreamble + 3, 1};
+  ExpectRecovered(missing, 1);
+  SimOptions shortReply;
+  shortReply.faults.shortReply = {kPreamble + 3, 2};
+  ExpectRecovered(shortReply, 2);
+  SimOptions late;
+  late.faults.lateReply = {kPreamble + 3, 1};
+  late.faults.lateBy = std::chrono::milliseconds(150);
+  ExpectRecovered(late, 1);
+  SimOptions slow;  // later than the pause but within the reply time-out
+  slow.faults.lateReply = {kPreamble + 3, 1};
+  slow.faults.lateBy = std::chrono::milliseconds(30);
+  ExpectRecovered(slow, 0);
 }
 
 // The read fails with `address` as its report's value.
 void ExpectReadFailure(SimOptions options, long address) {
-    Rig rig(options);
-    ImageTransfer transfer(TransferDirection::Read, rig.image, rig.host);
-    ASSERT_EQ(transfer.Start(), StartResult::Started);
-    EXPECT_EQ(transfer.Wait(), TransferOutcome::Failed);
-    const auto reports = rig.host.Reports();
-    ASSERT_FALSE(reports.empty());
-    EXPECT_EQ(reports.back().message, WM_READ_FAILED);
-    EXPECT_EQ(reports.back().value, address);
-    EXPECT_EQ(static_cast<long>(reports.size()), address / 32 + 1);
+  Rig rig(options);
+  ImageTransfer transfer(TransferDirection::Read, rig.image, rig.host);
+  ASSERT_EQ(transfer.Start(), StartResult::Started);
+  EXPECT_EQ(transfer.Wait(), TransferOutcome::Failed);
+  const auto reports = rig.host.Reports();
+  ASSERT_FALSE(reports.empty());
+  EXPECT_EQ(reports.back().message, WM_READ_FAILED);
+  EXPECT_EQ(reports.back().value, address);
+  EXPECT_EQ(static_cast<long>(reports.size()), address / 32 + 1);
 }
 
 TEST(TransferE2E, CorruptRepliesAndSpentRetriesFailWithTheBlockAddress) {
-    SimOptions corrupt;  // a wrong checksum is not retried
-    corrupt.faults.badChecksum = {kPreamble + 3, 1};
-    ExpectReadFailure(corrupt, 64);
-    SimOptions shortReplies;
-    shortReplies.faults.shortReply = {kPreamble + 4, 3};
-    ExpectReadFailure(shortReplies, 96);
-    SimOptions silent;
-    silent.faults.silentAfter = kPreamble + 4;
-    ExpectReadFailure(silent, 128);
+  SimOptions corrupt;  // a wrong checksum is not retried
+  corrupt.faults.badChecksum = {kPreamble + 3, 1};
+  ExpectReadFailure(corrupt, 64);
+  SimOptions shortReplies;
+  shortReplies.faults.shortReply = {kPreamble + 4, 3};
+  ExpectReadFailure(shortReplies, 96);
+  SimOptions silent;
+  silent.faults.silentAfter = kPreamble + 4;
+  ExpectReadFailure(silent, 128);
 }
 
 TEST(TransferE2E, WriteFailureReportsTheBlockAddress) {
-    SimOptions options;
-    options.faults.badChecksum = {kPreamble + 2, 1};  // the acknowledge of block 2
-    Rig rig(options);
-    ImageTransfer transfer(TransferDirection::Write, rig.image, rig.host);
-    ASSERT_EQ(transfer.Start(), StartResult::Started);
-    EXPECT_EQ(transfer.Wait(), TransferOutcome::Failed);
-    const auto reports = rig.host.Reports();
-    ASSERT_EQ(reports.size(), 2u);
-    EXPECT_EQ(reports[1].message, WM_WRITE_FAILED);
-    EXPECT_EQ(reports[1].value, 152);
+  SimOptions options;
+  options.faults.badChecksum = {kPreamble + 2, 1};  // the acknowledge of block 2
+  Rig rig(options);
+  ImageTransfer transfer(TransferDirection::Write, rig.image, rig.host);
+  ASSERT_EQ(transfer.Start(), StartResult::Started);
+  EXPECT_EQ(transfer.Wait(), TransferOutcome::Failed);
+  const auto reports = rig.host.Reports();
+  ASSERT_EQ(reports.size(), 2u);
+  EXPECT_EQ(reports[1].message, WM_WRITE_FAILED);
+  EXPECT_EQ(reports[1].value, 152);
 }
 
 TEST(TransferE2E, SilentRadioEndsWith1143InBoundedTime) {
-    SimOptions options;
-    options.faults.silentAfter = 0;
-    Rig rig(options);
-    ImageTransfer transfer(TransferDirection::Read, rig.image, rig.host);
-    const auto start = Clock::now();
-    EXPECT_EQ(transfer.Start(), StartResult::Idle);
-    EXPECT_LT(Clock::now() - start, std::chrono::seconds(4));
-    EXPECT_EQ(rig.host.messages, std::vector<int>{text::kMsgNoRadio});
-    EXPECT_EQ(rig.radio.RequestCount(), 30);
-    EXPECT_EQ(transfer.Wait(), TransferOutcome::Pending);
+  SimOptions options;
+  options.faults.silentAfter = 0;
+  Rig rig(options);
+  ImageTransfer transfer(TransferDirection::Read, rig.image, rig.host);
+  const auto start = Clock::now();
+  EXPECT_EQ(transfer.Start(), StartResult::Idle);
+  EXPECT_LT(Clock::now() - start, std::chrono::seconds(4));
+  EXPECT_EQ(rig.host.messages, std::vector<int>{text::kMsgNoRadio});
+  EXPECT_EQ(rig.radio.RequestCount(), 30);
+  EXPECT_EQ(transfer.Wait(), TransferOutcome::Pending);
 }
 
 TEST(TransferE2E, PulledCableFailsTheBlockQuickly) {
-    Rig rig;
-    ImageTransfer transfer(TransferDirection::Read, rig.image, rig.host);
-    Clock::time_point pulled;
-    rig.host.onReport = [&](const TransferReport& r) {
-        if (r.message == WM_READ_PROGRESS && rig.host.Reports().size() == 4) {
-            rig.pty.Stop();
-            pulled = Clock::now();
-        }
-    };
-    ASSERT_EQ(transfer.Start(), StartResult::Started);
-    EXPECT_EQ(transfer.Wait(), TransferOutcome::Failed);
-    EXPECT_LT(Clock::now() - pulled, std::chrono::milliseconds(500));
-    const auto reports = rig.host.Reports();
-    EXPECT_EQ(reports.back().message, WM_READ_FAILED);
-    EXPECT_EQ(reports.back().value, 128);
+  Rig rig;
+  ImageTransfer transfer(TransferDirection::Read, rig.image, rig.host);
+  Clock::time_point pulled;
+  rig.host.onReport = [&](const TransferReport& r) {
+    if (r.message == WM_READ_PROGRESS && rig.host.Reports().size() == 4) {
+      rig.pty.Stop();
+      pulled = Clock::now();
+    }
+  };
+  ASSERT_EQ(transfer.Start(), StartResult::Started);
+  EXPECT_EQ(transfer.Wait(), TransferOutcome::Failed);
+  EXPECT_LT(Clock::now() - pulled, std::chrono::milliseconds(500));
+  const auto reports = rig.host.Reports();
+  EXPECT_EQ(reports.back().message, WM_READ_FAILED);
+  EXPECT_EQ(reports.back().value, 128);
 }
 
 TEST(TransferE2E, PreparationRefusals) {
-    {
-        Rig rig;  // the model check refuses: no mode switch is sent
-        rig.host.checkResult = 1;
-        ImageTransfer transfer(TransferDirection::Read, rig.image, rig.host);
-        EXPECT_EQ(transfer.Start(), StartResult::Cancelled);
-        EXPECT_EQ(rig.radio.RequestCount(), 5);
-        EXPECT_EQ(rig.host.identityStores, 0);
-    }
-    {
-        Rig rig;  // the data's range reaches beyond the radio's band
-        rig.host.range = "400-480";
-        ImageTransfer transfer(TransferDirection::Write, rig.image, rig.host);
-        EXPECT_EQ(transfer.Start(), StartResult::Cancelled);
-        ASSERT_EQ(rig.host.messages, std::vector<int>{text::kMsgBandMismatch});
-        EXPECT_EQ(rig.host.arguments[0].text, "400-470");
-        EXPECT_EQ(rig.radio.Mode(), 1);
-    }
-    {
-        Rig rig;  // the password warning was cancelled
-        rig.host.acceptWarning = false;
-        ImageTransfer transfer(TransferDirection::Write, rig.image, rig.host);
-        EXPECT_EQ(transfer.Start(), StartResult::Cancelled);
-        EXPECT_EQ(rig.radio.Mode(), 1);
-        EXPECT_FALSE(transfer.Link().IsOpen());
-    }
+  {
+    Rig rig;  // the model check refuses: no mode switch is sent
+    rig.host.checkResult = 1;
+    ImageTransfer transfer(TransferDirection::Read, rig.image, rig.host);
+    EXPECT_EQ(transfer.Start(), StartResult::Cancelled);
+    EXPECT_EQ(rig.radio.RequestCount(), 5);
+    EXPECT_EQ(rig.host.identityStores, 0);
+  }
+  {
+    Rig rig;  // the data's range reaches beyond the radio's band
+    rig.host.range = "400-480";
+    ImageTransfer transfer(TransferDirection::Write, rig.image, rig.host);
+    EXPECT_EQ(transfer.Start(), StartResult::Cancelled);
+    ASSERT_EQ(rig.host.messages, std::vector<int>{text::kMsgBandMismatch});
+    EXPECT_EQ(rig.host.arguments[0].text, "400-470");
+    EXPECT_EQ(rig.radio.Mode(), 1);
+  }
+  {
+    Rig rig;  // the password warning was cancelled
+    rig.host.acceptWarning = false;
+    ImageTransfer transfer(TransferDirection::Write, rig.image, rig.host);
+    EXPECT_EQ(transfer.Start(), StartResult::Cancelled);
+    EXPECT_EQ(rig.radio.Mode(), 1);
+    EXPECT_FALSE(transfer.Link().IsOpen());
+  }
 }
 
 }  // namespace
