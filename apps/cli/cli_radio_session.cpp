@@ -1,6 +1,6 @@
 #include "cli_radio_session.h"
 
-#include "config/file_replace.h"
+#include "base/file_replace.h"
 #include "config/profile_cache.h"
 
 namespace vex::cli {

@@ -9,7 +9,7 @@
 #include "config/app_settings.h"
 #include "config/range_table.h"
 #include "core/codeplug_flows.h"
-#include "core/codeplug_settings_host.h"
+#include "workflow/codeplug_settings_host.h"
 #include "core/container.h"
 #include "core/invalid_log.h"
 

@@ -2,7 +2,7 @@
 
 #include "config/app_settings.h"
 #include "config/safe_format.h"
-#include "config/text_ids.h"
+#include "base/text_ids.h"
 #include "link/port_discovery.h"
 #include "link/transfer_messages.h"
 

@@ -8,7 +8,7 @@
 #include "progress_bar.h"
 
 #include "link/image_transfer.h"
-#include "link/settings_transfer_host.h"
+#include "workflow/settings_transfer_host.h"
 
 #include <optional>
 #include <string>

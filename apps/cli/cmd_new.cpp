@@ -2,7 +2,7 @@
 #include "cli_commands.h"
 #include "cli_host.h"
 
-#include "config/range_entry.h"
+#include "base/range_entry.h"
 
 namespace vex::cli {
 

@@ -1,7 +1,7 @@
 // The record lists of the dump: channels, personalities and scan lists.
 #include "dump_fields.h"
 
-#include "config/text_ids.h"
+#include "base/text_ids.h"
 
 #include "config/range_edit.h"
 #include "core/channel_encoding.h"

@@ -1,7 +1,7 @@
 // The settings sections of the dump, each value as its view shows it.
 #include "dump_fields.h"
 
-#include "config/text_ids.h"
+#include "base/text_ids.h"
 
 #include "core/image_layout.h"
 

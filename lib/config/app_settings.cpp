@@ -2,7 +2,7 @@
 
 #include "config/language_selection.h"
 #include "config/profile_file.h"
-#include "core/number_text.h"
+#include "base/number_text.h"
 
 #include <langinfo.h>
 #include <locale.h>

@@ -1,7 +1,7 @@
 #include "config/model_catalogue.h"
 
 #include "config/profile_file.h"
-#include "core/number_text.h"
+#include "base/number_text.h"
 
 #include <algorithm>
 

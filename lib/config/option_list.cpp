@@ -1,7 +1,7 @@
 #include "config/option_list.h"
 
 #include "config/profile_syntax.h"
-#include "core/number_text.h"
+#include "base/number_text.h"
 
 #include <climits>
 #include <cmath>

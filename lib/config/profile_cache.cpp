@@ -1,6 +1,6 @@
 #include "config/profile_cache.h"
 
-#include "config/file_replace.h"
+#include "base/file_replace.h"
 #include "config/text_encoding.h"
 
 #include <sys/stat.h>

@@ -1,9 +1,9 @@
 #include "config/profile_file.h"
 
-#include "config/file_replace.h"
+#include "base/file_replace.h"
 #include "config/profile_cache.h"
 #include "config/text_encoding.h"
-#include "core/number_text.h"
+#include "base/number_text.h"
 
 #include <mutex>
 

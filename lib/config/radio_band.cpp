@@ -1,7 +1,7 @@
 #include "config/radio_band.h"
 
-#include "core/bcd.h"
-#include "core/byte_order.h"
+#include "base/bcd.h"
+#include "base/byte_order.h"
 
 namespace vex {
 

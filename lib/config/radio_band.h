@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/range_entry.h"
+#include "base/range_entry.h"
 
 #include <cstdint>
 

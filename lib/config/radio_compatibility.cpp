@@ -5,7 +5,7 @@
 #include "config/profile_file.h"
 #include "config/radio_band.h"
 #include "config/range_table.h"
-#include "core/number_text.h"
+#include "base/number_text.h"
 
 namespace vex {
 

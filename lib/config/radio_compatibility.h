@@ -1,7 +1,7 @@
 #pragma once
 
-#include "config/range_entry.h"
-#include "config/text_ids.h"
+#include "base/range_entry.h"
+#include "base/text_ids.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "config/range_edit.h"
 
 #include "config/profile_syntax.h"
-#include "core/number_text.h"
+#include "base/number_text.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "config/model_catalogue.h"
-#include "config/range_entry.h"
+#include "base/range_entry.h"
 
 #include <cstdint>
 #include <string_view>

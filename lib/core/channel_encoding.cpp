@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/bcd.h"
-#include "core/number_text.h"
+#include "base/bcd.h"
+#include "base/number_text.h"
 
 namespace vex {
 namespace {

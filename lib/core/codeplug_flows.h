@@ -3,7 +3,7 @@
 // go to the host.
 #pragma once
 
-#include "config/text_ids.h"
+#include "base/text_ids.h"
 #include "core/codeplug_header.h"
 #include "core/codeplug_host.h"
 #include "core/time_stamp.h"

@@ -1,6 +1,6 @@
 #include "core/codeplug_header.h"
 
-#include "config/range_entry.h"
+#include "base/range_entry.h"
 #include "core/data_version.h"
 
 #include <algorithm>

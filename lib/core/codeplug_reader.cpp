@@ -1,8 +1,8 @@
 #include "core/codeplug_reader.h"
 
-#include "core/byte_order.h"
+#include "base/byte_order.h"
 #include "core/codeplug_format.h"
-#include "core/read_only_file.h"
+#include "base/read_only_file.h"
 
 #include <algorithm>
 #include <vector>

@@ -3,8 +3,8 @@
 #include <array>
 #include <vector>
 
-#include "config/file_replace.h"
-#include "core/byte_order.h"
+#include "base/file_replace.h"
+#include "base/byte_order.h"
 #include "core/codeplug_format.h"
 #include "core/codeplug_reader.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <span>
 
-#include "core/byte_order.h"
+#include "base/byte_order.h"
 #include "core/container.h"
 #include "core/references.h"
 

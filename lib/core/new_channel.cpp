@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/bcd.h"
+#include "base/bcd.h"
 #include "core/channel_encoding.h"
 #include "core/record_items.h"
 #include "core/tone_tables.h"

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstddef>
 
-#include "config/text_ids.h"
+#include "base/text_ids.h"
 #include "core/change_notice.h"
 #include "core/record_keys.h"
 #include "core/records.h"

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <span>
 
-#include "core/byte_order.h"
+#include "base/byte_order.h"
 #include "core/image_layout.h"
 
 namespace vex {

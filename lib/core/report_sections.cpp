@@ -1,6 +1,6 @@
 #include "core/report_sections.h"
 
-#include "config/text_ids.h"
+#include "base/text_ids.h"
 
 namespace vex {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "config/text_ids.h"
+#include "base/text_ids.h"
 #include "core/invalid_log.h"
 
 namespace vex {

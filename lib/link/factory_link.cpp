@@ -1,6 +1,6 @@
 #include "link/factory_link.h"
 
-#include "config/text_ids.h"
+#include "base/text_ids.h"
 #include "link/host_connect.h"
 #include "link/image_transfer.h"
 #include "link/protocol.h"

@@ -1,6 +1,6 @@
 #include "link/image_transfer.h"
 
-#include "config/text_ids.h"
+#include "base/text_ids.h"
 #include "core/image_layout.h"
 #include "link/host_connect.h"
 #include "link/protocol.h"

@@ -1,6 +1,6 @@
 #include "link/port_discovery.h"
 
-#include "config/text_ids.h"
+#include "base/text_ids.h"
 
 namespace vex {
 

@@ -1,7 +1,7 @@
 #include "link/radio_link.h"
 
-#include "core/byte_order.h"
-#include "core/field_text.h"
+#include "base/byte_order.h"
+#include "base/field_text.h"
 #include "link/protocol.h"
 
 #include <algorithm>

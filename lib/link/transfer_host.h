@@ -3,7 +3,7 @@
 // each implement it; tests script it.
 #pragma once
 
-#include "config/range_entry.h"
+#include "base/range_entry.h"
 #include "link/radio_identity.h"
 
 #include <optional>

@@ -1,6 +1,6 @@
 #include "link/write_warning.h"
 
-#include "config/text_ids.h"
+#include "base/text_ids.h"
 
 namespace vex {
 

@@ -1,6 +1,6 @@
 #include "sim/command_line.h"
 
-#include "config/range_entry.h"
+#include "base/range_entry.h"
 
 #include <charconv>
 #include <functional>

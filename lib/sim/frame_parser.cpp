@@ -1,6 +1,6 @@
 #include "sim/frame_parser.h"
 
-#include "core/byte_order.h"
+#include "base/byte_order.h"
 #include "link/protocol.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "sim/image_file.h"
 
-#include "config/file_replace.h"
+#include "base/file_replace.h"
 #include "core/codeplug_format.h"
 #include "core/codeplug_reader.h"
 #include "core/image_layout.h"

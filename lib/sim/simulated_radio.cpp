@@ -1,6 +1,6 @@
 #include "sim/simulated_radio.h"
 
-#include "core/byte_order.h"
+#include "base/byte_order.h"
 #include "core/channel_encoding.h"
 #include "link/protocol.h"
 #include "sim/default_image.h"

@@ -6,7 +6,7 @@
 #include "sim_process.h"
 
 #include "config/language_texts.h"
-#include "config/text_ids.h"
+#include "base/text_ids.h"
 #include "core/codeplug_reader.h"
 #include "core/container.h"
 #include "core/image_layout.h"

@@ -7,7 +7,7 @@
 #include <QObject>
 
 #include "core/codeplug_flows.h"
-#include "core/codeplug_settings_host.h"
+#include "workflow/codeplug_settings_host.h"
 
 class QMenu;
 

@@ -3,7 +3,7 @@
 #include <QMessageBox>
 
 #include "adapters/texts.h"
-#include "config/text_ids.h"
+#include "base/text_ids.h"
 #include "dialogs/file_dialog.h"
 #include "dialogs/language_dialog.h"
 

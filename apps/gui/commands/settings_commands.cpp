@@ -3,7 +3,7 @@
 #include "commands/file_commands.h"
 #include "commands/prompts.h"
 #include "config/app_settings.h"
-#include "config/text_ids.h"
+#include "base/text_ids.h"
 #include "link/port_discovery.h"
 #include "workspace/main_frame.h"
 

@@ -3,7 +3,7 @@
 #include <QButtonGroup>
 #include <QRadioButton>
 
-#include "config/text_ids.h"
+#include "base/text_ids.h"
 #include "dialogs/dialog_buttons.h"
 #include "toolkit/control_id.h"
 #include "toolkit/form_builder.h"

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 
 #include "adapters/texts.h"
-#include "config/text_ids.h"
+#include "base/text_ids.h"
 #include "core/codeplug_reader.h"
 #include "help/dialog_help.h"
 #include "toolkit/control_id.h"

@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "config/text_ids.h"
+#include "base/text_ids.h"
 
 namespace vex::gui {
 

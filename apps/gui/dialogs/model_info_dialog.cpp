@@ -4,7 +4,7 @@
 
 #include "config/app_settings.h"
 #include "config/range_table.h"
-#include "config/text_ids.h"
+#include "base/text_ids.h"
 #include "dialogs/dialog_buttons.h"
 #include "toolkit/control_id.h"
 #include "toolkit/form_builder.h"

@@ -6,7 +6,7 @@
 #include <QDialog>
 
 #include "config/model_catalogue.h"
-#include "config/text_ids.h"
+#include "base/text_ids.h"
 
 class QComboBox;
 

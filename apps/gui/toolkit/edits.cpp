@@ -4,7 +4,7 @@
 #include <QValidator>
 
 #include "config/range_edit.h"
-#include "config/text_ids.h"
+#include "base/text_ids.h"
 
 namespace vex::gui {
 namespace {

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "config/range_table.h"
-#include "link/settings_transfer_host.h"
+#include "workflow/settings_transfer_host.h"
 
 class QWidget;
 

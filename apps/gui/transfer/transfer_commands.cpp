@@ -7,7 +7,7 @@
 #include "adapters/radio_data.h"
 #include "adapters/settings.h"
 #include "config/range_table.h"
-#include "config/text_ids.h"
+#include "base/text_ids.h"
 #include "core/container.h"
 #include "core/image_layout.h"
 #include "link/factory_link.h"

@@ -7,7 +7,7 @@
 
 #include "adapters/texts.h"
 #include "config/safe_format.h"
-#include "config/text_ids.h"
+#include "base/text_ids.h"
 #include "link/transfer_messages.h"
 #include "toolkit/control_id.h"
 #include "toolkit/form_builder.h"

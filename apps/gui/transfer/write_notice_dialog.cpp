@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "adapters/texts.h"
-#include "config/text_ids.h"
+#include "base/text_ids.h"
 #include "toolkit/control_id.h"
 #include "toolkit/form_builder.h"
 #include "toolkit/translate.h"

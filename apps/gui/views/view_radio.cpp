@@ -5,8 +5,8 @@
 #include "adapters/radio_data.h"
 #include "adapters/settings.h"
 #include "adapters/texts.h"
-#include "config/text_ids.h"
-#include "core/field_text.h"
+#include "base/text_ids.h"
+#include "base/field_text.h"
 #include "core/image_layout.h"
 
 namespace vex::gui {

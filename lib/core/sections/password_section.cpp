@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/field_text.h"
+#include "base/field_text.h"
 
 namespace vex {
 

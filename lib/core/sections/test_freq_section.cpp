@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/bcd.h"
-#include "core/byte_order.h"
+#include "base/bcd.h"
+#include "base/byte_order.h"
 #include "core/channel_encoding.h"
 
 namespace vex {

@@ -5,7 +5,7 @@
 #include "config/option_list.h"
 #include "config/profile_file.h"
 #include "config/safe_format.h"
-#include "config/text_ids.h"
+#include "base/text_ids.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include <clocale>
 
-#include "core/bcd.h"
+#include "base/bcd.h"
 #include "core/tone_tables.h"
 
 namespace {

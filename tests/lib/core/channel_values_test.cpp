@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/bcd.h"
+#include "base/bcd.h"
 #include "core/new_channel.h"
 
 namespace {

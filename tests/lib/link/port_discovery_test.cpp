@@ -1,7 +1,7 @@
 // Port numbers, device paths and the search for a radio, against scripted
 // far ends that answer the greeting or stay silent.
 #include "link/port_discovery.h"
-#include "config/text_ids.h"
+#include "base/text_ids.h"
 #include "link/protocol.h"
 #include "scripted_peer.h"
 

@@ -1,7 +1,7 @@
 // The notice before a write names each password the data set, in the order
 // read, write/tune/dealer, power-on/keylock, and ends with the closing line.
 #include "link/write_warning.h"
-#include "config/text_ids.h"
+#include "base/text_ids.h"
 
 #include <gtest/gtest.h>
 

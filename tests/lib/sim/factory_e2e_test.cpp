@@ -1,5 +1,5 @@
 // The factory link and the tuning write against the simulator.
-#include "config/text_ids.h"
+#include "base/text_ids.h"
 #include "link/factory_link.h"
 #include "link/transfer_messages.h"
 #include "sim/pty_host.h"

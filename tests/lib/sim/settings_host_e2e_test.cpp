@@ -3,9 +3,9 @@
 #include "config/app_settings.h"
 #include "config/radio_compatibility.h"
 #include "config/range_table.h"
-#include "config/text_ids.h"
+#include "base/text_ids.h"
 #include "link/image_transfer.h"
-#include "link/settings_transfer_host.h"
+#include "workflow/settings_transfer_host.h"
 #include "link/transfer_messages.h"
 #include "sim/pty_host.h"
 

@@ -1,6 +1,6 @@
 // Whole transfers through the real termios code over a pseudo-terminal
 // against the simulated radio, with the real pauses and time-outs.
-#include "config/text_ids.h"
+#include "base/text_ids.h"
 #include "link/image_transfer.h"
 #include "link/transfer_messages.h"
 #include "sim/pty_host.h"

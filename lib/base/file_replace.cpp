@@ -1,4 +1,4 @@
-#include "config/file_replace.h"
+#include "base/file_replace.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "core/codeplug_settings_host.h"
+#include "workflow/codeplug_settings_host.h"
 
 namespace vex {
 

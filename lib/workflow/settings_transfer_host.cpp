@@ -1,4 +1,4 @@
-#include "link/settings_transfer_host.h"
+#include "workflow/settings_transfer_host.h"
 
 #include "config/app_settings.h"
 #include "config/radio_compatibility.h"

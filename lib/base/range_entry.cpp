@@ -1,6 +1,6 @@
-#include "config/range_entry.h"
+#include "base/range_entry.h"
 
-#include "core/number_text.h"
+#include "base/number_text.h"
 
 #include <algorithm>
 #include <climits>

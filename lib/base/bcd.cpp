@@ -1,4 +1,4 @@
-#include "core/bcd.h"
+#include "base/bcd.h"
 
 namespace vex {
 

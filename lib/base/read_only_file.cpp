@@ -1,4 +1,4 @@
-#include "core/read_only_file.h"
+#include "base/read_only_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,10 +1,10 @@
 // The desktop program's codeplug host: Open moves the file's model state into
 // the settings, Save As takes the range flags of the loaded range table.
-#include "codeplug_test_support.h"
+#include "../core/codeplug_test_support.h"
 
 #include "core/codeplug_flows.h"
 #include "core/codeplug_reader.h"
-#include "core/codeplug_settings_host.h"
+#include "workflow/codeplug_settings_host.h"
 
 #include <gtest/gtest.h>
 
