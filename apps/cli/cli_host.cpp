@@ -4,6 +4,10 @@
 
 namespace vex::cli {
 
+void ListFindings(std::ostream& out, const InvalidLog& log) {
+  for (const InvalidLogRow& row : log.rows()) out << "  " << row.location << ": " << row.label << '\n';
+}
+
 CliHost::CliHost(Environment& env, ModelState state)
     : ContainerCodeplugHost(CliData::data, CliData::log, [&env](int id) { return env.texts().labelText(id); }),
       env_(env),

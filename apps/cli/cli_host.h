@@ -18,6 +18,9 @@ struct CliData {
   InvalidLog log;
 };
 
+// One line per validation finding: "  location: label".
+void ListFindings(std::ostream& out, const InvalidLog& log);
+
 class CliHost : private CliData, public ContainerCodeplugHost {
  public:
   CliHost(Environment& env, ModelState state);

@@ -28,7 +28,6 @@ std::string ListText(const LanguageTexts& texts, int list, long index);
 // The text of the list entry whose value is `value`; the number itself when
 // no entry has it.
 std::string ValueText(const LanguageTexts& texts, int list, long value);
-std::string OnOff(bool on);
 std::vector<DumpValue> FieldValues(const std::vector<FieldSpec>& fields, std::span<const std::uint8_t> bytes,
                                    const LanguageTexts& texts);
 

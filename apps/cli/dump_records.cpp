@@ -24,19 +24,19 @@ std::string ToneText(std::uint16_t word) {
 
 DumpRow ChannelRow(const ChannelRecord& r, std::size_t number, const LanguageTexts& texts) {
   return {
-      {"channel", std::to_string(number)},
-      {"rx_frequency", DecodeFrequency(r.rxFrequency())},
-      {"tx_frequency", DecodeFrequency(r.txFrequency())},
+      DumpValue::Number("channel", std::to_string(number)),
+      DumpValue::Number("rx_frequency", DecodeFrequency(r.rxFrequency())),
+      DumpValue::Number("tx_frequency", DecodeFrequency(r.txFrequency())),
       {"rx_tone_type", ListText(texts, text::kChanRxTypeList, r.rxTone() >> 14)},
       {"rx_tone", ToneText(r.rxTone())},
       {"tx_tone_type", ListText(texts, text::kChanTxTypeList, r.txTone() >> 14)},
       {"tx_tone", ToneText(r.txTone())},
       {"spacing", ListText(texts, text::kChanSpacingList, r.spacingIndex())},
       {"power", ListText(texts, text::kChanPowerList, r.powerIndex())},
-      {"personality", std::to_string(r.personalityIndex() + 1)},
-      {"scan_list", r.scanListNumber() == 0 ? "None" : std::to_string(r.scanListNumber())},
-      {"auto_start_scan", OnOff(r.bytes[ChannelRecord::kFlags] & kAutoStartScan)},
-      {"atis", OnOff(r.bytes[ChannelRecord::kFlags] & kAtis)},
+      DumpValue::Number("personality", std::to_string(r.personalityIndex() + 1)),
+      DumpValue::Number("scan_list", r.scanListNumber() == 0 ? "None" : std::to_string(r.scanListNumber())),
+      DumpValue::Flag("auto_start_scan", r.bytes[ChannelRecord::kFlags] & kAutoStartScan),
+      DumpValue::Flag("atis", r.bytes[ChannelRecord::kFlags] & kAtis),
   };
 }
 
@@ -71,10 +71,10 @@ const std::vector<FieldSpec> kScanListFields{
 std::string ChannelNumberText(std::uint16_t number) { return number == 0 ? "None" : std::to_string(number); }
 
 DumpRow ScanListRow(const ScanListRecord& r, std::size_t number, const LanguageTexts& texts) {
-  DumpRow row{{"scan_list", std::to_string(number)}};
+  DumpRow row{DumpValue::Number("scan_list", std::to_string(number))};
   for (const DumpValue& v : FieldValues(kScanListFields, r.bytes, texts)) row.push_back(v);
-  row.push_back({"designated_channel", ChannelNumberText(r.word(ScanListRecord::kDesignatedChannel))});
-  row.push_back({"priority_channel", ChannelNumberText(r.word(ScanListRecord::kPriorityChannel))});
+  row.push_back(DumpValue::Number("designated_channel", ChannelNumberText(r.word(ScanListRecord::kDesignatedChannel))));
+  row.push_back(DumpValue::Number("priority_channel", ChannelNumberText(r.word(ScanListRecord::kPriorityChannel))));
   std::string members;
   for (std::size_t slot = 0; slot < layout::kScanListMemberCount; ++slot) {
     const std::uint16_t m = r.member(slot);
@@ -95,7 +95,7 @@ std::string RangeEditShown(const LanguageTexts& texts, int id, long raw, bool wi
 constexpr std::size_t kAlertSegments = 8;
 
 DumpRow AlertToneRow(const AlertToneRecord& r, std::size_t number, const LanguageTexts& texts) {
-  DumpRow row{{"alert_tone", std::to_string(number)},
+  DumpRow row{DumpValue::Number("alert_tone", std::to_string(number)),
               {"cycle", ValueText(texts, text::kAlertCycleList, r.bytes[0])},
               {"beep_segments", RangeEditShown(texts, text::kAlertPauseRange, r.bytes[1], false)}};
   for (std::size_t k = 0; k < kAlertSegments; ++k) {
@@ -117,7 +117,7 @@ std::vector<DumpTable> RecordTables(RadioDataContainer& data, const LanguageText
   }
   DumpTable personalities{"personalities", {}};
   for (std::size_t i = 0; i < data.personalities().size(); ++i) {
-    DumpRow row{{"personality", std::to_string(i + 1)}};
+    DumpRow row{DumpValue::Number("personality", std::to_string(i + 1))};
     for (const DumpValue& v : FieldValues(kPersonalityFields, data.personalities()[i].record().bytes, texts)) {
       row.push_back(v);
     }

@@ -46,6 +46,13 @@ inline constexpr int kMsgFileFilter = 1212;
 inline constexpr int kMsgPrintCancelled = 1228;
 inline constexpr int kMsgSelectSomethingToPrint = 1229;
 inline constexpr int kMsgFileTooNew = 1230;
+inline constexpr int kMsgPortMissing = 1310;
+inline constexpr int kMsgPortPermission = 1311;
+inline constexpr int kMsgPortBusy = 1312;
+inline constexpr int kMsgPortNotSerial = 1313;
+inline constexpr int kMsgPortOpenFailed = 1314;
+inline constexpr int kMsgNoSerialPorts = 1315;
+inline constexpr int kMsgWritePartial = 1316;
 inline constexpr int kMsgPortPane = 2231;
 
 // ---- captions of windows and dialogs (S02; the id is also the template id) --------
@@ -519,6 +526,13 @@ inline constexpr auto kMessageIds = std::to_array<int>({
     kMsgPrintCancelled,
     kMsgSelectSomethingToPrint,
     kMsgFileTooNew,
+    kMsgPortMissing,
+    kMsgPortPermission,
+    kMsgPortBusy,
+    kMsgPortNotSerial,
+    kMsgPortOpenFailed,
+    kMsgNoSerialPorts,
+    kMsgWritePartial,
     kMsgPortPane,
 });
 
@@ -1085,6 +1099,11 @@ inline constexpr auto kFormatTexts = std::to_array<FormatText>({
     FormatText{Family::Message, kMsgWriteFailedAt, Conversion::Integer},
     FormatText{Family::Message, kMsgBandMismatch, Conversion::String},
     FormatText{Family::Message, kMsgPortPane, Conversion::Integer},
+    FormatText{Family::Message, kMsgPortMissing, Conversion::String},
+    FormatText{Family::Message, kMsgPortPermission, Conversion::String},
+    FormatText{Family::Message, kMsgPortBusy, Conversion::String},
+    FormatText{Family::Message, kMsgPortNotSerial, Conversion::String},
+    FormatText{Family::Message, kMsgPortOpenFailed, Conversion::String},
     FormatText{Family::Label, kTransferReadProgress, Conversion::Integer},
     FormatText{Family::Label, kTransferWriteProgress, Conversion::Integer},
 });

@@ -6,6 +6,7 @@
 #include "core/container.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <sys/stat.h>
 #include <regex>
@@ -74,7 +75,7 @@ TEST_F(Cli, NewWritesTheDefaultDataAsSaveAsDoes) {
 
 // Every receive and transmit frequency the dump shows lies in [low, high + 1).
 void ExpectChannelsInside(const std::string& dump, double low, double high, std::size_t expectedChannels) {
-  const std::regex frequency("\"(rx|tx)_frequency\": \"([0-9.]+)\"");
+  const std::regex frequency("\"(rx|tx)_frequency\": ([0-9.]+)");
   std::size_t count = 0;
   for (auto it = std::sregex_iterator(dump.begin(), dump.end(), frequency); it != std::sregex_iterator(); ++it) {
     const double mhz = std::stod((*it)[2]);
@@ -89,7 +90,7 @@ TEST_F(Cli, DefaultDataOfEveryRangeKeepsItsChannelsInsideTheRange) {
   const CliResult pmr = run({"dump", newFile("p.dat", "446-446"), "--json"});
   ASSERT_EQ(pmr.exitCode, 0) << pmr.err;
   ExpectChannelsInside(pmr.out, 446, 446, 16);
-  EXPECT_NE(pmr.out.find("\"rx_frequency\": \"446.09375\""), std::string::npos);
+  EXPECT_NE(pmr.out.find("\"rx_frequency\": 446.09375"), std::string::npos);
   EXPECT_NE(pmr.out.find("\"rx_tone\": \"94.8\""), std::string::npos);
 
   const CliResult uhf = run({"dump", newFile("u.dat", "400-470"), "--json"});
@@ -220,18 +221,33 @@ TEST_F(Cli, RefusedModelsVersionsAndTargets) {
   EXPECT_NE(target.err.find("no/such/dir/out.dat"), std::string::npos);
 }
 
-TEST_F(Cli, InfoEscapesCommentsForJson) {
+TEST_F(Cli, JsonIsStrictUtf8WithTypedValuesAndAFormatVersion) {
   FileBuilder()
-      .standard(test::SampleHeader(), test::PatternImage(), "say \"hi\"\n\\ \xff caf\xc3\xa9")
+      .standard(test::SampleHeader(), test::PatternImage(), "say \"hi\"\n\\ \xff caf\xc3\xa9 \xed\xa0\x80")
       .writeTo(file("c"));
   const CliResult r = run({"info", file("c"), "--json"});
   ASSERT_EQ(r.exitCode, 0) << r.err;
-  EXPECT_NE(r.out.find(R"("comment": "say \"hi\"\n\\ \u00ff caf)"
-                       "\xc3\xa9\""),
-            std::string::npos)
-      << r.out;
+  // A strict parser takes it; bytes that are not UTF-8 (a lone 0xFF, an
+  // encoded surrogate) became U+FFFD, valid text stayed.
+  const auto info = nlohmann::json::parse(r.out);
+  EXPECT_EQ(info["comment"], "say \"hi\"\n\\ \xef\xbf\xbd caf\xc3\xa9 \xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd");
+  EXPECT_EQ(info["format_version"], 2);
+  EXPECT_EQ(info["range_low"], 446);
+  EXPECT_EQ(info["range"], "446-446");
   const CliResult text = run({"info", file("c")});
   EXPECT_NE(text.out.find("Range:       446-446 MHz"), std::string::npos) << text.out;
+
+  // dump shares the model keys and types its values.
+  const auto dump = nlohmann::json::parse(run({"dump", newFile("d.dat"), "--json"}).out);
+  EXPECT_EQ(dump["format_version"], 2);
+  for (const char* key : {"model_id", "model_name", "range", "range_low", "range_high", "signalling", "data_version"})
+    EXPECT_TRUE(dump["model"].contains(key)) << key;
+  EXPECT_EQ(dump["model"]["signalling"], 0);
+  const auto& channel = dump["channels"][0];
+  EXPECT_EQ(channel["channel"], 1);
+  EXPECT_DOUBLE_EQ(channel["rx_frequency"].get<double>(), 446.00625);
+  EXPECT_EQ(channel["auto_start_scan"], false);
+  EXPECT_EQ(dump["channels"][15]["auto_start_scan"], true);
 }
 
 TEST_F(Cli, RecodeRefusesDataWithFindingsAndListsThem) {
@@ -249,11 +265,16 @@ TEST_F(Cli, RecodeRefusesDataWithFindingsAndListsThem) {
   EXPECT_FALSE(std::filesystem::exists(file("out.dat")));
 }
 
-TEST_F(Cli, WithoutLanguageFileMessagesStillNameTheFailure) {
+TEST_F(Cli, WithoutADataDirectoryEveryCommandFailsWithOneLine) {
   std::filesystem::create_directories(file("empty-data"));
-  const CliResult r = RunCli({"info", file("absent.dat")}, dir.path().string(), file("empty-data"));
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_NE(r.err.find("811"), std::string::npos) << r.err;
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"info", file("absent.dat")}, {"new", "-o", file("new.dat")}, {"ports"}}) {
+    const CliResult r = RunCli(args, dir.path().string(), file("empty-data"));
+    EXPECT_EQ(r.exitCode, 1) << args[0];
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    EXPECT_NE(r.err.find("no data directory"), std::string::npos) << r.err;
+  }
+  EXPECT_FALSE(std::filesystem::exists(file("new.dat")));
 }
 
 }  // namespace
