@@ -10,8 +10,6 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
-#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,7 +17,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabBar>
-#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 
@@ -274,50 +271,6 @@ TEST(FactoryCommands, AdjustmentClosesTheLinkWhenItsDialogCloses) {
   });
   rig.frame->runCommand(32698);
   EXPECT_EQ(rig.frame->statusPane(59143)->text(), "Renamed");
-}
-
-}  // namespace
-}  // namespace vex::gui
-
-namespace vex::gui {
-namespace {
-
-void copyData(const QString& from, const QString& to) {
-  QDir().mkpath(to);
-  for (const QFileInfo& entry : QDir(from).entryInfoList(QDir::Files))
-    QFile::copy(entry.filePath(), to + "/" + entry.fileName());
-}
-
-void shoot(QWidget& window, const QString& directory, const QString& name) {
-  window.show();
-  QEventLoop loop;  // lets the window system map and paint the window
-  QTimer::singleShot(300, &loop, &QEventLoop::quit);
-  loop.exec();
-  window.grab().save(directory + "/" + name + ".png");
-  window.hide();
-}
-
-// Pictures of the factory dialogs in both languages for a visual check; runs
-// only when VEX_DIALOG_SHOTS names a directory (scripts/dialog-screenshots).
-TEST(FactoryScreenshots, SavesAPictureOfEachDialog) {
-  const QString out = qEnvironmentVariable("VEX_DIALOG_SHOTS");
-  if (out.isEmpty()) GTEST_SKIP() << "VEX_DIALOG_SHOTS not set";
-  QTemporaryDir data;
-  copyData(QString::fromLatin1(VEX_DATA_DIR), data.path());
-  std::ofstream(data.filePath("Settings.ini").toStdString())
-      << "[Setting]\nModelName=Vex M1\nModelID=VEXM1\nFreqRange=400-470\n[User Mode]\nLevel=52840619\n";
-  settings::initialiseSeparate(data.path().toStdString());
-  for (int language : {0, 1}) {
-    settings::current().selectLanguage(language);
-    const QString suffix = language == 0 ? "_E" : "_S";
-    CDlgFactoryMode factory;
-    shoot(factory, out, "factory_mode" + suffix);
-    CRadioLink link;
-    CDlgTuning tuning(link);
-    shoot(tuning, out, "tuning" + suffix);
-    CDlgTuneSubItem sub(link, tuning.items().at(5), 120);
-    shoot(sub, out, "tune_sub_item" + suffix);
-  }
 }
 
 }  // namespace
