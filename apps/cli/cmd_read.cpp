@@ -101,9 +101,10 @@ int RunRead(Environment& env, const CliOptions& options) {
       if (several) env.err() << "vexprog-cli: " << job.name() << ": failed\n";
       continue;
     }
-    const bool added = OfferNewRange(session.settings(), session.ranges(), job.transfer->Band(),
-                                     [&](int, int) { return options.addRange == "yes"; }) == 2;
-    if (added) session.keepCatalogue();
+    const int range = OfferNewRange(session.settings(), session.ranges(), job.transfer->Band(),
+                                    [&](int, int) { return options.addRange == "yes"; });
+    if (range == kRangeAdded) session.keepCatalogue();
+    if (range == kRangeNotWritten) job.host->showMessage(text::kMsgRangeNotAdded);
     if (!WriteCodeplugFile(output.path(), RadioHeader(*job.transfer, session.ranges()), {}, *job.image, "") ||
         !output.finish(env.out())) {
       env.fail(text::kMsgFileNotWritten, output.shownName(), output.problem());

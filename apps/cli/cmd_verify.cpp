@@ -36,11 +36,10 @@ int RunVerify(Environment& env, const CliOptions& options) {
     files->fail(env, opened, input);
     return kExitTrouble;
   }
-  if (files->validate() > 0) {
-    files->fail(env, {FlowStatus::failed, text::kMsgDataInvalid}, input);
+  if (const FlowOutcome prepared = files->prepareWrite(); !prepared.ok()) {
+    files->fail(env, prepared, input);
     return kExitTrouble;
   }
-  files->data().encode();
 
   const auto devices = ResolvePorts(env, env.portLookup(), options.ports);
   if (!devices) return kExitTrouble;

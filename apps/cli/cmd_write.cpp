@@ -23,8 +23,8 @@ int RunWrite(Environment& env, const CliOptions& options) {
   auto files = std::make_unique<RadioFiles>(session);
   const FlowOutcome opened = files->codeplug().open(input);
   if (!opened.ok()) return files->fail(env, opened, input);
-  if (files->validate() > 0) return files->fail(env, {FlowStatus::failed, text::kMsgDataInvalid}, input);
-  files->data().encode();
+  const FlowOutcome prepared = files->prepareWrite();
+  if (!prepared.ok()) return files->fail(env, prepared, input);
 
   const auto devices = ResolvePorts(env, env.portLookup(), options.ports);
   if (!devices) return kExitFailure;
