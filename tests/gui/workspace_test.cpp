@@ -416,3 +416,33 @@ TEST(CMainFrame, RecordItemOpensItsViewAtThatRecord) {
 
 }  // namespace
 }  // namespace vex::gui
+
+namespace vex::gui {
+namespace {
+
+TEST(CMainFrame, AHiddenEditMenuGroupTakesItsViewsWithIt) {
+  test::DataDir data;
+  data.addLanguageLine("S0232821=");  // the Channels group has no text
+  CMainFrame frame;
+  QMenu* edit = frame.menuBar()->actions().at(1)->menu();
+  std::function<bool(QMenu*, int)> holds = [&](QMenu* menu, int command) {
+    for (QAction* action : menu->actions())
+      if ((action->menu() && holds(action->menu(), command)) || action->data().toInt() == command) return true;
+    return false;
+  };
+  EXPECT_FALSE(holds(edit, kCmdViewChannel));
+  EXPECT_TRUE(holds(edit, kCmdViewPersonality));
+}
+
+TEST(CMainFrame, RebuildingTheMenusLeavesNoOldMenusBehind) {
+  test::DataDir data;
+  CMainFrame frame;
+  test::settle();
+  const auto menus = frame.menuBar()->findChildren<QMenu*>().size();
+  for (int i = 0; i < 5; ++i) frame.buildMenus();
+  test::settle();
+  EXPECT_EQ(frame.menuBar()->findChildren<QMenu*>().size(), menus);
+}
+
+}  // namespace
+}  // namespace vex::gui
