@@ -3,6 +3,7 @@
 #include "base/text_ids.h"
 #include "core/image_layout.h"
 #include "link/host_connect.h"
+#include "link/mode_entry.h"
 #include "link/protocol.h"
 #include "link/transfer_messages.h"
 
@@ -56,9 +57,11 @@ StartResult ImageTransfer::Start() {
     stamp_ = LocalTimeStamp();
     extendedLevel_ = host_.isExtendedLevel();
   }
-  const int answer = link_.SetMode(reading ? protocol::kModeRead : protocol::kModeWrite);
-  if (answer == 0) return Cancel(text::kMsgNoRadio);
-  if (answer == -1 && !oldFirmware && !PasswordStep()) return Cancel();
+  switch (EnterMode(link_, host_, reading ? protocol::kModeRead : protocol::kModeWrite, direction_, oldFirmware)) {
+    case ModeEntry::NoAnswer: return Cancel(text::kMsgNoRadio);
+    case ModeEntry::NoPassword: return Cancel();
+    case ModeEntry::Entered: break;
+  }
 
   stop_ = false;
   worker_ = std::thread([this, reading] {
@@ -72,17 +75,6 @@ StartResult ImageTransfer::Start() {
 bool ImageTransfer::BandFitsRadio() {
   const RangeEdges data = ParseRangeText(host_.freqRange());
   return data.lower >= band_.lower && data.upper <= band_.upper;
-}
-
-bool ImageTransfer::PasswordStep() {
-  const std::uint8_t kind = direction_ == TransferDirection::Read ? protocol::kAccessRead : protocol::kAccessWrite;
-  for (int attempt = 1; attempt <= kPasswordAttempts; ++attempt) {
-    const std::optional<std::string> password = host_.askPassword(direction_, attempt);
-    if (!password) return false;
-    if (link_.SendPassword(*password, kind)) return true;
-    host_.showMessage(text::kMsgWrongPassword);
-  }
-  return false;
 }
 
 TransferOutcome ImageTransfer::Wait() {

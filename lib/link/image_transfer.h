@@ -16,7 +16,6 @@
 namespace vex {
 
 inline constexpr char kReferenceVersion[] = "1.03.11";
-inline constexpr int kPasswordAttempts = 3;
 
 enum class StartResult {
   Idle = -1,      // no radio answered; nothing changed, the caller may try again
@@ -54,7 +53,6 @@ class ImageTransfer {
  private:
   // Closes the port and shows the message, if any.
   StartResult Cancel(int messageId = 0, const MessageArgument& argument = {});
-  bool PasswordStep();
   bool BandFitsRadio();
   void ReadWorker();
   void WriteWorker();

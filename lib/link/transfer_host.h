@@ -68,6 +68,9 @@ class TransferHost {
   // After the factory link has identified the radio: offer the range, close
   // views, refresh the window, recompute test frequencies.
   virtual void factoryLinkOpened(const RangeEntry& /*band*/) {}
+  // After a factory window has stored the identity of the radio it reads
+  // from: refresh what shows the model, range and version.
+  virtual void identityRefreshed(const RangeEntry& /*band*/) {}
 };
 
 }  // namespace vex

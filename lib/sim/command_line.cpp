@@ -45,7 +45,9 @@ std::string CommandLineHelp() {
          "  --no-pacing           send replies at once instead of at wire speed\n"
          "faults (N = 1-based request number, COUNT requests from there):\n"
          "  --no-reply N[:COUNT]  --bad-checksum N[:COUNT]  --short-reply N[:COUNT]\n"
-         "  --late-reply N[:COUNT]  --late-ms MS (150)  --silent-after N\n";
+         "  --late-reply N[:COUNT]  --late-ms MS (150)  --silent-after N\n"
+         "  --refuse-mode CODE    refuse switching to this mode (repeatable)\n"
+         "  --fail-address ADDR   refuse the memory block read or written at ADDR\n";
 }
 
 bool ParseCommandLine(const std::vector<std::string>& args, SimCommandLine& out, std::string& error) {
@@ -121,6 +123,20 @@ bool ParseCommandLine(const std::vector<std::string>& args, SimCommandLine& out,
          return true;
        }},
       {"--silent-after", [&](const std::string& v) { return ToInt(v, f.silentAfter, 0, 1'000'000); }},
+      {"--refuse-mode",
+       [&](const std::string& v) {
+         int mode = 0;
+         if (!ToInt(v, mode, 0, 0xFFFF)) return false;
+         f.refusedModes.push_back(mode);
+         return true;
+       }},
+      {"--fail-address",
+       [&](const std::string& v) {
+         int address = 0;
+         if (!ToInt(v, address, 0, 8191)) return false;
+         f.failAddress = address;
+         return true;
+       }},
   };
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vex::sim {
 
@@ -22,6 +23,10 @@ struct SimFaults {
   FaultSpan lateReply;    // the reply comes `lateBy` later than normal
   std::chrono::milliseconds lateBy{150};
   int silentAfter = -1;  // no reply to any request after this many; -1 never
+  // Mode codes whose switch the radio refuses (a rejecting acknowledge).
+  std::vector<int> refusedModes;
+  // A memory block starting at this address is refused, read or write; -1 none.
+  long failAddress = -1;
 };
 
 struct SimOptions {

@@ -2,6 +2,8 @@
 
 #include "base/byte_order.h"
 #include "core/channel_encoding.h"
+#include "core/factory_model.h"
+#include "core/sections/adjust_section.h"
 #include "link/protocol.h"
 #include "sim/default_image.h"
 
@@ -83,6 +85,11 @@ bool SimulatedRadio::Unlocked(std::uint16_t mode) const {
   return mode_ == mode && (unlocked_ || IsOldFirmware(options_.version));
 }
 
+bool SimulatedRadio::MayWrite(std::uint32_t address, std::size_t length) const {
+  const bool tuneSwitch = address == FactoryModel::kTuneSwitchAddress && length == 1;
+  return Unlocked(kModeWrite) || (tuneSwitch && Unlocked(kModeRead));
+}
+
 std::vector<std::uint8_t> SimulatedRadio::Answer(std::span<const std::uint8_t> request) {
   const std::uint8_t command = request[1];
   const std::uint8_t sub = request[2];
@@ -93,12 +100,14 @@ std::vector<std::uint8_t> SimulatedRadio::Answer(std::span<const std::uint8_t> r
     case kInfo: return InfoItem(request[3]);
     case kPassword: return CheckPassword(request);
     case kTune: return Tune(request);
-    case kOutput: output_ = {request[2], request[3]}; return MakeAck(kStatusAccepted, kOutput, request[2]);
+    case kOutput: return Output(request);
     default: return {};
   }
 }
 
 std::vector<std::uint8_t> SimulatedRadio::SwitchMode(std::uint16_t code) {
+  const auto& refused = options_.faults.refusedModes;
+  if (std::find(refused.begin(), refused.end(), code) != refused.end()) return MakeAck(kStatusRejected, kMode, kSubA);
   mode_ = code;
   const std::string* password = code == kModeRead    ? &options_.readPassword
                                 : code == kModeWrite ? &options_.writePassword
@@ -110,7 +119,8 @@ std::vector<std::uint8_t> SimulatedRadio::SwitchMode(std::uint16_t code) {
 std::vector<std::uint8_t> SimulatedRadio::ReadMemory(std::span<const std::uint8_t> request) {
   const std::uint32_t address = ReadLe32(request, 3);
   const std::uint16_t length = ReadLe16(request, 7);
-  if (!Unlocked(kModeRead) || address > memory_.size() || length > memory_.size() - address)
+  if (!Unlocked(kModeRead) || address > memory_.size() || length > memory_.size() - address ||
+      address == options_.faults.failAddress)
     return MakeAck(kStatusRejected, kMemory, kSubB);
   std::vector<std::uint8_t> body(request.begin() + 1, request.begin() + 9);
   body[1] = kSubC;
@@ -122,7 +132,8 @@ std::vector<std::uint8_t> SimulatedRadio::WriteMemory(std::span<const std::uint8
   if (request.size() < kMemoryReplyOverhead) return MakeAck(kStatusRejected, kMemory, kSubA);
   const std::size_t length = request.size() - kMemoryReplyOverhead;
   const std::uint32_t address = ReadLe32(request, 5);
-  if (!ChecksumHolds(request) || !Unlocked(kModeWrite) || address > memory_.size() || length > memory_.size() - address)
+  if (!ChecksumHolds(request) || !MayWrite(address, length) || address > memory_.size() ||
+      length > memory_.size() - address || address == options_.faults.failAddress)
     return MakeAck(kStatusRejected, kMemory, kSubA);
   std::memcpy(memory_.data() + address, request.data() + 9, length);
   return MakeAck(kStatusAccepted, kMemory, kSubA);
@@ -172,9 +183,10 @@ std::vector<std::uint8_t> SimulatedRadio::Tune(std::span<const std::uint8_t> req
   const std::uint16_t index = ReadLe16(request, 3);
   if (sub == kTuneKeep || sub == kTuneDiscard) {
     if (sub == kTuneKeep) {
-      for (const auto& [i, value] : pendingTune_) tune_[i] = value;
+      for (const auto& [code, value] : pendingTune_) KeepTune(code, value);
     }
     pendingTune_.clear();
+    output_ = {};
     return MakeAck(kStatusAccepted, kTune, sub);
   }
   if (mode_ != kModeTune) return MakeAck(kStatusRejected, kTune, sub);
@@ -182,12 +194,32 @@ std::vector<std::uint8_t> SimulatedRadio::Tune(std::span<const std::uint8_t> req
     pendingTune_[index] = {request[5], request[6]};
     return MakeAck(kStatusAccepted, kTune, kSubA);
   }
-  std::array<std::uint8_t, 2> value{};
-  if (auto p = pendingTune_.find(index); p != pendingTune_.end())
-    value = p->second;
-  else if (auto t = tune_.find(index); t != tune_.end())
-    value = t->second;
+  const auto pending = pendingTune_.find(index);
+  const std::array<std::uint8_t, 2> value = pending != pendingTune_.end() ? pending->second : KeptTune(index);
   return {kStx, kTune, kSubC, request[3], request[4], value[0], value[1], kEtx};
+}
+
+std::array<std::uint8_t, 2> SimulatedRadio::KeptTune(std::uint16_t code) const {
+  if (const auto at = AdjustSection::positionOf(code)) {
+    const std::size_t address = layout::kAdjust.first + *at;
+    return {memory_[address], memory_[address + 1]};
+  }
+  const auto kept = tune_.find(code);
+  return kept != tune_.end() ? kept->second : std::array<std::uint8_t, 2>{};
+}
+
+void SimulatedRadio::KeepTune(std::uint16_t code, std::array<std::uint8_t, 2> value) {
+  if (const auto at = AdjustSection::positionOf(code)) {
+    std::copy(value.begin(), value.end(), memory_.begin() + static_cast<std::ptrdiff_t>(layout::kAdjust.first + *at));
+  } else {
+    tune_[code] = value;
+  }
+}
+
+std::vector<std::uint8_t> SimulatedRadio::Output(std::span<const std::uint8_t> request) {
+  if (mode_ != kModeTune) return MakeAck(kStatusRejected, kOutput, request[2]);
+  output_ = {request[2], request[3]};
+  return MakeAck(kStatusAccepted, kOutput, request[2]);
 }
 
 }  // namespace vex::sim

@@ -3,6 +3,14 @@
 // information items, password, tuning values and the output switch. Faults
 // of the options are applied to the replies. Starts with the program's
 // default data. Thread-safe.
+//
+// Memory is read in mode 2 and written in mode 3, each after its password
+// when one is set; the manual tune switch (181) is also written in mode 2.
+// Tuning values are read, written and the output switched in mode 6. A
+// written tuning value is live until the end of tuning keeps or drops it;
+// kept values of the sub-items with a place in the adjustment values land
+// there (high byte first), others are kept aside. Ending the tuning switches
+// the output off.
 #pragma once
 
 #include "core/image_codec.h"
@@ -49,7 +57,11 @@ class SimulatedRadio {
   std::vector<std::uint8_t> InfoItem(std::uint8_t item);
   std::vector<std::uint8_t> CheckPassword(std::span<const std::uint8_t> request);
   std::vector<std::uint8_t> Tune(std::span<const std::uint8_t> request);
+  std::vector<std::uint8_t> Output(std::span<const std::uint8_t> request);
   bool Unlocked(std::uint16_t mode) const;
+  bool MayWrite(std::uint32_t address, std::size_t length) const;
+  std::array<std::uint8_t, 2> KeptTune(std::uint16_t code) const;
+  void KeepTune(std::uint16_t code, std::array<std::uint8_t, 2> value);
 
   SimOptions options_;
   mutable std::mutex mutex_;

@@ -29,6 +29,23 @@ TEST(TestFreqSection, DefaultsSpreadOverTheBand) {
   EXPECT_EQ(section.stepCode(Group::FivePointRx, 0), 6);
 }
 
+TEST(TestFreqSection, DefaultsUseIntegerHalvesAndStayAboveZero) {
+  TestFreqSection section;
+  section.setBand(136, 174);  // M 155, F 145, G 140, Q 150, U 164, W 159, Z 169
+  section.reset();
+  const char* tx[] = {"136.00000", "140.00000", "145.00000", "150.00000", "155.00000",
+                      "159.00000", "164.00000", "169.00000", "174.00000"};
+  for (std::size_t i = 0; i < std::size(tx); ++i) EXPECT_EQ(section.text(Group::TestTx, i), tx[i]) << i;
+  EXPECT_EQ(section.text(Group::TestRx, 3), "149.85000");
+  EXPECT_EQ(section.text(Group::TestRx, 5), "159.15000");
+  EXPECT_EQ(section.text(Group::FivePointRx, 3), "164.15000");
+
+  section.setBand(0, 0);
+  section.reset();
+  EXPECT_EQ(section.text(Group::TestRx, 0), "0.15000");
+  EXPECT_EQ(section.frequency(Group::TestRx, 8), 0u);  // H - d cannot go below 0
+}
+
 TEST(TestFreqSection, StoresTextsWithTheirStepCodes) {
   TestFreqSection section;
   struct Case {

@@ -2,24 +2,14 @@
 #include "base/text_ids.h"
 #include "link/factory_link.h"
 #include "link/transfer_messages.h"
-#include "sim/pty_host.h"
-#include "sim/simulated_radio.h"
-#include "test_host.h"
+#include "sim_rig.h"
 
 #include <gtest/gtest.h>
 
 namespace vex {
 namespace {
 
-struct Rig {
-  explicit Rig(sim::SimOptions options = {}) : radio(std::move(options)), pty(radio) {
-    EXPECT_TRUE(pty.Start());
-    host.device = pty.SlavePath();
-  }
-  sim::SimulatedRadio radio;
-  sim::PtyHost pty;
-  test::TestHost host;
-};
+using Rig = test::SimRig;
 
 TEST(FactoryE2E, TuningWriteSendsTheAdjustmentValues) {
   Rig rig;

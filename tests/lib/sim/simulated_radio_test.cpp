@@ -1,6 +1,7 @@
 // The simulator's protocol engine, its request parser and its command line,
 // without a terminal.
 #include "sim/simulated_radio.h"
+#include "core/sections/adjust_section.h"
 #include "link/protocol.h"
 #include "sim/command_line.h"
 #include "sim/default_image.h"
@@ -139,6 +140,57 @@ TEST(SimulatedRadio, InformationItemsAndTuning) {
   EXPECT_EQ(radio.Output(), (std::array<std::uint8_t, 2>{'a', 1}));
 }
 
+TEST(SimulatedRadio, RefusedModesAndFailingBlocks) {
+  SimOptions options;
+  options.faults.refusedModes = {6};
+  options.faults.failAddress = 64;
+  SimulatedRadio radio(options);
+  EXPECT_EQ(Answer(radio, Mode(6)), Ack('b', 'M', 'a'));
+  EXPECT_EQ(radio.Mode(), 1);
+  EXPECT_EQ(Answer(radio, Mode(2)), Ack('a', 'M', 'a'));
+  EXPECT_EQ(Answer(radio, ReadRequest(64, 32)), Ack('b', 'E', 'b'));
+  EXPECT_EQ(Answer(radio, ReadRequest(32, 32)).size(), 43u);
+}
+
+TEST(SimulatedRadio, TuneSwitchIsTheOnlyByteWrittenInReadMode) {
+  SimulatedRadio radio;
+  Answer(radio, Mode(2));
+  auto write = [&radio](std::uint16_t address, Bytes data) {
+    Bytes r{0x02,
+            'E',
+            'a',
+            static_cast<std::uint8_t>(data.size() + 5),
+            0,
+            static_cast<std::uint8_t>(address),
+            static_cast<std::uint8_t>(address >> 8),
+            0,
+            0};
+    r.insert(r.end(), data.begin(), data.end());
+    r.push_back(protocol::Checksum(std::span(r).subspan(1)));
+    r.push_back(0x03);
+    return Answer(radio, r);
+  };
+  EXPECT_EQ(write(181, {1}), Ack('a', 'E', 'a'));
+  EXPECT_EQ(radio.Memory()[181], 1);
+  EXPECT_EQ(write(181, {1, 2}), Ack('b', 'E', 'a'));
+  EXPECT_EQ(write(182, {1}), Ack('b', 'E', 'a'));
+}
+
+TEST(SimulatedRadio, KeptTuningValuesLandInTheAdjustmentArea) {
+  SimulatedRadio radio;
+  Answer(radio, Mode(6));
+  Answer(radio, {0x02, 'V', 'a', 0x12, 0x80, 0x05, 0xC2, 0x03});  // sub-item 0x8012
+  const std::size_t at = layout::kAdjust.first + *AdjustSection::positionOf(0x8012);
+  EXPECT_NE(radio.Memory()[at], 0x05);  // live only
+  EXPECT_EQ(Answer(radio, {0x02, 'O', 'a', 1, 0, 0x03}), Ack('a', 'O', 'a'));
+  Answer(radio, {0x02, 'V', 'j', 0, 0, 0x03});
+  EXPECT_EQ(radio.Memory()[at], 0x05);
+  EXPECT_EQ(radio.Memory()[at + 1], 0xC2);
+  EXPECT_EQ(radio.Output(), (std::array<std::uint8_t, 2>{0, 0}));  // the end switched it off
+  Answer(radio, Mode(1));
+  EXPECT_EQ(Answer(radio, {0x02, 'O', 'a', 1, 0, 0x03}), Ack('b', 'O', 'a'));  // only while tuning
+}
+
 TEST(SimulatedRadio, StartsWithTheEncodedDefaultData) {
   const Image memory = SimulatedRadio().Memory();
   EXPECT_EQ(memory, DefaultImage());
@@ -149,9 +201,10 @@ TEST(SimulatedRadio, StartsWithTheEncodedDefaultData) {
 TEST(SimCommandLine, ParsesOptionsAndRejectsBadValues) {
   SimCommandLine cmd;
   std::string error;
-  ASSERT_TRUE(ParseCommandLine({"--band", "136-174", "--band-flags", "0x80", "--read-password", "1234", "--no-reply",
-                                "7:3", "--silent-after", "9", "--no-pacing"},
-                               cmd, error))
+  ASSERT_TRUE(ParseCommandLine(
+      {"--band", "136-174", "--band-flags", "0x80", "--read-password", "1234", "--no-reply", "7:3", "--silent-after",
+       "9", "--no-pacing", "--refuse-mode", "3", "--refuse-mode", "6", "--fail-address", "5176"},
+      cmd, error))
       << error;
   EXPECT_EQ(cmd.options.bandLowerMHz, 136);
   EXPECT_EQ(cmd.options.bandFlags, 0x80);
@@ -160,11 +213,15 @@ TEST(SimCommandLine, ParsesOptionsAndRejectsBadValues) {
   EXPECT_EQ(cmd.options.faults.noReply.count, 3);
   EXPECT_EQ(cmd.options.faults.silentAfter, 9);
   EXPECT_FALSE(cmd.options.paced);
+  EXPECT_EQ(cmd.options.faults.refusedModes, (std::vector<int>{3, 6}));
+  EXPECT_EQ(cmd.options.faults.failAddress, 5176);
   for (const std::vector<std::string>& bad : {std::vector<std::string>{"--band"},
                                               {"--band", "x"},
                                               {"--band-flags", "256"},
                                               {"--read-password", "123456789"},
                                               {"--no-reply", "0"},
+                                              {"--fail-address", "8192"},
+                                              {"--refuse-mode", "x"},
                                               {"--frobnicate"}}) {
     SimCommandLine ignored;
     EXPECT_FALSE(ParseCommandLine(bad, ignored, error)) << bad[0];

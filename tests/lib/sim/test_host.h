@@ -26,6 +26,7 @@ class TestHost : public TransferHost {
   int passwordPrompts = 0;
   int warnings = 0;
   int identityStores = 0;
+  int identityRefreshes = 0;
   RadioIdentity storedIdentity;
   std::string storedBand;
   std::vector<int> messages;
@@ -59,6 +60,7 @@ class TestHost : public TransferHost {
     storedIdentity = identity;
     storedBand = bandText;
   }
+  void identityRefreshed(const RangeEntry&) override { ++identityRefreshes; }
   std::string freqRange() const override { return range; }
   bool isExtendedLevel() const override { return extended; }
   bool confirmWriteWarning() override {
