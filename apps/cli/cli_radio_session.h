@@ -9,9 +9,9 @@
 #include "config/app_settings.h"
 #include "config/range_table.h"
 #include "core/codeplug_flows.h"
-#include "workflow/codeplug_settings_host.h"
 #include "core/container.h"
 #include "core/invalid_log.h"
+#include "workflow/codeplug_settings_host.h"
 
 #include <filesystem>
 #include <string>
@@ -65,8 +65,8 @@ class RadioFiles {
   RadioDataContainer& data() { return data_; }
   const InvalidLog& findings() const { return findings_; }
   CodeplugSession& codeplug() { return codeplug_; }
-  // Validates into the findings; their number.
-  int validate() { return host_.validate(); }
+  // Validates into the findings and encodes the data for a write.
+  FlowOutcome prepareWrite() { return PrepareRadioWrite(host_); }
 
   // Shows a failed flow's message text with the file name, and for
   // findings (814) every finding; exit 1.

@@ -43,7 +43,9 @@ int RunRead(Environment& env, const ParsedArgs& args) {
   ImageTransfer transfer(TransferDirection::Read, *image, host);
   if (!RunTransfer(transfer)) return kExitFailure;
 
-  OfferNewRange(session.settings(), session.ranges(), transfer.Band(), [&](int, int) { return *addRange; });
+  const int range =
+      OfferNewRange(session.settings(), session.ranges(), transfer.Band(), [&](int, int) { return *addRange; });
+  if (range == kRangeNotWritten) host.showMessage(text::kMsgRangeNotAdded);
 
   auto files = std::make_unique<RadioFiles>(session);
   files->data().image() = *image;

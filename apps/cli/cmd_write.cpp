@@ -20,8 +20,8 @@ int RunWrite(Environment& env, const ParsedArgs& args) {
   auto files = std::make_unique<RadioFiles>(session);
   const FlowOutcome opened = files->codeplug().open(input);
   if (!opened.ok()) return files->fail(env, opened, input);
-  if (files->validate() > 0) return files->fail(env, {FlowStatus::failed, text::kMsgDataInvalid}, input);
-  files->data().encode();
+  const FlowOutcome prepared = files->prepareWrite();
+  if (!prepared.ok()) return files->fail(env, prepared, input);
 
   CliTransferHost host(env, session.settings(), session.ranges(), TransferDirection::Write, options);
   host.setWriteWarning(

@@ -10,7 +10,8 @@ namespace vex {
 // folder synced), so that a reader never sees a half-written file. A symbolic
 // link is followed and its target replaced. Keeps the old file's permissions;
 // refuses a target that is not a regular file. Returns false on failure,
-// leaving the old file as it was.
+// leaving the old file as it was. Temporary files that an earlier save of the
+// same target left behind when its process was killed are removed first.
 bool ReplaceFileContent(const std::filesystem::path& path, std::string_view bytes);
 
 // Reads a whole regular file of at most maxBytes bytes; false when it is

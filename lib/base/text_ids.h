@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 
 namespace vex::text {
 
@@ -46,6 +47,9 @@ inline constexpr int kMsgFileFilter = 1212;
 inline constexpr int kMsgPrintCancelled = 1228;
 inline constexpr int kMsgSelectSomethingToPrint = 1229;
 inline constexpr int kMsgFileTooNew = 1230;
+inline constexpr int kMsgRangeNotAdded = 1250;
+inline constexpr int kMsgRangeUnknown = 1251;
+inline constexpr int kMsgCdcssInvalid = 1252;
 inline constexpr int kMsgPortPane = 2231;
 
 // ---- captions of windows and dialogs (S02; the id is also the template id) --------
@@ -519,6 +523,9 @@ inline constexpr auto kMessageIds = std::to_array<int>({
     kMsgPrintCancelled,
     kMsgSelectSomethingToPrint,
     kMsgFileTooNew,
+    kMsgRangeNotAdded,
+    kMsgRangeUnknown,
+    kMsgCdcssInvalid,
     kMsgPortPane,
 });
 
@@ -989,6 +996,16 @@ inline constexpr auto kOptionLists = std::to_array<OptionListField>({
     OptionListField{kFactoryBandList, 1, ListKind::Values},
     OptionListField{kTuneItemList, 16, ListKind::Values},
     OptionListField{kTunePointNames, 8, ListKind::Positions},
+});
+
+// Option lists whose field is the marker byte of a record: the raw value 0xFF
+// ends the record list in the image, so no list may offer it.
+inline constexpr std::uint8_t kRecordMarker = 0xFF;
+inline constexpr auto kMarkerFieldLists = std::to_array<int>({
+    kAlertDuration1Range,  // alert tone byte 3
+    kChanScanListList,     // channel byte 19
+    kPersTxAdmitList,      // personality byte 12
+    kScanCountList,        // scan list byte 4
 });
 
 // Range edits whose raw value 0 means "off" (shown as message text kMsgOff).

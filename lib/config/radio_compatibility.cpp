@@ -1,11 +1,11 @@
 #include "config/radio_compatibility.h"
 
+#include "base/number_text.h"
 #include "config/app_settings.h"
 #include "config/model_catalogue.h"
 #include "config/profile_file.h"
 #include "config/radio_band.h"
 #include "config/range_table.h"
-#include "base/number_text.h"
 
 namespace vex {
 
@@ -42,16 +42,16 @@ std::string NewRangeQuestion(int languageIndex, int lower, int upper) {
 
 int OfferNewRange(AppSettings& settings, RangeTable& table, const RangeEntry& band,
                   const std::function<bool(int lower, int upper)>& ask) {
-  if (table.contains(band.lower, band.upper)) return 0;
+  if (table.contains(band.lower, band.upper)) return kRangeKnown;
   const bool yes = ask && ask(band.lower, band.upper);
   settings.setLastNewRangeAnswer(yes ? AppSettings::kAnswerYes : AppSettings::kAnswerNo);
-  if (!yes) return 1;
+  if (!yes) return kRangeDeclined;
   RangeEntry added = band;
   added.lower2 = band.lower;
   added.upper2 = band.upper;
-  AddRange(settings, added);
+  const bool written = AddRange(settings, added);
   table.loadForCurrentModel(settings);
-  return 2;
+  return written ? kRangeAdded : kRangeNotWritten;
 }
 
 int OfferNewRange(const RangeEntry& band, const std::function<bool(int lower, int upper)>& ask) {

@@ -51,10 +51,17 @@ CompatibilityResult CheckRadioCompatibility(int direction, const RadioCheckInput
 // The question put to the user about a band the catalogue lacks.
 std::string NewRangeQuestion(int languageIndex, int lower, int upper);
 
-// Offers to add the radio's band to the current model's ranges. Returns 0
-// when the table has the band already, else asks; remembers the answer in the
-// settings; on Yes appends the band to Model.dat and reloads the table (2),
-// on No changes nothing (1).
+// Results of OfferNewRange.
+inline constexpr int kRangeKnown = 0;
+inline constexpr int kRangeDeclined = 1;
+inline constexpr int kRangeAdded = 2;
+inline constexpr int kRangeNotWritten = -1;  // the caller shows kMsgRangeNotAdded
+
+// Offers to add the radio's band to the current model's ranges. Returns
+// kRangeKnown when the table has the band already, else asks; remembers the
+// answer in the settings; on Yes appends the band to Model.dat and reloads the
+// table (kRangeAdded, or kRangeNotWritten when Model.dat could not be
+// written), on No changes nothing (kRangeDeclined).
 int OfferNewRange(AppSettings& settings, RangeTable& table, const RangeEntry& band,
                   const std::function<bool(int lower, int upper)>& ask);
 int OfferNewRange(const RangeEntry& band, const std::function<bool(int lower, int upper)>& ask);

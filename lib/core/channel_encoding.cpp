@@ -16,7 +16,6 @@ constexpr std::uint32_t kRaster5k = 500;
 constexpr int kCtcssMin = 400;
 constexpr int kCtcssMax = 3000;
 constexpr int kCdcssDigitsMax = 777;
-constexpr int kCdcssValueMax = 511;
 constexpr std::uint16_t kToneValueMask = 0x0FFF;
 
 bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
@@ -79,14 +78,18 @@ std::string DecodeCdcss(std::uint16_t word) {
   return text;
 }
 
-int CdcssDigits(std::string_view text) {
-  return static_cast<int>(std::clamp<long long>(ParseLeadingLong(text).value_or(0), 0, kCdcssDigitsMax));
-}
-
-std::uint16_t EncodeCdcss(std::string_view text) {
-  const int digits = CdcssDigits(text);
-  const int value = (digits / 100) * 64 + (digits / 10 % 10) * 8 + digits % 10;
-  return static_cast<std::uint16_t>(std::min(value, kCdcssValueMax));
+std::optional<CdcssCode> ParseCdcss(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return std::nullopt;
+  text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+  CdcssCode code;
+  for (const char c : text) {
+    if (c < '0' || c > '7') return std::nullopt;
+    code.digits = code.digits * 10 + (c - '0');
+    if (code.digits > kCdcssDigitsMax) return std::nullopt;
+    code.value = static_cast<std::uint16_t>(code.value * 8 + (c - '0'));
+  }
+  return code;
 }
 
 bool UsesPmr446Codes(int rangeLowMHz, bool extendedLevel) { return rangeLowMHz == 446 && !extendedLevel; }

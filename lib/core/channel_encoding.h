@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,10 +45,19 @@ std::uint16_t EncodeCtcss(std::string_view text);
 
 // Tone word low 12 bits as the three octal digits ("023").
 std::string DecodeCdcss(std::uint16_t word);
-// The code as typed, read as a decimal number and clamped to 0..777 (23 for "023").
-int CdcssDigits(std::string_view text);
-// "023" to the stored value (the octal reading of the digits), at most 511.
-std::uint16_t EncodeCdcss(std::string_view text);
+
+// A CDCSS code as typed: its digits read as a decimal number (23 for "023",
+// as the standard table lists the codes) and the stored value, the octal
+// reading of the same digits (19 for "023").
+struct CdcssCode {
+  int digits = 0;
+  std::uint16_t value = 0;
+};
+// Every place a CDCSS text enters (views, grids, imports) reads it here. The
+// text must be one to three octal digits (leading zeros and surrounding
+// blanks allowed); anything else, a digit 8 or 9 above all, gives nothing,
+// so that no text is silently turned into another code.
+std::optional<CdcssCode> ParseCdcss(std::string_view text);
 
 // Frequencies are chosen from the PMR446 list instead of typed when the
 // current range starts at 446 MHz and the extended user level is off.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/bcd.h"
+#include "base/range_entry.h"
 #include "core/tone_tables.h"
 
 namespace vex {
@@ -20,8 +22,9 @@ std::uint16_t WithType(std::uint16_t word, int type) {
 
 int TypeOf(std::uint16_t word) { return word >> kTypeShift; }
 
-// Value bits and non-standard flag by the word's type; type 0 is left alone.
-std::uint16_t WithTone(std::uint16_t word, const std::string& ctcss, const std::string& cdcss) {
+// Value bits and non-standard flag by the word's type; type 0 is left alone,
+// and so is a CDCSS word whose text is no code (`refused` is then set).
+std::uint16_t WithTone(std::uint16_t word, const std::string& ctcss, const std::string& cdcss, bool& refused) {
   std::uint16_t value = 0;
   bool standard = true;
   switch (TypeOf(word)) {
@@ -30,14 +33,33 @@ std::uint16_t WithTone(std::uint16_t word, const std::string& ctcss, const std::
       standard = IsStandardTone(true, value);
       break;
     case kToneCdcss:
-    case kToneCdcssInverted:
-      value = EncodeCdcss(cdcss);
-      standard = IsStandardTone(false, CdcssDigits(cdcss));
+    case kToneCdcssInverted: {
+      const std::optional<CdcssCode> code = ParseCdcss(cdcss);
+      if (!code) {
+        refused = true;
+        return word;
+      }
+      value = code->value;
+      standard = IsStandardTone(false, code->digits);
       break;
+    }
     default: return word;
   }
   word = static_cast<std::uint16_t>(word & ~(kNonStandardBit | kValueMask));
   return static_cast<std::uint16_t>(word | value | (standard ? 0 : kNonStandardBit));
+}
+
+// Pulls a frequency into the band; a frequency that moved is put on a raster
+// (which keeps it inside: the band's edges are whole MHz or end on .99999)
+// and takes that raster's step code.
+std::uint32_t PullIntoBand(std::uint32_t bcd, const BandLimits& band, std::uint8_t& stepCode, bool& clamped) {
+  // BCD values of eight digits compare like the frequencies they hold.
+  const std::uint32_t pulled = std::clamp(bcd, band.lowest(), band.highest());
+  if (pulled == bcd) return bcd;
+  clamped = true;
+  std::uint32_t tenHz = UnpackBcd(pulled);
+  stepCode = StepCodeFor(tenHz);
+  return PackBcd(tenHz);
 }
 
 void LoadTone(std::uint16_t word, int& type, std::string& ctcss, std::string& cdcss) {
@@ -48,29 +70,45 @@ void LoadTone(std::uint16_t word, int& type, std::string& ctcss, std::string& cd
 
 }  // namespace
 
-void StoreChannelValues(const ChannelValueSet& values, const BandLimits& band, ChannelRecord& record) {
+std::uint32_t BandLimits::lowest() const { return MegahertzToBcd(lowMHz); }
+
+std::uint32_t BandLimits::highest() const {
+  if (highMHz == lowMHz) return PackBcd(static_cast<std::uint32_t>(lowMHz) * 100000 + 99999);
+  return MegahertzToBcd(highMHz);
+}
+
+BandLimits BandLimitsOf(std::string_view rangeText) {
+  const RangeEdges edges = ParseRangeText(rangeText);
+  return {edges.lower, edges.upper};
+}
+
+ChannelStoreResult StoreChannelValues(const ChannelValueSet& values, const BandLimits& band, ChannelRecord& record) {
+  ChannelStoreResult result;
   record.bytes[ChannelRecord::kSpacingPower] = Nibbles(values.spacing, values.power);
   record.setRxTone(WithType(record.rxTone(), values.rxType));
   record.setTxTone(WithType(record.txTone(), values.txType));
 
-  // BCD values of eight digits compare like the frequencies they hold.
   std::uint32_t rx = values.rxFrequency;
   std::uint32_t tx = values.txFrequency;
+  std::uint8_t rxStep = values.rxStepCode;
+  std::uint8_t txStep = values.txStepCode;
   if (rx == kNoFrequency) {
     tx = kNoFrequency;
   } else if (tx != kNoFrequency) {
-    const std::uint32_t low = MegahertzToBcd(band.lowMHz);
-    const std::uint32_t high = MegahertzToBcd(band.highMHz);
-    auto pull = [&](std::uint32_t f) { return std::min(std::max(f, low), high); };
-    rx = pull(rx);
-    tx = pull(tx);
+    if (band.known()) {
+      rx = PullIntoBand(rx, band, rxStep, result.clamped);
+      tx = PullIntoBand(tx, band, txStep, result.clamped);
+    } else {
+      result.bandUnknown = true;
+    }
   }
   record.setRxFrequency(rx);
   record.setTxFrequency(tx);
 
-  record.setRxTone(WithTone(record.rxTone(), values.rxCtcss, values.rxCdcss));
-  record.setTxTone(WithTone(record.txTone(), values.txCtcss, values.txCdcss));
-  record.bytes[ChannelRecord::kStepCodes] = Nibbles(values.rxStepCode, values.txStepCode);
+  record.setRxTone(WithTone(record.rxTone(), values.rxCtcss, values.rxCdcss, result.rxCdcssRefused));
+  record.setTxTone(WithTone(record.txTone(), values.txCtcss, values.txCdcss, result.txCdcssRefused));
+  record.bytes[ChannelRecord::kStepCodes] = Nibbles(rxStep, txStep);
+  return result;
 }
 
 ChannelValueSet LoadChannelValues(const ChannelRecord& record) {

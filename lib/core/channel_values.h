@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "core/channel_encoding.h"
 #include "core/records.h"
@@ -32,17 +33,38 @@ struct ChannelValueSet {
   int power = 0;    // index into the power list
 };
 
-// The current frequency range in whole MHz.
+// The current frequency range in whole MHz. A range whose edges are the same
+// MHz ("446-446") covers that whole MHz; any other range ends at its upper
+// edge. A range that names no band (no number, 0, reversed, or beyond the
+// eight digits a frequency has) is unknown: nothing is clamped against it.
 struct BandLimits {
   int lowMHz = 0;
   int highMHz = 0;
+
+  bool known() const { return lowMHz > 0 && highMHz >= lowMHz && highMHz <= 999; }
+  // The band's edges as BCD frequencies (10 Hz units).
+  std::uint32_t lowest() const;
+  std::uint32_t highest() const;
+};
+
+// The band of a range text "lo-hi".
+BandLimits BandLimitsOf(std::string_view rangeText);
+
+// What storing a value set did besides storing, for the editor to report.
+struct ChannelStoreResult {
+  bool clamped = false;         // a frequency was pulled into the band (kMsgFrequencyClamped)
+  bool bandUnknown = false;     // frequencies stored unchecked (kMsgRangeUnknown)
+  bool rxCdcssRefused = false;  // no CDCSS code: the word kept its code (kMsgCdcssInvalid)
+  bool txCdcssRefused = false;
 };
 
 // Writes the value set into the record. No receive frequency forces no
-// transmit frequency; with both set, each is pulled into the band. Tone words
+// transmit frequency; with both set, each is pulled into a known band, and a
+// frequency that was moved gets the step code of the value stored. Tone words
 // take their type, and for CTCSS and CDCSS the value and the non-standard flag
-// (bit 13); bit 12 is kept, and a word of type 0 keeps its value bits.
-void StoreChannelValues(const ChannelValueSet& values, const BandLimits& band, ChannelRecord& record);
+// (bit 13); bit 12 is kept, and a word of type 0 keeps its value bits. A CDCSS
+// text that is no code leaves its word's value and flag as they were.
+ChannelStoreResult StoreChannelValues(const ChannelValueSet& values, const BandLimits& band, ChannelRecord& record);
 
 // Reads the record into a value set; the tone texts a type does not use hold
 // the placeholders "67.0" and "023".

@@ -27,8 +27,8 @@ class ContainerCodeplugHost : public CodeplugHost {
   void closeViews() override {
     if (onCloseViews) onCloseViews();
   }
-  void storeViews() override {
-    if (onStoreViews) onStoreViews();
+  void commitPendingEdits() override {
+    if (onCommitPendingEdits) onCommitPendingEdits();
   }
   void clearInvalidLog() override { log_.clear(); }
 
@@ -36,7 +36,7 @@ class ContainerCodeplugHost : public CodeplugHost {
 
   std::function<bool(int messageId)> onConfirm;  // OK/Cancel question; absent: go on
   std::function<void()> onCloseViews;
-  std::function<void()> onStoreViews;
+  std::function<void()> onCommitPendingEdits;
 
  private:
   RadioDataContainer& container_;

@@ -14,16 +14,19 @@ using namespace text;
 
 namespace {
 
-// Opening a file of a data version below this clears the first DOS byte
-// (image byte 260) before decoding.
-constexpr char kDosByteVersion[] = "1.02";
-
 FlowOutcome Failed(int messageId) { return {FlowStatus::failed, messageId}; }
 FlowOutcome Cancelled() { return {FlowStatus::cancelled, 0}; }
 
 bool IsExistingFile(const std::string& path) {
   std::error_code ec;
   return !path.empty() && std::filesystem::is_regular_file(path, ec);
+}
+
+// The views' pending edits go into the data before they are checked, so
+// that what validation passes is what is encoded.
+bool CommitAndValidate(CodeplugHost& host) {
+  host.commitPendingEdits();
+  return host.validate() == 0;
 }
 
 }  // namespace
@@ -116,17 +119,21 @@ FlowOutcome CodeplugSession::openFile(const std::string& path, bool recent) {
   return outcome;
 }
 
+FlowOutcome PrepareRadioWrite(CodeplugHost& host) {
+  if (!CommitAndValidate(host)) return Failed(kMsgDataInvalid);
+  host.encode();
+  return {};
+}
+
 FlowOutcome CodeplugSession::save(const SaveAsPrompt& prompt) {
-  if (host_.validate() > 0) return Failed(kMsgDataInvalid);
+  if (!CommitAndValidate(host_)) return Failed(kMsgDataInvalid);
   if (!IsExistingFile(fileName_)) return saveAsValidated(prompt);
-  host_.storeViews();
   host_.encode();
   return write(fileName_, BuildSaveHeader(host_.modelState()), std::string());
 }
 
 FlowOutcome CodeplugSession::saveTo(const std::string& path, const std::string& comment) {
-  if (host_.validate() > 0) return Failed(kMsgDataInvalid);
-  host_.storeViews();
+  if (!CommitAndValidate(host_)) return Failed(kMsgDataInvalid);
   host_.encode();
   FlowOutcome outcome = write(path, BuildSaveHeader(host_.modelState()), comment);
   if (outcome.ok()) fileName_ = path;
@@ -134,15 +141,16 @@ FlowOutcome CodeplugSession::saveTo(const std::string& path, const std::string& 
 }
 
 FlowOutcome CodeplugSession::saveAs(const SaveAsPrompt& prompt) {
-  if (host_.validate() > 0) return Failed(kMsgDataInvalid);
+  if (!CommitAndValidate(host_)) return Failed(kMsgDataInvalid);
   return saveAsValidated(prompt);
 }
 
+// The views have committed their edits and the data passed validation; the
+// modal save dialog lets nothing change them in between.
 FlowOutcome CodeplugSession::saveAsValidated(const SaveAsPrompt& prompt) {
   const CodeplugHeader header = BuildSaveAsHeader(host_.modelState(), host_.currentRangeFlags());
   const std::optional<SaveAsChoice> choice = prompt ? prompt(header) : std::nullopt;
   if (!choice) return Cancelled();
-  host_.storeViews();
   host_.encode();
   FlowOutcome outcome = write(choice->path, header, choice->comment);
   if (!outcome.ok()) return outcome;

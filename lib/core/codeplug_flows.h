@@ -33,6 +33,11 @@ struct SaveAsChoice {
 // Shown the header Save As prepared; returns the choice, or nothing to cancel.
 using SaveAsPrompt = std::function<std::optional<SaveAsChoice>(const CodeplugHeader&)>;
 
+// Before a write to the radio: the views commit their edits, the data are
+// validated (message 814 and nothing encoded while findings exist) and
+// encoded into the image the write sends.
+FlowOutcome PrepareRadioWrite(CodeplugHost& host);
+
 class CodeplugSession {
  public:
   explicit CodeplugSession(CodeplugHost& host);
@@ -51,7 +56,8 @@ class CodeplugSession {
   FlowOutcome openRecent(const std::string& path);
 
   // Save writes to the current file; without one (or when it has gone) it
-  // continues as Save As.
+  // continues as Save As. Both let the views commit their edits first and
+  // write nothing while validation finds faults (message 814).
   FlowOutcome save(const SaveAsPrompt& prompt);
   FlowOutcome saveAs(const SaveAsPrompt& prompt);
   // Writes the data to `path` with the header Save builds; an empty comment

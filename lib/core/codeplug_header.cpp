@@ -59,7 +59,7 @@ std::string CodeplugHeader::text(std::size_t offset) const {
 
 void CodeplugHeader::setText(std::size_t offset, std::string_view value) {
   std::fill_n(bytes_.begin() + static_cast<std::ptrdiff_t>(offset), kTextFieldSize, 0);
-  const std::size_t n = std::min(value.size(), kTextFieldSize - 1);
+  const std::size_t n = std::min(value.size(), kTextFieldSize);
   std::memcpy(bytes_.data() + offset, value.data(), n);
 }
 
@@ -75,6 +75,12 @@ CodeplugHeader BuildSaveHeader(const ModelState& state) {
 }
 
 CodeplugHeader BuildSaveAsHeader(const ModelState& state, std::uint8_t rangeFlags) {
+  // Data of a radio older than the DOS-byte version would have image byte
+  // 260 cleared when the file is opened again; such data are recorded as
+  // Save records them, the program's version first.
+  if (CompareVersionPrefix(state.dataVersion, kDosByteVersion) < 0) {
+    return BuildHeader(state, kProgramDataVersion, state.dataVersion, rangeFlags);
+  }
   return BuildHeader(state, state.dataVersion, kProgramDataVersion, rangeFlags);
 }
 

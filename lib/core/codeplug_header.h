@@ -51,8 +51,8 @@ class CodeplugHeader {
 
   // A text of at most 16 bytes, ending at the first zero.
   std::string text(std::size_t offset) const;
-  // Stores at most 15 bytes so the field always keeps a terminating zero;
-  // the rest of the field is zero.
+  // Stores at most 16 bytes; a text that fills the field has no terminating
+  // zero (a radio may report a 16-character model ID). The rest is zero.
   void setText(std::size_t offset, std::string_view value);
   int word(std::size_t offset) const;
   void setWord(std::size_t offset, int value);
@@ -62,7 +62,9 @@ class CodeplugHeader {
 };
 
 // Save records the program's data version first and the data's own second;
-// Save As the other way round, plus the flags byte of the current range.
+// Save As the other way round, plus the flags byte of the current range,
+// except for data older than the DOS-byte version, which Save As records in
+// Save's order so that opening the file keeps image byte 260.
 CodeplugHeader BuildSaveHeader(const ModelState& state);
 CodeplugHeader BuildSaveAsHeader(const ModelState& state, std::uint8_t rangeFlags);
 

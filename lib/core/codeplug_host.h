@@ -1,6 +1,7 @@
-// What the codeplug file flows need from the program around them: the radio
-// data, the current model state, and the few user-interface steps (a
-// question, closing views, letting views store their edits).
+// What the codeplug file flows and the write preparation need from the
+// program around them: the radio data, the current model state, and the few
+// user-interface steps (a question, closing views, letting the open views
+// commit the edits they hold into the data).
 #pragma once
 
 #include "core/codeplug_header.h"
@@ -37,7 +38,9 @@ class CodeplugHost {
     return true;
   }
   virtual void closeViews() {}
-  virtual void storeViews() {}
+  // Every open view stores what it shows into the data; the flows call it
+  // before they validate, so that what is checked is what is written.
+  virtual void commitPendingEdits() {}
   virtual void clearInvalidLog() {}
 };
 

@@ -1,8 +1,8 @@
 #include "core/codeplug_reader.h"
 
 #include "base/byte_order.h"
-#include "core/codeplug_format.h"
 #include "base/read_only_file.h"
+#include "core/codeplug_format.h"
 
 #include <algorithm>
 #include <vector>
@@ -83,10 +83,12 @@ bool LoadCodeplugFile(const std::string& path, std::span<std::uint8_t> spare, st
   if (!ReadBlockHeader(file, block)) return false;
   if (block.tag == kSpareTag && !ReadBlockInto(file, block.length, spare, counts.spare)) return false;
 
-  if (!ReadBlockHeader(file, block) || block.tag != kImageTag || block.length == 0) return false;
+  // An image block shorter than the buffer would leave part of the buffer
+  // from whatever data it held before: such a file is refused.
+  if (!ReadBlockHeader(file, block) || block.tag != kImageTag || block.length < image.size()) return false;
   // Read into a scratch copy so that a file ending inside the image block
   // leaves the caller's buffer untouched.
-  std::vector<std::uint8_t> scratch(image.begin(), image.end());
+  std::vector<std::uint8_t> scratch(image.size());
   std::size_t taken = 0;
   if (!ReadBlockInto(file, block.length, scratch, taken)) return false;
   std::copy_n(scratch.begin(), taken, image.begin());

@@ -58,26 +58,26 @@ void SwapShared(std::span<std::uint8_t> shared) {
 }
 
 // Takes the first record whatever its marker, then every following record
-// until one's marker is 0xFF or the area's decoding maximum is reached.
+// until one's marker is 0xFF or the list's record limit is reached.
 template <class Item, class Adjust>
 void DecodeArea(const Image& image, const RecordArea& area, ItemList<Item>& list, Adjust adjust) {
   list.clear();
-  for (std::size_t i = 0; i < area.maxDecoded; ++i) {
+  for (std::size_t i = 0; !list.full(); ++i) {
     const std::size_t offset = area.offsetOf(i);
     if (i > 0 && image[offset + area.marker] == layout::kErased) {
       break;
     }
-    Item& item = list.appendNew();
-    std::copy_n(image.begin() + static_cast<std::ptrdiff_t>(offset), area.recordSize, item.record().bytes.begin());
-    adjust(item.record());
+    Item* item = list.appendNew();
+    std::copy_n(image.begin() + static_cast<std::ptrdiff_t>(offset), area.recordSize, item->record().bytes.begin());
+    adjust(item->record());
   }
 }
 
-// Writes copies of the records, packed from the area's start. A list longer
-// than the area's room is cut there rather than spilling into the next region.
+// Writes copies of the records, packed from the area's start: at most the
+// record limit, which is what decoding reads back.
 template <class Item, class Adjust>
 void EncodeArea(const ItemList<Item>& list, const RecordArea& area, Image& image, Adjust adjust) {
-  const std::size_t count = std::min(list.size(), area.capacity);
+  const std::size_t count = std::min(list.size(), ItemList<Item>::kMost);
   for (std::size_t i = 0; i < count; ++i) {
     auto record = list[i].record();
     adjust(record);
@@ -86,7 +86,7 @@ void EncodeArea(const ItemList<Item>& list, const RecordArea& area, Image& image
 }
 
 void LinkPersonalities(ItemList<PersonalityItem>& personalities) {
-  const std::size_t count = std::min(personalities.size(), layout::kPersonalityArea.capacity);
+  const std::size_t count = std::min(personalities.size(), ItemList<PersonalityItem>::kMost);
   auto address = [](std::size_t i) { return static_cast<std::uint16_t>(layout::kPersonalityArea.offsetOf(i)); };
   for (std::size_t i = 0; i < count; ++i) {
     personalities[i].record().setLinks(address((i + count - 1) % count), address((i + 1) % count));

@@ -1,4 +1,6 @@
 // An ordered list that owns its record items; removing an item destroys it.
+// A list never holds more items than its kind's record limit, so that all
+// it holds survives the next encode and decode.
 #pragma once
 
 #include <algorithm>
@@ -6,21 +8,26 @@
 #include <memory>
 #include <vector>
 
+#include "core/record_limits.h"
+
 namespace vex {
 
 template <class Item>
 class ItemList {
  public:
   using Storage = std::vector<std::unique_ptr<Item>>;
+  static constexpr std::size_t kMost = MostRecords(Item::kKind);
 
-  // Appends an item with the defaults of its kind at its new position.
-  Item& appendNew() {
+  // Appends an item with the defaults of its kind at its new position;
+  // nullptr (and nothing appended) when the list is full.
+  Item* appendNew() {
+    if (full()) return nullptr;
     auto item = std::make_unique<Item>();
     item->initDefaults(items_.size());
     items_.push_back(std::move(item));
-    return *items_.back();
+    return items_.back().get();
   }
-  void append(std::unique_ptr<Item> item) { items_.push_back(std::move(item)); }
+  bool full() const { return items_.size() >= kMost; }
   void removeAt(std::size_t index) {
     if (index < items_.size()) {
       items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
@@ -42,7 +49,6 @@ class ItemList {
   }
   bool containsKey(int key) const { return key != 0 && findByKey(key) != nullptr; }
 
-  Storage& items() { return items_; }
   const Storage& items() const { return items_; }
   auto begin() const { return items_.begin(); }
   auto end() const { return items_.end(); }

@@ -19,7 +19,10 @@ struct ValidationScope;
 template <class Record, RecordKind Kind>
 class RecordItem {
  public:
+  static constexpr RecordKind kKind = Kind;
+
   RecordItem() : key_(NextRecordKey(Kind)) { record_.fill(layout::kErased); }
+  ~RecordItem() { ReleaseRecordKey(Kind, key_); }
   RecordItem(const RecordItem&) = delete;
   RecordItem& operator=(const RecordItem&) = delete;
 

@@ -1,23 +1,40 @@
 #include "core/record_keys.h"
 
-#include <array>
-#include <mutex>
-
 namespace vex {
 
-int NextRecordKey(RecordKind kind) {
-  static std::mutex guard;
-  static int sharedBase = 0;
-  static std::array<int, 4> counters{};
-
-  std::lock_guard lock(guard);
-  int& counter = counters[static_cast<std::size_t>(kind)];
-  if (counter == 0) {
-    sharedBase += kRecordKeySeedStep;
-    counter = sharedBase;
+int RecordKeyCounter::take(RecordKind kind) {
+  std::lock_guard lock(guard_);
+  PerKind& k = kinds_[static_cast<std::size_t>(kind)];
+  if (k.seed == 0) {
+    sharedBase_ += kRecordKeySeedStep;
+    k.seed = sharedBase_;
+    k.last = k.seed;
   }
-  counter += kRecordKeyStep;
-  return counter;
+  // Terminates: fewer items live than there are keys between seed and ceiling.
+  do {
+    k.last = k.last > ceiling_ - kRecordKeyStep ? k.seed + kRecordKeyStep : k.last + kRecordKeyStep;
+  } while (k.alive.contains(k.last));
+  k.alive.insert(k.last);
+  return k.last;
 }
+
+void RecordKeyCounter::release(RecordKind kind, int key) {
+  std::lock_guard lock(guard_);
+  kinds_[static_cast<std::size_t>(kind)].alive.erase(key);
+}
+
+namespace {
+
+// Never destroyed: items of static containers release their keys at exit.
+RecordKeyCounter& ProcessCounter() {
+  static auto* counter = new RecordKeyCounter;
+  return *counter;
+}
+
+}  // namespace
+
+int NextRecordKey(RecordKind kind) { return ProcessCounter().take(kind); }
+
+void ReleaseRecordKey(RecordKind kind, int key) { ProcessCounter().release(kind, key); }
 
 }  // namespace vex

@@ -39,7 +39,8 @@ inline constexpr std::size_t kMostScanLists = MostRecords(RecordKind::ScanList);
 inline constexpr std::size_t kMostAlertTones = MostRecords(RecordKind::AlertTone);
 
 static_assert(kMostChannels == 17 && kMostPersonalities == 8 && kMostScanLists == 1 && kMostAlertTones == 18);
-static_assert(kMostChannels <= layout::kChannelArea.capacity && kMostPersonalities <= layout::kPersonalityArea.capacity &&
+static_assert(kMostChannels <= layout::kChannelArea.capacity &&
+              kMostPersonalities <= layout::kPersonalityArea.capacity &&
               kMostScanLists <= layout::kScanListArea.capacity && kMostAlertTones <= layout::kAlertToneArea.capacity);
 
 }  // namespace vex

@@ -3,7 +3,6 @@
 #include "base/file_replace.h"
 #include "core/codeplug_format.h"
 #include "core/codeplug_reader.h"
-#include "core/image_layout.h"
 
 #include <algorithm>
 #include <fstream>
@@ -21,10 +20,9 @@ bool StartsWithCodeplugMagic(const std::string& path) {
                     [](std::uint8_t a, char b) { return a == static_cast<std::uint8_t>(b); });
 }
 
-// The image block of a codeplug file; bytes a short block leaves out are erased.
+// The image block of a codeplug file; a block shorter than the image is refused.
 bool LoadCodeplugImage(const std::string& path, Image& image) {
   Image loaded;
-  loaded.fill(layout::kErased);
   LoadedCounts counts;
   if (!LoadCodeplugFile(path, {}, loaded, counts)) return false;
   image = loaded;

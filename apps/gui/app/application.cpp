@@ -18,6 +18,7 @@
 #include "app/splash.h"
 #include "app/view_dump.h"
 #include "commands/command_handlers.h"
+#include "factory/factory_commands.h"
 #include "help/dialog_help.h"
 #include "transfer/transfer_commands.h"
 #include "workspace/child_frame.h"
@@ -151,6 +152,7 @@ int runApplication(int argc, char** argv) {
   frame->setAttribute(Qt::WA_DeleteOnClose);
   frame->setAboutHandler([frame] { CAboutDialog(frame).exec(); });
   installTransferCommands(*frame);
+  installFactoryCommands(*frame);
   // Until codeplug files can be written, Yes at the close prompt must not
   // pretend the data were saved: it says so and keeps the program running.
   frame->setSaveHandler([frame] {

@@ -28,7 +28,7 @@ FileCommands::FileCommands(CMainFrame& frame, Prompts& prompts, AppSettings& set
       session_(host_) {
   host_.onConfirm = [this](int messageId) { return prompts_.askOkCancel(messageId); };
   host_.onCloseViews = [this] { frame_.closeAllWindows(); };
-  host_.onStoreViews = [this] { frame_.sendToViews(WM_VIEW_STORE); };
+  host_.onCommitPendingEdits = [this] { frame_.sendToViews(WM_VIEW_STORE); };
 }
 
 void FileCommands::showNewData() {

@@ -65,9 +65,10 @@ void IdentitySnapshot::restore() const {
 
 void offerNewRange(QWidget* owner, const RangeEntry& band) {
   AppSettings& s = settings::current();
-  OfferNewRange(s, RangeTable::instance(), band, [owner, &s](int lower, int upper) {
+  const int result = OfferNewRange(s, RangeTable::instance(), band, [owner, &s](int lower, int upper) {
     return transferPrompts().askYesNo(owner, QString::fromStdString(NewRangeQuestion(s.languageIndex(), lower, upper)));
   });
+  if (result == kRangeNotWritten) showMessageText(owner, text::kMsgRangeNotAdded);
 }
 
 }  // namespace vex::gui

@@ -6,15 +6,18 @@
 
 #include "adapters/radio_data.h"
 #include "adapters/settings.h"
-#include "config/range_table.h"
 #include "base/text_ids.h"
+#include "config/range_table.h"
+#include "core/codeplug_flows.h"
 #include "core/container.h"
 #include "core/image_layout.h"
+#include "factory/radio_work.h"
 #include "link/factory_link.h"
 #include "transfer/gui_link_host.h"
 #include "transfer/transfer_dialog.h"
 #include "transfer/transfer_prompts.h"
 #include "views/messages.h"
+#include "workflow/codeplug_settings_host.h"
 #include "workspace/main_frame.h"
 
 namespace vex::gui {
@@ -87,13 +90,13 @@ bool readFromRadio(CMainFrame& frame) {
 }
 
 bool writeToRadio(CMainFrame& frame) {
-  // The views commit their edits first, so that what is checked is what is sent.
-  frame.sendToViews(WM_VIEW_STORE);
-  if (radio_data::validate() > 0) {
-    showMessageText(&frame, text::kMsgDataInvalid);
+  SettingsCodeplugHost data(container(), radio_data::invalidLog(), settings::current(), RangeTable::instance());
+  data.onCommitPendingEdits = [&frame] { frame.sendToViews(WM_VIEW_STORE); };
+  const FlowOutcome prepared = PrepareRadioWrite(data);
+  if (!prepared.ok()) {
+    showMessageText(&frame, prepared.messageId);
     return false;
   }
-  radio_data::encode();
   loadModelRanges();
   RangeEntry band;
   {
@@ -113,15 +116,12 @@ bool writeToRadio(CMainFrame& frame) {
 
 namespace {
 
-// Runs a factory operation on the shared link with a wait cursor.
+// Runs a factory operation on the shared link off the UI thread.
 int onSharedLink(CMainFrame& frame, const std::function<int(CRadioLink&, TransferHost&)>& operation) {
   CRadioLink& link = sharedRadioLink();
   link.SetTiming(transferLinkTiming());
   FactoryHost host(frame);
-  frame.setCursor(Qt::WaitCursor);
-  const int result = operation(link, host);
-  frame.unsetCursor();
-  return result;
+  return runRadioWork(&frame, host, [&link, &operation](TransferHost& h) { return operation(link, h); });
 }
 
 }  // namespace

@@ -171,6 +171,15 @@ TEST_F(CatalogueTest, RangeAddedToAReadOnlyCatalogueGoesToTheUserCopy) {
   EXPECT_TRUE(table.contains(350, 390));
 }
 
+TEST_F(CatalogueTest, YesWhenTheCatalogueCannotBeWrittenIsAFailure) {
+  std::filesystem::remove(data / "Model.dat");
+  std::filesystem::create_directory(data / "Model.dat");
+  table.loadForCurrentModel(*settings);
+  EXPECT_EQ(vex::OfferNewRange(*settings, table, RangeEntry{350, 390, 0, 0, 0}, [](int, int) { return true; }),
+            vex::kRangeNotWritten);
+  EXPECT_FALSE(table.contains(350, 390));
+}
+
 TEST_F(CatalogueTest, NewRangeQuestionFollowsTheLanguage) {
   EXPECT_EQ(vex::NewRangeQuestion(0, 350, 390), "Find a new Frequency Range: 350-390 MHz,do you want to add?");
   EXPECT_EQ(vex::NewRangeQuestion(1, 350, 390), "发现一个新频段：350-390 MHz, 是否添加？");

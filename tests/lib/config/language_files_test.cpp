@@ -1,11 +1,11 @@
 // Keeps the shipped language files honest: both files carry the same keys, every text the
 // program looks up exists, every option list parses and fits the field it is stored in,
 // format texts carry exactly the conversion their callers pass, and each file selects itself.
+#include "base/text_ids.h"
 #include "config/language_texts.h"
 #include "config/option_list.h"
 #include "config/profile_file.h"
 #include "config/safe_format.h"
-#include "base/text_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -336,6 +336,19 @@ TEST(OptionLists, ShowEveryDefaultRawValue) {
       EXPECT_FALSE(list.valueToText(value.raw).empty()) << file.name << " list " << value.id << " raw " << value.raw;
     }
     EXPECT_FALSE(textOf(file.name, Family::Message, kMsgOff).empty());
+  }
+}
+
+// A stored 0xFF in a marker byte would end its record list on the next Open
+// or read, dropping that record and all after it.
+TEST(OptionLists, NeverOfferTheRecordMarker) {
+  for (const auto& file : kFiles) {
+    for (const int id : kMarkerFieldLists) {
+      ASSERT_NE(fieldOf(id), nullptr) << id << " is not a registered list";
+      const auto pairs = vex::OptionList::parse(textOf(file.name, Family::Label, id)).pairs();
+      ASSERT_FALSE(pairs.empty()) << file.name << " list " << id;
+      for (const auto& pair : pairs) EXPECT_NE(pair.value, kRecordMarker) << file.name << " list " << id;
+    }
   }
 }
 

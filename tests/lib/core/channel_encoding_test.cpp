@@ -97,13 +97,26 @@ TEST(Ctcss, EncodesWithClampsAndDecodesTenths) {
   EXPECT_EQ(DecodeCtcss(1000), "100.0");
 }
 
-TEST(Cdcss, ReadsDigitsAsOctalWithClamps) {
-  EXPECT_EQ(EncodeCdcss("023"), 0x013);
-  EXPECT_EQ(EncodeCdcss("754"), 492);
-  EXPECT_EQ(EncodeCdcss("024"), 0x014);
-  EXPECT_EQ(EncodeCdcss("999"), 0x1FF);
-  EXPECT_EQ(CdcssDigits("999"), 777);
-  EXPECT_EQ(CdcssDigits("-12"), 0);
+TEST(Cdcss, ReadsOctalDigits) {
+  const auto value = [](std::string_view text) { return ParseCdcss(text).value_or(CdcssCode{-1, 0xFFFF}).value; };
+  EXPECT_EQ(value("023"), 0x013);
+  EXPECT_EQ(ParseCdcss("023")->digits, 23);
+  EXPECT_EQ(value("754"), 492);
+  EXPECT_EQ(value("024"), 0x014);
+  EXPECT_EQ(value("777"), 511);
+  EXPECT_EQ(value(" 23 "), 0x013);
+  EXPECT_EQ(value("0023"), 0x013);
+  EXPECT_EQ(value("0"), 0);
+}
+
+// A digit 8 or 9 used to be read as octal into another code (029 became 031).
+TEST(Cdcss, RefusesWhatIsNoCode) {
+  for (const char* text : {"029", "080", "999", "8", "1000", "7770", "", "  ", "-12", "2 3", "23a", "0x13", "+23"}) {
+    EXPECT_FALSE(ParseCdcss(text).has_value()) << '"' << text << '"';
+  }
+}
+
+TEST(Cdcss, DecodesTheStoredValue) {
   EXPECT_EQ(DecodeCdcss(19), "023");
   EXPECT_EQ(DecodeCdcss(0x41EC), "754");
   EXPECT_EQ(DecodeCdcss(0xFFF), "7777");
@@ -115,8 +128,8 @@ TEST(ToneTables, EveryStandardToneRoundTripsAsStandard) {
     EXPECT_TRUE(IsStandardTone(true, value)) << tone;
   }
   for (int code : kCdcssCodes) {
-    const std::string text = DecodeCdcss(EncodeCdcss(std::to_string(code)));
-    EXPECT_EQ(CdcssDigits(text), code);
+    const std::string text = DecodeCdcss(ParseCdcss(std::to_string(code))->value);
+    EXPECT_EQ(ParseCdcss(text)->digits, code);
     EXPECT_TRUE(IsStandardTone(false, code));
   }
   EXPECT_FALSE(IsStandardTone(true, 694));

@@ -42,6 +42,77 @@ TEST(StoreChannelValues, PullsBothFrequenciesIntoTheBandOnlyWhenTransmitIsSet) {
   EXPECT_EQ(record.txFrequency(), kNoFrequency);
 }
 
+// With the shipped PMR446 range every PMR446 frequency used to be stored as
+// 446.00000.
+TEST(StoreChannelValues, ASingleMegahertzRangeKeepsEveryFrequencyInsideIt) {
+  const BandLimits pmr446 = BandLimitsOf("446-446");
+  for (std::uint32_t k = 0; k < 16; ++k) {
+    const EncodedFrequency f =
+        EncodeFrequency(DecodeFrequency(PackBcd(44600625 + 1250 * k)), FrequencyRounding::Truncate);
+    ChannelRecord record = NewChannel();
+    ChannelValueSet values = LoadChannelValues(record);
+    values.rxFrequency = values.txFrequency = f.value;
+    values.rxStepCode = values.txStepCode = f.stepCode;
+    const ChannelStoreResult result = StoreChannelValues(values, pmr446, record);
+    EXPECT_FALSE(result.clamped) << k;
+    EXPECT_EQ(record.rxFrequency(), f.value) << k;
+    EXPECT_EQ(record.txFrequency(), f.value) << k;
+    EXPECT_EQ(record.bytes[16], 0x33) << k;
+  }
+  // Outside that MHz the edges are 446.00000 and 446.99999, and a moved
+  // frequency is put on a raster inside the band.
+  ChannelRecord record = NewChannel();
+  ChannelValueSet values = LoadChannelValues(record);
+  values.rxFrequency = PackBcd(44750000);
+  values.txFrequency = PackBcd(44500625);
+  EXPECT_TRUE(StoreChannelValues(values, pmr446, record).clamped);
+  EXPECT_EQ(record.rxFrequency(), PackBcd(44698750));
+  EXPECT_EQ(record.txFrequency(), PackBcd(44600000));
+}
+
+TEST(StoreChannelValues, AClampedFrequencyTakesTheStepCodeOfTheValueStored) {
+  ChannelRecord record = NewChannel();
+  ChannelValueSet values = LoadChannelValues(record);
+  values.rxFrequency = PackBcd(50000625);  // 6.25 kHz raster: step code 3
+  values.txFrequency = PackBcd(44600500);  // inside, 5 kHz raster: step code 2
+  values.rxStepCode = 3;
+  values.txStepCode = 2;
+  EXPECT_TRUE(StoreChannelValues(values, kUhf, record).clamped);
+  EXPECT_EQ(record.rxFrequency(), PackBcd(47000000));
+  EXPECT_EQ(record.rxStepCode(), 6);
+  EXPECT_EQ(record.txFrequency(), PackBcd(44600500));
+  EXPECT_EQ(record.txStepCode(), 2);
+}
+
+TEST(StoreChannelValues, ARangeThatNamesNoBandLeavesFrequenciesAloneAndSaysSo) {
+  for (const char* range : {"", "abc", "446", "470-400", "0-0", "1200-1300"}) {
+    ChannelRecord record = NewChannel();
+    ChannelValueSet values = LoadChannelValues(record);
+    values.rxFrequency = PackBcd(14552500);
+    values.txFrequency = PackBcd(44600625);
+    const ChannelStoreResult result = StoreChannelValues(values, BandLimitsOf(range), record);
+    EXPECT_TRUE(result.bandUnknown) << range;
+    EXPECT_FALSE(result.clamped) << range;
+    EXPECT_EQ(record.rxFrequency(), PackBcd(14552500)) << range;
+    EXPECT_EQ(record.txFrequency(), PackBcd(44600625)) << range;
+  }
+}
+
+TEST(StoreChannelValues, ACdcssTextThatIsNoCodeKeepsTheStoredCode) {
+  ChannelRecord record = NewChannel();
+  record.setRxTone(0x8000 | 0x1000 | 0x013);  // CDCSS 023
+  ChannelValueSet values = LoadChannelValues(record);
+  values.rxCdcss = "029";
+  values.txType = kToneCdcss;
+  values.txCdcss = "025";
+  const ChannelStoreResult result = StoreChannelValues(values, kUhf, record);
+  EXPECT_TRUE(result.rxCdcssRefused);
+  EXPECT_FALSE(result.txCdcssRefused);
+  EXPECT_EQ(record.rxTone(), 0x8000 | 0x1000 | 0x013);
+  EXPECT_EQ(record.txTone() & 0xC000, 0x8000);
+  EXPECT_EQ(record.txTone() & 0x0FFF, 0x015);
+}
+
 TEST(StoreChannelValues, RecomputesTheNonStandardFlagAndKeepsBit12) {
   ChannelRecord record = NewChannel();
   ChannelValueSet values = LoadChannelValues(record);

@@ -101,16 +101,19 @@ TEST(CodeplugWriter, FailsWithoutTouchingAnythingWhenThePathCannotBeWritten) {
   EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
-TEST(CodeplugHeader, TextFieldsStayTerminatedInsideTheirSixteenBytes) {
-  ModelState state{"ABCDEFGHIJKLMNOPQRST", "a model name too long", "400-470", 1, "1.03.11"};
-  const CodeplugHeader header = BuildSaveHeader(state);
-  EXPECT_EQ(header.modelId(), "ABCDEFGHIJKLMNO");
-  EXPECT_EQ(header.bytes()[kModelId + 15], 0);
-  EXPECT_EQ(header.modelName(), "a model name to");
-  EXPECT_EQ(header.bytes()[kModelName + 15], 0);
-  // The neighbouring range field is untouched by the long name.
+TEST(CodeplugHeader, TextFieldsKeepSixteenBytesAndStayInsideThem) {
+  // A radio may report a model ID of sixteen characters: all of them are kept.
+  ModelState state{"ABCDEFGHIJKLMNOP", "a model name too long", "400-470", 1, "1.03.11"};
+  CodeplugHeader header = BuildSaveAsHeader(state, 0);
+  EXPECT_EQ(header.modelId(), "ABCDEFGHIJKLMNOP");
+  EXPECT_EQ(CodeplugHeader(header.bytes()).modelId(), state.modelId);
+  // Longer texts are cut at the field's end; the next field is untouched.
+  EXPECT_EQ(header.modelName(), "a model name too");
   EXPECT_EQ(header.rangeLow(), 400);
   EXPECT_EQ(header.rangeHigh(), 470);
+  header.setText(kModelId, "short");
+  EXPECT_EQ(header.modelId(), "short");
+  EXPECT_EQ(header.bytes()[kModelId + 15], 0);
 
   // A reader takes all sixteen bytes of a field that lacks its zero.
   CodeplugHeader raw = header;
@@ -210,12 +213,14 @@ TEST_F(CodeplugLoader, LoadsTheWholeImageAndSkipsTheComment) {
   EXPECT_EQ(buffer, ImageOf(image));
 }
 
-TEST_F(CodeplugLoader, AShortImageBlockLoadsOnlyItsBytes) {
-  ASSERT_TRUE(load(FileBuilder().standard(SampleHeader(), PatternImage(100))));
-  EXPECT_EQ(counts.image, 100u);
-  EXPECT_EQ(buffer[99], PatternImage(100)[99]);
-  EXPECT_EQ(buffer[100], 0xAA);
-  EXPECT_EQ(buffer[8191], 0xAA);
+TEST_F(CodeplugLoader, AShortImageBlockIsRefusedAndChangesNothing) {
+  // Loading it would mix the file's bytes with the previous data's.
+  const Image before = buffer;
+  for (std::size_t length : {1u, 100u, 8191u}) {
+    EXPECT_FALSE(load(FileBuilder().standard(SampleHeader(), PatternImage(length)))) << length;
+    EXPECT_EQ(buffer, before) << length;
+    EXPECT_EQ(counts.image, 0u);
+  }
 }
 
 TEST_F(CodeplugLoader, LongBlocksFillTheRoomThereIsAndSkipTheRest) {

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace vex {
 namespace {
 
@@ -37,7 +39,7 @@ class RecordingHost : public CodeplugHost {
   int validate() override { return findings; }
   ModelState modelState() const override { return state; }
   void setModelState(const ModelState& s) override { state = s; }
-  bool isModelSupported(const std::string& id) const override { return id == "VEXM1"; }
+  bool isModelSupported(const std::string& id) const override { return id == supportedModel; }
   std::uint8_t currentRangeFlags() const override { return 0x85; }
   bool loadRangeTable() override { return true; }
   std::string dataDirectory() const override { return dataDir_; }
@@ -45,9 +47,14 @@ class RecordingHost : public CodeplugHost {
     questions.push_back(id);
     return answer;
   }
-  void storeViews() override { ++stores; }
+  void commitPendingEdits() override {
+    ++stores;
+    if (onCommit) onCommit();
+  }
 
   ModelState state{"VEXM1", "VX-446", "446-446", 1, "1.03.11"};
+  std::string supportedModel = "VEXM1";
+  std::function<void()> onCommit;
   int findings = 0;
   int resets = 0, decodes = 0, encodes = 0, stores = 0;
   bool answer = true;
@@ -62,9 +69,12 @@ class RecordingHost : public CodeplugHost {
 class CodeplugFlows : public ::testing::Test {
  protected:
   std::string writeFile(const std::string& name, const std::string& versionA, const std::string& modelId = "VEXM1") {
+    // Version A as earlier program versions wrote it, whatever it holds.
     ModelState s{modelId, "Other Name", "400-470", 2, versionA};
+    CodeplugHeader header = BuildSaveAsHeader(s, 0x01);
+    header.setText(codeplug::kVersionA, versionA);
     const std::string path = dir.file(name);
-    FileBuilder().standard(BuildSaveAsHeader(s, 0x01), PatternImage(8192, 3), "c").writeTo(path);
+    FileBuilder().standard(header, PatternImage(8192, 3), "c").writeTo(path);
     return path;
   }
   SaveAsPrompt promptFor(const std::string& path, const std::string& comment = "") {
@@ -195,6 +205,53 @@ TEST_F(CodeplugFlows, FindingsStopSavingBeforeAnythingIsAskedOrWritten) {
   EXPECT_EQ(prompts, 0);
   EXPECT_EQ(host.encodes, 0);
   EXPECT_FALSE(std::filesystem::exists(dir.file("x.dat")));
+}
+
+// A view holding a correction it has not stored yet: the flows must check
+// (and write) the data with that correction in.
+TEST_F(CodeplugFlows, SaveSaveAsAndWriteCommitTheViewsBeforeValidating) {
+  host.onCommit = [this] { host.findings = 0; };
+  for (int round = 0; round < 3; ++round) {
+    host.findings = 1;
+    const int encodes = host.encodes;
+    const FlowOutcome outcome = round == 0   ? session.saveAs(promptFor(dir.file("a.dat")))
+                                : round == 1 ? session.save(promptFor(dir.file("unused.dat")))
+                                             : PrepareRadioWrite(host);
+    EXPECT_TRUE(outcome.ok()) << round;
+    EXPECT_EQ(host.stores, round + 1);
+    EXPECT_EQ(host.encodes, encodes + 1) << round;
+  }
+
+  // What still fails after the views committed stops the write before encoding.
+  host.onCommit = nullptr;
+  host.findings = 1;
+  const int encodes = host.encodes;
+  EXPECT_EQ(PrepareRadioWrite(host).messageId, kMsgDataInvalid);
+  EXPECT_EQ(host.encodes, encodes);
+}
+
+// Data read from a radio older than 1.02: opening the saved file must not
+// clear its DOS byte, or a write would change the radio.
+TEST_F(CodeplugFlows, OldFirmwareDataKeepTheirDosByteThroughSaveAsAndOpen) {
+  const std::size_t dosByte = 260;
+  host.image()[dosByte] = 0x37;
+  host.state.dataVersion = "1.01.05";
+  const std::string path = dir.file("old.dat");
+  ASSERT_TRUE(session.saveAs(promptFor(path)).ok());
+  EXPECT_EQ(promptedHeader.versionA(), "1.03.11");
+  EXPECT_EQ(promptedHeader.versionB(), "1.01.05");
+  ASSERT_TRUE(session.open(path).ok());
+  EXPECT_EQ(host.decodedImage[dosByte], 0x37);
+}
+
+TEST_F(CodeplugFlows, ASixteenCharacterModelIdRoundTrips) {
+  host.state.modelId = host.supportedModel = "ABCDEFGHIJKLMNOP";
+  const ModelState saved = host.state;
+  const std::string path = dir.file("id16.dat");
+  ASSERT_TRUE(session.saveAs(promptFor(path)).ok());
+  host.state = {};
+  ASSERT_TRUE(session.open(path).ok());
+  EXPECT_EQ(host.state, saved);
 }
 
 TEST_F(CodeplugFlows, CancelledOrFailedSaveAsKeepsTheFileName) {

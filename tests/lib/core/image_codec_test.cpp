@@ -216,17 +216,39 @@ TEST(ImageCodec, PersonalityRecordsAreChainedInACircle) {
   }
 }
 
-TEST(ImageCodec, OverlongListsStopAtTheirArea) {
-  auto c = DefaultContainer();
-  while (c->channels().size() < 120) c->channels().appendNew();
-  while (c->scanLists().size() < 16) c->scanLists().appendNew();
-  c->encode();
-  // The personality area right after the channels holds the one personality.
-  EXPECT_EQ(c->image()[layout::kPersonalityArea.first + 12], 1);
-  EXPECT_EQ(c->image()[layout::kPersonalityArea.offsetOf(1) + 12], kErased);
-  for (std::size_t i = layout::kUnused5304.first; i < layout::kUnused5304.end(); ++i) {
-    ASSERT_EQ(c->image()[i], kErased) << i;
+// Every list stops growing where decoding stops reading, so a full list comes
+// back whole from its image.
+template <class Item>
+void ExpectFullListSurvives(ItemList<Item>& list, std::size_t most, RadioDataContainer& c,
+                            ItemList<Item>& (RadioDataContainer::*listOf)()) {
+  while (list.appendNew() != nullptr) {
   }
+  EXPECT_EQ(list.size(), most);
+  EXPECT_TRUE(list.full());
+  EXPECT_EQ(list.appendNew(), nullptr);
+  EXPECT_EQ(list.size(), most);
+  for (std::size_t i = 0; i < most; ++i)
+    list[i].record().bytes[5] = static_cast<std::uint8_t>(i);  // no link or marker byte
+
+  c.encode();
+  RadioDataContainer back;
+  back.image() = c.image();
+  back.decode();
+  ItemList<Item>& decoded = (back.*listOf)();
+  ASSERT_EQ(decoded.size(), most);
+  for (std::size_t i = 0; i < most; ++i) EXPECT_EQ(decoded[i].record().bytes[5], i);
+}
+
+TEST(ImageCodec, AddIsRefusedAtEachLimitAndFullListsSurvive) {
+  auto c = DefaultContainer();
+  ExpectFullListSurvives(c->channels(), 17, *c, &RadioDataContainer::channels);
+  ExpectFullListSurvives(c->personalities(), 8, *c, &RadioDataContainer::personalities);
+  ExpectFullListSurvives(c->scanLists(), 1, *c, &RadioDataContainer::scanLists);
+  ExpectFullListSurvives(c->alertTones(), 18, *c, &RadioDataContainer::alertTones);
+  // Nothing spills past the decoded records into the rest of an area.
+  EXPECT_EQ(c->image()[layout::kChannelArea.offsetOf(17) + layout::kChannelArea.marker], kErased);
+  EXPECT_EQ(c->image()[layout::kPersonalityArea.offsetOf(8) + layout::kPersonalityArea.marker], kErased);
+  EXPECT_EQ(c->image()[layout::kScanListArea.offsetOf(1) + layout::kScanListArea.marker], kErased);
 }
 
 TEST(ImageCodec, LinksAreResolvedFromPositions) {

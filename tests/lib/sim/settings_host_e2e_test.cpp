@@ -1,23 +1,18 @@
 // The settings-backed host: the port comes from [Ports], the model check and
 // the identity go through AppSettings and the model catalogue.
+#include "base/text_ids.h"
 #include "config/app_settings.h"
 #include "config/radio_compatibility.h"
 #include "config/range_table.h"
-#include "base/text_ids.h"
 #include "link/image_transfer.h"
-#include "workflow/settings_transfer_host.h"
 #include "link/transfer_messages.h"
-#include "sim/pty_host.h"
+#include "settings_station.h"
+#include "workflow/settings_transfer_host.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 namespace vex {
 namespace {
-
-namespace fs = std::filesystem;
 
 class Host : public SettingsTransferHost {
  public:
@@ -31,26 +26,7 @@ class Host : public SettingsTransferHost {
   void report(const TransferReport&) override { transfer->RequestStop(); }
 };
 
-struct Station {
-  explicit Station(sim::SimOptions options) : radio(std::move(options)), pty(radio) {
-    EXPECT_TRUE(pty.Start());
-    dir = fs::temp_directory_path() / ("vexlink-" + std::to_string(::getpid()) + "-" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir);
-    for (const char* name : {"Model.dat", "VEX_E.lng", "VEX_S.lng", "volume.ini"})
-      fs::copy_file(fs::path(VEX_DATA_DIR) / name, dir / name, fs::copy_options::overwrite_existing);
-    std::ofstream(dir / "Settings.ini") << "[Setting]\nComPort=4\nModelName=Vex M1\nModelID=VEXM1\n"
-                                           "FreqRange=446-446\n\n[Ports]\nCOM4="
-                                        << pty.SlavePath() << "\n";
-    for (int n = 1; n <= 16; ++n) {
-      if (n != 4) std::ofstream(dir / "Settings.ini", std::ios::app) << "COM" << n << "=/nonexistent/tty\n";
-    }
-  }
-  ~Station() { fs::remove_all(dir); }
-  sim::SimulatedRadio radio;
-  sim::PtyHost pty;
-  fs::path dir;
-};
+using Station = test::SettingsStation;
 
 TEST(SettingsHostE2E, ReadStoresTheRadiosIdentityInTheSettings) {
   Station station({});

@@ -16,11 +16,10 @@ TEST(SimImageFile, TakesTheImageBlockOfACodeplugFile) {
   ASSERT_TRUE(LoadImageFile(dir.file("whole.dat"), image, error)) << error;
   EXPECT_TRUE(std::equal(image.begin(), image.end(), pattern.begin()));
 
-  // A short image block: the rest of the memory is erased.
+  // A short image block is no whole image.
   test::FileBuilder().standard(test::SampleHeader(), test::PatternImage(100)).writeTo(dir.file("short.dat"));
-  ASSERT_TRUE(LoadImageFile(dir.file("short.dat"), image, error)) << error;
-  EXPECT_EQ(image[99], pattern[99]);
-  EXPECT_EQ(image[100], 0xFF);
+  EXPECT_FALSE(LoadImageFile(dir.file("short.dat"), image, error));
+  EXPECT_EQ(image[100], pattern[100]);
 
   // The magic alone does not make a codeplug file; the image stays as it was.
   test::FileBuilder().magic().writeTo(dir.file("broken.dat"));
