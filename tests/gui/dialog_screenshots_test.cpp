@@ -1,6 +1,8 @@
 // Pictures of the dialogs for a visual check: runs only when
 // VEX_DIALOG_SHOTS names a directory (scripts/dialog-screenshots sets it and
 // runs this test on a virtual display).
+#include <fstream>
+
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QComboBox>
@@ -18,6 +20,9 @@
 #include "dialogs/file_dialog.h"
 #include "dialogs/language_dialog.h"
 #include "dialogs/model_info_dialog.h"
+#include "factory/factory_mode_dialog.h"
+#include "factory/tune_sub_item_dialog.h"
+#include "factory/tuning_dialog.h"
 
 namespace vex::gui {
 namespace {
@@ -88,6 +93,28 @@ TEST(DialogScreenshots, SavesAPictureOfEachDialog) {
 
   CDlgComPort probed(settings.comPort() - 1, ProbeSerialPorts(settings));
   shoot(probed, out, QStringLiteral("communication-port-probed"));
+}
+
+// The factory dialogs in both languages, at the factory level.
+TEST(DialogScreenshots, SavesAPictureOfEachFactoryDialog) {
+  const QString out = qEnvironmentVariable("VEX_DIALOG_SHOTS");
+  if (out.isEmpty()) GTEST_SKIP() << "VEX_DIALOG_SHOTS not set";
+  QTemporaryDir data;
+  copyDirectory(QString::fromLatin1(VEX_DATA_DIR), data.path());
+  std::ofstream(data.filePath("Settings.ini").toStdString())
+      << "[Setting]\nModelName=Vex M1\nModelID=VEXM1\nFreqRange=400-470\n[User Mode]\nLevel=52840619\n";
+  settings::initialiseSeparate(data.path().toStdString());
+  for (int language : {0, 1}) {
+    settings::current().selectLanguage(language);
+    const QString suffix = language == 0 ? "-E" : "-S";
+    CDlgFactoryMode factory;
+    shoot(factory, out, "factory-mode" + suffix);
+    CRadioLink link;
+    CDlgTuning tuning(link);
+    shoot(tuning, out, "tuning" + suffix);
+    CDlgTuneSubItem sub(link, tuning.items().at(5), 120);
+    shoot(sub, out, "tune-sub-item" + suffix);
+  }
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "app/about_dialog.h"
 #include "app/splash.h"
 #include "commands/command_handlers.h"
+#include "factory/factory_commands.h"
 #include "help/dialog_help.h"
 #include "transfer/transfer_commands.h"
 #include "workspace/main_frame.h"
@@ -99,6 +100,7 @@ int runApplication(int argc, char** argv) {
   frame->setAttribute(Qt::WA_DeleteOnClose);
   frame->setAboutHandler([frame] { CAboutDialog(frame).exec(); });
   installTransferCommands(*frame);
+  installFactoryCommands(*frame);
   // Until codeplug files can be written, Yes at the close prompt must not
   // pretend the data were saved: it says so and keeps the program running.
   frame->setSaveHandler([frame] {

@@ -11,6 +11,7 @@
 #include "core/codeplug_flows.h"
 #include "core/container.h"
 #include "core/image_layout.h"
+#include "factory/radio_work.h"
 #include "link/factory_link.h"
 #include "transfer/gui_link_host.h"
 #include "transfer/transfer_dialog.h"
@@ -115,15 +116,12 @@ bool writeToRadio(CMainFrame& frame) {
 
 namespace {
 
-// Runs a factory operation on the shared link with a wait cursor.
+// Runs a factory operation on the shared link off the UI thread.
 int onSharedLink(CMainFrame& frame, const std::function<int(CRadioLink&, TransferHost&)>& operation) {
   CRadioLink& link = sharedRadioLink();
   link.SetTiming(transferLinkTiming());
   FactoryHost host(frame);
-  frame.setCursor(Qt::WaitCursor);
-  const int result = operation(link, host);
-  frame.unsetCursor();
-  return result;
+  return runRadioWork(&frame, host, [&link, &operation](TransferHost& h) { return operation(link, h); });
 }
 
 }  // namespace
