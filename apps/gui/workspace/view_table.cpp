@@ -1,6 +1,7 @@
 #include "workspace/view_table.h"
 
 #include "adapters/settings.h"
+#include "factory/data_watch_view.h"
 #include "views/placeholder_view.h"
 #include "views/view_mis.h"
 #include "views/view_radio.h"
@@ -68,6 +69,7 @@ CCustomFormView* createView(ViewClass viewClass, QWidget* parent) {
   switch (viewClass) {
     case ViewClass::Radio: return new CViewRadio(parent);
     case ViewClass::Mis: return new CViewMis(parent);
+    case ViewClass::DataWatch: return new CDataWatchView(parent);
     default: break;
   }
   for (const ViewEntry& entry : kViews)
