@@ -2,6 +2,7 @@
 
 #include "adapters/settings.h"
 #include "core/record_limits.h"
+#include "factory/data_watch_view.h"
 #include "views/placeholder_view.h"
 #include "views/record_view.h"
 #include "views/view_mis.h"
@@ -89,6 +90,7 @@ CCustomFormView* createView(const ViewEntry& entry, QWidget* parent) {
   switch (entry.viewClass) {
     case V::Radio: return new CViewRadio(parent);
     case V::Mis: return new CViewMis(parent);
+    case V::DataWatch: return new CDataWatchView(parent);
     default: break;
   }
   if (!entry.list) return new CPlaceholderView(entry.templateId, parent);
