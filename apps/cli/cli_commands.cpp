@@ -69,6 +69,17 @@ void DefineDump(CLI::App& c, CliOptions& o) {
   Json(c, o);
 }
 
+void DefineExportCsv(CLI::App& c, CliOptions& o) {
+  File(c, o);
+  Output(c, o, "the CSV file to write (default: standard output)", false);
+}
+
+void DefineImportCsv(CLI::App& c, CliOptions& o) {
+  File(c, o, "FILE", "the codeplug file whose channels are replaced");
+  File(c, o, "CSV", "the channels, in CHIRP's CSV columns");
+  Output(c, o, "the codeplug file to write ('-' for standard output)");
+}
+
 void DefineDiff(CLI::App& c, CliOptions& o) {
   File(c, o, "A", "codeplug file");
   File(c, o, "B", "codeplug file");
@@ -118,6 +129,9 @@ const std::vector<Command>& Commands() {
       {"new", "write the default data of a model and range as a new codeplug file", DefineNew, RunNew},
       {"recode", "open a codeplug file as the program does and save it again as OUT", DefineRecode, RunRecode},
       {"dump", "show every channel, personality, scan list and setting of a codeplug file", DefineDump, RunDump},
+      {"export-csv", "write the channels of a codeplug file as CHIRP CSV", DefineExportCsv, RunExportCsv},
+      {"import-csv", "replace the channels of a codeplug file by those of a CHIRP CSV file", DefineImportCsv,
+       RunImportCsv},
       {"diff", "list the fields that differ between two codeplug files (exit 0 same, 1 different)", DefineDiff,
        RunDiff},
       {"ports", "list the serial ports with their stable names and USB identity", DefinePorts, RunPorts},

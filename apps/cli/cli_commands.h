@@ -28,6 +28,8 @@ int RunInfo(Environment& env, const CliOptions& options);
 int RunNew(Environment& env, const CliOptions& options);
 int RunRecode(Environment& env, const CliOptions& options);
 int RunDump(Environment& env, const CliOptions& options);
+int RunExportCsv(Environment& env, const CliOptions& options);
+int RunImportCsv(Environment& env, const CliOptions& options);
 int RunDiff(Environment& env, const CliOptions& options);
 int RunPorts(Environment& env, const CliOptions& options);
 int RunDetect(Environment& env, const CliOptions& options);

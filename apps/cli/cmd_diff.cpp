@@ -1,7 +1,8 @@
 // diff A B [--json]: the differences between two codeplug files as the
 // program sees them (each opened as File Open does and encoded as Save
-// would): the model state, then every field of the image. Exit 0 when they
-// are the same, 1 when they differ, 2 when a file cannot be opened.
+// would): the model state, every field that differs, and the address ranges
+// of the bytes that differ. Exit 0 when they are the same, 1 when they
+// differ, 2 when a file cannot be opened.
 #include "cli_commands.h"
 #include "cli_host.h"
 #include "image_compare.h"
@@ -15,23 +16,17 @@ namespace {
 
 constexpr int kExitTrouble = 2;
 
-struct StateDifference {
-  const char* key;
-  std::string a;
-  std::string b;
-};
-
-std::vector<StateDifference> CompareStates(const ModelState& a, const ModelState& b) {
-  std::vector<StateDifference> differences;
+std::vector<FieldChange> CompareStates(const ModelState& a, const ModelState& b) {
+  std::vector<FieldChange> changes;
   const auto add = [&](const char* key, const std::string& x, const std::string& y) {
-    if (x != y) differences.push_back({key, x, y});
+    if (x != y) changes.push_back({"model", key, x, y});
   };
   add("model_id", a.modelId, b.modelId);
   add("model_name", a.modelName, b.modelName);
   add("range", a.freqRange, b.freqRange);
   add("signalling", std::to_string(a.signal), std::to_string(b.signal));
   add("data_version", a.dataVersion, b.dataVersion);
-  return differences;
+  return changes;
 }
 
 }  // namespace
@@ -48,24 +43,19 @@ int RunDiff(Environment& env, const CliOptions& options) {
     }
     hosts[i]->data().encode();
   }
-  const auto states = CompareStates(hosts[0]->modelState(), hosts[1]->modelState());
-  const auto fields =
-      CompareImages(hosts[0]->data().image(), hosts[1]->data().image(), {layout::Region{0, layout::kImageSize}});
-  const bool same = states.empty() && fields.empty();
+  ImageComparison comparison = CompareImages(hosts[0]->data().image(), hosts[1]->data().image(), env.texts());
+  const auto model = CompareStates(hosts[0]->modelState(), hosts[1]->modelState());
+  comparison.fields.insert(comparison.fields.begin(), model.begin(), model.end());
 
   if (options.json) {
     nlohmann::ordered_json json = JsonDocument();
-    json["same"] = same;
-    nlohmann::ordered_json model = nlohmann::ordered_json::array();
-    for (const StateDifference& d : states) model.push_back({{"field", d.key}, {"a", d.a}, {"b", d.b}});
-    json["model"] = model;
-    json["differences"] = DifferencesJson(fields);
+    json["same"] = comparison.same();
+    AddComparisonJson(json, comparison);
     PrintJson(env.out(), json);
   } else {
-    for (const StateDifference& d : states) env.out() << d.key << ": " << d.a << " -> " << d.b << '\n';
-    PrintDifferences(env.out(), fields);
+    PrintComparison(env.out(), comparison);
   }
-  return same ? kExitOk : kExitFailure;
+  return comparison.same() ? kExitOk : kExitFailure;
 }
 
 }  // namespace vex::cli

@@ -54,24 +54,27 @@ int RunVerify(Environment& env, const CliOptions& options) {
   RadioJobs radios(shared, TransferDirection::Read, *devices, blank, trace.trace());
   if (!radios.run()) return kExitTrouble;
 
-  std::vector<layout::Region> written;
+  // What the radio would hold after the write: its own bytes, with the
+  // written ranges taken from the file.
+  const Image& radio = *radios.jobs().front().image;
+  Image expected = radio;
   for (const TransferBlock& block : WritePlan(session.settings().isExtendedLevel()))
-    written.push_back({block.address, block.length});
-  const auto differences = CompareImages(files->data().image(), *radios.jobs().front().image, written);
+    std::copy_n(files->data().image().begin() + block.address, block.length, expected.begin() + block.address);
+  const ImageComparison comparison = CompareImages(expected, radio, env.texts());
 
   if (options.json) {
     nlohmann::ordered_json json = JsonDocument();
-    json["same"] = differences.empty();
+    json["same"] = comparison.same();
     json["file"] = input;
-    json["differences"] = DifferencesJson(differences);
+    AddComparisonJson(json, comparison);
     PrintJson(env.out(), json);
-  } else if (differences.empty()) {
+  } else if (comparison.same()) {
     env.out() << "The radio holds what writing " << input << " would send.\n";
   } else {
     env.out() << "The radio differs from " << input << " (file -> radio):\n";
-    PrintDifferences(env.out(), differences);
+    PrintComparison(env.out(), comparison);
   }
-  return differences.empty() ? kExitOk : kExitFailure;
+  return comparison.same() ? kExitOk : kExitFailure;
 }
 
 }  // namespace vex::cli

@@ -1,40 +1,50 @@
 #include "dump_fields.h"
 #include "json_output.h"
 
-#include "base/number_text.h"
-#include "base/range_entry.h"
-#include "core/channel_encoding.h"
-
 #include <algorithm>
 #include <bit>
 
+#include "base/number_text.h"
+#include "base/range_entry.h"
+#include "core/channel_encoding.h"
+#include "workflow/field_text.h"
+
 namespace vex::cli {
 
-std::string ListText(const LanguageTexts& texts, int list, long index) {
-  const auto pairs = texts.optionList(list).pairs();
-  if (index >= 0 && static_cast<std::size_t>(index) < pairs.size()) return pairs[static_cast<std::size_t>(index)].text;
-  return std::to_string(index);
-}
-
-std::string ValueText(const LanguageTexts& texts, int list, long value) {
-  std::string text = texts.optionList(list).valueToText(value);
-  return text.empty() ? std::to_string(value) : text;
-}
-
-std::vector<DumpValue> FieldValues(const std::vector<FieldSpec>& fields, std::span<const std::uint8_t> bytes,
-                                   const LanguageTexts& texts) {
-  std::vector<DumpValue> values;
-  for (const FieldSpec& f : fields) {
-    if (f.offset >= bytes.size()) continue;
-    const long raw = (bytes[f.offset] & f.mask) >> std::countr_zero(static_cast<unsigned>(f.mask));
-    const std::string key(f.key);
-    switch (f.shown) {
-      case Shown::ByPosition: values.push_back({key, ListText(texts, f.list, raw)}); break;
-      case Shown::ByValue: values.push_back({key, ValueText(texts, f.list, raw)}); break;
-      case Shown::Flag: values.push_back(DumpValue::Flag(key, raw != 0)); break;
-      case Shown::InvertedFlag: values.push_back(DumpValue::Flag(key, raw == 0)); break;
-    }
+std::string FieldDumpText(const FieldSpec& field, std::span<const std::uint8_t> bytes, const LanguageTexts& texts) {
+  const long raw = ReadField(field, bytes);
+  switch (field.kind) {
+    case FieldKind::Flag: return raw != 0 ? "on" : "off";
+    case FieldKind::InvertedFlag: return raw == 0 ? "on" : "off";
+    case FieldKind::ListNumber:
+      if (raw == 0) return "None";
+      break;
+    default: break;
   }
+  if (UsesOptionList(field)) return FieldOptionText(field, raw, texts).value_or(std::to_string(raw));
+  return PlainFieldText(field, bytes);
+}
+
+namespace {
+
+DumpValue::Kind DumpKind(const FieldSpec& field) {
+  switch (field.kind) {
+    case FieldKind::Flag:
+    case FieldKind::InvertedFlag: return DumpValue::Kind::Flag;
+    case FieldKind::Number:
+    case FieldKind::Frequency:
+    case FieldKind::ListNumber:
+    case FieldKind::RecordIndex: return DumpValue::Kind::Number;
+    default: return DumpValue::Kind::Text;
+  }
+}
+
+}  // namespace
+
+std::vector<DumpValue> AreaValues(FieldArea area, std::span<const std::uint8_t> bytes, const LanguageTexts& texts) {
+  std::vector<DumpValue> values;
+  for (const FieldSpec* field : FieldsOf(area))
+    values.push_back({std::string(field->key), FieldDumpText(*field, bytes, texts), DumpKind(*field)});
   return values;
 }
 
@@ -91,7 +101,8 @@ void PrintTable(std::ostream& out, const DumpTable& table) {
   }
 }
 
-// Numbers keep the digits the text shows (446.00625 stays 446.00625).
+// Numbers keep the digits the text shows (446.00625 stays 446.00625); a
+// number shown as "None" is null.
 nlohmann::ordered_json JsonValue(const DumpValue& v) {
   switch (v.kind) {
     case DumpValue::Kind::Flag: return v.text == "on";

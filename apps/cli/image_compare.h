@@ -1,32 +1,44 @@
-// Differences between two radio memory images, one entry per field that
-// differs, with both values; and how verify and diff print them.
+// Differences between two radio memory images: every field of every section
+// and record that differs (the library's field table names them), with both
+// values as dump shows them, and the address ranges whose bytes differ.
 #pragma once
 
-#include "field_names.h"
-
+#include "config/language_texts.h"
 #include "core/image_codec.h"
 #include "core/image_layout.h"
 
 #include <nlohmann/json.hpp>
 
-#include <cstdint>
 #include <ostream>
+#include <string>
 #include <vector>
 
 namespace vex::cli {
 
-struct FieldDifference {
-  ImageField field;
-  std::vector<std::uint8_t> a;  // the field's bytes in the first image
-  std::vector<std::uint8_t> b;
+struct FieldChange {
+  std::string record;  // "channel 3", "misc"
+  std::string key;     // the field's key, as dump names it; "record" for a record only one side has
+  std::string a;
+  std::string b;
 };
 
-// The fields in which the images differ, looking only at the bytes of
-// `within` (in the order given), each field once.
-std::vector<FieldDifference> CompareImages(const Image& a, const Image& b, const std::vector<layout::Region>& within);
+struct AddressRange {
+  std::size_t first = 0;
+  std::size_t last = 0;
+};
 
-// "channel 3 receive frequency  0x02B1..0x02B4  44 60 06 25 -> 44 60 18 75"
-void PrintDifferences(std::ostream& out, const std::vector<FieldDifference>& differences);
-nlohmann::ordered_json DifferencesJson(const std::vector<FieldDifference>& differences);
+struct ImageComparison {
+  std::vector<FieldChange> fields;
+  std::vector<AddressRange> addresses;
+  bool same() const { return fields.empty() && addresses.empty(); }
+};
+
+// Decodes both images and compares them field by field, and byte by byte.
+ImageComparison CompareImages(const Image& a, const Image& b, const LanguageTexts& texts);
+
+// "channel 3 rx_frequency: 446.00625 -> 446.01875", then the address ranges.
+void PrintComparison(std::ostream& out, const ImageComparison& comparison);
+// {"fields": [{"record", "field", "a", "b"}...], "addresses": [{"first", "last"}...]}
+void AddComparisonJson(nlohmann::ordered_json& document, const ImageComparison& comparison);
 
 }  // namespace vex::cli

@@ -74,13 +74,6 @@ int ParseFailure(const CLI::App& app, const CLI::ParseError& e) {
   return Usage(e.what(), hint);
 }
 
-// The language files and the catalogue every command needs.
-bool DataDirectoryUsable(const std::filesystem::path& dir) {
-  std::error_code ec;
-  return std::filesystem::is_regular_file(dir / "VEX_E.lng", ec) &&
-         std::filesystem::is_regular_file(dir / "Model.dat", ec);
-}
-
 int Run(int argc, char** argv) {
   const std::vector<std::string> words(argv + 1, argv + argc);
   if (const int code = CheckCommandWord(words); code != kExitOk) return code;
@@ -119,9 +112,9 @@ int Run(int argc, char** argv) {
 
   if (!dataDir.empty()) vex::DataDirectory::setOverride(dataDir);
   const vex::DataPaths paths = vex::DataDirectory::current();
-  if (!DataDirectoryUsable(paths.dataDir())) {
-    std::cerr << "vexprog-cli: no data directory: " << paths.dataDir().string()
-              << " has no language files and model catalogue (give --data-dir DIR or set VEXPROG_DATA)\n";
+  if (const std::string missing = vex::MissingDataFile(paths.dataDir()); !missing.empty()) {
+    std::cerr << "vexprog-cli: no data directory: " << paths.dataDir().string() << " has no " << missing
+              << " (give --data-dir DIR or set VEXPROG_DATA)\n";
     return kExitFailure;
   }
   Environment env(paths, std::cout, std::cerr);

@@ -57,6 +57,21 @@ inline constexpr int kMsgPortNotSerial = 1313;
 inline constexpr int kMsgPortOpenFailed = 1314;
 inline constexpr int kMsgNoSerialPorts = 1315;
 inline constexpr int kMsgWritePartial = 1316;
+inline constexpr int kMsgCsvUnreadable = 1330;
+inline constexpr int kMsgCsvMissingColumn = 1331;
+inline constexpr int kMsgCsvBadNumber = 1332;
+inline constexpr int kMsgCsvOutOfBand = 1333;
+inline constexpr int kMsgCsvOffRaster = 1334;
+inline constexpr int kMsgCsvUnknownTone = 1335;
+inline constexpr int kMsgCsvUnknownToneMode = 1336;
+inline constexpr int kMsgCsvReverseSquelch = 1337;
+inline constexpr int kMsgCsvUnknownDuplex = 1338;
+inline constexpr int kMsgCsvUnknownMode = 1339;
+inline constexpr int kMsgCsvUnknownPower = 1340;
+inline constexpr int kMsgCsvDuplicateLocation = 1341;
+inline constexpr int kMsgCsvTooManyChannels = 1342;
+inline constexpr int kMsgCsvNoChannels = 1343;
+inline constexpr int kMsgCsvNameDropped = 1344;
 inline constexpr int kMsgPortPane = 2231;
 
 // ---- captions of windows and dialogs (S02; the id is also the template id) --------
@@ -540,6 +555,21 @@ inline constexpr auto kMessageIds = std::to_array<int>({
     kMsgPortOpenFailed,
     kMsgNoSerialPorts,
     kMsgWritePartial,
+    kMsgCsvUnreadable,
+    kMsgCsvMissingColumn,
+    kMsgCsvBadNumber,
+    kMsgCsvOutOfBand,
+    kMsgCsvOffRaster,
+    kMsgCsvUnknownTone,
+    kMsgCsvUnknownToneMode,
+    kMsgCsvReverseSquelch,
+    kMsgCsvUnknownDuplex,
+    kMsgCsvUnknownMode,
+    kMsgCsvUnknownPower,
+    kMsgCsvDuplicateLocation,
+    kMsgCsvTooManyChannels,
+    kMsgCsvNoChannels,
+    kMsgCsvNameDropped,
     kMsgPortPane,
 });
 
@@ -1116,6 +1146,19 @@ inline constexpr auto kFormatTexts = std::to_array<FormatText>({
     FormatText{Family::Message, kMsgWriteFailedAt, Conversion::Integer},
     FormatText{Family::Message, kMsgBandMismatch, Conversion::String},
     FormatText{Family::Message, kMsgPortPane, Conversion::Integer},
+    FormatText{Family::Message, kMsgCsvMissingColumn, Conversion::String},
+    FormatText{Family::Message, kMsgCsvBadNumber, Conversion::String},
+    FormatText{Family::Message, kMsgCsvOutOfBand, Conversion::String},
+    FormatText{Family::Message, kMsgCsvOffRaster, Conversion::String},
+    FormatText{Family::Message, kMsgCsvUnknownTone, Conversion::String},
+    FormatText{Family::Message, kMsgCsvUnknownToneMode, Conversion::String},
+    FormatText{Family::Message, kMsgCsvReverseSquelch, Conversion::String},
+    FormatText{Family::Message, kMsgCsvUnknownDuplex, Conversion::String},
+    FormatText{Family::Message, kMsgCsvUnknownMode, Conversion::String},
+    FormatText{Family::Message, kMsgCsvUnknownPower, Conversion::String},
+    FormatText{Family::Message, kMsgCsvDuplicateLocation, Conversion::String},
+    FormatText{Family::Message, kMsgCsvTooManyChannels, Conversion::String},
+    FormatText{Family::Message, kMsgCsvNameDropped, Conversion::String},
     FormatText{Family::Message, kMsgPortMissing, Conversion::String},
     FormatText{Family::Message, kMsgPortPermission, Conversion::String},
     FormatText{Family::Message, kMsgPortBusy, Conversion::String},

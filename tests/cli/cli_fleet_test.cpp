@@ -114,12 +114,17 @@ TEST_F(CliFleet, VerifyFindsTheRadioEqualAfterAWriteAndNamesTheFieldsThatDiffer)
   EXPECT_EQ(different.exitCode, 1) << different.err;
   const auto json = nlohmann::json::parse(different.out);
   EXPECT_EQ(json["same"], false);
-  ASSERT_EQ(json["differences"].size(), 1u) << different.out;
-  EXPECT_EQ(json["differences"][0]["field"], "channel 3 receive frequency");
-  EXPECT_EQ(json["differences"][0]["address"], rx);
+  ASSERT_EQ(json["fields"].size(), 1u) << different.out;
+  EXPECT_EQ(json["fields"][0]["record"], "channel 3");
+  EXPECT_EQ(json["fields"][0]["field"], "rx_frequency");
+  EXPECT_EQ(json["fields"][0]["a"], "446.03100");  // the file's
+  EXPECT_EQ(json["fields"][0]["b"], "446.03125");  // the radio's
+  ASSERT_EQ(json["addresses"].size(), 1u);
+  EXPECT_EQ(json["addresses"][0]["first"], rx + 3);
+  EXPECT_EQ(json["addresses"][0]["last"], rx + 3);
 
   const CliResult text = run({"verify", "--port", port, file("changed.dat")});
-  EXPECT_NE(text.out.find("channel 3 receive frequency"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("channel 3 rx_frequency: 446.03100 -> 446.03125"), std::string::npos) << text.out;
   // A radio that cannot be read is trouble, not a difference.
   EXPECT_EQ(run({"verify", "--port", "/dev/vex-no-such-port", codeplug}).exitCode, 2);
 }
