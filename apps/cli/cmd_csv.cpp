@@ -9,10 +9,8 @@
 #include "base/file_replace.h"
 #include "config/safe_format.h"
 #include "core/chirp_csv.h"
-#include "core/codeplug_reader.h"
 
 #include <iostream>
-#include <iterator>
 
 namespace vex::cli {
 
@@ -35,12 +33,15 @@ int RunImportCsv(Environment& env, const CliOptions& options) {
   const std::string& file = options.files[0];
   const std::string& csvFile = options.files[1];
   CliHost host(env, env.startingModelState());
-  FlowOutcome outcome = host.session().open(file);
+  const FlowOutcome outcome = host.session().open(file);
   if (!outcome.ok()) return env.fail(outcome.messageId, file);
 
   std::string csv;
   if (csvFile == "-") {
-    csv.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+    // One byte more than a CSV may have, so that a larger one is refused.
+    csv.resize(kMaxCsvBytes + 1);
+    std::cin.read(csv.data(), static_cast<std::streamsize>(csv.size()));
+    csv.resize(static_cast<std::size_t>(std::cin.gcount()));
   } else if (!ReadWholeFile(csvFile, kMaxCsvBytes, csv)) {
     return env.fail(text::kMsgCsvUnreadable, csvFile);
   }
@@ -54,21 +55,8 @@ int RunImportCsv(Environment& env, const CliOptions& options) {
     return kExitFailure;
   }
 
-  OutputFile output(options.output);
-  if (const std::string problem = output.problem(); !problem.empty())
-    return env.fail(text::kMsgFileNotWritten, output.shownName(), problem);
   ReplaceChannels(host.data(), imported.channels);
-  std::string comment;
-  ReadCodeplugComment(file, comment);
-  outcome = host.session().saveTo(output.path(), comment);
-  if (outcome.messageId == text::kMsgDataInvalid) {
-    const int code = env.fail(outcome.messageId, csvFile);
-    ListFindings(env.err(), host.findings());
-    return code;
-  }
-  if (!outcome.ok()) return env.fail(outcome.messageId, output.shownName(), output.problem());
-  if (!output.finish(env.out())) return env.fail(text::kMsgFileNotWritten, output.shownName());
-  return kExitOk;
+  return SaveKeepingComment(env, host, file, OutputFile(options.output), csvFile);
 }
 
 }  // namespace vex::cli
