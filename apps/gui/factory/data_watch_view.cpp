@@ -10,6 +10,7 @@
 #include "adapters/texts.h"
 #include "core/container.h"
 #include "factory/data_watch_models.h"
+#include "factory/grid_corner.h"
 #include "toolkit/control_id.h"
 #include "toolkit/translate.h"
 #include "views/messages.h"
@@ -50,11 +51,7 @@ CDataWatchView::CDataWatchView(QWidget* parent) : CCustomFormView(kForm, parent)
   grid_->verticalHeader()->setDefaultSectionSize(metrics.height() + 4);
   grid_->verticalHeader()->setMinimumWidth(std::max(66, metrics.horizontalAdvance(QStringLiteral("F:1FF_")) + 10));
   grid_->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  grid_->setCornerButtonEnabled(false);
-  corner_ = new QLabel(grid_);
-  corner_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  connect(grid_->verticalHeader(), &QHeaderView::geometriesChanged, this, &CDataWatchView::placeCorner);
-  connect(grid_->horizontalHeader(), &QHeaderView::geometriesChanged, this, &CDataWatchView::placeCorner);
+  corner_ = addCornerText(grid_, QStringLiteral("Address"));
 
   list_ = place(form(), new QListView(form()), kList, 342, 16, 93, 245);
   list_->setModel(lineModel_);
@@ -75,13 +72,7 @@ void CDataWatchView::initialUpdate() {
   fill(RadioDataContainer::instance().image());
   translateWindow(this, kTemplateId);
   const std::string corner = texts::label(text::kWatchCorner);
-  corner_->setText(QString::fromStdString(corner.empty() ? "Address" : corner));
-  placeCorner();
-}
-
-void CDataWatchView::placeCorner() {
-  const int frame = grid_->frameWidth();
-  corner_->setGeometry(frame, frame, grid_->verticalHeader()->width() - 2, grid_->horizontalHeader()->height());
+  if (!corner.empty()) corner_->setText(QString::fromStdString(corner));
 }
 
 long CDataWatchView::handleMessage(int message, long, long, const ChangeNotice*) {

@@ -49,7 +49,6 @@ class CDataWatchView : public CCustomFormView {
   void lineSelected();
   void cellClicked(const QModelIndex& index);
   void showLine(std::size_t line, bool withDetail);
-  void placeCorner();
 
   DataWatch watch_;
   DataWatchGridModel* gridModel_;
