@@ -2,6 +2,7 @@
 
 #include "adapters/settings.h"
 #include "factory/data_watch_view.h"
+#include "factory/view_embedded.h"
 #include "factory/view_test_freq.h"
 #include "views/placeholder_view.h"
 #include "views/view_mis.h"
@@ -70,6 +71,7 @@ CCustomFormView* createView(ViewClass viewClass, QWidget* parent) {
   switch (viewClass) {
     case ViewClass::Radio: return new CViewRadio(parent);
     case ViewClass::Mis: return new CViewMis(parent);
+    case ViewClass::Embedded: return new CViewEmbedded(parent);
     case ViewClass::TestFreq: return new CViewTestFreq(parent);
     case ViewClass::DataWatch: return new CDataWatchView(parent);
     default: break;
