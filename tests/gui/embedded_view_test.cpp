@@ -2,6 +2,7 @@
 // frame closing when that fails, and the write behind the password.
 #include <gtest/gtest.h>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -41,7 +42,7 @@ struct EmbeddedRig : TransferRig {
   }
   // Opens the view and waits for its read from the radio.
   CViewEmbedded* open() {
-    CChildFrame* child = frame->openView(32886);
+    QPointer<CChildFrame> child = frame->openView(32886);
     EXPECT_TRUE(QTest::qWaitFor([this] { return !shown.empty(); }, 5000));
     QTest::qWait(20);
     return child ? qobject_cast<CViewEmbedded*>(child->view()) : nullptr;
