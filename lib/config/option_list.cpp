@@ -1,8 +1,9 @@
 #include "config/option_list.h"
 
-#include "config/profile_syntax.h"
 #include "base/number_text.h"
+#include "config/profile_syntax.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -47,6 +48,13 @@ std::optional<OptionPair> ParseValueItem(std::string_view item) {
 }
 
 }  // namespace
+
+long LinearMap(long base, long value, long origin, long numerator, long denominator) {
+  if (denominator == 0) return base;
+  using Wide = __int128;
+  const Wide offset = (Wide{value} - origin) * numerator / denominator;
+  return static_cast<long>(std::clamp<Wide>(Wide{base} + offset, LONG_MIN, LONG_MAX));
+}
 
 long RangeRule::count() const {
   if (!usable() || last < first) return 0;
@@ -109,12 +117,11 @@ std::string OptionList::valueToText(long raw) const {
     }
     const RangeRule& rule = std::get<RangeRule>(item);
     // Within the raw values of the rule's display numbers (either direction of raw step).
-    const long long rawEnd = rule.rawBase + static_cast<long long>(rule.rawStep) * (rule.last - rule.first) / rule.step;
-    const long long low = std::min<long long>(rule.rawBase, rawEnd);
-    const long long high = std::max<long long>(rule.rawBase, rawEnd);
+    const long rawEnd = LinearMap(rule.rawBase, rule.last, rule.first, rule.rawStep, rule.step);
+    const long low = std::min(rule.rawBase, rawEnd);
+    const long high = std::max(rule.rawBase, rawEnd);
     if (rule.last < rule.first || raw < low || raw > high) continue;
-    const long long n = rule.first + static_cast<long long>(rule.step) * (raw - rule.rawBase) / rule.rawStep;
-    return rule.displayText(static_cast<long>(n));
+    return rule.displayText(LinearMap(rule.first, raw, rule.rawBase, rule.step, rule.rawStep));
   }
   return {};
 }
@@ -139,8 +146,7 @@ long OptionList::textToValue(std::string_view text) const {
     // The small addition keeps 1.5 * 10 from landing just below 15.
     const double scaled = std::trunc(static_cast<double>(rule.divisor) * number + 0.001);
     if (!std::isfinite(scaled) || std::fabs(scaled) > static_cast<double>(INT_MAX)) continue;
-    const long long n = static_cast<long long>(scaled);
-    return static_cast<long>((n - rule.first) * rule.rawStep / rule.step + rule.rawBase);
+    return LinearMap(rule.rawBase, static_cast<long>(scaled), rule.first, rule.rawStep, rule.step);
   }
   return -1;
 }

@@ -38,6 +38,12 @@ struct RangeRule {
   std::string displayText(long n) const;
 };
 
+// base + (value - origin) * numerator / denominator (truncating), computed
+// without overflow and saturated to the range of long: the conversions
+// between raw values and display numbers of a range rule, whose numbers come
+// from data.
+long LinearMap(long base, long value, long origin, long numerator, long denominator);
+
 // An option list as held in a label text: items separated by ";", each a
 // value item "value.text" (split at the first dot, the text may hold more
 // dots) or a range rule of seven numbers separated by ":". Items that are

@@ -24,6 +24,23 @@ std::string OneLine(std::string_view value) {
   return line;
 }
 
+bool HasControlCharacter(std::string_view name) {
+  for (const char c : name) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return true;
+  }
+  return false;
+}
+
+// Names written into the file must read back as the same names.
+bool IsWritableSection(std::string_view section) {
+  return !section.empty() && !HasControlCharacter(section) && section.find(']') == std::string_view::npos;
+}
+
+bool IsWritableKey(std::string_view key) {
+  return !key.empty() && !HasControlCharacter(key) && key.find('=') == std::string_view::npos && key.front() != '[' &&
+         key.front() != ';';
+}
+
 }  // namespace
 
 ProfileDocument ProfileDocument::parse(std::string_view text) {
@@ -93,9 +110,10 @@ void ProfileDocument::insertLine(std::size_t at, std::string text) {
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(text), ending});
 }
 
-void ProfileDocument::set(std::string_view section, std::string_view key, std::string_view value) {
+bool ProfileDocument::set(std::string_view section, std::string_view key, std::string_view value) {
   section = TrimBlanks(section);
   key = TrimBlanks(key);
+  if (!IsWritableSection(section) || !IsWritableKey(key)) return false;
   const std::string newValue = OneLine(value);
 
   std::size_t header = lines_.size();
@@ -112,7 +130,7 @@ void ProfileDocument::set(std::string_view section, std::string_view key, std::s
     insertLine(lines_.size(), "[" + std::string(section) + "]");
     insertLine(lines_.size(), std::string(key) + "=" + newValue);
     rebuildIndex();
-    return;
+    return true;
   }
 
   std::size_t lastContent = header;
@@ -122,12 +140,13 @@ void ProfileDocument::set(std::string_view section, std::string_view key, std::s
     if (kind.kind == ProfileLineKind::Key && EqualsIgnoringAsciiCase(kind.name, key)) {
       lines_[i].text = std::string(kind.name) + "=" + newValue;
       rebuildIndex();
-      return;
+      return true;
     }
     if (!TrimBlanks(lines_[i].text).empty()) lastContent = i;
   }
   insertLine(lastContent + 1, std::string(key) + "=" + newValue);
   rebuildIndex();
+  return true;
 }
 
 std::string ProfileDocument::serialize() const {

@@ -22,7 +22,10 @@ class ProfileDocument {
   std::optional<std::string_view> find(std::string_view section, std::string_view key) const;
 
   // Sets the key's value, adding the section and key when they are absent.
-  void set(std::string_view section, std::string_view key, std::string_view value);
+  // Line breaks in the value become blanks. Names that a file line cannot
+  // carry as they stand (a section with "]", a key with "=" or starting with
+  // "[" or ";", an empty name, control characters) change nothing: false.
+  bool set(std::string_view section, std::string_view key, std::string_view value);
 
   // The file text as it is to be written.
   std::string serialize() const;

@@ -1,9 +1,9 @@
 #include "config/profile_file.h"
 
 #include "base/file_replace.h"
+#include "base/number_text.h"
 #include "config/profile_cache.h"
 #include "config/text_encoding.h"
-#include "base/number_text.h"
 
 #include <mutex>
 
@@ -53,7 +53,7 @@ bool WriteProfileString(const std::filesystem::path& path, std::string_view sect
     if (!ReadWholeFile(path, ProfileCache::kMaxFileBytes, bytes)) return false;
     document = ProfileDocument::parse(DecodeProfileBytes(bytes));
   }
-  document.set(section, key, value);
+  if (!document.set(section, key, value)) return false;
   const bool written = ReplaceFileContent(path, document.serialize());
   cache.forget(path);
   return written;

@@ -30,7 +30,9 @@ int ReadProfileInt(const std::filesystem::path& path, std::string_view section, 
 
 // Sets the key, creating the file, section and key as needed and keeping all
 // other lines as they were. Line breaks in the value become blanks. Returns
-// false when the file could not be written.
+// false when the file could not be written, or when the section or key name
+// is one a file line cannot carry (ProfileDocument::set); the file is then
+// left as it was.
 bool WriteProfileString(const std::filesystem::path& path, std::string_view section, std::string_view key,
                         std::string_view value);
 

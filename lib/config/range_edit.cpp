@@ -1,7 +1,7 @@
 #include "config/range_edit.h"
 
-#include "config/profile_syntax.h"
 #include "base/number_text.h"
+#include "config/profile_syntax.h"
 
 #include <algorithm>
 #include <climits>
@@ -35,15 +35,14 @@ RangeEditValue CommitNumber(const RangeRule& rule, long number) {
   const long low = std::min(rule.first, rule.last);
   const long high = std::max(rule.first, rule.last);
   number = std::clamp(number, low, high);
-  const long long raw = rule.rawBase + static_cast<long long>(number - rule.first) * rule.rawStep / rule.step;
-  return {RangeEditText(rule, number), static_cast<long>(raw)};
+  return {RangeEditText(rule, number), LinearMap(rule.rawBase, number, rule.first, rule.rawStep, rule.step)};
 }
 
 }  // namespace
 
 long RangeEditNumberOfRaw(const RangeRule& rule, long raw) {
   if (!rule.usable()) return rule.first;
-  return static_cast<long>(rule.first + static_cast<long long>(raw - rule.rawBase) * rule.step / rule.rawStep);
+  return LinearMap(rule.first, raw, rule.rawBase, rule.step, rule.rawStep);
 }
 
 std::string RangeEditText(const RangeRule& rule, long number) {

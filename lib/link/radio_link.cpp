@@ -3,6 +3,7 @@
 #include "base/byte_order.h"
 #include "base/field_text.h"
 #include "link/protocol.h"
+#include "link/replies.h"
 
 #include <algorithm>
 #include <array>
@@ -16,24 +17,18 @@ using namespace protocol;
 namespace {
 
 constexpr std::array<std::uint8_t, 4> kGreetingRequest{kStx, protocol::kGreeting, kSubA, kEtx};
-constexpr std::array<std::uint8_t, 6> kGreetingReply{kStx, kAck, kStatusAccepted, protocol::kGreeting, kSubA, kEtx};
-
-bool IsAck(const std::uint8_t* reply, std::uint8_t status, std::uint8_t command, std::uint8_t sub) {
-  const std::vector<std::uint8_t> expected = MakeAck(status, command, sub);
-  return std::equal(expected.begin(), expected.end(), reply);
-}
 
 }  // namespace
 
 int CRadioLink::ExchangeAck(std::span<const std::uint8_t> request, std::uint8_t command, std::uint8_t sub) {
   std::array<std::uint8_t, kAckLength> reply{};
   if (!TransactRetry(request, reply.data(), reply.size(), kTries)) return 0;
-  return IsAck(reply.data(), kStatusAccepted, command, sub) ? 1 : 0;
+  return replies::IsAck(reply, kStatusAccepted, command, sub) ? 1 : 0;
 }
 
 int CRadioLink::Handshake() {
   std::array<std::uint8_t, kAckLength> reply{};
-  if (!TransactRetry(kGreetingRequest, reply.data(), reply.size(), kTries) || reply != kGreetingReply) return 0;
+  if (!TransactRetry(kGreetingRequest, reply.data(), reply.size(), kTries) || !replies::IsGreeting(reply)) return 0;
   PurgeInput();
   return 1;
 }
@@ -42,7 +37,7 @@ int CRadioLink::HandshakeLong() {
   std::array<std::uint8_t, kAckLength> reply{};
   for (int round = 0; round < kLongGreetingRounds; ++round) {
     if (!TransactRetry(kGreetingRequest, reply.data(), reply.size(), kTries)) continue;
-    if (reply != kGreetingReply) return 0;
+    if (!replies::IsGreeting(reply)) return 0;
     PurgeInput();
     return 1;
   }
@@ -54,9 +49,7 @@ int CRadioLink::SetMode(std::uint16_t code) {
   WriteLe16(request, 3, code);
   std::array<std::uint8_t, kAckLength> reply{};
   if (!TransactRetry(request, reply.data(), reply.size(), kTries)) return 0;
-  if (IsAck(reply.data(), kStatusAccepted, kMode, kSubA)) return 1;
-  if (IsAck(reply.data(), kStatusPassword, kMode, kSubA)) return -1;
-  return 0;
+  return replies::ModeAnswer(reply);
 }
 
 int CRadioLink::ReadMemory(std::uint32_t address, std::uint16_t length, std::uint8_t* destination) {
@@ -65,11 +58,7 @@ int CRadioLink::ReadMemory(std::uint32_t address, std::uint16_t length, std::uin
   WriteLe16(request, 7, length);
   std::vector<std::uint8_t> reply(length + kMemoryReplyOverhead);
   if (!TransactRetry(request, reply.data(), reply.size(), kTries)) return 0;
-  // Only the checksum over header and data is verified.
-  const std::span<const std::uint8_t> covered(reply.data() + 1, kMemoryHeaderLength + length);
-  if (Checksum(covered) != reply[length + kMemoryHeaderLength + 1]) return 0;
-  std::memcpy(destination, reply.data() + 1 + kMemoryHeaderLength, length);
-  return 1;
+  return replies::MemoryData(reply, {destination, length}) ? 1 : 0;
 }
 
 int CRadioLink::WriteMemory(std::uint32_t address, std::uint16_t length, const std::uint8_t* source) {
@@ -90,11 +79,7 @@ int CRadioLink::ReadInfoItem(std::uint8_t item, std::uint8_t* destination, std::
   const std::array<std::uint8_t, 6> request{kStx, kInfo, kSubB, item, 0x00, kEtx};
   std::vector<std::uint8_t> reply(length + kInfoReplyOverhead);
   if (!TransactRetry(request, reply.data(), reply.size(), kTries)) return 0;
-  const std::span<const std::uint8_t> covered(reply.data() + 1, kInfoHeaderLength + length);
-  if (reply.front() != kStx || reply.back() != kEtx || Checksum(covered) != reply[length + kInfoHeaderLength + 1])
-    return 0;
-  std::memcpy(destination, reply.data() + 1 + kInfoHeaderLength, length);
-  return 1;
+  return replies::InfoData(reply, {destination, length}) ? 1 : 0;
 }
 
 int CRadioLink::QueryIdentity(std::string_view reference, RadioIdentity& identity) {
@@ -106,14 +91,7 @@ int CRadioLink::QueryIdentity(std::string_view reference, RadioIdentity& identit
   if (ReadInfoItem(kItemSignalling, &signalling, 1)) identity.signalling = signalling;
   std::array<std::uint8_t, kVersionItemLength> version{};
   if (!ReadInfoItem(kItemVersion, version.data(), version.size())) return 0;
-  identity.version = TextOfField(std::span(version).first(kVersionFieldLength));
-  identity.modelId = TextOfField(std::span(version).subspan(kVersionFieldLength));
-  // Compare the radio's first four version bytes with the reference's
-  // first four characters, unsigned, byte by byte.
-  std::array<std::uint8_t, 4> ref{};
-  std::memcpy(ref.data(), reference.data(), std::min<std::size_t>(4, reference.size()));
-  const int c = std::memcmp(version.data(), ref.data(), ref.size());
-  identity.versionOrder = c < 0 ? -1 : (c > 0 ? 1 : 0);
+  replies::ReadVersionItem(version, reference, identity);
   return 1;
 }
 
@@ -137,10 +115,7 @@ int CRadioLink::ReadTune(std::uint16_t index, std::uint8_t* destination, std::ui
   WriteLe16(request, 3, index);
   std::vector<std::uint8_t> reply(length + 6u);
   if (!TransactRetry(request, reply.data(), reply.size(), kTries)) return 0;
-  const std::array<std::uint8_t, 5> head{kStx, kTune, kSubC, request[3], request[4]};
-  if (!std::equal(head.begin(), head.end(), reply.begin())) return 0;
-  std::memcpy(destination, reply.data() + 5, length);
-  return 1;
+  return replies::TuneData(reply, index, {destination, length}) ? 1 : 0;
 }
 
 int CRadioLink::WriteTune(std::uint16_t index, const std::uint8_t* source, std::uint16_t length) {

@@ -180,6 +180,15 @@ TEST_F(CatalogueTest, YesWhenTheCatalogueCannotBeWrittenIsAFailure) {
   EXPECT_FALSE(table.contains(350, 390));
 }
 
+// A radio's model ID names the section written: one with a line break or a
+// bracket must not break Model.dat apart.
+TEST_F(CatalogueTest, AModelIdThatNoSectionCanCarryLeavesTheCatalogueAlone) {
+  settings->setModelId("X5]\n[X6");
+  EXPECT_EQ(vex::OfferNewRange(*settings, table, RangeEntry{350, 390, 0, 0, 0}, [](int, int) { return true; }),
+            vex::kRangeNotWritten);
+  EXPECT_EQ(ReadFileBytes(data / "Model.dat"), kCatalogue);
+}
+
 TEST_F(CatalogueTest, NewRangeQuestionFollowsTheLanguage) {
   EXPECT_EQ(vex::NewRangeQuestion(0, 350, 390), "Find a new Frequency Range: 350-390 MHz,do you want to add?");
   EXPECT_EQ(vex::NewRangeQuestion(1, 350, 390), "发现一个新频段：350-390 MHz, 是否添加？");

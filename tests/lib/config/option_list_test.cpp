@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <clocale>
 #include <vector>
 
@@ -10,9 +11,12 @@ namespace {
 
 using vex::CommitRangeEdit;
 using vex::CommitRangeEditWithOff;
+using vex::LinearMap;
 using vex::OptionList;
 using vex::OptionPair;
+using vex::RangeEditNumberOfRaw;
 using vex::RangeRule;
+using vex::ShowRangeEdit;
 using vex::ShowRangeEditWithOff;
 
 TEST(OptionList, RangeRuleGivesScaledPairsBothWays) {
@@ -79,6 +83,23 @@ TEST(OptionList, HugeRulesAndNumbersStayBounded) {
   EXPECT_EQ(OptionList::parse("0:1:10:1:0:1:0").textToValue("99999999999999999999"), -1);
   EXPECT_EQ(OptionList::parse("0:1:10:10:0:1:1").textToValue("1e300"), -1);
   EXPECT_EQ(OptionList::parse("0:1:10:10:0:1:2").textToValue("nan"), -1);
+}
+
+// Raw values and rule numbers at the ends of their types: the conversions
+// used to overflow (the sanitizer build stops on that).
+TEST(OptionList, ConversionsAtTheEndsOfTheirTypesStayInRange) {
+  const RangeRule wide{-2147483647, 2147483647, 2147483647, 1, -2147483647, 2147483647, 0};
+  const OptionList list = OptionList::parse("-2147483647:2147483647:2147483647:1:-2147483647:2147483647:0");
+  ASSERT_TRUE(list.rangeRule().has_value());
+  for (long raw : {LONG_MIN, -1L, 0L, 2147483647L, LONG_MAX}) {
+    (void)list.valueToText(raw);
+    EXPECT_GE(RangeEditNumberOfRaw(wide, raw), LONG_MIN);
+    (void)ShowRangeEdit(wide, raw);
+  }
+  EXPECT_EQ(CommitRangeEdit(wide, "2147483647").raw, 2147483647);
+  EXPECT_EQ(list.textToValue("2147483647"), 2147483647);
+  EXPECT_EQ(LinearMap(LONG_MAX, LONG_MAX, LONG_MIN, LONG_MAX, 1), LONG_MAX);
+  EXPECT_EQ(LinearMap(0, LONG_MIN, LONG_MAX, LONG_MAX, 1), LONG_MIN);
 }
 
 TEST(OptionList, NumbersIgnoreTheProcessLocale) {

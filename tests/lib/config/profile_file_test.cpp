@@ -9,6 +9,8 @@
 #include <chrono>
 #include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -154,6 +156,28 @@ TEST(ProfileWrite, ValuesStayOnTheirLine) {
   ASSERT_TRUE(WriteProfileString(file, "S", "K", "one\r\n[Evil]\nX=1"));
   EXPECT_EQ(ReadProfileString(file, "S", "K", "", 100), "one  [Evil] X=1");
   EXPECT_FALSE(FindProfileString(file, "Evil", "X", 100));
+}
+
+// Names come from data too (a model ID names its catalogue section): one that
+// a line cannot carry would break the file apart.
+TEST(ProfileWrite, NamesThatALineCannotCarryAreRefused) {
+  TempDir dir;
+  const auto file = dir.write("a.ini", "[S]\nK=old\n");
+  const std::string before = ReadFileBytes(file);
+  for (const auto& [section, key] : std::vector<std::pair<std::string, std::string>>{{"S1\n[Setting", "K"},
+                                                                                     {"S]x", "K"},
+                                                                                     {"", "K"},
+                                                                                     {"S", "K=1"},
+                                                                                     {"S", "[K"},
+                                                                                     {"S", ";K"},
+                                                                                     {"S", ""},
+                                                                                     {"S", "K\r\nX"},
+                                                                                     {"S\t1", "K"}}) {
+    EXPECT_FALSE(WriteProfileString(file, section, key, "v")) << section << "/" << key;
+    EXPECT_EQ(ReadFileBytes(file), before) << section << "/" << key;
+  }
+  ASSERT_TRUE(WriteProfileString(file, " S ", " K ", "new"));
+  EXPECT_EQ(ReadProfileString(file, "S", "K", "", 100), "new");
 }
 
 TEST(ProfileWrite, ReadsSeeOwnWritesAndNoTemporaryFileRemains) {

@@ -57,13 +57,19 @@ inline void CheckCodeplugInput(const std::string& path, const std::uint8_t* data
   std::array<std::uint8_t, 8192> image{};
   LoadedCounts counts;
   if (LoadCodeplugFile(path, {}, image, counts)) {
-    Require(counts.image > 0 && counts.image <= image.size(), "image count outside the buffer");
+    Require(counts.image == image.size(), "a loaded image does not fill the whole buffer");
     Require(counts.spare == 0, "spare bytes without room");
-    // Whatever image a file brings must decode and encode again.
+    // Whatever image a file brings must decode and encode again, and an
+    // encoded image must come back from decoding and encoding unchanged.
     RadioDataContainer data;
     data.image() = image;
     data.decode();
     data.encode();
+    RadioDataContainer again;
+    again.image() = data.image();
+    again.decode();
+    again.encode();
+    Require(again.image() == data.image(), "an encoded image does not encode back to itself");
   }
 
   FuzzHost host;
