@@ -4,36 +4,28 @@
 #include <algorithm>
 #include <bit>
 
+#include "workflow/field_text.h"
+
 namespace vex::cli {
 
-std::string ListText(const LanguageTexts& texts, int list, long index) {
-  const auto pairs = texts.optionList(list).pairs();
-  if (index >= 0 && static_cast<std::size_t>(index) < pairs.size()) return pairs[static_cast<std::size_t>(index)].text;
-  return std::to_string(index);
-}
-
-std::string ValueText(const LanguageTexts& texts, int list, long value) {
-  std::string text = texts.optionList(list).valueToText(value);
-  return text.empty() ? std::to_string(value) : text;
-}
-
-std::string OnOff(bool on) { return on ? "on" : "off"; }
-
-std::vector<DumpValue> FieldValues(const std::vector<FieldSpec>& fields, std::span<const std::uint8_t> bytes,
-                                   const LanguageTexts& texts) {
-  std::vector<DumpValue> values;
-  for (const FieldSpec& f : fields) {
-    if (f.offset >= bytes.size()) continue;
-    const long raw = (bytes[f.offset] & f.mask) >> std::countr_zero(static_cast<unsigned>(f.mask));
-    std::string text;
-    switch (f.shown) {
-      case Shown::ByPosition: text = ListText(texts, f.list, raw); break;
-      case Shown::ByValue: text = ValueText(texts, f.list, raw); break;
-      case Shown::Flag: text = OnOff(raw != 0); break;
-      case Shown::InvertedFlag: text = OnOff(raw == 0); break;
-    }
-    values.push_back({std::string(f.key), text});
+std::string FieldDumpText(const FieldSpec& field, std::span<const std::uint8_t> bytes, const LanguageTexts& texts) {
+  const long raw = ReadField(field, bytes);
+  switch (field.kind) {
+    case FieldKind::Flag: return raw != 0 ? "on" : "off";
+    case FieldKind::InvertedFlag: return raw == 0 ? "on" : "off";
+    case FieldKind::ListNumber:
+      if (raw == 0) return "None";
+      break;
+    default: break;
   }
+  if (UsesOptionList(field)) return FieldOptionText(field, raw, texts).value_or(std::to_string(raw));
+  return PlainFieldText(field, bytes);
+}
+
+std::vector<DumpValue> AreaValues(FieldArea area, std::span<const std::uint8_t> bytes, const LanguageTexts& texts) {
+  std::vector<DumpValue> values;
+  for (const FieldSpec* field : FieldsOf(area))
+    values.push_back({std::string(field->key), FieldDumpText(*field, bytes, texts)});
   return values;
 }
 

@@ -15,7 +15,9 @@ struct ChangeNotice {
   static constexpr int kBandChange = 7;
   static constexpr int kFrequencyCode = 9;
 
-  void* window = nullptr;
+  // Which view or page sent it: a number of the sender's choosing (the GUI
+  // uses template ids), never a window.
+  int source = 0;
   int controlId = 0;
   int kind = 0;
   std::string text1;

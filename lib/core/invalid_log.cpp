@@ -4,17 +4,24 @@
 
 namespace vex {
 
-void InvalidLog::add(std::string label, std::string location, int key) {
-  if (contains(key) || (filter_ && !filter_(key))) {
+void InvalidLog::add(std::string label, std::string location, const Finding& finding) {
+  if (contains(finding.itemKey, finding.field) || (filter_ && !filter_(finding))) {
     return;
   }
-  rows_.push_back({std::move(label), std::move(location), key});
+  rows_.push_back({std::move(label), std::move(location), finding});
   changed();
 }
 
-void InvalidLog::remove(int key) {
-  const auto first =
-      std::remove_if(rows_.begin(), rows_.end(), [key](const InvalidLogRow& row) { return row.key == key; });
+void InvalidLog::remove(int itemKey, const FieldSpec* field) {
+  removeWhere([&](const InvalidLogRow& row) { return row.finding.itemKey == itemKey && row.finding.field == field; });
+}
+
+void InvalidLog::removeItem(int itemKey) {
+  removeWhere([&](const InvalidLogRow& row) { return row.finding.itemKey == itemKey; });
+}
+
+void InvalidLog::removeWhere(const std::function<bool(const InvalidLogRow&)>& match) {
+  const auto first = std::remove_if(rows_.begin(), rows_.end(), match);
   if (first == rows_.end()) {
     return;
   }
@@ -27,8 +34,10 @@ void InvalidLog::clear() {
   changed();
 }
 
-bool InvalidLog::contains(int key) const {
-  return std::any_of(rows_.begin(), rows_.end(), [key](const InvalidLogRow& row) { return row.key == key; });
+bool InvalidLog::contains(int itemKey, const FieldSpec* field) const {
+  return std::any_of(rows_.begin(), rows_.end(), [&](const InvalidLogRow& row) {
+    return row.finding.itemKey == itemKey && row.finding.field == field;
+  });
 }
 
 void InvalidLog::reveal() const {

@@ -17,8 +17,7 @@ void ChannelItem::handleNotice(const ChangeNotice& notice, std::size_t number, c
 }
 
 void ChannelItem::withdrawFindings(InvalidLog& log) const {
-  log.remove(FindingKey(key_, kPersonalityLabel));
-  log.remove(FindingKey(key_, kScanListLabel));
+  log.removeItem(key_);
 }
 
 void PersonalityItem::initDefaults(std::size_t) {
@@ -72,11 +71,7 @@ void ScanListItem::handleNotice(const ChangeNotice& notice, std::size_t number, 
 }
 
 void ScanListItem::withdrawFindings(InvalidLog& log) const {
-  for (int slot = 0; slot < static_cast<int>(layout::kScanListMemberCount); ++slot) {
-    log.remove(FindingKey(key_, kMemberControlFirst - 1 + slot));
-  }
-  log.remove(FindingKey(key_, kDesignatedLabel));
-  log.remove(FindingKey(key_, kPriorityLabel));
+  log.removeItem(key_);
 }
 
 void AlertToneItem::initDefaults(std::size_t) {

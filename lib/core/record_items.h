@@ -37,10 +37,6 @@ class RecordItem {
 
 class ChannelItem : public RecordItem<ChannelRecord, RecordKind::Channel> {
  public:
-  // Label ids of the fields validation reports.
-  static constexpr int kPersonalityLabel = text::kChanPersonalityLabel;
-  static constexpr int kScanListLabel = text::kChanScanListLabel;
-
   // The defaults of the channel at 0-based position `position`.
   void initDefaults(std::size_t position);
 
@@ -69,13 +65,6 @@ class PersonalityItem : public RecordItem<PersonalityRecord, RecordKind::Persona
 
 class ScanListItem : public RecordItem<ScanListRecord, RecordKind::ScanList> {
  public:
-  // Label and control ids of the fields validation reports; a finding's key
-  // uses the id in front of the control (control id - 1).
-  static constexpr int kMemberLabelFirst = text::kScanSlot1Label;
-  static constexpr int kMemberControlFirst = 3873;
-  static constexpr int kDesignatedLabel = text::kScanDesignatedLabel;
-  static constexpr int kPriorityLabel = text::kScanPriorityChannelLabel;
-
   void initDefaults(std::size_t position);
 
   std::array<int, layout::kScanListMemberCount>& memberLinks() { return memberLinks_; }

@@ -1,6 +1,7 @@
 #include "core/time_stamp.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <ctime>
 
 #include "core/image_layout.h"
@@ -24,6 +25,20 @@ void WriteTimeStamp(std::span<std::uint8_t> image, const TimeStamp& stamp) {
   if (image.size() >= layout::kImageSize) {
     std::copy(stamp.begin(), stamp.end(), image.begin() + layout::kTimeStamp.first);
   }
+}
+
+std::string ProgrammingDateText(std::span<const std::uint8_t> stamp) {
+  auto byte = [&stamp](std::size_t i) { return i < stamp.size() ? int{stamp[i]} : 0xFF; };
+  auto checked = [](int value, int below, int fallback) { return value < below ? value : fallback; };
+  const int second = checked(byte(0), 60, 59);
+  const int minute = checked(byte(1), 60, 59);
+  const int hour = checked(byte(2), 24, 0);
+  const int day = checked(byte(3), 32, 31);
+  const int month = checked(byte(4), 13, 12);
+  const int year = byte(5) < 38 ? byte(5) + 2000 : 2037;
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", year, month, day, hour, minute, second);
+  return text;
 }
 
 }  // namespace vex

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/text_ids.h"
+#include "core/field_table.h"
 #include "core/invalid_log.h"
 
 namespace vex {
@@ -21,45 +22,50 @@ std::string Title(const ValidationScope& scope, int titleId, std::size_t number)
   return LookUp(scope.text, titleId) + " - " + std::to_string(number) + ": ";
 }
 
-void Report(const ValidationScope& scope, int itemKey, int labelId, const std::string& location) {
-  scope.log.add(LookUp(scope.text, labelId), location, FindingKey(itemKey, labelId));
+const FieldSpec& Field(FieldArea area, std::string_view key) { return *FindField(area, key); }
+
+void Report(const ValidationScope& scope, const Finding& finding, const std::string& location) {
+  scope.log.add(LookUp(scope.text, finding.field->label), location, finding);
 }
 
 }  // namespace
 
 void ValidateChannel(const ChannelItem& channel, std::size_t number, const ValidationScope& scope) {
+  static const FieldSpec& personality = Field(FieldArea::Channel, "personality");
+  static const FieldSpec& scanList = Field(FieldArea::Channel, "scan_list");
   const std::string location = Title(scope, kChannelTitle, number) + LookUp(scope.text, kChannelMiscPage);
   if (!scope.personalities.containsKey(channel.personalityLink())) {
-    Report(scope, channel.key(), ChannelItem::kPersonalityLabel, location);
+    Report(scope, {RecordKind::Channel, number, channel.key(), &personality}, location);
   }
   // A scan list number whose list does not exist resolves to no link; it is
   // reported as well, since the radio would get a dangling number.
   const bool wantsScanList = channel.scanListLink() != 0 || channel.record().scanListNumber() != 0;
   if (wantsScanList && !scope.scanLists.containsKey(channel.scanListLink())) {
-    Report(scope, channel.key(), ChannelItem::kScanListLabel, location);
+    Report(scope, {RecordKind::Channel, number, channel.key(), &scanList}, location);
   }
 }
 
 void ValidateScanList(const ScanListItem& scanList, std::size_t number, const ValidationScope& scope) {
+  static const FieldSpec& designated = Field(FieldArea::ScanList, "designated_channel");
+  static const FieldSpec& priority = Field(FieldArea::ScanList, "priority_channel");
   const std::string title = Title(scope, kScanTitle, number);
   const auto& record = scanList.record();
+  auto finding = [&](const FieldSpec& field) { return Finding{RecordKind::ScanList, number, scanList.key(), &field}; };
 
   const std::string membersPage = title + LookUp(scope.text, kScanChannelPage);
   const std::size_t used = std::min<std::size_t>(record.entryCount(), layout::kScanListMemberCount);
   for (std::size_t slot = 0; slot < used; ++slot) {
     if (!scope.channels.containsKey(scanList.memberLinks()[slot])) {
-      const int slotIndex = static_cast<int>(slot);
-      scope.log.add(LookUp(scope.text, ScanListItem::kMemberLabelFirst + slotIndex), membersPage,
-                    FindingKey(scanList.key(), ScanListItem::kMemberControlFirst - 1 + slotIndex));
+      Report(scope, finding(Field(FieldArea::ScanList, "member_" + std::to_string(slot + 1))), membersPage);
     }
   }
 
   const std::string configPage = title + LookUp(scope.text, kScanConfigPage);
   if (record.txMode() == kDesignatedTxMode && !scope.channels.containsKey(scanList.designatedLink())) {
-    Report(scope, scanList.key(), ScanListItem::kDesignatedLabel, configPage);
+    Report(scope, finding(designated), configPage);
   }
   if (record.priorityMode() == kPriorityChannelMode && !scope.channels.containsKey(scanList.priorityLink())) {
-    Report(scope, scanList.key(), ScanListItem::kPriorityLabel, configPage);
+    Report(scope, finding(priority), configPage);
   }
 }
 

@@ -19,6 +19,7 @@
 #include "config/app_settings.h"
 #include "core/container.h"
 #include "core/image_layout.h"
+#include "core/time_stamp.h"
 #include "link/radio_link.h"
 #include "toolkit/control_id.h"
 #include "transfer/transfer_commands.h"
@@ -136,7 +137,7 @@ TEST(TransferCommands, WriteLandsInTheRadioAndShowsTheNewStamp) {
   EXPECT_TRUE(std::equal(image.begin() + 32, image.begin() + 40, infoBytes.begin() + layout::kInfoTimeStamp));
   const std::span<const std::uint8_t, 6> stamp(image.data() + 32, 6);
   const QString shownDate = findControlAs<QLineEdit>(info, kProgrammedDate)->text();
-  EXPECT_EQ(shownDate.toStdString(), programmingDateText(stamp));
+  EXPECT_EQ(shownDate.toStdString(), ProgrammingDateText(stamp));
   EXPECT_NE(shownDate, oldDate);
 }
 
@@ -320,7 +321,7 @@ TEST(TransferCommands, FactoryLinkRefusesAnotherBand) {
 TEST(TransferCommands, MenuCommandsReachTheHandlers) {
   TransferRig rig;
   installTransferCommands(*rig.frame);
-  rig.frame->runCommand(kCmdReadRadio);
+  rig.frame->runCommand(kCmdRead);
   EXPECT_EQ(rig.messageIds(), std::vector<int>{1136});
 }
 

@@ -15,9 +15,7 @@
 namespace vex::gui {
 namespace {
 
-long miscField(int byte, int shift, int width) {
-  return radio_data::readField(radio_data::miscBytes(), byte, shift, width);
-}
+long misc(std::string_view key) { return radio_data::fieldValue(FieldArea::Misc, key); }
 
 QComboBox* combo(CCustomFormView& view, int id) { return findControlAs<QComboBox>(view.form(), id); }
 
@@ -52,7 +50,7 @@ TEST(CViewMis, ComboChangeReachesTheContainerAtOnce) {
   const std::uint8_t inhibitByteBefore = radio_data::miscBytes()[5] & 0xF8;
   gain->setCurrentIndex(gain->findText("Level 5"));
   emit gain->activated(gain->currentIndex());
-  EXPECT_EQ(miscField(5, 0, 3), 5);
+  EXPECT_EQ(misc("vox_gain_level"), 5);
   EXPECT_EQ(radio_data::miscBytes()[5] & 0xF8, inhibitByteBefore);  // the other bits stay
   EXPECT_EQ(host.messages, std::vector<int>{WM_DATA_CHANGED});
 }
@@ -69,33 +67,33 @@ TEST(CViewMis, BatterySaveEnablesItsModeAndTheModeIsStillStored) {
   batterySave->click();
   EXPECT_FALSE(mode->isEnabled());
   EXPECT_EQ(mode->currentText(), "Mode 1");
-  EXPECT_EQ(miscField(36, 0, 1), 0);
-  EXPECT_EQ(miscField(40, 0, 3), 1);
+  EXPECT_EQ(misc("battery_save"), 0);
+  EXPECT_EQ(misc("battery_save_mode"), 1);
   batterySave->click();
   EXPECT_TRUE(mode->isEnabled());
-  EXPECT_EQ(miscField(36, 0, 1), 1);
+  EXPECT_EQ(misc("battery_save"), 1);
 }
 
 TEST(CViewMis, ValueWithoutOptionShowsNoSelectionAndIsLeftAlone) {
   test::DataDir data;
-  radio_data::writeField(radio_data::miscBytes(), 40, 0, 3, 6);  // no option for raw 6
+  radio_data::setFieldValue(FieldArea::Misc, "battery_save_mode", 6);  // no option for raw 6
   CViewMis view;
   view.initialUpdate();
   EXPECT_EQ(combo(view, 1412)->currentIndex(), -1);
   view.deliver(WM_VIEW_STORE, 0, 0);
   view.closing();
-  EXPECT_EQ(miscField(40, 0, 3), 6);
+  EXPECT_EQ(misc("battery_save_mode"), 6);
   // Once the user picks an option, that one is stored.
   combo(view, 1412)->setCurrentIndex(1);
   view.deliver(WM_VIEW_STORE, 0, 0);
-  EXPECT_EQ(miscField(40, 0, 3), 2);
+  EXPECT_EQ(misc("battery_save_mode"), 2);
 }
 
 TEST(CViewMis, ViewLoadShowsTheContainer) {
   test::DataDir data;
   CViewMis view;
   view.initialUpdate();
-  radio_data::writeField(radio_data::miscBytes(), 8, 0, 8, 7);
+  radio_data::setFieldValue(FieldArea::Misc, "carrier_squelch_level", 7);
   view.deliver(WM_VIEW_LOAD, 0, 0);
   EXPECT_EQ(combo(view, 1404)->currentText(), "7");
 }
@@ -127,17 +125,6 @@ TEST(CSettingsView, ClosingStoresTheEditThatHasTheFocus) {
   edit->setText("typed");
   view.closing();
   EXPECT_EQ(view.stored, "typed");
-}
-
-TEST(CViewRadio, DateStampRangesAreChecked) {
-  const std::uint8_t normal[6] = {5, 4, 3, 2, 1, 26};
-  EXPECT_EQ(programmingDateText(normal), "2026-01-02 03:04:05");
-  const std::uint8_t erased[6] = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
-  EXPECT_EQ(programmingDateText(erased), "2037-12-31 00:59:59");
-  const std::uint8_t edges[6] = {60, 60, 24, 32, 13, 38};
-  EXPECT_EQ(programmingDateText(edges), "2037-12-31 00:59:59");
-  const std::uint8_t highest[6] = {59, 59, 23, 31, 12, 37};
-  EXPECT_EQ(programmingDateText(highest), "2037-12-31 23:59:59");
 }
 
 TEST(CViewRadio, ShowsTheRadioDataReadOnly) {

@@ -12,11 +12,13 @@
 #include <QTreeWidget>
 
 #include "adapters/radio_data.h"
+#include "core/container.h"
 #include "gui_test_support.h"
 #include "toolkit/control_id.h"
 #include "views/custom_form_view.h"
 #include "views/messages.h"
 #include "workspace/child_frame.h"
+#include "workspace/log_bars.h"
 #include "workspace/main_frame.h"
 #include "workspace/menu_table.h"
 #include "workspace/nav_bar.h"
@@ -77,7 +79,7 @@ TEST(CMainFrame, TreeRootIsTheModelAndListsHaveOneChildPerRecord) {
   for (QTreeWidgetItemIterator it(frame.tree()); *it; ++it)
     if ((*it)->data(0, Qt::UserRole).toInt() == 32822 && (*it)->data(0, Qt::UserRole + 1).toInt() == 0) channels = *it;
   ASSERT_NE(channels, nullptr);
-  EXPECT_EQ(channels->childCount(), radio_data::recordCount(radio_data::RecordList::Channels));
+  EXPECT_EQ(channels->childCount(), radio_data::recordCount(RecordKind::Channel));
   EXPECT_EQ(channels->child(0)->text(0), channels->text(0) + "1");
 }
 
@@ -101,7 +103,7 @@ TEST(CMainFrame, ClosedViewReopensFreshFromTheContainer) {
   test::settle();
   EXPECT_TRUE(first.isNull());
   EXPECT_EQ(frame.frameOf(32803), nullptr);
-  radio_data::writeField(radio_data::miscBytes(), 8, 0, 8, 8);
+  radio_data::setFieldValue(FieldArea::Misc, "carrier_squelch_level", 8);
   CChildFrame* second = frame.openView(32803);
   ASSERT_NE(second, nullptr);
   EXPECT_EQ(findControlAs<QComboBox>(second->view()->form(), 1404)->currentText(), "8");
@@ -120,7 +122,7 @@ TEST(CMainFrame, DataChangedReachesEveryOpenView) {
   auto* squelch = findControlAs<QComboBox>(mis->view()->form(), 1404);
   squelch->setCurrentIndex(2);
   emit squelch->activated(2);
-  EXPECT_EQ(radio_data::readField(radio_data::miscBytes(), 8, 0, 8), 2);
+  EXPECT_EQ(radio_data::fieldValue(FieldArea::Misc, "carrier_squelch_level"), 2);
   EXPECT_EQ(received[32803], 1);
   EXPECT_EQ(received[32800], 1);
 }
@@ -128,7 +130,7 @@ TEST(CMainFrame, DataChangedReachesEveryOpenView) {
 TEST(CMainFrame, MemoryUpdateStoresOpenViewsAndEncodes) {
   test::DataDir data;
   CMainFrame frame;
-  radio_data::writeField(radio_data::miscBytes(), 8, 0, 8, 9);
+  radio_data::setFieldValue(FieldArea::Misc, "carrier_squelch_level", 9);
   frame.memoryUpdate();  // no view open
   EXPECT_EQ(radio_data::image()[145 + 8], 9);
   CChildFrame* mis = frame.openView(32803);
@@ -178,19 +180,31 @@ TEST(CMainFrame, BarsStartHiddenAndToggleWithCheckMarks) {
   EXPECT_TRUE(frame.action(kCmdTabBar)->isChecked());
 }
 
-TEST(CMainFrame, InvalidLogRowsAreKeyedWithoutDuplicates) {
+TEST(CMainFrame, InvalidLogShowsFindingsByKeyWithoutDuplicates) {
+  test::DataDir data;
+  CMainFrame frame;
+  const FieldSpec* scanList = FindField(FieldArea::Channel, "scan_list");
+  InvalidLog& log = radio_data::invalidLog();
+  log.add("Scan List", "Channel - 1: Options", {RecordKind::Channel, 1, 500, scanList});
+  log.add("Scan List", "Channel - 1: Options", {RecordKind::Channel, 1, 500, scanList});
+  ASSERT_EQ(frame.invalidLogBar()->keys(), QList<int>{500 + 0x10000 + 3705});
+  EXPECT_EQ(frame.invalidLogBar()->list()->topLevelItem(0)->text(1), "Channel - 1: Options");
+  log.remove(500, scanList);
+  EXPECT_TRUE(frame.invalidLogBar()->keys().isEmpty());
+}
+
+TEST(CMainFrame, FindingsOfControlsTheModelDisablesAreNotListed) {
   test::DataDir data;
   data.addLanguageLine("[PX446]");
-  data.addLanguageLine("S0068536=1");  // key 0x10000 + 3000
+  data.addLanguageLine("S0003703=1");  // the channel's personality list
   CMainFrame frame;
-  auto* list = frame.invalidLogBar()->findChild<QTreeWidget*>();
-  radio_data::addInvalid("Channel 1", "Frequency", 0x10000 + 3001);
-  radio_data::addInvalid("Channel 1", "Frequency", 0x10000 + 3001);
-  radio_data::addInvalid("Channel 2", "Tone", 0x10000 + 3000);  // disabled for the model
-  ASSERT_EQ(list->topLevelItemCount(), 1);
-  EXPECT_EQ(list->topLevelItem(0)->text(1), "Frequency");
-  radio_data::removeInvalid(0x10000 + 3001);
-  EXPECT_EQ(list->topLevelItemCount(), 0);
+  RadioDataContainer::instance().personalities().clear();
+  EXPECT_EQ(radio_data::validate(), 0);                                 // nothing to list, so nothing stops a write
+  RadioDataContainer::instance().channels()[0].record().bytes[19] = 2;  // a scan list that does not exist
+  RadioDataContainer::instance().resolveLinks();
+  EXPECT_EQ(radio_data::validate(), 1);
+  EXPECT_EQ(frame.invalidLogBar()->keys(),
+            QList<int>{RadioDataContainer::instance().channels()[0].key() + 0x10000 + 3705});
 }
 
 TEST(CMainFrame, StatusPanesAndTitle) {
@@ -274,27 +288,61 @@ int childrenOf(const CMainFrame& frame, int id) {
   return -1;
 }
 
-TEST(CMainFrame, AddMoveAppendsATreeChildUpToTheMostRecords) {
+TEST(CMainFrame, RecordMovesKeepTheTreeAndEveryBarOnTheListInStep) {
   test::DataDir data;
   CMainFrame frame;
-  frame.openView(32824);
-  frame.openView(32822);
-  EXPECT_EQ(childrenOf(frame, 32824), 1);
-  frame.sendToMainFrame(WM_VIEW_NAVIGATE, static_cast<long>(ViewClass::Personality), kMoveAdd, nullptr);
-  EXPECT_EQ(childrenOf(frame, 32824), 2);
-  frame.sendToMainFrame(WM_VIEW_NAVIGATE, static_cast<long>(ViewClass::Channel), kMoveAdd, nullptr);
-  EXPECT_EQ(childrenOf(frame, 32822), 16);  // the channel list is full
+  frame.show();
+  CChildFrame* personality = frame.openView(kCmdViewPersonality);
+  personality->navBar()->button(CNavBar::kAdd)->click();
+  EXPECT_EQ(childrenOf(frame, kCmdViewPersonality), 2);
+  EXPECT_EQ(personality->navBar()->counter()->text(), "2 of 2");
+  personality->navBar()->button(CNavBar::kDelete)->click();
+  EXPECT_EQ(childrenOf(frame, kCmdViewPersonality), 1);
+  EXPECT_EQ(radio_data::recordCount(RecordKind::Personality), 1);
+
+  // Two frames on the channel list: a delete in one shows in the other's bar.
+  CChildFrame* list = frame.openView(kCmdViewChannelList);
+  CChildFrame* channel = frame.openView(kCmdViewChannel);
+  channel->navBar()->button(CNavBar::kAdd)->click();  // the list is full already
+  EXPECT_EQ(childrenOf(frame, kCmdViewChannel), 16);
+  channel->navBar()->button(CNavBar::kLast)->click();
+  channel->navBar()->button(CNavBar::kDelete)->click();
+  EXPECT_EQ(childrenOf(frame, kCmdViewChannel), 15);
+  EXPECT_EQ(channel->navBar()->counter()->text(), "15 of 15");
+  EXPECT_EQ(list->navBar()->counter()->text(), "1 of 15");
+  EXPECT_TRUE(list->navBar()->button(CNavBar::kAdd)->isEnabled());
+}
+
+TEST(CMainFrame, AMoveReachesTheViewOnceAndIsAnnouncedOnce) {
+  test::DataDir data;
+  CMainFrame frame;
+  frame.show();
+  CChildFrame* channel = frame.openView(kCmdViewChannel);
+  int moves = 0;
+  int notices = 0;
+  QObject::connect(channel->view(), &CCustomFormView::messageDelivered, [&](int message, long wParam) {
+    if (message == WM_VIEW_NAVIGATE) ++moves;
+    if (message == WM_DATA_CHANGED && wParam == kChangeNoticeTag) ++notices;
+  });
+  channel->navBar()->button(CNavBar::kNext)->click();
+  EXPECT_EQ(moves, 1);
+  EXPECT_EQ(notices, 1);
+  EXPECT_EQ(channel->view()->position(), 2);
+  EXPECT_EQ(frame.tree()->currentItem(), frame.tree()->item(kCmdViewChannel, 2));
 }
 
 TEST(CMainFrame, CommandsCarryStatusPromptsAndLanguageAccelerators) {
   test::DataDir data;
   data.addLanguageLine("S0257345=Ready");
-  data.addLanguageLine("S0232776=Update memory image&Memory Update");
+  data.addLanguageLine("S0232700=Ta&b Bar");
   data.addLanguageLine("S0257601=&Open...\\tCtrl+Shift+O");
+  data.addLanguageLine("S0257604=&");
   data.setLevel(test::Level::Factory);
   CMainFrame frame;
-  EXPECT_EQ(frame.action(kCmdMemoryUpdate)->statusTip(), "Update memory image");
-  EXPECT_EQ(frame.action(kCmdFileOpen)->statusTip(), "Ready");
+  // The prompt is the whole menu text, not the part before its mnemonic mark.
+  EXPECT_EQ(frame.action(kCmdTabBar)->statusTip(), "Tab Bar");
+  EXPECT_EQ(frame.action(kCmdFileOpen)->statusTip(), "Open...");
+  EXPECT_EQ(frame.action(kCmdFileSaveAs)->statusTip(), "Ready");
   EXPECT_EQ(frame.action(kCmdFileOpen)->text(), "&Open...");
   EXPECT_EQ(frame.action(kCmdFileOpen)->shortcut(), QKeySequence("Ctrl+Shift+O"));  // the shown one counts
   EXPECT_EQ(frame.action(kCmdFileSave)->shortcut(), QKeySequence("Ctrl+S"));
@@ -364,6 +412,36 @@ TEST(CMainFrame, RecordItemOpensItsViewAtThatRecord) {
   ASSERT_NE(channel, nullptr);
   EXPECT_EQ(channel->navBar()->counter()->text(), "5 of 16");
   EXPECT_TRUE(channel->navBar()->button(1053)->isEnabled());
+}
+
+}  // namespace
+}  // namespace vex::gui
+
+namespace vex::gui {
+namespace {
+
+TEST(CMainFrame, AHiddenEditMenuGroupTakesItsViewsWithIt) {
+  test::DataDir data;
+  data.addLanguageLine("S0232821=");  // the Channels group has no text
+  CMainFrame frame;
+  QMenu* edit = frame.menuBar()->actions().at(1)->menu();
+  std::function<bool(QMenu*, int)> holds = [&](QMenu* menu, int command) {
+    for (QAction* action : menu->actions())
+      if ((action->menu() && holds(action->menu(), command)) || action->data().toInt() == command) return true;
+    return false;
+  };
+  EXPECT_FALSE(holds(edit, kCmdViewChannel));
+  EXPECT_TRUE(holds(edit, kCmdViewPersonality));
+}
+
+TEST(CMainFrame, RebuildingTheMenusLeavesNoOldMenusBehind) {
+  test::DataDir data;
+  CMainFrame frame;
+  test::settle();
+  const auto menus = frame.menuBar()->findChildren<QMenu*>().size();
+  for (int i = 0; i < 5; ++i) frame.buildMenus();
+  test::settle();
+  EXPECT_EQ(frame.menuBar()->findChildren<QMenu*>().size(), menus);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "adapters/radio_data.h"
 
+#include "adapters/field_controls.h"
 #include "adapters/texts.h"
 #include "core/container.h"
 
@@ -8,12 +9,15 @@ namespace {
 
 RadioDataContainer& container() { return RadioDataContainer::instance(); }
 
-// The Invalid Log the main frame shows; keys the language data disables for
-// the model are never listed.
+bool listedForModel(const Finding& finding) {
+  const int control = controlOf(finding.field);
+  return control == 0 || !texts::controlDisabled(control);
+}
+
 InvalidLog& log() {
   static InvalidLog invalidLog = [] {
     InvalidLog l;
-    l.setKeyFilter([](int key) { return !texts::controlDisabled(key); });
+    l.setFilter(listedForModel);
     return l;
   }();
   static const bool linked = [] {
@@ -29,18 +33,23 @@ InvalidLog& log() {
 std::span<std::uint8_t> miscBytes() { return container().misc().bytes(); }
 std::span<std::uint8_t> radioInfoBytes() { return container().radioInfo().bytes(); }
 const std::array<std::uint8_t, 8192>& image() { return container().image(); }
+std::span<std::uint8_t> areaBytes(FieldArea area, std::size_t index) { return AreaBytes(container(), area, index); }
 
-long readField(std::span<const std::uint8_t> bytes, int byte, int shift, int width) {
-  if (byte < 0 || static_cast<std::size_t>(byte) >= bytes.size()) return 0;
-  const unsigned mask = (1u << width) - 1u;
-  return (bytes[byte] >> shift) & mask;
+long fieldValue(FieldArea area, std::string_view key, std::size_t index) {
+  const FieldSpec* field = FindField(area, key);
+  return field ? ReadField(*field, areaBytes(area, index)) : 0;
 }
 
-void writeField(std::span<std::uint8_t> bytes, int byte, int shift, int width, long value) {
-  if (byte < 0 || static_cast<std::size_t>(byte) >= bytes.size()) return;
-  const unsigned mask = ((1u << width) - 1u) << shift;
-  const unsigned bits = (static_cast<unsigned>(value) << shift) & mask;
-  bytes[byte] = static_cast<std::uint8_t>((bytes[byte] & ~mask) | bits);
+void setFieldValue(FieldArea area, std::string_view key, long value, std::size_t index) {
+  if (const FieldSpec* field = FindField(area, key)) WriteField(*field, areaBytes(area, index), value);
+}
+
+RecordListAccess records(RecordKind kind) { return RecordListAccess(container(), kind); }
+int recordCount(RecordKind kind) { return static_cast<int>(records(kind).size()); }
+
+void broadcast(const ChangeNotice& notice) {
+  log();  // the container reports into the log the main frame shows
+  container().broadcast(notice);
 }
 
 void resetToDefaults() {
@@ -49,16 +58,6 @@ void resetToDefaults() {
 }
 
 void encode() { container().encode(); }
-
-int recordCount(RecordList list) {
-  switch (list) {
-    case RecordList::Channels: return static_cast<int>(container().channels().size());
-    case RecordList::Personalities: return static_cast<int>(container().personalities().size());
-    case RecordList::ScanLists: return static_cast<int>(container().scanLists().size());
-    case RecordList::AlertTones: return static_cast<int>(container().alertTones().size());
-  }
-  return 0;
-}
 
 int validate() {
   return container().validate(log(), [](int id) { return texts::label(id); });
@@ -71,8 +70,6 @@ void destroy() {
 
 InvalidLog& invalidLog() { return log(); }
 const std::vector<InvalidRow>& invalidRows() { return log().rows(); }
-void addInvalid(const std::string& label, const std::string& location, int key) { log().add(label, location, key); }
-void removeInvalid(int key) { log().remove(key); }
 void setInvalidListener(std::function<void()> listener) { log().setListener(std::move(listener)); }
 void setInvalidRevealHandler(std::function<void()> handler) { log().setRevealHandler(std::move(handler)); }
 

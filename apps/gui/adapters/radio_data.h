@@ -8,35 +8,40 @@
 #include <string>
 #include <vector>
 
+#include "core/change_notice.h"
+#include "core/field_table.h"
 #include "core/invalid_log.h"
+#include "core/record_moves.h"
 
 namespace vex::gui::radio_data {
-
-enum class RecordList { Channels, Personalities, ScanLists, AlertTones };
 
 std::span<std::uint8_t> miscBytes();
 std::span<std::uint8_t> radioInfoBytes();
 const std::array<std::uint8_t, 8192>& image();
+// The section of `area`, or the record at 0-based `index` of its list.
+std::span<std::uint8_t> areaBytes(FieldArea area, std::size_t index = 0);
+// The raw value of a field of a section (tests and views that show one value).
+long fieldValue(FieldArea area, std::string_view key, std::size_t index = 0);
+void setFieldValue(FieldArea area, std::string_view key, long value, std::size_t index = 0);
 
-// Bit field of a section byte, read-modify-write: the other bits stay, a
-// value wider than the field is cut to its width.
-long readField(std::span<const std::uint8_t> bytes, int byte, int shift, int width);
-void writeField(std::span<std::uint8_t> bytes, int byte, int shift, int width, long value);
+// One of the four record lists.
+RecordListAccess records(RecordKind kind);
+int recordCount(RecordKind kind);
+// Hands a change notice to the container's items (channel and scan list validation).
+void broadcast(const ChangeNotice& notice);
 
 void resetToDefaults();
 void encode();
-int recordCount(RecordList list);
 // Validates the whole container into the Invalid Log; the number of findings.
 int validate();
 // Ends the container's life at program exit.
 void destroy();
 
-// The Invalid Log of the container's validation.
+// The Invalid Log of the container's validation. Findings of a field whose
+// control the language data disables for the model are never listed.
 using InvalidRow = InvalidLogRow;
 InvalidLog& invalidLog();
 const std::vector<InvalidRow>& invalidRows();
-void addInvalid(const std::string& label, const std::string& location, int key);
-void removeInvalid(int key);
 void setInvalidListener(std::function<void()> listener);
 // Called when validation found entries: the main frame shows the bar.
 void setInvalidRevealHandler(std::function<void()> handler);

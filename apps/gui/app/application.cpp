@@ -16,10 +16,12 @@
 #include "adapters/settings.h"
 #include "app/about_dialog.h"
 #include "app/splash.h"
+#include "app/view_dump.h"
 #include "commands/command_handlers.h"
 #include "factory/factory_commands.h"
 #include "help/dialog_help.h"
 #include "transfer/transfer_commands.h"
+#include "workspace/child_frame.h"
 #include "workspace/main_frame.h"
 
 namespace vex::gui {
@@ -49,11 +51,28 @@ double millisecondsSinceProcessStart() {
 
 struct Options {
   QString dataDir;
+  QString file;
   bool startupTiming = false;
   bool splash = true;
   QList<int> openViews;
+  int record = 0;
+  bool dumpView = false;
   int quitAfterMs = -1;
 };
+
+enum ExitCode : int { kExitOk = 0, kExitFailure = 1, kExitUsage = 2 };
+
+// The number an option was given; a usage error ends the program when it is none.
+int numberOf(const QString& option, const QString& text, int lowest) {
+  bool ok = false;
+  const int value = text.toInt(&ok);
+  if (!ok || value < lowest) {
+    std::fprintf(stderr, "vexprog: --%s wants a number of at least %d, not \"%s\"\n", qPrintable(option), lowest,
+                 qPrintable(text));
+    std::exit(kExitUsage);
+  }
+  return value;
+}
 
 Options parseOptions(const QApplication& app) {
   QCommandLineParser parser;
@@ -66,17 +85,50 @@ Options parseOptions(const QApplication& app) {
   const QCommandLineOption noSplash(QStringLiteral("no-splash"), QStringLiteral("Start without the splash picture."));
   const QCommandLineOption openView(QStringLiteral("open-view"), QStringLiteral("Open the view of a tree command id."),
                                     QStringLiteral("ID"));
+  const QCommandLineOption record(QStringLiteral("record"),
+                                  QStringLiteral("Show record N (from 1) in the views --open-view opens."),
+                                  QStringLiteral("N"));
+  const QCommandLineOption dumpView(
+      QStringLiteral("dump-view"),
+      QStringLiteral("Print the view --open-view opened as JSON on standard output and exit."));
   const QCommandLineOption quitAfter(
       QStringLiteral("quit-after"), QStringLiteral("Quit without saving after MS milliseconds."), QStringLiteral("MS"));
-  parser.addOptions({dataDir, timing, noSplash, openView, quitAfter});
+  parser.addOptions({dataDir, timing, noSplash, openView, record, dumpView, quitAfter});
+  parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A codeplug file to open at start-up."),
+                               QStringLiteral("[FILE]"));
   parser.process(app);
+  if (parser.positionalArguments().size() > 1) {
+    std::fprintf(stderr, "vexprog: one FILE at most\n");
+    std::exit(kExitUsage);
+  }
   Options options;
   options.dataDir = parser.value(dataDir);
+  if (!parser.positionalArguments().isEmpty()) options.file = parser.positionalArguments().front();
   options.startupTiming = parser.isSet(timing);
-  options.splash = !parser.isSet(noSplash) && !options.startupTiming;
-  for (const QString& id : parser.values(openView)) options.openViews.push_back(id.toInt());
-  if (parser.isSet(quitAfter)) options.quitAfterMs = parser.value(quitAfter).toInt();
+  options.dumpView = parser.isSet(dumpView);
+  options.splash = !parser.isSet(noSplash) && !options.startupTiming && !options.dumpView;
+  for (const QString& id : parser.values(openView)) options.openViews.push_back(numberOf("open-view", id, 1));
+  if (parser.isSet(record)) options.record = numberOf("record", parser.value(record), 1);
+  if (parser.isSet(quitAfter)) options.quitAfterMs = numberOf("quit-after", parser.value(quitAfter), 0);
   return options;
+}
+
+// --dump-view: the view as JSON on standard output; nothing is saved.
+int dumpViewAndQuit(CMainFrame* frame, CChildFrame* view, bool fileOpened) {
+  int result = kExitOk;
+  if (!fileOpened) {
+    result = kExitFailure;
+  } else if (!view) {
+    std::fprintf(stderr, "vexprog: --dump-view needs a view: give --open-view ID\n");
+    result = kExitFailure;
+  } else {
+    const QByteArray json = viewJson(*view);
+    std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
+    std::fflush(stdout);
+  }
+  delete frame;
+  radio_data::destroy();
+  return result;
 }
 
 }  // namespace
@@ -111,8 +163,13 @@ int runApplication(int argc, char** argv) {
   frame->updateTitle();
   frame->buildMenus();
   frame->selectTreeRoot();
-  InstallCommandHandlers(*frame, settings::current());
-  for (int id : options.openViews) frame->openView(id);
+  CommandHandlers* handlers = InstallCommandHandlers(*frame, settings::current(),
+                                                     options.dumpView ? std::make_unique<ConsolePrompts>() : nullptr);
+  const bool opened = options.file.isEmpty() || handlers->files().openPath(options.file.toStdString());
+  CChildFrame* lastOpened = nullptr;
+  for (int id : options.openViews) lastOpened = frame->openView(id, {}, options.record);
+
+  if (options.dumpView) return dumpViewAndQuit(frame, lastOpened, opened);
 
   if (options.quitAfterMs >= 0 || options.startupTiming) frame->setClosePrompt([] { return CMainFrame::kNo; });
   if (options.splash) {

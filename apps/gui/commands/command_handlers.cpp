@@ -36,8 +36,8 @@ bool CommandHandlers::handle(int command) {
   }
 }
 
-CommandHandlers* InstallCommandHandlers(CMainFrame& frame, AppSettings& settings) {
-  auto* handlers = new CommandHandlers(frame, settings);
+CommandHandlers* InstallCommandHandlers(CMainFrame& frame, AppSettings& settings, std::unique_ptr<Prompts> prompts) {
+  auto* handlers = new CommandHandlers(frame, settings, std::move(prompts));
   handlers->files().startUp();
   handlers->files().buildMenus();
   return handlers;

@@ -35,7 +35,8 @@ class CommandHandlers : public QObject {
 };
 
 // Creates the handlers as a child of the frame, registers them and runs the
-// start-up New.
-CommandHandlers* InstallCommandHandlers(CMainFrame& frame, AppSettings& settings);
+// start-up New. Null `prompts` means the real dialogs.
+CommandHandlers* InstallCommandHandlers(CMainFrame& frame, AppSettings& settings,
+                                        std::unique_ptr<Prompts> prompts = nullptr);
 
 }  // namespace vex::gui

@@ -69,9 +69,12 @@ bool FileCommands::loadDefaultData() {
 
 bool FileCommands::open() {
   const std::optional<std::string> path = prompts_.chooseOpenPath();
-  if (!path) return false;
-  const FlowOutcome outcome = session_.open(*path);
-  const bool ok = report(outcome, *path);
+  return path && openPath(*path);
+}
+
+bool FileCommands::openPath(const std::string& path) {
+  const FlowOutcome outcome = session_.open(path);
+  const bool ok = report(outcome, path);
   if (ok) showNewData();
   return ok;
 }

@@ -26,6 +26,8 @@ class FileCommands : public QObject {
   void startUp();
   bool newFile();
   bool open();
+  // Opens a file without asking for it (a file named on the command line).
+  bool openPath(const std::string& path);
   bool openRecent(const std::string& path);
   bool save();
   bool saveAs();

@@ -1,5 +1,7 @@
 #include "commands/prompts.h"
 
+#include <iostream>
+
 #include <QMessageBox>
 
 #include "adapters/texts.h"
@@ -63,6 +65,18 @@ std::optional<int> DialogPrompts::choosePort(int currentIndex, const PortStates&
   CDlgComPort dialog(currentIndex, ports, parent_);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.selection();
+}
+
+void ConsolePrompts::showMessage(int messageId) { std::cerr << texts::message(messageId) << '\n'; }
+
+bool ConsolePrompts::askOkCancel(int messageId) {
+  std::cerr << texts::message(messageId) << " (OK)\n";
+  return true;
+}
+
+bool ConsolePrompts::askYesNo(int messageId) {
+  std::cerr << texts::message(messageId) << " (Yes)\n";
+  return true;
 }
 
 }  // namespace vex::gui

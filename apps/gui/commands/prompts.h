@@ -56,4 +56,18 @@ class DialogPrompts : public Prompts {
   QWidget* parent_;
 };
 
+// For runs without a user (--dump-view): messages and questions go to the
+// error output, questions are answered OK and Yes, dialogs are cancelled.
+class ConsolePrompts : public Prompts {
+ public:
+  void showMessage(int messageId) override;
+  bool askOkCancel(int messageId) override;
+  bool askYesNo(int messageId) override;
+  std::optional<std::string> chooseOpenPath() override { return std::nullopt; }
+  std::optional<SaveAsChoice> chooseSaveAs(const CodeplugHeader&, const std::string&) override { return std::nullopt; }
+  std::optional<ModelChoice> chooseModel(const AppSettings&) override { return std::nullopt; }
+  std::optional<int> chooseLanguage(const std::vector<std::string>&, int) override { return std::nullopt; }
+  std::optional<int> choosePort(int, const PortStates&) override { return std::nullopt; }
+};
+
 }  // namespace vex::gui

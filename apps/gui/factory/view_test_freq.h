@@ -1,16 +1,17 @@
 #pragma once
 // CViewTestFreq (view command 32887, template 4000): the sixteen test
 // channels and the five tuning (five-point) frequencies, receive and
-// transmit, as two grids. The template shows only the five-point grid, which
-// is not editable; the test-channel grid is editable but hidden.
+// transmit, as two grids of MHz texts. The template shows only the
+// five-point grid, which is not editable; the test-channel grid is editable
+// but hidden. A typed frequency is stored at once with its step code (an
+// off-raster value moves down to 12.5 kHz; empty or 0 stores none).
 #include "base/text_ids.h"
+#include "core/sections/test_freq_section.h"
 #include "views/custom_form_view.h"
-
-class QTableView;
 
 namespace vex::gui {
 
-class TestFreqModel;
+class CGrid;
 
 class CViewTestFreq : public CCustomFormView {
   Q_OBJECT
@@ -25,18 +26,17 @@ class CViewTestFreq : public CCustomFormView {
   long handleMessage(int message, long wParam, long lParam, const ChangeNotice* notice = nullptr) override;
   void closing() override;
 
-  QTableView* testGrid() const { return testGrid_; }
-  QTableView* fivePointGrid() const { return fivePointGrid_; }
+  CGrid* testGrid() const { return testGrid_; }
+  CGrid* fivePointGrid() const { return fivePointGrid_; }
 
  private:
-  void reload();
+  void load();
   // Ends an edit in progress so that its text reaches the section.
   void store();
+  void cellEdited(int row, int column);
 
-  TestFreqModel* testModel_;
-  TestFreqModel* fivePointModel_;
-  QTableView* testGrid_;
-  QTableView* fivePointGrid_;
+  CGrid* testGrid_;
+  CGrid* fivePointGrid_;
 };
 
 }  // namespace vex::gui

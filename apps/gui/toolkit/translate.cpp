@@ -28,10 +28,12 @@ void translateWindow(QWidget* window, int dialogId) {
     if (text.empty()) continue;
     const QString qtext = QString::fromStdString(text);
     if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+      combo->clear();  // translating again must not add the options twice
       fillCombo(combo, id);
     } else if (auto* range = qobject_cast<RangeEdit*>(widget)) {
       if (auto rule = texts::rangeRule(id)) range->setRule(*rule);
     } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+      list->clear();
       for (const texts::Option& option : texts::options(id)) {
         auto* item = new QListWidgetItem(QString::fromStdString(option.text), list);
         item->setData(Qt::UserRole, QVariant::fromValue<qlonglong>(option.value));

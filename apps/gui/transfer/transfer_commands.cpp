@@ -140,9 +140,9 @@ bool writeTuneData(CMainFrame& frame) {
 }
 
 void installTransferCommands(CMainFrame& frame) {
-  frame.setCommandHandler(kCmdReadRadio, [&frame] { readFromRadio(frame); });
-  frame.setCommandHandler(kCmdWriteRadio, [&frame] { writeToRadio(frame); });
-  frame.setCommandHandler(kCmdWriteTuneData, [&frame] { writeTuneData(frame); });
+  frame.setCommandHandler(kCmdRead, [&frame] { readFromRadio(frame); });
+  frame.setCommandHandler(kCmdWrite, [&frame] { writeToRadio(frame); });
+  frame.setCommandHandler(kCmdWriteTune, [&frame] { writeTuneData(frame); });
 }
 
 }  // namespace vex::gui

@@ -1,8 +1,10 @@
 #pragma once
-// The commands that talk to a radio: Read from Radio (32773), Write to Radio
-// (32774), Write Tune Data (32699), and the factory link opening they share
-// with the adjustment dialog.
+// The commands that talk to a radio: Read from Radio, Write to Radio, Write
+// Tune Data, and the factory link opening they share with the adjustment
+// dialog.
 #include <cstdint>
+
+#include "commands/command_ids.h"
 
 namespace vex {
 class CRadioLink;
@@ -11,10 +13,6 @@ class CRadioLink;
 namespace vex::gui {
 
 class CMainFrame;
-
-inline constexpr int kCmdReadRadio = 32773;
-inline constexpr int kCmdWriteRadio = 32774;
-inline constexpr int kCmdWriteTuneData = 32699;
 
 // The application's link for factory work; open only between a successful
 // openFactoryLink and the end of the factory operation.

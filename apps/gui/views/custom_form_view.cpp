@@ -17,8 +17,7 @@ CCustomFormView::CCustomFormView(const FormSpec& formSpec, QWidget* parent)
   setWidgetResizable(false);
   setFrameShape(QFrame::NoFrame);
   setFocusPolicy(Qt::StrongFocus);
-  for (QWidget* child : form_->findChildren<QWidget*>()) child->installEventFilter(this);
-  form_->installEventFilter(this);
+  watch(form_);
   // The control that last had the focus inside this form gets it back when
   // the view is activated again.
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
@@ -52,6 +51,13 @@ void CCustomFormView::showContextHelp(int id) {
   HelpWindow::showContext({id, templateId_});
 }
 
+void CCustomFormView::watch(QWidget* widget) {
+  widget->installEventFilter(this);
+  for (QWidget* child : widget->findChildren<QWidget*>()) child->installEventFilter(this);
+}
+
+void CCustomFormView::showViewHelp() { HelpWindow::showContext({templateId_}); }
+
 bool CCustomFormView::routeKey(QKeyEvent* event) {
   if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
     showContextHelp();
@@ -69,9 +75,8 @@ bool CCustomFormView::routeKey(QKeyEvent* event) {
 
 bool CCustomFormView::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress && routeKey(static_cast<QKeyEvent*>(event))) return true;
-  if (event->type() == QEvent::ChildAdded && watched == form_) {
-    if (auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child()))
-      child->installEventFilter(this);
+  if (event->type() == QEvent::ChildAdded) {
+    if (auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child())) watch(child);
   }
   return QScrollArea::eventFilter(watched, event);
 }

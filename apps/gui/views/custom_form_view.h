@@ -34,7 +34,9 @@ class CCustomFormView : public QScrollArea {
   void restoreFocus();
 
   // Opens help for the control with the focus (or `controlId` when given).
-  void showContextHelp(int controlId = 0);
+  virtual void showContextHelp(int controlId = 0);
+  // Opens the view's own topic (the frame's Help button).
+  virtual void showViewHelp();
 
  signals:
   void messageDelivered(int message, long wParam, long lParam);
@@ -45,6 +47,8 @@ class CCustomFormView : public QScrollArea {
 
  private:
   bool routeKey(class QKeyEvent* event);
+  // Routes the keys of `widget` and of everything it holds through the view.
+  void watch(QWidget* widget);
   int templateId_;
   QWidget* form_;
   QPointer<QWidget> focusControl_;

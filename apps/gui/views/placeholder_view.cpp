@@ -1,9 +1,5 @@
 #include "views/placeholder_view.h"
 
-#include <QLabel>
-
-#include "views/messages.h"
-
 namespace vex::gui {
 namespace {
 
@@ -19,10 +15,8 @@ FormSpec placeholderForm(int templateId) {
 CPlaceholderView::CPlaceholderView(int templateId, QWidget* parent)
     : CCustomFormView(placeholderForm(templateId), parent) {}
 
-long CPlaceholderView::handleMessage(int message, long wParam, long lParam, const ChangeNotice*) {
-  if (message != WM_VIEW_NAVIGATE || lParam != kMoveTo || wParam < 1) return 0;
-  position_ = static_cast<int>(wParam);
-  return 1;
-}
+CPlaceholderRecordView::CPlaceholderRecordView(int templateId, RecordKind list, LastRecordDelete lastRecord,
+                                               QWidget* parent)
+    : CRecordView(placeholderForm(templateId), list, lastRecord, parent) {}
 
 }  // namespace vex::gui

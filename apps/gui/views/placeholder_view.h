@@ -1,19 +1,26 @@
 #pragma once
-// A form for views that this release does not offer yet.
+// Forms for views that this release does not offer yet. The multi-record
+// one already moves through its list, so the navigation bar and the tree
+// work on it as on the real view.
 #include "views/custom_form_view.h"
+#include "views/record_view.h"
 
 namespace vex::gui {
 
 class CPlaceholderView : public CCustomFormView {
   Q_OBJECT
  public:
-  CPlaceholderView(int templateId, QWidget* parent = nullptr);
-  // Keeps the record position the frame moves it to.
-  long handleMessage(int message, long wParam, long lParam, const ChangeNotice* notice = nullptr) override;
-  int position() const override { return position_; }
+  explicit CPlaceholderView(int templateId, QWidget* parent = nullptr);
+};
 
- private:
-  int position_ = 1;
+class CPlaceholderRecordView : public CRecordView {
+  Q_OBJECT
+ public:
+  CPlaceholderRecordView(int templateId, RecordKind list, LastRecordDelete lastRecord, QWidget* parent = nullptr);
+
+ protected:
+  void loadCurrent() override {}
+  void storeCurrent() override {}
 };
 
 }  // namespace vex::gui

@@ -2,9 +2,6 @@
 
 #include <QCheckBox>
 
-#include "adapters/radio_data.h"
-#include "adapters/texts.h"
-
 namespace vex::gui {
 namespace {
 
@@ -41,44 +38,9 @@ constexpr ControlSpec kControls[] = {
 };
 constexpr FormSpec kForm{CViewMis::kTemplateId, "Miscellaneous", 300, 202, kControls};
 
-// Where each control's value lives in the misc section.
-struct Field {
-  int controlId;
-  int byte, shift, width;
-  bool isCheck;
-};
-constexpr Field kFields[] = {
-    {kVoxGain, 5, 0, 3, false},      {kVoxInhibit, 5, 3, 1, true},        {kVoxDelay, 6, 0, 8, false},
-    {kSquelch, 8, 0, 8, false},      {kBatterySave, 36, 0, 1, true},      {kCtcssTailRevert, 36, 1, 1, false},
-    {kLowPowerGap, 37, 0, 8, false}, {kBatterySaveMode, 40, 0, 3, false},
-};
-
 }  // namespace
 
-CViewMis::CViewMis(QWidget* parent) : CSettingsView(kForm, parent) {}
-
-void CViewMis::loadRecord(ViewRecord& record) {
-  const auto bytes = radio_data::miscBytes();
-  for (const Field& f : kFields) {
-    const long raw = radio_data::readField(bytes, f.byte, f.shift, f.width);
-    if (f.isCheck)
-      record.flags[f.controlId] = static_cast<int>(raw);
-    else
-      record.texts[f.controlId] = texts::valueToText(f.controlId, raw);
-  }
-}
-
-void CViewMis::storeRecord(const ViewRecord& record) {
-  const auto bytes = radio_data::miscBytes();
-  for (const Field& f : kFields) {
-    if (f.isCheck) {
-      if (auto it = record.flags.find(f.controlId); it != record.flags.end())
-        radio_data::writeField(bytes, f.byte, f.shift, f.width, it->second);
-    } else if (auto it = record.texts.find(f.controlId); it != record.texts.end()) {
-      radio_data::writeField(bytes, f.byte, f.shift, f.width, texts::textToValue(f.controlId, it->second));
-    }
-  }
-}
+CViewMis::CViewMis(QWidget* parent) : CSettingsView(kForm, FieldArea::Misc, parent) {}
 
 void CViewMis::applyDependentEnabling(int changedId) {
   if (changedId != 0 && changedId != kBatterySave) return;

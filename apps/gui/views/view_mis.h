@@ -1,6 +1,7 @@
 #pragma once
 // CViewMis: the radio's general operating options (VOX, squelch, battery
-// save, low-battery alert, CTCSS tail handling) in the misc section.
+// save, low-battery alert, CTCSS tail handling) in the misc section. Its
+// fields come from the field table; the view adds only its enabling rule.
 #include "views/settings_view.h"
 
 namespace vex::gui {
@@ -12,8 +13,6 @@ class CViewMis : public CSettingsView {
   explicit CViewMis(QWidget* parent = nullptr);
 
  protected:
-  void loadRecord(ViewRecord& record) override;
-  void storeRecord(const ViewRecord& record) override;
   void applyDependentEnabling(int changedId) override;
 };
 

@@ -1,13 +1,8 @@
 #include "views/view_radio.h"
 
-#include <cstdio>
-
-#include "adapters/radio_data.h"
 #include "adapters/settings.h"
 #include "adapters/texts.h"
 #include "base/text_ids.h"
-#include "base/field_text.h"
-#include "core/image_layout.h"
 
 namespace vex::gui {
 namespace {
@@ -41,28 +36,13 @@ constexpr FormSpec kForm{CViewRadio::kTemplateId, "Radio Information", 290, 126,
 
 }  // namespace
 
-std::string programmingDateText(std::span<const std::uint8_t, 6> stamp) {
-  const int second = stamp[0] < 60 ? stamp[0] : 59;
-  const int minute = stamp[1] < 60 ? stamp[1] : 59;
-  const int hour = stamp[2] < 24 ? stamp[2] : 0;
-  const int day = stamp[3] < 32 ? stamp[3] : 31;
-  const int month = stamp[4] < 13 ? stamp[4] : 12;
-  const int year = stamp[5] < 38 ? stamp[5] + 2000 : 2037;
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", year, month, day, hour, minute, second);
-  return text;
-}
-
-CViewRadio::CViewRadio(QWidget* parent) : CSettingsView(kForm, parent) {}
+CViewRadio::CViewRadio(QWidget* parent) : CSettingsView(kForm, FieldArea::RadioInfo, parent) {}
 
 void CViewRadio::loadRecord(ViewRecord& record) {
-  const auto info = radio_data::radioInfoBytes();
-  record.texts[kModelName] = TextOfField(info.subspan(layout::kInfoModelName, layout::kInfoModelNameLength));
+  CSettingsView::loadRecord(record);  // model name, serial number, programming date
   record.texts[kFreqRange] = settings::freqRange();
-  record.texts[kSerialNumber] = TextOfField(info.subspan(layout::kInfoSerial, layout::kInfoSerialLength));
   record.texts[kFirmware] = "V" + settings::firmwareVersion().substr(0, 7);
   record.texts[kSignaling] = texts::valueToText(kSignalingOptions, settings::signalType());
-  record.texts[kProgrammedDate] = programmingDateText(info.subspan<layout::kInfoTimeStamp, 6>());
 }
 
 }  // namespace vex::gui

@@ -1,16 +1,8 @@
 #pragma once
 // CViewRadio: read-only facts that identify the radio data.
-#include <cstdint>
-#include <span>
-#include <string>
-
 #include "views/settings_view.h"
 
 namespace vex::gui {
-
-// "%Y-%m-%d %H:%M:%S" of the six stamp bytes (second, minute, hour, day,
-// month, year - 2000), each replaced by its fallback when out of range.
-std::string programmingDateText(std::span<const std::uint8_t, 6> stamp);
 
 class CViewRadio : public CSettingsView {
   Q_OBJECT
@@ -20,7 +12,7 @@ class CViewRadio : public CSettingsView {
 
  protected:
   void loadRecord(ViewRecord& record) override;
-  void storeRecord(const ViewRecord&) override {}
+  void storeRecord(const ViewRecord&) override {}  // nothing on it can be edited
 };
 
 }  // namespace vex::gui

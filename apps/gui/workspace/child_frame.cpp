@@ -28,7 +28,7 @@ CChildFrame::CChildFrame(const ViewEntry& entry, CCustomFormView* view, QWidget*
   setWindowIcon(style()->standardIcon(QStyle::SP_FileIcon));
   connect(navBar_, &CNavBar::closeRequested, this, &QMdiSubWindow::close);
   connect(navBar_, &CNavBar::printRequested, this, [this] { emit printRequested(this); });
-  connect(navBar_, &CNavBar::helpRequested, this, [this] { HelpWindow::showContext({view_->templateId()}); });
+  connect(navBar_, &CNavBar::helpRequested, this, [this] { view_->showViewHelp(); });
   connect(navBar_, &CNavBar::moveRequested, this, &CChildFrame::move);
   buildFrameMenu();
 }
@@ -36,7 +36,7 @@ CChildFrame::CChildFrame(const ViewEntry& entry, CCustomFormView* view, QWidget*
 void CChildFrame::buildFrameMenu() {
   QMenu* menu = new QMenu(this);
   const std::pair<int, const char*> entries[] = {
-      {kCmdMinimize, "Min"}, {kCmdRestore, "Restore"}, {kCmdMaximize, "Max"}, {kCmdClose, "Close"}};
+      {kCmdFrameMinimize, "Min"}, {kCmdFrameRestore, "Restore"}, {kCmdFrameMaximize, "Max"}, {kCmdFrameClose, "Close"}};
   for (auto [command, defaultText] : entries) {
     const std::string text = texts::label(command);
     QAction* action = menu->addAction(text.empty() ? QString::fromLatin1(defaultText) : QString::fromStdString(text));
@@ -48,10 +48,10 @@ void CChildFrame::buildFrameMenu() {
 
 void CChildFrame::frameCommand(int command) {
   switch (command) {
-    case kCmdMinimize: showMinimized(); break;
-    case kCmdRestore: showNormal(); break;
-    case kCmdMaximize: showMaximized(); break;
-    case kCmdClose: close(); break;
+    case kCmdFrameMinimize: showMinimized(); break;
+    case kCmdFrameRestore: showNormal(); break;
+    case kCmdFrameMaximize: showMaximized(); break;
+    case kCmdFrameClose: close(); break;
     default: break;
   }
 }
@@ -76,6 +76,7 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
   if (!closed_) {
     view_->closing();
     closed_ = true;
+    emit closing();
   }
   QMdiSubWindow::closeEvent(event);
 }

@@ -12,9 +12,6 @@ class CNavBar;
 class CChildFrame : public QMdiSubWindow {
   Q_OBJECT
  public:
-  // The frame menu's commands (tab menu "Min", "Restore", "Max", "Close").
-  enum : int { kCmdMinimize = 32900, kCmdRestore = 32901, kCmdMaximize = 32902, kCmdClose = 32903 };
-
   CChildFrame(const ViewEntry& entry, CCustomFormView* view, QWidget* parent = nullptr);
 
   const ViewEntry& entry() const { return entry_; }
@@ -27,9 +24,13 @@ class CChildFrame : public QMdiSubWindow {
   // Resizes the frame so the whole form shows.
   void fitToForm();
   void frameCommand(int command);
+  // Closed: its view stored and it waits for deletion.
+  bool isClosing() const { return closed_; }
 
  signals:
   void printRequested(CChildFrame* frame);
+  // The frame closes; it is deleted once control returns to the event loop.
+  void closing();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -1,6 +1,12 @@
 #pragma once
 // CMainFrame: the MDI main window with the navigation tree, status bar,
-// toolbar, log bars, menus and the open-view list; relays the view messages.
+// toolbar, log bars, menus and the open-view list; relays the view messages
+// and answers the views' requests (ViewHost).
+//
+// main_frame.cpp       construction, bars, title, whole-workspace commands
+// main_frame_menus.cpp the menus, their actions, status prompts and check marks
+// main_frame_views.cpp the open-view list, child frames, navigation state,
+//                      the view messages and the views' requests
 #include <functional>
 #include <map>
 #include <optional>
@@ -10,18 +16,17 @@
 #include <QPointer>
 
 #include "views/view_host.h"
+#include "workspace/log_bars.h"
+#include "workspace/nav_tree.h"
 #include "workspace/view_table.h"
 
 class QAction;
-class QDockWidget;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QTimer;
 class QToolBar;
-class QTreeWidget;
-class QTreeWidgetItem;
 
 namespace vex::gui {
 
@@ -35,13 +40,21 @@ class CMainFrame : public QMainWindow, public ViewHost {
   explicit CMainFrame(QWidget* parent = nullptr);
   ~CMainFrame() override;
 
-  // Opens (or re-activates) the view of a tree or Edit menu command.
-  CChildFrame* openView(int command, const QString& title = {});
+  // Opens (or re-activates) the view of a tree or Edit menu command, showing
+  // record `record` (1-based) of a multi-record view when it is not 0.
+  CChildFrame* openView(int command, const QString& title = {}, int record = 0);
   CChildFrame* frameOf(int viewCommand) const;
+  // The frames that are open (not closing).
   std::vector<CChildFrame*> openFrames() const;
   void runCommand(int command);
 
+  // ViewHost: what the views ask of the main frame.
   void sendToMainFrame(int message, long wParam, long lParam, const ChangeNotice* notice) override;
+  void showView(int command, const std::string& title) override;
+  void hideFrameOf(CCustomFormView* view) override;
+  void closeFrameOf(CCustomFormView* view) override;
+  void refresh(int what) override;
+  void showMessageText(int messageId) override;
 
   // Rebuilds what depends on the language, level and current model.
   void fillTree();
@@ -56,20 +69,23 @@ class CMainFrame : public QMainWindow, public ViewHost {
   void memoryUpdate();
   // Sends a message to the view of every open frame (of one class when given).
   void sendToViews(int message, std::optional<ViewClass> only = std::nullopt);
+  // Closes every frame (they are deleted once control returns to the event loop).
   void closeAllWindows();
   void closeAllButThis();
 
-  // Test and start-up hooks: the close prompt's answer and the save action.
+  // Test and start-up hooks: the close prompt's answer, the save action, the
+  // About box and the message boxes views ask for.
   void setClosePrompt(std::function<CloseAnswer()> prompt) { closePrompt_ = std::move(prompt); }
   void setSaveHandler(std::function<bool()> save) { saveHandler_ = std::move(save); }
   void setAboutHandler(std::function<void()> about) { aboutHandler_ = std::move(about); }
+  void setMessageTextHandler(std::function<void(int)> show) { messageTextHandler_ = std::move(show); }
   // Commands implemented outside the frame (radio transfers, dialogs).
   void setCommandHandler(int command, std::function<void()> handler) { commandHandlers_[command] = std::move(handler); }
 
-  QTreeWidget* tree() const { return tree_; }
+  CNavTree* tree() const { return tree_; }
   QMdiArea* mdiArea() const { return mdi_; }
-  QDockWidget* invalidLogBar() const { return invalidDock_; }
-  QDockWidget* logBar() const { return logDock_; }
+  CLogBar* invalidLogBar() const { return invalidDock_; }
+  CLogBar* logBar() const { return logDock_; }
   QAction* action(int command) const;
   QLabel* statusPane(int id) const;
   // Refreshes the Invalid Log bar from the container's Invalid Log.
@@ -77,7 +93,6 @@ class CMainFrame : public QMainWindow, public ViewHost {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   struct OpenViewNode {
@@ -86,27 +101,31 @@ class CMainFrame : public QMainWindow, public ViewHost {
     ViewClass viewClass;
   };
 
+  // main_frame.cpp
   void createStatusBar();
   void createToolBar();
   void createDocks();
   void applyLogBarTexts();
-  QAction* commandAction(int command, const QString& defaultText, const char* shortcut = nullptr);
-  QString commandText(int command, const char* defaultText) const;
-  CChildFrame* createFrame(const ViewEntry& entry, const QString& title);
-  void frameActivated(QMdiSubWindow* window);
-  void updateNavigation(CChildFrame* frame, int position);
-  void markTreeItem(int viewCommand, int position);
-  void treeActivated(QTreeWidgetItem* item);
   void contextHelp();
-  void updateCheckMarks();
   void tick();
+  // main_frame_menus.cpp
+  QAction* commandAction(int command, const QString& defaultText, const char* shortcut = nullptr);
+  void addEditMenu(QMenu* menu);
+  void updateCheckMarks();
+  // main_frame_views.cpp
+  CChildFrame* createFrame(const ViewEntry& entry, const QString& title);
+  CChildFrame* frameOfView(const CCustomFormView* view) const;
+  void frameActivated(QMdiSubWindow* window);
+  // The bar state and position of a frame; with `goTo` the view first moves to that record.
+  void updateNavigation(CChildFrame* frame, int goTo = 0);
+  // After a record list changed: its tree children and every frame on it.
+  void listChanged(RecordKind list);
 
   QMdiArea* mdi_;
-  QTreeWidget* tree_ = nullptr;
+  CNavTree* tree_ = nullptr;
   QDockWidget* treeDock_ = nullptr;
-  QDockWidget* logDock_ = nullptr;
-  QDockWidget* invalidDock_ = nullptr;
-  QTreeWidget* invalidList_ = nullptr;
+  CLogBar* logDock_ = nullptr;
+  CLogBar* invalidDock_ = nullptr;
   QToolBar* toolBar_ = nullptr;
   QTimer* clock_ = nullptr;
   QLabel* idleText_ = nullptr;
@@ -117,6 +136,7 @@ class CMainFrame : public QMainWindow, public ViewHost {
   std::function<CloseAnswer()> closePrompt_;
   std::function<bool()> saveHandler_;
   std::function<void()> aboutHandler_;
+  std::function<void(int)> messageTextHandler_;
   std::map<int, std::function<void()>> commandHandlers_;
 };
 

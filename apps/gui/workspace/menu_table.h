@@ -3,6 +3,8 @@
 // text, and the user level that shows the entry.
 #include <span>
 
+#include "commands/command_ids.h"
+
 namespace vex::gui {
 
 enum class MenuLevel { All, Extended, Factory };
@@ -20,38 +22,5 @@ struct MenuSpec {
 };
 
 std::span<const MenuSpec> menuTable();
-
-// Command ids used by the main frame.
-enum Command : int {
-  kCmdFileNew = 57600,
-  kCmdFileOpen = 57601,
-  kCmdFileSave = 57603,
-  kCmdFileSaveAs = 57604,
-  kCmdPrintSetup = 57606,
-  kCmdPrint = 57607,
-  kCmdPrintPreview = 57609,
-  kCmdExit = 57665,
-  kCmdAbout = 57664,
-  kCmdHelpTopics = 57667,
-  kCmdToolbar = 59392,
-  kCmdStatusBar = 59393,
-  kCmdModelInfo = 32771,
-  kCmdPort = 32772,
-  kCmdRead = 32773,
-  kCmdWrite = 32774,
-  kCmdMemoryUpdate = 32776,
-  kCmdLanguage = 32777,
-  kCmdTreeBar = 32778,
-  kCmdCloseAll = 32779,
-  kCmdAdjustment = 32697,
-  kCmdFactoryMode = 32698,
-  kCmdWriteTune = 32699,
-  kCmdTabBar = 32700,
-  kCmdCloseAllButThis = 32904,
-  kCmdLogBar = 32905,
-  kCmdInvalidView = 32906,
-  kCmdCascade = 57650,
-  kCmdTile = 57651,
-};
 
 }  // namespace vex::gui

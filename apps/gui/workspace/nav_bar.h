@@ -18,6 +18,10 @@ class CNavBar : public QWidget {
     kPrint = 1051,
     kHelp = 1052,
     kFirst = 1053,
+    kPrevious = 1054,
+    kNext = 1055,
+    kLast = 1056,
+    kAdd = 1057,
     kDelete = 1058,
     kCounter = 1059,
     kList = 1060

@@ -1,39 +1,68 @@
 #include "workspace/view_table.h"
 
 #include "adapters/settings.h"
+#include "core/record_limits.h"
 #include "factory/data_watch_view.h"
 #include "factory/view_embedded.h"
 #include "factory/view_test_freq.h"
 #include "views/placeholder_view.h"
+#include "views/record_view.h"
 #include "views/view_mis.h"
 #include "views/view_radio.h"
 
 namespace vex::gui {
 namespace {
 
+using V = ViewClass;
+using R = RecordKind;
+
 constexpr ViewEntry kViews[] = {
-    {32800, ViewClass::Radio, 0, 1109, "Radio Information"},
-    {32802, ViewClass::BtnKey, 0, 6601, "Keys"},
-    {32803, ViewClass::Mis, 0, 1400, "Miscellaneous"},
-    {32813, ViewClass::Password, 0, 6351, "Passwords"},
-    {32889, ViewClass::AlertTone, 18, 5002, "Alert Tone"},
-    {32822, ViewClass::Channel, 16, 3655, "Channel"},
-    {32895, ViewClass::ChannelList, 16, 3770, "Channel List"},
-    {32824, ViewClass::Personality, 8, 2310, "Personality"},
-    {32884, ViewClass::Scan, 1, 3801, "Scan List"},
-    {32886, ViewClass::Embedded, 0, 4701, "Embedded Data"},
-    {32887, ViewClass::TestFreq, 0, 4000, "Test Frequency"},
-    {32888, ViewClass::DataWatch, 0, 3509, "Data Watch"},
+    {kCmdViewRadioInfo, V::Radio, std::nullopt, 0, 1109, "Radio Information"},
+    {kCmdViewKeys, V::BtnKey, std::nullopt, 0, 6601, "Keys"},
+    {kCmdViewMisc, V::Mis, std::nullopt, 0, 1400, "Miscellaneous"},
+    {kCmdViewPasswords, V::Password, std::nullopt, 0, 6351, "Passwords"},
+    {kCmdViewAlertTone, V::AlertTone, R::AlertTone, 18, 5002, "Alert Tone"},
+    {kCmdViewChannel, V::Channel, R::Channel, 16, 3655, "Channel"},
+    {kCmdViewChannelList, V::ChannelList, R::Channel, 16, 3770, "Channel List"},
+    {kCmdViewPersonality, V::Personality, R::Personality, 8, 2310, "Personality"},
+    {kCmdViewScan, V::Scan, R::ScanList, 1, 3801, "Scan List"},
+    {kCmdViewEmbedded, V::Embedded, std::nullopt, 0, 4701, "Embedded Data"},
+    {kCmdViewTestFreq, V::TestFreq, std::nullopt, 0, 4000, "Test Frequency"},
+    {kCmdViewDataWatch, V::DataWatch, std::nullopt, 0, 3509, "Data Watch"},
 };
 
+// No view may offer to add more records than the library keeps.
+constexpr bool AddLimitsFit() {
+  for (const ViewEntry& entry : kViews)
+    if (entry.list && static_cast<std::size_t>(entry.mostRecords) > MostRecords(*entry.list)) return false;
+  return true;
+}
+static_assert(AddLimitsFit());
+
 constexpr TreeRow kTree[] = {
-    {32800, 0, "Radio Information"}, {32801, 0, "Radio Settings"}, {32802, 1, "Keys"},
-    {32803, 1, "Miscellaneous"},     {32806, 1, "Alert Tones"},    {32889, 2, "Alert Tone"},
-    {32813, 1, "Passwords"},         {32821, 0, "Channels"},       {32822, 1, "Channel"},
-    {32823, 0, "Personalities"},     {32824, 1, "Personality"},    {32883, 0, "Scan"},
-    {32884, 1, "Scan List"},         {32886, 0, "Embedded Data"},  {32887, 0, "Test Frequency"},
-    {32888, 0, "Data Watch"},
+    {kCmdViewRadioInfo, 0, "Radio Information", kCmdViewRadioInfo},
+    {kCmdGroupRadioSettings, 0, "Radio Settings", kCmdViewKeys},
+    {kCmdViewKeys, 1, "Keys", kCmdViewKeys},
+    {kCmdViewMisc, 1, "Miscellaneous", kCmdViewMisc},
+    {kCmdGroupAlertTones, 1, "Alert Tones", kCmdViewAlertTone},
+    {kCmdViewAlertTone, 2, "Alert Tone", kCmdViewAlertTone},
+    {kCmdViewPasswords, 1, "Passwords", kCmdViewPasswords},
+    {kCmdGroupChannels, 0, "Channels", kCmdViewChannel},
+    {kCmdViewChannel, 1, "Channel", kCmdViewChannel},
+    {kCmdGroupPersonalities, 0, "Personalities", kCmdViewPersonality},
+    {kCmdViewPersonality, 1, "Personality", kCmdViewPersonality},
+    {kCmdGroupScan, 0, "Scan", kCmdViewScan},
+    {kCmdViewScan, 1, "Scan List", kCmdViewScan},
+    {kCmdViewEmbedded, 0, "Embedded Data", kCmdViewEmbedded},
+    {kCmdViewTestFreq, 0, "Test Frequency", kCmdViewTestFreq},
+    {kCmdViewDataWatch, 0, "Data Watch", kCmdViewDataWatch},
 };
+
+// What Delete does with a list's last record: the channel view keeps it
+// current, the other views are left without a current record.
+LastRecordDelete lastRecordRule(ViewClass viewClass) {
+  return viewClass == V::Channel ? LastRecordDelete::KeepCurrent : LastRecordDelete::LeaveNoCurrent;
+}
 
 }  // namespace
 
@@ -46,44 +75,37 @@ const ViewEntry* findView(int viewCommand) {
   return nullptr;
 }
 
-int viewCommandFor(int c) {
-  // A command that is itself a view opens that view; only group items move
-  // on to the view after them.
-  if (findView(c)) return c;
-  if (c >= 32819 && c <= 32884 && c != 32858 && c != 32864) return c + 1;
-  if (c == 32806) return 32889;
-  if (c == 32890 || c == 32892) return c + 1;
-  return c;
-}
-
-std::optional<radio_data::RecordList> recordListOf(ViewClass viewClass) {
-  switch (viewClass) {
-    case ViewClass::Channel:
-    case ViewClass::ChannelList: return radio_data::RecordList::Channels;
-    case ViewClass::Personality: return radio_data::RecordList::Personalities;
-    case ViewClass::Scan: return radio_data::RecordList::ScanLists;
-    case ViewClass::AlertTone: return radio_data::RecordList::AlertTones;
-    default: return std::nullopt;
-  }
-}
-
-CCustomFormView* createView(ViewClass viewClass, QWidget* parent) {
-  switch (viewClass) {
-    case ViewClass::Radio: return new CViewRadio(parent);
-    case ViewClass::Mis: return new CViewMis(parent);
-    case ViewClass::Embedded: return new CViewEmbedded(parent);
-    case ViewClass::TestFreq: return new CViewTestFreq(parent);
-    case ViewClass::DataWatch: return new CDataWatchView(parent);
-    default: break;
-  }
+const ViewEntry* findView(ViewClass viewClass) {
   for (const ViewEntry& entry : kViews)
-    if (entry.viewClass == viewClass) return new CPlaceholderView(entry.templateId, parent);
+    if (entry.viewClass == viewClass) return &entry;
   return nullptr;
 }
 
+int viewCommandFor(int command) {
+  for (const TreeRow& row : kTree)
+    if (row.id == command) return row.opens;
+  return findView(command) ? command : 0;
+}
+
+CCustomFormView* createView(const ViewEntry& entry, QWidget* parent) {
+  CRecordView* recordView = nullptr;
+  switch (entry.viewClass) {
+    case V::Radio: return new CViewRadio(parent);
+    case V::Mis: return new CViewMis(parent);
+    case V::Embedded: return new CViewEmbedded(parent);
+    case V::TestFreq: return new CViewTestFreq(parent);
+    case V::DataWatch: return new CDataWatchView(parent);
+    default: break;
+  }
+  if (!entry.list) return new CPlaceholderView(entry.templateId, parent);
+  recordView = new CPlaceholderRecordView(entry.templateId, *entry.list, lastRecordRule(entry.viewClass), parent);
+  recordView->setAddLimit(static_cast<std::size_t>(entry.mostRecords));
+  return recordView;
+}
+
 bool visibleAtLevel(int id) {
-  if (id == 32888) return settings::isFactoryLevel();
-  if (id == 32806 || id == 32889) return settings::isExtendedLevel();
+  if (id == kCmdViewDataWatch) return settings::isFactoryLevel();
+  if (id == kCmdGroupAlertTones || id == kCmdViewAlertTone) return settings::isExtendedLevel();
   return true;
 }
 

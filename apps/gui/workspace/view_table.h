@@ -4,7 +4,8 @@
 #include <optional>
 #include <span>
 
-#include "adapters/radio_data.h"
+#include "commands/command_ids.h"
+#include "core/record_keys.h"
 
 class QWidget;
 
@@ -30,23 +31,25 @@ enum class ViewClass {
 struct ViewEntry {
   int command;
   ViewClass viewClass;
-  int mostRecords;
+  std::optional<RecordKind> list;  // the record list a multi-record view edits
+  int mostRecords;                 // Add stops here; 0 for views without a list
   int templateId;
   const char* defaultTitle;
 };
 
 std::span<const ViewEntry> viewTable();
 const ViewEntry* findView(int viewCommand);
-// The view command a tree or Edit menu command opens (a group opens its first view).
+const ViewEntry* findView(ViewClass viewClass);
+// The view command a tree or Edit menu command opens (a group opens its
+// first view); 0 when it opens none.
 int viewCommandFor(int command);
-// The record list a multi-record view edits.
-std::optional<radio_data::RecordList> recordListOf(ViewClass viewClass);
-CCustomFormView* createView(ViewClass viewClass, QWidget* parent = nullptr);
+CCustomFormView* createView(const ViewEntry& entry, QWidget* parent = nullptr);
 
 struct TreeRow {
   int id;
-  int depth;
+  int depth;  // 0: directly under the root
   const char* defaultText;
+  int opens;  // the view command the row opens
 };
 std::span<const TreeRow> treeTable();
 

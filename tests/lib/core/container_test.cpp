@@ -1,4 +1,5 @@
 #include "core/container.h"
+#include "core/field_table.h"
 
 #include <gtest/gtest.h>
 
@@ -102,7 +103,10 @@ TEST(RadioDataContainer, ValidateFindsMissingPersonalities) {
   const InvalidLogRow& row = log.rows()[2];
   EXPECT_EQ(row.label, "T3702");
   EXPECT_EQ(row.location, "T3655 - 3: T3657");
-  EXPECT_EQ(row.key, c->channels()[2].key() + 0x10000 + 3702);
+  EXPECT_EQ(row.finding.list, RecordKind::Channel);
+  EXPECT_EQ(row.finding.number, 3u);
+  EXPECT_EQ(row.finding.itemKey, c->channels()[2].key());
+  EXPECT_EQ(row.finding.field, FindField(FieldArea::Channel, "personality"));
 
   // Validation starts from an empty log each time.
   EXPECT_EQ(c->validate(log, FakeText), 16);
@@ -116,7 +120,9 @@ TEST(RadioDataContainer, ValidateFindsScanMembersWhoseChannelWasDeleted) {
   const InvalidLogRow& row = log.rows()[0];
   EXPECT_EQ(row.label, "T3909");
   EXPECT_EQ(row.location, "T3801 - 1: T3803");
-  EXPECT_EQ(row.key, c->scanLists()[0].key() + 0x10000 + 3876);
+  EXPECT_EQ(row.finding.list, RecordKind::ScanList);
+  EXPECT_EQ(row.finding.itemKey, c->scanLists()[0].key());
+  EXPECT_EQ(row.finding.field, FindField(FieldArea::ScanList, "member_5"));
 
   // Only slots below the entry count are checked.
   c->scanLists()[0].record().bytes[ScanListRecord::kEntryCount] = 4;
@@ -134,8 +140,8 @@ TEST(RadioDataContainer, ValidateChecksDesignatedAndPriorityChannelsByMode) {
   scan.record().bytes[ScanListRecord::kTxMode] = 0xF9;
   scan.record().bytes[ScanListRecord::kPriorityMode] = 0xC1;
   EXPECT_EQ(c->validate(log, FakeText), 2);
-  EXPECT_TRUE(log.contains(scan.key() + 0x10000 + 3849));
-  EXPECT_TRUE(log.contains(scan.key() + 0x10000 + 3835));
+  EXPECT_TRUE(log.contains(scan.key(), FindField(FieldArea::ScanList, "designated_channel")));
+  EXPECT_TRUE(log.contains(scan.key(), FindField(FieldArea::ScanList, "priority_channel")));
   EXPECT_EQ(log.rows()[0].location, "T3801 - 1: T3800");
 }
 
@@ -145,7 +151,8 @@ TEST(RadioDataContainer, ValidateReportsAScanListNumberWithoutAList) {
   c->resolveLinks();
   InvalidLog log;
   EXPECT_EQ(c->validate(log, FakeText), 1);
-  EXPECT_EQ(log.rows()[0].key, c->channels()[0].key() + 0x10000 + 3705);
+  EXPECT_EQ(log.rows()[0].label, "T3705");
+  EXPECT_EQ(log.rows()[0].finding.field, FindField(FieldArea::Channel, "scan_list"));
 }
 
 TEST(RadioDataContainer, BroadcastValidatesOnlyOnTheValidationKind) {
@@ -169,23 +176,29 @@ TEST(RadioDataContainer, InstanceIsOneObject) {
   EXPECT_EQ(&RadioDataContainer::instance(), &RadioDataContainer::instance());
 }
 
-TEST(InvalidLog, IgnoresListedAndFilteredKeysAndTellsTheListener) {
+TEST(InvalidLog, KeepsOneRowPerRecordFieldHonoursTheFilterAndTellsTheListener) {
+  const FieldSpec* personality = FindField(FieldArea::Channel, "personality");
+  const FieldSpec* scanList = FindField(FieldArea::Channel, "scan_list");
   InvalidLog log;
   int changes = 0;
   log.setListener([&] { ++changes; });
-  log.setKeyFilter([](int key) { return key != 99; });
-  log.add("a", "here", 1);
-  log.add("b", "there", 1);
-  log.add("c", "x", 99);
-  log.add("d", "y", 2);
-  ASSERT_EQ(log.size(), 2u);
+  log.setFilter([](const Finding& f) { return f.itemKey != 99; });
+  log.add("a", "here", {RecordKind::Channel, 1, 1, personality});
+  log.add("b", "there", {RecordKind::Channel, 4, 1, personality});  // same record and field, moved
+  log.add("c", "x", {RecordKind::Channel, 1, 99, personality});
+  log.add("d", "y", {RecordKind::Channel, 1, 1, scanList});
+  log.add("e", "z", {RecordKind::Channel, 2, 2, personality});
+  ASSERT_EQ(log.size(), 3u);
   EXPECT_EQ(log.rows()[0].label, "a");
-  EXPECT_EQ(changes, 2);
-  log.remove(7);
-  EXPECT_EQ(changes, 2);
-  log.remove(1);
-  EXPECT_FALSE(log.contains(1));
   EXPECT_EQ(changes, 3);
+  log.remove(7, personality);
+  EXPECT_EQ(changes, 3);
+  log.remove(1, personality);
+  EXPECT_FALSE(log.contains(1, personality));
+  EXPECT_TRUE(log.contains(1, scanList));
+  EXPECT_EQ(changes, 4);
+  log.removeItem(1);
+  EXPECT_EQ(log.size(), 1u);
   log.clear();
   EXPECT_EQ(log.size(), 0u);
 }

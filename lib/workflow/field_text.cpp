@@ -1,0 +1,67 @@
+#include "workflow/field_text.h"
+
+#include "base/text_ids.h"
+#include "config/language_texts.h"
+#include "config/range_edit.h"
+
+namespace vex {
+
+bool UsesOptionList(const FieldSpec& field) {
+  switch (field.kind) {
+    case FieldKind::ListValue:
+    case FieldKind::ListPosition:
+    case FieldKind::Range:
+    case FieldKind::RangeOff: return field.list != 0;
+    default: return false;
+  }
+}
+
+std::optional<std::string> FieldOptionText(const FieldSpec& field, long raw, const LanguageTexts& texts) {
+  if (!UsesOptionList(field)) return std::nullopt;
+  const OptionList options = texts.optionList(field.list);
+  switch (field.kind) {
+    case FieldKind::ListValue: {
+      std::string text = options.valueToText(raw);
+      if (text.empty()) return std::nullopt;
+      return text;
+    }
+    case FieldKind::ListPosition: {
+      const auto pairs = options.pairs();
+      if (raw < 0 || static_cast<std::size_t>(raw) >= pairs.size()) return std::nullopt;
+      return pairs[static_cast<std::size_t>(raw)].text;
+    }
+    case FieldKind::Range:
+    case FieldKind::RangeOff: {
+      const auto rule = options.rangeRule();
+      if (!rule || !rule->usable()) return std::nullopt;
+      if (field.kind == FieldKind::RangeOff) return ShowRangeEditWithOff(*rule, raw, texts.messageText(text::kMsgOff));
+      return ShowRangeEdit(*rule, raw);
+    }
+    default: return std::nullopt;
+  }
+}
+
+long FieldOptionValue(const FieldSpec& field, std::string_view text, const LanguageTexts& texts) {
+  if (!UsesOptionList(field)) return -1;
+  const OptionList options = texts.optionList(field.list);
+  switch (field.kind) {
+    case FieldKind::ListValue: return options.textToValue(text);
+    case FieldKind::ListPosition: {
+      const auto pairs = options.pairs();
+      for (std::size_t i = 0; i < pairs.size(); ++i)
+        if (pairs[i].text == text) return static_cast<long>(i);
+      return -1;
+    }
+    case FieldKind::Range:
+    case FieldKind::RangeOff: {
+      const auto rule = options.rangeRule();
+      if (!rule || !rule->usable()) return -1;
+      if (field.kind == FieldKind::RangeOff)
+        return CommitRangeEditWithOff(*rule, text, texts.messageText(text::kMsgOff)).raw;
+      return CommitRangeEdit(*rule, text).raw;
+    }
+    default: return -1;
+  }
+}
+
+}  // namespace vex

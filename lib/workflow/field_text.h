@@ -1,0 +1,26 @@
+// A field's raw value as the language's texts show it, and back: option list
+// entries by value or by position, range edits with and without "off".
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/field_table.h"
+
+namespace vex {
+
+class LanguageTexts;
+
+// The text of a raw value of a list or range field; nothing when the field's
+// option list has no entry for it (or the field is of another kind).
+std::optional<std::string> FieldOptionText(const FieldSpec& field, long raw, const LanguageTexts& texts);
+
+// The raw value of a text of a list or range field; -1 when the list has no
+// entry with that text. Range fields correct the text as their edits do.
+long FieldOptionValue(const FieldSpec& field, std::string_view text, const LanguageTexts& texts);
+
+// Whether the field's value is chosen from or typed through its option list.
+bool UsesOptionList(const FieldSpec& field);
+
+}  // namespace vex

@@ -1,0 +1,122 @@
+// The desktop program's command line, run as a process: FILE opens at
+// start-up, --dump-view prints the view --open-view opened as JSON.
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "core/codeplug_writer.h"
+#include "core/container.h"
+#include "core/field_table.h"
+
+namespace vex::gui {
+namespace {
+
+void copyDirectory(const QString& from, const QString& to) {
+  QDir().mkpath(to);
+  for (const QFileInfo& entry : QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+    if (entry.isDir())
+      copyDirectory(entry.filePath(), to + "/" + entry.fileName());
+    else
+      QFile::copy(entry.filePath(), to + "/" + entry.fileName());
+  }
+}
+
+struct ProgramRun {
+  int exitCode = -1;
+  QByteArray out;
+};
+
+class CommandLine : public ::testing::Test {
+ protected:
+  CommandLine() { copyDirectory(QString::fromLatin1(VEX_DATA_DIR), data.path()); }
+
+  // A codeplug file of the default data with carrier squelch level `squelch`.
+  QString codeplugFile(int squelch) {
+    RadioDataContainer container;
+    container.resetToDefaults();
+    WriteField(*FindField(FieldArea::Misc, "carrier_squelch_level"), container.misc().bytes(), squelch);
+    container.encode();
+    const QString path = files.filePath(QStringLiteral("radio.dat"));
+    WriteCodeplugFile(path.toStdString(), BuildSaveAsHeader({"VEXM1", "Vex M1", "446-446", 0, "1.03.11"}, 0), {},
+                      container.image(), "");
+    return path;
+  }
+
+  ProgramRun run(QStringList arguments) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("HOME", files.path());
+    process.setProcessEnvironment(environment);
+    arguments << "--data-dir" << data.path();
+    process.start(QString::fromLatin1(VEX_BIN_DIR) + "/vexprog", arguments);
+    EXPECT_TRUE(process.waitForFinished(60000));
+    return {process.exitCode(), process.readAllStandardOutput()};
+  }
+
+  QTemporaryDir data;
+  QTemporaryDir files;
+};
+
+QJsonObject control(const QJsonObject& view, int id) {
+  for (const QJsonValue& c : view["controls"].toArray())
+    if (c.toObject()["id"].toInt() == id) return c.toObject();
+  return {};
+}
+
+TEST_F(CommandLine, DumpViewPrintsTheViewOfTheFileGiven) {
+  const ProgramRun result = run({codeplugFile(7), "--open-view", "32803", "--dump-view"});
+  ASSERT_EQ(result.exitCode, 0);
+  EXPECT_TRUE(result.out.startsWith(R"({"view": 32803, "record": 0, "records": 0, "controls": [)"));
+  const QJsonObject view = QJsonDocument::fromJson(result.out).object();
+  const QJsonObject squelch = control(view, 1404);
+  EXPECT_EQ(squelch["kind"].toString(), "combo");
+  EXPECT_EQ(squelch["text"].toString(), "7");
+  EXPECT_EQ(squelch["items"].toArray().size(), 10);
+  EXPECT_TRUE(squelch["enabled"].toBool());
+  EXPECT_TRUE(control(view, 1410)["checked"].toBool());
+  EXPECT_EQ(control(view, 1410)["kind"].toString(), "check");
+}
+
+TEST_F(CommandLine, DumpViewOfTheTestFrequenciesShowsTheFilesFivePoints) {
+  RadioDataContainer container;
+  container.resetToDefaults();
+  container.testFreq().setText(TestFreqSection::Group::FivePointRx, 2, "440.125");
+  container.testFreq().setText(TestFreqSection::Group::FivePointTx, 4, "469.9875");
+  container.encode();
+  const QString path = files.filePath(QStringLiteral("five-points.dat"));
+  WriteCodeplugFile(path.toStdString(), BuildSaveAsHeader({"VEXM1", "Vex M1", "446-446", 0, "1.03.11"}, 0), {},
+                    container.image(), "");
+  const ProgramRun result = run({path, "--open-view", "32887", "--dump-view"});
+  ASSERT_EQ(result.exitCode, 0);
+  const QJsonObject grid = control(QJsonDocument::fromJson(result.out).object(), 4011);
+  EXPECT_TRUE(grid["visible"].toBool());
+  const QJsonArray cells = grid["cells"].toArray();
+  ASSERT_EQ(cells.size(), 6);  // the header row and five points
+  EXPECT_EQ(cells[3].toArray()[1].toString(), "440.12500");
+  EXPECT_EQ(cells[5].toArray()[2].toString(), "469.98750");
+}
+
+TEST_F(CommandLine, DumpViewShowsTheRecordAsked) {
+  const ProgramRun result = run({"--open-view", "32822", "--record", "5", "--dump-view"});
+  ASSERT_EQ(result.exitCode, 0);
+  const QJsonObject view = QJsonDocument::fromJson(result.out).object();
+  EXPECT_EQ(view["view"].toInt(), 32822);
+  EXPECT_EQ(view["record"].toInt(), 5);
+  EXPECT_EQ(view["records"].toInt(), 16);
+}
+
+TEST_F(CommandLine, FailuresSayWhyAndPrintNoView) {
+  EXPECT_EQ(run({files.filePath("missing.dat"), "--open-view", "32803", "--dump-view"}).exitCode, 1);
+  EXPECT_EQ(run({"--dump-view"}).exitCode, 1);  // no view open
+  const ProgramRun badRecord = run({"--open-view", "32822", "--record", "x", "--dump-view"});
+  EXPECT_EQ(badRecord.exitCode, 2);
+  EXPECT_TRUE(badRecord.out.isEmpty());
+}
+
+}  // namespace
+}  // namespace vex::gui

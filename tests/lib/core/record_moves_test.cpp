@@ -1,0 +1,85 @@
+#include "core/record_moves.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "core/container.h"
+#include "core/field_table.h"
+#include "core/invalid_log.h"
+
+namespace {
+
+using namespace vex;
+
+constexpr MoveRules kKeep{16, LastRecordDelete::KeepCurrent};
+constexpr MoveRules kLeave{8, LastRecordDelete::LeaveNoCurrent};
+
+struct Lists : ::testing::Test {
+  Lists() { data->resetToDefaults(); }
+  std::unique_ptr<RadioDataContainer> data = std::make_unique<RadioDataContainer>();
+  RecordListAccess channels{*data, RecordKind::Channel};
+  RecordListAccess personalities{*data, RecordKind::Personality};
+  int move(RecordListAccess& list, int current, RecordMove m, const MoveRules& rules = kKeep, int number = 0) {
+    return ApplyRecordMove(list, current, m, number, rules, &log);
+  }
+  InvalidLog log;
+};
+
+TEST_F(Lists, StepsStopAtTheEndsAndGoToChecksTheNumber) {
+  const int first = channels.keyAt(0);
+  const int last = channels.keyAt(15);
+  EXPECT_EQ(move(channels, last, RecordMove::First), first);
+  EXPECT_EQ(move(channels, first, RecordMove::Previous), first);
+  EXPECT_EQ(move(channels, last, RecordMove::Next), last);
+  EXPECT_EQ(move(channels, first, RecordMove::Next), channels.keyAt(1));
+  EXPECT_EQ(move(channels, first, RecordMove::Last), last);
+  EXPECT_EQ(move(channels, first, RecordMove::GoTo, kKeep, 5), channels.keyAt(4));
+  EXPECT_EQ(move(channels, first, RecordMove::GoTo, kKeep, 17), 0);
+  EXPECT_EQ(move(channels, first, RecordMove::GoTo, kKeep, 0), 0);
+  EXPECT_EQ(move(channels, 0, RecordMove::Next), 0);  // nothing current: nothing next
+}
+
+TEST_F(Lists, DeleteMakesTheFollowingOrNewLastRecordCurrent) {
+  const int third = channels.keyAt(2);
+  const int fourth = channels.keyAt(3);
+  EXPECT_EQ(move(channels, third, RecordMove::Delete), fourth);
+  EXPECT_EQ(channels.size(), 15u);
+  EXPECT_FALSE(channels.indexOfKey(third));
+  const int beforeLast = channels.keyAt(13);
+  EXPECT_EQ(move(channels, channels.keyAt(14), RecordMove::Delete), beforeLast);
+  EXPECT_EQ(move(channels, 12345, RecordMove::Delete), 0);  // not in the list
+  EXPECT_EQ(channels.size(), 14u);
+}
+
+TEST_F(Lists, TheLastRecordIsNeverDeleted) {
+  const int only = personalities.keyAt(0);
+  EXPECT_EQ(move(personalities, only, RecordMove::Delete, kKeep), only);
+  EXPECT_EQ(move(personalities, only, RecordMove::Delete, kLeave), 0);
+  EXPECT_EQ(personalities.size(), 1u);
+}
+
+TEST_F(Lists, AddAppendsWithResolvedLinksUpToTheLimit) {
+  data->channels().removeAt(15);
+  const int added = move(channels, channels.keyAt(0), RecordMove::Add);
+  ASSERT_EQ(channels.size(), 16u);
+  EXPECT_EQ(added, channels.keyAt(15));
+  EXPECT_EQ(data->channels()[15].personalityLink(), data->personalities()[0].key());
+  EXPECT_EQ(move(channels, added, RecordMove::Add), added);  // the view's limit of 16
+  EXPECT_EQ(channels.size(), 16u);
+  // The library's own limit holds whatever a view asks for.
+  const MoveRules generous{99, LastRecordDelete::KeepCurrent};
+  move(channels, added, RecordMove::Add, generous);
+  EXPECT_EQ(channels.size(), 17u);
+  move(channels, added, RecordMove::Add, generous);
+  EXPECT_EQ(channels.size(), 17u);
+}
+
+TEST_F(Lists, DeletingARecordWithdrawsItsFindings) {
+  data->personalities().clear();
+  EXPECT_EQ(data->validate(log, {}), 16);
+  move(channels, channels.keyAt(0), RecordMove::Delete);
+  EXPECT_EQ(log.size(), 15u);
+}
+
+}  // namespace
