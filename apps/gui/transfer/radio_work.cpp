@@ -2,11 +2,15 @@
 
 #include <atomic>
 #include <thread>
+#include <vector>
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QThread>
+#include <QTimer>
+#include <QWindow>
 
 #include "transfer/gui_link_host.h"
 
@@ -28,6 +32,52 @@ auto onUiThread(F f) -> decltype(f()) {
     return result;
   }
 }
+
+// An indeterminate progress bar that keeps the user's input away from the
+// windows while the radio is busy; message boxes of the work open above it.
+// Escape does not dismiss it, and windows asked to close meanwhile close
+// once the work has ended: the work may use what they own.
+class BusyBox : public QProgressDialog {
+ public:
+  explicit BusyBox(QWidget* owner) : QProgressDialog(owner) {
+    setWindowTitle(owner ? owner->window()->windowTitle() : QString());
+    setRange(0, 0);
+    setCancelButton(nullptr);
+    setMinimumDuration(0);
+    setWindowModality(Qt::ApplicationModal);
+    setWindowFlag(Qt::WindowCloseButtonHint, false);
+    qApp->installEventFilter(this);
+  }
+  ~BusyBox() override {
+    qApp->removeEventFilter(this);
+    for (const QPointer<QWidget>& widget : refused_) {
+      if (widget) QTimer::singleShot(0, widget, &QWidget::close);
+    }
+  }
+  void reject() override {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::Close || watched == this) return false;
+    if (QWidget* widget = widgetOf(watched)) refused_.emplace_back(widget);
+    event->ignore();
+    return true;
+  }
+
+ private:
+  // A top-level window's close arrives at its QWindow, an MDI frame's at
+  // the frame itself.
+  static QWidget* widgetOf(QObject* target) {
+    if (auto* window = qobject_cast<QWindow*>(target)) {
+      for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->windowHandle() == window) return widget;
+      return nullptr;
+    }
+    return qobject_cast<QWidget*>(target);
+  }
+
+  std::vector<QPointer<QWidget>> refused_;
+};
 
 }  // namespace
 
@@ -79,15 +129,7 @@ bool radioWorkRunning() { return running; }
 int runRadioWork(QWidget* owner, TransferHost& host, const std::function<int(TransferHost&)>& work) {
   if (running) return 0;
   running = true;
-  // An indeterminate progress bar that keeps the user's input away from the
-  // windows while the radio is busy; message boxes of the work open above it.
-  QProgressDialog busy(owner);
-  busy.setWindowTitle(owner ? owner->window()->windowTitle() : QString());
-  busy.setRange(0, 0);
-  busy.setCancelButton(nullptr);
-  busy.setMinimumDuration(0);
-  busy.setWindowModality(Qt::ApplicationModal);
-  busy.setWindowFlag(Qt::WindowCloseButtonHint, false);
+  BusyBox busy(owner);
   busy.show();
   QApplication::setOverrideCursor(Qt::BusyCursor);
 
