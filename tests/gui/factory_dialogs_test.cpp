@@ -27,7 +27,7 @@
 #include "core/container.h"
 #include "factory/factory_commands.h"
 #include "factory/factory_mode_dialog.h"
-#include "factory/radio_work.h"
+#include "transfer/radio_work.h"
 #include "factory/tune_sub_item_dialog.h"
 #include "factory/tuning_dialog.h"
 #include "toolkit/control_id.h"

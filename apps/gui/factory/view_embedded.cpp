@@ -4,7 +4,7 @@
 #include <QTimer>
 
 #include "core/container.h"
-#include "factory/radio_work.h"
+#include "transfer/radio_work.h"
 #include "link/embedded_link.h"
 #include "toolkit/control_id.h"
 #include "toolkit/edits.h"

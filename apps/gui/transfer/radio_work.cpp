@@ -1,4 +1,4 @@
-#include "factory/radio_work.h"
+#include "transfer/radio_work.h"
 
 #include <atomic>
 #include <thread>
@@ -32,57 +32,6 @@ auto onUiThread(F f) -> decltype(f()) {
     return result;
   }
 }
-
-class UiThreadHost : public TransferHost {
- public:
-  explicit UiThreadHost(TransferHost& inner) : inner_(inner) {}
-
-  int comPort() const override {
-    return onUiThread([this] { return inner_.comPort(); });
-  }
-  void setComPort(int port) override {
-    onUiThread([this, port] { inner_.setComPort(port); });
-  }
-  std::string portDevice() const override {
-    return onUiThread([this] { return inner_.portDevice(); });
-  }
-  std::string portSetting(int port) const override {
-    return onUiThread([this, port] { return inner_.portSetting(port); });
-  }
-  int checkRadio(TransferDirection direction, const RadioIdentity& identity, RangeEntry& band) override {
-    return onUiThread([&] { return inner_.checkRadio(direction, identity, band); });
-  }
-  std::optional<std::string> askPassword(TransferDirection direction, int attempt) override {
-    return onUiThread([&] { return inner_.askPassword(direction, attempt); });
-  }
-  void showMessage(int messageId, const MessageArgument& argument) override {
-    onUiThread([&] { inner_.showMessage(messageId, argument); });
-  }
-  void storeIdentity(const RadioIdentity& identity, const std::string& bandText, IdentityUse use) override {
-    onUiThread([&] { inner_.storeIdentity(identity, bandText, use); });
-  }
-  std::string freqRange() const override {
-    return onUiThread([this] { return inner_.freqRange(); });
-  }
-  bool isExtendedLevel() const override {
-    return onUiThread([this] { return inner_.isExtendedLevel(); });
-  }
-  bool confirmWriteWarning() override {
-    return onUiThread([this] { return inner_.confirmWriteWarning(); });
-  }
-  void report(const TransferReport& r) override {
-    onUiThread([&] { inner_.report(r); });
-  }
-  void factoryLinkOpened(const RangeEntry& band) override {
-    onUiThread([&] { inner_.factoryLinkOpened(band); });
-  }
-  void identityRefreshed(const RangeEntry& band) override {
-    onUiThread([&] { inner_.identityRefreshed(band); });
-  }
-
- private:
-  TransferHost& inner_;
-};
 
 // An indeterminate progress bar that keeps the user's input away from the
 // windows while the radio is busy; message boxes of the work open above it.
@@ -131,6 +80,49 @@ class BusyBox : public QProgressDialog {
 };
 
 }  // namespace
+
+int UiThreadHost::comPort() const {
+  return onUiThread([this] { return inner_.comPort(); });
+}
+void UiThreadHost::setComPort(int port) {
+  onUiThread([this, port] { inner_.setComPort(port); });
+}
+std::string UiThreadHost::portDevice() const {
+  return onUiThread([this] { return inner_.portDevice(); });
+}
+std::string UiThreadHost::portSetting(int port) const {
+  return onUiThread([this, port] { return inner_.portSetting(port); });
+}
+int UiThreadHost::checkRadio(TransferDirection direction, const RadioIdentity& identity, RangeEntry& band) {
+  return onUiThread([&] { return inner_.checkRadio(direction, identity, band); });
+}
+std::optional<std::string> UiThreadHost::askPassword(TransferDirection direction, int attempt) {
+  return onUiThread([&] { return inner_.askPassword(direction, attempt); });
+}
+void UiThreadHost::showMessage(int messageId, const MessageArgument& argument) {
+  onUiThread([&] { inner_.showMessage(messageId, argument); });
+}
+void UiThreadHost::storeIdentity(const RadioIdentity& identity, const std::string& bandText, IdentityUse use) {
+  onUiThread([&] { inner_.storeIdentity(identity, bandText, use); });
+}
+std::string UiThreadHost::freqRange() const {
+  return onUiThread([this] { return inner_.freqRange(); });
+}
+bool UiThreadHost::isExtendedLevel() const {
+  return onUiThread([this] { return inner_.isExtendedLevel(); });
+}
+bool UiThreadHost::confirmWriteWarning() {
+  return onUiThread([this] { return inner_.confirmWriteWarning(); });
+}
+void UiThreadHost::report(const TransferReport& r) {
+  onUiThread([&] { inner_.report(r); });
+}
+void UiThreadHost::factoryLinkOpened(const RangeEntry& band) {
+  onUiThread([&] { inner_.factoryLinkOpened(band); });
+}
+void UiThreadHost::identityRefreshed(const RangeEntry& band) {
+  onUiThread([&] { inner_.identityRefreshed(band); });
+}
 
 bool radioWorkRunning() { return running; }
 
