@@ -74,8 +74,6 @@ class RadioFiles {
   int validate() { return host_.validate(); }
   // Validates into the findings and encodes the data for a write.
   FlowOutcome prepareWrite() { return PrepareRadioWrite(host_); }
-  // Validates into the findings; their number.
-  int validate() { return host_.validate(); }
 
   // Shows a failed flow's message text with the file name, and for
   // findings (814) every finding; exit 1.
