@@ -72,6 +72,7 @@ inline constexpr int kMsgCsvDuplicateLocation = 1341;
 inline constexpr int kMsgCsvTooManyChannels = 1342;
 inline constexpr int kMsgCsvNoChannels = 1343;
 inline constexpr int kMsgCsvNameDropped = 1344;
+inline constexpr int kMsgCsvNotImported = 1345;
 inline constexpr int kMsgPortPane = 2231;
 
 // ---- captions of windows and dialogs (S02; the id is also the template id) --------
@@ -482,6 +483,8 @@ inline constexpr int kCmdFrameClose = 32903;
 inline constexpr int kCmdCloseAllButThis = 32904;
 inline constexpr int kCmdLogBar = 32905;
 inline constexpr int kCmdInvalidView = 32906;
+inline constexpr int kCmdImportChannels = 32907;
+inline constexpr int kCmdExportChannels = 32908;
 
 // Navigation tree and Edit menu items (view commands)
 inline constexpr int kViewRadioInfo = 32800;
@@ -570,6 +573,7 @@ inline constexpr auto kMessageIds = std::to_array<int>({
     kMsgCsvTooManyChannels,
     kMsgCsvNoChannels,
     kMsgCsvNameDropped,
+    kMsgCsvNotImported,
     kMsgPortPane,
 });
 
@@ -918,6 +922,8 @@ inline constexpr auto kLabelIds = std::to_array<int>({
     kCmdCloseAllButThis,
     kCmdLogBar,
     kCmdInvalidView,
+    kCmdImportChannels,
+    kCmdExportChannels,
     kCmdIdleMessage,
     kCmdFileNew,
     kCmdFileOpen,

@@ -11,6 +11,8 @@ enum Command : int {
   kCmdFileOpen = 57601,
   kCmdFileSave = 57603,
   kCmdFileSaveAs = 57604,
+  kCmdImportChannels = 32907,
+  kCmdExportChannels = 32908,
   kCmdPrintSetup = 57606,
   kCmdPrint = 57607,
   kCmdPrintPreview = 57609,
