@@ -112,6 +112,10 @@ void DefineRead(CLI::App& c, CliOptions& o) {
 void DefineWrite(CLI::App& c, CliOptions& o) {
   File(c, o);
   Radio(c, o, true);
+  c.add_option("--backup", o.backupDir,
+               "first read each radio and keep its memory as a dated codeplug file in DIR; no radio is written "
+               "unless every backup was saved")
+      ->type_name("DIR");
   Remember(c, o);
 }
 

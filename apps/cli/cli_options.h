@@ -20,6 +20,7 @@ struct CliOptions {
   std::string addRange = "no";  // read: yes|no
   bool remember = false;        // keep the port and range in Settings.ini
   std::string trace;            // --trace FILE
+  std::string backupDir;        // write --backup DIR
 
   // new / read.
   std::optional<std::string> modelId;

@@ -11,7 +11,7 @@
 
 #include "config/radio_compatibility.h"
 #include "config/range_table.h"
-#include "core/codeplug_writer.h"
+#include "workflow/radio_backup.h"
 
 #include <unistd.h>
 
@@ -25,24 +25,9 @@ namespace {
 // FILE with the port's name before the extension: radio.dat and /dev/ttyUSB0
 // give radio-ttyUSB0.dat, /dev/pts/3 gives radio-pts-3.dat.
 std::string FileForPort(const std::string& file, const std::string& device) {
-  const std::filesystem::path path(device);
-  std::string name = path.filename().string();
-  const std::string dev = "/dev/";
-  if (device.rfind(dev, 0) == 0 && device.find("/by-id/") == std::string::npos) {
-    name = device.substr(dev.size());
-    std::replace(name.begin(), name.end(), '/', '-');
-  }
   const std::filesystem::path target(file);
-  return (target.parent_path() / (target.stem().string() + "-" + name + target.extension().string())).string();
-}
-
-// The header of the radio's own data: its model ID and name, its band, its
-// signalling type and its firmware version as the data version.
-CodeplugHeader RadioHeader(const ImageTransfer& transfer, const RangeTable& ranges) {
-  const RadioIdentity& radio = transfer.Identity();
-  const std::string band = RangeText(transfer.Band().lower, transfer.Band().upper);
-  const ModelState state{radio.modelId, radio.modelName, band, radio.signalling, radio.version};
-  return BuildSaveAsHeader(state, ranges.flags(band));
+  return (target.parent_path() / (target.stem().string() + "-" + PortFileTag(device) + target.extension().string()))
+      .string();
 }
 
 // Validates a copy of the image and prints what it finds as warnings.
@@ -105,7 +90,7 @@ int RunRead(Environment& env, const CliOptions& options) {
                                     [&](int, int) { return options.addRange == "yes"; });
     if (range == kRangeAdded) session.keepCatalogue();
     if (range == kRangeNotWritten) job.host->showMessage(text::kMsgRangeNotAdded);
-    if (!WriteCodeplugFile(output.path(), RadioHeader(*job.transfer, session.ranges()), {}, *job.image, "") ||
+    if (!SaveRadioData(output.path(), job.transfer->Identity(), job.transfer->Band(), session.ranges(), *job.image) ||
         !output.finish(env.out())) {
       env.fail(text::kMsgFileNotWritten, output.shownName(), output.problem());
       allSaved = false;

@@ -1,9 +1,11 @@
 // write [--port PORT]... FILE: open the file as File Open does, then Write to
 // radio: validate, encode, and send the write plan, to every named radio at
-// once. The password notice is printed once and answered yes.
+// once. The password notice is printed once and answered yes. With --backup
+// every radio is read into a dated file first.
 #include "cli_commands.h"
 #include "cli_radio_session.h"
 #include "radio_jobs.h"
+#include "write_backup.h"
 
 #include "link/write_warning.h"
 
@@ -34,12 +36,16 @@ int RunWrite(Environment& env, const CliOptions& options) {
   const std::string notice =
       WriteWarningText(files->data().passwords(), [&](int id) { return session.settings().labelText(id); });
   if (!notice.empty()) env.err() << notice << '\n';
+  std::optional<std::string> password = options.password;
+  if (!options.backupDir.empty() &&
+      !BackUpRadios(env, session, options.backupDir, *devices, password, trace, options.verbose))
+    return kExitFailure;
 
   ProgressDisplay progress(env.err(), ProgressDisplay::StyleFor(::isatty(STDERR_FILENO) == 1, options.verbose),
                            session.settings().labelText(text::kTransferWriteProgress),
                            devices->empty() ? std::vector<std::string>{""} : *devices);
   HostShared shared(env, session.settings(), session.ranges(), progress);
-  shared.password = options.password;
+  shared.password = password;
   shared.printDone = devices->size() <= 1;
   RadioJobs radios(shared, TransferDirection::Write, *devices, files->data().image(), trace.trace());
   const bool allWritten = radios.run();

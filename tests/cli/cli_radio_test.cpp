@@ -218,6 +218,40 @@ TEST_F(CliWrite, FailureAfterTheFirstBlockSaysTheRadioHoldsPartlyNewData) {
   EXPECT_NE(r.err.find(message(text::kMsgWritePartial)), std::string::npos) << r.err;
 }
 
+TEST_F(CliWrite, BackupKeepsTheRadiosMemoryAsItWasAndAFailedBackupWritesNothing) {
+  const std::string codeplug = codeplugWithPasswords("w.dat", "");
+  Bytes memory(8192);
+  std::mt19937 rng(5);
+  for (auto& b : memory) b = static_cast<std::uint8_t>(rng());
+  test::WriteBytes(file("start.bin"), memory);
+  SimProcess sim({"--image", file("start.bin"), "--save", file("end.bin"), "--model-name", "VX-446"});
+  ASSERT_FALSE(sim.device().empty());
+
+  // A backup place that cannot be a directory: the radio is not touched.
+  test::WriteBytes(file("plain"), Bytes(1, 0));
+  const CliResult refused = run({"write", "--port", sim.device(), "--backup", file("plain/sub"), codeplug});
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_NE(refused.err.find("nothing was written"), std::string::npos) << refused.err;
+
+  const CliResult r = run({"write", "--port", sim.device(), "--backup", file("backups"), codeplug});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  ASSERT_TRUE(sim.stop());
+  std::vector<std::filesystem::path> backups;
+  for (const auto& entry : std::filesystem::directory_iterator(file("backups"))) backups.push_back(entry.path());
+  ASSERT_EQ(backups.size(), 1u);
+  EXPECT_EQ(backups[0].filename().string().rfind("VX-446-", 0), 0u) << backups[0];
+  EXPECT_NE(r.out.find("backup " + backups[0].string()), std::string::npos) << r.out;
+  // The backup holds the radio's memory before the write, byte for byte;
+  // the radio now holds the file's data.
+  EXPECT_EQ(ImageOf(backups[0].string()), memory);
+  const Bytes radio = test::ReadBytes(file("end.bin"));
+  EXPECT_NE(radio, memory);
+  const TransferBlock first = WritePlan(false).front();
+  const Bytes written = ImageOf(codeplug);
+  EXPECT_TRUE(std::equal(written.begin() + first.address, written.begin() + first.address + first.length,
+                         radio.begin() + first.address));
+}
+
 TEST_F(CliWrite, RefusesDataWithFindingsBeforeTouchingAPort) {
   RadioDataContainer container;
   container.clearRecords();
