@@ -120,6 +120,26 @@ TEST(CDlgModelInfo, OpensOnTheCurrentValuesAndSwitchesRangesWithTheModel) {
   EXPECT_EQ(settings.modelName(), "PX-446");
 }
 
+TEST(CDlgModelInfo, AModelWithoutRangesOfItsOwnNeverKeepsTheOldModelsRange) {
+  test::CatalogueDataDir data;
+  std::ofstream(data.path() + "/Model.dat") << "[Setting]\nModelID=PX446,PX480\nPX446=PX-446\nPX480=PX-480\n"
+                                               "[PX446]\nNumber=1\nFreq0=446,447,0,0,0\n[PX480]\nNumber=0\n";
+  CDlgModelInfo dialog(settings::current());
+  auto* names = findControlAs<QComboBox>(&dialog, 1072);
+  auto* ok = findControlAs<QPushButton>(&dialog, 1);
+  names->setCurrentIndex(names->findText("PX-480"));
+  auto* ranges = findControlAs<QComboBox>(&dialog, 1074);
+  ASSERT_EQ(ranges->count(), 1);                                            // the catalogue's fallback range
+  EXPECT_EQ(dialog.choice().freqRange, ranges->itemText(0).toStdString());  // not the old model's 446-447
+  EXPECT_TRUE(ok->isEnabled());
+  ranges->clear();  // a list left empty chooses nothing, and OK waits for a range
+  EXPECT_EQ(dialog.choice().freqRange, "");
+  EXPECT_FALSE(ok->isEnabled());
+  names->setCurrentIndex(names->findText("PX-446"));
+  EXPECT_EQ(dialog.choice().freqRange, "446-447");
+  EXPECT_TRUE(ok->isEnabled());
+}
+
 TEST(CDlgLanguage, ListsTheLanguagesAndConfirmingTheCurrentOneIsACancel) {
   test::DataDir data;
   CDlgLanguage same({"English", "Chinese"}, 0);

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include "adapters/radio_data.h"
 #include "adapters/settings.h"
 #include "config/app_settings.h"
 #include "core/container.h"
@@ -26,6 +27,7 @@
 #include "transfer/transfer_dialog.h"
 #include "transfer/transfer_prompts.h"
 #include "transfer_rig.h"
+#include "views/messages.h"
 #include "views/view_radio.h"
 #include "workspace/child_frame.h"
 #include "workspace/main_frame.h"
@@ -41,7 +43,7 @@ AppSettings& current() { return settings::current(); }
 
 constexpr int kRadioInfoView = 32800;
 constexpr int kProgrammedDate = 1121;
-constexpr int kPaneRadio = 59143, kPaneRange = 59144;
+constexpr int kPaneRadio = 59143, kPaneRange = 59144, kPanePort = 59145;
 // Requests before the first block: greeting, four information items, mode.
 constexpr int kPreamble = 6;
 
@@ -68,6 +70,9 @@ TEST(TransferCommands, ReadReplacesTheDataAndKeepsTheWindowAlive) {
   rig.radio.SetMemory(memory);
   rig.frame->openView(kRadioInfoView);
   rig.frame->setDocumentPath(QStringLiteral("/tmp/old.vex"));
+  container().personalities().clear();
+  ASSERT_GT(radio_data::validate(), 0);  // findings of the old data
+  rig.frame->sendToMainFrame(WM_DATA_CHANGED, 0, 0, nullptr);
 
   int ticks = 0;
   std::set<int> positions;
@@ -98,6 +103,8 @@ TEST(TransferCommands, ReadReplacesTheDataAndKeepsTheWindowAlive) {
   EXPECT_EQ(paneText(*rig.frame, kPaneRange), QStringLiteral("400-470 MHz"));
   EXPECT_EQ(paneText(*rig.frame, kPaneRadio), QStringLiteral("Vex M1"));
   EXPECT_FALSE(rig.frame->windowTitle().contains(QStringLiteral("old.vex")));
+  EXPECT_TRUE(radio_data::invalidRows().empty());
+  EXPECT_FALSE(rig.frame->isModified());
 
   ASSERT_EQ(rig.messageIds(), std::vector<int>{1136});
   EXPECT_EQ(rig.shown[0].progressReports, 256);
@@ -186,8 +193,11 @@ TEST(TransferCommands, FailedReadNamesTheBlockAndKeepsDataAndSettings) {
   current().setModelName("Other X");
   current().setPreviousFreqRange("136-174");
   const Image image = container().image();
+  current().setComPort(1);  // the radio answers on COM3
+  rig.frame->updateStatusTexts();
 
   EXPECT_FALSE(readFromRadio(*rig.frame));
+  EXPECT_EQ(paneText(*rig.frame, kPanePort), QStringLiteral("COM3"));  // the pane follows a failed read too
   ASSERT_EQ(rig.messageIds(), std::vector<int>{1138});
   EXPECT_EQ(rig.shown[0].text, QStringLiteral("Reading from the radio failed at address 0x0040."));
   EXPECT_EQ(rig.shown[0].progressReports, 2);
