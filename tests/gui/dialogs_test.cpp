@@ -177,11 +177,11 @@ TEST(CDlgComPort, DisablesMissingPortsShowsDevicesAndClearsAMissingSelection) {
 
 TEST(DialogHelp, HelpButtonOpensTheTopicOfTheDialogTemplate) {
   test::CatalogueDataDir data;
-  std::ofstream(data.path() + "/help/1037.html") << "<html><body>Language</body></html>";
+  std::ofstream(data.path() + "/help/1037_E.html") << "<html><body>Language</body></html>";
   CDlgLanguage dialog({"English"}, 0);
   EXPECT_EQ(dialog.property(kTemplateIdProperty).toInt(), 1037);  // F1 falls back to it
   findControlAs<QPushButton>(&dialog, 9)->click();
-  EXPECT_TRUE(HelpWindow::instance()->currentTopic().endsWith(QStringLiteral("/1037.html")));
+  EXPECT_TRUE(HelpWindow::instance()->currentTopic().endsWith(QStringLiteral("/1037_E.html")));
   HelpWindow::instance()->close();
 }
 

@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -350,28 +349,6 @@ TEST(TransferCommands, MenuCommandsReachTheHandlers) {
   installTransferCommands(*rig.frame);
   rig.frame->runCommand(kCmdRead);
   EXPECT_EQ(rig.messageIds(), std::vector<int>{1136});
-}
-
-// Run by hand under a virtual X server to look at the dialog mid-transfer:
-//   VEX_SCREENSHOT=/tmp/transfer.png QT_QPA_PLATFORM=xcb xvfb-run -s "-screen 0 1024x768x24"
-//     build/bin/test_gui --gtest_filter='TransferScreenshot.*'   (one command line)
-TEST(TransferScreenshot, DialogDuringARead) {
-  const char* path = std::getenv("VEX_SCREENSHOT");
-  if (!path) GTEST_SKIP() << "VEX_SCREENSHOT not set";
-  TransferRig rig;
-  transferLinkTiming() = LinkTiming{};  // the real pauses, so the read takes seconds
-  rig.frame->resize(900, 640);
-  rig.frame->show();
-  rig.frame->openView(kRadioInfoView);
-  int status = -1;
-  rig.whileModal = [&](CDlgTransfer& dialog) {
-    QTimer::singleShot(2500, &dialog, [&status, path] {
-      status = QProcess::execute(QStringLiteral("import"),
-                                 {QStringLiteral("-window"), QStringLiteral("root"), QString::fromLocal8Bit(path)});
-    });
-  };
-  ASSERT_TRUE(readFromRadio(*rig.frame));
-  EXPECT_EQ(status, 0);
 }
 
 }  // namespace
