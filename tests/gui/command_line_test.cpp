@@ -148,6 +148,9 @@ TEST_F(CommandLine, FailuresSayWhyAndPrintNoView) {
   const ProgramRun badRecord = run({"--open-view", "32822", "--record", "x", "--dump-view"});
   EXPECT_EQ(badRecord.exitCode, 2);
   EXPECT_TRUE(badRecord.out.isEmpty());
+  const ProgramRun missingRecord = run({"--open-view", "32884", "--record", "2", "--dump-view"});
+  EXPECT_EQ(missingRecord.exitCode, 1);  // one scan list
+  EXPECT_TRUE(missingRecord.out.isEmpty());
 }
 
 }  // namespace
