@@ -86,7 +86,8 @@ OrderedObject describeControl(const QWidget* control, const QWidget* form) {
     text = spin->text();
   } else if (auto* edit = qobject_cast<const QLineEdit*>(control)) {
     kind = QStringLiteral("edit");
-    text = edit->text();
+    // A password edit dumps its bullets, as it shows them.
+    text = edit->echoMode() == QLineEdit::Normal ? edit->text() : edit->displayText();
   } else if (auto* list = qobject_cast<const QListWidget*>(control)) {
     kind = QStringLiteral("list");
     QJsonArray items;

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QValidator>
 
-#include "config/range_edit.h"
 #include "base/text_ids.h"
+#include "config/range_edit.h"
 
 namespace vex::gui {
 namespace {
@@ -63,8 +63,16 @@ void ByteLimitedEdit::enforceLimit() {
 CharFilterEdit::CharFilterEdit(QWidget* parent, const QString& allowed) : QLineEdit(parent) { setAllowed(allowed); }
 
 void CharFilterEdit::setAllowed(const QString& allowed) {
+  allowed_ = allowed;
   delete validator();
   setValidator(new CharSetValidator(allowed, this));
+}
+
+QString CharFilterEdit::allowedText() const {
+  QString kept;
+  for (QChar c : text())
+    if (allowed_.contains(c)) kept += c;
+  return kept.left(maxLength());
 }
 
 DigitPairEdit::DigitPairEdit(QWidget* parent) : CharFilterEdit(parent, kDigits) { setMaxLength(digits_); }
@@ -109,6 +117,15 @@ long RangeEdit::raw() {
   return value.raw;
 }
 
+void RangeEdit::step(SpinStep direction) {
+  setText(QString::fromStdString(stepped(direction).text));
+  selectAll();
+}
+
+RangeEditValue RangeEdit::stepped(SpinStep direction) const {
+  return StepRangeEdit(rule_, text().toStdString(), direction);
+}
+
 RangeOffEdit::RangeOffEdit(QWidget* parent) : RangeEdit(parent) {}
 
 std::string RangeOffEdit::offText() { return texts::message(kOffText); }
@@ -119,6 +136,10 @@ long RangeOffEdit::raw() {
   const RangeEditValue value = CommitRangeEditWithOff(rule_, text().toStdString(), offText());
   show(value.text);
   return value.raw;
+}
+
+RangeEditValue RangeOffEdit::stepped(SpinStep direction) const {
+  return StepRangeEditWithOff(rule_, text().toStdString(), direction, offText());
 }
 
 }  // namespace vex::gui

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 
 #include "adapters/texts.h"
+#include "config/range_edit.h"
 
 namespace vex::gui {
 
@@ -37,6 +38,12 @@ class CharFilterEdit : public QLineEdit {
   static constexpr const char* kDigits = "0123456789";
   explicit CharFilterEdit(QWidget* parent = nullptr, const QString& allowed = kDigits);
   void setAllowed(const QString& allowed);
+  // The text without characters outside the set (text set by the program is
+  // not filtered), cut to the maximum length.
+  QString allowedText() const;
+
+ private:
+  QString allowed_;
 };
 
 // N digits (12 unless set) that stand for N/2 bytes, two digits per byte,
@@ -65,8 +72,12 @@ class RangeEdit : public QLineEdit {
   virtual void setRaw(long raw);
   // Commits the shown text (as losing the focus does) and returns its raw value.
   virtual long raw();
+  // A spin button's step: the text moves to the next or previous number of
+  // the range and is selected whole; the raw value follows on the next commit.
+  void step(SpinStep direction);
 
  protected:
+  virtual RangeEditValue stepped(SpinStep direction) const;
   void show(const std::string& text);
   RangeRule rule_;
 };
@@ -79,6 +90,9 @@ class RangeOffEdit : public RangeEdit {
   void setRaw(long raw) override;
   long raw() override;
   static std::string offText();
+
+ protected:
+  RangeEditValue stepped(SpinStep direction) const override;
 };
 
 }  // namespace vex::gui

@@ -11,6 +11,8 @@
 
 #include "toolkit/control_id.h"
 #include "toolkit/edits.h"
+#include "toolkit/pattern_display.h"
+#include "toolkit/spin_button.h"
 
 namespace vex::gui {
 namespace {
@@ -46,6 +48,8 @@ QWidget* createWidget(ControlKind kind, const QString& text, QWidget* parent) {
     case ControlKind::RangeEdit: return new RangeEdit(parent);
     case ControlKind::RangeOffEdit: return new RangeOffEdit(parent);
     case ControlKind::List: return new QListWidget(parent);
+    case ControlKind::SpinButton: return new CSpinButton(parent);
+    case ControlKind::Pattern: return new CPatternDisplay(parent);
   }
   return new QWidget(parent);
 }

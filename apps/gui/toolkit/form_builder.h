@@ -23,6 +23,8 @@ enum class ControlKind {
   RangeEdit,      // number edit with a range rule
   RangeOffEdit,   // range edit where 0 reads "off"
   List,           // list box
+  SpinButton,     // up/down arrows for a range edit
+  Pattern,        // the painted picture of an alert tone
 };
 
 struct ControlSpec {
