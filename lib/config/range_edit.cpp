@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <optional>
 
 namespace vex {
 
@@ -32,31 +31,11 @@ long long TypedNumber(const RangeRule& rule, std::string_view text) {
 
 long RoundedDown(const RangeRule& rule, long long number) { return FloorDiv(number, rule.step) * rule.step; }
 
-long Lowest(const RangeRule& rule) { return std::min(rule.first, rule.last); }
-long Highest(const RangeRule& rule) { return std::max(rule.first, rule.last); }
-
 RangeEditValue CommitNumber(const RangeRule& rule, long number) {
-  number = std::clamp(number, Lowest(rule), Highest(rule));
+  const long low = std::min(rule.first, rule.last);
+  const long high = std::max(rule.first, rule.last);
+  number = std::clamp(number, low, high);
   return {RangeEditText(rule, number), LinearMap(rule.rawBase, number, rule.first, rule.rawStep, rule.step)};
-}
-
-// The typed number rounded down to the step, or nothing when the text stands
-// for off: empty, the off text, or a number that rounds down to 0.
-std::optional<long> NumberUnlessOff(const RangeRule& rule, std::string_view text, std::string_view offText) {
-  const std::string_view typed = TrimBlanks(text);
-  if (typed.empty() || typed == TrimBlanks(offText)) return std::nullopt;
-  if (!rule.usable()) return 0;
-  const long number = RoundedDown(rule, TypedNumber(rule, typed));
-  if (number == 0) return std::nullopt;
-  return number;
-}
-
-// The spin step of a number already rounded down to the step.
-long SteppedNumber(const RangeRule& rule, long number, SpinStep step) {
-  const long low = Lowest(rule);
-  const long high = Highest(rule);
-  if (step == SpinStep::Up) return low <= number && number < high ? std::min(number + rule.step, high) : low;
-  return low < number && number <= high ? std::max(number - rule.step, low) : high;
 }
 
 }  // namespace
@@ -81,10 +60,12 @@ std::string ShowRangeEdit(const RangeRule& rule, long raw) {
 }
 
 RangeEditValue CommitRangeEditWithOff(const RangeRule& rule, std::string_view text, std::string_view offText) {
-  const std::optional<long> number = NumberUnlessOff(rule, text, offText);
-  if (!number) return {std::string(offText), 0};
+  const std::string_view typed = TrimBlanks(text);
+  if (typed.empty() || typed == TrimBlanks(offText)) return {std::string(offText), 0};
   if (!rule.usable()) return {std::string(text), 0};
-  return CommitNumber(rule, *number);
+  const long number = RoundedDown(rule, TypedNumber(rule, typed));
+  if (number == 0) return {std::string(offText), 0};
+  return CommitNumber(rule, number);
 }
 
 std::string ShowRangeEditWithOff(const RangeRule& rule, long raw, std::string_view offText) {
@@ -92,19 +73,29 @@ std::string ShowRangeEditWithOff(const RangeRule& rule, long raw, std::string_vi
   return ShowRangeEdit(rule, raw);
 }
 
-RangeEditValue StepRangeEdit(const RangeRule& rule, std::string_view text, SpinStep step) {
-  if (!rule.usable()) return CommitRangeEdit(rule, text);
-  return CommitNumber(rule, SteppedNumber(rule, RoundedDown(rule, TypedNumber(rule, text)), step));
+std::string SpinRangeEdit(const RangeRule& rule, std::string_view text, bool up) {
+  if (!rule.usable()) return std::string(text);
+  const long low = std::min(rule.first, rule.last);
+  const long high = std::max(rule.first, rule.last);
+  const long number = RoundedDown(rule, TypedNumber(rule, text));
+  long next = 0;
+  if (up)
+    next = number >= low && number < high ? number + rule.step : low;
+  else
+    next = number > low && number <= high ? number - rule.step : high;
+  return RangeEditText(rule, std::clamp(next, low, high));
 }
 
-RangeEditValue StepRangeEditWithOff(const RangeRule& rule, std::string_view text, SpinStep step,
-                                    std::string_view offText) {
-  if (!rule.usable()) return CommitRangeEditWithOff(rule, text, offText);
-  const bool up = step == SpinStep::Up;
-  const std::optional<long> number = NumberUnlessOff(rule, text, offText);
-  if (!number) return CommitNumber(rule, up ? Lowest(rule) : Highest(rule));
-  if (*number == (up ? Highest(rule) : Lowest(rule))) return {std::string(offText), 0};
-  return CommitNumber(rule, SteppedNumber(rule, *number, step));
+std::string SpinRangeEditWithOff(const RangeRule& rule, std::string_view text, bool up, std::string_view offText) {
+  if (!rule.usable()) return std::string(text);
+  const long low = std::min(rule.first, rule.last);
+  const long high = std::max(rule.first, rule.last);
+  const std::string_view typed = TrimBlanks(text);
+  const bool off = typed.empty() || typed == TrimBlanks(offText) || RoundedDown(rule, TypedNumber(rule, typed)) == 0;
+  if (off) return RangeEditText(rule, up ? low : high);
+  const long number = RoundedDown(rule, TypedNumber(rule, typed));
+  if ((up && number >= high) || (!up && number <= low)) return std::string(offText);
+  return SpinRangeEdit(rule, text, up);
 }
 
 }  // namespace vex

@@ -41,20 +41,14 @@ RangeEditValue CommitRangeEditWithOff(const RangeRule& rule, std::string_view te
 // The text shown for a raw value: the off text for 0, else as ShowRangeEdit.
 std::string ShowRangeEditWithOff(const RangeRule& rule, long raw, std::string_view offText);
 
-// A spin button beside a range edit. Up is the arrow that raises the number.
-enum class SpinStep { Up, Down };
+// One step of the edit's spin button (`up`: the arrow that counts upward):
+// the shown number, rounded down to a multiple of the step, moves one step
+// while it stays within [first, last]; stepping past an end, or from a
+// number outside the range, gives the other end: up gives first, down last.
+std::string SpinRangeEdit(const RangeRule& rule, std::string_view text, bool up);
 
-// One spin step: the shown text is read as a display number and rounded down
-// to a multiple of the step; Up gives the next number and wraps from the top
-// of the range (or from outside it) to the bottom, Down gives the previous one
-// and wraps from the bottom to the top.
-RangeEditValue StepRangeEdit(const RangeRule& rule, std::string_view text, SpinStep step);
-
-// The same with "off" lying beyond both ends of the range: from off Up gives
-// the bottom and Down the top; Up from the top and Down from the bottom give
-// off. Text that commits to off (empty, the off text, a number that rounds
-// down to 0) is off.
-RangeEditValue StepRangeEditWithOff(const RangeRule& rule, std::string_view text, SpinStep step,
-                                    std::string_view offText);
+// The same for a range edit with off, whose off lies beyond both ends: from
+// off, up gives first and down last; down from first and up from last give off.
+std::string SpinRangeEditWithOff(const RangeRule& rule, std::string_view text, bool up, std::string_view offText);
 
 }  // namespace vex

@@ -18,9 +18,7 @@
 #include "core/container.h"
 #include "gui_test_support.h"
 #include "toolkit/control_id.h"
-#include "toolkit/edits.h"
-#include "toolkit/pattern_display.h"
-#include "toolkit/spin_button.h"
+#include "toolkit/controls.h"
 #include "views/messages.h"
 #include "views/tone_player.h"
 #include "views/tone_source.h"
@@ -66,6 +64,23 @@ class AlertToneView : public ::testing::Test {
     return RadioDataContainer::instance().alertTones()[record].record().bytes[offset];
   }
   QPushButton* button(int id) { return findControlAs<QPushButton>(view->form(), id); }
+  // Columns of the painted pattern that hold a pixel of `colour`.
+  int barColumns(QColor colour) {
+    const QImage image = findControl(view->form(), V::kPattern)->grab().toImage();
+    int columns = 0;
+    for (int x = 0; x < image.width(); ++x) {
+      bool found = false;
+      for (int y = 0; y < image.height() && !found; ++y) found = image.pixelColor(x, y) == colour;
+      columns += found ? 1 : 0;
+    }
+    return columns;
+  }
+  // The width the library gives bar `n` of the current pattern in the painted area.
+  int barWidth(std::size_t n) {
+    const QSize size = findControl(view->form(), V::kPattern)->size();
+    const auto bars = PatternBars(view->pattern(), size.width(), size.height());
+    return n < bars.size() ? bars[n].width : 0;
+  }
 
   test::DataDir data;
   RecordingHost host;
@@ -82,27 +97,32 @@ TEST_F(AlertToneView, ShowsTheFirstToneAndItsPattern) {
   EXPECT_EQ(edit(V::kFirstFrequency)->maxLength(), 4);
   EXPECT_EQ(edit(V::kPause)->maxLength(), 3);
   // Only the first segment sounds: a single blue bar.
-  const auto bars = findControlAs<CPatternDisplay>(view->form(), V::kPattern)->bars();
-  ASSERT_EQ(bars.size(), 1u);
-  EXPECT_EQ(bars[0].segment, 0);
   EXPECT_EQ(view->pattern().segments[0].hz, 1000);
+  EXPECT_EQ(barColumns(Qt::blue), barWidth(0));
+  EXPECT_EQ(barColumns(Qt::red), 0);
+  // A second segment adds a red bar and the two share the width.
+  edit(V::kFirstDuration + 1)->setText("100");
+  emit edit(V::kFirstDuration + 1)->editingFinished();
+  EXPECT_EQ(barColumns(Qt::blue), barWidth(0));
+  EXPECT_EQ(barColumns(Qt::red), barWidth(1));
+  EXPECT_EQ(barWidth(0), barWidth(1));
 }
 
 TEST_F(AlertToneView, SpinStepsReachTheRecordAndPassThroughOff) {
-  spin(V::kFirstFrequency)->step(SpinStep::Down);
+  spin(V::kFirstFrequency)->step(false);
   EXPECT_EQ(edit(V::kFirstFrequency)->text(), "990");
   EXPECT_EQ(byte(2), 99);
   EXPECT_EQ(view->pattern().segments[0].hz, 990);
   EXPECT_EQ(host.messages.back(), WM_DATA_CHANGED);
 
   edit(V::kFirstFrequency)->setText("10");
-  spin(V::kFirstFrequency)->step(SpinStep::Down);
+  spin(V::kFirstFrequency)->step(false);
   EXPECT_EQ(edit(V::kFirstFrequency)->text(), "Off");
   EXPECT_EQ(byte(2), 0);
-  spin(V::kFirstFrequency)->step(SpinStep::Down);
+  spin(V::kFirstFrequency)->step(false);
   EXPECT_EQ(edit(V::kFirstFrequency)->text(), "2550");
   EXPECT_EQ(byte(2), 255);
-  spin(V::kFirstFrequency)->step(SpinStep::Up);
+  spin(V::kFirstFrequency)->step(true);
   EXPECT_EQ(edit(V::kFirstFrequency)->text(), "Off");
 
   // The arrow keys in the edit step as the arrows do.
@@ -118,9 +138,9 @@ TEST_F(AlertToneView, NoFirstDurationCanEndTheToneList) {
   emit edit(V::kFirstDuration)->editingFinished();
   EXPECT_EQ(edit(V::kFirstDuration)->text(), "2540");
   EXPECT_EQ(byte(3), 254);
-  spin(V::kFirstDuration)->step(SpinStep::Up);  // from the top to the bottom, never past it
+  spin(V::kFirstDuration)->step(true);  // from the top to the bottom, never past it
   EXPECT_EQ(byte(3), 0);
-  spin(V::kFirstDuration)->step(SpinStep::Down);
+  spin(V::kFirstDuration)->step(false);
   EXPECT_EQ(byte(3), 254);
   RadioDataContainer& data = RadioDataContainer::instance();
   data.encode();
@@ -165,7 +185,7 @@ TEST_F(AlertToneView, NothingToPlayWithoutDurations) {
   edit(V::kFirstDuration)->setText("0");
   emit edit(V::kFirstDuration)->editingFinished();
   EXPECT_FALSE(view->pattern().playable());
-  EXPECT_TRUE(findControlAs<CPatternDisplay>(view->form(), V::kPattern)->bars().empty());
+  EXPECT_EQ(barColumns(Qt::blue) + barColumns(Qt::red), 0);
   view->play();
   EXPECT_FALSE(view->isPlaying());
   EXPECT_TRUE(button(V::kPlay)->isEnabled());

@@ -13,7 +13,6 @@
 #include "toolkit/control_id.h"
 #include "toolkit/edits.h"
 #include "views/messages.h"
-#include "views/password_dialog.h"
 #include "views/view_atis.h"
 #include "views/view_btn_key.h"
 #include "views/view_dos.h"
@@ -199,18 +198,6 @@ TEST_F(PasswordView, FieldsTheEditsCannotShowAreStoredBackUnchanged) {
   EXPECT_EQ(field(0), std::string(8, '\xFF'));
   EXPECT_EQ(field(16), std::string(8, '\xFF'));
   EXPECT_EQ(field(8), "12345678");
-}
-
-TEST(CDlgPassword, TakesUpToEightDigitsOnly) {
-  test::DataDir data;
-  CDlgPassword dialog;
-  EXPECT_TRUE(dialog.edit()->text().isEmpty());
-  int position = 0;
-  QString letters = "12x";
-  EXPECT_EQ(dialog.edit()->validator()->validate(letters, position), QValidator::Invalid);
-  dialog.edit()->setText("12ab34");  // text set by the program passes no filter
-  EXPECT_EQ(dialog.password(), "1234");
-  EXPECT_FALSE(findControl(&dialog, 9)->isVisibleTo(&dialog));
 }
 
 }  // namespace

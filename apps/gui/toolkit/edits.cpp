@@ -10,6 +10,7 @@ namespace vex::gui {
 namespace {
 
 constexpr int kOffText = text::kMsgOff;
+const QString kHexDigits = QStringLiteral("0123456789ABCDEFabcdef");
 
 // Refuses any text that holds a character outside the allowed set.
 class CharSetValidator : public QValidator {
@@ -60,22 +61,23 @@ void ByteLimitedEdit::enforceLimit() {
   setCursorPosition(current.size());
 }
 
-CharFilterEdit::CharFilterEdit(QWidget* parent, const QString& allowed) : QLineEdit(parent) { setAllowed(allowed); }
-
-void CharFilterEdit::setAllowed(const QString& allowed) {
-  allowed_ = allowed;
-  delete validator();
-  setValidator(new CharSetValidator(allowed, this));
+void limitCharacters(QLineEdit* edit, const QString& allowed) {
+  const QValidator* old = edit->validator();
+  edit->setValidator(allowed.isEmpty() ? nullptr : new CharSetValidator(allowed, edit));
+  if (old && old->parent() == edit) delete old;
 }
 
-QString CharFilterEdit::allowedText() const {
-  QString kept;
-  for (QChar c : text())
-    if (allowed_.contains(c)) kept += c;
-  return kept.left(maxLength());
+CharFilterEdit::CharFilterEdit(QWidget* parent, const QString& allowed) : QLineEdit(parent) {
+  setAllowed(allowed);
+  connect(this, &QLineEdit::editingFinished, this, [this] {
+    const QString corrected = normalized(text());
+    if (corrected != text()) setText(corrected);
+  });
 }
 
-DigitPairEdit::DigitPairEdit(QWidget* parent) : CharFilterEdit(parent, kDigits) { setMaxLength(digits_); }
+void CharFilterEdit::setAllowed(const QString& allowed) { limitCharacters(this, allowed); }
+
+DigitPairEdit::DigitPairEdit(QWidget* parent) : CharFilterEdit(parent, kHexDigits) { setMaxLength(digits_); }
 
 void DigitPairEdit::setDigits(int digits) {
   digits_ = std::clamp(digits - digits % 2, 2, 64);
@@ -93,9 +95,9 @@ std::vector<std::uint8_t> DigitPairEdit::bytes() const {
   QString digits = text().left(digits_).rightJustified(digits_, QLatin1Char('0'));
   std::vector<std::uint8_t> result;
   for (int i = 0; i + 1 < digits.size(); i += 2) {
-    const int high = digits.at(i).digitValue();
-    const int low = digits.at(i + 1).digitValue();
-    result.push_back(static_cast<std::uint8_t>(((high < 0 ? 0 : high) << 4) | (low < 0 ? 0 : low)));
+    bool ok = false;
+    const int value = digits.mid(i, 2).toInt(&ok, 16);
+    result.push_back(static_cast<std::uint8_t>(ok ? value : 0));
   }
   return result;
 }
@@ -117,16 +119,17 @@ long RangeEdit::raw() {
   return value.raw;
 }
 
-void RangeEdit::step(SpinStep direction) {
-  setText(QString::fromStdString(stepped(direction).text));
+void RangeEdit::spin(bool up) {
+  show(SpinRangeEdit(rule_, text().toStdString(), up));
   selectAll();
 }
 
-RangeEditValue RangeEdit::stepped(SpinStep direction) const {
-  return StepRangeEdit(rule_, text().toStdString(), direction);
-}
-
 RangeOffEdit::RangeOffEdit(QWidget* parent) : RangeEdit(parent) {}
+
+void RangeOffEdit::spin(bool up) {
+  show(SpinRangeEditWithOff(rule_, text().toStdString(), up, offText()));
+  selectAll();
+}
 
 std::string RangeOffEdit::offText() { return texts::message(kOffText); }
 
@@ -136,10 +139,6 @@ long RangeOffEdit::raw() {
   const RangeEditValue value = CommitRangeEditWithOff(rule_, text().toStdString(), offText());
   show(value.text);
   return value.raw;
-}
-
-RangeEditValue RangeOffEdit::stepped(SpinStep direction) const {
-  return StepRangeEditWithOff(rule_, text().toStdString(), direction, offText());
 }
 
 }  // namespace vex::gui

@@ -2,20 +2,18 @@
 
 #include <array>
 
-#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
-#include <QStyle>
 
 #include "adapters/settings.h"
 #include "adapters/texts.h"
 #include "base/text_ids.h"
 #include "config/app_settings.h"
 #include "toolkit/control_id.h"
-#include "toolkit/edits.h"
-#include "toolkit/pattern_display.h"
-#include "toolkit/spin_button.h"
+#include "toolkit/controls.h"
+#include "toolkit/images.h"
 #include "views/messages.h"
 #include "views/tone_player.h"
 #include "views/view_host.h"
@@ -28,6 +26,16 @@ using K = ControlKind;
 using V = CViewAlertTone;
 constexpr int kSegments = AlertTonePattern::kSegments;
 constexpr int kFirstToneLabel = 5056;  // "1st Tone" ... "8th Tone"
+constexpr int kEditDigits = 4;
+constexpr int kPauseDigits = 3;
+
+// A range edit with its spin arrows to the right.
+constexpr ControlSpec rangeEdit(int id, K kind, int digits, int x, int y) {
+  return {id, kind, "", x, y, 40, 13, 0, digits};
+}
+constexpr ControlSpec spinArrows(int editId, int x, int y) {
+  return {editId + V::kSpinOffset, K::Spin, "", x, y, 10, 13, 0, 0, nullptr, editId};
+}
 
 // The template: cycle and pause on top, one row per segment with its
 // frequency and duration edits and their arrows, the picture and the
@@ -39,19 +47,19 @@ constexpr auto kControls = [] {
   c[n++] = {5012, K::Label, "Cycle", 8, 10, 62, 12};
   c[n++] = {V::kCycle, K::Combo, "", 74, 9, 70, 13};
   c[n++] = {5013, K::Label, "Beep Segment Num", 160, 10, 100, 12};
-  c[n++] = {V::kPause, K::RangeEdit, "", 262, 9, 30, 13};
-  c[n++] = {V::kPause + V::kSpinOffset, K::SpinButton, "", 292, 9, 10, 13};
+  c[n++] = {V::kPause, K::RangeEdit, "", 262, 9, 30, 13, 0, kPauseDigits};
+  c[n++] = spinArrows(V::kPause, 292, 9);
   c[n++] = {5014, K::Label, "Frequency[Hz]", 74, 30, 70, 12};
   c[n++] = {5015, K::Label, "Duration[ms]", 134, 30, 70, 12};
   for (int k = 0; k < kSegments; ++k) {
     const int y = 44 + 16 * k;
     c[n++] = {kFirstToneLabel + k, K::Label, "Tone", 8, y + 1, 62, 12};
-    c[n++] = {V::kFirstFrequency + k, K::RangeOffEdit, "", 74, y, 40, 13};
-    c[n++] = {V::kFirstFrequency + k + V::kSpinOffset, K::SpinButton, "", 114, y, 10, 13};
-    c[n++] = {V::kFirstDuration + k, K::RangeEdit, "", 134, y, 40, 13};
-    c[n++] = {V::kFirstDuration + k + V::kSpinOffset, K::SpinButton, "", 174, y, 10, 13};
+    c[n++] = rangeEdit(V::kFirstFrequency + k, K::RangeOffEdit, kEditDigits, 74, y);
+    c[n++] = spinArrows(V::kFirstFrequency + k, 114, y);
+    c[n++] = rangeEdit(V::kFirstDuration + k, K::RangeEdit, kEditDigits, 134, y);
+    c[n++] = spinArrows(V::kFirstDuration + k, 174, y);
   }
-  c[n++] = {V::kPattern, K::Pattern, "", 196, 44, 148, 92};
+  c[n++] = {V::kPattern, K::Painted, "", 196, 44, 148, 92};
   c[n++] = {V::kPlayState, K::Label, "", 196, 148, 14, 14};
   c[n++] = {V::kPlay, K::Button, "Play", 232, 148, 54, 14};
   c[n++] = {V::kStop, K::Button, "Stop", 290, 148, 54, 14};
@@ -60,8 +68,15 @@ constexpr auto kControls = [] {
 static_assert(kControls.back().id == V::kStop, "kControlCount must count every control");
 constexpr FormSpec kForm{V::kTemplateId, "Alert Tone", 352, 176, kControls};
 
-constexpr int kEditDigits = 4;
-constexpr int kPauseDigits = 3;
+// White, with the pattern's bars: even segments blue, odd ones red.
+void paintPattern(QPainter& painter, const QRect& area, const AlertTonePattern& pattern) {
+  painter.fillRect(area, Qt::white);
+  for (const PatternBar& bar : PatternBars(pattern, area.width(), area.height()))
+    painter.fillRect(area.x() + bar.x, area.y() + bar.y, bar.width, bar.height,
+                     bar.segment % 2 == 0 ? Qt::blue : Qt::red);
+  painter.setPen(Qt::gray);
+  painter.drawRect(area.adjusted(0, 0, -1, -1));
+}
 
 }  // namespace
 
@@ -69,18 +84,9 @@ CViewAlertTone::CViewAlertTone(QWidget* parent)
     : CRecordView(kForm, RecordKind::AlertTone, LastRecordDelete::LeaveNoCurrent, parent),
       RecordForm(FieldArea::AlertTone),
       player_(new TonePlayer(this)) {
-  for (int k = 0; k < kSegments; ++k) {
-    qobject_cast<QLineEdit*>(control(kFirstFrequency + k))->setMaxLength(kEditDigits);
-    qobject_cast<QLineEdit*>(control(kFirstDuration + k))->setMaxLength(kEditDigits);
-  }
-  qobject_cast<QLineEdit*>(control(kPause))->setMaxLength(kPauseDigits);
-  for (CSpinButton* spin : form()->findChildren<CSpinButton*>()) {
-    const int edit = controlId(spin) - kSpinOffset;
-    spin->setBuddy(findControlAs<RangeEdit>(form(), edit));
-    connect(spin, &CSpinButton::stepped, this, [this, edit] {
-      if (currentKey() != 0) userChanged(edit);
-    });
-  }
+  findControlAs<CPaintedControl>(form(), kPattern)->setPainter([this](QPainter& painter, const QRect& area) {
+    paintPattern(painter, area, pattern_);
+  });
   connect(qobject_cast<QPushButton*>(control(kPlay)), &QPushButton::clicked, this, &CViewAlertTone::play);
   connect(qobject_cast<QPushButton*>(control(kStop)), &QPushButton::clicked, this, &CViewAlertTone::stop);
   connect(player_, &TonePlayer::finished, this, [this] { showPlaying(false); });
@@ -105,6 +111,20 @@ long CViewAlertTone::handleMessage(int message, long wParam, long lParam, const 
   return result;
 }
 
+bool CViewAlertTone::eventFilter(QObject* watched, QEvent* event) {
+  // Up and Down in an edit with arrows step it as the arrows do.
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int id = controlId(qobject_cast<QWidget*>(watched));
+    auto* arrows = id > 0 ? findControlAs<CSpinButton>(form(), id + kSpinOffset) : nullptr;
+    if (arrows && key->modifiers() == Qt::NoModifier && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
+      arrows->step(key->key() == Qt::Key_Up);
+      return true;
+    }
+  }
+  return CRecordView::eventFilter(watched, event);
+}
+
 void CViewAlertTone::closing() {
   stop();
   CRecordView::closing();
@@ -127,7 +147,7 @@ void CViewAlertTone::userChangeStored(int) {
 void CViewAlertTone::showPattern() {
   const auto bytes = currentBytes();
   pattern_ = bytes.empty() ? AlertTonePattern{} : AlertTonePatternOf(bytes, settings::current().texts());
-  findControlAs<CPatternDisplay>(form(), kPattern)->setPattern(pattern_);
+  control(kPattern)->update();
 }
 
 void CViewAlertTone::showRecordState() {
@@ -153,9 +173,8 @@ void CViewAlertTone::stop() {
 
 void CViewAlertTone::showPlaying(bool playing) {
   setControlEnabled(kPlay, !playing && currentKey() != 0);
-  const QStyle::StandardPixmap icon = playing ? QStyle::SP_MediaVolume : QStyle::SP_MediaVolumeMuted;
   if (auto* state = findControlAs<QLabel>(form(), kPlayState))
-    state->setPixmap(style()->standardIcon(icon).pixmap(16, 16));
+    state->setPixmap(imageIcon(playing ? kImagePlaying : kImageNotPlaying).pixmap(16, 16));
 }
 
 }  // namespace vex::gui

@@ -39,6 +39,7 @@ class CViewAlertTone : public CRecordView, public RecordForm {
   TonePlayer& player() const { return *player_; }
 
  protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
   QWidget* recordWidget() const override { return form(); }
   std::span<std::uint8_t> recordBytes() const override { return currentBytes(); }
   void loadCurrent() override;

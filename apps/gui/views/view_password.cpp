@@ -5,22 +5,24 @@
 
 #include "adapters/radio_data.h"
 #include "core/sections/password_section.h"
-#include "views/password_dialog.h"
+#include "transfer/radio_password_dialog.h"
 
 namespace vex::gui {
 namespace {
 
 using K = ControlKind;
 using Which = PasswordSection::Which;
+constexpr int kLength = static_cast<int>(PasswordSection::kFieldLength);
 
 constexpr ControlSpec kControls[] = {
-    {6352, K::Label, "Radio Power on/keylock Password", 12, 10, 150, 12},
-    {CViewPassword::kPowerOn, K::DigitEdit, "", 166, 9, 70, 13},
+    // The radio's power-on/keylock password is not offered.
+    {6352, K::Label, "Radio Power on/keylock Password", 12, 10, 150, 12, kStyleHidden},
+    {CViewPassword::kPowerOn, K::DigitEdit, "", 166, 9, 70, 13, kStyleHidden, kLength},
     {6354, K::Label, "Radio Write/Tune/Dealer Data Password", 12, 10, 150, 12},
-    {CViewPassword::kWrite, K::ReadOnlyEdit, "", 166, 9, 70, 13},
+    {CViewPassword::kWrite, K::ReadOnlyEdit, "", 166, 9, 70, 13, 0, kLength},
     {CViewPassword::kChangeWrite, K::Button, "...", 240, 9, 18, 13},
     {6356, K::Label, "Radio Read Data Password", 12, 28, 150, 12},
-    {CViewPassword::kRead, K::DigitEdit, "", 166, 27, 70, 13},
+    {CViewPassword::kRead, K::DigitEdit, "", 166, 27, 70, 13, 0, kLength},
 };
 constexpr FormSpec kForm{CViewPassword::kTemplateId, "Passwords", 268, 50, kControls};
 
@@ -43,10 +45,7 @@ std::optional<std::string> askWithDialog(QWidget* parent) {
 }  // namespace
 
 CViewPassword::CViewPassword(QWidget* parent) : CSettingsView(kForm, FieldArea::Passwords, parent) {
-  for (auto [id, which] : kEdits) qobject_cast<QLineEdit*>(control(id))->setMaxLength(PasswordSection::kFieldLength);
   qobject_cast<QLineEdit*>(control(kWrite))->setEchoMode(QLineEdit::Password);
-  control(6352)->hide();
-  control(kPowerOn)->hide();
   prompt_ = askWithDialog;
   connect(qobject_cast<QPushButton*>(control(kChangeWrite)), &QPushButton::clicked, this,
           &CViewPassword::changeWritePassword);

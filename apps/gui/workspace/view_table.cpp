@@ -3,6 +3,8 @@
 #include "adapters/settings.h"
 #include "core/record_limits.h"
 #include "factory/data_watch_view.h"
+#include "factory/view_embedded.h"
+#include "factory/view_test_freq.h"
 #include "views/placeholder_view.h"
 #include "views/record_view.h"
 #include "views/view_alert_tone.h"
@@ -107,6 +109,8 @@ CCustomFormView* createView(const ViewEntry& entry, QWidget* parent) {
     case V::Atis: return new CViewAtis(parent);
     case V::PttId: return new CViewPttId(parent);
     case V::Dos: return new CViewDos(parent);
+    case V::Embedded: return new CViewEmbedded(parent);
+    case V::TestFreq: return new CViewTestFreq(parent);
     case V::DataWatch: return new CDataWatchView(parent);
     case V::AlertTone: recordView = new CViewAlertTone(parent); break;
     default: break;

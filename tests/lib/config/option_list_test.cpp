@@ -149,40 +149,4 @@ TEST(RangeEdit, UnusableRuleDoesNotDivideByZero) {
   EXPECT_EQ(CommitRangeEditWithOff(rule, "5", "Off").raw, 0);
 }
 
-// Spin steps through a 10..50 range in steps of 10, as the alert-tone edits do.
-TEST(RangeEdit, SpinStepsWrapAtTheEnds) {
-  using vex::SpinStep;
-  const RangeRule rule{10, 10, 50, 1, 1, 1, 0};
-  const auto up = [&](const char* text) { return vex::StepRangeEdit(rule, text, SpinStep::Up).text; };
-  const auto down = [&](const char* text) { return vex::StepRangeEdit(rule, text, SpinStep::Down).text; };
-  EXPECT_EQ(up("20"), "30");
-  EXPECT_EQ(up("27"), "30");  // rounded down to 20 first
-  EXPECT_EQ(up("50"), "10");  // the top wraps to the bottom
-  EXPECT_EQ(up("900"), "10");
-  EXPECT_EQ(down("20"), "10");
-  EXPECT_EQ(down("10"), "50");  // the bottom wraps to the top
-  EXPECT_EQ(down("-5"), "50");
-  EXPECT_EQ(down("junk"), "50");
-  EXPECT_EQ(vex::StepRangeEdit(rule, "30", SpinStep::Up).raw, 4);
-  // A range whose top is off the step grid still stops at its top.
-  const RangeRule ragged{0, 20, 50, 1, 0, 1, 0};
-  EXPECT_EQ(vex::StepRangeEdit(ragged, "40", SpinStep::Up).text, "50");
-}
-
-TEST(RangeEdit, SpinStepsWithOffPassThroughOffBeyondBothEnds) {
-  using vex::SpinStep;
-  const RangeRule rule{10, 10, 50, 1, 1, 1, 0};
-  const auto step = [&](const char* text, SpinStep s) { return vex::StepRangeEditWithOff(rule, text, s, "Off"); };
-  EXPECT_EQ(step("Off", SpinStep::Up).text, "10");
-  EXPECT_EQ(step("Off", SpinStep::Down).text, "50");
-  EXPECT_EQ(step("", SpinStep::Up).text, "10");
-  EXPECT_EQ(step("5", SpinStep::Down).text, "50");  // rounds down to 0: off
-  EXPECT_EQ(step("10", SpinStep::Down).text, "Off");
-  EXPECT_EQ(step("10", SpinStep::Down).raw, 0);
-  EXPECT_EQ(step("50", SpinStep::Up).text, "Off");
-  EXPECT_EQ(step("10", SpinStep::Up).text, "20");
-  EXPECT_EQ(step("50", SpinStep::Down).text, "40");
-  EXPECT_EQ(step("50", SpinStep::Down).raw, 4);
-}
-
 }  // namespace
