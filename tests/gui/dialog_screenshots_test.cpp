@@ -11,7 +11,11 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "adapters/radio_data.h"
 #include "adapters/settings.h"
+#include "channels/chan_sheet.h"
+#include "channels/view_channel.h"
+#include "channels/view_channel_list.h"
 #include "commands/settings_commands.h"
 #include "config/app_settings.h"
 #include "core/codeplug_writer.h"
@@ -114,6 +118,37 @@ TEST(DialogScreenshots, SavesAPictureOfEachFactoryDialog) {
     shoot(tuning, out, "tuning" + suffix);
     CDlgTuneSubItem sub(link, tuning.items().at(5), 120);
     shoot(sub, out, "tune-sub-item" + suffix);
+  }
+}
+
+// The channel view's pages (typed and PMR446 frequencies) and the channel
+// list, in both languages.
+TEST(DialogScreenshots, SavesAPictureOfTheChannelViews) {
+  const QString out = qEnvironmentVariable("VEX_DIALOG_SHOTS");
+  if (out.isEmpty()) GTEST_SKIP() << "VEX_DIALOG_SHOTS not set";
+  QTemporaryDir data;
+  copyDirectory(QString::fromLatin1(VEX_DATA_DIR), data.path());
+  for (const char* range : {"400-470", "446-446"}) {
+    std::ofstream(data.filePath("Settings.ini").toStdString())
+        << "[Setting]\nModelName=Vex M1\nModelID=VEXM1\nFreqRange=" << range << "\n[User Mode]\nLevel=0\n";
+    settings::initialiseSeparate(data.path().toStdString());
+    for (int language : {0, 1}) {
+      settings::current().selectLanguage(language);
+      radio_data::resetToDefaults();
+      const QString suffix = QStringLiteral("-%1%2").arg(range).arg(language == 0 ? "-E" : "-S");
+      CViewChannel channel;
+      channel.initialUpdate();
+      channel.resize(channel.form()->size());
+      shoot(channel, out, "channel-basic" + suffix);
+      channel.chanSheet()->setCurrentIndex(1);
+      shoot(channel, out, "channel-options" + suffix);
+      channel.chanSheet()->setCurrentIndex(0);
+      if (std::string(range) != "400-470") continue;
+      CViewChannelList list;
+      list.initialUpdate();
+      list.resize(list.form()->size());
+      shoot(list, out, "channel-list" + suffix);
+    }
   }
 }
 

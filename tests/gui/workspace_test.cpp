@@ -229,6 +229,9 @@ TEST(NavState, FollowsTheStateTable) {
   EXPECT_EQ(computeNavState(16, 5, 1).code, 0);
   EXPECT_EQ(computeNavState(16, 5, 5).code, 3);
   EXPECT_EQ(computeNavState(16, 5, 3).code, 5);
+  // Seventeen channels from a file: Next still reaches the last one.
+  EXPECT_EQ(computeNavState(16, 17, 16).code, 6);
+  EXPECT_EQ(computeNavState(16, 17, 17).code, 4);
 }
 
 TEST(CNavBar, StatesEnableTheMoveButtons) {

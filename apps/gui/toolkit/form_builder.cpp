@@ -11,6 +11,7 @@
 
 #include "toolkit/control_id.h"
 #include "toolkit/edits.h"
+#include "toolkit/entry_edits.h"
 
 namespace vex::gui {
 namespace {
@@ -46,6 +47,17 @@ QWidget* createWidget(ControlKind kind, const QString& text, QWidget* parent) {
     case ControlKind::RangeEdit: return new RangeEdit(parent);
     case ControlKind::RangeOffEdit: return new RangeOffEdit(parent);
     case ControlKind::List: return new QListWidget(parent);
+    case ControlKind::FreqEdit: return new CFreqEdit(parent);
+    case ControlKind::CtcssCombo: {
+      auto* combo = new QComboBox(parent);
+      makeCtcssCombo(combo);
+      return combo;
+    }
+    case ControlKind::CdcssCombo: {
+      auto* combo = new QComboBox(parent);
+      makeCdcssCombo(combo);
+      return combo;
+    }
   }
   return new QWidget(parent);
 }

@@ -23,6 +23,9 @@ enum class ControlKind {
   RangeEdit,      // number edit with a range rule
   RangeOffEdit,   // range edit where 0 reads "off"
   List,           // list box
+  FreqEdit,       // frequency in MHz, pulled into the band (CFreqEdit)
+  CtcssCombo,     // CTCSS tone list that takes typed tones
+  CdcssCombo,     // CDCSS code list that takes typed octal codes
 };
 
 struct ControlSpec {

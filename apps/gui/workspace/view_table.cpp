@@ -1,6 +1,8 @@
 #include "workspace/view_table.h"
 
 #include "adapters/settings.h"
+#include "channels/view_channel.h"
+#include "channels/view_channel_list.h"
 #include "core/record_limits.h"
 #include "factory/data_watch_view.h"
 #include "views/placeholder_view.h"
@@ -91,7 +93,13 @@ CCustomFormView* createView(const ViewEntry& entry, QWidget* parent) {
     case V::Radio: return new CViewRadio(parent);
     case V::Mis: return new CViewMis(parent);
     case V::DataWatch: return new CDataWatchView(parent);
+    case V::Channel: recordView = new CViewChannel(parent); break;
+    case V::ChannelList: recordView = new CViewChannelList(parent); break;
     default: break;
+  }
+  if (recordView) {
+    recordView->setAddLimit(static_cast<std::size_t>(entry.mostRecords));
+    return recordView;
   }
   if (!entry.list) return new CPlaceholderView(entry.templateId, parent);
   recordView = new CPlaceholderRecordView(entry.templateId, *entry.list, lastRecordRule(entry.viewClass), parent);
