@@ -73,4 +73,29 @@ std::string ShowRangeEditWithOff(const RangeRule& rule, long raw, std::string_vi
   return ShowRangeEdit(rule, raw);
 }
 
+std::string SpinRangeEdit(const RangeRule& rule, std::string_view text, bool up) {
+  if (!rule.usable()) return std::string(text);
+  const long low = std::min(rule.first, rule.last);
+  const long high = std::max(rule.first, rule.last);
+  const long number = RoundedDown(rule, TypedNumber(rule, text));
+  long next = 0;
+  if (up)
+    next = number >= low && number < high ? number + rule.step : low;
+  else
+    next = number > low && number <= high ? number - rule.step : high;
+  return RangeEditText(rule, std::clamp(next, low, high));
+}
+
+std::string SpinRangeEditWithOff(const RangeRule& rule, std::string_view text, bool up, std::string_view offText) {
+  if (!rule.usable()) return std::string(text);
+  const long low = std::min(rule.first, rule.last);
+  const long high = std::max(rule.first, rule.last);
+  const std::string_view typed = TrimBlanks(text);
+  const bool off = typed.empty() || typed == TrimBlanks(offText) || RoundedDown(rule, TypedNumber(rule, typed)) == 0;
+  if (off) return RangeEditText(rule, up ? low : high);
+  const long number = RoundedDown(rule, TypedNumber(rule, typed));
+  if ((up && number >= high) || (!up && number <= low)) return std::string(offText);
+  return SpinRangeEdit(rule, text, up);
+}
+
 }  // namespace vex

@@ -41,4 +41,14 @@ RangeEditValue CommitRangeEditWithOff(const RangeRule& rule, std::string_view te
 // The text shown for a raw value: the off text for 0, else as ShowRangeEdit.
 std::string ShowRangeEditWithOff(const RangeRule& rule, long raw, std::string_view offText);
 
+// One step of the edit's spin button (`up`: the arrow that counts upward):
+// the shown number, rounded down to a multiple of the step, moves one step
+// while it stays within [first, last]; stepping past an end, or from a
+// number outside the range, gives the other end: up gives first, down last.
+std::string SpinRangeEdit(const RangeRule& rule, std::string_view text, bool up);
+
+// The same for a range edit with off, whose off lies beyond both ends: from
+// off, up gives first and down last; down from first and up from last give off.
+std::string SpinRangeEditWithOff(const RangeRule& rule, std::string_view text, bool up, std::string_view offText);
+
 }  // namespace vex

@@ -90,6 +90,25 @@ TEST_F(CommandLine, DumpViewPrintsTheViewOfTheFileGiven) {
   EXPECT_EQ(control(view, 1410)["kind"].toString(), "check");
 }
 
+TEST_F(CommandLine, DumpViewOfTheTestFrequenciesShowsTheFilesFivePoints) {
+  RadioDataContainer container;
+  container.resetToDefaults();
+  container.testFreq().setText(TestFreqSection::Group::FivePointRx, 2, "440.125");
+  container.testFreq().setText(TestFreqSection::Group::FivePointTx, 4, "469.9875");
+  container.encode();
+  const QString path = files.filePath(QStringLiteral("five-points.dat"));
+  WriteCodeplugFile(path.toStdString(), BuildSaveAsHeader({"VEXM1", "Vex M1", "446-446", 0, "1.03.11"}, 0), {},
+                    container.image(), "");
+  const ProgramRun result = run({path, "--open-view", "32887", "--dump-view"});
+  ASSERT_EQ(result.exitCode, 0);
+  const QJsonObject grid = control(QJsonDocument::fromJson(result.out).object(), 4011);
+  EXPECT_TRUE(grid["visible"].toBool());
+  const QJsonArray cells = grid["cells"].toArray();
+  ASSERT_EQ(cells.size(), 6);  // the header row and five points
+  EXPECT_EQ(cells[3].toArray()[1].toString(), "440.12500");
+  EXPECT_EQ(cells[5].toArray()[2].toString(), "469.98750");
+}
+
 TEST_F(CommandLine, DumpViewShowsTheRecordAsked) {
   const ProgramRun result = run({"--open-view", "32822", "--record", "5", "--dump-view"});
   ASSERT_EQ(result.exitCode, 0);

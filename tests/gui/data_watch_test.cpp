@@ -6,8 +6,9 @@
 #include <QPushButton>
 #include <QTableView>
 
+#include "toolkit/grid.h"
+
 #include "core/container.h"
-#include "factory/data_watch_models.h"
 #include "factory/data_watch_view.h"
 #include "gui_test_support.h"
 #include "toolkit/control_id.h"
@@ -29,8 +30,7 @@ struct WatchRig {
     return view->grid()->model()->data(view->grid()->model()->index(int(address / 16), int(address % 16))).toString();
   }
   bool green(std::size_t address) const {
-    return view->grid()->model()->data(view->grid()->model()->index(int(address / 16), int(address % 16)),
-                                       Qt::BackgroundRole) == QVariant(kChangedCellColour);
+    return view->grid()->grid()->background(int(address / 16), int(address % 16)) == CDataWatchView::kChangedColour;
   }
   QString line(int row) const { return view->list()->model()->index(row, 0).data().toString(); }
   int lines() const { return view->list()->model()->rowCount(); }
@@ -77,10 +77,10 @@ TEST(DataWatchView, AGridClickSelectsTheCellsOldestLineWithoutTouchingTheDetail)
   rig.frame.memoryUpdate();
   ASSERT_EQ(rig.lines(), 3);
   const QString detail = rig.view->detail()->toPlainText();
-  emit rig.view->grid()->clicked(rig.gridCell(kNameByte));
+  emit rig.view->grid()->cellClicked(1, 0);
   EXPECT_EQ(rig.view->list()->currentIndex().row(), 0);
   EXPECT_EQ(rig.view->detail()->toPlainText(), detail);
-  emit rig.view->grid()->clicked(rig.gridCell(100));  // a cell without a line
+  emit rig.view->grid()->cellClicked(6, 4);  // a cell without a line
   EXPECT_FALSE(rig.view->list()->selectionModel()->hasSelection());
 }
 

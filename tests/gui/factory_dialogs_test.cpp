@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabBar>
+#include <QTest>
 #include <QThread>
 #include <QTimer>
 
@@ -26,7 +27,7 @@
 #include "core/container.h"
 #include "factory/factory_commands.h"
 #include "factory/factory_mode_dialog.h"
-#include "factory/radio_work.h"
+#include "transfer/radio_work.h"
 #include "factory/tune_sub_item_dialog.h"
 #include "factory/tuning_dialog.h"
 #include "toolkit/control_id.h"
@@ -98,6 +99,23 @@ TEST(RadioWork, TheWindowKeepsRunningAndHostCallsComeToItsThread) {
   EXPECT_EQ(rig.messageIds(), std::vector<int>{1143});
   EXPECT_FALSE(radioWorkRunning());
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);  // the busy box is gone
+}
+
+TEST(RadioWork, AWindowClosedMeanwhileClosesWhenTheWorkHasEnded) {
+  TransferRig rig;
+  QWidget window;
+  window.show();
+  std::atomic<bool> asked{false};
+  QTimer::singleShot(10, &window, [&window, &asked] {
+    window.close();
+    asked = true;
+  });
+  runRadioWork(rig.frame.get(), [&asked](TransferHost&) {
+    while (!asked) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    return 1;
+  });
+  EXPECT_TRUE(window.isVisible());  // its work might still have needed it
+  EXPECT_TRUE(QTest::qWaitFor([&window] { return !window.isVisible(); }, 2000));
 }
 
 TEST(FactoryModeDialog, ReadShowsTheRadiosModelAndLeavingAppliesIt) {

@@ -64,6 +64,18 @@ TEST_F(GridTest, DisplayOnlyCellsAndOverriddenCellsFollowTheirKind) {
   EXPECT_EQ(model.data(model.index(0, 0), Qt::BackgroundRole).value<QColor>(), QColor(Qt::green));
 }
 
+TEST_F(GridTest, ManyCellsChangeWithOneNotification) {
+  CGridModel& model = *grid.grid();
+  QSignalSpy changed(&model, &CGridModel::dataChanged);
+  model.setCells({{1, 0, "7", Qt::green}, {3, 2, "71.9", QColor()}, {9, 0, "outside", Qt::red}});
+  ASSERT_EQ(changed.count(), 1);
+  EXPECT_EQ(changed[0][0].toModelIndex().row(), 1);
+  EXPECT_EQ(changed[0][1].toModelIndex().row(), 3);
+  EXPECT_EQ(text(1, 0), "7");
+  EXPECT_EQ(model.background(1, 0), QColor(Qt::green));
+  EXPECT_EQ(text(3, 2), "71.9");
+}
+
 TEST_F(GridTest, TypingEditsEnterCommitsThroughTheColumnCheckAndMovesDown) {
   QSignalSpy ended(&grid, &CGrid::endEdit);
   grid.setFocusCell(0, 0);
@@ -72,7 +84,7 @@ TEST_F(GridTest, TypingEditsEnterCommitsThroughTheColumnCheckAndMovesDown) {
   ASSERT_NE(edit, nullptr);
   QTest::keyClicks(edit, "5a7");  // the letter is not a digit of this column
   QTest::keyClick(edit, Qt::Key_Return);
-  test::settle();  // the item view commits a Return once control is back in the event loop
+  test::settle();               // the item view commits a Return once control is back in the event loop
   EXPECT_EQ(text(0, 0), "99");  // 457, clamped by the column's check
   ASSERT_EQ(ended.count(), 1);
   EXPECT_EQ(ended[0][0].toInt(), 0);
@@ -192,9 +204,8 @@ TEST(ViewDump, AGridGivesItsCellsWithTheHeaderRowAndColumn) {
   grid->grid()->setRowTexts(0, {"446.00625", "CTCSS"});
   grid->grid()->setRowTexts(1, {"", "None"});
   const QByteArray json = objectJson(describeControl(grid, &form));
-  EXPECT_EQ(json,
-            R"({"id": 3771, "kind": "grid", "text": "", "enabled": true, "visible": true, )"
-            R"("cells": [["No.","Rx","Type"],["1","446.00625","CTCSS"],["2","","None"]]})");
+  EXPECT_EQ(json, R"({"id": 3771, "kind": "grid", "text": "", "enabled": true, "visible": true, )"
+                  R"("cells": [["No.","Rx","Type"],["1","446.00625","CTCSS"],["2","","None"]]})");
 }
 
 }  // namespace

@@ -44,12 +44,14 @@ constexpr const char* kTexts[] = {
     "S0206743=Continue?",
 };
 
-// Fast link pauses: the simulator answers at once.
-LinkTiming fastTiming() {
+// Short link pauses: the simulator answers at once. A radio that answers
+// gets a generous reply time-out, so a busy machine cannot make a reply
+// late; only a radio that never answers waits out short time-outs.
+LinkTiming fastTiming(bool radioAnswers) {
   LinkTiming t;
   t.configurePause = std::chrono::microseconds(500);
   t.requestPause = std::chrono::microseconds(1500);
-  t.replyTimeout = std::chrono::microseconds(20000);
+  t.replyTimeout = radioAnswers ? std::chrono::microseconds(1'000'000) : std::chrono::microseconds(20000);
   t.writePause = std::chrono::microseconds(0);
   return t;
 }
@@ -62,7 +64,7 @@ sim::SimOptions unpaced(sim::SimOptions options) {
 }  // namespace
 
 TransferRig::TransferRig(sim::SimOptions options, const std::string& freqRange)
-    : radio(unpaced(std::move(options))), pty(radio) {
+    : radio(unpaced(options)), pty(radio) {
   EXPECT_TRUE(pty.Start());
   for (const char* line : kTexts) dir.addLanguageLine(line);
   std::filesystem::copy_file(std::string(VEX_DATA_DIR) + "/Model.dat", dir.path() + "/Model.dat",
@@ -76,7 +78,7 @@ TransferRig::TransferRig(sim::SimOptions options, const std::string& freqRange)
   settings::initialiseSeparate(dir.path());
   radio_data::resetToDefaults();
   GuiLinkHost::writeNoticeSwitchedOff() = false;
-  transferLinkTiming() = fastTiming();
+  transferLinkTiming() = fastTiming(options.faults.silentAfter != 0);
 
   TransferPrompts& p = transferPrompts();
   p.message = [this](QWidget* owner, int id, const QString& text) {

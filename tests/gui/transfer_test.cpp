@@ -211,6 +211,23 @@ TEST(TransferCommands, SilentRadioLeavesTheDialogIdle) {
   EXPECT_EQ(current().modelName(), "Vex M1");
 }
 
+TEST(TransferCommands, TheWindowsKeepRunningWhileTheTransferPrepares) {
+  sim::SimOptions options;
+  options.faults.silentAfter = 0;  // the preparation waits out its time-outs
+  TransferRig rig(options);
+  std::array<std::uint8_t, 8192> buffer{};
+  CDlgTransfer dialog(TransferDirection::Read, buffer, rig.frame.get());
+  int ticks = 0;
+  QTimer ticker;
+  QObject::connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+  ticker.start(0);
+  dialog.start();
+  ticker.stop();
+  EXPECT_GT(ticks, 0);  // the UI thread's event loop ran during the preparation
+  EXPECT_FALSE(dialog.isTransferring());
+  EXPECT_EQ(rig.messageIds(), std::vector<int>{1143});
+}
+
 TEST(TransferCommands, RadioChecksRefuseBeforeAnyModeSwitch) {
   struct Case {
     const char* name;

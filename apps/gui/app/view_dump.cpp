@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -17,6 +18,7 @@
 
 #include "adapters/radio_data.h"
 #include "toolkit/control_id.h"
+#include "toolkit/controls.h"
 #include "views/custom_form_view.h"
 #include "views/property_page.h"
 #include "workspace/child_frame.h"
@@ -84,9 +86,16 @@ OrderedObject describeControl(const QWidget* control, const QWidget* form) {
   } else if (auto* spin = qobject_cast<const QAbstractSpinBox*>(control)) {
     kind = QStringLiteral("spin");
     text = spin->text();
+  } else if (qobject_cast<const CSpinButton*>(control)) {
+    kind = QStringLiteral("spin");
+  } else if (qobject_cast<const CPaintedControl*>(control)) {
+    kind = QStringLiteral("painted");
   } else if (auto* edit = qobject_cast<const QLineEdit*>(control)) {
     kind = QStringLiteral("edit");
     text = edit->text();
+  } else if (auto* lines = qobject_cast<const QPlainTextEdit*>(control)) {
+    kind = QStringLiteral("edit");
+    text = lines->toPlainText();
   } else if (auto* list = qobject_cast<const QListWidget*>(control)) {
     kind = QStringLiteral("list");
     QJsonArray items;

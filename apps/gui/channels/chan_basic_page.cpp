@@ -8,6 +8,7 @@
 #include "core/frequency_entry.h"
 #include "toolkit/control_id.h"
 #include "toolkit/entry_edits.h"
+#include "toolkit/images.h"
 #include "views/view_host.h"
 
 namespace vex::gui {
@@ -24,25 +25,25 @@ constexpr ControlSpec kControls[] = {
     {P::kPower, K::Combo, "", 222, 7, 64, 13},
     {3664, K::Group, "Receive", 6, 26, 288, 68},
     {3665, K::Label, "Frequency[MHz]", 14, 41, 78, 10},
-    {P::kRxFrequency, K::FreqEdit, "", 94, 39, 64, 13},
-    {P::kRxCode, K::Combo, "", 94, 39, 64, 13},
+    {P::kRxFrequency, K::Custom, "", 94, 39, 64, 13, 0, 0, nullptr, 0, &createFreqEdit},
+    {P::kRxCode, K::Combo, "", 94, 39, 64, 13, kStyleHidden},
     {3667, K::Label, "RX Type", 14, 57, 78, 10},
     {P::kRxType, K::Combo, "", 94, 55, 64, 13},
     {3669, K::Label, "CTCSS", 168, 41, 60, 10},
-    {P::kRxCtcss, K::CtcssCombo, "", 230, 39, 56, 13},
+    {P::kRxCtcss, K::Custom, "", 230, 39, 56, 13, 0, 0, nullptr, 0, &createCtcssCombo},
     {3671, K::Label, "CDCSS", 168, 57, 60, 10},
-    {P::kRxCdcss, K::CdcssCombo, "", 230, 55, 56, 13},
-    {P::kCopyToTransmit, K::Button, "Copy RX to TX", 94, 73, 92, 14},
+    {P::kRxCdcss, K::Custom, "", 230, 55, 56, 13, 0, 0, nullptr, 0, &createCdcssCombo},
+    {P::kCopyToTransmit, K::ImageButton, "Copy RX to TX", 94, 73, 92, 14, 0, 0, nullptr, kImageCopyReceiveToTransmit},
     {3673, K::Group, "Transmit", 6, 100, 288, 52},
     {3674, K::Label, "Frequency[MHz]", 14, 115, 78, 10},
-    {P::kTxFrequency, K::FreqEdit, "", 94, 113, 64, 13},
-    {P::kTxCode, K::Combo, "", 94, 113, 64, 13},
+    {P::kTxFrequency, K::Custom, "", 94, 113, 64, 13, 0, 0, nullptr, 0, &createFreqEdit},
+    {P::kTxCode, K::Combo, "", 94, 113, 64, 13, kStyleHidden},
     {3676, K::Label, "TX Type", 14, 131, 78, 10},
     {P::kTxType, K::Combo, "", 94, 129, 64, 13},
     {3678, K::Label, "CTCSS", 168, 115, 60, 10},
-    {P::kTxCtcss, K::CtcssCombo, "", 230, 113, 56, 13},
+    {P::kTxCtcss, K::Custom, "", 230, 113, 56, 13, 0, 0, nullptr, 0, &createCtcssCombo},
     {3680, K::Label, "CDCSS", 168, 131, 60, 10},
-    {P::kTxCdcss, K::CdcssCombo, "", 230, 129, 56, 13},
+    {P::kTxCdcss, K::Custom, "", 230, 129, 56, 13, 0, 0, nullptr, 0, &createCdcssCombo},
 };
 constexpr FormSpec kForm{P::kTemplateId, "Basic", 300, 160, kControls};
 

@@ -21,15 +21,13 @@ constexpr ControlSpec kControls[] = {
     {3705, K::Label, "Scan List", 14, 49, 84, 10},
     {P::kScanList, K::Combo, "", 100, 47, 64, 13},
     {P::kAutoStartScan, K::Check, "Auto Start Scan", 14, 67, 180, 12},
-    {P::kAtis, K::Check, "ATIS", 14, 100, 180, 12},
+    {P::kAtis, K::Check, "ATIS", 14, 100, 180, 12, kStyleHidden},  // kept, not offered
 };
 constexpr FormSpec kForm{P::kTemplateId, "Options", 300, 160, kControls};
 
 }  // namespace
 
-CPageChanMisc::CPageChanMisc(QWidget* parent) : CPropertyPage(kForm, FieldArea::Channel, parent) {
-  control(kAtis)->hide();  // kept in the record, not offered
-}
+CPageChanMisc::CPageChanMisc(QWidget* parent) : CPropertyPage(kForm, FieldArea::Channel, parent) {}
 
 QComboBox* CPageChanMisc::combo(int id) const { return findControlAs<QComboBox>(this, id); }
 

@@ -1,16 +1,15 @@
 #include "factory/data_watch_view.h"
 
+#include <QAbstractListModel>
 #include <QHeaderView>
-#include <QLabel>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTableView>
 
 #include "adapters/texts.h"
 #include "core/container.h"
-#include "factory/data_watch_models.h"
 #include "toolkit/control_id.h"
+#include "toolkit/grid.h"
 #include "toolkit/translate.h"
 #include "views/messages.h"
 
@@ -22,6 +21,7 @@ constexpr ControlSpec kControls[] = {
     {V::kClear, ControlKind::Button, "Clear", 342, 1, 91, 14},
 };
 constexpr FormSpec kForm{V::kTemplateId, "Data Watch", 436, 301, kControls};
+constexpr int kCellWidth = 26;
 
 template <class W>
 W* place(QWidget* form, W* widget, int id, int x, int y, int width, int height) {
@@ -30,34 +30,71 @@ W* place(QWidget* form, W* widget, int id, int x, int y, int width, int height) 
   return widget;
 }
 
+// The 256 cell texts, made once: an update of every byte then costs no
+// formatting.
+const QString& cellText(std::uint8_t value) {
+  static const std::vector<QString> texts = [] {
+    std::vector<QString> all;
+    for (int v = 0; v < 256; ++v) all.push_back(QString::fromStdString(WatchCellText(static_cast<std::uint8_t>(v))));
+    return all;
+  }();
+  return texts[value];
+}
+
+int rowOf(std::size_t address) { return static_cast<int>(DataWatch::RowOf(address)); }
+int columnOf(std::size_t address) { return static_cast<int>(DataWatch::ColumnOf(address)); }
+
 }  // namespace
 
-CDataWatchView::CDataWatchView(QWidget* parent) : CCustomFormView(kForm, parent) {
-  gridModel_ = new DataWatchGridModel(watch_, this);
-  lineModel_ = new DataWatchLineModel(watch_, this);
+// The change list: one line per entry of the log, in order.
+class WatchLineModel : public QAbstractListModel {
+ public:
+  WatchLineModel(const DataWatch& watch, QObject* parent) : QAbstractListModel(parent), watch_(watch) {}
+  int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : shown_; }
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (!index.isValid() || role != Qt::DisplayRole || index.row() >= shown_) return {};
+    return QString::fromStdString(WatchLineText(watch_.changes()[static_cast<std::size_t>(index.row())]));
+  }
+  // Shows the lines the log gained since the last call.
+  void appended() {
+    const int count = static_cast<int>(watch_.changes().size());
+    if (count <= shown_) return;
+    beginInsertRows({}, shown_, count - 1);
+    shown_ = count;
+    endInsertRows();
+  }
+  void reset() {
+    beginResetModel();
+    shown_ = static_cast<int>(watch_.changes().size());
+    endResetModel();
+  }
 
-  grid_ = place(form(), new QTableView(form()), kGrid, 1, 1, 340, 299);
-  grid_->setModel(gridModel_);
-  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+ private:
+  const DataWatch& watch_;
+  int shown_ = 0;
+};
+
+const QColor CDataWatchView::kChangedColour{0, 255, 0};
+
+CDataWatchView::CDataWatchView(QWidget* parent)
+    : CCustomFormView(kForm, parent), lines_(new WatchLineModel(watch_, this)) {
+  grid_ = place(form(), new CGrid(form()), kGrid, 1, 1, 340, 299);
+  std::vector<GridColumn> columns;
+  const int width = std::max(kCellWidth, grid_->fontMetrics().horizontalAdvance(QStringLiteral("WW")) + 8);
+  for (std::size_t c = 0; c < DataWatch::kColumns; ++c)
+    columns.push_back({QString::fromStdString(WatchColumnHeader(c)), width, CellKind::Text});
+  grid_->setColumns(std::move(columns), static_cast<int>(DataWatch::kRows));
+  grid_->setEditable(false);
   grid_->setSelectionMode(QAbstractItemView::NoSelection);
-  grid_->setWordWrap(false);
-  grid_->setTextElideMode(Qt::ElideRight);
-  const QFontMetrics metrics(grid_->font());
-  grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  grid_->horizontalHeader()->setDefaultSectionSize(std::max(26, metrics.horizontalAdvance(QStringLiteral("WW")) + 8));
   grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  grid_->verticalHeader()->setDefaultSectionSize(metrics.height() + 4);
-  grid_->verticalHeader()->setMinimumWidth(std::max(66, metrics.horizontalAdvance(QStringLiteral("F:1FF_")) + 10));
   grid_->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  grid_->setCornerButtonEnabled(false);
-  corner_ = new QLabel(grid_);
-  corner_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  connect(grid_->verticalHeader(), &QHeaderView::geometriesChanged, this, &CDataWatchView::placeCorner);
-  connect(grid_->horizontalHeader(), &QHeaderView::geometriesChanged, this, &CDataWatchView::placeCorner);
+  std::vector<QString> rowHeaders;
+  for (std::size_t r = 0; r < DataWatch::kRows; ++r) rowHeaders.push_back(QString::fromStdString(WatchRowHeader(r)));
+  grid_->grid()->setRowHeaders(rowHeaders);
+  grid_->setCornerText(QStringLiteral("Address"));
 
   list_ = place(form(), new QListView(form()), kList, 342, 16, 93, 245);
-  list_->setModel(lineModel_);
+  list_->setModel(lines_);
   list_->setUniformItemSizes(true);
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -67,36 +104,29 @@ CDataWatchView::CDataWatchView(QWidget* parent) : CCustomFormView(kForm, parent)
   detail_->setLineWrapMode(QPlainTextEdit::NoWrap);
 
   connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { lineSelected(); });
-  connect(grid_, &QTableView::clicked, this, &CDataWatchView::cellClicked);
+  connect(grid_, &CGrid::cellClicked, this, &CDataWatchView::cellClicked);
   connect(findControlAs<QPushButton>(form(), kClear), &QPushButton::clicked, this, &CDataWatchView::clear);
 }
 
 void CDataWatchView::initialUpdate() {
   fill(RadioDataContainer::instance().image());
   translateWindow(this, kTemplateId);
-  const std::string corner = texts::label(text::kWatchCorner);
-  corner_->setText(QString::fromStdString(corner.empty() ? "Address" : corner));
-  placeCorner();
-}
-
-void CDataWatchView::placeCorner() {
-  const int frame = grid_->frameWidth();
-  corner_->setGeometry(frame, frame, grid_->verticalHeader()->width() - 2, grid_->horizontalHeader()->height());
+  if (const std::string corner = texts::label(text::kWatchCorner); !corner.empty())
+    grid_->setCornerText(QString::fromStdString(corner));
 }
 
 long CDataWatchView::handleMessage(int message, long, long, const ChangeNotice*) {
-  if (message != WM_WATCH_UPDATE) return 0;
-  update();
+  if (message == WM_WATCH_UPDATE) update();
   return 0;
 }
 
 void CDataWatchView::closing() { clear(); }
 
 void CDataWatchView::fill(const Image& image) {
+  clear();
   watch_.fill(image);
-  lineModel_->reset();
-  detail_->clear();
-  gridModel_->cellsChanged(0, layout::kImageSize - 1);
+  grid_->grid()->fill(
+      [this](int row, int column) { return cellText(watch_.watched()[DataWatch::AddressOf(row, column)]); });
 }
 
 void CDataWatchView::update() {
@@ -104,28 +134,38 @@ void CDataWatchView::update() {
   watch_.update(RadioDataContainer::instance().image());
   const auto& changes = watch_.changes();
   if (changes.size() > first) {
-    gridModel_->cellsChanged(changes[first].address, changes.back().address);
-    lineModel_->linesAppended(first);
+    std::vector<CGridModel::CellUpdate> cells;
+    cells.reserve(changes.size() - first);
+    for (std::size_t i = first; i < changes.size(); ++i) {
+      const DataWatch::Change& change = changes[i];
+      cells.push_back({rowOf(change.address), columnOf(change.address), cellText(change.after), kChangedColour});
+    }
+    grid_->grid()->setCells(cells);
+    lines_->appended();
   }
   // The newest line becomes current, also when this update found nothing.
   if (!changes.empty()) showLine(changes.size() - 1, true);
 }
 
 void CDataWatchView::clear() {
+  std::vector<CGridModel::CellUpdate> cells;
+  for (const DataWatch::Change& change : watch_.changes()) {
+    const int row = rowOf(change.address);
+    const int column = columnOf(change.address);
+    cells.push_back({row, column, grid_->grid()->text(row, column), QColor()});
+  }
+  grid_->grid()->setCells(cells);
   watch_.clear();
-  gridModel_->cellsChanged(0, layout::kImageSize - 1);
-  lineModel_->reset();
+  lines_->reset();
   detail_->clear();
 }
 
 void CDataWatchView::showLine(std::size_t line, bool withDetail) {
   const DataWatch::Change& change = watch_.changes()[line];
-  const QModelIndex cell = gridModel_->indexOf(change.address);
-  grid_->setCurrentIndex(cell);
-  grid_->scrollTo(cell);
+  grid_->setFocusCell(rowOf(change.address), columnOf(change.address));
   {
     const QSignalBlocker quiet(list_->selectionModel());
-    const QModelIndex row = lineModel_->index(static_cast<int>(line));
+    const QModelIndex row = lines_->index(static_cast<int>(line));
     list_->selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect);
     list_->scrollTo(row);
   }
@@ -134,19 +174,18 @@ void CDataWatchView::showLine(std::size_t line, bool withDetail) {
 
 void CDataWatchView::lineSelected() {
   const QModelIndex current = list_->selectionModel()->currentIndex();
-  if (!current.isValid()) return;
-  showLine(static_cast<std::size_t>(current.row()), true);
+  if (current.isValid()) showLine(static_cast<std::size_t>(current.row()), true);
 }
 
-void CDataWatchView::cellClicked(const QModelIndex& index) {
-  if (!index.isValid()) return;
-  const std::optional<std::size_t> line = watch_.firstLineOf(gridModel_->addressOf(index));
+void CDataWatchView::cellClicked(int row, int column) {
+  if (row < 0 || column < 0) return;
+  const std::optional<std::size_t> line = watch_.firstLineOf(DataWatch::AddressOf(row, column));
   if (!line) {
     list_->selectionModel()->clear();
     return;
   }
   showLine(*line, false);
-  grid_->setCurrentIndex(index);
+  grid_->setFocusCell(row, column);
 }
 
 }  // namespace vex::gui

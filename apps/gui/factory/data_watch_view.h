@@ -9,15 +9,13 @@
 #include "core/data_watch.h"
 #include "views/custom_form_view.h"
 
-class QLabel;
 class QListView;
 class QPlainTextEdit;
-class QTableView;
 
 namespace vex::gui {
 
-class DataWatchGridModel;
-class DataWatchLineModel;
+class CGrid;
+class WatchLineModel;
 
 class CDataWatchView : public CCustomFormView {
   Q_OBJECT
@@ -27,6 +25,8 @@ class CDataWatchView : public CCustomFormView {
   static constexpr int kGrid = 3547;
   static constexpr int kClear = text::kWatchClear;
   static constexpr int kList = 3549;
+  // The background of a changed cell.
+  static const QColor kChangedColour;
 
   explicit CDataWatchView(QWidget* parent = nullptr);
 
@@ -41,23 +41,22 @@ class CDataWatchView : public CCustomFormView {
   void clear();
 
   const DataWatch& watch() const { return watch_; }
-  QTableView* grid() const { return grid_; }
+  CGrid* grid() const { return grid_; }
   QListView* list() const { return list_; }
   QPlainTextEdit* detail() const { return detail_; }
 
  private:
   void lineSelected();
-  void cellClicked(const QModelIndex& index);
+  void cellClicked(int row, int column);
+  // Makes a line current: the list selects it, the grid moves to its cell
+  // and, when asked, the detail box shows it.
   void showLine(std::size_t line, bool withDetail);
-  void placeCorner();
 
   DataWatch watch_;
-  DataWatchGridModel* gridModel_;
-  DataWatchLineModel* lineModel_;
-  QTableView* grid_;
+  WatchLineModel* lines_;
+  CGrid* grid_;
   QListView* list_;
   QPlainTextEdit* detail_;
-  QLabel* corner_;
 };
 
 }  // namespace vex::gui

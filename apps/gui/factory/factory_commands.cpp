@@ -2,7 +2,7 @@
 
 #include "adapters/settings.h"
 #include "factory/factory_mode_dialog.h"
-#include "factory/radio_work.h"
+#include "transfer/radio_work.h"
 #include "factory/tuning_dialog.h"
 #include "link/protocol.h"
 #include "transfer/gui_link_host.h"

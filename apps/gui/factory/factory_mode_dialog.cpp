@@ -8,7 +8,7 @@
 #include "adapters/settings.h"
 #include "adapters/texts.h"
 #include "core/container.h"
-#include "factory/radio_work.h"
+#include "transfer/radio_work.h"
 #include "link/factory_mode.h"
 #include "toolkit/control_id.h"
 #include "toolkit/edits.h"

@@ -10,7 +10,7 @@
 #include "adapters/texts.h"
 #include "core/container.h"
 #include "dialogs/dialog_buttons.h"
-#include "factory/radio_work.h"
+#include "transfer/radio_work.h"
 #include "toolkit/control_id.h"
 #include "toolkit/form_builder.h"
 #include "toolkit/translate.h"

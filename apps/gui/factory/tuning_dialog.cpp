@@ -4,7 +4,7 @@
 #include <QPushButton>
 
 #include "adapters/texts.h"
-#include "factory/radio_work.h"
+#include "transfer/radio_work.h"
 #include "factory/tune_sub_item_dialog.h"
 #include "toolkit/control_id.h"
 #include "toolkit/form_builder.h"

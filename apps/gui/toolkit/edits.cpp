@@ -3,13 +3,14 @@
 #include <QApplication>
 #include <QValidator>
 
-#include "config/range_edit.h"
 #include "base/text_ids.h"
+#include "config/range_edit.h"
 
 namespace vex::gui {
 namespace {
 
 constexpr int kOffText = text::kMsgOff;
+const QString kHexDigits = QStringLiteral("0123456789ABCDEFabcdef");
 
 // Refuses any text that holds a character outside the allowed set.
 class CharSetValidator : public QValidator {
@@ -60,14 +61,23 @@ void ByteLimitedEdit::enforceLimit() {
   setCursorPosition(current.size());
 }
 
-CharFilterEdit::CharFilterEdit(QWidget* parent, const QString& allowed) : QLineEdit(parent) { setAllowed(allowed); }
-
-void CharFilterEdit::setAllowed(const QString& allowed) {
-  delete validator();
-  setValidator(new CharSetValidator(allowed, this));
+void limitCharacters(QLineEdit* edit, const QString& allowed) {
+  const QValidator* old = edit->validator();
+  edit->setValidator(allowed.isEmpty() ? nullptr : new CharSetValidator(allowed, edit));
+  if (old && old->parent() == edit) delete old;
 }
 
-DigitPairEdit::DigitPairEdit(QWidget* parent) : CharFilterEdit(parent, kDigits) { setMaxLength(digits_); }
+CharFilterEdit::CharFilterEdit(QWidget* parent, const QString& allowed) : QLineEdit(parent) {
+  setAllowed(allowed);
+  connect(this, &QLineEdit::editingFinished, this, [this] {
+    const QString corrected = normalized(text());
+    if (corrected != text()) setText(corrected);
+  });
+}
+
+void CharFilterEdit::setAllowed(const QString& allowed) { limitCharacters(this, allowed); }
+
+DigitPairEdit::DigitPairEdit(QWidget* parent) : CharFilterEdit(parent, kHexDigits) { setMaxLength(digits_); }
 
 void DigitPairEdit::setDigits(int digits) {
   digits_ = std::clamp(digits - digits % 2, 2, 64);
@@ -85,9 +95,9 @@ std::vector<std::uint8_t> DigitPairEdit::bytes() const {
   QString digits = text().left(digits_).rightJustified(digits_, QLatin1Char('0'));
   std::vector<std::uint8_t> result;
   for (int i = 0; i + 1 < digits.size(); i += 2) {
-    const int high = digits.at(i).digitValue();
-    const int low = digits.at(i + 1).digitValue();
-    result.push_back(static_cast<std::uint8_t>(((high < 0 ? 0 : high) << 4) | (low < 0 ? 0 : low)));
+    bool ok = false;
+    const int value = digits.mid(i, 2).toInt(&ok, 16);
+    result.push_back(static_cast<std::uint8_t>(ok ? value : 0));
   }
   return result;
 }
@@ -109,7 +119,17 @@ long RangeEdit::raw() {
   return value.raw;
 }
 
+void RangeEdit::spin(bool up) {
+  show(SpinRangeEdit(rule_, text().toStdString(), up));
+  selectAll();
+}
+
 RangeOffEdit::RangeOffEdit(QWidget* parent) : RangeEdit(parent) {}
+
+void RangeOffEdit::spin(bool up) {
+  show(SpinRangeEditWithOff(rule_, text().toStdString(), up, offText()));
+  selectAll();
+}
 
 std::string RangeOffEdit::offText() { return texts::message(kOffText); }
 

@@ -29,18 +29,27 @@ class ByteLimitedEdit : public QLineEdit {
   std::function<int(const QString&)> counter_;
 };
 
-// Accepts only characters of its set; typing or pasting anything else is
-// refused with a beep.
+// Lets `edit` take only characters of `allowed` (any when it is empty);
+// typing or pasting anything else is refused with a beep.
+void limitCharacters(QLineEdit* edit, const QString& allowed);
+
+// Accepts only characters of its set (any when the set is empty); typing or
+// pasting anything else is refused with a beep. When it loses the focus its
+// text becomes normalized(text): edits with a value of their own (a tone, a
+// frequency) override normalized to correct what was typed.
 class CharFilterEdit : public QLineEdit {
   Q_OBJECT
  public:
   static constexpr const char* kDigits = "0123456789";
   explicit CharFilterEdit(QWidget* parent = nullptr, const QString& allowed = kDigits);
   void setAllowed(const QString& allowed);
+
+ protected:
+  virtual QString normalized(const QString& text) const { return text; }
 };
 
-// N digits (12 unless set) that stand for N/2 bytes, two digits per byte,
-// high digit in the high half.
+// N hexadecimal digits (12 unless set) that stand for N/2 bytes, two digits
+// per byte, high digit in the high half; every byte value round-trips.
 class DigitPairEdit : public CharFilterEdit {
   Q_OBJECT
  public:
@@ -65,6 +74,9 @@ class RangeEdit : public QLineEdit {
   virtual void setRaw(long raw);
   // Commits the shown text (as losing the focus does) and returns its raw value.
   virtual long raw();
+  // One step of its spin button (`up`: towards larger numbers); the new text
+  // is selected whole.
+  virtual void spin(bool up);
 
  protected:
   void show(const std::string& text);
@@ -78,6 +90,7 @@ class RangeOffEdit : public RangeEdit {
   explicit RangeOffEdit(QWidget* parent = nullptr);
   void setRaw(long raw) override;
   long raw() override;
+  void spin(bool up) override;
   static std::string offText();
 };
 

@@ -53,12 +53,10 @@ bool CFreqEdit::commit() {
 CCtcssEdit::CCtcssEdit(QWidget* parent)
     : CharFilterEdit(parent, withSeparator(kCtcssDigits)), separator_(userDecimalSeparator()) {
   setMaxLength(kCtcssTextLength);
-  connect(this, &QLineEdit::editingFinished, this, &CCtcssEdit::normalize);
 }
 
-void CCtcssEdit::normalize() {
-  const QString shown = QString::fromStdString(NormalizeCtcssText(dotted(text(), separator_).toStdString()));
-  if (shown != text()) setText(shown);
+QString CCtcssEdit::normalized(const QString& text) const {
+  return QString::fromStdString(NormalizeCtcssText(dotted(text, separator_).toStdString()));
 }
 
 void makeCtcssCombo(QComboBox* combo) {
@@ -75,6 +73,20 @@ void makeCdcssCombo(QComboBox* combo) {
   edit->setMaxLength(kCdcssTextLength);
   combo->setLineEdit(edit);
   for (const std::string& code : CdcssCodeTexts()) combo->addItem(QString::fromStdString(code));
+}
+
+QWidget* createFreqEdit(QWidget* parent) { return new CFreqEdit(parent); }
+
+QWidget* createCtcssCombo(QWidget* parent) {
+  auto* combo = new QComboBox(parent);
+  makeCtcssCombo(combo);
+  return combo;
+}
+
+QWidget* createCdcssCombo(QWidget* parent) {
+  auto* combo = new QComboBox(parent);
+  makeCdcssCombo(combo);
+  return combo;
 }
 
 }  // namespace vex::gui

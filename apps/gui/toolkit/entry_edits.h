@@ -48,15 +48,22 @@ class CCtcssEdit : public CharFilterEdit {
   Q_OBJECT
  public:
   explicit CCtcssEdit(QWidget* parent = nullptr);
-  void normalize();
+
+ protected:
+  QString normalized(const QString& text) const override;
 
  private:
   QChar separator_;  // the user's, when the edit was made
 };
 
-// Gives an editable combo box its tone entry: CTCSS or CDCSS characters and
-// lengths, typed text checked as above.
+// Gives an editable combo box its tone entry and the standard list: CTCSS
+// tones through a CCtcssEdit, CDCSS codes through octal digits only.
 void makeCtcssCombo(QComboBox* combo);
 void makeCdcssCombo(QComboBox* combo);
+
+// The entry controls for template tables (ControlKind::Custom).
+QWidget* createFreqEdit(QWidget* parent);
+QWidget* createCtcssCombo(QWidget* parent);
+QWidget* createCdcssCombo(QWidget* parent);
 
 }  // namespace vex::gui

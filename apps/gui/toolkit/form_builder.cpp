@@ -6,12 +6,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "toolkit/control_id.h"
+#include "toolkit/controls.h"
 #include "toolkit/edits.h"
-#include "toolkit/entry_edits.h"
+#include "toolkit/images.h"
 
 namespace vex::gui {
 namespace {
@@ -23,8 +25,8 @@ QSize baseUnits(const QWidget* reference) {
   return {std::max(width, 4), std::max(fm.height(), 8)};
 }
 
-QWidget* createWidget(ControlKind kind, const QString& text, QWidget* parent) {
-  switch (kind) {
+QWidget* createWidget(const ControlSpec& spec, const QString& text, QWidget* parent) {
+  switch (spec.kind) {
     case ControlKind::Label: {
       auto* label = new QLabel(text, parent);
       label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -35,7 +37,16 @@ QWidget* createWidget(ControlKind kind, const QString& text, QWidget* parent) {
     case ControlKind::Check: return new QCheckBox(text, parent);
     case ControlKind::Radio: return new QRadioButton(text, parent);
     case ControlKind::Combo: return new QComboBox(parent);
-    case ControlKind::Edit: return new QLineEdit(text, parent);
+    case ControlKind::EditableCombo: {
+      auto* combo = new QComboBox(parent);
+      combo->setEditable(true);
+      combo->setInsertPolicy(QComboBox::NoInsert);
+      combo->setLineEdit(new CharFilterEdit(combo, QString()));
+      return combo;
+    }
+    case ControlKind::Edit:
+      if (spec.style & kStyleMultiLine) return new QPlainTextEdit(text, parent);
+      return new QLineEdit(text, parent);
     case ControlKind::ReadOnlyEdit: {
       auto* edit = new QLineEdit(text, parent);
       edit->setReadOnly(true);
@@ -46,20 +57,39 @@ QWidget* createWidget(ControlKind kind, const QString& text, QWidget* parent) {
     case ControlKind::DigitPairEdit: return new DigitPairEdit(parent);
     case ControlKind::RangeEdit: return new RangeEdit(parent);
     case ControlKind::RangeOffEdit: return new RangeOffEdit(parent);
+    case ControlKind::Spin: return new CSpinButton(spec.linked, parent);
+    case ControlKind::ImageButton: {
+      auto* button = new QPushButton(parent);
+      button->setIcon(imageIcon(spec.linked));
+      button->setToolTip(text);
+      return button;
+    }
+    case ControlKind::Painted: return new CPaintedControl(parent);
     case ControlKind::List: return new QListWidget(parent);
-    case ControlKind::FreqEdit: return new CFreqEdit(parent);
-    case ControlKind::CtcssCombo: {
-      auto* combo = new QComboBox(parent);
-      makeCtcssCombo(combo);
-      return combo;
-    }
-    case ControlKind::CdcssCombo: {
-      auto* combo = new QComboBox(parent);
-      makeCdcssCombo(combo);
-      return combo;
-    }
+    case ControlKind::Custom:
+      if (spec.create) return spec.create(parent);
+      break;
   }
   return new QWidget(parent);
+}
+
+// Read-only, length and character limits where the control has them.
+void applyLimits(QWidget* widget, const ControlSpec& spec) {
+  QLineEdit* edit = qobject_cast<QLineEdit*>(widget);
+  if (auto* combo = qobject_cast<QComboBox*>(widget)) edit = combo->lineEdit();
+  if (auto* bytes = qobject_cast<ByteLimitedEdit*>(widget)) {
+    if (spec.maxLength > 0) bytes->setMaxBytes(spec.maxLength);
+  } else if (auto* digits = qobject_cast<DigitPairEdit*>(widget)) {
+    if (spec.maxLength > 0) digits->setDigits(spec.maxLength);
+  } else if (edit && spec.maxLength > 0) {
+    edit->setMaxLength(spec.maxLength);
+  }
+  if (edit && spec.allowed) limitCharacters(edit, QString::fromUtf8(spec.allowed));
+  if (spec.style & kStyleReadOnly) {
+    if (edit) edit->setReadOnly(true);
+    if (auto* text = qobject_cast<QPlainTextEdit*>(widget)) text->setReadOnly(true);
+  }
+  if (spec.style & kStyleHidden) widget->hide();
 }
 
 }  // namespace
@@ -70,9 +100,10 @@ QRect dialogUnitsToPixels(const QWidget* reference, int x, int y, int width, int
 }
 
 QWidget* buildControl(QWidget* form, const ControlSpec& control) {
-  QWidget* widget = createWidget(control.kind, QString::fromUtf8(control.text ? control.text : ""), form);
+  QWidget* widget = createWidget(control, QString::fromUtf8(control.text ? control.text : ""), form);
   if (control.id > 0) setControlId(widget, control.id);
   widget->setGeometry(dialogUnitsToPixels(form, control.x, control.y, control.width, control.height));
+  applyLimits(widget, control);
   if (control.kind == ControlKind::Group) widget->lower();
   return widget;
 }

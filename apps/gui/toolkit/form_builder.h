@@ -1,6 +1,7 @@
 #pragma once
 // One shared form builder: a dialog template is a table of controls (id, kind,
-// default text, place in dialog units); buildForm turns it into widgets placed
+// default text, place in dialog units, and where a control needs them its
+// style, limits and linked id); buildForm turns it into widgets placed
 // absolutely, each tagged with its control id.
 #include <span>
 
@@ -15,17 +16,26 @@ enum class ControlKind {
   Check,          // check box
   Radio,          // radio button (one group per parent)
   Combo,          // drop-down list
-  Edit,           // plain text edit
+  EditableCombo,  // drop-down list whose text may be typed (limited by maxLength and allowed)
+  Edit,           // plain text edit (multi-line with kStyleMultiLine)
   ReadOnlyEdit,   // text edit the user cannot change
-  ByteEdit,       // byte-limited text edit
+  ByteEdit,       // byte-limited text edit (maxLength counts bytes)
   DigitEdit,      // digits-only edit
-  DigitPairEdit,  // digit pairs shown as bytes
+  DigitPairEdit,  // digit pairs shown as bytes (maxLength: digits)
   RangeEdit,      // number edit with a range rule
   RangeOffEdit,   // range edit where 0 reads "off"
+  Spin,           // spin button that steps the range edit `linked`
+  ImageButton,    // push button showing image `linked`; its text is the tooltip
+  Painted,        // an area the view paints (CPaintedControl)
   List,           // list box
-  FreqEdit,       // frequency in MHz, pulled into the band (CFreqEdit)
-  CtcssCombo,     // CTCSS tone list that takes typed tones
-  CdcssCombo,     // CDCSS code list that takes typed octal codes
+  Custom,         // a control class of the view's own: `create` makes it
+};
+
+// Style flags of a control.
+enum ControlStyle : unsigned {
+  kStyleHidden = 1u << 0,     // built hidden
+  kStyleReadOnly = 1u << 1,   // shown, not editable
+  kStyleMultiLine = 1u << 2,  // edits: several lines
 };
 
 struct ControlSpec {
@@ -33,6 +43,11 @@ struct ControlSpec {
   ControlKind kind;
   const char* text;
   int x, y, width, height;  // dialog units
+  unsigned style = 0;
+  int maxLength = 0;                              // edits and editable combos: the most characters (byte edits: bytes)
+  const char* allowed = nullptr;                  // edits and editable combos: the only characters accepted
+  int linked = 0;                                 // spin buttons: the edit they step; image buttons: their image
+  QWidget* (*create)(QWidget* parent) = nullptr;  // Custom: makes the control
 };
 
 struct FormSpec {

@@ -12,7 +12,8 @@
 #include <QPainter>
 #include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
-#include <QValidator>
+
+#include "toolkit/edits.h"
 
 namespace vex::gui {
 namespace {
@@ -20,20 +21,6 @@ namespace {
 constexpr const char* kCornerTextProperty = "vexCornerText";
 constexpr const char* kFrequencyCharacters = "0123456789.";
 constexpr int kFrequencyLength = 9;
-
-// Refuses input holding a character outside the set.
-class CellCharacters : public QValidator {
- public:
-  CellCharacters(QString allowed, QObject* parent) : QValidator(parent), allowed_(std::move(allowed)) {}
-  State validate(QString& input, int&) const override {
-    for (QChar c : input)
-      if (!allowed_.contains(c)) return Invalid;
-    return Acceptable;
-  }
-
- private:
-  QString allowed_;
-};
 
 // Paints the corner text the way a header section is painted.
 class CornerPainter : public QObject {
@@ -76,7 +63,7 @@ class CGridDelegate : public QStyledItemDelegate {
     }
     auto limit = [&](QLineEdit* edit) {
       if (maxLength > 0) edit->setMaxLength(maxLength);
-      if (!allowed.isEmpty()) edit->setValidator(new CellCharacters(allowed, edit));
+      limitCharacters(edit, allowed);
     };
     switch (kind) {
       case CellKind::DisplayOnly: return nullptr;

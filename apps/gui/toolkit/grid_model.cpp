@@ -1,5 +1,7 @@
 #include "toolkit/grid_model.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QPalette>
 
@@ -111,6 +113,22 @@ void CGridModel::setBackground(int row, int column, const QColor& colour) {
   cell(row, column).background = colour;
   const QModelIndex changed = index(row, column);
   emit dataChanged(changed, changed, {Qt::BackgroundRole});
+}
+
+void CGridModel::setCells(const std::vector<CellUpdate>& updates) {
+  int first = rows_;
+  int last = -1;
+  for (const CellUpdate& update : updates) {
+    if (!contains(update.row, update.column)) continue;
+    Cell& c = cell(update.row, update.column);
+    c.text = update.text;
+    c.background = update.background;
+    first = std::min(first, update.row);
+    last = std::max(last, update.row);
+  }
+  if (last < first) return;
+  emit dataChanged(index(first, 0), index(last, columnCount() - 1),
+                   {Qt::DisplayRole, Qt::EditRole, Qt::BackgroundRole});
 }
 
 QColor CGridModel::background(int row, int column) const {

@@ -60,6 +60,15 @@ class CGridModel : public QAbstractTableModel {
   CellKind kind(int row, int column) const;
   void setKind(int row, int column, std::optional<CellKind> kind);
   void setBackground(int row, int column, const QColor& colour);  // invalid colour: the default
+  // Many cells' texts and backgrounds at once, with one change notification
+  // for the rows they span (thousands of cells stay fast).
+  struct CellUpdate {
+    int row;
+    int column;
+    QString text;
+    QColor background;
+  };
+  void setCells(const std::vector<CellUpdate>& updates);
   QColor background(int row, int column) const;
   // Applies a column's rules to a text for a cell; nothing when it is refused.
   std::optional<QString> checked(int row, int column, const QString& text) const;

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 #include "toolkit/control_id.h"
 #include "toolkit/edits.h"
@@ -23,6 +24,8 @@ void showRecord(QWidget* form, const ViewRecord& record) {
         combo->setEditText(qtext);
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
       edit->setText(qtext);
+    } else if (auto* lines = qobject_cast<QPlainTextEdit*>(widget)) {
+      lines->setPlainText(qtext);
     }
   }
   for (const auto& [id, raw] : record.raws)
@@ -51,6 +54,8 @@ void readRecord(const QWidget* form, ViewRecord& record) {
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget);
                edit && record.texts.count(id) && !qobject_cast<RangeEdit*>(edit)) {
       record.texts[id] = edit->text().toStdString();
+    } else if (auto* lines = qobject_cast<QPlainTextEdit*>(widget); lines && record.texts.count(id)) {
+      record.texts[id] = lines->toPlainText().toStdString();
     }
   }
 }

@@ -19,18 +19,31 @@ constexpr ControlSpec kControls[] = {
 };
 constexpr FormSpec kForm{CDlgRadioPassword::kTemplateId, "Radio Password", 152, 56, kControls};
 
+constexpr ControlSpec kDataControls[] = {
+    {6360, K::Label, "Please Input Password:", 10, 8, 132, 10},
+    {CDlgPassword::kPasswordEdit, K::DigitEdit, "", 10, 20, 132, 14},
+    {1, K::Button, "OK", 38, 40, 50, 14},
+    {2, K::Button, "Cancel", 92, 40, 50, 14},
+};
+constexpr FormSpec kDataForm{CDlgPassword::kTemplateId, "Password", 152, 62, kDataControls};
+
 }  // namespace
 
-CDlgRadioPassword::CDlgRadioPassword(QWidget* parent) : QDialog(parent) {
-  buildForm(this, kForm);
-  edit_ = findControlAs<QLineEdit>(this, kPasswordEdit);
-  edit_->setMaxLength(kMaxDigits);
+CDlgRadioPassword::CDlgRadioPassword(QWidget* parent) : CDlgRadioPassword(kForm, kPasswordEdit, parent) {
   edit_->setEchoMode(QLineEdit::Password);
+}
+
+CDlgPassword::CDlgPassword(QWidget* parent) : CDlgRadioPassword(kDataForm, kPasswordEdit, parent) {}
+
+CDlgRadioPassword::CDlgRadioPassword(const FormSpec& form, int editId, QWidget* parent) : QDialog(parent) {
+  buildForm(this, form);
+  edit_ = findControlAs<QLineEdit>(this, editId);
+  edit_->setMaxLength(kMaxDigits);
   auto* ok = findControlAs<QPushButton>(this, 1);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(findControlAs<QPushButton>(this, 2), &QPushButton::clicked, this, &QDialog::reject);
-  translateWindow(this, kTemplateId);
+  translateWindow(this, form.templateId);
   edit_->setFocus();
 }
 

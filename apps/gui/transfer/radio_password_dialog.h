@@ -1,9 +1,11 @@
 #pragma once
 // CDlgRadioPassword (template 141): the password the radio asks for before a
-// transfer, digits only and at most 8 of them.
+// transfer, digits only and at most 8 of them, shown as bullets.
 #include <string>
 
 #include <QDialog>
+
+#include "toolkit/form_builder.h"
 
 class QLineEdit;
 
@@ -20,8 +22,23 @@ class CDlgRadioPassword : public QDialog {
   std::string password() const;
   QLineEdit* edit() const { return edit_; }
 
+ protected:
+  // A password dialog of another template: its edit and its texts.
+  CDlgRadioPassword(const FormSpec& form, int editId, QWidget* parent);
+
  private:
   QLineEdit* edit_ = nullptr;
+};
+
+// CDlgPassword ("Password", template 6359): a password of the radio data,
+// digits only and at most 8 of them, typed in the clear.
+class CDlgPassword : public CDlgRadioPassword {
+  Q_OBJECT
+ public:
+  static constexpr int kTemplateId = 6359;
+  static constexpr int kPasswordEdit = 6361;
+
+  explicit CDlgPassword(QWidget* parent = nullptr);
 };
 
 }  // namespace vex::gui

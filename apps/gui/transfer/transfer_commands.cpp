@@ -11,7 +11,7 @@
 #include "core/codeplug_flows.h"
 #include "core/container.h"
 #include "core/image_layout.h"
-#include "factory/radio_work.h"
+#include "transfer/radio_work.h"
 #include "link/factory_link.h"
 #include "transfer/gui_link_host.h"
 #include "transfer/transfer_dialog.h"

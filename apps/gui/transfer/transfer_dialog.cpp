@@ -13,6 +13,7 @@
 #include "toolkit/form_builder.h"
 #include "toolkit/translate.h"
 #include "transfer/gui_link_host.h"
+#include "transfer/radio_work.h"
 #include "transfer/transfer_prompts.h"
 
 namespace vex::gui {
@@ -29,17 +30,17 @@ constexpr QRect kProgressPlace{10, 28, 200, 12};  // dialog units
 
 }  // namespace
 
-// The worker's reports run on the dialog's thread; the worker waits for each.
+// The dialog's host; the transfer reaches it through a UiThreadHost, so
+// every call, the worker's reports included, runs on the dialog's thread.
 class CDlgTransfer::Host : public GuiLinkHost {
  public:
-  explicit Host(CDlgTransfer& dialog) : GuiLinkHost(&dialog), dialog_(dialog) {}
-  void report(const TransferReport& report) override {
-    QMetaObject::invokeMethod(
-        &dialog_, [this, report] { dialog_.handleReport(report); }, Qt::BlockingQueuedConnection);
-  }
+  explicit Host(CDlgTransfer& dialog) : GuiLinkHost(&dialog), dialog_(dialog), onUiThread_(*this) {}
+  void report(const TransferReport& report) override { dialog_.handleReport(report); }
+  TransferHost& fromAnyThread() { return onUiThread_; }
 
  private:
   CDlgTransfer& dialog_;
+  UiThreadHost onUiThread_;
 };
 
 CDlgTransfer::CDlgTransfer(TransferDirection direction, Image image, QWidget* parent)
@@ -82,12 +83,13 @@ void CDlgTransfer::setBusy(bool busy) {
 void CDlgTransfer::start() {
   if (busy_ || transfer_) return;
   host_ = std::make_unique<Host>(*this);
-  transfer_ = std::make_unique<ImageTransfer>(direction_, image_, *host_, transferLinkTiming());
+  transfer_ = std::make_unique<ImageTransfer>(direction_, image_, host_->fromAnyThread(), transferLinkTiming());
   if (direction_ == TransferDirection::Read) before_ = std::make_unique<IdentitySnapshot>();
   setBusy(true);
-  setCursor(Qt::WaitCursor);
-  const StartResult started = transfer_->Start();
-  unsetCursor();
+  // Finding the port, identifying the radio and switching its mode can take
+  // seconds of time-outs: they run on a worker while the windows repaint.
+  const auto started = static_cast<StartResult>(
+      runRadioWork(this, *host_, [this](TransferHost&) { return static_cast<int>(transfer_->Start()); }));
   switch (started) {
     case StartResult::Idle:
       // No radio answered (the message was shown): stay open and idle.

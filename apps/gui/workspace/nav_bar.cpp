@@ -6,6 +6,7 @@
 
 #include "toolkit/control_id.h"
 #include "toolkit/form_builder.h"
+#include "toolkit/images.h"
 #include "toolkit/translate.h"
 
 namespace vex::gui {
@@ -41,15 +42,12 @@ CNavBar::CNavBar(QWidget* parent) : QWidget(parent) {
   setFixedHeight(height());
   setMinimumWidth(width());
   setMaximumWidth(QWIDGETSIZE_MAX);
-  const QStyle::StandardPixmap icons[] = {QStyle::SP_MediaSkipBackward,   QStyle::SP_MediaSeekBackward,
-                                          QStyle::SP_MediaSeekForward,    QStyle::SP_MediaSkipForward,
-                                          QStyle::SP_FileDialogNewFolder, QStyle::SP_TrashIcon};
   for (int k = 0; k < 6; ++k) {
     QAbstractButton* move = button(kFirst + k);
-    move->setIcon(style()->standardIcon(icons[k]));
+    move->setIcon(imageIcon(kImageFirst + k));
     connect(move, &QAbstractButton::clicked, this, [this, k] { emit moveRequested(k); });
   }
-  button(kList)->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
+  button(kList)->setIcon(imageIcon(kImageList));
   button(kList)->hide();
   connect(button(kClose), &QAbstractButton::clicked, this, &CNavBar::closeRequested);
   connect(button(kPrint), &QAbstractButton::clicked, this, &CNavBar::printRequested);

@@ -1,20 +1,17 @@
 #include "workspace/nav_tree.h"
 
-#include <QApplication>
 #include <QKeyEvent>
-#include <QStyle>
 
 #include "adapters/radio_data.h"
 #include "adapters/settings.h"
 #include "adapters/texts.h"
+#include "toolkit/images.h"
 #include "workspace/view_table.h"
 
 namespace vex::gui {
 namespace {
 
-QIcon itemIcon(bool marked) {
-  return QApplication::style()->standardIcon(marked ? QStyle::SP_ArrowRight : QStyle::SP_FileIcon);
-}
+QIcon itemIcon(bool marked) { return imageIcon(marked ? kImageTreeItemMarked : kImageTreeItem); }
 
 // The view table's entry of a tree row's own view when that view edits a list.
 const ViewEntry* recordViewOf(int id) {

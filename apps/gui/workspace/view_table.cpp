@@ -5,6 +5,8 @@
 #include "channels/view_channel_list.h"
 #include "core/record_limits.h"
 #include "factory/data_watch_view.h"
+#include "factory/view_embedded.h"
+#include "factory/view_test_freq.h"
 #include "views/placeholder_view.h"
 #include "views/record_view.h"
 #include "views/view_mis.h"
@@ -92,6 +94,8 @@ CCustomFormView* createView(const ViewEntry& entry, QWidget* parent) {
   switch (entry.viewClass) {
     case V::Radio: return new CViewRadio(parent);
     case V::Mis: return new CViewMis(parent);
+    case V::Embedded: return new CViewEmbedded(parent);
+    case V::TestFreq: return new CViewTestFreq(parent);
     case V::DataWatch: return new CDataWatchView(parent);
     case V::Channel: recordView = new CViewChannel(parent); break;
     case V::ChannelList: recordView = new CViewChannelList(parent); break;
