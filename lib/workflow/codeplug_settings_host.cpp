@@ -1,5 +1,7 @@
 #include "workflow/codeplug_settings_host.h"
 
+#include "base/range_entry.h"
+
 namespace vex {
 
 SettingsCodeplugHost::SettingsCodeplugHost(RadioDataContainer& container, InvalidLog& log, AppSettings& settings,
@@ -7,6 +9,12 @@ SettingsCodeplugHost::SettingsCodeplugHost(RadioDataContainer& container, Invali
     : ContainerCodeplugHost(container, log, [&settings](int id) { return settings.labelText(id); }),
       settings_(settings),
       ranges_(ranges) {}
+
+void SettingsCodeplugHost::resetToDefaults() {
+  const RangeEdges edges = ParseRangeText(settings_.freqRange());
+  if (edges.lower > 0 && edges.lower <= edges.upper) container().testFreq().setBand(edges.lower, edges.upper);
+  ContainerCodeplugHost::resetToDefaults();
+}
 
 ModelState SettingsCodeplugHost::modelState() const {
   return {settings_.modelId(), settings_.modelName(), settings_.freqRange(), settings_.signal(),

@@ -12,6 +12,8 @@ class SettingsCodeplugHost : public ContainerCodeplugHost {
  public:
   SettingsCodeplugHost(RadioDataContainer& container, InvalidLog& log, AppSettings& settings, RangeTable& ranges);
 
+  // The test frequencies' defaults spread over the current range.
+  void resetToDefaults() override;
   ModelState modelState() const override;
   void setModelState(const ModelState& state) override;
   bool isModelSupported(const std::string& modelId) const override;

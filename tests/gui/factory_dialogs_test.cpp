@@ -27,10 +27,10 @@
 #include "core/container.h"
 #include "factory/factory_commands.h"
 #include "factory/factory_mode_dialog.h"
-#include "transfer/radio_work.h"
 #include "factory/tune_sub_item_dialog.h"
 #include "factory/tuning_dialog.h"
 #include "toolkit/control_id.h"
+#include "transfer/radio_work.h"
 #include "transfer/transfer_commands.h"
 #include "transfer_rig.h"
 #include "workspace/main_frame.h"
@@ -233,8 +233,10 @@ TEST_F(TuningTest, OkKeepsTheValuesSetInTheSubItemDialog) {
     EXPECT_EQ(findControlAs<QLineEdit>(&sub, S::kRxFrequency)->text(),
               QString::fromStdString(container().testFreq().text(TestFreqSection::Group::FivePointRx, 1)));
     auto* value = findControlAs<QScrollBar>(&sub, S::kValue);
-    value->triggerAction(QAbstractSlider::SliderPageStepAdd);  // 0xFFFF read clamps to 255; 255 stays
-    value->setValue(40);
+    value->setValue(30);
+    value->setFocus();
+    QTest::keyClick(value, Qt::Key_PageDown);  // a page is 10
+    EXPECT_EQ(value->value(), 40);
     EXPECT_EQ(findControlAs<QLabel>(&sub, S::kValueText)->text(), "Value:40");
     findControlAs<QPushButton>(&sub, S::kOk)->click();
   });

@@ -10,10 +10,10 @@
 #include "adapters/texts.h"
 #include "core/container.h"
 #include "dialogs/dialog_buttons.h"
-#include "transfer/radio_work.h"
 #include "toolkit/control_id.h"
 #include "toolkit/form_builder.h"
 #include "toolkit/translate.h"
+#include "transfer/radio_work.h"
 #include "transfer/transfer_prompts.h"
 
 namespace vex::gui {
@@ -53,6 +53,7 @@ QScrollBar* scrollBar(QDialog* dialog, int id, int y, int maximum, int single, i
   bar->setRange(0, maximum);
   bar->setSingleStep(single);
   bar->setPageStep(page);
+  bar->setFocusPolicy(Qt::StrongFocus);  // arrows and Page Up/Down tune from the keyboard
   return bar;
 }
 

@@ -1,6 +1,5 @@
 #include "factory/view_embedded.h"
 
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTimer>
 
@@ -15,7 +14,6 @@
 #include "transfer/transfer_prompts.h"
 #include "views/messages.h"
 #include "views/view_host.h"
-#include "workspace/main_frame.h"
 
 namespace vex::gui {
 namespace {
@@ -45,17 +43,11 @@ EmbeddedSection& section() { return RadioDataContainer::instance().embedded(); }
 // shows them at once.
 class EmbeddedHost : public GuiLinkHost {
  public:
-  explicit EmbeddedHost(QWidget* owner) : GuiLinkHost(owner), owner_(owner) {}
+  using GuiLinkHost::GuiLinkHost;
   void identityRefreshed(const RangeEntry&) override {
-    if (auto* frame = qobject_cast<CMainFrame*>(owner_->window())) {
-      frame->fillTree();
-      frame->updateStatusTexts();
-      frame->sendToViews(WM_VIEW_LOAD, ViewClass::Radio);
-    }
+    if (ViewHost* host = ViewHost::current())
+      host->refresh(ViewHost::kRefreshTree | ViewHost::kRefreshStatus | ViewHost::kRefreshRadioInfo);
   }
-
- private:
-  QWidget* owner_;
 };
 
 }  // namespace
@@ -134,14 +126,7 @@ bool CViewEmbedded::writeToRadio() {
 }
 
 void CViewEmbedded::closeFrame() {
-  // Closed once control is back in the event loop: this may run inside the
-  // view's own slots.
-  for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(w)) {
-      QTimer::singleShot(0, frame, &QWidget::close);
-      return;
-    }
-  }
+  if (ViewHost* host = ViewHost::current()) host->closeFrameOf(this);
 }
 
 }  // namespace vex::gui

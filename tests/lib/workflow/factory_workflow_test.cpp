@@ -1,7 +1,9 @@
 // The tuning list from the language data, and what the Factory Mode dialog
 // takes from and gives to the settings.
 #include "config/app_settings.h"
+#include "config/range_table.h"
 #include "core/container.h"
+#include "workflow/codeplug_settings_host.h"
 #include "workflow/factory_settings.h"
 #include "workflow/tune_list.h"
 
@@ -80,6 +82,20 @@ TEST_F(FactorySettingsTest, LeavingTheDialogAppliesWhatChanged) {
   EXPECT_TRUE(changes.range);
   EXPECT_FALSE(changes.modelName);
   EXPECT_EQ(settings.freqRange(), "136-174");
+}
+
+TEST_F(FactorySettingsTest, DefaultTestFrequenciesFollowTheCurrentRange) {
+  AppSettings settings(dir_, {});
+  settings.setFreqRange("400-470");
+  RadioDataContainer container;
+  InvalidLog log;
+  RangeTable ranges;
+  SettingsCodeplugHost host(container, log, settings, ranges);
+  host.resetToDefaults();
+  EXPECT_EQ(container.testFreq().text(TestFreqSection::Group::FivePointTx, 4), "470.00000");
+  settings.setFreqRange("junk");  // a range that does not read keeps the band
+  host.resetToDefaults();
+  EXPECT_EQ(container.testFreq().text(TestFreqSection::Group::FivePointTx, 4), "470.00000");
 }
 
 }  // namespace
