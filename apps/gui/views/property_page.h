@@ -23,6 +23,8 @@ class CPropertyPage : public QWidget, public RecordForm {
 
   int templateId() const { return templateId_; }
   QWidget* control(int id) const;
+  // The template's size, so that a sheet sizes itself to its largest page.
+  QSize sizeHint() const override { return minimumSize(); }
   // Where the page's fields live: the owning view's current record.
   void setBytesSource(BytesSource source) { bytes_ = std::move(source); }
 
@@ -32,8 +34,6 @@ class CPropertyPage : public QWidget, public RecordForm {
   // Help for control `id` (0: the focused control): its topic, else the
   // page's, else the view's, else the index.
   void showContextHelp(int id = 0, int viewTemplateId = 0) const;
-  // The template's size: the sheet is sized to its largest page.
-  QSize sizeHint() const override { return minimumSize(); }
 
  signals:
   // A user change was stored.

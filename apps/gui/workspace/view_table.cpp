@@ -1,6 +1,8 @@
 #include "workspace/view_table.h"
 
 #include "adapters/settings.h"
+#include "channels/personality_view.h"
+#include "channels/scan_view.h"
 #include "channels/view_channel.h"
 #include "channels/view_channel_list.h"
 #include "core/record_limits.h"
@@ -99,14 +101,13 @@ CCustomFormView* createView(const ViewEntry& entry, QWidget* parent) {
     case V::DataWatch: return new CDataWatchView(parent);
     case V::Channel: recordView = new CViewChannel(parent); break;
     case V::ChannelList: recordView = new CViewChannelList(parent); break;
+    case V::Personality: recordView = new CViewPersonality(parent); break;
+    case V::Scan: recordView = new CViewScan(parent); break;
     default: break;
   }
-  if (recordView) {
-    recordView->setAddLimit(static_cast<std::size_t>(entry.mostRecords));
-    return recordView;
-  }
-  if (!entry.list) return new CPlaceholderView(entry.templateId, parent);
-  recordView = new CPlaceholderRecordView(entry.templateId, *entry.list, lastRecordRule(entry.viewClass), parent);
+  if (!recordView && !entry.list) return new CPlaceholderView(entry.templateId, parent);
+  if (!recordView)
+    recordView = new CPlaceholderRecordView(entry.templateId, *entry.list, lastRecordRule(entry.viewClass), parent);
   recordView->setAddLimit(static_cast<std::size_t>(entry.mostRecords));
   return recordView;
 }
