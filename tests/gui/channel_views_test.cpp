@@ -336,7 +336,12 @@ TEST_F(ChannelListTest, DeleteInTheListKeepsTheLastChannelAndLeavesNoneCurrent) 
 TEST_F(ChannelListTest, SelectedRowsTakeAColumnCopyPasteAndDeleteAsRows) {
   open();
   selectRows(0, 2);
-  setCurrent(0, C::Power);
+  setCurrent(0, C::RxFrequency);
+  // Ctrl+arrows move the current cell to the column and keep the rows selected.
+  for (int c = 0; c < static_cast<int>(C::Power); ++c)
+    QTest::keyClick(view->grid(), Qt::Key_Right, Qt::ControlModifier);
+  ASSERT_EQ(view->grid()->currentIndex().column(), static_cast<int>(C::Power));
+  ASSERT_EQ(view->grid()->selectedWholeRows(), std::vector<int>({0, 1, 2}));
   edit(0, C::Power, "High");
   for (int row = 0; row < 4; ++row) EXPECT_EQ(channel(row).powerIndex(), row < 3 ? 1 : 0) << row;
 
