@@ -8,9 +8,12 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <functional>
+
 #include "core/codeplug_writer.h"
 #include "core/container.h"
 #include "core/field_table.h"
+#include "core/sections/password_section.h"
 
 namespace vex::gui {
 namespace {
@@ -36,9 +39,15 @@ class CommandLine : public ::testing::Test {
 
   // A codeplug file of the default data with carrier squelch level `squelch`.
   QString codeplugFile(int squelch) {
+    return codeplugFile([squelch](RadioDataContainer& container) {
+      WriteField(*FindField(FieldArea::Misc, "carrier_squelch_level"), container.misc().bytes(), squelch);
+    });
+  }
+  // A codeplug file of the default data as `change` leaves it.
+  QString codeplugFile(const std::function<void(RadioDataContainer&)>& change) {
     RadioDataContainer container;
     container.resetToDefaults();
-    WriteField(*FindField(FieldArea::Misc, "carrier_squelch_level"), container.misc().bytes(), squelch);
+    change(container);
     container.encode();
     const QString path = files.filePath(QStringLiteral("radio.dat"));
     WriteCodeplugFile(path.toStdString(), BuildSaveAsHeader({"VEXM1", "Vex M1", "446-446", 0, "1.03.11"}, 0), {},
@@ -110,6 +119,31 @@ TEST_F(CommandLine, DumpViewShowsTheRecordAsked) {
   EXPECT_EQ(view["records"].toInt(), 16);
 }
 
+TEST_F(CommandLine, DumpViewOfTheChannelViewsShowsTheFilesChannels) {
+  const QString file = codeplugFile([](RadioDataContainer& container) {
+    ChannelRecord& third = container.channels()[2].record();
+    third.setRxFrequency(0x44605625);
+    third.setTxFrequency(0x44608125);
+    third.setRxTone(0x91EC);  // CDCSS 754
+    third.setTxTone(0x53E8);  // CTCSS 100.0 Hz
+  });
+  const ProgramRun list = run({file, "--open-view", "32895", "--dump-view"});
+  ASSERT_EQ(list.exitCode, 0);
+  const QJsonArray cells = control(QJsonDocument::fromJson(list.out).object(), 3771)["cells"].toArray();
+  ASSERT_EQ(cells.size(), 17);  // the header row and sixteen channels
+  EXPECT_EQ(cells[0].toArray()[0].toString(), "No.");
+  const QStringList third = cells[3].toVariant().toStringList().mid(0, 9);
+  EXPECT_EQ(third, QStringList({"3", "446.05625", "CDCSS", "67.0", "754", "446.08125", "CTCSS", "100.0", "023"}));
+
+  const ProgramRun channel = run({file, "--open-view", "32822", "--record", "3", "--dump-view"});
+  ASSERT_EQ(channel.exitCode, 0);
+  const QJsonObject view = QJsonDocument::fromJson(channel.out).object();
+  EXPECT_EQ(control(view, 3684)["text"].toString(), "446.05625");  // the PMR446 list of the 446 MHz range
+  EXPECT_EQ(control(view, 3672)["text"].toString(), "754");
+  EXPECT_EQ(control(view, 3679)["text"].toString(), "100.0");
+  EXPECT_TRUE(control(view, 3679)["enabled"].toBool());
+}
+
 TEST_F(CommandLine, DumpViewShowsThePersonalityAndScanListOfTheFile) {
   RadioDataContainer container;
   container.resetToDefaults();
@@ -151,6 +185,52 @@ TEST_F(CommandLine, FailuresSayWhyAndPrintNoView) {
   const ProgramRun missingRecord = run({"--open-view", "32884", "--record", "2", "--dump-view"});
   EXPECT_EQ(missingRecord.exitCode, 1);  // one scan list
   EXPECT_TRUE(missingRecord.out.isEmpty());
+}
+
+// Each view of the keys, alert tones, passwords and signalling shows what the file holds.
+TEST_F(CommandLine, DumpViewShowsTheSettingsOfEachRadioSettingsView) {
+  const QString file = codeplugFile([](RadioDataContainer& data) {
+    const auto set = [](FieldArea area, const char* key, std::span<std::uint8_t> bytes, long value) {
+      WriteField(*FindField(area, key), bytes, value);
+    };
+    set(FieldArea::Keys, "key_a2", data.keys().bytes(), 3);
+    const std::uint8_t code[] = {0x12, 0x34, 0x56, 0x78, 0x90, 0x12, 5};
+    std::copy(std::begin(code), std::end(code), data.atis().bytes().begin());
+    set(FieldArea::Dos, "dos_enable", data.dos().bytes(), 1);
+    set(FieldArea::Dos, "dos_pre_mute_duration", data.dos().bytes(), 20);
+    data.passwords().setText(PasswordSection::kRead, "4321");
+    data.passwords().setText(PasswordSection::kWrite, "1111");
+    data.passwords().storeTexts();
+    data.alertTones().appendNew();
+    set(FieldArea::AlertTone, "tone1_hz", data.alertTones()[1].record().span(), 200);
+  });
+  struct Expected {
+    QStringList arguments;
+    int control;
+    QString text;
+  };
+  const Expected views[] = {
+      {{"--open-view", "32802"}, 6614, "Keypad Lock"},
+      {{"--open-view", "32807"}, 4595, "123456789012"},
+      {{"--open-view", "32807"}, 4592, "500"},
+      {{"--open-view", "32808"}, 1661, "0001"},  // the radio's fixed PTT ID
+      {{"--open-view", "32809"}, 4670, "400"},
+      {{"--open-view", "32813"}, 6357, "4321"},
+      {{"--open-view", "32889", "--record", "2"}, 5004, "2000"},
+  };
+  for (const Expected& expected : views) {
+    const ProgramRun result = run(QStringList{file} + expected.arguments + QStringList{"--dump-view"});
+    ASSERT_EQ(result.exitCode, 0) << expected.arguments.join(' ').toStdString();
+    const QJsonObject view = QJsonDocument::fromJson(result.out).object();
+    EXPECT_EQ(control(view, expected.control)["text"].toString(), expected.text)
+        << expected.arguments.join(' ').toStdString() << " control " << expected.control;
+    if (expected.control == 6357) {
+      // The write password dumps as the bullets the view shows.
+      const QString write = control(view, 6355)["text"].toString();
+      EXPECT_EQ(write.size(), 4);
+      EXPECT_FALSE(write.contains('1'));
+    }
+  }
 }
 
 }  // namespace

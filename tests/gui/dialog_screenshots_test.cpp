@@ -15,9 +15,13 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
+#include "adapters/radio_data.h"
 #include "adapters/settings.h"
 #include "adapters/texts.h"
 #include "app/about_dialog.h"
+#include "channels/chan_sheet.h"
+#include "channels/view_channel.h"
+#include "channels/view_channel_list.h"
 #include "commands/settings_commands.h"
 #include "config/app_settings.h"
 #include "config/safe_format.h"
@@ -31,7 +35,14 @@
 #include "factory/tune_sub_item_dialog.h"
 #include "factory/tuning_dialog.h"
 #include "toolkit/control_id.h"
+#include "transfer/radio_password_dialog.h"
 #include "transfer/transfer_dialog.h"
+#include "views/view_alert_tone.h"
+#include "views/view_atis.h"
+#include "views/view_btn_key.h"
+#include "views/view_dos.h"
+#include "views/view_password.h"
+#include "views/view_ptt_id.h"
 
 namespace vex::gui {
 namespace {
@@ -155,6 +166,67 @@ TEST(DialogScreenshots, EveryFactoryDialogFitsItsTextsInBothLanguages) {
     shoot(tuning, "tuning" + suffix);
     CDlgTuneSubItem sub(link, tuning.items().at(5), 120);
     shoot(sub, "tune-sub-item" + suffix);
+  }
+}
+
+// The channel view's pages (typed and PMR446 frequencies) and the channel
+// list, in both languages.
+TEST(DialogScreenshots, EveryChannelViewFitsItsTextsInBothLanguages) {
+  QTemporaryDir data;
+  copyDirectory(QString::fromLatin1(VEX_DATA_DIR), data.path());
+  for (const char* range : {"400-470", "446-446"}) {
+    std::ofstream(data.filePath("Settings.ini").toStdString())
+        << "[Setting]\nModelName=Vex M1\nModelID=VEXM1\nFreqRange=" << range << "\n[User Mode]\nLevel=0\n";
+    settings::initialiseSeparate(data.path().toStdString());
+    for (int language : {0, 1}) {
+      settings::current().selectLanguage(language);
+      radio_data::resetToDefaults();
+      const QString suffix = QStringLiteral("-%1%2").arg(range).arg(language == 0 ? "-E" : "-S");
+      CViewChannel channel;
+      channel.initialUpdate();
+      channel.resize(channel.form()->size());
+      shoot(channel, "channel-basic" + suffix);
+      channel.chanSheet()->setCurrentIndex(1);
+      shoot(channel, "channel-options" + suffix);
+      channel.chanSheet()->setCurrentIndex(0);
+      if (std::string(range) != "400-470") continue;
+      CViewChannelList list;
+      list.initialUpdate();
+      list.resize(list.form()->size());
+      shoot(list, "channel-list" + suffix);
+    }
+  }
+}
+
+// The keys, alert tone, password and signalling views and the Password
+// dialog, in both languages.
+TEST(DialogScreenshots, EveryRadioSettingsViewFitsItsTextsInBothLanguages) {
+  QTemporaryDir data;
+  copyDirectory(QString::fromLatin1(VEX_DATA_DIR), data.path());
+  settings::initialiseSeparate(data.path().toStdString());
+  for (int language : {0, 1}) {
+    settings::current().selectLanguage(language);
+    radio_data::resetToDefaults();
+    const QString suffix = language == 0 ? "-E" : "-S";
+    const auto shootView = [](CCustomFormView& view, const QString& name) {
+      view.initialUpdate();
+      view.resize(view.form()->size());
+      shoot(view, name);
+    };
+    CViewBtnKey keys;
+    shootView(keys, "keys" + suffix);
+    CViewAlertTone tones;
+    shootView(tones, "alert-tone" + suffix);
+    CViewPassword passwords;
+    shootView(passwords, "passwords" + suffix);
+    CViewAtis atis;
+    shootView(atis, "atis" + suffix);
+    CViewPttId pttId;
+    shootView(pttId, "ptt-id" + suffix);
+    CViewDos dos;
+    shootView(dos, "dos" + suffix);
+    CDlgPassword password;
+    shoot(password, "password" + suffix);
   }
 }
 
