@@ -246,6 +246,7 @@ void CMainFrame::runCommand(int command) {
   switch (command) {
     case kCmdMemoryUpdate: memoryUpdate(); break;
     case kCmdCloseAll: closeAllWindows(); break;
+    case kCmdFrameClose: mdi_->closeActiveSubWindow(); break;
     case kCmdCloseAllButThis: closeAllButThis(); break;
     case kCmdTreeBar: toggle(treeDock_); break;
     case kCmdLogBar: toggle(logDock_); break;

@@ -52,14 +52,12 @@ QAction* CMainFrame::commandAction(int command, const QString& defaultText, cons
     connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
     addAction(action);
   }
-  if (shortcut && action->shortcut().isEmpty()) action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
-  // Menu texts may carry their accelerator after a tab, written "\\t" in the files.
+  if (shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
+  // Menu texts may carry an accelerator after a tab, written "\\t" in the
+  // files; the key table binds the keys, so a language file cannot bind a
+  // radio write to a common chord. The menu shows the bound shortcut.
   QString text = textOr(texts::label(command), defaultText).replace(QStringLiteral("\\t"), QStringLiteral("\t"));
-  const qsizetype tab = text.indexOf('\t');
-  if (tab >= 0) {
-    action->setShortcut(QKeySequence(text.mid(tab + 1)));
-    text.truncate(tab);
-  }
+  if (const qsizetype tab = text.indexOf('\t'); tab >= 0) text.truncate(tab);
   action->setText(text);
   action->setStatusTip(statusPrompt(text));
   return action;
@@ -138,6 +136,7 @@ void CMainFrame::updateCheckMarks() {
   for (const TreeRow& row : treeTable()) check(row.id, frameOf(viewCommandFor(row.id)) != nullptr);
   const bool anyFrame = !openFrames().empty();
   if (QAction* act = action(kCmdCloseAll)) act->setEnabled(anyFrame);
+  if (QAction* act = action(kCmdFrameClose)) act->setEnabled(anyFrame);
   if (QAction* act = action(kCmdCloseAllButThis)) act->setEnabled(anyFrame);
 }
 
