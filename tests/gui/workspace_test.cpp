@@ -344,7 +344,8 @@ TEST(CMainFrame, CommandsCarryStatusPromptsAndLanguageAccelerators) {
   EXPECT_EQ(frame.action(kCmdFileOpen)->statusTip(), "Open...");
   EXPECT_EQ(frame.action(kCmdFileSaveAs)->statusTip(), "Ready");
   EXPECT_EQ(frame.action(kCmdFileOpen)->text(), "&Open...");
-  EXPECT_EQ(frame.action(kCmdFileOpen)->shortcut(), QKeySequence("Ctrl+Shift+O"));  // the shown one counts
+  // The key table binds the keys; a language file's accelerator is only shown.
+  EXPECT_EQ(frame.action(kCmdFileOpen)->shortcut(), QKeySequence("Ctrl+O"));
   EXPECT_EQ(frame.action(kCmdFileSave)->shortcut(), QKeySequence("Ctrl+S"));
   EXPECT_EQ(frame.action(kCmdAdjustment)->shortcut(), QKeySequence());
 }
