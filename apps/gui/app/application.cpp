@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "adapters/qt_translations.h"
 #include "adapters/radio_data.h"
 #include "adapters/settings.h"
 #include "app/about_dialog.h"
@@ -96,6 +97,7 @@ int runApplication(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("vexprog"));
 
   settings::initialise(options.dataDir.toStdString());
+  applyQtTranslations(settings::isSimplifiedChinese());
   radio_data::resetToDefaults();  // File New: the container starts from the default data
 
   DialogHelpFilter::install();

@@ -104,6 +104,9 @@ void CMainFrame::buildMenus() {
 // submenu of its views; rows below the second level are reached through
 // their parent's command. A group that is not shown takes its rows with it.
 void CMainFrame::addEditMenu(QMenu* menu) {
+  for (const MenuEntry& entry : editMenuHead())
+    menu->addAction(commandAction(entry.command, QString::fromUtf8(entry.defaultText), entry.shortcut));
+  menu->addSeparator();
   QMenu* group = menu;
   for (const TreeRow& row : treeTable()) {
     if (row.depth > 1) continue;
@@ -137,6 +140,7 @@ void CMainFrame::updateCheckMarks() {
   const bool anyFrame = !openFrames().empty();
   if (QAction* act = action(kCmdCloseAll)) act->setEnabled(anyFrame);
   if (QAction* act = action(kCmdFrameClose)) act->setEnabled(anyFrame);
+  updateUndoActions();
   if (QAction* act = action(kCmdCloseAllButThis)) act->setEnabled(anyFrame);
 }
 

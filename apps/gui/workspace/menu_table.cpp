@@ -16,6 +16,10 @@ constexpr MenuEntry kFile[] = {
     {0, nullptr, L::All, nullptr},
     {kCmdExit, "E&xit", L::All, "Ctrl+Q"},
 };
+constexpr MenuEntry kEditHead[] = {
+    {kCmdUndo, "&Undo", L::All, "Ctrl+Z"},
+    {kCmdRedo, "&Redo", L::All, "Ctrl+Shift+Z"},
+};
 constexpr MenuEntry kView[] = {
     {kCmdToolbar, "&Toolbar", L::All, nullptr},
     {kCmdStatusBar, "&Status Bar", L::All, nullptr},
@@ -65,5 +69,6 @@ constexpr MenuSpec kMenus[] = {
 }  // namespace
 
 std::span<const MenuSpec> menuTable() { return kMenus; }
+std::span<const MenuEntry> editMenuHead() { return kEditHead; }
 
 }  // namespace vex::gui

@@ -24,5 +24,7 @@ struct MenuSpec {
 };
 
 std::span<const MenuSpec> menuTable();
+// The Edit menu's own entries above the views (Undo, Redo).
+std::span<const MenuEntry> editMenuHead();
 
 }  // namespace vex::gui
