@@ -115,7 +115,7 @@ TEST(RadioWork, AWindowClosedMeanwhileClosesWhenTheWorkHasEnded) {
     return 1;
   });
   EXPECT_TRUE(window.isVisible());  // its work might still have needed it
-  EXPECT_TRUE(QTest::qWaitFor([&window] { return !window.isVisible(); }, 2000));
+  EXPECT_TRUE(QTest::qWaitFor([&window] { return !window.isVisible(); }, 60'000));
 }
 
 TEST(FactoryModeDialog, ReadShowsTheRadiosModelAndLeavingAppliesIt) {
