@@ -62,6 +62,13 @@ class CMainFrame : public QMainWindow, public ViewHost {
   void updateStatusTexts();
   void updateTitle();
   void setDocumentPath(const QString& path);
+  // New data replaced the old (New, Open, Read): they come from `path`
+  // (empty: not from a file), the Invalid Log of the old data goes, and
+  // nothing counts as changed. documentReplaced tells the file commands.
+  void dataReplaced(const QString& path);
+  // Whether a view changed the data since they were last replaced or saved.
+  bool isModified() const { return modified_; }
+  void setModified(bool modified) { modified_ = modified; }
   void selectTreeRoot();
   // After a language change: title, status bar, log bars, tree and menus.
   void retranslate();
@@ -90,6 +97,9 @@ class CMainFrame : public QMainWindow, public ViewHost {
   QLabel* statusPane(int id) const;
   // Refreshes the Invalid Log bar from the container's Invalid Log.
   void refreshInvalidLog();
+
+ signals:
+  void documentReplaced(const QString& path);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -133,6 +143,7 @@ class CMainFrame : public QMainWindow, public ViewHost {
   std::map<int, QAction*> actions_;
   std::vector<OpenViewNode> openViews_;
   QString documentPath_;
+  bool modified_ = false;
   std::function<CloseAnswer()> closePrompt_;
   std::function<bool()> saveHandler_;
   std::function<void()> aboutHandler_;
