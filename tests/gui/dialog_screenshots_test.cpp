@@ -15,9 +15,13 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
+#include "adapters/radio_data.h"
 #include "adapters/settings.h"
 #include "adapters/texts.h"
 #include "app/about_dialog.h"
+#include "channels/chan_sheet.h"
+#include "channels/view_channel.h"
+#include "channels/view_channel_list.h"
 #include "commands/settings_commands.h"
 #include "config/app_settings.h"
 #include "config/safe_format.h"
@@ -155,6 +159,35 @@ TEST(DialogScreenshots, EveryFactoryDialogFitsItsTextsInBothLanguages) {
     shoot(tuning, "tuning" + suffix);
     CDlgTuneSubItem sub(link, tuning.items().at(5), 120);
     shoot(sub, "tune-sub-item" + suffix);
+  }
+}
+
+// The channel view's pages (typed and PMR446 frequencies) and the channel
+// list, in both languages.
+TEST(DialogScreenshots, EveryChannelViewFitsItsTextsInBothLanguages) {
+  QTemporaryDir data;
+  copyDirectory(QString::fromLatin1(VEX_DATA_DIR), data.path());
+  for (const char* range : {"400-470", "446-446"}) {
+    std::ofstream(data.filePath("Settings.ini").toStdString())
+        << "[Setting]\nModelName=Vex M1\nModelID=VEXM1\nFreqRange=" << range << "\n[User Mode]\nLevel=0\n";
+    settings::initialiseSeparate(data.path().toStdString());
+    for (int language : {0, 1}) {
+      settings::current().selectLanguage(language);
+      radio_data::resetToDefaults();
+      const QString suffix = QStringLiteral("-%1%2").arg(range).arg(language == 0 ? "-E" : "-S");
+      CViewChannel channel;
+      channel.initialUpdate();
+      channel.resize(channel.form()->size());
+      shoot(channel, "channel-basic" + suffix);
+      channel.chanSheet()->setCurrentIndex(1);
+      shoot(channel, "channel-options" + suffix);
+      channel.chanSheet()->setCurrentIndex(0);
+      if (std::string(range) != "400-470") continue;
+      CViewChannelList list;
+      list.initialUpdate();
+      list.resize(list.form()->size());
+      shoot(list, "channel-list" + suffix);
+    }
   }
 }
 

@@ -50,7 +50,8 @@ class CMainFrame : public QMainWindow, public ViewHost {
 
   // ViewHost: what the views ask of the main frame.
   void sendToMainFrame(int message, long wParam, long lParam, const ChangeNotice* notice) override;
-  void showView(int command, const std::string& title) override;
+  void showView(int command, const std::string& title, int record = 0) override;
+  void positionChanged(CCustomFormView* view) override;
   void hideFrameOf(CCustomFormView* view) override;
   void closeFrameOf(CCustomFormView* view) override;
   void refresh(int what) override;

@@ -138,7 +138,16 @@ void CMainFrame::closeAllButThis() {
   updateCheckMarks();
 }
 
-void CMainFrame::showView(int command, const std::string& title) { openView(command, QString::fromStdString(title)); }
+void CMainFrame::showView(int command, const std::string& title, int record) {
+  openView(command, QString::fromStdString(title), record);
+}
+
+void CMainFrame::positionChanged(CCustomFormView* view) {
+  CChildFrame* frame = frameOfView(view);
+  if (!frame) return;
+  updateNavigation(frame);
+  tree_->markItem(frame->entry().command, view->position());
+}
 
 void CMainFrame::hideFrameOf(CCustomFormView* view) {
   if (CChildFrame* frame = frameOfView(view)) frame->hide();
