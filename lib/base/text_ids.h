@@ -42,6 +42,7 @@ inline constexpr int kMsgModelMismatch = 1172;
 inline constexpr int kMsgPrintCaption = 1173;
 inline constexpr int kMsgOff = 1174;
 inline constexpr int kMsgWrongPassword = 1176;
+inline constexpr int kMsgNoSoundOutput = 1260;
 inline constexpr int kMsgFileExtension = 1211;
 inline constexpr int kMsgFileFilter = 1212;
 inline constexpr int kMsgPrintCancelled = 1228;
@@ -188,6 +189,7 @@ inline constexpr int kPttPreambleLabel = 1668;
 inline constexpr int kPttPreambleList = 1669;
 inline constexpr int kPttSideTone = 1670;
 inline constexpr int kPttShortBeep = 1671;
+inline constexpr int kPttFixedNote = 1672;
 
 // Personality view
 inline constexpr int kPersTxAdmitLabel = 2320;
@@ -469,6 +471,9 @@ inline constexpr int kViewMisc = 32803;
 inline constexpr int kTreeAlertTones = 32806;
 inline constexpr int kViewAlertTone = 32889;
 inline constexpr int kViewPasswords = 32813;
+inline constexpr int kViewAtis = 32807;
+inline constexpr int kViewPttId = 32808;
+inline constexpr int kViewDos = 32809;
 inline constexpr int kTreeChannels = 32821;
 inline constexpr int kViewChannel = 32822;
 inline constexpr int kTreePersonalities = 32823;
@@ -518,6 +523,7 @@ inline constexpr auto kMessageIds = std::to_array<int>({
     kMsgPrintCaption,
     kMsgOff,
     kMsgWrongPassword,
+    kMsgNoSoundOutput,
     kMsgFileExtension,
     kMsgFileFilter,
     kMsgPrintCancelled,
@@ -615,6 +621,7 @@ inline constexpr auto kLabelIds = std::to_array<int>({
     kPttPreambleList,
     kPttSideTone,
     kPttShortBeep,
+    kPttFixedNote,
     kCaptionPersonality,
     kCaptionPersonalityRxTx,
     kCaptionPersonalitySquelch,
@@ -867,6 +874,9 @@ inline constexpr auto kLabelIds = std::to_array<int>({
     kViewDataWatch,
     kViewAlertTone,
     kViewChannelList,
+    kViewAtis,
+    kViewPttId,
+    kViewDos,
     kCmdFrameMinimize,
     kCmdFrameRestore,
     kCmdFrameMaximize,

@@ -50,6 +50,10 @@ constexpr FieldSpec kFields[] = {
     {"dos_enable",               A::Dos,        0,  0x01, 1,  K::Flag,               0,                            t::kDosEnable},
     {"dos_pre_mute_duration",    A::Dos,        1,  0xFF, 1,  K::ListValue,          t::kDosPreMuteList,           t::kDosPreMuteLabel},
 
+    {"power_on_password",        A::Passwords,  0,  0xFF, 8,  K::Text,               0,                            t::kPasswordPowerOnLabel},
+    {"write_password",           A::Passwords,  8,  0xFF, 8,  K::Text,               0,                            t::kPasswordWriteLabel},
+    {"read_password",            A::Passwords,  16, 0xFF, 8,  K::Text,               0,                            t::kPasswordReadLabel},
+
     {"rx_frequency",             A::Channel,    4,  0xFF, 4,  K::Frequency,          0,                            t::kChanRxFreqLabel},
     {"tx_frequency",             A::Channel,    8,  0xFF, 4,  K::Frequency,          0,                            t::kChanTxFreqLabel},
     {"rx_tone_type",             A::Channel,    13, 0xC0, 1,  K::ListPosition,       t::kChanRxTypeList,           t::kChanRxTypeLabel},
