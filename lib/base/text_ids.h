@@ -75,6 +75,15 @@ inline constexpr int kMsgCsvNoChannels = 1343;
 inline constexpr int kMsgCsvNameDropped = 1344;
 inline constexpr int kMsgCsvNotImported = 1345;
 inline constexpr int kMsgPortPane = 2231;
+inline constexpr int kMsgWriteModel = 2301;
+inline constexpr int kMsgWriteBand = 2302;
+inline constexpr int kMsgWritePort = 2303;
+inline constexpr int kMsgWriteOriginFile = 2304;
+inline constexpr int kMsgWriteOriginRadio = 2305;
+inline constexpr int kMsgWriteOriginDefaults = 2306;
+inline constexpr int kMsgWriteDefaultsQuestion = 2307;
+inline constexpr int kMsgReadStatus = 2308;
+inline constexpr int kMsgChannelCount = 2309;
 
 // ---- captions of windows and dialogs (S02; the id is also the template id) --------
 inline constexpr int kCaptionAbout = 100;
@@ -461,6 +470,8 @@ inline constexpr int kCmdWindowCascade = 57650;
 inline constexpr int kCmdWindowTile = 57651;
 inline constexpr int kCmdAbout = 57664;
 inline constexpr int kCmdExit = 57665;
+inline constexpr int kCmdUndo = 57643;
+inline constexpr int kCmdRedo = 57644;
 inline constexpr int kCmdHelpTopics = 57667;
 inline constexpr int kCmdToolbar = 59392;
 inline constexpr int kCmdStatusBar = 59393;
@@ -581,6 +592,15 @@ inline constexpr auto kMessageIds = std::to_array<int>({
     kMsgCsvNameDropped,
     kMsgCsvNotImported,
     kMsgPortPane,
+    kMsgWriteModel,
+    kMsgWriteBand,
+    kMsgWritePort,
+    kMsgWriteOriginFile,
+    kMsgWriteOriginRadio,
+    kMsgWriteOriginDefaults,
+    kMsgWriteDefaultsQuestion,
+    kMsgReadStatus,
+    kMsgChannelCount,
 });
 
 // Every label text the program looks up.
@@ -948,6 +968,8 @@ inline constexpr auto kLabelIds = std::to_array<int>({
     kCmdWindowTile,
     kCmdAbout,
     kCmdExit,
+    kCmdUndo,
+    kCmdRedo,
     kCmdHelpTopics,
     kCmdToolbar,
     kCmdStatusBar,
@@ -1180,6 +1202,13 @@ inline constexpr auto kFormatTexts = std::to_array<FormatText>({
     FormatText{Family::Message, kMsgPortBusy, Conversion::String},
     FormatText{Family::Message, kMsgPortNotSerial, Conversion::String},
     FormatText{Family::Message, kMsgPortOpenFailed, Conversion::String},
+    FormatText{Family::Message, kMsgWriteModel, Conversion::String},
+    FormatText{Family::Message, kMsgWriteBand, Conversion::String},
+    FormatText{Family::Message, kMsgWritePort, Conversion::String},
+    FormatText{Family::Message, kMsgWriteOriginFile, Conversion::String},
+    FormatText{Family::Message, kMsgWriteOriginRadio, Conversion::String},
+    FormatText{Family::Message, kMsgReadStatus, Conversion::String},
+    FormatText{Family::Message, kMsgChannelCount, Conversion::Integer},
     FormatText{Family::Label, kTransferReadProgress, Conversion::Integer},
     FormatText{Family::Label, kTransferWriteProgress, Conversion::Integer},
 });

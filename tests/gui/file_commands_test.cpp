@@ -186,7 +186,7 @@ TEST_F(CommandsTest, RecentListKeepsFourEntriesNewestFirstInTheFileMenu) {
   EXPECT_EQ(fileActions.back()->data().toInt(), kCmdExit);
 }
 
-TEST_F(CommandsTest, EveryNewAfterTheFirstAsks800AndCancelKeepsTheData) {
+TEST_F(CommandsTest, NewAsks800OnlyOverChangesAndCancelKeepsTheData) {
   someDataByte() ^= 0x01;
   const std::uint8_t changed = someDataByte();
   prompts->answers = {false};
@@ -197,6 +197,24 @@ TEST_F(CommandsTest, EveryNewAfterTheFirstAsks800AndCancelKeepsTheData) {
   handlers.handle(kCmdFileNew);  // answered OK
   EXPECT_EQ(prompts->asked, (std::vector<int>{800, 800}));
   EXPECT_NE(someDataByte(), changed);
+  EXPECT_FALSE(frame.isModified());
+  handlers.handle(kCmdFileNew);  // nothing to lose: no question
+  EXPECT_EQ(prompts->asked.size(), 2u);
+}
+
+TEST_F(CommandsTest, SaveAndOpenLeaveTheDataUnmodified) {
+  someDataByte() ^= 0x01;
+  EXPECT_TRUE(frame.isModified());
+  EXPECT_TRUE(frame.windowTitle().startsWith('*'));
+  const std::string path = file("saved.dat");
+  saveAs(path, "c");
+  EXPECT_FALSE(frame.isModified());
+  EXPECT_FALSE(frame.windowTitle().startsWith('*'));
+  someDataByte() ^= 0x01;
+  EXPECT_TRUE(frame.isModified());
+  prompts->openPath = path;
+  handlers.handle(kCmdFileOpen);
+  EXPECT_FALSE(frame.isModified());
 }
 
 TEST_F(CommandsTest, ModelNameChangeOfTheSameModelKeepsTheData) {

@@ -17,6 +17,8 @@ enum Command : int {
   kCmdPrint = 57607,
   kCmdPrintPreview = 57609,
   kCmdExit = 57665,
+  kCmdUndo = 57643,
+  kCmdRedo = 57644,
   // View
   kCmdToolbar = 59392,
   kCmdStatusBar = 59393,
