@@ -395,6 +395,14 @@ TEST_F(CommandsTest, ChannelsGoOutAsCsvAndComeBackThroughTheFileMenu) {
   EXPECT_TRUE(prompts->texts.empty());
   EXPECT_EQ(receiveFrequencies(), (std::vector<std::uint32_t>{0x44600625, 0x44601875}));
   EXPECT_EQ(someDataByte(), 0x5A);
+  // The import marks the data modified and is one undo step, apart from the
+  // change made before it.
+  EXPECT_TRUE(frame.windowTitle().startsWith('*'));
+  frame.undo();
+  EXPECT_EQ(receiveFrequencies(), before);
+  EXPECT_EQ(someDataByte(), 0x5A);
+  frame.redo();
+  EXPECT_EQ(receiveFrequencies(), (std::vector<std::uint32_t>{0x44600625, 0x44601875}));
 
   // Exported again, the same two channels come out.
   const std::string again = file("again.csv");

@@ -45,9 +45,12 @@ bool importChannels(CMainFrame& frame, Prompts& prompts) {
     prompts.showText(problemList(texts::message(text::kMsgCsvNotImported), imported.problems));
     return false;
   }
-  // Edits pending in other views are kept; the channel views show the new list.
+  // Edits pending in other views are kept as a step of their own; the import
+  // is one more, and the channel views show the new list.
   frame.sendToViews(WM_VIEW_STORE);
+  frame.recordEdits();
   ReplaceChannels(RadioDataContainer::instance(), imported.channels);
+  frame.recordEdits();
   frame.closeAllWindows();
   frame.fillTree();
   frame.selectTreeRoot();

@@ -74,6 +74,9 @@ class CMainFrame : public QMainWindow, public ViewHost {
   bool isModified();
   // The data were saved: the current state is the unmodified one.
   void dataSaved();
+  // The data changed outside the views (an import): what changed since the
+  // last step becomes one undo step, and the title shows the data modified.
+  void recordEdits();
   // Undo or redo one edit (one store, one bulk edit or one record move); the
   // open views reload and keep their record.
   void undo();
@@ -131,7 +134,6 @@ class CMainFrame : public QMainWindow, public ViewHost {
   // main_frame_menus.cpp
   QAction* commandAction(int command, const QString& defaultText, const char* shortcut = nullptr);
   void addEditMenu(QMenu* menu);
-  void recordEdits();
   void scheduleRecordEdits();
   void stepHistory(bool (EditHistory::*step)());
   void updateUndoActions();
