@@ -14,12 +14,13 @@
 #include "adapters/qt_translations.h"
 #include "adapters/radio_data.h"
 #include "adapters/settings.h"
-#include "config/data_directory.h"
 #include "app/about_dialog.h"
 #include "app/command_line.h"
+#include "app/dark_palette.h"
 #include "app/splash.h"
 #include "app/view_dump.h"
 #include "commands/command_handlers.h"
+#include "config/data_directory.h"
 #include "factory/factory_commands.h"
 #include "help/dialog_help.h"
 #include "transfer/transfer_commands.h"
@@ -96,6 +97,7 @@ int runApplication(int argc, char** argv) {
   const Options& options = commandLine.options;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("vexprog"));
+  applyPaletteFromEnvironment();
 
   // Without its language files and catalogue the program cannot show a
   // single text: say so and stop.
