@@ -5,19 +5,14 @@
 #include <unistd.h>
 
 #include <ctime>
-#include <filesystem>
-#include <system_error>
 
 namespace vex::cli {
 
 bool BackUpRadios(Environment& env, RadioSession& session, const std::string& dir,
                   const std::vector<std::string>& devices, std::optional<std::string>& password, TraceFile& trace,
                   bool verbose) {
-  std::error_code error;
-  std::filesystem::create_directories(dir, error);
-  if (error || !std::filesystem::is_directory(dir)) {
-    env.err() << "vexprog-cli: backups cannot be kept in " << dir << " ("
-              << (error ? error.message() : "not a directory") << "); nothing was written\n";
+  if (const std::string why = PrepareBackupDirectory(dir); !why.empty()) {
+    env.err() << "vexprog-cli: backups cannot be kept in " << dir << " (" << why << "); nothing was written\n";
     return false;
   }
 
@@ -41,14 +36,15 @@ bool BackUpRadios(Environment& env, RadioSession& session, const std::string& di
       continue;
     }
     const RadioIdentity& radio = job.transfer->Identity();
-    const std::filesystem::path path = BackupFilePath(dir, radio.modelName, job.device, now);
-    if (!SaveRadioData(path, radio, job.transfer->Band(), session.ranges(), *job.image)) {
-      env.fail(text::kMsgFileNotWritten, path.string());
+    const BackupFile backup =
+        SaveRadioBackup(dir, radio, job.device, job.transfer->Band(), session.ranges(), *job.image, now);
+    if (!backup.saved) {
+      env.fail(text::kMsgFileNotWritten, backup.path.string());
       env.err() << "vexprog-cli: " << job.name() << ": no backup; nothing was written\n";
       allSaved = false;
       continue;
     }
-    env.out() << job.name() << ": backup " << path.string() << '\n';
+    env.out() << job.name() << ": backup " << backup.path.string() << '\n';
   }
   return allSaved;
 }

@@ -84,6 +84,20 @@ inline constexpr int kMsgWriteOriginDefaults = 2306;
 inline constexpr int kMsgWriteDefaultsQuestion = 2307;
 inline constexpr int kMsgReadStatus = 2308;
 inline constexpr int kMsgChannelCount = 2309;
+inline constexpr int kMsgBackupBeforeWrite = 2370;
+inline constexpr int kMsgBackupKept = 2371;
+inline constexpr int kMsgBackupMissing = 2372;
+inline constexpr int kMsgBackupNotSaved = 2373;
+inline constexpr int kMsgCommandUnavailable = 2380;
+inline constexpr int kMsgDataVersion = 2381;
+
+// ---- the standard buttons of every dialog (S02; the button's control id) ----------
+inline constexpr int kButtonOk = 1;
+inline constexpr int kButtonCancel = 2;
+inline constexpr int kButtonHelp = 9;
+
+// About box
+inline constexpr int kAboutDescription = 1001;
 
 // ---- captions of windows and dialogs (S02; the id is also the template id) --------
 inline constexpr int kCaptionAbout = 100;
@@ -99,6 +113,7 @@ inline constexpr int kCaptionPasswordNotice = 1137;
 inline constexpr int kCaptionMisc = 1400;
 inline constexpr int kCaptionReadTransfer = 1601;
 inline constexpr int kCaptionWriteTransfer = 1602;
+inline constexpr int kCaptionBackupTransfer = 2374;
 inline constexpr int kCaptionPttId = 1655;
 inline constexpr int kCaptionPersonality = 2310;
 inline constexpr int kCaptionPersonalityRxTx = 2311;
@@ -209,6 +224,9 @@ inline constexpr int kMiscBatterySaveModeLabel = 1411;
 inline constexpr int kMiscBatterySaveModeList = 1412;
 inline constexpr int kMiscLowBatteryGapLabel = 1413;
 inline constexpr int kMiscLowBatteryGapList = 1414;
+inline constexpr int kMiscVoxGroup = 1415;
+inline constexpr int kMiscSquelchGroup = 1416;
+inline constexpr int kMiscBatteryGroup = 1417;
 
 // PTT ID view
 inline constexpr int kPttPrimaryIdLabel = 1660;
@@ -260,6 +278,7 @@ inline constexpr int kChanTxTypeList = 3677;
 inline constexpr int kChanTxCtcssLabel = 3678;
 inline constexpr int kChanTxCdcssLabel = 3680;
 inline constexpr int kChanCopyRxToTx = 3682;
+inline constexpr int kChanNoFrequency = 3686;
 
 // Channel options page
 inline constexpr int kChanPersonalityLabel = 3702;
@@ -498,6 +517,7 @@ inline constexpr int kCmdLogBar = 32905;
 inline constexpr int kCmdInvalidView = 32906;
 inline constexpr int kCmdImportChannels = 32907;
 inline constexpr int kCmdExportChannels = 32908;
+inline constexpr int kCmdBackupBeforeWrite = 32909;
 
 // Navigation tree and Edit menu items (view commands)
 inline constexpr int kViewRadioInfo = 32800;
@@ -601,10 +621,20 @@ inline constexpr auto kMessageIds = std::to_array<int>({
     kMsgWriteDefaultsQuestion,
     kMsgReadStatus,
     kMsgChannelCount,
+    kMsgBackupBeforeWrite,
+    kMsgBackupKept,
+    kMsgBackupMissing,
+    kMsgBackupNotSaved,
+    kMsgCommandUnavailable,
+    kMsgDataVersion,
 });
 
 // Every label text the program looks up.
 inline constexpr auto kLabelIds = std::to_array<int>({
+    kButtonOk,
+    kButtonCancel,
+    kButtonHelp,
+    kAboutDescription,
     kWordOn,
     kWordOff,
     kCaptionAbout,
@@ -673,8 +703,12 @@ inline constexpr auto kLabelIds = std::to_array<int>({
     kMiscBatterySaveModeList,
     kMiscLowBatteryGapLabel,
     kMiscLowBatteryGapList,
+    kMiscVoxGroup,
+    kMiscSquelchGroup,
+    kMiscBatteryGroup,
     kCaptionReadTransfer,
     kCaptionWriteTransfer,
+    kCaptionBackupTransfer,
     kTransferStatus,
     kTransferReadProgress,
     kTransferWriteProgress,
@@ -729,6 +763,7 @@ inline constexpr auto kLabelIds = std::to_array<int>({
     kChanTxCtcssLabel,
     kChanTxCdcssLabel,
     kChanCopyRxToTx,
+    kChanNoFrequency,
     kChanPersonalityLabel,
     kChanPersonalityList,
     kChanScanGroup,
@@ -954,6 +989,7 @@ inline constexpr auto kLabelIds = std::to_array<int>({
     kCmdInvalidView,
     kCmdImportChannels,
     kCmdExportChannels,
+    kCmdBackupBeforeWrite,
     kCmdIdleMessage,
     kCmdFileNew,
     kCmdFileOpen,
@@ -1209,6 +1245,10 @@ inline constexpr auto kFormatTexts = std::to_array<FormatText>({
     FormatText{Family::Message, kMsgWriteOriginRadio, Conversion::String},
     FormatText{Family::Message, kMsgReadStatus, Conversion::String},
     FormatText{Family::Message, kMsgChannelCount, Conversion::Integer},
+    FormatText{Family::Message, kMsgBackupBeforeWrite, Conversion::String},
+    FormatText{Family::Message, kMsgBackupKept, Conversion::String},
+    FormatText{Family::Message, kMsgBackupNotSaved, Conversion::String},
+    FormatText{Family::Message, kMsgDataVersion, Conversion::String},
     FormatText{Family::Label, kTransferReadProgress, Conversion::Integer},
     FormatText{Family::Label, kTransferWriteProgress, Conversion::Integer},
 });

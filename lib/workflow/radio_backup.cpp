@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <system_error>
 
 namespace vex {
 
@@ -56,6 +57,21 @@ std::filesystem::path BackupFilePath(const std::filesystem::path& dir, const std
   std::filesystem::path path = dir / (stem + ".dat");
   for (int n = 2; std::filesystem::exists(path); ++n) path = dir / (stem + "-" + std::to_string(n) + ".dat");
   return path;
+}
+
+std::string PrepareBackupDirectory(const std::filesystem::path& dir) {
+  std::error_code error;
+  std::filesystem::create_directories(dir, error);
+  if (error) return error.message();
+  if (!std::filesystem::is_directory(dir, error)) return "not a directory";
+  return {};
+}
+
+BackupFile SaveRadioBackup(const std::filesystem::path& dir, const RadioIdentity& radio, const std::string& device,
+                           const RangeEntry& band, const RangeTable& ranges, const Image& image, std::time_t when) {
+  BackupFile file{BackupFilePath(dir, radio.modelName, device, when)};
+  file.saved = SaveRadioData(file.path, radio, band, ranges, image);
+  return file;
 }
 
 }  // namespace vex

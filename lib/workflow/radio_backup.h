@@ -35,4 +35,18 @@ std::string PortFileTag(const std::string& device);
 std::filesystem::path BackupFilePath(const std::filesystem::path& dir, const std::string& modelName,
                                      const std::string& device, std::time_t when);
 
+// Creates the backup directory when missing; "" when it is a directory to
+// write in, else why not (the system's reason, or "not a directory").
+std::string PrepareBackupDirectory(const std::filesystem::path& dir);
+
+struct BackupFile {
+  std::filesystem::path path;
+  bool saved = false;
+};
+
+// Keeps the image read from the radio on `device` as a new dated file in
+// `dir` (see BackupFilePath): the file's path and whether it was written.
+BackupFile SaveRadioBackup(const std::filesystem::path& dir, const RadioIdentity& radio, const std::string& device,
+                           const RangeEntry& band, const RangeTable& ranges, const Image& image, std::time_t when);
+
 }  // namespace vex

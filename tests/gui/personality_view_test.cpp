@@ -164,7 +164,7 @@ TEST_F(PersonalityView, AddStopsAtEightAndTheBarStopsOfferingIt) {
   QAbstractButton* add = child->navBar()->button(CNavBar::kAdd);
   while (add->isEnabled() && radio_data::recordCount(RecordKind::Personality) < 20) add->click();
   EXPECT_EQ(radio_data::recordCount(RecordKind::Personality), 8);
-  EXPECT_EQ(child->navBar()->counter()->text(), "8 of 8");
+  EXPECT_EQ(child->navBar()->counter()->text(), "8 / 8");
   child->view()->deliver(WM_VIEW_NAVIGATE, 0, kMoveAdd);  // asked anyway
   EXPECT_EQ(radio_data::recordCount(RecordKind::Personality), 8);
   EXPECT_EQ(frame.tree()->item(kCmdViewPersonality)->childCount(), 8);

@@ -4,9 +4,12 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <set>
 
 #include <gtest/gtest.h>
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -18,6 +21,7 @@
 #include "adapters/radio_data.h"
 #include "adapters/settings.h"
 #include "config/app_settings.h"
+#include "core/codeplug_reader.h"
 #include "core/container.h"
 #include "core/image_layout.h"
 #include "core/time_stamp.h"
@@ -372,6 +376,85 @@ TEST(TransferCommands, FactoryLinkRefusesAnotherBand) {
   EXPECT_EQ(current().freqRange(), "400-470");
   EXPECT_EQ(paneText(*rig.frame, kPaneRange), QStringLiteral("400-470 MHz"));
   sharedRadioLink().Close();
+}
+
+// Points the user's data directory (where backups go) into the test's own.
+class ScopedDataHome {
+ public:
+  explicit ScopedDataHome(const std::string& path) : old_(qgetenv("XDG_DATA_HOME")) {
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(path));
+  }
+  ~ScopedDataHome() { old_.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", old_); }
+
+ private:
+  QByteArray old_;
+};
+
+TEST(TransferCommands, BackupBeforeWriteKeepsWhatTheRadioHeldAndTheSettingsOfTheData) {
+  TransferRig rig;
+  const ScopedDataHome home(rig.dir.path() + "/home");
+  QAction* setting = rig.frame->action(kCmdBackupBeforeWrite);
+  ASSERT_NE(setting, nullptr);
+  EXPECT_FALSE(setting->isChecked());  // off until switched on
+  setting->trigger();
+  EXPECT_TRUE(setting->isChecked());
+  EXPECT_TRUE(settings::backupBeforeWrite());
+
+  Image before = rig.radio.Memory();
+  before[300] ^= 0xFF;
+  rig.radio.SetMemory(before);
+  QString summary;
+  rig.whileModal = [&summary](CDlgTransfer& dialog) {
+    if (dialog.direction() == TransferDirection::Write) summary = dialog.summaryText()->text();
+  };
+  ASSERT_TRUE(writeToRadio(*rig.frame));
+  EXPECT_EQ(rig.messageIds(), std::vector<int>{1137});  // the backup read closes without a message of its own
+
+  std::vector<std::filesystem::path> kept;
+  const std::string backups = settings::backupDirectory();
+  EXPECT_EQ(backups.rfind(rig.dir.path() + "/home/", 0), 0u) << backups;
+  for (const auto& entry : std::filesystem::directory_iterator(backups))
+    kept.push_back(entry.path());
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_TRUE(summary.endsWith(QStringLiteral("\nBackup of the radio's data: %1").arg(kept[0].c_str())))
+      << summary.toStdString();
+  Image backup{};
+  std::array<std::uint8_t, 8192> spare{};
+  LoadedCounts counts;
+  ASSERT_TRUE(LoadCodeplugFile(kept[0].string(), spare, backup, counts));
+  EXPECT_EQ(backup, before);
+  EXPECT_NE(rig.radio.Memory(), before);  // and then the write went ahead
+  // The settings go on describing the data written, not the radio read.
+  EXPECT_EQ(current().freqRange(), "446-446");
+  EXPECT_EQ(current().dataVersion(), "");
+}
+
+TEST(TransferCommands, WithoutItsBackupNothingIsWritten) {
+  {
+    // The backup place cannot be a directory: the radio is not even asked.
+    TransferRig rig;
+    const ScopedDataHome home(rig.dir.path() + "/home");
+    const std::filesystem::path backups = settings::backupDirectory();
+    std::filesystem::create_directories(backups.parent_path());
+    std::ofstream(backups) << "a file";
+    settings::setBackupBeforeWrite(true);
+    EXPECT_FALSE(writeToRadio(*rig.frame));
+    EXPECT_EQ(rig.messageIds(), std::vector<int>{2373});
+    EXPECT_EQ(rig.requests(), 0);
+  }
+  {
+    // The backup read fails: the user hears why, and nothing is written.
+    sim::SimOptions options;
+    options.faults.badChecksum = {kPreamble + 3, 1};
+    TransferRig rig(options);
+    const ScopedDataHome home(rig.dir.path() + "/home");
+    settings::setBackupBeforeWrite(true);
+    const Image before = rig.radio.Memory();
+    EXPECT_FALSE(writeToRadio(*rig.frame));
+    EXPECT_EQ(rig.messageIds(), (std::vector<int>{1138, 2372}));
+    EXPECT_EQ(rig.radio.Memory(), before);
+    EXPECT_EQ(current().freqRange(), "446-446");
+  }
 }
 
 TEST(TransferCommands, MenuCommandsReachTheHandlers) {

@@ -63,7 +63,7 @@ TEST_F(Undo, EditsAndRecordMovesInSeveralViewsGoBackAndForthOneStepEach) {
 
   trigger(kCmdUndo);  // the added record goes
   EXPECT_EQ(radio_data::recordCount(RecordKind::Personality), 1);
-  EXPECT_EQ(personality->navBar()->counter()->text(), "1 of 1");
+  EXPECT_EQ(personality->navBar()->counter()->text(), "1 / 1");
   EXPECT_EQ(squelch(), chosen);
   trigger(kCmdUndo);  // the squelch comes back, in the open view too
   EXPECT_EQ(squelch(), original);
@@ -75,7 +75,7 @@ TEST_F(Undo, EditsAndRecordMovesInSeveralViewsGoBackAndForthOneStepEach) {
   trigger(kCmdRedo);
   EXPECT_EQ(squelch(), chosen);
   EXPECT_EQ(radio_data::recordCount(RecordKind::Personality), 2);
-  EXPECT_EQ(personality->navBar()->counter()->text(), "1 of 2");
+  EXPECT_EQ(personality->navBar()->counter()->text(), "1 / 2");
   EXPECT_EQ(channel->view()->position(), 3);  // each view keeps its record
   EXPECT_FALSE(frame.action(kCmdRedo)->isEnabled());
 }

@@ -248,7 +248,7 @@ TEST(CNavBar, StatesEnableTheMoveButtons) {
   bar.applyState(1, 4);
   bar.setPosition(16, 16);
   EXPECT_EQ(enabled(), "110001");
-  EXPECT_EQ(bar.counter()->text(), "16 of 16");
+  EXPECT_EQ(bar.counter()->text(), "16 / 16");
   bar.applyState(1, 1);
   EXPECT_EQ(enabled(), "000010");
   bar.applyState(1, 7);
@@ -277,7 +277,7 @@ TEST(CChildFrame, SingleRecordViewShowsNoMovesAndScanHasNone) {
   for (int id = 1053; id <= 1058; ++id) EXPECT_FALSE(scan->navBar()->button(id)->isEnabled()) << id;
   CChildFrame* channel = frame.openView(32822);
   EXPECT_FALSE(channel->navBar()->button(1053)->isHidden());
-  EXPECT_EQ(channel->navBar()->counter()->text(), "1 of 16");
+  EXPECT_EQ(channel->navBar()->counter()->text(), "1 / 16");
 }
 
 }  // namespace
@@ -300,7 +300,7 @@ TEST(CMainFrame, RecordMovesKeepTheTreeAndEveryBarOnTheListInStep) {
   CChildFrame* personality = frame.openView(kCmdViewPersonality);
   personality->navBar()->button(CNavBar::kAdd)->click();
   EXPECT_EQ(childrenOf(frame, kCmdViewPersonality), 2);
-  EXPECT_EQ(personality->navBar()->counter()->text(), "2 of 2");
+  EXPECT_EQ(personality->navBar()->counter()->text(), "2 / 2");
   personality->navBar()->button(CNavBar::kDelete)->click();
   EXPECT_EQ(childrenOf(frame, kCmdViewPersonality), 1);
   EXPECT_EQ(radio_data::recordCount(RecordKind::Personality), 1);
@@ -313,8 +313,8 @@ TEST(CMainFrame, RecordMovesKeepTheTreeAndEveryBarOnTheListInStep) {
   channel->navBar()->button(CNavBar::kLast)->click();
   channel->navBar()->button(CNavBar::kDelete)->click();
   EXPECT_EQ(childrenOf(frame, kCmdViewChannel), 15);
-  EXPECT_EQ(channel->navBar()->counter()->text(), "15 of 15");
-  EXPECT_EQ(list->navBar()->counter()->text(), "15 of 15");  // the list follows the channel view
+  EXPECT_EQ(channel->navBar()->counter()->text(), "15 / 15");
+  EXPECT_EQ(list->navBar()->counter()->text(), "15 / 15");  // the list follows the channel view
   EXPECT_TRUE(list->navBar()->button(CNavBar::kAdd)->isEnabled());
 }
 
@@ -416,7 +416,7 @@ TEST(CMainFrame, RecordItemOpensItsViewAtThatRecord) {
   emit frame.tree()->itemDoubleClicked(treeItem(frame, 32822, 5), 0);
   CChildFrame* channel = frame.frameOf(32822);
   ASSERT_NE(channel, nullptr);
-  EXPECT_EQ(channel->navBar()->counter()->text(), "5 of 16");
+  EXPECT_EQ(channel->navBar()->counter()->text(), "5 / 16");
   EXPECT_TRUE(channel->navBar()->button(1053)->isEnabled());
 }
 

@@ -4,6 +4,9 @@
 
 #include "config/app_settings.h"
 #include "config/data_directory.h"
+#include "config/profile_file.h"
+
+#include <QStandardPaths>
 
 namespace vex::gui::settings {
 namespace {
@@ -15,6 +18,9 @@ std::unique_ptr<AppSettings>& owned() {
   return settings;
 }
 AppSettings* gCurrent = nullptr;
+
+constexpr std::string_view kSetting = "Setting";
+constexpr std::string_view kBackupKey = "BackupBeforeWrite";
 
 }  // namespace
 
@@ -50,5 +56,15 @@ int signalType() { return current().signal(); }
 std::string firmwareVersion() { return current().dataVersion(); }
 std::string helpFile() { return current().helpFile(); }
 void save() { current().save(); }
+
+bool backupBeforeWrite() { return ReadProfileInt(current().settingsReadPath(), kSetting, kBackupKey, 0) != 0; }
+
+void setBackupBeforeWrite(bool on) {
+  WriteProfileString(current().paths().writeFile(AppSettings::kSettingsFile), kSetting, kBackupKey, on ? "1" : "0");
+}
+
+std::string backupDirectory() {
+  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString() + "/backups";
+}
 
 }  // namespace vex::gui::settings

@@ -38,6 +38,14 @@ std::string firmwareVersion();
 // The help file named by the language file, relative to the data directory.
 std::string helpFile();
 
+// Whether a write first reads the radio and keeps what it held as a backup
+// file ([Setting] BackupBeforeWrite of Settings.ini; off until switched on).
+bool backupBeforeWrite();
+void setBackupBeforeWrite(bool on);
+// Where those backups are kept: "backups" in the user's application data
+// directory.
+std::string backupDirectory();
+
 // Writes what the settings object writes when the program ends.
 void save();
 

@@ -18,7 +18,7 @@ std::optional<std::string> labelIfPresent(int id) {
 
 std::string portName(int port) {
   const std::string format = message(text::kMsgPortPane);
-  return formatText(format.empty() ? std::string("Port %d") : format, port);
+  return formatText(format.empty() ? std::string("COM%d") : format, port);
 }
 
 std::string formatWithInt(const std::string& format, long value) { return formatText(format, value); }

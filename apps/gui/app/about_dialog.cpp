@@ -3,6 +3,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "adapters/texts.h"
+#include "base/text_ids.h"
+#include "config/safe_format.h"
 #include "core/data_version.h"
 #include "help/dialog_help.h"
 #include "toolkit/control_id.h"
@@ -15,7 +18,7 @@ namespace {
 using K = ControlKind;
 constexpr ControlSpec kControls[] = {
     {0, K::Label, "vexprog " VEX_GUI_VERSION, 12, 10, 180, 12},
-    {1001, K::Label, "Programming software for PMR446 radios", 12, 26, 180, 12},
+    {text::kAboutDescription, K::Label, "Programming software for PMR446 radios", 12, 26, 180, 12},
     {1002, K::Label, "", 12, 42, 180, 12},
     {1, K::Button, "OK", 150, 62, 50, 14},
 };
@@ -26,8 +29,11 @@ constexpr FormSpec kForm{CAboutDialog::kTemplateId, "About vexprog", 212, 84, kC
 CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
   buildForm(this, kForm);
   setProperty(kTemplateIdProperty, kTemplateId);
-  if (auto* version = findControlAs<QLabel>(this, 1002))
-    version->setText(QStringLiteral("Data version %1").arg(QString::fromLatin1(kProgramDataVersion)));
+  if (auto* version = findControlAs<QLabel>(this, 1002)) {
+    const std::string format = texts::message(text::kMsgDataVersion);
+    version->setText(QString::fromStdString(
+        formatText(format.empty() ? "Data version %s" : format, std::string(kProgramDataVersion))));
+  }
   auto* ok = findControlAs<QPushButton>(this, 1);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 
+#include "adapters/texts.h"
 #include "base/text_ids.h"
 #include "channels/channel_data.h"
 #include "core/container.h"
@@ -71,8 +72,11 @@ int codeIndexOf(const std::string& frequencyText) {
 }  // namespace
 
 CPageChanBasic::CPageChanBasic(QWidget* parent) : CPropertyPage(kForm, FieldArea::Channel, parent) {
+  // Entry 0 stands for no frequency: the language's word for it.
+  const std::string none = texts::label(text::kChanNoFrequency);
   for (int id : {kRxCode, kTxCode})
-    for (const std::string& text : Pmr446FrequencyTexts()) combo(id)->addItem(QString::fromStdString(text));
+    for (const std::string& text : Pmr446FrequencyTexts())
+      combo(id)->addItem(QString::fromStdString(combo(id)->count() == 0 && !none.empty() ? none : text));
   for (bool transmit : {false, true})
     connect(frequencyEdit(transmit), &CFreqEdit::outOfBand, this, [this] { warn(text::kMsgFrequencyClamped); });
 }

@@ -37,6 +37,7 @@ enum Command : int {
   kCmdModelInfo = 32771,
   kCmdPort = 32772,
   kCmdLanguage = 32777,
+  kCmdBackupBeforeWrite = 32909,
   // Window
   kCmdCascade = 57650,
   kCmdTile = 57651,

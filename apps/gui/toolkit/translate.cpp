@@ -40,6 +40,7 @@ void translateWindow(QWidget* window, int dialogId) {
       }
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
       button->setText(qtext);
+      if (!button->toolTip().isEmpty()) button->setToolTip(qtext);  // an image button's tip
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
       label->setText(qtext);
     } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {

@@ -20,6 +20,7 @@
 #include "transfer/radio_work.h"
 #include "transfer/transfer_dialog.h"
 #include "transfer/transfer_prompts.h"
+#include "transfer/write_backup.h"
 #include "views/messages.h"
 #include "workflow/codeplug_settings_host.h"
 #include "workflow/write_summary.h"
@@ -127,11 +128,15 @@ bool writeToRadio(CMainFrame& frame) {
       !transferPrompts().askYesNo(&frame, messageText(text::kMsgWriteDefaultsQuestion)))
     return false;
   loadModelRanges();
+  const WriteBackup backup = backUpBeforeWrite(&frame);
+  if (!backup.writeMayStart) return false;
   RangeEntry band;
   {
     CDlgTransfer dialog(TransferDirection::Write, container().image(), &frame);
-    dialog.setSummary(QString::fromStdString(WriteSummary(
-        {settings::modelName(), settings::freqRange(), texts::portName(settings::comPort()), origin}, texts::message)));
+    QString summary = QString::fromStdString(WriteSummary(
+        {settings::modelName(), settings::freqRange(), texts::portName(settings::comPort()), origin}, texts::message));
+    if (!backup.path.empty()) summary += '\n' + messageText(text::kMsgBackupKept, MessageArgument::Text(backup.path));
+    dialog.setSummary(summary);
     if (transferPrompts().runTransfer(dialog) != QDialog::Accepted) return false;
     band = dialog.radioBand();
   }

@@ -117,7 +117,10 @@ void CDlgTransfer::start() {
       busy_ = false;
       done(Rejected);
       break;
-    case StartResult::Started: band_ = transfer_->Band(); break;
+    case StartResult::Started:
+      band_ = transfer_->Band();
+      identity_ = transfer_->Identity();
+      break;
   }
 }
 
@@ -144,7 +147,7 @@ void CDlgTransfer::finish(int messageId, long address, int result) {
   const MessageArgument argument = result == Accepted ? MessageArgument{} : MessageArgument::Number(address & 0xFFFF);
   // The closing message stands alone, not over the finished dialog.
   hide();
-  showMessageText(this, messageId, argument);
+  if (result != Accepted || !quietWhenDone_) showMessageText(this, messageId, argument);
   busy_ = false;
   done(result);
 }

@@ -37,12 +37,17 @@ class CDlgTransfer : public QDialog {
   void setSummary(const QString& text);
   QLabel* summaryText() const { return summary_; }
 
+  // No closing message after a transfer that succeeded (a read taken before
+  // a write: the write's own message follows).
+  void closeQuietlyWhenDone() { quietWhenDone_ = true; }
+
   // What the OK button does: prepare and start the transfer.
   void start();
 
   TransferDirection direction() const { return direction_; }
   // The band the radio reported (valid once the transfer started).
   const RangeEntry& radioBand() const { return band_; }
+  const RadioIdentity& radioIdentity() const { return identity_; }
   bool isTransferring() const { return busy_; }
   int progressReports() const { return progressReports_; }
   QLabel* statusText() const { return status_; }
@@ -74,7 +79,9 @@ class CDlgTransfer : public QDialog {
   std::unique_ptr<ImageTransfer> transfer_;
   std::unique_ptr<IdentitySnapshot> before_;
   RangeEntry band_;
+  RadioIdentity identity_;
   bool busy_ = false;
+  bool quietWhenDone_ = false;
   int progressReports_ = 0;
 };
 

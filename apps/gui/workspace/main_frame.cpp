@@ -336,6 +336,10 @@ void CMainFrame::runCommand(int command) {
     case kCmdInvalidView: toggle(invalidDock_); break;
     case kCmdToolbar: toggle(toolBar_); break;
     case kCmdStatusBar: toggle(statusBar()); break;
+    case kCmdBackupBeforeWrite:
+      settings::setBackupBeforeWrite(!settings::backupBeforeWrite());
+      updateCheckMarks();
+      break;
     case kCmdTabBar:
       mdi_->setViewMode(mdi_->viewMode() == QMdiArea::TabbedView ? QMdiArea::SubWindowView : QMdiArea::TabbedView);
       updateCheckMarks();
@@ -353,7 +357,11 @@ void CMainFrame::runCommand(int command) {
       dataReplaced({});
       fillTree();
       break;
-    default: statusBar()->showMessage(QStringLiteral("This command is not available yet."), 3000); break;
+    default:
+      statusBar()->showMessage(
+          textOr(texts::message(text::kMsgCommandUnavailable), QStringLiteral("This command is not available yet.")),
+          3000);
+      break;
   }
 }
 

@@ -95,7 +95,8 @@ void CMainFrame::buildMenus() {
     }
     if (pendingSeparator) menu->removeAction(pendingSeparator);
   }
-  for (int command : {kCmdTreeBar, kCmdLogBar, kCmdInvalidView, kCmdTabBar, kCmdToolbar, kCmdStatusBar})
+  for (int command :
+       {kCmdTreeBar, kCmdLogBar, kCmdInvalidView, kCmdTabBar, kCmdToolbar, kCmdStatusBar, kCmdBackupBeforeWrite})
     if (QAction* act = action(command)) act->setCheckable(true);
   updateCheckMarks();
 }
@@ -136,6 +137,7 @@ void CMainFrame::updateCheckMarks() {
   check(kCmdTabBar, mdi_->viewMode() == QMdiArea::TabbedView);
   check(kCmdToolbar, toolBar_ && !toolBar_->isHidden());
   check(kCmdStatusBar, !statusBar()->isHidden());
+  check(kCmdBackupBeforeWrite, settings::backupBeforeWrite());
   for (const TreeRow& row : treeTable()) check(row.id, frameOf(viewCommandFor(row.id)) != nullptr);
   const bool anyFrame = !openFrames().empty();
   if (QAction* act = action(kCmdCloseAll)) act->setEnabled(anyFrame);

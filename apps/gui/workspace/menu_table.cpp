@@ -49,6 +49,8 @@ constexpr MenuEntry kSetting[] = {
     {kCmdPort, "&Communication Port", L::All, nullptr},
     {kCmdModelInfo, "&Model Information", L::All, nullptr},
     {kCmdLanguage, "&Language", L::All, nullptr},
+    {0, nullptr, L::All, nullptr},
+    {kCmdBackupBeforeWrite, "&Backup before Writing", L::All, nullptr},
 };
 constexpr MenuEntry kWindow[] = {
     {kCmdCascade, "&Cascade", L::All, nullptr},

@@ -84,7 +84,8 @@ void CNavBar::showListButton(const QString& tip) {
 }
 
 void CNavBar::setPosition(int position, int count) {
-  if (QLabel* label = counter()) label->setText(QStringLiteral("%1 of %2").arg(position).arg(count));
+  // "3 / 5" reads the same in every language.
+  if (QLabel* label = counter()) label->setText(QStringLiteral("%1 / %2").arg(position).arg(count));
 }
 
 }  // namespace vex::gui
