@@ -37,10 +37,13 @@
 namespace vex::gui {
 namespace {
 
+// Latin words of two letters or more; hexadecimal bytes such as FF are data.
 QSet<QString> latinWords(const QString& text) {
-  static const QRegularExpression word(QStringLiteral("[A-Za-z]{3,}"));
+  static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
+  static const QRegularExpression hex(QStringLiteral("^[A-F]+$"));
   QSet<QString> words;
-  for (auto match = word.globalMatch(text); match.hasNext();) words.insert(match.next().captured());
+  for (auto match = word.globalMatch(text); match.hasNext();)
+    if (const QString found = match.next().captured(); !hex.match(found).hasMatch()) words.insert(found);
   return words;
 }
 
@@ -59,6 +62,7 @@ QSet<QString> chineseFileWords(const QString& path) {
 QStringList shownTexts(QWidget* window) {
   QStringList texts{window->windowTitle()};
   for (QWidget* w : window->findChildren<QWidget*>()) {
+    texts << w->property("vexCornerText").toString();
     if (auto* label = qobject_cast<QLabel*>(w)) texts << label->text();
     if (auto* button = qobject_cast<QAbstractButton*>(w)) texts << button->text() << button->toolTip();
     if (auto* group = qobject_cast<QGroupBox*>(w)) texts << group->title();

@@ -9,11 +9,13 @@
 #include <QVBoxLayout>
 
 #include "adapters/radio_data.h"
+#include "adapters/settings.h"
 #include "adapters/texts.h"
 #include "base/text_ids.h"
 #include "channels/channel_data.h"
 #include "channels/channel_grid.h"
 #include "commands/command_ids.h"
+#include "config/app_settings.h"
 #include "core/channel_links.h"
 #include "core/container.h"
 #include "core/frequency_entry.h"
@@ -29,7 +31,13 @@ using C = ChannelColumn;
 
 constexpr FormSpec kForm{CViewChannelList::kTemplateId, "Channel List", 10, 10, {}};
 constexpr int kHeaderHeight = 30;
-constexpr const char* kCornerText = "No.";
+
+// The number column's heading: the first item of the test frequency grid's
+// titles, which names the same column.
+QString cornerText() {
+  const std::vector<std::string> titles = settings::current().textList(text::kTestFreqColumns);
+  return titles.empty() || titles[0].empty() ? QStringLiteral("No.") : QString::fromStdString(titles[0]);
+}
 const QString kWidthsKey = QStringLiteral("ChannelList/columnWidths");
 
 // Widths of the grid's columns in grid order, in pixels.
@@ -121,9 +129,10 @@ void CViewChannelList::setUpGrid() {
   QHeaderView* header = grid_->horizontalHeader();
   for (int c = 0; c < grid_->grid()->columnCount(); ++c)
     grid_->setColumnWidth(c, std::max(grid_->columnWidth(c), header->sectionSizeHint(c)));
-  grid_->setCornerText(QString::fromLatin1(kCornerText));
+  const QString corner = cornerText();
+  grid_->setCornerText(corner);
   QHeaderView* numbers = grid_->verticalHeader();
-  numbers->setMinimumWidth(numbers->fontMetrics().horizontalAdvance(QString::fromLatin1(kCornerText)) + 12);
+  numbers->setMinimumWidth(numbers->fontMetrics().horizontalAdvance(corner) + 12);
   header->setFixedHeight(std::max(kHeaderHeight, header->fontMetrics().height() + 10));
 }
 
