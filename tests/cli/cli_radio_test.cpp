@@ -200,6 +200,7 @@ TEST_F(CliWrite, ANamedPortIsTriedAloneAndNotRemembered) {
   ASSERT_FALSE(silent.device().empty());
   mapPort("COM2=" + other.device() + "\nCOM3=" + silent.device() + "\n");
   const std::string settingsBefore = settings();
+  realTimeouts = true;  // only the silent radio is talked to
 
   const CliResult r = run({"write", "--port", "COM3", codeplug});
   EXPECT_EQ(r.exitCode, 1);
