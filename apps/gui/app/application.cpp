@@ -20,6 +20,7 @@
 #include "commands/command_handlers.h"
 #include "factory/factory_commands.h"
 #include "help/dialog_help.h"
+#include "print/print_commands.h"
 #include "transfer/transfer_commands.h"
 #include "workspace/child_frame.h"
 #include "workspace/main_frame.h"
@@ -153,6 +154,7 @@ int runApplication(int argc, char** argv) {
   frame->setAboutHandler([frame] { CAboutDialog(frame).exec(); });
   installTransferCommands(*frame);
   installFactoryCommands(*frame);
+  installPrintCommands(*frame, settings::current());
   // Until codeplug files can be written, Yes at the close prompt must not
   // pretend the data were saved: it says so and keeps the program running.
   frame->setSaveHandler([frame] {

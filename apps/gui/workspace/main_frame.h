@@ -62,11 +62,15 @@ class CMainFrame : public QMainWindow, public ViewHost {
   void updateStatusTexts();
   void updateTitle();
   void setDocumentPath(const QString& path);
+  // The open file's path, empty when none is open.
+  const QString& documentPath() const { return documentPath_; }
   void selectTreeRoot();
   // After a language change: title, status bar, log bars, tree and menus.
   void retranslate();
 
   void memoryUpdate();
+  // Every open view stores its edits (an edit being typed in is left first).
+  void storeAllViews();
   // Sends a message to the view of every open frame (of one class when given).
   void sendToViews(int message, std::optional<ViewClass> only = std::nullopt);
   // Closes every frame (they are deleted once control returns to the event loop).
@@ -90,6 +94,10 @@ class CMainFrame : public QMainWindow, public ViewHost {
   QLabel* statusPane(int id) const;
   // Refreshes the Invalid Log bar from the container's Invalid Log.
   void refreshInvalidLog();
+
+ signals:
+  // A child frame's Print button: print the section of the view with this template.
+  void printViewRequested(int templateId);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
