@@ -37,6 +37,10 @@ void CheckOptionList(std::string_view entry, std::string_view typed, long raw) {
   (void)CommitRangeEditWithOff(*rule, typed, "Off");
   (void)ShowRangeEditWithOff(*rule, raw, "Off");
   (void)RangeEditNumberOfRaw(*rule, raw);
+  for (const bool up : {true, false}) {
+    (void)SpinRangeEdit(*rule, typed, up);
+    (void)SpinRangeEditWithOff(*rule, typed, up, "Off");
+  }
 }
 
 void CheckFormat(FuzzedDataProvider& input, const std::string& format) {

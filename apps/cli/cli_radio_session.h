@@ -65,6 +65,8 @@ class RadioFiles {
   RadioDataContainer& data() { return data_; }
   const InvalidLog& findings() const { return findings_; }
   CodeplugSession& codeplug() { return codeplug_; }
+  // Validates into the findings; their number.
+  int validate() { return host_.validate(); }
   // Validates into the findings and encodes the data for a write.
   FlowOutcome prepareWrite() { return PrepareRadioWrite(host_); }
 

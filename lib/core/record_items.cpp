@@ -1,6 +1,7 @@
 #include "core/record_items.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/invalid_log.h"
 #include "core/new_channel.h"
@@ -16,9 +17,7 @@ void ChannelItem::handleNotice(const ChangeNotice& notice, std::size_t number, c
   }
 }
 
-void ChannelItem::withdrawFindings(InvalidLog& log) const {
-  log.removeItem(key_);
-}
+void ChannelItem::withdrawFindings(InvalidLog& log) const { log.removeItem(key_); }
 
 void PersonalityItem::initDefaults(std::size_t) {
   auto& b = record_.bytes;
@@ -64,15 +63,30 @@ void ScanListItem::initDefaults(std::size_t) {
   }
 }
 
+int* ScanListItem::channelLinkAt(std::size_t offset) {
+  return const_cast<int*>(std::as_const(*this).channelLinkAt(offset));
+}
+
+const int* ScanListItem::channelLinkAt(std::size_t offset) const {
+  switch (offset) {
+    case ScanListRecord::kPriorityChannel: return &priorityLink_;
+    case ScanListRecord::kFurtherChannel: return &furtherLink_;
+    case ScanListRecord::kDesignatedChannel: return &designatedLink_;
+    default: break;
+  }
+  constexpr std::size_t kFirst = layout::kScanListMembers;
+  constexpr std::size_t kEnd = kFirst + 2 * layout::kScanListMemberCount;
+  if (offset < kFirst || offset >= kEnd || (offset - kFirst) % 2 != 0) return nullptr;
+  return &memberLinks_[(offset - kFirst) / 2];
+}
+
 void ScanListItem::handleNotice(const ChangeNotice& notice, std::size_t number, const ValidationScope& scope) const {
   if (notice.kind == ChangeNotice::kValidate) {
     ValidateScanList(*this, number, scope);
   }
 }
 
-void ScanListItem::withdrawFindings(InvalidLog& log) const {
-  log.removeItem(key_);
-}
+void ScanListItem::withdrawFindings(InvalidLog& log) const { log.removeItem(key_); }
 
 void AlertToneItem::initDefaults(std::size_t) {
   auto& b = record_.bytes;

@@ -75,6 +75,10 @@ class ScanListItem : public RecordItem<ScanListRecord, RecordKind::ScanList> {
   void setDesignatedLink(int key) { designatedLink_ = key; }
   void setPriorityLink(int key) { priorityLink_ = key; }
   void setFurtherLink(int key) { furtherLink_ = key; }
+  // The link whose channel number lies at record `offset` (priority 9,
+  // further 11, designated 14, member slots 24..54); null for other offsets.
+  int* channelLinkAt(std::size_t offset);
+  const int* channelLinkAt(std::size_t offset) const;
 
   void handleNotice(const ChangeNotice& notice, std::size_t number, const ValidationScope& scope) const;
   void withdrawFindings(InvalidLog& log) const;

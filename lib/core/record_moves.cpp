@@ -68,6 +68,8 @@ void RecordListAccess::removeAt(std::size_t index, InvalidLog* log) {
   if (key == 0) return;
   if (log) log->removeItem(key);
   WithList(data_, kind_, [index](auto& list) { list.removeAt(index); });
+  // The records behind the removed one moved up: numbers that name them follow.
+  RenumberReferences(data_);
 }
 
 int ApplyRecordMove(RecordListAccess& list, int current, RecordMove move, int number, const MoveRules& rules,

@@ -35,7 +35,8 @@ class RecordListAccess {
   // Appends a record with the defaults of its kind and its links resolved;
   // its key, or 0 when the list is full.
   int appendNew();
-  // Removes and destroys a record; its findings leave `log` when one is given.
+  // Removes and destroys a record; its findings leave `log` when one is
+  // given, and stored numbers of the records behind it follow their move.
   void removeAt(std::size_t index, InvalidLog* log);
 
  private:

@@ -1,5 +1,7 @@
 #include "core/references.h"
 
+#include <optional>
+
 #include "core/container.h"
 
 namespace vex {
@@ -7,6 +9,22 @@ namespace {
 
 int ChannelKeyOfNumber(const ItemList<ChannelItem>& channels, std::uint16_t number) {
   return number == 0 ? 0 : channels.keyAt(number - 1u);
+}
+
+// The 0-based position of the item with `key`, when it is in the list.
+template <class Item>
+std::optional<std::size_t> PositionOf(const ItemList<Item>& list, int key) {
+  for (std::size_t i = 0; key != 0 && i < list.size(); ++i)
+    if (list.keyAt(i) == key) return i;
+  return std::nullopt;
+}
+
+// Calls `action` with the record offset and the link of each channel
+// reference of the scan list.
+template <class Action>
+void ForEachChannelReference(ScanListItem& scanList, Action&& action) {
+  for (std::size_t offset = 0; offset < ScanListRecord::kSize; ++offset)
+    if (int* link = scanList.channelLinkAt(offset)) action(offset, *link);
 }
 
 }  // namespace
@@ -20,13 +38,9 @@ void ResolveReferences(ChannelItem& channel, const ItemList<PersonalityItem>& pe
 }
 
 void ResolveReferences(ScanListItem& scanList, const ItemList<ChannelItem>& channels) {
-  const ScanListRecord& record = scanList.record();
-  scanList.setDesignatedLink(ChannelKeyOfNumber(channels, record.word(ScanListRecord::kDesignatedChannel)));
-  scanList.setPriorityLink(ChannelKeyOfNumber(channels, record.word(ScanListRecord::kPriorityChannel)));
-  scanList.setFurtherLink(ChannelKeyOfNumber(channels, record.word(ScanListRecord::kFurtherChannel)));
-  for (std::size_t slot = 0; slot < layout::kScanListMemberCount; ++slot) {
-    scanList.memberLinks()[slot] = ChannelKeyOfNumber(channels, record.member(slot));
-  }
+  ForEachChannelReference(scanList, [&](std::size_t offset, int& link) {
+    link = ChannelKeyOfNumber(channels, scanList.record().word(offset));
+  });
 }
 
 void ResolveReferences(ChannelItem& channel, const RadioDataContainer& container) {
@@ -35,6 +49,39 @@ void ResolveReferences(ChannelItem& channel, const RadioDataContainer& container
 
 void ResolveReferences(ScanListItem& scanList, const RadioDataContainer& container) {
   ResolveReferences(scanList, container.channels());
+}
+
+void RenumberReferences(RadioDataContainer& container) {
+  for (const auto& channel : container.channels()) {
+    ChannelRecord& record = channel->record();
+    if (auto at = PositionOf(container.personalities(), channel->personalityLink()))
+      record.bytes[ChannelRecord::kPersonality] = static_cast<std::uint8_t>(*at);
+    if (auto at = PositionOf(container.scanLists(), channel->scanListLink()))
+      record.bytes[ChannelRecord::kScanList] = static_cast<std::uint8_t>(*at + 1);
+  }
+  for (const auto& scanList : container.scanLists()) {
+    ForEachChannelReference(*scanList, [&](std::size_t offset, int& link) {
+      if (auto at = PositionOf(container.channels(), link))
+        scanList->record().setWord(offset, static_cast<std::uint16_t>(*at + 1));
+    });
+  }
+}
+
+int ScanChannelLink(const ScanListItem& scanList, std::size_t offset) {
+  const int* link = scanList.channelLinkAt(offset);
+  return link ? *link : 0;
+}
+
+void SetScanChannel(ScanListItem& scanList, std::size_t offset, int channelKey, const ItemList<ChannelItem>& channels) {
+  int* link = scanList.channelLinkAt(offset);
+  if (!link) return;
+  if (channelKey == 0) {
+    scanList.record().setWord(offset, kNoChannel);
+    return;
+  }
+  *link = channelKey;
+  if (auto at = PositionOf(channels, channelKey))
+    scanList.record().setWord(offset, static_cast<std::uint16_t>(*at + 1));
 }
 
 }  // namespace vex

@@ -2,6 +2,9 @@
 // items they name; a number outside its list gives no link (0).
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+
 #include "core/item_list.h"
 #include "core/record_items.h"
 
@@ -21,5 +24,24 @@ void ResolveReferences(ScanListItem& scanList, const ItemList<ChannelItem>& chan
 // The same against the container's lists (an item added by a view).
 void ResolveReferences(ChannelItem& channel, const RadioDataContainer& container);
 void ResolveReferences(ScanListItem& scanList, const RadioDataContainer& container);
+
+// After a record left its list: every stored number whose link still names
+// an item becomes that item's new position, so channels keep their
+// personality and scan list, and scan lists keep their channels. Numbers
+// whose item is gone stay as they are for validation to report.
+void RenumberReferences(RadioDataContainer& container);
+
+// The stored number of a scan list channel reference that names no channel.
+inline constexpr std::uint16_t kNoChannel = 0xFF;
+
+// The link of the scan list's channel reference whose number lies at record
+// `offset` (priority 9, further 11, designated 14, member slots 24..54);
+// 0 for any other offset.
+int ScanChannelLink(const ScanListItem& scanList, std::size_t offset);
+// Points that reference at the channel with `channelKey`: the link, and its
+// 1-based position as the stored number. Key 0 (no channel chosen) stores
+// kNoChannel and keeps the link; a key no longer in `channels` becomes the
+// link and leaves the number as it was.
+void SetScanChannel(ScanListItem& scanList, std::size_t offset, int channelKey, const ItemList<ChannelItem>& channels);
 
 }  // namespace vex

@@ -110,12 +110,47 @@ TEST_F(CommandLine, DumpViewShowsTheRecordAsked) {
   EXPECT_EQ(view["records"].toInt(), 16);
 }
 
+TEST_F(CommandLine, DumpViewShowsThePersonalityAndScanListOfTheFile) {
+  RadioDataContainer container;
+  container.resetToDefaults();
+  container.personalities().appendNew();
+  container.personalities()[1].record().bytes[14] = 4;  // time-out entry 4: "20"
+  container.personalities()[1].record().bytes[8] = 2;   // squelch mode entry 2
+  container.scanLists()[0].record().bytes[4] = 3;
+  container.scanLists()[0].record().setMember(1, 9);
+  container.encode();
+  const QString path = files.filePath(QStringLiteral("channels.dat"));
+  WriteCodeplugFile(path.toStdString(), BuildSaveAsHeader({"VEXM1", "Vex M1", "446-446", 0, "1.03.11"}, 0), {},
+                    container.image(), "");
+
+  const ProgramRun personality = run({path, "--open-view", "32824", "--record", "2", "--dump-view"});
+  ASSERT_EQ(personality.exitCode, 0);
+  QJsonObject view = QJsonDocument::fromJson(personality.out).object();
+  EXPECT_EQ(view["record"].toInt(), 2);
+  EXPECT_EQ(view["records"].toInt(), 2);
+  EXPECT_EQ(control(view, 2325)["text"].toString(), "20");
+  EXPECT_EQ(control(view, 2327)["items"].toArray().size(), 4);
+  EXPECT_EQ(control(view, 2351)["text"].toString(), "CTCSS/CDCSS and Signaling");
+
+  const ProgramRun scan = run({path, "--open-view", "32884", "--record", "1", "--dump-view"});
+  ASSERT_EQ(scan.exitCode, 0);
+  view = QJsonDocument::fromJson(scan.out).object();
+  EXPECT_EQ(view["records"].toInt(), 1);
+  EXPECT_EQ(control(view, 3943)["text"].toString(), "3");
+  EXPECT_EQ(control(view, 3874)["text"].toString(), "9");
+  EXPECT_FALSE(control(view, 3876)["enabled"].toBool());
+  EXPECT_FALSE(control(view, 3850)["enabled"].toBool());
+}
+
 TEST_F(CommandLine, FailuresSayWhyAndPrintNoView) {
   EXPECT_EQ(run({files.filePath("missing.dat"), "--open-view", "32803", "--dump-view"}).exitCode, 1);
   EXPECT_EQ(run({"--dump-view"}).exitCode, 1);  // no view open
   const ProgramRun badRecord = run({"--open-view", "32822", "--record", "x", "--dump-view"});
   EXPECT_EQ(badRecord.exitCode, 2);
   EXPECT_TRUE(badRecord.out.isEmpty());
+  const ProgramRun missingRecord = run({"--open-view", "32884", "--record", "2", "--dump-view"});
+  EXPECT_EQ(missingRecord.exitCode, 1);  // one scan list
+  EXPECT_TRUE(missingRecord.out.isEmpty());
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "help/dialog_help.h"
 #include "print/print_commands.h"
 #include "transfer/transfer_commands.h"
+#include "views/custom_form_view.h"
 #include "workspace/child_frame.h"
 #include "workspace/main_frame.h"
 
@@ -115,12 +116,18 @@ Options parseOptions(const QApplication& app) {
 }
 
 // --dump-view: the view as JSON on standard output; nothing is saved.
-int dumpViewAndQuit(CMainFrame* frame, CChildFrame* view, bool fileOpened) {
+// A record asked for that the list does not hold prints nothing: the view
+// would still show the record it had before.
+int dumpViewAndQuit(CMainFrame* frame, CChildFrame* view, bool fileOpened, int record) {
   int result = kExitOk;
   if (!fileOpened) {
     result = kExitFailure;
   } else if (!view) {
     std::fprintf(stderr, "vexprog: --dump-view needs a view: give --open-view ID\n");
+    result = kExitFailure;
+  } else if (const auto& list = view->entry().list; record > 0 && list && view->view()->position() != record) {
+    std::fprintf(stderr, "vexprog: --record %d: no such record (the list holds %d)\n", record,
+                 radio_data::recordCount(*list));
     result = kExitFailure;
   } else {
     const QByteArray json = viewJson(*view);
@@ -171,7 +178,7 @@ int runApplication(int argc, char** argv) {
   CChildFrame* lastOpened = nullptr;
   for (int id : options.openViews) lastOpened = frame->openView(id, {}, options.record);
 
-  if (options.dumpView) return dumpViewAndQuit(frame, lastOpened, opened);
+  if (options.dumpView) return dumpViewAndQuit(frame, lastOpened, opened, options.record);
 
   if (options.quitAfterMs >= 0 || options.startupTiming) frame->setClosePrompt([] { return CMainFrame::kNo; });
   if (options.splash) {

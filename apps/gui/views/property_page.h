@@ -23,6 +23,8 @@ class CPropertyPage : public QWidget, public RecordForm {
 
   int templateId() const { return templateId_; }
   QWidget* control(int id) const;
+  // The template's size, so that a sheet sizes itself to its largest page.
+  QSize sizeHint() const override { return minimumSize(); }
   // Where the page's fields live: the owning view's current record.
   void setBytesSource(BytesSource source) { bytes_ = std::move(source); }
 

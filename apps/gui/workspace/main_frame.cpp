@@ -293,7 +293,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     return;
   }
   if (answer == kYes) {
-    sendToViews(WM_VIEW_STORE);
+    // Save lets the open views commit their edits before it validates.
     if (saveHandler_ && !saveHandler_()) {
       event->ignore();
       return;

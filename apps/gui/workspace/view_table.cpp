@@ -1,6 +1,8 @@
 #include "workspace/view_table.h"
 
 #include "adapters/settings.h"
+#include "channels/personality_view.h"
+#include "channels/scan_view.h"
 #include "core/record_limits.h"
 #include "factory/data_watch_view.h"
 #include "factory/view_embedded.h"
@@ -95,10 +97,13 @@ CCustomFormView* createView(const ViewEntry& entry, QWidget* parent) {
     case V::Embedded: return new CViewEmbedded(parent);
     case V::TestFreq: return new CViewTestFreq(parent);
     case V::DataWatch: return new CDataWatchView(parent);
+    case V::Personality: recordView = new CViewPersonality(parent); break;
+    case V::Scan: recordView = new CViewScan(parent); break;
     default: break;
   }
-  if (!entry.list) return new CPlaceholderView(entry.templateId, parent);
-  recordView = new CPlaceholderRecordView(entry.templateId, *entry.list, lastRecordRule(entry.viewClass), parent);
+  if (!recordView && !entry.list) return new CPlaceholderView(entry.templateId, parent);
+  if (!recordView)
+    recordView = new CPlaceholderRecordView(entry.templateId, *entry.list, lastRecordRule(entry.viewClass), parent);
   recordView->setAddLimit(static_cast<std::size_t>(entry.mostRecords));
   return recordView;
 }

@@ -7,6 +7,7 @@
 #include "core/container.h"
 #include "core/field_table.h"
 #include "core/invalid_log.h"
+#include "core/references.h"
 
 namespace {
 
@@ -80,6 +81,49 @@ TEST_F(Lists, DeletingARecordWithdrawsItsFindings) {
   EXPECT_EQ(data->validate(log, {}), 16);
   move(channels, channels.keyAt(0), RecordMove::Delete);
   EXPECT_EQ(log.size(), 15u);
+}
+
+TEST_F(Lists, NumbersNamingRecordsBehindADeletedOneFollowThem) {
+  for (int i = 0; i < 2; ++i) move(personalities, 0, RecordMove::Add, kLeave);
+  auto& c = data->channels();
+  c[0].record().bytes[ChannelRecord::kPersonality] = 1;  // the one deleted below
+  c[1].record().bytes[ChannelRecord::kPersonality] = 2;
+  c[2].record().bytes[ChannelRecord::kPersonality] = 7;  // names none
+  ScanListRecord& scan = data->scanLists()[0].record();
+  scan.setWord(ScanListRecord::kPriorityChannel, 9);
+  scan.setWord(ScanListRecord::kFurtherChannel, 3);
+  scan.setWord(ScanListRecord::kDesignatedChannel, 16);
+  scan.setMember(0, 4);
+  scan.setMember(1, 0xFF);
+  data->resolveLinks();
+
+  move(personalities, personalities.keyAt(1), RecordMove::Delete, kLeave);
+  EXPECT_EQ(c[1].record().personalityIndex(), 1);  // its personality moved up
+  EXPECT_EQ(c[0].record().personalityIndex(), 1);  // gone: left for validation to report
+  EXPECT_EQ(c[2].record().personalityIndex(), 7);
+  EXPECT_EQ(c[1].personalityLink(), data->personalities()[1].key());
+
+  move(channels, channels.keyAt(3), RecordMove::Delete);  // channel 4
+  EXPECT_EQ(scan.word(ScanListRecord::kPriorityChannel), 8);
+  EXPECT_EQ(scan.word(ScanListRecord::kFurtherChannel), 3);  // before the deleted one
+  EXPECT_EQ(scan.word(ScanListRecord::kDesignatedChannel), 15);
+  EXPECT_EQ(scan.member(0), 4);  // gone: kept
+  EXPECT_EQ(scan.member(1), 0xFF);
+  EXPECT_EQ(scan.member(15), 15);
+}
+
+TEST_F(Lists, ScanChannelReferencesPointAtChannelsByKey) {
+  ScanListItem& scan = data->scanLists()[0];
+  const auto& c = data->channels();
+  SetScanChannel(scan, ScanListRecord::kDesignatedChannel, c.keyAt(6), c);
+  EXPECT_EQ(scan.record().word(ScanListRecord::kDesignatedChannel), 7);
+  EXPECT_EQ(ScanChannelLink(scan, ScanListRecord::kDesignatedChannel), c.keyAt(6));
+  const std::size_t slot3 = layout::kScanListMembers + 4;
+  SetScanChannel(scan, slot3, 0, c);  // nothing chosen
+  EXPECT_EQ(scan.record().member(2), kNoChannel);
+  EXPECT_EQ(ScanChannelLink(scan, slot3), c.keyAt(2));  // still reported if used
+  SetScanChannel(scan, 5, c.keyAt(1), c);               // not a channel reference: ignored
+  EXPECT_EQ(scan.record().bytes[5], 0xE6);
 }
 
 }  // namespace
