@@ -13,6 +13,7 @@
 #include "toolkit/form_builder.h"
 #include "toolkit/translate.h"
 #include "workflow/report/print_selection.h"
+#include "workspace/tree_rows.h"
 #include "workspace/view_table.h"
 
 namespace vex::gui {
@@ -78,19 +79,9 @@ void CDlgPrintSelection::fillTree() {
     return item;
   };
   QTreeWidgetItem* root = tickable(new QTreeWidgetItem(widget, {QString::fromStdString(settings::modelName())}));
-  std::vector<QTreeWidgetItem*> parents{root};  // parents[d] = parent of a row of depth d
-  for (const TreeRow& row : treeTable()) {
-    const int depth = std::min<int>(row.depth, static_cast<int>(parents.size()) - 1);
-    parents.resize(depth + 1);
-    const std::optional<std::string> label = texts::labelIfPresent(row.id);
-    const QString shown = label ? QString::fromStdString(*label) : QString::fromUtf8(row.defaultText);
-    // A row left out takes its subtree with it.
-    if (!isPrinted(row.id, shown) || parents.back() == nullptr) {
-      parents.push_back(nullptr);
-      continue;
-    }
-    parents.push_back(tickable(new QTreeWidgetItem(parents.back(), {shown})));
-  }
+  addTreeRows(root, [&tickable](const TreeRow& row, const QString& shown, QTreeWidgetItem* parent) {
+    return isPrinted(row.id, shown) ? tickable(new QTreeWidgetItem(parent, {shown})) : nullptr;
+  });
   widget->expandAll();
 }
 
