@@ -223,6 +223,12 @@ Lines BuildReport(const ReportSectionTable& table, const ReportSource& source) {
   return lines;
 }
 
+std::optional<std::size_t> ReportEntryNamed(std::string_view name) {
+  const auto found = std::find(kReportSectionNames.begin(), kReportSectionNames.end(), name);
+  if (found == kReportSectionNames.end()) return std::nullopt;
+  return static_cast<std::size_t>(found - kReportSectionNames.begin());
+}
+
 std::size_t ReportEntryOfTemplate(const ReportSectionTable& table, int templateId) {
   for (std::size_t i = 0; i < table.size(); ++i)
     if (table[i].titleId == templateId) return i;

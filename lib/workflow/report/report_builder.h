@@ -2,10 +2,14 @@
 // content to the line list, with every value as its view shows it.
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "core/codeplug_header.h"
+#include "core/report_sections.h"
 #include "workflow/report/report_line.h"
 
 namespace vex {
@@ -13,7 +17,6 @@ namespace vex {
 class AppSettings;
 class LanguageTexts;
 class RadioDataContainer;
-class ReportSectionTable;
 
 // What a report is made from.
 struct ReportSource {
@@ -32,6 +35,13 @@ void AppendReportSection(std::vector<ReportLine>& lines, std::size_t entry, cons
 
 // The sections whose entries are selected, in table order.
 std::vector<ReportLine> BuildReport(const ReportSectionTable& table, const ReportSource& source);
+
+// Short names of the table's entries, in table order, for the command line.
+inline constexpr std::array<std::string_view, ReportSectionTable::kCount> kReportSectionNames{
+    "radio",         "keys",       "alert-tones",     "misc", "atis", "ptt-id", "dos", "channels",
+    "personalities", "scan-lists", "test-frequencies"};
+// The entry of a short name; nothing for a name no entry has.
+std::optional<std::size_t> ReportEntryNamed(std::string_view name);
 
 // The entry that prints the view of template `templateId`: the one titled by
 // that id, else the radio information.

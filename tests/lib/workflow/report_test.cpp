@@ -191,6 +191,8 @@ TEST_F(Report, TheSelectionPicksSectionsInTableOrder) {
   EXPECT_EQ(lines.size(), section(0).size() + section(7).size());
   EXPECT_TRUE(BuildReport(ReportSectionTable(), {data, english, model, 0}).empty());
 
+  EXPECT_EQ(ReportEntryNamed("channels"), 7u);
+  EXPECT_EQ(ReportEntryNamed("Channels"), std::nullopt);
   EXPECT_EQ(ReportEntryOfTemplate(table, 3801), 9u);
   EXPECT_EQ(ReportEntryOfTemplate(table, 3770), 0u);  // the channel list prints the radio information
 }
