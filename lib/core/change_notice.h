@@ -25,6 +25,8 @@ struct ChangeNotice {
   std::string text3;
   std::string text4;
   int extra = 0;
+  // Validation: the Invalid Log entry's key. Record moves: the key of the
+  // record the view shows afterwards (0: none).
   int key = 0;
 };
 

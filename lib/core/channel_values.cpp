@@ -124,4 +124,10 @@ ChannelValueSet LoadChannelValues(const ChannelRecord& record) {
   return values;
 }
 
+void CopyReceiveToTransmit(ChannelRecord& record) {
+  record.setTxFrequency(record.rxFrequency());
+  record.setTxTone(record.rxTone());
+  record.bytes[ChannelRecord::kStepCodes] = Nibbles(record.rxStepCode(), record.rxStepCode());
+}
+
 }  // namespace vex

@@ -70,4 +70,8 @@ ChannelStoreResult StoreChannelValues(const ChannelValueSet& values, const BandL
 // the placeholders "67.0" and "023".
 ChannelValueSet LoadChannelValues(const ChannelRecord& record);
 
+// Transmit as receive: the frequency, the whole tone word (type, value and
+// flags) and the step code.
+void CopyReceiveToTransmit(ChannelRecord& record);
+
 }  // namespace vex

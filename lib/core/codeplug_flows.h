@@ -65,6 +65,9 @@ class CodeplugSession {
   FlowOutcome saveTo(const std::string& path, const std::string& comment);
 
   const std::string& fileName() const { return fileName_; }
+  // The data no longer come from the file (a radio was read into them):
+  // the next Save asks where to write.
+  void forgetFileName() { fileName_.clear(); }
   const CodeplugHeader& currentHeader() const { return currentHeader_; }
   // Succeeds only for a header that starts with the header tag.
   bool setCurrentHeader(const CodeplugHeader& header);

@@ -1,15 +1,23 @@
+#include <fstream>
+
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTest>
 
+#include "adapters/settings.h"
 #include "app/about_dialog.h"
 #include "app/splash.h"
 #include "gui_test_support.h"
 #include "help/dialog_help.h"
 #include "help/help_window.h"
+#include "toolkit/control_id.h"
 #include "views/view_mis.h"
+#include "workspace/view_table.h"
 
 namespace vex::gui {
 namespace {
@@ -17,20 +25,69 @@ namespace {
 TEST(HelpWindow, ContextFallsBackFromControlToTemplateToIndex) {
   test::DataDir data;
   HelpWindow::showContext({1400, 1109});
-  EXPECT_TRUE(HelpWindow::instance()->currentTopic().endsWith("/1400.html"));
+  EXPECT_TRUE(HelpWindow::instance()->currentTopic().endsWith("/1400_E.html"));
   HelpWindow::showContext({99999, 1109});
-  EXPECT_TRUE(HelpWindow::instance()->currentTopic().endsWith("/1109.html"));
+  EXPECT_TRUE(HelpWindow::instance()->currentTopic().endsWith("/1109_E.html"));
   HelpWindow::showContext({99999, 0});
-  EXPECT_TRUE(HelpWindow::instance()->currentTopic().endsWith("/index.html"));
+  EXPECT_TRUE(HelpWindow::instance()->currentTopic().endsWith("/index_E.html"));
   HelpWindow::instance()->close();
+}
+
+TEST(HelpWindow, EachLanguageShowsItsOwnTopicsAndEnglishWhereOneIsMissing) {
+  test::DataDir data;
+  data.addLanguageLine("HelpFile=help/index_S.html");
+  settings::initialiseSeparate(data.path());
+  HelpWindow::showContext({1400});
+  EXPECT_TRUE(HelpWindow::instance()->currentTopic().endsWith("/1400_S.html"));
+  QFile::remove(QString::fromStdString(data.path() + "/help/1109_S.html"));
+  HelpWindow::showContext({1109});
+  EXPECT_TRUE(HelpWindow::instance()->currentTopic().endsWith("/1109_E.html"));
+  HelpWindow::showIndex();
+  EXPECT_TRUE(HelpWindow::instance()->currentTopic().endsWith("/index_S.html"));
+  HelpWindow::instance()->close();
+}
+
+TEST(HelpFiles, BothLanguagesHaveEveryTopicAndEveryLinkLeadsSomewhere) {
+  const QDir help(QString::fromLatin1(VEX_DATA_DIR) + "/help");
+  QStringList english = help.entryList({"*_E.html"});
+  QStringList chinese = help.entryList({"*_S.html"});
+  ASSERT_GT(english.size(), 20);
+  for (QString& name : english) name.chop(7);
+  for (QString& name : chinese) name.chop(7);
+  EXPECT_EQ(english, chinese);
+  for (const ViewEntry& view : viewTable())  // F1 in a view falls back to its template's topic
+    EXPECT_TRUE(english.contains(QString::number(view.templateId))) << view.defaultTitle << " has no help topic";
+  for (const QString& page : help.entryList({"*.html"})) {
+    QFile file(help.filePath(page));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    const QRegularExpression link(QStringLiteral("href=\"([^\"]+)\""));
+    for (auto match = link.globalMatch(html); match.hasNext();) {
+      const QString target = match.next().captured(1);
+      EXPECT_TRUE(help.exists(target)) << page.toStdString() << " links to " << target.toStdString();
+    }
+  }
+  for (const char* language : {"VEX_E.lng", "VEX_S.lng"}) {
+    QFile file(QString::fromLatin1(VEX_DATA_DIR) + "/" + language);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QRegularExpression named(QStringLiteral("^HelpFile=(.+)$"), QRegularExpression::MultilineOption);
+    const QString helpFile = named.match(QString::fromUtf8(file.readAll())).captured(1).trimmed();
+    EXPECT_TRUE(QFile::exists(QString::fromLatin1(VEX_DATA_DIR) + "/" + helpFile)) << language;
+  }
 }
 
 TEST(HelpWindow, F1InAFormOpensTheTopicOfTheFocusedControlOrTheView) {
   test::DataDir data;
   CViewMis view;
   view.initialUpdate();
-  view.showContextHelp(1406);  // no topic for the combo: the view's topic
-  EXPECT_TRUE(HelpWindow::instance()->currentTopic().endsWith("/1400.html"));
+  view.show();
+  QWidget* squelch = findControl(view.form(), 1404);
+  squelch->setFocus();
+  QTest::keyClick(squelch, Qt::Key_F1);  // no topic for the combo: the view's topic
+  EXPECT_TRUE(HelpWindow::instance()->currentTopic().endsWith("/1400_E.html"));
+  std::ofstream(data.path() + "/help/1404_E.html") << "<html><body>Carrier squelch</body></html>";
+  QTest::keyClick(squelch, Qt::Key_F1);
+  EXPECT_TRUE(HelpWindow::instance()->currentTopic().endsWith("/1404_E.html"));
   HelpWindow::instance()->close();
 }
 
@@ -84,7 +141,7 @@ TEST(DialogHelpFilter, F1InADialogOpensItsTopic) {
   CAboutDialog about;
   QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
   EXPECT_TRUE(QApplication::sendEvent(&about, &f1));
-  EXPECT_TRUE(HelpWindow::instance()->currentTopic().endsWith("/100.html"));
+  EXPECT_TRUE(HelpWindow::instance()->currentTopic().endsWith("/100_E.html"));
   HelpWindow::instance()->close();
 }
 

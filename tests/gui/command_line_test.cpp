@@ -8,6 +8,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <functional>
+
 #include "core/codeplug_writer.h"
 #include "core/container.h"
 #include "core/field_table.h"
@@ -36,9 +38,15 @@ class CommandLine : public ::testing::Test {
 
   // A codeplug file of the default data with carrier squelch level `squelch`.
   QString codeplugFile(int squelch) {
+    return codeplugFile([squelch](RadioDataContainer& container) {
+      WriteField(*FindField(FieldArea::Misc, "carrier_squelch_level"), container.misc().bytes(), squelch);
+    });
+  }
+  // A codeplug file of the default data as `change` leaves it.
+  QString codeplugFile(const std::function<void(RadioDataContainer&)>& change) {
     RadioDataContainer container;
     container.resetToDefaults();
-    WriteField(*FindField(FieldArea::Misc, "carrier_squelch_level"), container.misc().bytes(), squelch);
+    change(container);
     container.encode();
     const QString path = files.filePath(QStringLiteral("radio.dat"));
     WriteCodeplugFile(path.toStdString(), BuildSaveAsHeader({"VEXM1", "Vex M1", "446-446", 0, "1.03.11"}, 0), {},
@@ -108,6 +116,31 @@ TEST_F(CommandLine, DumpViewShowsTheRecordAsked) {
   EXPECT_EQ(view["view"].toInt(), 32822);
   EXPECT_EQ(view["record"].toInt(), 5);
   EXPECT_EQ(view["records"].toInt(), 16);
+}
+
+TEST_F(CommandLine, DumpViewOfTheChannelViewsShowsTheFilesChannels) {
+  const QString file = codeplugFile([](RadioDataContainer& container) {
+    ChannelRecord& third = container.channels()[2].record();
+    third.setRxFrequency(0x44605625);
+    third.setTxFrequency(0x44608125);
+    third.setRxTone(0x91EC);  // CDCSS 754
+    third.setTxTone(0x53E8);  // CTCSS 100.0 Hz
+  });
+  const ProgramRun list = run({file, "--open-view", "32895", "--dump-view"});
+  ASSERT_EQ(list.exitCode, 0);
+  const QJsonArray cells = control(QJsonDocument::fromJson(list.out).object(), 3771)["cells"].toArray();
+  ASSERT_EQ(cells.size(), 17);  // the header row and sixteen channels
+  EXPECT_EQ(cells[0].toArray()[0].toString(), "No.");
+  const QStringList third = cells[3].toVariant().toStringList().mid(0, 9);
+  EXPECT_EQ(third, QStringList({"3", "446.05625", "CDCSS", "67.0", "754", "446.08125", "CTCSS", "100.0", "023"}));
+
+  const ProgramRun channel = run({file, "--open-view", "32822", "--record", "3", "--dump-view"});
+  ASSERT_EQ(channel.exitCode, 0);
+  const QJsonObject view = QJsonDocument::fromJson(channel.out).object();
+  EXPECT_EQ(control(view, 3684)["text"].toString(), "446.05625");  // the PMR446 list of the 446 MHz range
+  EXPECT_EQ(control(view, 3672)["text"].toString(), "754");
+  EXPECT_EQ(control(view, 3679)["text"].toString(), "100.0");
+  EXPECT_TRUE(control(view, 3679)["enabled"].toBool());
 }
 
 TEST_F(CommandLine, DumpViewShowsThePersonalityAndScanListOfTheFile) {

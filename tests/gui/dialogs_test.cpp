@@ -120,6 +120,26 @@ TEST(CDlgModelInfo, OpensOnTheCurrentValuesAndSwitchesRangesWithTheModel) {
   EXPECT_EQ(settings.modelName(), "PX-446");
 }
 
+TEST(CDlgModelInfo, AModelWithoutRangesOfItsOwnNeverKeepsTheOldModelsRange) {
+  test::CatalogueDataDir data;
+  std::ofstream(data.path() + "/Model.dat") << "[Setting]\nModelID=PX446,PX480\nPX446=PX-446\nPX480=PX-480\n"
+                                               "[PX446]\nNumber=1\nFreq0=446,447,0,0,0\n[PX480]\nNumber=0\n";
+  CDlgModelInfo dialog(settings::current());
+  auto* names = findControlAs<QComboBox>(&dialog, 1072);
+  auto* ok = findControlAs<QPushButton>(&dialog, 1);
+  names->setCurrentIndex(names->findText("PX-480"));
+  auto* ranges = findControlAs<QComboBox>(&dialog, 1074);
+  ASSERT_EQ(ranges->count(), 1);                                            // the catalogue's fallback range
+  EXPECT_EQ(dialog.choice().freqRange, ranges->itemText(0).toStdString());  // not the old model's 446-447
+  EXPECT_TRUE(ok->isEnabled());
+  ranges->clear();  // a list left empty chooses nothing, and OK waits for a range
+  EXPECT_EQ(dialog.choice().freqRange, "");
+  EXPECT_FALSE(ok->isEnabled());
+  names->setCurrentIndex(names->findText("PX-446"));
+  EXPECT_EQ(dialog.choice().freqRange, "446-447");
+  EXPECT_TRUE(ok->isEnabled());
+}
+
 TEST(CDlgLanguage, ListsTheLanguagesAndConfirmingTheCurrentOneIsACancel) {
   test::DataDir data;
   CDlgLanguage same({"English", "Chinese"}, 0);
@@ -157,11 +177,11 @@ TEST(CDlgComPort, DisablesMissingPortsShowsDevicesAndClearsAMissingSelection) {
 
 TEST(DialogHelp, HelpButtonOpensTheTopicOfTheDialogTemplate) {
   test::CatalogueDataDir data;
-  std::ofstream(data.path() + "/help/1037.html") << "<html><body>Language</body></html>";
+  std::ofstream(data.path() + "/help/1037_E.html") << "<html><body>Language</body></html>";
   CDlgLanguage dialog({"English"}, 0);
   EXPECT_EQ(dialog.property(kTemplateIdProperty).toInt(), 1037);  // F1 falls back to it
   findControlAs<QPushButton>(&dialog, 9)->click();
-  EXPECT_TRUE(HelpWindow::instance()->currentTopic().endsWith(QStringLiteral("/1037.html")));
+  EXPECT_TRUE(HelpWindow::instance()->currentTopic().endsWith(QStringLiteral("/1037_E.html")));
   HelpWindow::instance()->close();
 }
 

@@ -18,6 +18,7 @@
 #include "core/container.h"
 #include "dialog_test_support.h"
 #include "toolkit/control_id.h"
+#include "views/messages.h"
 #include "workspace/main_frame.h"
 #include "workspace/menu_table.h"
 
@@ -256,6 +257,49 @@ TEST_F(CommandsTest, LanguageChangeReloadsTheDataAndRetitlesTheWindow) {
   EXPECT_EQ(frame.windowTitle(), QStringLiteral("second title"));
   EXPECT_EQ(pane(59145), QStringLiteral("Port 3"));
   EXPECT_NE(someDataByte(), changed);
+}
+
+TEST_F(CommandsTest, LanguageChangeAsks800FirstWhenAViewChangedTheData) {
+  std::ofstream(data.path() + "/VEX_S.lng") << "[Setting]\nLanguage=Chinese\nLanguageList=English,Chinese\n";
+  someDataByte() ^= 0x01;
+  const std::uint8_t changed = someDataByte();
+  frame.sendToMainFrame(WM_DATA_CHANGED, 0, 0, nullptr);  // as a view does after an edit
+  prompts->languageChoice = 1;
+  prompts->answers = {false};
+  handlers.handle(kCmdLanguage);
+  EXPECT_EQ(prompts->asked, std::vector<int>{800});
+  EXPECT_EQ(settings().languageIndex(), 0);  // No keeps the data and the language
+  EXPECT_EQ(someDataByte(), changed);
+  handlers.handle(kCmdLanguage);  // Yes
+  EXPECT_EQ(settings().languageIndex(), 1);
+  EXPECT_NE(someDataByte(), changed);
+  EXPECT_FALSE(frame.isModified());
+}
+
+TEST_F(CommandsTest, DataReadFromARadioHaveNoFileSoSaveAsks) {
+  const std::string path = file("before.dat");
+  saveAs(path, "c");
+  ASSERT_EQ(handlers.files().session().fileName(), path);
+  frame.dataReplaced({});  // what Read from Radio does once the radio's data are in
+  EXPECT_TRUE(handlers.files().session().fileName().empty());
+  EXPECT_FALSE(frame.windowTitle().contains(QString::fromStdString(path)));
+  prompts->saveAsHeaderShown.reset();
+  prompts->saveAsChoice.reset();
+  const auto written = std::filesystem::last_write_time(path);
+  handlers.handle(kCmdFileSave);
+  EXPECT_TRUE(prompts->saveAsHeaderShown);  // Save asks where instead of writing over the old file
+  EXPECT_EQ(std::filesystem::last_write_time(path), written);
+}
+
+TEST_F(CommandsTest, OpenAndNewClearTheInvalidLogOfTheOldData) {
+  const std::string path = file("clean.dat");
+  saveAs(path, "c");
+  RadioDataContainer::instance().personalities().clear();
+  ASSERT_GT(radio_data::validate(), 0);
+  prompts->openPath = path;
+  handlers.handle(kCmdFileOpen);
+  EXPECT_TRUE(radio_data::invalidRows().empty());
+  EXPECT_TRUE(frame.invalidLogBar()->keys().isEmpty());
 }
 
 TEST_F(CommandsTest, LanguageDialogWithoutAChangeChangesNothing) {

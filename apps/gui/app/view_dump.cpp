@@ -1,6 +1,7 @@
 #include "app/view_dump.h"
 
 #include <QAbstractItemModel>
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -9,7 +10,6 @@
 #include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -96,15 +96,16 @@ OrderedObject describeControl(const QWidget* control, const QWidget* form) {
   } else if (auto* lines = qobject_cast<const QPlainTextEdit*>(control)) {
     kind = QStringLiteral("edit");
     text = lines->toPlainText();
-  } else if (auto* list = qobject_cast<const QListWidget*>(control)) {
-    kind = QStringLiteral("list");
-    QJsonArray items;
-    for (int i = 0; i < list->count(); ++i) items.append(list->item(i)->text());
-    extra.append({"items", items});
-    if (list->currentItem()) text = list->currentItem()->text();
   } else if (auto* grid = qobject_cast<const QTableView*>(control)) {
     kind = QStringLiteral("grid");
     extra.append({"cells", gridCells(grid)});
+  } else if (auto* list = qobject_cast<const QAbstractItemView*>(control); list && list->model()) {
+    // A list box, whether item based or over a model of its own.
+    kind = QStringLiteral("list");
+    QJsonArray items;
+    for (int r = 0; r < list->model()->rowCount(); ++r) items.append(list->model()->index(r, 0).data().toString());
+    extra.append({"items", items});
+    text = list->currentIndex().data().toString();
   } else if (auto* group = qobject_cast<const QGroupBox*>(control)) {
     kind = QStringLiteral("group");
     text = group->title();

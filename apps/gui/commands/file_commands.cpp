@@ -27,12 +27,16 @@ FileCommands::FileCommands(CMainFrame& frame, Prompts& prompts, AppSettings& set
       host_(RadioDataContainer::instance(), radio_data::invalidLog(), settings, RangeTable::instance()),
       session_(host_) {
   host_.onConfirm = [this](int messageId) { return prompts_.askOkCancel(messageId); };
+  // Data read from a radio come from no file: Save must ask where to write.
+  connect(&frame_, &CMainFrame::documentReplaced, this, [this](const QString& path) {
+    if (path.isEmpty()) session_.forgetFileName();
+  });
   host_.onCloseViews = [this] { frame_.closeAllWindows(); };
   host_.onCommitPendingEdits = [this] { frame_.sendToViews(WM_VIEW_STORE); };
 }
 
 void FileCommands::showNewData() {
-  frame_.setDocumentPath(QString::fromStdString(session_.fileName()));
+  frame_.dataReplaced(QString::fromStdString(session_.fileName()));
   frame_.updateStatusTexts();
   frame_.fillTree();
   frame_.selectTreeRoot();
@@ -93,15 +97,20 @@ SaveAsPrompt FileCommands::saveAsPrompt() {
 bool FileCommands::save() {
   const FlowOutcome outcome = session_.save(saveAsPrompt());
   const bool ok = report(outcome, session_.fileName());
-  if (ok) frame_.setDocumentPath(QString::fromStdString(session_.fileName()));
+  if (ok) savedTo(session_.fileName());
   return ok;
 }
 
 bool FileCommands::saveAs() {
   const FlowOutcome outcome = session_.saveAs(saveAsPrompt());
   const bool ok = report(outcome, session_.fileName());
-  if (ok) frame_.setDocumentPath(QString::fromStdString(session_.fileName()));
+  if (ok) savedTo(session_.fileName());
   return ok;
+}
+
+void FileCommands::savedTo(const std::string& path) {
+  frame_.setDocumentPath(QString::fromStdString(path));
+  frame_.setModified(false);
 }
 
 void FileCommands::buildMenus() {

@@ -44,6 +44,7 @@ class FileCommands : public QObject {
   // Shows the outcome's message and keeps the recent-file list; true for ok.
   bool report(const FlowOutcome& outcome, const std::string& path);
   void showNewData();
+  void savedTo(const std::string& path);
   SaveAsPrompt saveAsPrompt();
   void refreshRecentMenu();
   QMenu* fileMenu() const;

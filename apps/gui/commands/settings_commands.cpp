@@ -1,9 +1,9 @@
 #include "commands/settings_commands.h"
 
+#include "base/text_ids.h"
 #include "commands/file_commands.h"
 #include "commands/prompts.h"
 #include "config/app_settings.h"
-#include "base/text_ids.h"
 #include "link/port_discovery.h"
 #include "workspace/main_frame.h"
 
@@ -11,7 +11,7 @@ namespace vex::gui {
 namespace {
 
 constexpr int kLanguageList = text::kLanguageList;
-constexpr int kChangeModelQuestion = text::kMsgReplaceWithDefaults;
+constexpr int kChangeModelQuestion = text::kMsgReplaceWithDefaults;  // also asked before a language change
 
 }  // namespace
 
@@ -60,6 +60,8 @@ void SettingsCommands::language() {
   const int current = settings_.languageIndex();
   const std::optional<int> chosen = prompts_.chooseLanguage(settings_.textList(kLanguageList), current);
   if (!chosen || *chosen == current) return;
+  // The change reloads the default data: changed data are not dropped unasked.
+  if (frame_.isModified() && !prompts_.askYesNo(kChangeModelQuestion)) return;
   files_.loadDefaultData();
   settings_.selectLanguage(*chosen);
   frame_.retranslate();

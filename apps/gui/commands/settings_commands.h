@@ -29,7 +29,8 @@ class SettingsCommands {
   // changes and the data stays. Anything else: after a Yes to message 800
   // the model, range and signalling change and the default data loads.
   void modelInformation();
-  // A different language reloads the default data and rebuilds every text.
+  // A different language reloads the default data and rebuilds every text;
+  // when a view changed the data, only after a Yes to message 800.
   void language();
   void port();
 

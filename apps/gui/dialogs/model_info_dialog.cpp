@@ -1,10 +1,11 @@
 #include "dialogs/model_info_dialog.h"
 
 #include <QComboBox>
+#include <QPushButton>
 
+#include "base/text_ids.h"
 #include "config/app_settings.h"
 #include "config/range_table.h"
-#include "base/text_ids.h"
 #include "dialogs/dialog_buttons.h"
 #include "toolkit/control_id.h"
 #include "toolkit/form_builder.h"
@@ -84,7 +85,10 @@ void CDlgModelInfo::modelChosen(int index) {
 }
 
 void CDlgModelInfo::rangeChosen(int index) {
-  if (index >= 0) choice_.freqRange = ranges_->itemText(index).toStdString();
+  // A model without ranges leaves no range chosen, not the previous model's;
+  // OK waits for a range.
+  choice_.freqRange = index >= 0 ? ranges_->itemText(index).toStdString() : std::string();
+  if (auto* ok = findControlAs<QPushButton>(this, kIdOk)) ok->setEnabled(index >= 0);
 }
 
 void CDlgModelInfo::signalChosen(int index) {
@@ -98,6 +102,7 @@ void CDlgModelInfo::updateSignalEnabled() {
 void CDlgModelInfo::accept() {
   signalChosen(signals_->currentIndex());
   rangeChosen(ranges_->currentIndex());
+  if (choice_.freqRange.empty()) return;
   if (names_->currentIndex() >= 0) choice_.modelName = names_->currentText().toStdString();
   QDialog::accept();
 }

@@ -12,7 +12,17 @@
 namespace vex::gui {
 namespace {
 
-QString helpDir() { return QString::fromStdString(settings::dataDirectory()) + QStringLiteral("/help"); }
+QString dataDir() { return QString::fromStdString(settings::dataDirectory()); }
+
+// The English help, when the language names no help file or one that is missing.
+const QString kEnglishIndex = QStringLiteral("help/index_E.html");
+
+// The suffix of the language's topic files, taken from its help file's
+// name: "index_S.html" names the topics "<id>_S.html".
+QString topicSuffix(const QFileInfo& index) {
+  const QString stem = index.completeBaseName();
+  return stem.startsWith(QStringLiteral("index")) ? stem.mid(5) : QString();
+}
 
 }  // namespace
 
@@ -21,7 +31,7 @@ HelpWindow::HelpWindow() : browser_(new QTextBrowser(this)) {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser_);
   browser_->setOpenLinks(true);
-  browser_->setSearchPaths({helpDir()});
+  browser_->setSearchPaths({QFileInfo(indexPath()).absolutePath()});
   const std::string title = texts::label(57667);
   setWindowTitle(title.empty() ? QStringLiteral("Help") : QString::fromStdString(title).remove('&'));
   resize(640, 520);
@@ -39,18 +49,19 @@ HelpWindow* HelpWindow::instance() {
 
 QString HelpWindow::topicPath(int contextId) {
   if (contextId <= 0) return {};
-  const QString path = helpDir() + QStringLiteral("/%1.html").arg(contextId);
-  return QFileInfo::exists(path) ? path : QString();
+  // The language's own topic, else the English one.
+  for (const QFileInfo& index : {QFileInfo(indexPath()), QFileInfo(dataDir() + '/' + kEnglishIndex)}) {
+    const QString path = index.absolutePath() + QStringLiteral("/%1%2.html").arg(contextId).arg(topicSuffix(index));
+    if (QFileInfo::exists(path)) return path;
+  }
+  return {};
 }
 
 QString HelpWindow::indexPath() {
-  // The language file names the help file; help/index.html serves when it is absent.
-  const std::string named = settings::helpFile();
-  if (!named.empty()) {
-    const QString path = QString::fromStdString(settings::dataDirectory() + "/" + named);
-    if (QFileInfo::exists(path)) return path;
-  }
-  return helpDir() + QStringLiteral("/index.html");
+  // The language file names its help file; the English help serves when it names none or it is missing.
+  const QString named = QString::fromStdString(settings::helpFile());
+  if (!named.isEmpty() && QFileInfo::exists(dataDir() + '/' + named)) return dataDir() + '/' + named;
+  return dataDir() + '/' + kEnglishIndex;
 }
 
 void HelpWindow::showContext(std::initializer_list<int> contextIds) {

@@ -1,6 +1,8 @@
 #pragma once
-// The help window: HTML topics under <data>/help, one file per context id
-// ("<id>.html"), with index.html as the default topic.
+// The help window: HTML topics in the language's help directory, one file
+// per context id named like the language's help file ("1400_S.html" beside
+// "index_S.html"), with that help file as the default topic. A topic the
+// language lacks shows in English.
 #include <initializer_list>
 
 #include <QString>

@@ -31,12 +31,12 @@ class CGrid : public QTableView {
   void selectRow(int row);
 
   // The selected range as tab-separated text (rows by line breaks).
-  QString selectionText() const;
+  virtual QString selectionText() const;
   // Puts tab-separated text into the cells from the current cell on: each
   // text goes through its column's check; cells that refuse it, display-only
   // cells and cells outside the grid keep theirs. One value fills a whole
   // selected range. Every changed cell gets end-edit.
-  void pasteText(const QString& text);
+  virtual void pasteText(const QString& text);
   void copy();
   void paste();
 

@@ -11,9 +11,9 @@
 #include "core/codeplug_flows.h"
 #include "core/container.h"
 #include "core/image_layout.h"
-#include "transfer/radio_work.h"
 #include "link/factory_link.h"
 #include "transfer/gui_link_host.h"
+#include "transfer/radio_work.h"
 #include "transfer/transfer_dialog.h"
 #include "transfer/transfer_prompts.h"
 #include "views/messages.h"
@@ -71,7 +71,18 @@ CRadioLink& sharedRadioLink() {
   return link;
 }
 
+namespace {
+
+// The port pane follows the port the transfer used, whatever its outcome.
+struct PortPaneRefresh {
+  CMainFrame& frame;
+  ~PortPaneRefresh() { frame.updateStatusTexts(); }
+};
+
+}  // namespace
+
 bool readFromRadio(CMainFrame& frame) {
+  const PortPaneRefresh refreshPort{frame};
   loadModelRanges();
   std::array<std::uint8_t, 8192> buffer{};
   RangeEntry band;
@@ -80,16 +91,17 @@ bool readFromRadio(CMainFrame& frame) {
     if (transferPrompts().runTransfer(dialog) != QDialog::Accepted) return false;
     band = dialog.radioBand();
   }
-  frame.setDocumentPath({});
   offerNewRange(&frame, band);
   container().image() = buffer;
   frame.closeAllWindows();
   container().decode();
+  frame.dataReplaced({});  // the data come from the radio now, not from the file that was open
   refreshFrame(frame);
   return true;
 }
 
 bool writeToRadio(CMainFrame& frame) {
+  const PortPaneRefresh refreshPort{frame};
   SettingsCodeplugHost data(container(), radio_data::invalidLog(), settings::current(), RangeTable::instance());
   data.onCommitPendingEdits = [&frame] { frame.sendToViews(WM_VIEW_STORE); };
   const FlowOutcome prepared = PrepareRadioWrite(data);

@@ -58,9 +58,10 @@ void CCustomFormView::watch(QWidget* widget) {
 
 void CCustomFormView::showViewHelp() { HelpWindow::showContext({templateId_}); }
 
-bool CCustomFormView::routeKey(QKeyEvent* event) {
+bool CCustomFormView::routeKey(QObject* target, QKeyEvent* event) {
   if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    showContextHelp();
+    // The control the key was typed into, not whatever window has the focus now.
+    showContextHelp(controlIdAround(qobject_cast<QWidget*>(target), form_));
     return true;
   }
   // Dialog navigation: arrows move between buttons and check boxes as in a
@@ -74,7 +75,7 @@ bool CCustomFormView::routeKey(QKeyEvent* event) {
 }
 
 bool CCustomFormView::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && routeKey(static_cast<QKeyEvent*>(event))) return true;
+  if (event->type() == QEvent::KeyPress && routeKey(watched, static_cast<QKeyEvent*>(event))) return true;
   if (event->type() == QEvent::ChildAdded) {
     if (auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child())) watch(child);
   }

@@ -46,7 +46,7 @@ class CCustomFormView : public QScrollArea {
   void focusInEvent(QFocusEvent* event) override;
 
  private:
-  bool routeKey(class QKeyEvent* event);
+  bool routeKey(QObject* target, class QKeyEvent* event);
   // Routes the keys of `widget` and of everything it holds through the view.
   void watch(QWidget* widget);
   int templateId_;

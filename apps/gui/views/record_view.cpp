@@ -15,16 +15,19 @@ CRecordView::CRecordView(const FormSpec& formSpec, RecordKind list, LastRecordDe
 
 RecordListAccess CRecordView::records() const { return radio_data::records(list_); }
 
-CPropertySheet* CRecordView::createSheet() {
+CPropertySheet* CRecordView::createSheet(CPropertySheet* sheet) {
   if (!sheet_) {
-    sheet_ = new CPropertySheet(templateId(), form());
-    // A page's user change is the plain change signal; views that announce
-    // field edits as notices connect to pageChanged themselves.
-    connect(sheet_, &CPropertySheet::pageChanged, this, [] {
-      if (ViewHost* host = ViewHost::current()) host->sendToMainFrame(WM_DATA_CHANGED, 0, 0, nullptr);
-    });
+    sheet_ = sheet ? sheet : new CPropertySheet(templateId(), form());
+    sheet_->setParent(form());
+    connect(sheet_, &CPropertySheet::pageChanged, this, &CRecordView::pageChanged);
+  } else {
+    delete sheet;
   }
   return sheet_;
+}
+
+void CRecordView::pageChanged(CPropertyPage*, int) {
+  if (ViewHost* host = ViewHost::current()) host->sendToMainFrame(WM_DATA_CHANGED, 0, 0, nullptr);
 }
 
 void CRecordView::fitFormToSheet() {
@@ -84,6 +87,7 @@ void CRecordView::navigate(RecordMove move, int number) {
   if (current_ != 0) loadCurrent();
   ChangeNotice notice;
   notice.kind = static_cast<int>(move);
+  notice.key = current_;
   announce(notice);
 }
 

@@ -14,6 +14,7 @@
 
 namespace vex::gui {
 
+class CPropertyPage;
 class CPropertySheet;
 
 class CRecordView : public CCustomFormView {
@@ -25,6 +26,7 @@ class CRecordView : public CCustomFormView {
   // Add does nothing once the list holds this many records (the view table's
   // most records; the library's own limit holds as well).
   void setAddLimit(std::size_t limit) { rules_.addLimit = limit; }
+  std::size_t addLimit() const { return rules_.addLimit; }
 
   // Opening: the sheet's texts, the first record (created when the list is
   // empty), the remembered page.
@@ -48,8 +50,9 @@ class CRecordView : public CCustomFormView {
   void announce(ChangeNotice notice);
 
  protected:
-  // A sheet filling the form; pages added to it edit the current record.
-  CPropertySheet* createSheet();
+  // A sheet filling the form (`sheet` when the view brings a sheet class of
+  // its own); pages added to it edit the current record.
+  CPropertySheet* createSheet(CPropertySheet* sheet = nullptr);
   // The sheet's pages are all added: size the form to the sheet.
   void fitFormToSheet();
   // The current record into the controls, and back. By default the sheet's
@@ -58,6 +61,11 @@ class CRecordView : public CCustomFormView {
   virtual void storeCurrent();
   // A change notice from any view (WM_DATA_CHANGED with a notice).
   virtual void noticeReceived(const ChangeNotice& notice) { (void)notice; }
+  // A page stored a user change of control `id`; by default the plain
+  // WM_DATA_CHANGED goes to the main frame.
+  virtual void pageChanged(CPropertyPage* page, int id);
+  // Makes another record current without a move (a click in a list); 0: none.
+  void setCurrentKey(int key) { current_ = key; }
 
  private:
   // The first record becomes current; an empty list gets a new one first.

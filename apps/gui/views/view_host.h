@@ -23,11 +23,16 @@ class ViewHost {
   virtual void sendToMainFrame(int message, long wParam, long lParam, const ChangeNotice* notice) = 0;
 
   // Opens (or activates) the view of a tree or Edit menu command; an empty
-  // title takes the command's label text.
-  virtual void showView(int command, const std::string& title) {
+  // title takes the command's label text. A multi-record view shows record
+  // `record` (from 1) when it is given.
+  virtual void showView(int command, const std::string& title, int record = 0) {
     (void)command;
     (void)title;
+    (void)record;
   }
+  // A view made another record current without a move (a click in a list):
+  // its navigation bar and the tree follow.
+  virtual void positionChanged(CCustomFormView* view) { (void)view; }
   // Hides the frame of `view`; it stays open and comes back when its view
   // is opened again.
   virtual void hideFrameOf(CCustomFormView* view) { (void)view; }

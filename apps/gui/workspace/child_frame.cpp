@@ -1,11 +1,14 @@
 #include "workspace/child_frame.h"
 
 #include <QCloseEvent>
+#include <QMdiArea>
+#include <QScreen>
 #include <QMenu>
 #include <QStyle>
 #include <QVBoxLayout>
 
 #include "adapters/texts.h"
+#include "base/text_ids.h"
 #include "help/help_window.h"
 #include "views/custom_form_view.h"
 #include "views/messages.h"
@@ -13,6 +16,11 @@
 #include "workspace/nav_bar.h"
 
 namespace vex::gui {
+namespace {
+
+constexpr QSize kWorkspaceChrome{280, 160};
+
+}  // namespace
 
 CChildFrame::CChildFrame(const ViewEntry& entry, CCustomFormView* view, QWidget* parent)
     : QMdiSubWindow(parent), entry_(entry), view_(view), navBar_(new CNavBar) {
@@ -30,6 +38,7 @@ CChildFrame::CChildFrame(const ViewEntry& entry, CCustomFormView* view, QWidget*
   connect(navBar_, &CNavBar::printRequested, this, [this] { emit printRequested(this); });
   connect(navBar_, &CNavBar::helpRequested, this, [this] { view_->showViewHelp(); });
   connect(navBar_, &CNavBar::moveRequested, this, &CChildFrame::move);
+  connect(navBar_, &CNavBar::listRequested, this, [this] { view_->deliver(WM_VIEW_SHOW_LIST, 0, 0); });
   buildFrameMenu();
 }
 
@@ -56,14 +65,29 @@ void CChildFrame::frameCommand(int command) {
   }
 }
 
-void CChildFrame::navState(int multiRecord, int code) { navBar_->applyState(multiRecord, code); }
+void CChildFrame::navState(int multiRecord, int code) {
+  navBar_->applyState(multiRecord, code);
+  // The channel view switches to the channel list through the bar.
+  if (entry_.viewClass == ViewClass::Channel)
+    navBar_->showListButton(QString::fromStdString(texts::label(text::kCaptionChannelList)));
+}
 void CChildFrame::navPosition(int position, int count) { navBar_->setPosition(position, count); }
 
 void CChildFrame::fitToForm() {
   const QSize form = view_->form()->size();
   const QSize frameExtra = size() - (widget() ? widget()->size() : size());
   const int width = std::max(form.width(), navBar_->minimumWidth()) + 4;
-  resize(QSize(width, form.height() + navBar_->height() + 4) + frameExtra.expandedTo(QSize(8, 30)));
+  QSize wanted = QSize(width, form.height() + navBar_->height() + 4) + frameExtra.expandedTo(QSize(8, 30));
+  // Never larger than the space the frames have: the view scrolls instead.
+  // Before the main window shows, that space is the screen less the tree
+  // bar beside it and the menu, tool and status bars.
+  QSize space;
+  if (QMdiArea* area = mdiArea(); area && area->isVisible())
+    space = area->viewport()->size();
+  else if (QScreen* screen = this->screen())
+    space = screen->availableSize() - kWorkspaceChrome;
+  if (space.isValid()) wanted = wanted.boundedTo(space);
+  resize(wanted);
 }
 
 void CChildFrame::move(int k) {

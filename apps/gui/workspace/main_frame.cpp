@@ -191,6 +191,13 @@ void CMainFrame::setDocumentPath(const QString& path) {
   updateTitle();
 }
 
+void CMainFrame::dataReplaced(const QString& path) {
+  setDocumentPath(path);
+  radio_data::invalidLog().clear();
+  modified_ = false;
+  emit documentReplaced(path);
+}
+
 void CMainFrame::tick() {
   panes_[kPaneClock]->setText(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
 }
@@ -270,7 +277,7 @@ void CMainFrame::runCommand(int command) {
     case kCmdFileNew:
       closeAllWindows();
       radio_data::resetToDefaults();
-      setDocumentPath({});
+      dataReplaced({});
       fillTree();
       break;
     default: statusBar()->showMessage(QStringLiteral("This command is not available yet."), 3000); break;

@@ -50,7 +50,8 @@ class CMainFrame : public QMainWindow, public ViewHost {
 
   // ViewHost: what the views ask of the main frame.
   void sendToMainFrame(int message, long wParam, long lParam, const ChangeNotice* notice) override;
-  void showView(int command, const std::string& title) override;
+  void showView(int command, const std::string& title, int record = 0) override;
+  void positionChanged(CCustomFormView* view) override;
   void hideFrameOf(CCustomFormView* view) override;
   void closeFrameOf(CCustomFormView* view) override;
   void refresh(int what) override;
@@ -64,6 +65,13 @@ class CMainFrame : public QMainWindow, public ViewHost {
   void setDocumentPath(const QString& path);
   // The open file's path, empty when none is open.
   const QString& documentPath() const { return documentPath_; }
+  // New data replaced the old (New, Open, Read): they come from `path`
+  // (empty: not from a file), the Invalid Log of the old data goes, and
+  // nothing counts as changed. documentReplaced tells the file commands.
+  void dataReplaced(const QString& path);
+  // Whether a view changed the data since they were last replaced or saved.
+  bool isModified() const { return modified_; }
+  void setModified(bool modified) { modified_ = modified; }
   void selectTreeRoot();
   // After a language change: title, status bar, log bars, tree and menus.
   void retranslate();
@@ -96,6 +104,7 @@ class CMainFrame : public QMainWindow, public ViewHost {
   void refreshInvalidLog();
 
  signals:
+  void documentReplaced(const QString& path);
   // A child frame's Print button: print the section of the view with this template.
   void printViewRequested(int templateId);
 
@@ -141,6 +150,7 @@ class CMainFrame : public QMainWindow, public ViewHost {
   std::map<int, QAction*> actions_;
   std::vector<OpenViewNode> openViews_;
   QString documentPath_;
+  bool modified_ = false;
   std::function<CloseAnswer()> closePrompt_;
   std::function<bool()> saveHandler_;
   std::function<void()> aboutHandler_;

@@ -104,6 +104,7 @@ void CMainFrame::listChanged(RecordKind list) {
 
 void CMainFrame::sendToMainFrame(int message, long wParam, long lParam, const ChangeNotice* notice) {
   if (message == WM_DATA_CHANGED) {
+    modified_ = true;
     for (CChildFrame* frame : openFrames()) frame->view()->deliver(WM_DATA_CHANGED, wParam, lParam, notice);
     // A record came or went: the tree and the bars follow the lists.
     if (notice && (notice->kind == ChangeNotice::kAdd || notice->kind == kMoveDelete))
@@ -138,7 +139,16 @@ void CMainFrame::closeAllButThis() {
   updateCheckMarks();
 }
 
-void CMainFrame::showView(int command, const std::string& title) { openView(command, QString::fromStdString(title)); }
+void CMainFrame::showView(int command, const std::string& title, int record) {
+  openView(command, QString::fromStdString(title), record);
+}
+
+void CMainFrame::positionChanged(CCustomFormView* view) {
+  CChildFrame* frame = frameOfView(view);
+  if (!frame) return;
+  updateNavigation(frame);
+  tree_->markItem(frame->entry().command, view->position());
+}
 
 void CMainFrame::hideFrameOf(CCustomFormView* view) {
   if (CChildFrame* frame = frameOfView(view)) frame->hide();

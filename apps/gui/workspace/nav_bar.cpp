@@ -52,6 +52,7 @@ CNavBar::CNavBar(QWidget* parent) : QWidget(parent) {
   connect(button(kClose), &QAbstractButton::clicked, this, &CNavBar::closeRequested);
   connect(button(kPrint), &QAbstractButton::clicked, this, &CNavBar::printRequested);
   connect(button(kHelp), &QAbstractButton::clicked, this, &CNavBar::helpRequested);
+  connect(button(kList), &QAbstractButton::clicked, this, &CNavBar::listRequested);
   QFont font(QStringLiteral("Arial"), 10, QFont::Bold);
   counter()->setFont(font);
   counter()->setStyleSheet(QStringLiteral("color: #000080"));
@@ -75,6 +76,11 @@ void CNavBar::applyState(int multiRecord, int code) {
   if (code < 0 || code > 8) return;
   for (int k = 0; k < 6; ++k)
     if (kEnabling[code][k] >= 0) button(kFirst + k)->setEnabled(kEnabling[code][k] == 1);
+}
+
+void CNavBar::showListButton(const QString& tip) {
+  button(kList)->setToolTip(tip);
+  button(kList)->show();
 }
 
 void CNavBar::setPosition(int position, int count) {

@@ -32,6 +32,9 @@ class CNavBar : public QWidget {
   // WM_NAV_STATE and WM_NAV_POSITION.
   void applyState(int multiRecord, int code);
   void setPosition(int position, int count);
+  // The list button (hidden by every state): the channel view shows it to
+  // switch to the channel list; `tip` names what it opens.
+  void showListButton(const QString& tip);
 
   QAbstractButton* button(int id) const;
   QLabel* counter() const;
@@ -41,6 +44,7 @@ class CNavBar : public QWidget {
   void printRequested();
   void helpRequested();
   void moveRequested(int move);
+  void listRequested();
 };
 
 }  // namespace vex::gui

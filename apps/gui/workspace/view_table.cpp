@@ -3,6 +3,8 @@
 #include "adapters/settings.h"
 #include "channels/personality_view.h"
 #include "channels/scan_view.h"
+#include "channels/view_channel.h"
+#include "channels/view_channel_list.h"
 #include "core/record_limits.h"
 #include "factory/data_watch_view.h"
 #include "factory/view_embedded.h"
@@ -97,6 +99,8 @@ CCustomFormView* createView(const ViewEntry& entry, QWidget* parent) {
     case V::Embedded: return new CViewEmbedded(parent);
     case V::TestFreq: return new CViewTestFreq(parent);
     case V::DataWatch: return new CDataWatchView(parent);
+    case V::Channel: recordView = new CViewChannel(parent); break;
+    case V::ChannelList: recordView = new CViewChannelList(parent); break;
     case V::Personality: recordView = new CViewPersonality(parent); break;
     case V::Scan: recordView = new CViewScan(parent); break;
     default: break;

@@ -1,0 +1,216 @@
+#include "channels/chan_basic_page.h"
+
+#include <QComboBox>
+
+#include "base/text_ids.h"
+#include "channels/channel_data.h"
+#include "core/container.h"
+#include "core/frequency_entry.h"
+#include "toolkit/control_id.h"
+#include "toolkit/entry_edits.h"
+#include "toolkit/images.h"
+#include "views/view_host.h"
+
+namespace vex::gui {
+namespace {
+
+using K = ControlKind;
+using C = ChannelColumn;
+using P = CPageChanBasic;
+
+constexpr ControlSpec kControls[] = {
+    {3660, K::Label, "Channel Spacing", 10, 9, 74, 10},
+    {P::kSpacing, K::Combo, "", 86, 7, 64, 13},
+    {3662, K::Label, "Power Level", 160, 9, 60, 10},
+    {P::kPower, K::Combo, "", 222, 7, 64, 13},
+    {3664, K::Group, "Receive", 6, 26, 288, 68},
+    {3665, K::Label, "Frequency[MHz]", 14, 41, 78, 10},
+    {P::kRxFrequency, K::Custom, "", 94, 39, 64, 13, 0, 0, nullptr, 0, &createFreqEdit},
+    {P::kRxCode, K::Combo, "", 94, 39, 64, 13, kStyleHidden},
+    {3667, K::Label, "RX Type", 14, 57, 78, 10},
+    {P::kRxType, K::Combo, "", 94, 55, 64, 13},
+    {3669, K::Label, "CTCSS", 168, 41, 60, 10},
+    {P::kRxCtcss, K::Custom, "", 230, 39, 56, 13, 0, 0, nullptr, 0, &createCtcssCombo},
+    {3671, K::Label, "CDCSS", 168, 57, 60, 10},
+    {P::kRxCdcss, K::Custom, "", 230, 55, 56, 13, 0, 0, nullptr, 0, &createCdcssCombo},
+    {P::kCopyToTransmit, K::ImageButton, "Copy RX to TX", 94, 73, 92, 14, 0, 0, nullptr, kImageCopyReceiveToTransmit},
+    {3673, K::Group, "Transmit", 6, 100, 288, 52},
+    {3674, K::Label, "Frequency[MHz]", 14, 115, 78, 10},
+    {P::kTxFrequency, K::Custom, "", 94, 113, 64, 13, 0, 0, nullptr, 0, &createFreqEdit},
+    {P::kTxCode, K::Combo, "", 94, 113, 64, 13, kStyleHidden},
+    {3676, K::Label, "TX Type", 14, 131, 78, 10},
+    {P::kTxType, K::Combo, "", 94, 129, 64, 13},
+    {3678, K::Label, "CTCSS", 168, 115, 60, 10},
+    {P::kTxCtcss, K::Custom, "", 230, 113, 56, 13, 0, 0, nullptr, 0, &createCtcssCombo},
+    {3680, K::Label, "CDCSS", 168, 131, 60, 10},
+    {P::kTxCdcss, K::Custom, "", 230, 129, 56, 13, 0, 0, nullptr, 0, &createCdcssCombo},
+};
+constexpr FormSpec kForm{P::kTemplateId, "Basic", 300, 160, kControls};
+
+// The controls that show a column of the channel's row, besides the frequencies.
+struct ColumnControl {
+  C column;
+  int control;
+};
+constexpr ColumnControl kColumnControls[] = {
+    {C::Spacing, P::kSpacing}, {C::Power, P::kPower},   {C::RxType, P::kRxType},   {C::RxCtcss, P::kRxCtcss},
+    {C::RxCdcss, P::kRxCdcss}, {C::TxType, P::kTxType}, {C::TxCtcss, P::kTxCtcss}, {C::TxCdcss, P::kTxCdcss},
+};
+
+constexpr int kFirstCdcssType = kToneCdcss;
+
+// The PMR446 list entry of a frequency text; -1 when it is none of them.
+int codeIndexOf(const std::string& frequencyText) {
+  const auto& texts = Pmr446FrequencyTexts();
+  if (frequencyText.empty()) return 0;
+  for (std::size_t i = 1; i < texts.size(); ++i)
+    if (texts[i] == frequencyText) return static_cast<int>(i);
+  return -1;
+}
+
+}  // namespace
+
+CPageChanBasic::CPageChanBasic(QWidget* parent) : CPropertyPage(kForm, FieldArea::Channel, parent) {
+  for (int id : {kRxCode, kTxCode})
+    for (const std::string& text : Pmr446FrequencyTexts()) combo(id)->addItem(QString::fromStdString(text));
+  for (bool transmit : {false, true})
+    connect(frequencyEdit(transmit), &CFreqEdit::outOfBand, this, [this] { warn(text::kMsgFrequencyClamped); });
+}
+
+CFreqEdit* CPageChanBasic::frequencyEdit(bool transmit) const {
+  return findControlAs<CFreqEdit>(this, transmit ? kTxFrequency : kRxFrequency);
+}
+
+QComboBox* CPageChanBasic::combo(int id) const { return findControlAs<QComboBox>(this, id); }
+
+void CPageChanBasic::initialUpdate() {
+  CPropertyPage::initialUpdate();
+  pmr446_ = channel_data::pmr446Mode();
+  for (int id : {kRxCode, kTxCode}) control(id)->setVisible(pmr446_);
+  for (int id : {kRxFrequency, kTxFrequency}) control(id)->setVisible(!pmr446_);
+  setBandLimits();
+}
+
+void CPageChanBasic::setBandLimits() {
+  const BandLimits band = channel_data::band();
+  frequencyEdit(false)->setBand(band);
+  frequencyEdit(true)->setBand(band);
+  load();
+}
+
+void CPageChanBasic::loadRecord(ViewRecord& record) {
+  const ChannelItem* item = channel_data::channel(channel_);
+  if (!item) return;
+  const ChannelRow row = LoadChannelRow(item->record(), channel_data::rowContext());
+  for (const ColumnControl& entry : kColumnControls) record.texts[entry.control] = row[IndexOf(entry.column)];
+  if (pmr446_) {
+    const int rx = codeIndexOf(row[IndexOf(C::RxFrequency)]);
+    const int tx = codeIndexOf(row[IndexOf(C::TxFrequency)]);
+    combo(kRxCode)->setCurrentIndex(rx);
+    combo(kTxCode)->setCurrentIndex(tx);
+  } else {
+    frequencyEdit(false)->setValue(item->record().rxFrequency());
+    frequencyEdit(true)->setValue(item->record().txFrequency());
+  }
+}
+
+ChannelRow CPageChanBasic::rowFromControls(const ViewRecord& record, const ChannelRow& stored) {
+  ChannelRow row = stored;
+  for (const ColumnControl& entry : kColumnControls)
+    if (auto text = record.texts.find(entry.control); text != record.texts.end())
+      row[IndexOf(entry.column)] = dotted(QString::fromStdString(text->second)).toStdString();
+  for (bool transmit : {false, true}) {
+    std::string& frequency = row[IndexOf(transmit ? C::TxFrequency : C::RxFrequency)];
+    if (pmr446_) {
+      // No entry shows a frequency that is none of the PMR446 ones: it stays.
+      const int index = combo(transmit ? kTxCode : kRxCode)->currentIndex();
+      if (index == 0) frequency.clear();
+      if (index > 0) frequency = Pmr446FrequencyTexts()[static_cast<std::size_t>(index)];
+    } else {
+      CFreqEdit* edit = frequencyEdit(transmit);
+      // Text typed but not yet left is taken as leaving the edit takes it.
+      if (edit->text().toStdString() != ShowFrequencyEntry(edit->value()).text) edit->commit();
+      frequency = edit->text().toStdString();
+    }
+  }
+  return row;
+}
+
+void CPageChanBasic::storeRecord(const ViewRecord& record) {
+  ChannelItem* item = channel_data::channel(channel_);
+  if (!item) return;
+  const ChannelRowContext context = channel_data::rowContext();
+  const ChannelRow row = rowFromControls(record, LoadChannelRow(item->record(), context));
+  const ChannelStoreResult result = StoreChannelRow(row, context, item->record());
+  if (pmr446_) item->setEnabled(item->record().rxFrequency() != kNoFrequency ? 1 : 0);
+  if (result.rxCdcssRefused || result.txCdcssRefused) warn(text::kMsgCdcssInvalid);
+  if (result.bandUnknown && !warnedBandUnknown_) {
+    warnedBandUnknown_ = true;
+    warn(text::kMsgRangeUnknown);
+  }
+}
+
+void CPageChanBasic::applyDependentEnabling(int changedId) {
+  if (pmr446_) {
+    applyFrequencyCodeRule(changedId);
+    return;
+  }
+  if (changedId == 0 || changedId == kRxFrequency) {
+    const bool rxEmpty = frequencyEdit(false)->text().trimmed().isEmpty();
+    if (rxEmpty && changedId == kRxFrequency) frequencyEdit(true)->clear();
+    setControlEnabled(kTxFrequency, !rxEmpty);
+  }
+  applyToneRule();
+}
+
+void CPageChanBasic::applyToneRule() {
+  const ChannelItem* item = channel_data::channel(channel_);
+  if (!item) return;
+  const ChannelRecord& record = item->record();
+  setControlEnabled(kRxCtcss, ChannelColumnInUse(C::RxCtcss, record));
+  setControlEnabled(kRxCdcss, ChannelColumnInUse(C::RxCdcss, record));
+  setControlEnabled(kTxCtcss, ChannelColumnInUse(C::TxCtcss, record));
+  setControlEnabled(kTxCdcss, ChannelColumnInUse(C::TxCdcss, record));
+}
+
+void CPageChanBasic::applyFrequencyCodeRule(int changedId) {
+  const bool rxOff = combo(kRxCode)->currentIndex() == 0;
+  if (changedId == kRxCode && rxOff) combo(kTxCode)->setCurrentIndex(0);
+  if (changedId != kTxCode) {
+    const int rxType = combo(kRxType)->currentIndex();
+    setControlEnabled(kRxType, !rxOff);
+    setControlEnabled(kTxCode, !rxOff);
+    setControlEnabled(kRxCtcss, !rxOff && rxType == kToneCtcss);
+    setControlEnabled(kRxCdcss, !rxOff && rxType >= kFirstCdcssType);
+  }
+  const bool txOn = !rxOff && combo(kTxCode)->currentIndex() > 0;
+  const int txType = combo(kTxType)->currentIndex();
+  setControlEnabled(kTxType, txOn);
+  setControlEnabled(kTxCtcss, txOn && txType == kToneCtcss);
+  setControlEnabled(kTxCdcss, txOn && txType >= kFirstCdcssType);
+}
+
+void CPageChanBasic::userChangeStored(int id) {
+  if (id == kCopyToTransmit) {
+    if (ChannelItem* item = channel_data::channel(channel_)) CopyReceiveToTransmit(item->record());
+    setBandLimits();
+  } else if (pmr446_) {
+    applyFrequencyCodeRule(kTxCode == id ? kTxCode : 0);
+  } else {
+    applyToneRule();
+  }
+  CPropertyPage::userChangeStored(id);
+}
+
+void CPageChanBasic::warn(int messageId) {
+  // Shown once control is back in the event loop, never from inside the
+  // edit's own focus change.
+  QMetaObject::invokeMethod(
+      this,
+      [messageId] {
+        if (ViewHost* host = ViewHost::current()) host->showMessageText(messageId);
+      },
+      Qt::QueuedConnection);
+}
+
+}  // namespace vex::gui

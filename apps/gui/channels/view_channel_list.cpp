@@ -1,0 +1,356 @@
+#include "channels/view_channel_list.h"
+
+#include <map>
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QSettings>
+#include <QVBoxLayout>
+
+#include "adapters/radio_data.h"
+#include "adapters/texts.h"
+#include "base/text_ids.h"
+#include "channels/channel_data.h"
+#include "channels/channel_grid.h"
+#include "commands/command_ids.h"
+#include "core/channel_links.h"
+#include "core/container.h"
+#include "core/frequency_entry.h"
+#include "toolkit/control_id.h"
+#include "toolkit/entry_edits.h"
+#include "views/messages.h"
+#include "views/view_host.h"
+
+namespace vex::gui {
+namespace {
+
+using C = ChannelColumn;
+
+constexpr FormSpec kForm{CViewChannelList::kTemplateId, "Channel List", 10, 10, {}};
+constexpr int kHeaderHeight = 30;
+constexpr const char* kCornerText = "No.";
+const QString kWidthsKey = QStringLiteral("ChannelList/columnWidths");
+
+// Widths of the grid's columns in grid order, in pixels.
+constexpr int kColumnWidths[kChannelColumnCount] = {100, 100, 50, 50, 100, 100, 50, 50, 100, 60, 60, 100, 100};
+
+CellKind kindOf(C column) {
+  switch (column) {
+    case C::RxFrequency:
+    case C::TxFrequency: return CellKind::Frequency;
+    case C::RxCtcss:
+    case C::RxCdcss:
+    case C::TxCtcss:
+    case C::TxCdcss: return CellKind::EditableDropDown;
+    default: return CellKind::DropDown;
+  }
+}
+
+// What may be typed into a column's cells.
+void limitTyping(C column, GridColumn& definition) {
+  const QString separator = userDecimalSeparator() == QLatin1Char('.') ? QString() : QString(userDecimalSeparator());
+  switch (column) {
+    case C::RxFrequency:
+    case C::TxFrequency:
+      definition.allowed = QString::fromLatin1(kFrequencyCharacters) + separator;
+      definition.maxLength = kFrequencyTextLength;
+      break;
+    case C::RxCtcss:
+    case C::TxCtcss:
+      definition.allowed = QString::fromLatin1(kCtcssDigits) + QLatin1Char('.') + separator;
+      definition.maxLength = kCtcssTextLength;
+      break;
+    case C::RxCdcss:
+    case C::TxCdcss:
+      definition.allowed = QString::fromLatin1(kCdcssDigits);
+      definition.maxLength = kCdcssTextLength;
+      break;
+    default: break;
+  }
+}
+
+std::optional<QString> checkCell(C column, const QString& text) {
+  const std::optional<std::string> kept =
+      CheckChannelCell(column, dotted(text).toStdString(), channel_data::rowContext());
+  if (!kept) return std::nullopt;
+  return QString::fromStdString(*kept);
+}
+
+C columnAt(int column) { return static_cast<C>(column); }
+
+}  // namespace
+
+CViewChannelList::CViewChannelList(QWidget* parent)
+    : CRecordView(kForm, RecordKind::Channel, LastRecordDelete::LeaveNoCurrent, parent), grid_(new CChannelGrid) {
+  setControlId(grid_, kGridId);
+  auto* layout = new QVBoxLayout(form());
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(grid_);
+  // The grid follows the frame's size; it scrolls itself when the frame is smaller.
+  form()->setMinimumSize(0, 0);
+  form()->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  setWidgetResizable(true);
+  setUpGrid();
+  connect(grid_, &CGrid::cellClicked, this, &CViewChannelList::clicked);
+  connect(grid_, &CGrid::beginEdit, this, [](int, int column, QStringList& options) {
+    for (const std::string& option : ChannelColumnOptions(columnAt(column), channel_data::rowContext()))
+      options.push_back(QString::fromStdString(option));
+  });
+  connect(grid_, &CGrid::endEdit, this, &CViewChannelList::cellEdited);
+  connect(grid_, &CChannelGrid::pasteRequested, this, &CViewChannelList::pasteRows);
+  connect(grid_, &CChannelGrid::deleteRowsRequested, this, &CViewChannelList::deleteSelectedRows);
+  connect(grid_, &CChannelGrid::rowHeaderActivated, this, [](int row) {
+    if (ViewHost* host = ViewHost::current()) host->showView(kCmdViewChannel, {}, row + 1);
+  });
+}
+
+void CViewChannelList::setUpGrid() {
+  std::vector<GridColumn> columns;
+  for (const ChannelColumnSpec& spec : ChannelColumns()) {
+    GridColumn definition;
+    definition.header = QString::fromStdString(texts::label(spec.header));
+    definition.kind = kindOf(spec.column);
+    definition.width = kColumnWidths[IndexOf(spec.column)];
+    limitTyping(spec.column, definition);
+    definition.check = [column = spec.column](int, const QString& text) { return checkCell(column, text); };
+    columns.push_back(std::move(definition));
+  }
+  grid_->setColumns(std::move(columns), 0);
+  // Every column at least as wide as its title.
+  QHeaderView* header = grid_->horizontalHeader();
+  for (int c = 0; c < grid_->grid()->columnCount(); ++c)
+    grid_->setColumnWidth(c, std::max(grid_->columnWidth(c), header->sectionSizeHint(c)));
+  grid_->setCornerText(QString::fromLatin1(kCornerText));
+  QHeaderView* numbers = grid_->verticalHeader();
+  numbers->setMinimumWidth(numbers->fontMetrics().horizontalAdvance(QString::fromLatin1(kCornerText)) + 12);
+  header->setFixedHeight(std::max(kHeaderHeight, header->fontMetrics().height() + 10));
+}
+
+void CViewChannelList::initialUpdate() {
+  CRecordView::initialUpdate();
+  restoreWidths();
+  // The frame opens showing every column and the most rows a list may hold.
+  int width = grid_->verticalHeader()->sizeHint().width() + 2 * grid_->frameWidth() +
+              grid_->verticalScrollBar()->sizeHint().width();
+  for (int c = 0; c < grid_->grid()->columnCount(); ++c) width += grid_->columnWidth(c);
+  const int rows = static_cast<int>(RecordLimitOf(RecordKind::Channel).most);
+  const int height = grid_->horizontalHeader()->height() + rows * grid_->verticalHeader()->defaultSectionSize() +
+                     2 * grid_->frameWidth() + grid_->horizontalScrollBar()->sizeHint().height();
+  form()->resize(width, height);
+}
+
+void CViewChannelList::loadCurrent() {
+  reloadRows();
+  selectCurrentRow();
+}
+
+void CViewChannelList::reloadRows() {
+  const RecordListAccess list = radio_data::records(RecordKind::Channel);
+  CGridModel* model = grid_->grid();
+  model->setRowCount(static_cast<int>(list.size()));
+  for (int row = 0; row < model->rowCount(); ++row) {
+    model->setRowHeader(row, QString::number(row + 1));
+    loadRow(row);
+  }
+}
+
+void CViewChannelList::loadRow(int row) {
+  const ChannelItem* item = channel_data::channel(radio_data::records(RecordKind::Channel).keyAt(row));
+  if (!item) return;
+  const ChannelRow texts = LoadChannelRow(item->record(), channel_data::rowContext());
+  std::vector<QString> cells;
+  for (const std::string& text : texts) cells.push_back(QString::fromStdString(text));
+  grid_->grid()->setRowTexts(row, cells);
+  // Tone cells the row's tone types do not use are display-only.
+  for (const ChannelColumnSpec& spec : ChannelColumns()) {
+    const int column = static_cast<int>(IndexOf(spec.column));
+    const bool inUse = ChannelColumnInUse(spec.column, item->record());
+    grid_->grid()->setKind(row, column, inUse ? std::nullopt : std::optional(CellKind::DisplayOnly));
+  }
+}
+
+void CViewChannelList::selectCurrentRow() {
+  const int position = this->position();
+  if (position == 0) return;
+  const int column = std::max(grid_->currentIndex().column(), 0);
+  grid_->setFocusCell(position - 1, column);
+  grid_->selectRow(position - 1);
+}
+
+void CViewChannelList::clicked(int row, int) {
+  if (row < 0) return;  // outside the rows: the current channel stays
+  setCurrentKey(radio_data::records(RecordKind::Channel).keyAt(static_cast<std::size_t>(row)));
+  if (ViewHost* host = ViewHost::current()) host->positionChanged(this);
+}
+
+void CViewChannelList::cellEdited(int row, int column) {
+  const QString text = grid_->grid()->text(row, column);
+  std::vector<CellEdit> edits{{row, columnAt(column), text}};
+  // Several rows selected with the edited one: the column takes the text in each.
+  const std::vector<int> rows = grid_->selectedRows();
+  if (rows.size() > 1 && std::find(rows.begin(), rows.end(), row) != rows.end())
+    for (int other : rows)
+      if (other != row) edits.push_back({other, columnAt(column), text});
+  if (!storeCells(edits)) QApplication::beep();
+}
+
+bool CViewChannelList::storeCells(const std::vector<CellEdit>& edits) {
+  std::map<int, std::vector<const CellEdit*>> byRow;
+  for (const CellEdit& edit : edits) byRow[edit.row].push_back(&edit);
+  RadioDataContainer& data = channel_data::container();
+  InvalidLog& log = radio_data::invalidLog();
+  bool allKept = true;
+  for (const auto& [row, rowEdits] : byRow) {
+    ChannelItem* item = channel_data::channel(radio_data::records(RecordKind::Channel).keyAt(row));
+    if (!item) continue;
+    const ChannelRowContext context = channel_data::rowContext();
+    ChannelRow texts = LoadChannelRow(item->record(), context);
+    bool personality = false, scanList = false;
+    for (const CellEdit* edit : rowEdits) {
+      const std::optional<QString> kept = checkCell(edit->column, edit->text);
+      if (!kept) {
+        allKept = false;
+        continue;
+      }
+      texts[IndexOf(edit->column)] = kept->toStdString();
+      personality = personality || edit->column == C::Personality;
+      scanList = scanList || edit->column == C::ScanList;
+    }
+    StoreChannelRow(texts, context, item->record());
+    if (personality) ChoosePersonality(*item, item->record().personalityIndex(), data, &log);
+    if (scanList) ChooseScanList(*item, item->record().scanListNumber(), data, &log);
+    loadRow(row);
+  }
+  if (!edits.empty()) announceEdit(edits.front().column);
+  return allKept;
+}
+
+void CViewChannelList::announceEdit(ChannelColumn column) {
+  ChangeNotice edit;
+  edit.source = kTemplateId;
+  edit.controlId = kGridId;
+  edit.kind = ChangeNotice::kFieldEdit;
+  edit.text1 = texts::label(ChannelColumnOf(column).header);
+  edit.text2 = texts::label(kTemplateId);
+  announce(edit);
+}
+
+void CViewChannelList::pasteRows(const QString& text) {
+  const std::vector<std::vector<QString>> rows = parseTabSeparated(text);
+  const QModelIndex current = grid_->currentIndex();
+  if (rows.empty()) return;
+  std::vector<CellEdit> edits;
+  const QModelIndexList selected = grid_->selectionModel()->selectedIndexes();
+  if (rows.size() == 1 && rows.front().size() == 1 && selected.size() > 1) {
+    // One value into a selection fills it.
+    for (const QModelIndex& index : selected)
+      edits.push_back({index.row(), columnAt(index.column()), rows.front().front()});
+  } else {
+    // A block from the current cell; whole selected rows take whole rows.
+    const bool wholeRows = !grid_->selectedWholeRows().empty();
+    const int top = current.isValid() ? current.row() : grid_->grid()->rowCount();
+    const int left = wholeRows || !current.isValid() ? 0 : current.column();
+    RecordListAccess list = radio_data::records(RecordKind::Channel);
+    bool added = false;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+      const int row = top + static_cast<int>(r);
+      // Rows past the last channel add channels, as Add would, up to its limit.
+      if (static_cast<std::size_t>(row) >= list.size()) {
+        if (list.size() >= addLimit() || list.appendNew() == 0) {
+          QApplication::beep();
+          break;
+        }
+        added = true;
+      }
+      for (std::size_t c = 0; c < rows[r].size(); ++c) {
+        const std::size_t column = static_cast<std::size_t>(left) + c;
+        if (column < kChannelColumnCount) edits.push_back({row, static_cast<C>(column), rows[r][c]});
+      }
+    }
+    if (added) {
+      reloadRows();
+      ChangeNotice notice;
+      notice.kind = ChangeNotice::kAdd;
+      announce(notice);
+    }
+  }
+  if (!storeCells(edits)) QApplication::beep();
+}
+
+void CViewChannelList::deleteSelectedRows() {
+  const std::vector<int> rows = grid_->selectedWholeRows();
+  if (rows.empty()) return;
+  RecordListAccess list = radio_data::records(RecordKind::Channel);
+  std::vector<int> keys;
+  for (int row : rows) keys.push_back(list.keyAt(static_cast<std::size_t>(row)));
+  // The last channel stays, as with Delete on the navigation bar.
+  for (auto key = keys.rbegin(); key != keys.rend() && list.size() > 1; ++key)
+    if (const auto index = list.indexOfKey(*key)) list.removeAt(*index, &radio_data::invalidLog());
+  if (!list.indexOfKey(currentKey()))
+    setCurrentKey(list.keyAt(std::min(static_cast<std::size_t>(rows.front()), list.size() - 1)));
+  grid_->clearSelection();
+  loadCurrent();
+  ChangeNotice notice;
+  notice.kind = ChangeNotice::kValidate;
+  notice.key = currentKey();
+  announce(notice);
+}
+
+long CViewChannelList::handleMessage(int message, long wParam, long lParam, const ChangeNotice* notice) {
+  const long result = CRecordView::handleMessage(message, wParam, lParam, notice);
+  if (message == WM_VIEW_NAVIGATE) loadCurrent();
+  // A plain change elsewhere (the channel view's Options page) may be a channel's.
+  if (message == WM_DATA_CHANGED && wParam != kChangeNoticeTag) reloadRows();
+  return result;
+}
+
+void CViewChannelList::noticeReceived(const ChangeNotice& notice) {
+  if (notice.source == kTemplateId) return;
+  const RecordListAccess list = radio_data::records(RecordKind::Channel);
+  if (!list.indexOfKey(currentKey())) setCurrentKey(0);
+  // The channel view moved: its channel's row becomes current here too.
+  const bool channelViewMoved = notice.source == text::kCaptionChannel && notice.controlId == 0 &&
+                                notice.kind <= static_cast<int>(RecordMove::GoTo) && notice.key != 0;
+  if (channelViewMoved && list.indexOfKey(notice.key)) {
+    setCurrentKey(notice.key);
+    loadCurrent();
+    if (ViewHost* host = ViewHost::current()) host->positionChanged(this);
+    return;
+  }
+  reloadRows();
+}
+
+void CViewChannelList::closing() {
+  CRecordView::closing();
+  saveWidths();
+}
+
+QSettings* CViewChannelList::widthStore() const {
+  if (widthStore_) return widthStore_;
+  static QSettings programSettings(QStringLiteral("vexprog"), QStringLiteral("vexprog"));
+  return &programSettings;
+}
+
+void CViewChannelList::restoreWidths() {
+  const QStringList stored = widthStore()->value(kWidthsKey).toStringList();
+  for (int c = 0; c < stored.size() && c < grid_->grid()->columnCount(); ++c) {
+    bool ok = false;
+    const int width = stored[c].toInt(&ok);
+    if (ok && width >= 8 && width <= 1000) grid_->setColumnWidth(c, width);
+  }
+  loadedWidths_.clear();
+  for (int c = 0; c < grid_->grid()->columnCount(); ++c) loadedWidths_.push_back(grid_->columnWidth(c));
+}
+
+void CViewChannelList::saveWidths() const {
+  std::vector<int> widths;
+  QStringList stored;
+  for (int c = 0; c < grid_->grid()->columnCount(); ++c) {
+    widths.push_back(grid_->columnWidth(c));
+    stored.push_back(QString::number(widths.back()));
+  }
+  if (widths != loadedWidths_) widthStore()->setValue(kWidthsKey, stored);
+}
+
+}  // namespace vex::gui
