@@ -42,6 +42,7 @@ inline constexpr int kMsgModelMismatch = 1172;
 inline constexpr int kMsgPrintCaption = 1173;
 inline constexpr int kMsgOff = 1174;
 inline constexpr int kMsgWrongPassword = 1176;
+inline constexpr int kMsgNoSoundOutput = 1260;
 inline constexpr int kMsgFileExtension = 1211;
 inline constexpr int kMsgFileFilter = 1212;
 inline constexpr int kMsgPrintCancelled = 1228;
@@ -190,6 +191,7 @@ inline constexpr int kPttPreambleLabel = 1668;
 inline constexpr int kPttPreambleList = 1669;
 inline constexpr int kPttSideTone = 1670;
 inline constexpr int kPttShortBeep = 1671;
+inline constexpr int kPttFixedNote = 1672;
 
 // Personality view
 inline constexpr int kPersTxAdmitLabel = 2320;
@@ -472,6 +474,9 @@ inline constexpr int kViewMisc = 32803;
 inline constexpr int kTreeAlertTones = 32806;
 inline constexpr int kViewAlertTone = 32889;
 inline constexpr int kViewPasswords = 32813;
+inline constexpr int kViewAtis = 32807;
+inline constexpr int kViewPttId = 32808;
+inline constexpr int kViewDos = 32809;
 inline constexpr int kTreeChannels = 32821;
 inline constexpr int kViewChannel = 32822;
 inline constexpr int kTreePersonalities = 32823;
@@ -521,6 +526,7 @@ inline constexpr auto kMessageIds = std::to_array<int>({
     kMsgPrintCaption,
     kMsgOff,
     kMsgWrongPassword,
+    kMsgNoSoundOutput,
     kMsgFileExtension,
     kMsgFileFilter,
     kMsgPrintCancelled,
@@ -620,6 +626,7 @@ inline constexpr auto kLabelIds = std::to_array<int>({
     kPttPreambleList,
     kPttSideTone,
     kPttShortBeep,
+    kPttFixedNote,
     kCaptionPersonality,
     kCaptionPersonalityRxTx,
     kCaptionPersonalitySquelch,
@@ -872,6 +879,9 @@ inline constexpr auto kLabelIds = std::to_array<int>({
     kViewDataWatch,
     kViewAlertTone,
     kViewChannelList,
+    kViewAtis,
+    kViewPttId,
+    kViewDos,
     kCmdFrameMinimize,
     kCmdFrameRestore,
     kCmdFrameMaximize,

@@ -93,6 +93,10 @@ constexpr FieldSpec kFields[] = {
     {"five_point_5_rx",          A::TestFreq,   176, 0xFF, 4,  K::TestFrequency,      0,                            t::kFivePointLabel},
     {"five_point_5_tx",          A::TestFreq,   196, 0xFF, 4,  K::TestFrequency,      0,                            t::kFivePointLabel},
 
+    {"power_on_password",        A::Passwords,  0,  0xFF, 8,  K::Text,               0,                            t::kPasswordPowerOnLabel},
+    {"write_password",           A::Passwords,  8,  0xFF, 8,  K::Text,               0,                            t::kPasswordWriteLabel},
+    {"read_password",            A::Passwords,  16, 0xFF, 8,  K::Text,               0,                            t::kPasswordReadLabel},
+
     {"rx_frequency",             A::Channel,    4,  0xFF, 4,  K::Frequency,          0,                            t::kChanRxFreqLabel},
     {"tx_frequency",             A::Channel,    8,  0xFF, 4,  K::Frequency,          0,                            t::kChanTxFreqLabel},
     {"rx_tone_type",             A::Channel,    13, 0xC0, 1,  K::ListPosition,       t::kChanRxTypeList,           t::kChanRxTypeLabel},

@@ -2,6 +2,8 @@
 // enabling rules, the Options page's lists and findings, the grid's row
 // editing, and the two views kept in step.
 #include <gtest/gtest.h>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -334,7 +336,12 @@ TEST_F(ChannelListTest, DeleteInTheListKeepsTheLastChannelAndLeavesNoneCurrent) 
 TEST_F(ChannelListTest, SelectedRowsTakeAColumnCopyPasteAndDeleteAsRows) {
   open();
   selectRows(0, 2);
-  setCurrent(0, C::Power);
+  setCurrent(0, C::RxFrequency);
+  // Ctrl+arrows move the current cell to the column and keep the rows selected.
+  for (int c = 0; c < static_cast<int>(C::Power); ++c)
+    QTest::keyClick(view->grid(), Qt::Key_Right, Qt::ControlModifier);
+  ASSERT_EQ(view->grid()->currentIndex().column(), static_cast<int>(C::Power));
+  ASSERT_EQ(view->grid()->selectedWholeRows(), std::vector<int>({0, 1, 2}));
   edit(0, C::Power, "High");
   for (int row = 0; row < 4; ++row) EXPECT_EQ(channel(row).powerIndex(), row < 3 ? 1 : 0) << row;
 
@@ -358,6 +365,37 @@ TEST_F(ChannelListTest, SelectedRowsTakeAColumnCopyPasteAndDeleteAsRows) {
   EXPECT_EQ(radio_data::recordCount(RecordKind::Channel), 14);
   EXPECT_EQ(model().rowCount(), 14);
   EXPECT_EQ(host.kinds().back(), ChangeNotice::kValidate);
+}
+
+TEST_F(ChannelListTest, TheKeysCopyPasteAndDeleteRowsThroughTheClipboard) {
+  open();
+  CChannelGrid* grid = view->grid();
+  selectRows(0, 1);
+  setCurrent(0, C::RxFrequency);
+  QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text().count('\n'), 1);
+
+  selectRows(4, 4);
+  setCurrent(4, C::RxFrequency);
+  QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(channel(4).rxFrequency(), channel(0).rxFrequency());
+  EXPECT_EQ(channel(5).txTone(), channel(1).txTone());
+  EXPECT_EQ(channel(6).rxFrequency(), 0x44608125u);  // below the block, untouched
+
+  // A spreadsheet's rows end in CR LF and may hold fewer columns than the grid.
+  setCurrent(6, C::RxFrequency);
+  grid->selectionModel()->clearSelection();
+  QApplication::clipboard()->setText(QStringLiteral("446.1\tCDCSS\r\n446.2\tNone\r\n"));
+  QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(channel(6).rxFrequency(), 0x44610000u);
+  EXPECT_EQ(channel(6).rxTone() >> 14, 2);
+  EXPECT_EQ(channel(7).rxFrequency(), 0x44620000u);
+  EXPECT_EQ(channel(8).rxFrequency(), 0x44600625u);
+
+  selectRows(4, 6);
+  QTest::keyClick(grid, Qt::Key_Delete);
+  EXPECT_EQ(radio_data::recordCount(RecordKind::Channel), 13);
+  EXPECT_EQ(cell(4, C::RxFrequency), "446.20000");
 }
 
 TEST_F(ChannelListTest, PastingPastTheLastRowAddsChannelsUpToTheLimit) {

@@ -13,6 +13,7 @@
 #include "core/codeplug_writer.h"
 #include "core/container.h"
 #include "core/field_table.h"
+#include "core/sections/password_section.h"
 
 namespace vex::gui {
 namespace {
@@ -184,6 +185,52 @@ TEST_F(CommandLine, FailuresSayWhyAndPrintNoView) {
   const ProgramRun missingRecord = run({"--open-view", "32884", "--record", "2", "--dump-view"});
   EXPECT_EQ(missingRecord.exitCode, 1);  // one scan list
   EXPECT_TRUE(missingRecord.out.isEmpty());
+}
+
+// Each view of the keys, alert tones, passwords and signalling shows what the file holds.
+TEST_F(CommandLine, DumpViewShowsTheSettingsOfEachRadioSettingsView) {
+  const QString file = codeplugFile([](RadioDataContainer& data) {
+    const auto set = [](FieldArea area, const char* key, std::span<std::uint8_t> bytes, long value) {
+      WriteField(*FindField(area, key), bytes, value);
+    };
+    set(FieldArea::Keys, "key_a2", data.keys().bytes(), 3);
+    const std::uint8_t code[] = {0x12, 0x34, 0x56, 0x78, 0x90, 0x12, 5};
+    std::copy(std::begin(code), std::end(code), data.atis().bytes().begin());
+    set(FieldArea::Dos, "dos_enable", data.dos().bytes(), 1);
+    set(FieldArea::Dos, "dos_pre_mute_duration", data.dos().bytes(), 20);
+    data.passwords().setText(PasswordSection::kRead, "4321");
+    data.passwords().setText(PasswordSection::kWrite, "1111");
+    data.passwords().storeTexts();
+    data.alertTones().appendNew();
+    set(FieldArea::AlertTone, "tone1_hz", data.alertTones()[1].record().span(), 200);
+  });
+  struct Expected {
+    QStringList arguments;
+    int control;
+    QString text;
+  };
+  const Expected views[] = {
+      {{"--open-view", "32802"}, 6614, "Keypad Lock"},
+      {{"--open-view", "32807"}, 4595, "123456789012"},
+      {{"--open-view", "32807"}, 4592, "500"},
+      {{"--open-view", "32808"}, 1661, "0001"},  // the radio's fixed PTT ID
+      {{"--open-view", "32809"}, 4670, "400"},
+      {{"--open-view", "32813"}, 6357, "4321"},
+      {{"--open-view", "32889", "--record", "2"}, 5004, "2000"},
+  };
+  for (const Expected& expected : views) {
+    const ProgramRun result = run(QStringList{file} + expected.arguments + QStringList{"--dump-view"});
+    ASSERT_EQ(result.exitCode, 0) << expected.arguments.join(' ').toStdString();
+    const QJsonObject view = QJsonDocument::fromJson(result.out).object();
+    EXPECT_EQ(control(view, expected.control)["text"].toString(), expected.text)
+        << expected.arguments.join(' ').toStdString() << " control " << expected.control;
+    if (expected.control == 6357) {
+      // The write password dumps as the bullets the view shows.
+      const QString write = control(view, 6355)["text"].toString();
+      EXPECT_EQ(write.size(), 4);
+      EXPECT_FALSE(write.contains('1'));
+    }
+  }
 }
 
 }  // namespace

@@ -175,7 +175,6 @@ TEST(CPropertySheet, TheActivePageIsRememberedPerViewClass) {
   again.closing();
 }
 
-
 TEST(ViewHost, AViewMayCloseItsOwnFrameFromItsSlot) {
   test::DataDir data;
   CMainFrame frame;

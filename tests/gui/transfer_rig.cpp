@@ -63,8 +63,7 @@ sim::SimOptions unpaced(sim::SimOptions options) {
 
 }  // namespace
 
-TransferRig::TransferRig(sim::SimOptions options, const std::string& freqRange)
-    : radio(unpaced(options)), pty(radio) {
+TransferRig::TransferRig(sim::SimOptions options, const std::string& freqRange) : radio(unpaced(options)), pty(radio) {
   EXPECT_TRUE(pty.Start());
   for (const char* line : kTexts) dir.addLanguageLine(line);
   std::filesystem::copy_file(std::string(VEX_DATA_DIR) + "/Model.dat", dir.path() + "/Model.dat",

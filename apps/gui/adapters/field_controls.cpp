@@ -28,6 +28,23 @@ constexpr FieldControl kControls[] = {
     {A::Misc, "low_power_alert_gap_time", 1414},
     {A::Misc, "battery_save_mode", 1412},
 
+    {A::Atis, "atis_code", 4595},
+    {A::Atis, "pretime", 4592},
+
+    {A::PttId, "primary_id", 1661},
+    {A::PttId, "ptt_id_type", 1665},
+    {A::PttId, "side_tone", 1670},
+    {A::PttId, "short_beep", 1671},
+    {A::PttId, "pretime", 1667},
+    {A::PttId, "preamble_bit_sync", 1669},
+
+    {A::Dos, "dos_enable", 4666},
+    {A::Dos, "dos_pre_mute_duration", 4670},
+
+    {A::Passwords, "power_on_password", 6353},
+    {A::Passwords, "write_password", 6355},
+    {A::Passwords, "read_password", 6357},
+
     {A::Channel, "spacing", 3661},
     {A::Channel, "power", 3663},
     {A::Channel, "rx_tone_type", 3668},

@@ -32,6 +32,7 @@ InvalidLog& log() {
 
 std::span<std::uint8_t> miscBytes() { return container().misc().bytes(); }
 std::span<std::uint8_t> radioInfoBytes() { return container().radioInfo().bytes(); }
+PasswordSection& passwords() { return container().passwords(); }
 const std::array<std::uint8_t, 8192>& image() { return container().image(); }
 std::span<std::uint8_t> areaBytes(FieldArea area, std::size_t index) { return AreaBytes(container(), area, index); }
 

@@ -13,10 +13,15 @@
 #include "core/invalid_log.h"
 #include "core/record_moves.h"
 
+namespace vex {
+class PasswordSection;
+}
+
 namespace vex::gui::radio_data {
 
 std::span<std::uint8_t> miscBytes();
 std::span<std::uint8_t> radioInfoBytes();
+PasswordSection& passwords();
 const std::array<std::uint8_t, 8192>& image();
 // The section of `area`, or the record at 0-based `index` of its list.
 std::span<std::uint8_t> areaBytes(FieldArea area, std::size_t index = 0);

@@ -92,7 +92,8 @@ OrderedObject describeControl(const QWidget* control, const QWidget* form) {
     kind = QStringLiteral("painted");
   } else if (auto* edit = qobject_cast<const QLineEdit*>(control)) {
     kind = QStringLiteral("edit");
-    text = edit->text();
+    // A password edit dumps its bullets, as it shows them.
+    text = edit->echoMode() == QLineEdit::Normal ? edit->text() : edit->displayText();
   } else if (auto* lines = qobject_cast<const QPlainTextEdit*>(control)) {
     kind = QStringLiteral("edit");
     text = lines->toPlainText();

@@ -42,6 +42,8 @@ class ViewHost {
   virtual void refresh(int what) { (void)what; }
   // A message box with message text `messageId` (an OK button).
   virtual void showMessageText(int messageId) { (void)messageId; }
+  // A passing line in the status bar's message pane.
+  virtual void showStatusText(const std::string& text) { (void)text; }
 
   static ViewHost* current();
   static void setCurrent(ViewHost* host);

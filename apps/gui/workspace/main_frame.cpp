@@ -40,6 +40,9 @@ enum : int {
   kLogTitle = text::kCaptionLogBar,
 };
 
+// How long a view's status line stays before the idle text returns.
+constexpr int kStatusTextMs = 10000;
+
 QString textOr(const std::string& text, const QString& fallback) {
   return text.empty() ? fallback : QString::fromStdString(text);
 }
@@ -222,6 +225,10 @@ void CMainFrame::showMessageText(int messageId) {
     return;
   }
   QMessageBox::information(this, messageBoxCaption(), QString::fromStdString(texts::message(messageId)));
+}
+
+void CMainFrame::showStatusText(const std::string& text) {
+  statusBar()->showMessage(QString::fromStdString(text), kStatusTextMs);
 }
 
 void CMainFrame::contextHelp() {

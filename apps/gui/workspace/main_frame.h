@@ -56,6 +56,7 @@ class CMainFrame : public QMainWindow, public ViewHost {
   void closeFrameOf(CCustomFormView* view) override;
   void refresh(int what) override;
   void showMessageText(int messageId) override;
+  void showStatusText(const std::string& text) override;
 
   // Rebuilds what depends on the language, level and current model.
   void fillTree();

@@ -11,7 +11,13 @@
 #include "factory/view_test_freq.h"
 #include "views/placeholder_view.h"
 #include "views/record_view.h"
+#include "views/view_alert_tone.h"
+#include "views/view_atis.h"
+#include "views/view_btn_key.h"
+#include "views/view_dos.h"
 #include "views/view_mis.h"
+#include "views/view_password.h"
+#include "views/view_ptt_id.h"
 #include "views/view_radio.h"
 
 namespace vex::gui {
@@ -33,6 +39,9 @@ constexpr ViewEntry kViews[] = {
     {kCmdViewEmbedded, V::Embedded, std::nullopt, 0, 4701, "Embedded Data"},
     {kCmdViewTestFreq, V::TestFreq, std::nullopt, 0, 4000, "Test Frequency"},
     {kCmdViewDataWatch, V::DataWatch, std::nullopt, 0, 3509, "Data Watch"},
+    {kCmdViewAtis, V::Atis, std::nullopt, 0, 4590, "ATIS"},
+    {kCmdViewPttId, V::PttId, std::nullopt, 0, 1655, "PTT ID"},
+    {kCmdViewDos, V::Dos, std::nullopt, 0, 4660, "DOS"},
 };
 
 // No view may offer to add more records than the library keeps.
@@ -51,6 +60,9 @@ constexpr TreeRow kTree[] = {
     {kCmdGroupAlertTones, 1, "Alert Tones", kCmdViewAlertTone},
     {kCmdViewAlertTone, 2, "Alert Tone", kCmdViewAlertTone},
     {kCmdViewPasswords, 1, "Passwords", kCmdViewPasswords},
+    {kCmdViewAtis, 1, "ATIS", kCmdViewAtis},
+    {kCmdViewPttId, 1, "PTT ID", kCmdViewPttId},
+    {kCmdViewDos, 1, "DOS", kCmdViewDos},
     {kCmdGroupChannels, 0, "Channels", kCmdViewChannel},
     {kCmdViewChannel, 1, "Channel", kCmdViewChannel},
     {kCmdGroupPersonalities, 0, "Personalities", kCmdViewPersonality},
@@ -96,9 +108,15 @@ CCustomFormView* createView(const ViewEntry& entry, QWidget* parent) {
   switch (entry.viewClass) {
     case V::Radio: return new CViewRadio(parent);
     case V::Mis: return new CViewMis(parent);
+    case V::BtnKey: return new CViewBtnKey(parent);
+    case V::Password: return new CViewPassword(parent);
+    case V::Atis: return new CViewAtis(parent);
+    case V::PttId: return new CViewPttId(parent);
+    case V::Dos: return new CViewDos(parent);
     case V::Embedded: return new CViewEmbedded(parent);
     case V::TestFreq: return new CViewTestFreq(parent);
     case V::DataWatch: return new CDataWatchView(parent);
+    case V::AlertTone: recordView = new CViewAlertTone(parent); break;
     case V::Channel: recordView = new CViewChannel(parent); break;
     case V::ChannelList: recordView = new CViewChannelList(parent); break;
     case V::Personality: recordView = new CViewPersonality(parent); break;

@@ -26,6 +26,9 @@ enum class ViewClass {
   Embedded,
   TestFreq,
   DataWatch,
+  Atis,
+  PttId,
+  Dos,
 };
 
 struct ViewEntry {

@@ -2,6 +2,7 @@
 
 #include "core/sections/embedded_section.h"
 #include "core/sections/password_section.h"
+#include "core/sections/ptt_id_section.h"
 #include "core/sections/radio_info_section.h"
 #include "core/sections/test_freq_section.h"
 #include "core/time_stamp.h"
@@ -101,6 +102,27 @@ TEST(PasswordSection, StoresTextsPaddedWithZerosAndSetsFlags) {
   section.loadTexts();
   EXPECT_TRUE(section.isSet(PasswordSection::kPowerOn));
   EXPECT_EQ(section.text(PasswordSection::kPowerOn), "7");
+}
+
+TEST(PttIdSection, PrimaryIdsAreMadeValidBeforeTheyShow) {
+  EXPECT_EQ(PttIdSection::primaryIdText(0xFFFF), "DEEE");
+  EXPECT_EQ(PttIdSection::primaryIdText(0xD0FF), "D0EE");  // below DEEE, lower digits capped
+  EXPECT_EQ(PttIdSection::primaryIdText(0x1F2A), "1E2A");
+  EXPECT_EQ(PttIdSection::primaryIdText(0), "0001");
+  EXPECT_EQ(PttIdSection::primaryIdText(0x0123), "0123");
+}
+
+TEST(PttIdSection, TypedIdsAreCorrectedWhenTheEditIsLeft) {
+  EXPECT_EQ(PttIdSection::typedPrimaryId("E123"), "D123");
+  EXPECT_EQ(PttIdSection::typedPrimaryId("1EEE"), "1EEE");
+  EXPECT_EQ(PttIdSection::typedPrimaryId("0"), "0001");
+  EXPECT_EQ(PttIdSection::typedPrimaryId(""), "0001");
+  EXPECT_EQ(PttIdSection::typedPrimaryId("abc"), "0ABC");
+  EXPECT_EQ(PttIdSection::typedPrimaryId("12FF"), "12EE");  // pasted past the filter
+  EXPECT_EQ(PttIdSection::typedGroupId("E12F"), "E12");     // the fourth digit is dropped
+  EXPECT_EQ(PttIdSection::typedGroupId("FFF"), "EEE");
+  EXPECT_EQ(PttIdSection::typedGroupId(""), "001");
+  EXPECT_EQ(PttIdSection::typedGroupId("000"), "001");
 }
 
 TEST(RadioInfoSection, ResetKeepsAFixedTimeStampAndDashedSerial) {

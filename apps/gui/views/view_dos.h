@@ -1,0 +1,20 @@
+#pragma once
+// CViewDos: DOS on or off and its pre-mute duration, which can be chosen
+// only while DOS is on (and keeps its value while it is off).
+#include "views/settings_view.h"
+
+namespace vex::gui {
+
+class CViewDos : public CSettingsView {
+  Q_OBJECT
+ public:
+  static constexpr int kTemplateId = 4660;
+  static constexpr int kEnable = 4666;
+  static constexpr int kPreMute = 4670;
+  explicit CViewDos(QWidget* parent = nullptr);
+
+ protected:
+  void applyDependentEnabling(int changedId) override;
+};
+
+}  // namespace vex::gui

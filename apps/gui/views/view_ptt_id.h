@@ -1,0 +1,27 @@
+#pragma once
+// CViewPttId: the PTT ID settings as the data hold them. The radio keeps a
+// fixed PTT ID whatever the data say (its region is always written with the
+// same bytes), so the view is read-only and says so: an edit here would be
+// lost without a word.
+#include "views/settings_view.h"
+
+namespace vex::gui {
+
+class CViewPttId : public CSettingsView {
+  Q_OBJECT
+ public:
+  static constexpr int kTemplateId = 1655;
+  static constexpr int kPrimaryId = 1661;
+  static constexpr int kGroupId = 1663;
+  static constexpr int kFixedNote = 1672;
+  explicit CViewPttId(QWidget* parent = nullptr);
+
+  void initialUpdate() override;
+
+ protected:
+  void loadRecord(ViewRecord& record) override;
+  // Nothing is stored: the radio would not take it.
+  void storeRecord(const ViewRecord&) override {}
+};
+
+}  // namespace vex::gui
