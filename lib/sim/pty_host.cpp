@@ -32,10 +32,14 @@ void CloseFd(int& fd) {
 
 PtyHost::PtyHost(SimulatedRadio& radio) : radio_(radio) {}
 
-PtyHost::~PtyHost() { Stop(); }
+PtyHost::~PtyHost() {
+  Stop();
+  CloseFd(slave_);
+}
 
 bool PtyHost::Start() {
   if (master_ >= 0) return false;
+  CloseFd(slave_);
   master_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   char name[128] = {};
   if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0 || ptsname_r(master_, name, sizeof name) != 0) {
@@ -69,8 +73,10 @@ void PtyHost::Stop() {
     (void)!::write(wake_, &one, sizeof one);
     thread_.join();
   }
+  // The slave stays open: it keeps the terminal's number taken, so its path
+  // is gone (as a pulled adapter's is) rather than free for another
+  // terminal that a program could open by the old name.
   CloseFd(master_);
-  CloseFd(slave_);
   CloseFd(wake_);
 }
 

@@ -23,7 +23,8 @@ class PtyHost {
 
   // Creates the pseudo-terminal and starts answering; false on failure.
   bool Start();
-  // Stops answering and closes the terminal: the program sees a hang-up.
+  // Stops answering and closes the terminal: the program sees a hang-up and
+  // the path leads nowhere until the host is destroyed or started again.
   void Stop();
   const std::string& SlavePath() const { return slavePath_; }
 

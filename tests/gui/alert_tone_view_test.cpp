@@ -166,7 +166,9 @@ TEST_F(AlertToneView, PlayWithoutSoundOutputKeepsTimeAndStopEndsItAtOnce) {
   clock.start();
   button(V::kStop)->click();
   const qint64 stopMs = clock.elapsed();
-  EXPECT_LT(stopMs, 250) << "Stop took " << stopMs << " ms";
+  // The continuous tone would run for hours: anything near a second means Stop
+  // waited for something (it takes about 0 ms here), not that it was slow.
+  EXPECT_LT(stopMs, 1000) << "Stop took " << stopMs << " ms";
   RecordProperty("stop_ms", static_cast<int>(stopMs));
   EXPECT_FALSE(view->isPlaying());
   EXPECT_TRUE(button(V::kPlay)->isEnabled());

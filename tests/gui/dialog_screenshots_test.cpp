@@ -35,7 +35,14 @@
 #include "factory/tune_sub_item_dialog.h"
 #include "factory/tuning_dialog.h"
 #include "toolkit/control_id.h"
+#include "transfer/radio_password_dialog.h"
 #include "transfer/transfer_dialog.h"
+#include "views/view_alert_tone.h"
+#include "views/view_atis.h"
+#include "views/view_btn_key.h"
+#include "views/view_dos.h"
+#include "views/view_password.h"
+#include "views/view_ptt_id.h"
 
 namespace vex::gui {
 namespace {
@@ -188,6 +195,38 @@ TEST(DialogScreenshots, EveryChannelViewFitsItsTextsInBothLanguages) {
       list.resize(list.form()->size());
       shoot(list, "channel-list" + suffix);
     }
+  }
+}
+
+// The keys, alert tone, password and signalling views and the Password
+// dialog, in both languages.
+TEST(DialogScreenshots, EveryRadioSettingsViewFitsItsTextsInBothLanguages) {
+  QTemporaryDir data;
+  copyDirectory(QString::fromLatin1(VEX_DATA_DIR), data.path());
+  settings::initialiseSeparate(data.path().toStdString());
+  for (int language : {0, 1}) {
+    settings::current().selectLanguage(language);
+    radio_data::resetToDefaults();
+    const QString suffix = language == 0 ? "-E" : "-S";
+    const auto shootView = [](CCustomFormView& view, const QString& name) {
+      view.initialUpdate();
+      view.resize(view.form()->size());
+      shoot(view, name);
+    };
+    CViewBtnKey keys;
+    shootView(keys, "keys" + suffix);
+    CViewAlertTone tones;
+    shootView(tones, "alert-tone" + suffix);
+    CViewPassword passwords;
+    shootView(passwords, "passwords" + suffix);
+    CViewAtis atis;
+    shootView(atis, "atis" + suffix);
+    CViewPttId pttId;
+    shootView(pttId, "ptt-id" + suffix);
+    CViewDos dos;
+    shootView(dos, "dos" + suffix);
+    CDlgPassword password;
+    shoot(password, "password" + suffix);
   }
 }
 

@@ -43,8 +43,10 @@ struct EmbeddedRig : TransferRig {
   // Opens the view and waits for its read from the radio.
   CViewEmbedded* open() {
     QPointer<CChildFrame> child = frame->openView(32886);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return !shown.empty(); }, 5000));
-    QTest::qWait(20);
+    // The read runs in a timer event; the wait checks between events, so the
+    // read has ended once its message is there.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !shown.empty(); }, 60'000));
+    test::settle();
     return child ? qobject_cast<CViewEmbedded*>(child->view()) : nullptr;
   }
 };
@@ -65,7 +67,7 @@ TEST(CViewEmbedded, AFailedReadClosesTheFrame) {
   rig.pty.Stop();
   rig.open();
   EXPECT_EQ(rig.messageIds(), std::vector<int>{1143});
-  EXPECT_TRUE(QTest::qWaitFor([&rig] { return rig.frame->frameOf(32886) == nullptr; }, 2000));
+  EXPECT_TRUE(QTest::qWaitFor([&rig] { return rig.frame->frameOf(32886) == nullptr; }, 60'000));
 }
 
 TEST(CViewEmbedded, WriteAsksForTheEmbeddedPasswordAndSendsTheMessages) {

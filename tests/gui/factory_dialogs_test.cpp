@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -70,10 +71,10 @@ QString textOf(const QWidget* dialog, int id) { return findControlAs<QLineEdit>(
 template <class T>
 void whenModal(std::function<void(T&)> act) {
   auto* poll = new QTimer;
-  auto tries = std::make_shared<int>(0);
-  QObject::connect(poll, &QTimer::timeout, [poll, act, tries] {
+  const QDeadlineTimer deadline(60'000);  // only a dialog that never comes waits it out
+  QObject::connect(poll, &QTimer::timeout, [poll, act, deadline] {
     auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-    if (!dialog && ++*tries < 500) return;
+    if (!dialog && !deadline.hasExpired()) return;
     poll->stop();
     poll->deleteLater();
     ASSERT_NE(dialog, nullptr);
@@ -115,7 +116,7 @@ TEST(RadioWork, AWindowClosedMeanwhileClosesWhenTheWorkHasEnded) {
     return 1;
   });
   EXPECT_TRUE(window.isVisible());  // its work might still have needed it
-  EXPECT_TRUE(QTest::qWaitFor([&window] { return !window.isVisible(); }, 2000));
+  EXPECT_TRUE(QTest::qWaitFor([&window] { return !window.isVisible(); }, 60'000));
 }
 
 TEST(FactoryModeDialog, ReadShowsTheRadiosModelAndLeavingAppliesIt) {

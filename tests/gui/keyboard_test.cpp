@@ -20,7 +20,7 @@ class ActiveMainFrame : public ::testing::Test {
   void SetUp() override {
     frame.show();
     frame.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame, 60000));
     mis = frame.openView(32803);
   }
   test::DataDir data;

@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include <QAudioSink>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMediaDevices>
 #include <QThread>
@@ -15,6 +16,8 @@ namespace {
 
 // How often the worker's event loop looks at the stop flag while sound plays.
 constexpr int kStopPollMs = 5;
+// How long the output may go without playing on before its end is given up.
+constexpr qint64 kDrainStallMs = 500;
 
 // 16-bit mono at the output's own rate when it takes that, else its own format.
 QAudioFormat formatFor(const QAudioDevice& device) {
@@ -94,10 +97,30 @@ bool TonePlayer::playSound(const AlertTonePattern& pattern, const QAudioDevice& 
   if (sink.error() != QAudio::NoError || sink.state() == QAudio::StoppedState) return false;
   poll.start(kStopPollMs);
   loop.exec();
-  // Whatever the output still buffers is dropped, so Stop is heard at once.
-  sink.reset();
+  if (!stop_) drain(sink, pattern.totalMs());
+  // On Stop whatever the output still buffers is dropped, so it is heard at once.
+  if (stop_) sink.reset();
   sink.stop();
   return true;
+}
+
+void TonePlayer::drain(QAudioSink& sink, long long totalMs) {
+  // The output turns idle once it has taken the last samples, while it still
+  // holds some of them: wait until it has played the whole tone (Stop ends the
+  // wait) rather than cut off its end, but not on an output that stopped moving.
+  QEventLoop loop;
+  QTimer poll;
+  QElapsedTimer still;
+  still.start();
+  qint64 played = sink.processedUSecs();
+  QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+    const qint64 now = sink.processedUSecs();
+    if (now != played) still.restart();
+    played = now;
+    if (stop_ || played >= totalMs * 1000 || still.elapsed() > kDrainStallMs) loop.quit();
+  });
+  poll.start(kStopPollMs);
+  loop.exec();
 }
 
 void TonePlayer::waitSilently(const AlertTonePattern& pattern) {

@@ -14,6 +14,7 @@
 
 #include "core/alert_tone_pattern.h"
 
+class QAudioSink;
 class QThread;
 
 namespace vex::gui {
@@ -44,6 +45,7 @@ class TonePlayer : public QObject {
   // On the worker: the sound, or its timing alone.
   void run(const AlertTonePattern& pattern, const QAudioDevice& device);
   bool playSound(const AlertTonePattern& pattern, const QAudioDevice& device);
+  void drain(QAudioSink& sink, long long totalMs);
   void waitSilently(const AlertTonePattern& pattern);
   void joinWorker();
 

@@ -25,6 +25,11 @@ std::unique_ptr<ScriptedPeer> Silent() {
   return std::make_unique<ScriptedPeer>([](const Bytes&, int) { return Bytes{}; });
 }
 
+// Answers the greeting at once, but with a rejecting acknowledge.
+std::unique_ptr<ScriptedPeer> Refusing() {
+  return std::make_unique<ScriptedPeer>([](const Bytes&, int) { return protocol::MakeAck('b', 'P', 'a'); });
+}
+
 // Ports not in the map lead nowhere, so a scan never touches real devices.
 PortLookup Ports(std::map<int, std::string> devices) {
   return [devices](int port) {
@@ -62,25 +67,35 @@ TEST(Connect, RememberedPortAnswersWithoutTouchingOthers) {
   EXPECT_TRUE(other->Requests().empty());
 }
 
-TEST(Connect, SilentRememberedPortIsGreetedLongThenTheScanFindsTheRadio) {
-  auto radio = Radio();
+TEST(Connect, SilentRememberedPortIsGreetedLongThenOnceMoreInTheScan) {
   auto silent = Silent();
-  CRadioLink link(test::FastTiming());
-  ConnectOptions options{3, "", Ports({{3, silent->Path()}, {5, radio->Path()}}), nullptr};
-  EXPECT_EQ(Connect(link, options), 5);
+  CRadioLink link(test::SilentPeerTiming());
+  ConnectOptions options{3, "", Ports({{3, silent->Path()}}), nullptr};
+  EXPECT_EQ(Connect(link, options), 0);
   // 30 greetings of the long form, then 3 more when the scan passes port 3.
-  EXPECT_EQ(silent->Requests().size(), 33u);
+  EXPECT_EQ(silent->WaitForRequests(33), 33u);
+}
+
+TEST(Connect, ScanFindsTheRadioAfterTheRememberedPortFailed) {
+  auto radio = Radio();
+  auto refusing = Refusing();
+  CRadioLink link(test::FastTiming());
+  ConnectOptions options{3, "", Ports({{3, refusing->Path()}, {5, radio->Path()}}), nullptr};
+  EXPECT_EQ(Connect(link, options), 5);
+  // One long greeting ends at the rejection, the scan greets port 3 again.
+  EXPECT_EQ(refusing->Requests().size(), 2u);
+  EXPECT_TRUE(link.IsOpen());
 }
 
 TEST(Connect, NothingAnsweringShowsMessage1143AndLeavesThePortClosed) {
   auto silent = Silent();
-  CRadioLink link(test::FastTiming());
+  CRadioLink link(test::SilentPeerTiming());
   std::vector<int> shown;
   ConnectOptions options{0, "", Ports({{2, silent->Path()}}), [&](int id) { shown.push_back(id); }};
   EXPECT_EQ(Connect(link, options), 0);
   EXPECT_FALSE(link.IsOpen());
   EXPECT_EQ(shown, std::vector<int>{text::kMsgNoRadio});
-  EXPECT_EQ(silent->Requests().size(), 3u);
+  EXPECT_EQ(silent->WaitForRequests(3), 3u);
 }
 
 TEST(Connect, DevicePathIsTriedAlone) {

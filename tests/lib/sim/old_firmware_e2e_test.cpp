@@ -56,13 +56,14 @@ Image RadioMemory() {
 }
 
 bool Transfer(TransferDirection direction, Image& image, RunningHost& host) {
-  ImageTransfer transfer(direction, image, host);
+  ImageTransfer transfer(direction, image, host, test::QuickTiming());
   return transfer.Start() == StartResult::Started && transfer.Wait() == TransferOutcome::Succeeded;
 }
 
 TEST(OldFirmwareE2E, ReadSaveAsOpenWriteLeavesTheRadioAsItWas) {
   sim::SimOptions options;
   options.version = "1.01.05";
+  options.paced = false;
   test::SettingsStation station(options);
   const Image before = RadioMemory();
   station.radio.SetMemory(before);

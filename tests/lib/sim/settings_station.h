@@ -5,6 +5,7 @@
 
 #include "sim/pty_host.h"
 #include "sim/simulated_radio.h"
+#include "sim_timing.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

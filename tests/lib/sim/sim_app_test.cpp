@@ -2,6 +2,7 @@
 #include "link/port_discovery.h"
 #include "link/protocol.h"
 #include "sim/image_file.h"
+#include "sim_timing.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +45,7 @@ TEST(SimApp, PrintsItsTerminalAndSavesMemoryOnSigterm) {
   std::string device(path);
   device.erase(device.find_last_not_of('\n') + 1);
 
-  CRadioLink link;
+  CRadioLink link(test::SimTiming());
   ASSERT_TRUE(TryDevice(link, device, Greeting::Short));
   ASSERT_EQ(link.SetMode(protocol::kModeWrite), 1);
   const std::uint8_t data[3] = {1, 2, 3};

@@ -4,6 +4,7 @@
 
 #include "sim/pty_host.h"
 #include "sim/simulated_radio.h"
+#include "sim_timing.h"
 #include "test_host.h"
 
 #include <gtest/gtest.h>

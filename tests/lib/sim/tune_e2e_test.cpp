@@ -31,7 +31,7 @@ struct TuneRig : SimRig {
     const std::size_t at = layout::kAdjust.first + *AdjustSection::positionOf(code);
     return static_cast<std::uint16_t>((memory[at] << 8) | memory[at + 1]);
   }
-  CRadioLink link;
+  CRadioLink link{test::SimTiming()};
   AdjustSection adjust;
 };
 
@@ -118,6 +118,8 @@ TEST(TuneE2E, FailuresCloseTheDialogWithTheirMessage) {
     sim::SimOptions options;
     options.faults.silentAfter = kOpened;
     TuneRig rig(options);
+    // Nothing answers any more, so nothing can come late: the real time-out.
+    rig.link.SetReplyTimeout(LinkTiming{}.replyTimeout);
     std::uint16_t value = 0;
     EXPECT_EQ(ReadFirstValue(rig.link, kPowerHigh, value).message, text::kMsgNoRadio);
     TuneSession session(rig.link, kPowerHigh, rig.adjust, 0);
