@@ -1,58 +1,149 @@
 #include "cli_commands.h"
 
+#include "cli_validators.h"
+
+#include <CLI/CLI.hpp>
+
 namespace vex::cli {
 
 namespace {
 
-const OptionSpec kJson{"json", false, "", "write JSON instead of text"};
-const OptionSpec kOutput{"output", true, "FILE", "the file to write (also -o FILE)"};
-const OptionSpec kPort{"port", true, "PORT", "COM1..COM16 or a device path (default: the remembered port)"};
-const OptionSpec kPassword{"password", true, "DIGITS", "the radio's password, if it asks for one"};
-const OptionSpec kVerbose{"verbose", false, "", "progress lines on stderr when it is not a terminal"};
+void File(CLI::App& c, CliOptions& o, const char* name = "FILE", const char* help = "codeplug file") {
+  c.add_option_function<std::string>(
+       name, [&o](const std::string& f) { o.files.push_back(f); }, help)
+      ->required();
+}
+
+void Output(CLI::App& c, CliOptions& o, const char* help, bool required = true) {
+  auto* option = c.add_option("-o,--output", o.output, help)->type_name("FILE");
+  if (required) option->required();
+}
+
+void Json(CLI::App& c, CliOptions& o) { c.add_flag("--json", o.json, "write JSON instead of text"); }
+
+// The options of every command that talks to a radio.
+void Radio(CLI::App& c, CliOptions& o, bool severalPorts) {
+  c.add_option("--port", o.ports,
+               severalPorts ? "COMn, a device path, a /dev/serial/by-id name or ttyUSB0; repeat it to "
+                              "program several radios at once (default: the remembered port, then a scan)"
+                            : "COMn, a device path, a /dev/serial/by-id name or ttyUSB0 (default: the "
+                              "remembered port, then a scan)")
+      ->type_name("PORT")
+      ->allow_extra_args(false)
+      ->check(PortName());
+  c.add_option("--password", o.password,
+               "the radio's password, sent once; else $VEXPROG_PASSWORD, else asked for on a terminal")
+      ->type_name("DIGITS")
+      ->envname("VEXPROG_PASSWORD")
+      ->check(Password());
+  c.add_option("--trace", o.trace, "log every frame sent and received, with a time stamp, in hex")->type_name("FILE");
+  c.add_flag("--verbose", o.verbose, "progress lines on stderr when it is not a terminal");
+}
+
+void Remember(CLI::App& c, CliOptions& o) {
+  c.add_flag("--remember", o.remember, "remember the port (and for read the radio's model and range) in Settings.ini");
+}
+
+void DefineInfo(CLI::App& c, CliOptions& o) {
+  File(c, o);
+  Json(c, o);
+}
+
+void DefineNew(CLI::App& c, CliOptions& o) {
+  Output(c, o, "the file to write ('-' for standard output)");
+  c.add_option("--model-id", o.modelId, "model ID (default: the settings' model, else the catalogue's first)")
+      ->type_name("ID");
+  c.add_option("--model-name", o.modelName, "model name (default: the first name of the model ID)")->type_name("NAME");
+  c.add_option("--range", o.range, "frequency range in MHz (default: the settings' range, else the model's first)")
+      ->type_name("LO-HI")
+      ->check(RangeText());
+}
+
+void DefineRecode(CLI::App& c, CliOptions& o) {
+  File(c, o, "IN", "the codeplug file to open");
+  Output(c, o, "the file to save ('-' for standard output)");
+}
+
+void DefineDump(CLI::App& c, CliOptions& o) {
+  File(c, o);
+  Json(c, o);
+}
+
+void DefineExportCsv(CLI::App& c, CliOptions& o) {
+  File(c, o);
+  Output(c, o, "the CSV file to write (default: standard output)", false);
+}
+
+void DefineImportCsv(CLI::App& c, CliOptions& o) {
+  File(c, o, "FILE", "the codeplug file whose channels are replaced");
+  File(c, o, "CSV", "the channels, in CHIRP's CSV columns");
+  Output(c, o, "the codeplug file to write ('-' for standard output)");
+}
+
+void DefineDiff(CLI::App& c, CliOptions& o) {
+  File(c, o, "A", "codeplug file");
+  File(c, o, "B", "codeplug file");
+  Json(c, o);
+}
+
+void DefinePorts(CLI::App& c, CliOptions& o) { Json(c, o); }
+
+void DefineDetect(CLI::App& c, CliOptions& o) {
+  c.add_option("--port", o.ports, "greet only this port (repeatable; default: every serial port)")
+      ->type_name("PORT")
+      ->allow_extra_args(false)
+      ->check(PortName());
+  c.add_option("--trace", o.trace, "log every frame sent and received, with a time stamp, in hex")->type_name("FILE");
+  Json(c, o);
+}
+
+void DefineRead(CLI::App& c, CliOptions& o) {
+  Radio(c, o, true);
+  Output(c, o,
+         "the file to write ('-' for standard output); with several ports, each radio's file gets "
+         "its port's name before the extension");
+  c.add_option("--add-range", o.addRange, "add a band the catalogue lacks (default no)")
+      ->type_name("yes|no")
+      ->check(OneOf({"yes", "no"}));
+  c.add_option("--model-name", o.modelName, "the model name to expect for the radio's model ID")->type_name("NAME");
+  Remember(c, o);
+}
+
+void DefineWrite(CLI::App& c, CliOptions& o) {
+  File(c, o);
+  Radio(c, o, true);
+  c.add_option("--backup", o.backupDir,
+               "first read each radio and keep its memory as a dated codeplug file in DIR; no radio is written "
+               "unless every backup was saved")
+      ->type_name("DIR");
+  Remember(c, o);
+}
+
+void DefineVerify(CLI::App& c, CliOptions& o) {
+  File(c, o);
+  Radio(c, o, false);
+  Json(c, o);
+}
 
 }  // namespace
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands{
-      {"info", "FILE [--json]", "show the header and comment of a codeplug file", {kJson}, 1, RunInfo},
-      {"new",
-       "-o FILE [--model-id ID] [--model-name NAME] [--range LO-HI]",
-       "write the default data of a model and range as a new codeplug file",
-       {kOutput,
-        {"model-id", true, "ID", "model ID (default: the settings' model, else the catalogue's first)"},
-        {"model-name", true, "NAME", "model name (default: the first name of the model ID)"},
-        {"range", true, "LO-HI", "frequency range in MHz (default: the settings' range, else the model's first)"}},
-       0,
-       RunNew},
-      {"recode",
-       "IN -o OUT",
-       "open a codeplug file as the program does and save it again as OUT",
-       {kOutput},
-       1,
-       RunRecode},
-      {"dump",
-       "FILE [--json]",
-       "show every channel, personality, scan list and setting of a codeplug file",
-       {kJson},
-       1,
-       RunDump},
-      {"read",
-       "[--port PORT] -o FILE [--password DIGITS] [--add-range yes|no]",
-       "read the radio and save its data as a codeplug file",
-       {kPort,
-        kOutput,
-        kPassword,
-        {"add-range", true, "yes|no", "add a band the catalogue lacks (default no)"},
-        kVerbose},
-       0,
-       RunRead},
-      {"write",
-       "[--port PORT] FILE [--password DIGITS]",
-       "write a codeplug file to the radio",
-       {kPort, kPassword, kVerbose},
-       1,
-       RunWrite},
-      {"ports", "", "list COM1..COM16 with their devices and whether they can be opened", {}, 0, RunPorts},
+      {"info", "show the header and comment of a codeplug file", DefineInfo, RunInfo},
+      {"new", "write the default data of a model and range as a new codeplug file", DefineNew, RunNew},
+      {"recode", "open a codeplug file as the program does and save it again as OUT", DefineRecode, RunRecode},
+      {"dump", "show every channel, personality, scan list and setting of a codeplug file", DefineDump, RunDump},
+      {"export-csv", "write the channels of a codeplug file as CHIRP CSV", DefineExportCsv, RunExportCsv},
+      {"import-csv", "replace the channels of a codeplug file by those of a CHIRP CSV file", DefineImportCsv,
+       RunImportCsv},
+      {"diff", "list the fields that differ between two codeplug files (exit 0 same, 1 different)", DefineDiff,
+       RunDiff},
+      {"ports", "list the serial ports with their stable names and USB identity", DefinePorts, RunPorts},
+      {"detect", "greet the serial ports and show every radio that answers", DefineDetect, RunDetect},
+      {"read", "read the radio and save its memory as a codeplug file", DefineRead, RunRead},
+      {"write", "write a codeplug file to the radio (or to several at once)", DefineWrite, RunWrite},
+      {"verify", "read the radio and compare it with what writing FILE would send (exit 0 same, 1 different)",
+       DefineVerify, RunVerify},
   };
   return commands;
 }

@@ -14,15 +14,18 @@ Environment::Environment(DataPaths paths, std::ostream& out, std::ostream& err)
   texts_ = LanguageTexts(SelectLanguageFile(dataDir(), language).file);
 }
 
-int Environment::fail(int messageId, const std::string& file) {
+std::string Environment::message(int messageId) const {
   std::string text = texts_.messageText(messageId);
-  if (text.empty()) text = "error " + std::to_string(messageId);
-  return failWith(text, file);
+  return text.empty() ? "error " + std::to_string(messageId) : text;
 }
 
-int Environment::failWith(const std::string& text, const std::string& file) {
+int Environment::fail(int messageId, const std::string& file, const std::string& cause) {
+  return failWith(message(messageId), file, cause);
+}
+
+int Environment::failWith(const std::string& text, const std::string& file, const std::string& cause) {
   err_ << "vexprog-cli: " << text;
-  if (!file.empty()) err_ << " (" << file << ")";
+  if (!file.empty()) err_ << " (" << file << (cause.empty() ? "" : ": " + cause) << ")";
   err_ << '\n';
   return kExitFailure;
 }
@@ -30,6 +33,13 @@ int Environment::failWith(const std::string& text, const std::string& file) {
 std::string Environment::firstModelName(const std::string& modelId) const {
   const auto names = SplitCommaList(ReadProfileString(catalogueFile(), "Setting", modelId, "", kRoomList));
   return names.empty() ? std::string() : names.front();
+}
+
+PortLookup Environment::portLookup() const {
+  const std::filesystem::path settings = settingsFile();
+  return [settings](int port) {
+    return ReadProfileString(settings, "Ports", "COM" + std::to_string(port), "", kRoomText);
+  };
 }
 
 ModelState Environment::startingModelState() const {

@@ -4,9 +4,11 @@
 // radio's identity there as the desktop program does.
 #pragma once
 
+#include "base/text_ids.h"
 #include "config/data_directory.h"
 #include "config/language_texts.h"
 #include "core/codeplug_header.h"
+#include "link/port_map.h"
 
 #include <filesystem>
 #include <ostream>
@@ -28,15 +30,21 @@ class Environment {
   std::ostream& out() { return out_; }
   std::ostream& err() { return err_; }
 
-  // Prints message text n of the language file and the file name; exit 1.
-  int fail(int messageId, const std::string& file);
+  // Prints message text n of the language file and the file name, with the
+  // cause when one is known ("out.dat: Permission denied"); exit 1.
+  int fail(int messageId, const std::string& file, const std::string& cause = {});
   // Prints a plain error text and the file name; exit 1.
-  int failWith(const std::string& text, const std::string& file);
+  int failWith(const std::string& text, const std::string& file, const std::string& cause = {});
+  // Message text n, "error n" when the language file lacks it.
+  std::string message(int messageId) const;
 
   // The model state new data starts from: Settings.ini's model, name and
   // range when they are set, else the catalogue's first model, its first
   // name and its first range.
   ModelState startingModelState() const;
+  // The devices that [Ports] COMn= entries of the settings file configure,
+  // read straight from the file (read-only).
+  PortLookup portLookup() const;
   // The first name listed for a model ID; "" when it has none.
   std::string firstModelName(const std::string& modelId) const;
 

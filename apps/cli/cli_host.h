@@ -18,6 +18,18 @@ struct CliData {
   InvalidLog log;
 };
 
+// One line per validation finding: "  location: label".
+void ListFindings(std::ostream& out, const InvalidLog& log);
+
+class OutputFile;
+class CliHost;
+
+// Saves the host's data to `output` as File Save does, with the comment of
+// the file `from` (the one the data came from); findings are listed against
+// `checked`. The exit status, after saying what failed.
+int SaveKeepingComment(Environment& env, CliHost& host, const std::string& from, const OutputFile& output,
+                       const std::string& checked);
+
 class CliHost : private CliData, public ContainerCodeplugHost {
  public:
   CliHost(Environment& env, ModelState state);

@@ -1,6 +1,7 @@
 #include "cli_radio_session.h"
 
 #include "base/file_replace.h"
+#include "cli_host.h"
 #include "config/profile_cache.h"
 
 namespace vex::cli {
@@ -15,7 +16,7 @@ SettingsFilesGuard::SettingsFilesGuard(const DataPaths& paths, std::initializer_
   for (std::string_view name : names) {
     for (const std::filesystem::path& dir : {paths.dataDir(), paths.configDir()}) {
       if (dir.empty()) continue;
-      Snapshot snapshot{dir / name, false, {}};
+      Snapshot snapshot{dir / name, false, {}, false};
       std::error_code ec;
       snapshot.existed = std::filesystem::exists(snapshot.path, ec);
       // A file that cannot be read is never written by the settings
@@ -26,9 +27,15 @@ SettingsFilesGuard::SettingsFilesGuard(const DataPaths& paths, std::initializer_
   }
 }
 
+void SettingsFilesGuard::keep(std::string_view name) {
+  for (Snapshot& file : files_) {
+    if (file.path.filename() == name) file.keep = true;
+  }
+}
+
 SettingsFilesGuard::~SettingsFilesGuard() {
-  if (keep_) return;
   for (const Snapshot& file : files_) {
+    if (file.keep) continue;
     std::error_code ec;
     if (!file.existed) {
       std::filesystem::remove(file.path, ec);
@@ -51,9 +58,7 @@ RadioFiles::RadioFiles(RadioSession& session) : host_(data_, findings_, session.
 
 int RadioFiles::fail(Environment& env, const FlowOutcome& outcome, const std::string& file) const {
   const int code = env.fail(outcome.messageId, file);
-  if (outcome.messageId == text::kMsgDataInvalid) {
-    for (const InvalidLogRow& row : findings_.rows()) env.err() << "  " << row.location << ": " << row.label << '\n';
-  }
+  if (outcome.messageId == text::kMsgDataInvalid) ListFindings(env.err(), findings_);
   return code;
 }
 

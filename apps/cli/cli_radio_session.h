@@ -1,8 +1,10 @@
 // What the radio commands work with: the program's settings and range table,
 // as the desktop program holds them, and a guard that puts the files they
-// may change (Settings.ini, Model.dat) back as they were unless the command
-// succeeded. The settings object saves itself when it goes, so a failed
-// command would otherwise leave the radio's identity in Settings.ini.
+// may change (Settings.ini, Model.dat) back as they were unless the user
+// asked to keep the change: --remember keeps the port, model and range in
+// Settings.ini, --add-range yes keeps a band added to Model.dat. The settings
+// object saves itself when it goes, so the desktop program's settings would
+// otherwise follow every command-line run.
 #pragma once
 
 #include "cli_environment.h"
@@ -28,16 +30,17 @@ class SettingsFilesGuard {
   SettingsFilesGuard(const SettingsFilesGuard&) = delete;
   SettingsFilesGuard& operator=(const SettingsFilesGuard&) = delete;
 
-  void keep() { keep_ = true; }
+  // Keeps what was written to the file of that name.
+  void keep(std::string_view name);
 
  private:
   struct Snapshot {
     std::filesystem::path path;
     bool existed = false;
     std::string bytes;
+    bool keep = false;
   };
   std::vector<Snapshot> files_;
-  bool keep_ = false;
 };
 
 class RadioSession {
@@ -46,8 +49,10 @@ class RadioSession {
 
   AppSettings& settings() { return settings_; }
   RangeTable& ranges() { return ranges_; }
-  // Keeps what the command changed in the settings files.
-  void succeeded() { guard_.keep(); }
+  // Keeps what the command changed in Settings.ini (--remember).
+  void rememberSettings() { guard_.keep(AppSettings::kSettingsFile); }
+  // Keeps a range added to Model.dat.
+  void keepCatalogue() { guard_.keep(AppSettings::kModelFile); }
 
  private:
   // Declared first: it restores the files after the settings saved themselves.

@@ -1,110 +1,140 @@
 #include "cli_transfer_host.h"
 
+#include "password_prompt.h"
+
+#include "base/text_ids.h"
 #include "config/app_settings.h"
 #include "config/safe_format.h"
-#include "base/text_ids.h"
-#include "link/port_discovery.h"
 #include "link/transfer_messages.h"
 
-#include <unistd.h>
 #include <algorithm>
-#include <cctype>
-#include <charconv>
 
 namespace vex::cli {
 
 namespace {
 
-constexpr std::size_t kPasswordDigits = 8;
+const char* PasswordName(TransferDirection direction) {
+  return direction == TransferDirection::Read ? "read password" : "write password";
+}
 
 bool IsPassword(const std::string& text) {
-  return !text.empty() && text.size() <= kPasswordDigits &&
-         std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
-}
-
-int UsageError(Environment& env, const std::string& text) {
-  env.err() << "vexprog-cli: " << text << "\nTry 'vexprog-cli --help'.\n";
-  return kExitUsage;
-}
-
-int LabelFor(TransferDirection direction) {
-  return direction == TransferDirection::Read ? text::kTransferReadProgress : text::kTransferWriteProgress;
+  return !text.empty() && text.size() <= 8 &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 }  // namespace
 
-std::optional<PortChoice> ParsePortArgument(const std::string& text) {
-  if (IsDevicePath(text)) return PortChoice{0, text};
-  if (text.size() < 4 || text.size() > 5) return std::nullopt;
-  const std::string prefix = text.substr(0, 3);
-  if (!std::equal(prefix.begin(), prefix.end(), "COM",
-                  [](char a, char b) { return std::toupper(static_cast<unsigned char>(a)) == b; }))
-    return std::nullopt;
-  int port = 0;
-  const char* end = text.data() + text.size();
-  const auto parsed = std::from_chars(text.data() + 3, end, port);
-  if (parsed.ec != std::errc() || parsed.ptr != end || port < kFirstPort || port > kLastPort) return std::nullopt;
-  return PortChoice{port, {}};
-}
-
-int ParseTransferOptions(Environment& env, const ParsedArgs& args, TransferOptions& options) {
-  if (const auto port = args.value("port")) {
-    options.port = ParsePortArgument(*port);
-    if (!options.port) return UsageError(env, "--port takes COM1..COM16 or a device path, not " + *port);
-  }
-  if (const auto password = args.value("password")) {
-    if (!IsPassword(*password)) return UsageError(env, "--password takes 1 to 8 digits");
-    options.password = *password;
-  }
-  options.progress = ProgressBar::StyleFor(::isatty(STDERR_FILENO) == 1, args.has("verbose"));
-  return kExitOk;
-}
-
-CliTransferHost::CliTransferHost(Environment& env, AppSettings& settings, RangeTable& ranges,
-                                 TransferDirection direction, TransferOptions options)
-    : SettingsTransferHost(settings, ranges),
-      env_(env),
-      options_(std::move(options)),
-      progress_(env.err(), options_.progress, settings.labelText(LabelFor(direction))) {}
+CliTransferHost::CliTransferHost(HostShared& shared, TransferDirection direction, std::string device, std::size_t row)
+    : SettingsTransferHost(shared.settings, shared.ranges),
+      shared_(shared),
+      direction_(direction),
+      device_(std::move(device)),
+      row_(row) {}
 
 int CliTransferHost::comPort() const {
-  if (options_.port && options_.port->port != 0) return options_.port->port;
+  std::lock_guard lock(shared_.settingsLock);
   return SettingsTransferHost::comPort();
 }
 
-std::string CliTransferHost::portDevice() const { return options_.port ? options_.port->device : std::string(); }
-
-std::optional<std::string> CliTransferHost::askPassword(TransferDirection /*direction*/, int /*attempt*/) {
-  if (!options_.password) {
-    env_.err() << "vexprog-cli: the radio asks for its password; give it with --password DIGITS\n";
-    return std::nullopt;
-  }
-  return options_.password;
+void CliTransferHost::setComPort(int port) {
+  std::lock_guard lock(shared_.settingsLock);
+  SettingsTransferHost::setComPort(port);
 }
 
-void CliTransferHost::showMessage(int messageId, const MessageArgument& argument) {
-  std::string message = settings().messageText(messageId);
+std::string CliTransferHost::portSetting(int port) const {
+  std::lock_guard lock(shared_.settingsLock);
+  return SettingsTransferHost::portSetting(port);
+}
+
+std::string CliTransferHost::freqRange() const {
+  std::lock_guard lock(shared_.settingsLock);
+  return SettingsTransferHost::freqRange();
+}
+
+bool CliTransferHost::isExtendedLevel() const {
+  std::lock_guard lock(shared_.settingsLock);
+  return SettingsTransferHost::isExtendedLevel();
+}
+
+void CliTransferHost::storeIdentity(const RadioIdentity& identity, const std::string& bandText, IdentityUse use) {
+  std::lock_guard lock(shared_.settingsLock);
+  SettingsTransferHost::storeIdentity(identity, bandText, use);
+}
+
+int CliTransferHost::checkRadio(TransferDirection direction, const RadioIdentity& identity, RangeEntry& band) {
+  std::string expectedId;
+  std::string expectedName;
+  int result = 0;
+  {
+    std::lock_guard lock(shared_.settingsLock);
+    expectedId = shared_.settings.modelId();
+    expectedName = shared_.settings.modelName();
+    result = SettingsTransferHost::checkRadio(direction, identity, band);
+  }
+  // The model check refuses as the desktop program does; say what differs.
+  if (result == 1) {
+    say("the radio reports model ID " + identity.modelId + ", model name \"" + identity.modelName + "\"; " +
+        (direction == TransferDirection::Write ? "the file is for" : "the settings hold") + " model ID " + expectedId +
+        ", model name \"" + expectedName + "\"");
+    if (direction == TransferDirection::Read && identity.modelId == expectedId)
+      say("to read a radio of that name, give --model-name \"" + identity.modelName + "\"");
+  }
+  return result;
+}
+
+std::optional<std::string> CliTransferHost::askPassword(TransferDirection direction, int attempt) {
+  const std::string which = PasswordName(direction);
+  if (attempt > 1) {
+    say("the radio wants its " + which + "; the password was sent once and is not tried again, so that the " +
+        "radio does not lock");
+    return std::nullopt;
+  }
+  if (shared_.password) return shared_.password;
+  if (CanPrompt()) {
+    std::lock_guard lock(shared_.promptLock);
+    if (shared_.password) return shared_.password;
+    shared_.progress.finish();
+    const auto typed = PromptWithoutEcho("The radio asks for its " + which + ": ");
+    if (typed && IsPassword(*typed)) {
+      shared_.password = typed;
+      return typed;
+    }
+    if (typed) say("the password is 1 to 8 digits");
+    return std::nullopt;
+  }
+  say("the radio asks for its " + which + "; give it with --password DIGITS or in VEXPROG_PASSWORD");
+  return std::nullopt;
+}
+
+std::string CliTransferHost::messageText(int messageId, const MessageArgument& argument) const {
+  std::string message = shared_.settings.messageText(messageId);
   if (message.empty()) message = "error " + std::to_string(messageId);
   if (argument.kind == MessageArgument::Kind::Number) message = formatText(message, argument.number);
   if (argument.kind == MessageArgument::Kind::Text) message = formatText(message, argument.text);
-  progress_.breakLine();
-  env_.err() << "vexprog-cli: " << message << '\n';
+  return message;
 }
 
-bool CliTransferHost::confirmWriteWarning() {
-  if (!writeWarning_.empty()) env_.err() << writeWarning_ << '\n';
-  return true;
+void CliTransferHost::showMessage(int messageId, const MessageArgument& argument) {
+  say(messageText(messageId, argument));
+}
+
+void CliTransferHost::say(const std::string& text) {
+  said_.push_back(text);
+  const std::string port = shared_.severalRadios ? device_ + ": " : std::string();
+  shared_.progress.message("vexprog-cli: " + port + text);
 }
 
 void CliTransferHost::report(const TransferReport& report) {
   switch (report.message) {
     case WM_READ_PROGRESS:
-    case WM_WRITE_PROGRESS: progress_.update(static_cast<int>(report.value)); break;
+    case WM_WRITE_PROGRESS: shared_.progress.update(row_, static_cast<int>(report.value)); break;
     case WM_READ_DONE:
     case WM_WRITE_DONE:
-      progress_.breakLine();
-      env_.out() << settings().messageText(report.message == WM_READ_DONE ? text::kMsgReadDone : text::kMsgWriteDone)
-                 << '\n';
+      if (shared_.printDone) {
+        shared_.progress.finish();
+        shared_.env.out() << messageText(report.message == WM_READ_DONE ? text::kMsgReadDone : text::kMsgWriteDone, {})
+                          << '\n';
+      }
       break;
     case WM_READ_FAILED:
     case WM_WRITE_FAILED: {
@@ -115,11 +145,6 @@ void CliTransferHost::report(const TransferReport& report) {
     }
     default: break;
   }
-}
-
-bool RunTransfer(ImageTransfer& transfer) {
-  if (transfer.Start() != StartResult::Started) return false;
-  return transfer.Wait() == TransferOutcome::Succeeded;
 }
 
 }  // namespace vex::cli

@@ -1,65 +1,73 @@
-// The transfer host of the command-line tool: the port comes from --port,
-// the password from --password, the questions are answered by the options,
-// messages go to stderr and progress to a ProgressBar.
+// The transfer host of the command-line tool, one per radio: the port named
+// on the command line (or the remembered port and the scan), the password
+// sent once, messages to stderr and progress to a row of the display. The
+// hosts of one command share the settings, which they use under a lock, so
+// that several radios can be read or written at once.
 #pragma once
 
-#include "cli_args.h"
 #include "cli_environment.h"
-#include "progress_bar.h"
+#include "progress_display.h"
 
 #include "link/image_transfer.h"
 #include "workflow/settings_transfer_host.h"
 
+#include <mutex>
 #include <optional>
 #include <string>
 
 namespace vex::cli {
 
-// A port chosen on the command line: a number 1..16 ("COM5") or a device.
-struct PortChoice {
-  int port = 0;
-  std::string device;
+// What the hosts of one command share.
+struct HostShared {
+  HostShared(Environment& env, AppSettings& settings, RangeTable& ranges, ProgressDisplay& progress)
+      : env(env), settings(settings), ranges(ranges), progress(progress) {}
+
+  Environment& env;
+  AppSettings& settings;
+  RangeTable& ranges;
+  ProgressDisplay& progress;
+  std::optional<std::string> password;  // --password or VEXPROG_PASSWORD
+  bool severalRadios = false;           // messages name their port
+  bool printDone = true;                // the done message goes to stdout at once
+  std::mutex settingsLock;
+  std::mutex promptLock;
 };
-
-// "COM1".."COM16" (any case) or a device path; nothing for anything else.
-std::optional<PortChoice> ParsePortArgument(const std::string& text);
-
-struct TransferOptions {
-  std::optional<PortChoice> port;       // none: the remembered port, then a scan
-  std::optional<std::string> password;  // digits, at most 8
-  ProgressBar::Style progress = ProgressBar::Style::None;
-};
-
-// The options read and write share: --port, --password and --verbose.
-// kExitOk, or kExitUsage after telling the user what is wrong.
-int ParseTransferOptions(Environment& env, const ParsedArgs& args, TransferOptions& options);
 
 class CliTransferHost : public SettingsTransferHost {
  public:
-  CliTransferHost(Environment& env, AppSettings& settings, RangeTable& ranges, TransferDirection direction,
-                  TransferOptions options);
+  // `device` is the port named on the command line ("" for the remembered
+  // port and the scan); `row` is this radio's row of the progress display.
+  CliTransferHost(HostShared& shared, TransferDirection direction, std::string device, std::size_t row);
 
-  // The port of --port first; without it the remembered one.
   int comPort() const override;
-  std::string portDevice() const override;
+  void setComPort(int port) override;
+  std::string portDevice() const override { return device_; }
+  std::string portSetting(int port) const override;
+  int checkRadio(TransferDirection direction, const RadioIdentity& identity, RangeEntry& band) override;
+  // The password is sent once: a second request after a refusal ends the
+  // transfer, since guessing again risks locking the radio.
   std::optional<std::string> askPassword(TransferDirection direction, int attempt) override;
   void showMessage(int messageId, const MessageArgument& argument = {}) override;
-  // Prints the notice (when the data sets passwords) and goes on.
-  bool confirmWriteWarning() override;
+  void storeIdentity(const RadioIdentity& identity, const std::string& bandText, IdentityUse use) override;
+  std::string freqRange() const override;
+  bool isExtendedLevel() const override;
+  // The command prints the password notice once for all radios.
+  bool confirmWriteWarning() override { return true; }
   void report(const TransferReport& report) override;
 
-  // The notice text for the data about to be written; "" for none.
-  void setWriteWarning(std::string text) { writeWarning_ = std::move(text); }
+  // A message about this radio, "vexprog-cli: [PORT: ]text".
+  void say(const std::string& text);
+  // The message texts shown for this radio, in order.
+  const std::vector<std::string>& said() const { return said_; }
 
  private:
-  Environment& env_;
-  TransferOptions options_;
-  ProgressBar progress_;
-  std::string writeWarning_;
-};
+  std::string messageText(int messageId, const MessageArgument& argument) const;
 
-// Starts the transfer and waits for its end; true when it succeeded (the
-// host has shown why otherwise).
-bool RunTransfer(ImageTransfer& transfer);
+  HostShared& shared_;
+  TransferDirection direction_;
+  std::string device_;
+  std::size_t row_;
+  std::vector<std::string> said_;
+};
 
 }  // namespace vex::cli

@@ -5,14 +5,14 @@
 
 namespace vex::cli {
 
-int RunDump(Environment& env, const ParsedArgs& args) {
-  const std::string& file = args.positional()[0];
+int RunDump(Environment& env, const CliOptions& options) {
+  const std::string& file = options.files[0];
   CliHost host(env, env.startingModelState());
   const FlowOutcome outcome = host.session().open(file);
   if (!outcome.ok()) return env.fail(outcome.messageId, file);
 
   const DumpReport report = BuildDumpReport(host.data(), env.texts(), host.modelState());
-  if (args.has("json")) {
+  if (options.json) {
     PrintDumpJson(env.out(), report);
   } else {
     PrintDumpText(env.out(), report);

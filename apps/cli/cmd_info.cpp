@@ -1,7 +1,8 @@
 // info FILE [--json]: the header and comment of a codeplug file.
 #include "cli_commands.h"
-#include "json_writer.h"
+#include "json_output.h"
 
+#include "base/range_entry.h"
 #include "core/codeplug_flows.h"
 #include "core/codeplug_reader.h"
 
@@ -11,8 +12,8 @@
 
 namespace vex::cli {
 
-int RunInfo(Environment& env, const ParsedArgs& args) {
-  const std::string& file = args.positional()[0];
+int RunInfo(Environment& env, const CliOptions& options) {
+  const std::string& file = options.files[0];
   CodeplugHeader header;
   // A file whose image block cannot be loaded is as unusable as one
   // without a header, so both are checked.
@@ -24,19 +25,20 @@ int RunInfo(Environment& env, const ParsedArgs& args) {
   std::string comment;
   ReadCodeplugComment(file, comment);
 
-  if (args.has("json")) {
-    JsonWriter json(env.out());
-    json.beginObject()
-        .field("model_id", header.modelId())
-        .field("model_name", header.modelName())
-        .field("range_low", header.rangeLow())
-        .field("range_high", header.rangeHigh())
-        .field("version_a", header.versionA())
-        .field("version_b", header.versionB())
-        .field("range_flags", static_cast<int>(header.rangeFlags()))
-        .field("signalling", header.signalling())
-        .field("comment", comment)
-        .endObject();
+  if (options.json) {
+    nlohmann::ordered_json json = JsonDocument();
+    json["model_id"] = header.modelId();
+    json["model_name"] = header.modelName();
+    json["range_low"] = header.rangeLow();
+    json["range_high"] = header.rangeHigh();
+    json["range"] = RangeText(header.rangeLow(), header.rangeHigh());
+    json["data_version"] = header.versionA();  // what Open takes as the data version
+    json["version_a"] = header.versionA();
+    json["version_b"] = header.versionB();
+    json["range_flags"] = header.rangeFlags();
+    json["signalling"] = header.signalling();
+    json["comment"] = comment;
+    PrintJson(env.out(), json);
     return kExitOk;
   }
   char flags[8];

@@ -1,35 +1,67 @@
 // new -o FILE: the default data of a model and range, saved as Save As saves.
+// Only models and ranges the catalogue lists are made.
 #include "cli_commands.h"
 #include "cli_host.h"
+#include "output_file.h"
 
-#include "base/range_entry.h"
+#include "config/model_catalogue.h"
+#include "config/range_table.h"
+
+#include <algorithm>
 
 namespace vex::cli {
 
-int RunNew(Environment& env, const ParsedArgs& args) {
+namespace {
+
+std::string Joined(const std::vector<std::string>& items) {
+  std::string text;
+  for (const std::string& item : items) text += (text.empty() ? "" : ", ") + item;
+  return text;
+}
+
+}  // namespace
+
+int RunNew(Environment& env, const CliOptions& options) {
   ModelState state = env.startingModelState();
-  if (auto id = args.value("model-id")) {
-    state.modelId = *id;
-    state.modelName = env.firstModelName(*id);
-  }
-  if (auto name = args.value("model-name")) state.modelName = *name;
-  if (auto range = args.value("range")) {
-    const RangeEdges edges = ParseRangeText(*range);
-    if (edges.lower <= 0 || edges.upper < edges.lower || RangeText(edges.lower, edges.upper) != *range) {
-      env.err() << "vexprog-cli: new: --range takes LO-HI in whole MHz, e.g. 400-470\n";
-      return kExitUsage;
+  const std::vector<std::string> ids = ModelCatalogue(env.catalogueFile(), "").modelIds();
+  if (options.modelId) {
+    if (std::find(ids.begin(), ids.end(), *options.modelId) == ids.end()) {
+      env.err() << "vexprog-cli: new: the catalogue has no model ID " << *options.modelId
+                << " (it lists: " << Joined(ids) << ")\n";
+      return kExitFailure;
     }
-    state.freqRange = *range;
+    state.modelId = *options.modelId;
+    state.modelName = env.firstModelName(*options.modelId);
+    // The settings' range belongs to the settings' model.
+    if (!options.range) state.freqRange.clear();
+  }
+  if (options.modelName) state.modelName = *options.modelName;
+
+  RangeTable ranges;
+  ranges.load(ModelCatalogue(env.catalogueFile(), state.modelId));
+  if (options.range) state.freqRange = *options.range;
+  if (state.freqRange.empty())
+    state.freqRange = RangeText(ranges.entries().front().lower, ranges.entries().front().upper);
+  const RangeEdges edges = ParseRangeText(state.freqRange);
+  if (!ranges.contains(edges.lower, edges.upper)) {
+    std::vector<std::string> listed;
+    for (const RangeEntry& r : ranges.entries()) listed.push_back(RangeText(r.lower, r.upper));
+    env.err() << "vexprog-cli: new: model " << state.modelId << " has no range " << state.freqRange
+              << " (the catalogue lists: " << Joined(listed) << ")\n";
+    return kExitFailure;
   }
 
-  const std::string output = *args.value("output");
+  OutputFile output(options.output);
+  if (const std::string problem = output.problem(); !problem.empty())
+    return env.fail(text::kMsgFileNotWritten, output.shownName(), problem);
   CliHost host(env, state);
   FlowOutcome outcome = host.session().loadDefaultData();
   if (!outcome.ok()) return env.fail(outcome.messageId, host.session().defaultDataPath());
   outcome = host.session().saveAs([&output](const CodeplugHeader&) {
-    return std::optional<SaveAsChoice>(SaveAsChoice{output, ""});
+    return std::optional<SaveAsChoice>(SaveAsChoice{output.path(), ""});
   });
-  if (!outcome.ok()) return env.fail(outcome.messageId, output);
+  if (!outcome.ok()) return env.fail(outcome.messageId, output.shownName(), output.problem());
+  if (!output.finish(env.out())) return env.fail(text::kMsgFileNotWritten, output.shownName());
   return kExitOk;
 }
 

@@ -1,61 +1,106 @@
-// read --port PORT -o FILE: Read from radio, then save the data as Save As
-// does. The radio's identity goes into the settings as in the desktop
-// program; a read that fails anywhere leaves the settings files as they were
-// and writes no file.
+// read [--port PORT]... -o FILE: Read from radio, and save the memory exactly
+// as the radio returned it, under a header made from the radio's identity.
+// Faults that validation finds in the data are warnings: a backup is never
+// refused. Nothing is written when the read fails, and the settings files
+// stay as they were unless --remember (or --add-range yes) asks otherwise.
 #include "cli_commands.h"
+#include "cli_host.h"
 #include "cli_radio_session.h"
-#include "cli_transfer_host.h"
+#include "output_file.h"
+#include "radio_jobs.h"
 
 #include "config/radio_compatibility.h"
+#include "config/range_table.h"
+#include "workflow/radio_backup.h"
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <memory>
 
 namespace vex::cli {
 
 namespace {
 
-// --add-range yes|no: the answer to the new-range question (default no).
-std::optional<bool> AddRangeAnswer(const ParsedArgs& args) {
-  const std::string answer = args.value("add-range").value_or("no");
-  if (answer == "yes") return true;
-  if (answer == "no") return false;
-  return std::nullopt;
+// FILE with the port's name before the extension: radio.dat and /dev/ttyUSB0
+// give radio-ttyUSB0.dat, /dev/pts/3 gives radio-pts-3.dat.
+std::string FileForPort(const std::string& file, const std::string& device) {
+  const std::filesystem::path target(file);
+  return (target.parent_path() / (target.stem().string() + "-" + PortFileTag(device) + target.extension().string()))
+      .string();
+}
+
+// Validates a copy of the image and prints what it finds as warnings.
+void WarnAboutFaults(Environment& env, RadioSession& session, const Image& image, const std::string& shown) {
+  auto files = std::make_unique<RadioFiles>(session);
+  files->data().image() = image;
+  files->data().decode();
+  if (files->validate() == 0) return;
+  env.err() << "vexprog-cli: warning: the radio's data has faults; " << shown << " holds them as the radio does:\n";
+  ListFindings(env.err(), files->findings());
 }
 
 }  // namespace
 
-int RunRead(Environment& env, const ParsedArgs& args) {
-  TransferOptions options;
-  if (const int code = ParseTransferOptions(env, args, options); code != kExitOk) return code;
-  const std::optional<bool> addRange = AddRangeAnswer(args);
-  if (!addRange) {
-    env.err() << "vexprog-cli: read: --add-range takes yes or no\n";
+int RunRead(Environment& env, const CliOptions& options) {
+  const bool several = options.ports.size() > 1;
+  if (several && options.output == "-") {
+    env.err() << "vexprog-cli: read: several radios cannot all go to standard output\n";
     return kExitUsage;
   }
-  const std::string output = *args.value("output");
-
+  if (several && options.remember) {
+    env.err() << "vexprog-cli: read: --remember takes one port\n";
+    return kExitUsage;
+  }
   RadioSession session(DataDirectory::current());
-  CliTransferHost host(env, session.settings(), session.ranges(), TransferDirection::Read, options);
-  // The transfer reads into a buffer of its own; the data take it only
-  // once every block has arrived.
-  auto image = std::make_unique<CodeplugHost::Image>();
-  image->fill(0x00);
-  ImageTransfer transfer(TransferDirection::Read, *image, host);
-  if (!RunTransfer(transfer)) return kExitFailure;
+  const auto devices = ResolvePorts(env, env.portLookup(), options.ports);
+  if (!devices) return kExitFailure;
 
-  const int range =
-      OfferNewRange(session.settings(), session.ranges(), transfer.Band(), [&](int, int) { return *addRange; });
-  if (range == kRangeNotWritten) host.showMessage(text::kMsgRangeNotAdded);
+  // Every file must be writable before a radio is touched.
+  std::vector<std::unique_ptr<OutputFile>> outputs;
+  for (std::size_t i = 0; i < std::max<std::size_t>(devices->size(), 1); ++i) {
+    outputs.push_back(
+        std::make_unique<OutputFile>(several ? FileForPort(options.output, (*devices)[i]) : options.output));
+    if (const std::string problem = outputs.back()->problem(); !problem.empty())
+      return env.fail(text::kMsgFileNotWritten, outputs.back()->shownName(), problem);
+  }
+  TraceFile trace;
+  if (!trace.open(env, options.trace)) return kExitFailure;
+  if (options.modelName) session.settings().setModelName(*options.modelName);
 
-  auto files = std::make_unique<RadioFiles>(session);
-  files->data().image() = *image;
-  files->data().decode();
-  const FlowOutcome saved = files->codeplug().saveAs([&](const CodeplugHeader&) {
-    return SaveAsChoice{output, std::string()};
-  });
-  if (!saved.ok()) return files->fail(env, saved, output);
-  session.succeeded();
-  return kExitOk;
+  ProgressDisplay progress(env.err(), ProgressDisplay::StyleFor(::isatty(STDERR_FILENO) == 1, options.verbose),
+                           session.settings().labelText(text::kTransferReadProgress),
+                           devices->empty() ? std::vector<std::string>{""} : *devices);
+  HostShared shared(env, session.settings(), session.ranges(), progress);
+  shared.password = options.password;
+  shared.printDone = !several;
+  Image blank{};
+  RadioJobs radios(shared, TransferDirection::Read, *devices, blank, trace.trace());
+  const bool allRead = radios.run();
+
+  bool allSaved = true;
+  for (std::size_t i = 0; i < radios.jobs().size(); ++i) {
+    RadioJob& job = radios.jobs()[i];
+    const OutputFile& output = *outputs[i];
+    if (!job.succeeded) {
+      if (several) env.err() << "vexprog-cli: " << job.name() << ": failed\n";
+      continue;
+    }
+    const int range = OfferNewRange(session.settings(), session.ranges(), job.transfer->Band(),
+                                    [&](int, int) { return options.addRange == "yes"; });
+    if (range == kRangeAdded) session.keepCatalogue();
+    if (range == kRangeNotWritten) job.host->showMessage(text::kMsgRangeNotAdded);
+    if (!SaveRadioData(output.path(), job.transfer->Identity(), job.transfer->Band(), session.ranges(), *job.image) ||
+        !output.finish(env.out())) {
+      env.fail(text::kMsgFileNotWritten, output.shownName(), output.problem());
+      allSaved = false;
+      continue;
+    }
+    WarnAboutFaults(env, session, *job.image, output.shownName());
+    if (several) env.out() << job.name() << ": " << output.shownName() << '\n';
+  }
+  if (allRead && allSaved && options.remember) session.rememberSettings();
+  return allRead && allSaved ? kExitOk : kExitFailure;
 }
 
 }  // namespace vex::cli

@@ -1,37 +1,17 @@
 // recode IN -o OUT: open as File Open does, save as File Save does.
 #include "cli_commands.h"
 #include "cli_host.h"
-
-#include "core/codeplug_reader.h"
+#include "output_file.h"
 
 namespace vex::cli {
 
-namespace {
-
-void ListFindings(Environment& env, const InvalidLog& log) {
-  for (const InvalidLogRow& row : log.rows()) env.err() << "  " << row.location << ": " << row.label << '\n';
-}
-
-}  // namespace
-
-int RunRecode(Environment& env, const ParsedArgs& args) {
-  const std::string& input = args.positional()[0];
-  const std::string output = *args.value("output");
+int RunRecode(Environment& env, const CliOptions& options) {
+  const std::string& input = options.files[0];
   CliHost host(env, env.startingModelState());
-  FlowOutcome outcome = host.session().open(input);
+  const FlowOutcome outcome = host.session().open(input);
   if (!outcome.ok()) return env.fail(outcome.messageId, input);
-
   // The new file carries the comment of the one it was made from.
-  std::string comment;
-  ReadCodeplugComment(input, comment);
-  outcome = host.session().saveTo(output, comment);
-  if (outcome.messageId == text::kMsgDataInvalid) {
-    const int code = env.fail(outcome.messageId, input);
-    ListFindings(env, host.findings());
-    return code;
-  }
-  if (!outcome.ok()) return env.fail(outcome.messageId, output);
-  return kExitOk;
+  return SaveKeepingComment(env, host, input, OutputFile(options.output), input);
 }
 
 }  // namespace vex::cli

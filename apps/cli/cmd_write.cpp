@@ -1,21 +1,26 @@
-// write --port PORT FILE: open the file as File Open does, then Write to
-// radio: validate, encode, and send the write plan. The password notice is
-// printed and answered yes.
+// write [--port PORT]... FILE: open the file as File Open does, then Write to
+// radio: validate, encode, and send the write plan, to every named radio at
+// once. The password notice is printed once and answered yes. With --backup
+// every radio is read into a dated file first.
 #include "cli_commands.h"
 #include "cli_radio_session.h"
-#include "cli_transfer_host.h"
+#include "radio_jobs.h"
+#include "write_backup.h"
 
 #include "link/write_warning.h"
+
+#include <unistd.h>
 
 #include <memory>
 
 namespace vex::cli {
 
-int RunWrite(Environment& env, const ParsedArgs& args) {
-  TransferOptions options;
-  if (const int code = ParseTransferOptions(env, args, options); code != kExitOk) return code;
-  const std::string& input = args.positional()[0];
-
+int RunWrite(Environment& env, const CliOptions& options) {
+  const std::string& input = options.files[0];
+  if (options.remember && options.ports.size() > 1) {
+    env.err() << "vexprog-cli: write: --remember takes one port\n";
+    return kExitUsage;
+  }
   RadioSession session(DataDirectory::current());
   auto files = std::make_unique<RadioFiles>(session);
   const FlowOutcome opened = files->codeplug().open(input);
@@ -23,13 +28,48 @@ int RunWrite(Environment& env, const ParsedArgs& args) {
   const FlowOutcome prepared = files->prepareWrite();
   if (!prepared.ok()) return files->fail(env, prepared, input);
 
-  CliTransferHost host(env, session.settings(), session.ranges(), TransferDirection::Write, options);
-  host.setWriteWarning(
-      WriteWarningText(files->data().passwords(), [&](int id) { return session.settings().labelText(id); }));
-  ImageTransfer transfer(TransferDirection::Write, files->data().image(), host);
-  if (!RunTransfer(transfer)) return kExitFailure;
-  session.succeeded();
-  return kExitOk;
+  const auto devices = ResolvePorts(env, env.portLookup(), options.ports);
+  if (!devices) return kExitFailure;
+  TraceFile trace;
+  if (!trace.open(env, options.trace)) return kExitFailure;
+
+  const std::string notice =
+      WriteWarningText(files->data().passwords(), [&](int id) { return session.settings().labelText(id); });
+  if (!notice.empty()) env.err() << notice << '\n';
+  std::optional<std::string> password = options.password;
+  if (!options.backupDir.empty() &&
+      !BackUpRadios(env, session, options.backupDir, *devices, password, trace, options.verbose))
+    return kExitFailure;
+
+  ProgressDisplay progress(env.err(), ProgressDisplay::StyleFor(::isatty(STDERR_FILENO) == 1, options.verbose),
+                           session.settings().labelText(text::kTransferWriteProgress),
+                           devices->empty() ? std::vector<std::string>{""} : *devices);
+  HostShared shared(env, session.settings(), session.ranges(), progress);
+  shared.password = password;
+  shared.printDone = devices->size() <= 1;
+  RadioJobs radios(shared, TransferDirection::Write, *devices, files->data().image(), trace.trace());
+  const bool allWritten = radios.run();
+
+  // A write that stopped after its first block left the radio half old,
+  // half new: say so, and how to get out of it.
+  for (RadioJob& job : radios.jobs()) {
+    if (!job.succeeded && job.transfer->BlocksDone() > 0) job.host->showMessage(text::kMsgWritePartial);
+  }
+  progress.finish();
+  if (shared.severalRadios) {
+    for (RadioJob& job : radios.jobs()) {
+      if (job.succeeded) env.out() << job.name() << ": " << env.message(text::kMsgWriteDone) << '\n';
+    }
+    const auto failed =
+        std::count_if(radios.jobs().begin(), radios.jobs().end(), [](const RadioJob& job) { return !job.succeeded; });
+    env.out() << radios.jobs().size() - static_cast<std::size_t>(failed) << " of " << radios.jobs().size()
+              << " radios written\n";
+    for (RadioJob& job : radios.jobs()) {
+      if (!job.succeeded) env.err() << "vexprog-cli: " << job.name() << ": failed\n";
+    }
+  }
+  if (allWritten && options.remember) session.rememberSettings();
+  return allWritten ? kExitOk : kExitFailure;
 }
 
 }  // namespace vex::cli

@@ -26,7 +26,7 @@ DumpTable Table(RadioDataContainer& data, const LanguageTexts& texts, FieldArea 
   DumpTable table{name, {}};
   for (std::size_t i = 0; i < count; ++i) {
     const auto bytes = AreaBytes(data, area, i);
-    DumpRow row{{numberKey, std::to_string(i + 1)}};
+    DumpRow row{DumpValue::Number(numberKey, std::to_string(i + 1))};
     for (DumpValue& value : AreaValues(area, bytes, texts))
       if (!value.key.starts_with(kMemberPrefix)) row.push_back(std::move(value));
     if (area == FieldArea::ScanList) row.push_back(Members(bytes));

@@ -1,9 +1,12 @@
 #include "dump_fields.h"
-#include "json_writer.h"
+#include "json_output.h"
 
 #include <algorithm>
 #include <bit>
 
+#include "base/number_text.h"
+#include "base/range_entry.h"
+#include "core/channel_encoding.h"
 #include "workflow/field_text.h"
 
 namespace vex::cli {
@@ -22,18 +25,39 @@ std::string FieldDumpText(const FieldSpec& field, std::span<const std::uint8_t> 
   return PlainFieldText(field, bytes);
 }
 
+namespace {
+
+DumpValue::Kind DumpKind(const FieldSpec& field) {
+  switch (field.kind) {
+    case FieldKind::Flag:
+    case FieldKind::InvertedFlag: return DumpValue::Kind::Flag;
+    case FieldKind::Number:
+    case FieldKind::Frequency:
+    case FieldKind::ListNumber:
+    case FieldKind::RecordIndex: return DumpValue::Kind::Number;
+    default: return DumpValue::Kind::Text;
+  }
+}
+
+}  // namespace
+
 std::vector<DumpValue> AreaValues(FieldArea area, std::span<const std::uint8_t> bytes, const LanguageTexts& texts) {
   std::vector<DumpValue> values;
   for (const FieldSpec* field : FieldsOf(area))
-    values.push_back({std::string(field->key), FieldDumpText(*field, bytes, texts)});
+    values.push_back({std::string(field->key), FieldDumpText(*field, bytes, texts), DumpKind(*field)});
   return values;
 }
 
 DumpReport BuildDumpReport(RadioDataContainer& data, const LanguageTexts& texts, const ModelState& state) {
   DumpReport report;
+  const RangeEdges edges = ParseRangeText(state.freqRange);
   report.model = {
-      {"model_id", state.modelId},         {"model_name", state.modelName},
-      {"range", state.freqRange},          {"signalling", std::to_string(state.signal)},
+      {"model_id", state.modelId},
+      {"model_name", state.modelName},
+      {"range", state.freqRange},
+      DumpValue::Number("range_low", std::to_string(edges.lower)),
+      DumpValue::Number("range_high", std::to_string(edges.upper)),
+      DumpValue::Number("signalling", std::to_string(state.signal)),
       {"data_version", state.dataVersion},
   };
   report.tables = RecordTables(data, texts);
@@ -77,10 +101,28 @@ void PrintTable(std::ostream& out, const DumpTable& table) {
   }
 }
 
-void WriteValues(JsonWriter& json, const std::vector<DumpValue>& values) {
-  json.beginObject();
-  for (const DumpValue& v : values) json.field(v.key, v.text);
-  json.endObject();
+// Numbers keep the digits the text shows (446.00625 stays 446.00625); a
+// number shown as "None" is null.
+nlohmann::ordered_json JsonValue(const DumpValue& v) {
+  switch (v.kind) {
+    case DumpValue::Kind::Flag: return v.text == "on";
+    case DumpValue::Kind::Number: {
+      if (v.text.empty() || v.text == kNoFrequencyText) return nullptr;
+      std::size_t used = 0;
+      const auto whole = ParseLeadingLong(v.text, &used);
+      if (whole && used == v.text.size()) return *whole;
+      if (const auto real = ParseLeadingReal(v.text)) return *real;
+      return v.text;
+    }
+    case DumpValue::Kind::Text: break;
+  }
+  return v.text;
+}
+
+nlohmann::ordered_json JsonValues(const std::vector<DumpValue>& values) {
+  nlohmann::ordered_json object = nlohmann::ordered_json::object();
+  for (const DumpValue& v : values) object[v.key] = JsonValue(v);
+  return object;
 }
 
 }  // namespace
@@ -99,20 +141,17 @@ void PrintDumpText(std::ostream& out, const DumpReport& report) {
 }
 
 void PrintDumpJson(std::ostream& out, const DumpReport& report) {
-  JsonWriter json(out);
-  json.beginObject().key("model");
-  WriteValues(json, report.model);
+  nlohmann::ordered_json json = JsonDocument();
+  json["model"] = JsonValues(report.model);
   for (const DumpTable& table : report.tables) {
-    json.key(table.name).beginArray();
-    for (const DumpRow& row : table.rows) WriteValues(json, row);
-    json.endArray();
+    nlohmann::ordered_json rows = nlohmann::ordered_json::array();
+    for (const DumpRow& row : table.rows) rows.push_back(JsonValues(row));
+    json[table.name] = rows;
   }
-  json.key("settings").beginObject();
-  for (const DumpGroup& group : report.settings) {
-    json.key(group.name);
-    WriteValues(json, group.values);
-  }
-  json.endObject().endObject();
+  nlohmann::ordered_json settings = nlohmann::ordered_json::object();
+  for (const DumpGroup& group : report.settings) settings[group.name] = JsonValues(group.values);
+  json["settings"] = settings;
+  PrintJson(out, json);
 }
 
 }  // namespace vex::cli

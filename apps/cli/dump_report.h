@@ -13,9 +13,16 @@
 
 namespace vex::cli {
 
+// A value as the views show it; the kind says how JSON types it. A number
+// shown as "None" (or empty) is JSON null; a flag is "on" or "off".
 struct DumpValue {
+  enum class Kind { Text, Number, Flag };
   std::string key;
   std::string text;
+  Kind kind = Kind::Text;
+
+  static DumpValue Number(std::string key, std::string text) { return {std::move(key), std::move(text), Kind::Number}; }
+  static DumpValue Flag(std::string key, bool on) { return {std::move(key), on ? "on" : "off", Kind::Flag}; }
 };
 
 using DumpRow = std::vector<DumpValue>;

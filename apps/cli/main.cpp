@@ -1,8 +1,13 @@
-// vexprog-cli: inspect, create and convert codeplug files.
+// vexprog-cli: inspect, create and convert codeplug files; read, write and
+// verify radios.
 //   vexprog-cli [--data-dir DIR] COMMAND [ARGUMENTS]
 #include "cli_commands.h"
+#include "cli_validators.h"
 #include "config/data_directory.h"
 
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
 #include <exception>
 #include <iostream>
 #include <string>
@@ -12,84 +17,115 @@ namespace {
 
 using namespace vex::cli;
 
-void PrintToolHelp(std::ostream& out) {
-  out << "usage: vexprog-cli [--data-dir DIR] COMMAND [ARGUMENTS]\n\n"
-         "Inspect, create and convert codeplug files; read and write radios.\n\n"
-         "commands:\n";
-  for (const Command& c : Commands())
-    out << "  " << c.name << std::string(10 - c.name.size(), ' ') << c.summary << '\n';
-  out << "\noptions:\n"
-         "  --data-dir DIR  language files, model catalogue and default data (default: the\n"
-         "                  VEXPROG_DATA variable, else data/ beside the program)\n"
-         "  --help          this text; COMMAND --help describes a command\n\n"
-         "exit status: 0 success, 1 failure, 2 usage error\n";
+constexpr char kEpilog[] =
+    "Exit status: 0 success, 1 failure, 2 usage error; diff and verify: 0 same, 1 different, 2 trouble.\n"
+    "COMMAND --help describes a command.";
+
+std::vector<std::string> CommandNames() {
+  std::vector<std::string> names;
+  for (const Command& c : Commands()) names.emplace_back(c.name);
+  return names;
 }
 
-void PrintCommandHelp(std::ostream& out, const Command& c) {
-  out << "usage: vexprog-cli " << c.name << ' ' << c.arguments << "\n\n" << c.summary << "\n";
-  if (!c.options.empty()) out << "\noptions:\n";
-  for (const OptionSpec& o : c.options) {
-    std::string left = "--" + std::string(o.name);
-    if (o.takesValue) left += " " + std::string(o.valueName);
-    out << "  " << left << std::string(left.size() < 20 ? 20 - left.size() : 1, ' ') << o.help << '\n';
-  }
-}
-
-int Usage(const std::string& text) {
-  std::cerr << "vexprog-cli: " << text << "\nTry 'vexprog-cli --help'.\n";
+int Usage(const std::string& text, const std::string& hint = {}) {
+  std::cerr << "vexprog-cli: " << text << '\n';
+  if (!hint.empty()) std::cerr << "Did you mean '" << hint << "'?\n";
+  std::cerr << "Try 'vexprog-cli --help'.\n";
   return kExitUsage;
 }
 
-int Run(const std::vector<std::string>& words) {
-  std::size_t i = 0;
-  for (; i < words.size() && words[i].rfind("--", 0) == 0; ++i) {
-    if (words[i] == "--help") {
-      PrintToolHelp(std::cout);
-      return kExitOk;
+// The command word, found before the parser runs so that a mistyped one gets
+// a suggestion instead of "a subcommand is required".
+int CheckCommandWord(const std::vector<std::string>& words) {
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const std::string& w = words[i];
+    if (w == "--data-dir") {
+      ++i;
+      continue;
     }
-    if (words[i] == "--data-dir") {
-      if (i + 1 == words.size()) return Usage("option --data-dir needs a value");
-      vex::DataDirectory::setOverride(words[++i]);
-    } else if (words[i].rfind("--data-dir=", 0) == 0) {
-      vex::DataDirectory::setOverride(words[i].substr(11));
-    } else {
-      return Usage("unknown option " + words[i]);
+    if (w.rfind('-', 0) == 0) continue;
+    const auto names = CommandNames();
+    if (std::find(names.begin(), names.end(), w) != names.end()) return kExitOk;
+    return Usage("unknown command " + w, ClosestMatch(w, names));
+  }
+  return kExitOk;
+}
+
+// The option names of the command that was given, for suggestions.
+std::vector<std::string> OptionNames(const CLI::App& app) {
+  std::vector<std::string> names;
+  for (const CLI::App* command : app.get_subcommands()) {
+    for (const CLI::Option* option : command->get_options()) {
+      for (const std::string& name : option->get_lnames()) names.push_back("--" + name);
     }
   }
-  if (i == words.size()) return Usage("no command given");
+  return names;
+}
 
-  const std::string& name = words[i];
-  const Command* command = nullptr;
+int ParseFailure(const CLI::App& app, const CLI::ParseError& e) {
+  std::string hint;
+  if (const auto* extras = dynamic_cast<const CLI::ExtrasError*>(&e)) {
+    (void)extras;
+    for (const std::string& word : app.remaining()) {
+      if (word.rfind("--", 0) == 0) hint = ClosestMatch(word.substr(0, word.find('=')), OptionNames(app));
+      if (!hint.empty()) break;
+    }
+  }
+  return Usage(e.what(), hint);
+}
+
+int Run(int argc, char** argv) {
+  const std::vector<std::string> words(argv + 1, argv + argc);
+  if (const int code = CheckCommandWord(words); code != kExitOk) return code;
+
+  CLI::App app("Inspect, create and convert codeplug files; read, write and verify radios.", "vexprog-cli");
+  app.set_version_flag("--version", std::string("vexprog-cli ") + VEX_VERSION);
+  app.require_subcommand(1);
+  app.footer(kEpilog);
+  std::string dataDir;
+  app.add_option("--data-dir", dataDir,
+                 "language files, model catalogue and default data (default: the VEXPROG_DATA variable, else "
+                 "data/ beside the program, else the installed share directory)")
+      ->type_name("DIR");
+
+  CliOptions options;
   for (const Command& c : Commands()) {
-    if (c.name == name) command = &c;
-  }
-  if (command == nullptr) return Usage("unknown command " + name);
-
-  const std::vector<std::string> rest(words.begin() + static_cast<std::ptrdiff_t>(i) + 1, words.end());
-  for (const std::string& w : rest) {
-    if (w == "--help") {
-      PrintCommandHelp(std::cout, *command);
-      return kExitOk;
-    }
-  }
-  ParsedArgs args;
-  if (auto error = args.parse(rest, command->options)) return Usage(name + ": " + *error);
-  if (args.positional().size() != command->positionals) {
-    return Usage(name + ": expected " + std::string(command->arguments));
-  }
-  for (const OptionSpec& o : command->options) {
-    if (o.name == "output" && !args.has("output")) return Usage(name + ": missing -o FILE");
+    CLI::App* command = app.add_subcommand(std::string(c.name), std::string(c.summary));
+    command->fallthrough();
+    c.define(*command, options);
   }
 
-  Environment env(vex::DataDirectory::current(), std::cout, std::cerr);
-  return command->run(env, args);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForVersion& e) {
+    return app.exit(e);
+  } catch (const CLI::ParseError& e) {
+    return ParseFailure(app, e);
+  }
+  const Command* chosen = nullptr;
+  for (const Command& c : Commands()) {
+    if (app.got_subcommand(std::string(c.name))) chosen = &c;
+  }
+  if (chosen == nullptr) return Usage("no command given");
+
+  if (!dataDir.empty()) vex::DataDirectory::setOverride(dataDir);
+  const vex::DataPaths paths = vex::DataDirectory::current();
+  if (const std::string missing = vex::MissingDataFile(paths.dataDir()); !missing.empty()) {
+    std::cerr << "vexprog-cli: no data directory: " << paths.dataDir().string() << " has no " << missing
+              << " (give --data-dir DIR or set VEXPROG_DATA)\n";
+    return kExitFailure;
+  }
+  Environment env(paths, std::cout, std::cerr);
+  return chosen->run(env, options);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   try {
-    return Run(std::vector<std::string>(argv + 1, argv + argc));
+    return Run(argc, argv);
   } catch (const std::exception& e) {
     std::cerr << "vexprog-cli: " << e.what() << '\n';
   } catch (...) {

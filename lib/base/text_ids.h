@@ -53,7 +53,39 @@ inline constexpr int kMsgRangeUnknown = 1251;
 inline constexpr int kMsgPdfNotWritten = 1350;
 inline constexpr int kMsgReportNotPrinted = 1351;
 inline constexpr int kMsgCdcssInvalid = 1252;
+inline constexpr int kMsgPortMissing = 1310;
+inline constexpr int kMsgPortPermission = 1311;
+inline constexpr int kMsgPortBusy = 1312;
+inline constexpr int kMsgPortNotSerial = 1313;
+inline constexpr int kMsgPortOpenFailed = 1314;
+inline constexpr int kMsgNoSerialPorts = 1315;
+inline constexpr int kMsgWritePartial = 1316;
+inline constexpr int kMsgCsvUnreadable = 1330;
+inline constexpr int kMsgCsvMissingColumn = 1331;
+inline constexpr int kMsgCsvBadNumber = 1332;
+inline constexpr int kMsgCsvOutOfBand = 1333;
+inline constexpr int kMsgCsvOffRaster = 1334;
+inline constexpr int kMsgCsvUnknownTone = 1335;
+inline constexpr int kMsgCsvUnknownToneMode = 1336;
+inline constexpr int kMsgCsvReverseSquelch = 1337;
+inline constexpr int kMsgCsvUnknownDuplex = 1338;
+inline constexpr int kMsgCsvUnknownMode = 1339;
+inline constexpr int kMsgCsvUnknownPower = 1340;
+inline constexpr int kMsgCsvDuplicateLocation = 1341;
+inline constexpr int kMsgCsvTooManyChannels = 1342;
+inline constexpr int kMsgCsvNoChannels = 1343;
+inline constexpr int kMsgCsvNameDropped = 1344;
+inline constexpr int kMsgCsvNotImported = 1345;
 inline constexpr int kMsgPortPane = 2231;
+inline constexpr int kMsgWriteModel = 2301;
+inline constexpr int kMsgWriteBand = 2302;
+inline constexpr int kMsgWritePort = 2303;
+inline constexpr int kMsgWriteOriginFile = 2304;
+inline constexpr int kMsgWriteOriginRadio = 2305;
+inline constexpr int kMsgWriteOriginDefaults = 2306;
+inline constexpr int kMsgWriteDefaultsQuestion = 2307;
+inline constexpr int kMsgReadStatus = 2308;
+inline constexpr int kMsgChannelCount = 2309;
 
 // ---- captions of windows and dialogs (S02; the id is also the template id) --------
 inline constexpr int kCaptionAbout = 100;
@@ -441,6 +473,8 @@ inline constexpr int kCmdWindowCascade = 57650;
 inline constexpr int kCmdWindowTile = 57651;
 inline constexpr int kCmdAbout = 57664;
 inline constexpr int kCmdExit = 57665;
+inline constexpr int kCmdUndo = 57643;
+inline constexpr int kCmdRedo = 57644;
 inline constexpr int kCmdHelpTopics = 57667;
 inline constexpr int kCmdToolbar = 59392;
 inline constexpr int kCmdStatusBar = 59393;
@@ -465,6 +499,8 @@ inline constexpr int kCmdFrameClose = 32903;
 inline constexpr int kCmdCloseAllButThis = 32904;
 inline constexpr int kCmdLogBar = 32905;
 inline constexpr int kCmdInvalidView = 32906;
+inline constexpr int kCmdImportChannels = 32907;
+inline constexpr int kCmdExportChannels = 32908;
 
 // Navigation tree and Edit menu items (view commands)
 inline constexpr int kViewRadioInfo = 32800;
@@ -537,7 +573,39 @@ inline constexpr auto kMessageIds = std::to_array<int>({
     kMsgRangeNotAdded,
     kMsgRangeUnknown,
     kMsgCdcssInvalid,
+    kMsgPortMissing,
+    kMsgPortPermission,
+    kMsgPortBusy,
+    kMsgPortNotSerial,
+    kMsgPortOpenFailed,
+    kMsgNoSerialPorts,
+    kMsgWritePartial,
+    kMsgCsvUnreadable,
+    kMsgCsvMissingColumn,
+    kMsgCsvBadNumber,
+    kMsgCsvOutOfBand,
+    kMsgCsvOffRaster,
+    kMsgCsvUnknownTone,
+    kMsgCsvUnknownToneMode,
+    kMsgCsvReverseSquelch,
+    kMsgCsvUnknownDuplex,
+    kMsgCsvUnknownMode,
+    kMsgCsvUnknownPower,
+    kMsgCsvDuplicateLocation,
+    kMsgCsvTooManyChannels,
+    kMsgCsvNoChannels,
+    kMsgCsvNameDropped,
+    kMsgCsvNotImported,
     kMsgPortPane,
+    kMsgWriteModel,
+    kMsgWriteBand,
+    kMsgWritePort,
+    kMsgWriteOriginFile,
+    kMsgWriteOriginRadio,
+    kMsgWriteOriginDefaults,
+    kMsgWriteDefaultsQuestion,
+    kMsgReadStatus,
+    kMsgChannelCount,
 });
 
 // Every label text the program looks up.
@@ -889,6 +957,8 @@ inline constexpr auto kLabelIds = std::to_array<int>({
     kCmdCloseAllButThis,
     kCmdLogBar,
     kCmdInvalidView,
+    kCmdImportChannels,
+    kCmdExportChannels,
     kCmdIdleMessage,
     kCmdFileNew,
     kCmdFileOpen,
@@ -904,6 +974,8 @@ inline constexpr auto kLabelIds = std::to_array<int>({
     kCmdWindowTile,
     kCmdAbout,
     kCmdExit,
+    kCmdUndo,
+    kCmdRedo,
     kCmdHelpTopics,
     kCmdToolbar,
     kCmdStatusBar,
@@ -1118,6 +1190,31 @@ inline constexpr auto kFormatTexts = std::to_array<FormatText>({
     FormatText{Family::Message, kMsgWriteFailedAt, Conversion::Integer},
     FormatText{Family::Message, kMsgBandMismatch, Conversion::String},
     FormatText{Family::Message, kMsgPortPane, Conversion::Integer},
+    FormatText{Family::Message, kMsgCsvMissingColumn, Conversion::String},
+    FormatText{Family::Message, kMsgCsvBadNumber, Conversion::String},
+    FormatText{Family::Message, kMsgCsvOutOfBand, Conversion::String},
+    FormatText{Family::Message, kMsgCsvOffRaster, Conversion::String},
+    FormatText{Family::Message, kMsgCsvUnknownTone, Conversion::String},
+    FormatText{Family::Message, kMsgCsvUnknownToneMode, Conversion::String},
+    FormatText{Family::Message, kMsgCsvReverseSquelch, Conversion::String},
+    FormatText{Family::Message, kMsgCsvUnknownDuplex, Conversion::String},
+    FormatText{Family::Message, kMsgCsvUnknownMode, Conversion::String},
+    FormatText{Family::Message, kMsgCsvUnknownPower, Conversion::String},
+    FormatText{Family::Message, kMsgCsvDuplicateLocation, Conversion::String},
+    FormatText{Family::Message, kMsgCsvTooManyChannels, Conversion::String},
+    FormatText{Family::Message, kMsgCsvNameDropped, Conversion::String},
+    FormatText{Family::Message, kMsgPortMissing, Conversion::String},
+    FormatText{Family::Message, kMsgPortPermission, Conversion::String},
+    FormatText{Family::Message, kMsgPortBusy, Conversion::String},
+    FormatText{Family::Message, kMsgPortNotSerial, Conversion::String},
+    FormatText{Family::Message, kMsgPortOpenFailed, Conversion::String},
+    FormatText{Family::Message, kMsgWriteModel, Conversion::String},
+    FormatText{Family::Message, kMsgWriteBand, Conversion::String},
+    FormatText{Family::Message, kMsgWritePort, Conversion::String},
+    FormatText{Family::Message, kMsgWriteOriginFile, Conversion::String},
+    FormatText{Family::Message, kMsgWriteOriginRadio, Conversion::String},
+    FormatText{Family::Message, kMsgReadStatus, Conversion::String},
+    FormatText{Family::Message, kMsgChannelCount, Conversion::Integer},
     FormatText{Family::Label, kTransferReadProgress, Conversion::Integer},
     FormatText{Family::Label, kTransferWriteProgress, Conversion::Integer},
 });

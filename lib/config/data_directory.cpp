@@ -68,6 +68,14 @@ fs::path DataPaths::writeFile(std::string_view name) const {
   return copy;
 }
 
+std::string MissingDataFile(const fs::path& dir) {
+  for (const char* name : {"VEX_E.lng", "Model.dat"}) {
+    std::error_code ec;
+    if (!fs::is_regular_file(dir / name, ec)) return name;
+  }
+  return {};
+}
+
 void DataDirectory::setOverride(const fs::path& dir) {
   std::lock_guard lock(gOverrideMutex);
   gOverride = dir;

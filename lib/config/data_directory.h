@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace vex {
@@ -41,6 +42,11 @@ class DataPaths {
   std::filesystem::path configDir_;
   Access access_ = Access::Probe;
 };
+
+// The files a data directory must hold for the programs to run: the English
+// language file (every language falls back to it) and the model catalogue.
+// The first one `dir` lacks, or "" when it has them all.
+std::string MissingDataFile(const std::filesystem::path& dir);
 
 // Resolution of the data directory for the running program.
 class DataDirectory {

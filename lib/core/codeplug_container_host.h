@@ -24,6 +24,7 @@ class ContainerCodeplugHost : public CodeplugHost {
   int validate() override { return container_.validate(log_, labels_); }
 
   bool confirm(int messageId) override { return onConfirm ? onConfirm(messageId) : true; }
+  bool hasUnsavedChanges() override { return onHasUnsavedChanges ? onHasUnsavedChanges() : true; }
   void closeViews() override {
     if (onCloseViews) onCloseViews();
   }
@@ -35,6 +36,7 @@ class ContainerCodeplugHost : public CodeplugHost {
   RadioDataContainer& container() { return container_; }
 
   std::function<bool(int messageId)> onConfirm;  // OK/Cancel question; absent: go on
+  std::function<bool()> onHasUnsavedChanges;     // absent: there are
   std::function<void()> onCloseViews;
   std::function<void()> onCommitPendingEdits;
 

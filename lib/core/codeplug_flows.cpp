@@ -48,7 +48,7 @@ std::string CodeplugSession::defaultDataPath() const {
 FlowOutcome CodeplugSession::newDocument() {
   if (firstNew_) {
     firstNew_ = false;
-  } else if (!host_.confirm(kMsgReplaceWithDefaults)) {
+  } else if (host_.hasUnsavedChanges() && !host_.confirm(kMsgReplaceWithDefaults)) {
     return Cancelled();
   }
   FlowOutcome outcome = loadDefaultData();

@@ -43,7 +43,7 @@ class CodeplugSession {
   explicit CodeplugSession(CodeplugHost& host);
 
   // File New: every New but the first asks message 800 before it replaces
-  // the data with the default data.
+  // the data with the default data, when the data hold unsaved changes.
   FlowOutcome newDocument();
   // Replaces the data with the default data file of the current model and
   // range, or with the reset defaults when that file cannot be loaded.

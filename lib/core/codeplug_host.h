@@ -37,6 +37,8 @@ class CodeplugHost {
     (void)messageId;
     return true;
   }
+  // Whether replacing the data loses changes; without an answer, assume so.
+  virtual bool hasUnsavedChanges() { return true; }
   virtual void closeViews() {}
   // Every open view stores what it shows into the data; the flows call it
   // before they validate, so that what is checked is what is written.

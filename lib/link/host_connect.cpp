@@ -9,7 +9,7 @@ int ConnectWithHost(CRadioLink& link, TransferHost& host) {
   options.rememberedPort = host.comPort();
   options.devicePath = host.portDevice();
   options.lookup = [&host](int port) { return host.portSetting(port); };
-  options.showMessage = [&host](int id) { host.showMessage(id); };
+  options.showMessage = [&host](int id, const MessageArgument& argument) { host.showMessage(id, argument); };
   const int port = Connect(link, options);
   if (port >= kFirstPort && port <= kLastPort) host.setComPort(port);
   return port;

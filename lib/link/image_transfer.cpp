@@ -64,6 +64,7 @@ StartResult ImageTransfer::Start() {
   }
 
   stop_ = false;
+  blocksDone_ = 0;
   worker_ = std::thread([this, reading] {
     TightenTimerSlack();
     reading ? ReadWorker() : WriteWorker();
@@ -101,6 +102,7 @@ void ImageTransfer::ReadWorker() {
     const TransferBlock& b = plan[k - 1];
     if (!link_.ReadMemory(b.address, b.length, image_.data() + b.address))
       return Finish(TransferOutcome::Failed, WM_READ_FAILED, b.address);
+    blocksDone_ = k;
     host_.report({WM_READ_PROGRESS, ReadPercent(k)});
   }
   Finish(TransferOutcome::Succeeded, WM_READ_DONE, 0);
@@ -113,6 +115,7 @@ void ImageTransfer::WriteWorker() {
     const TransferBlock& b = plan[k - 1];
     if (!link_.WriteMemory(b.address, b.length, image_.data() + b.address))
       return Finish(TransferOutcome::Failed, WM_WRITE_FAILED, b.address);
+    blocksDone_ = k;
     host_.report({WM_WRITE_PROGRESS, WritePercent(k, plan.size())});
   }
   if (StopRequested()) return Finish(TransferOutcome::Stopped, 0, 0);

@@ -48,6 +48,9 @@ class ImageTransfer {
   const RadioIdentity& Identity() const { return identity_; }
   const RangeEntry& Band() const { return band_; }
   const TimeStamp& Stamp() const { return stamp_; }
+  // Blocks the worker has transferred so far; after a failed write, more
+  // than 0 means the radio holds partly new data.
+  std::size_t BlocksDone() const { return blocksDone_.load(); }
   CRadioLink& Link() { return link_; }
 
  private:
@@ -69,6 +72,7 @@ class ImageTransfer {
   bool extendedLevel_ = false;
   std::thread worker_;
   std::atomic<bool> stop_{false};
+  std::atomic<std::size_t> blocksDone_{0};
   TransferOutcome outcome_ = TransferOutcome::Pending;
 };
 

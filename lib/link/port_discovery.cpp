@@ -1,6 +1,7 @@
 #include "link/port_discovery.h"
 
 #include "base/text_ids.h"
+#include "link/image_transfer.h"
 
 namespace vex {
 
@@ -30,20 +31,78 @@ int TryPort(CRadioLink& link, int port, const PortLookup& lookup, Greeting greet
   return TryDevice(link, device, greeting) ? port : 0;
 }
 
+namespace {
+
+// What the attempts on the way taught about the ports.
+struct ScanNotes {
+  bool anyOpened = false;
+  std::string firstErrorDevice;
+  PortOpenError firstError;
+
+  void note(const CRadioLink& link, const std::string& device) {
+    const PortOpenError& error = link.LastOpenError();
+    if (error.kind == PortError::None) {
+      anyOpened = true;
+    } else if (error.kind != PortError::NoDevice && firstError.kind == PortError::None) {
+      firstError = error;
+      firstErrorDevice = device;
+    }
+  }
+};
+
+int TryNotedPort(CRadioLink& link, int port, const PortLookup& lookup, Greeting greeting, ScanNotes& notes) {
+  const std::string device = DevicePathForPort(port, lookup);
+  if (device.empty()) return 0;
+  const bool greeted = TryDevice(link, device, greeting);
+  notes.note(link, device);
+  return greeted ? port : 0;
+}
+
+}  // namespace
+
 int Connect(CRadioLink& link, const ConnectOptions& options) {
-  int found = 0;
+  const auto show = [&](int id, const MessageArgument& argument = {}) {
+    if (options.showMessage) options.showMessage(id, argument);
+  };
+  const auto showPortError = [&](const std::string& device, const PortOpenError& error) {
+    show(PortErrorMessageId(error.kind), MessageArgument::Text(PortErrorArgument(device, error)));
+  };
+
   if (!options.devicePath.empty()) {
     if (TryDevice(link, options.devicePath, Greeting::Long)) {
-      found = PortNumberOfDevice(options.devicePath, options.lookup);
-      if (found == 0) found = kDevicePathPort;
+      const int port = PortNumberOfDevice(options.devicePath, options.lookup);
+      return port != 0 ? port : kDevicePathPort;
     }
-  } else {
-    found = TryPort(link, options.rememberedPort, options.lookup, Greeting::Long);
-    for (int port = kFirstPort; found == 0 && port <= kLastPort; ++port)
-      found = TryPort(link, port, options.lookup, Greeting::Short);
+    if (link.LastOpenError().kind != PortError::None) {
+      showPortError(options.devicePath, link.LastOpenError());
+    } else {
+      show(text::kMsgNoRadio);
+    }
+    return 0;
   }
-  if (found == 0 && options.showMessage) options.showMessage(text::kMsgNoRadio);
-  return found;
+
+  ScanNotes notes;
+  int found = TryNotedPort(link, options.rememberedPort, options.lookup, Greeting::Long, notes);
+  for (int port = kFirstPort; found == 0 && port <= kLastPort; ++port)
+    found = TryNotedPort(link, port, options.lookup, Greeting::Short, notes);
+  if (found != 0) return found;
+  if (notes.anyOpened) {
+    show(text::kMsgNoRadio);
+  } else if (notes.firstError.kind != PortError::None) {
+    showPortError(notes.firstErrorDevice, notes.firstError);
+  } else {
+    show(text::kMsgNoSerialPorts);
+  }
+  return 0;
+}
+
+std::optional<RadioIdentity> IdentifyRadio(CRadioLink& link, const std::string& device) {
+  if (!TryDevice(link, device, Greeting::Short)) return std::nullopt;
+  RadioIdentity identity;
+  const bool known = link.QueryIdentity(kReferenceVersion, identity) != 0;
+  link.Close();
+  if (!known) return std::nullopt;
+  return identity;
 }
 
 bool IsPortAvailable(const std::string& device) {

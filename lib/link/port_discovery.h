@@ -5,9 +5,11 @@
 
 #include "link/port_map.h"
 #include "link/radio_link.h"
+#include "link/transfer_host.h"
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace vex {
@@ -18,10 +20,14 @@ enum class Greeting { Short, Long };
 inline constexpr int kDevicePathPort = 100;
 
 struct ConnectOptions {
-  int rememberedPort = 0;                          // ComPort setting; 0 = none
-  std::string devicePath;                          // a device chosen directly: only it is tried
-  PortLookup lookup;                               // [Ports] entries
-  std::function<void(int messageId)> showMessage;  // gets kMsgNoRadio when nothing answers
+  int rememberedPort = 0;  // ComPort setting; 0 = none
+  std::string devicePath;  // a port the user named: only it is tried
+  PortLookup lookup;       // [Ports] entries
+  // Told why nothing was found: the port error of a named port that cannot
+  // be opened, kMsgNoRadio when a port opened but no radio answered, else
+  // the error of the first port that exists but cannot be opened, else
+  // kMsgNoSerialPorts.
+  std::function<void(int messageId, const MessageArgument& argument)> showMessage;
 };
 
 // Opens and configures `device`, pauses, greets. True with the port left
@@ -29,8 +35,15 @@ struct ConnectOptions {
 bool TryDevice(CRadioLink& link, const std::string& device, Greeting greeting);
 // The port number on success, 0 otherwise.
 int TryPort(CRadioLink& link, int port, const PortLookup& lookup, Greeting greeting);
-// The port that answered, left open; 0 after showing message kMsgNoRadio.
+// The port that answered, left open; 0 after telling why (see ConnectOptions).
+// A named device is greeted alone; otherwise the remembered port is greeted
+// long and then ports 1..16 short.
 int Connect(CRadioLink& link, const ConnectOptions& options);
+
+// Greets `device` with the short greeting and reads who answers, then closes
+// the port. Nothing when no radio answered; LastOpenError() then says
+// whether the port opened at all.
+std::optional<RadioIdentity> IdentifyRadio(CRadioLink& link, const std::string& device);
 
 // Whether the device can be opened exclusively now (it is closed again).
 bool IsPortAvailable(const std::string& device);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <thread>
 
 #include <fcntl.h>
@@ -55,14 +56,23 @@ CSerialPort::CSerialPort(LinkTiming timing) : timing_(timing) {}
 CSerialPort::~CSerialPort() { Close(); }
 
 int CSerialPort::Open(const std::string& device) {
-  if (IsOpen() || device.empty()) return 0;
-  const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return 0;
-  termios tio{};
-  if (!isatty(fd) || tcgetattr(fd, &tio) != 0 || ioctl(fd, TIOCEXCL) != 0 || flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    ::close(fd);
+  if (IsOpen()) return 0;
+  openError_ = {};
+  const auto fail = [this, &device](int fd, int systemError) {
+    if (fd >= 0) ::close(fd);
+    openError_ = {ClassifyPortErrno(systemError), systemError};
+    if (trace_) trace_->note(device, std::string("cannot open: ") + std::strerror(systemError));
     return 0;
-  }
+  };
+  if (device.empty()) return fail(-1, ENOENT);
+  const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return fail(-1, errno);
+  termios tio{};
+  if (!isatty(fd) || tcgetattr(fd, &tio) != 0) return fail(fd, ENOTTY);
+  // A terminal held exclusively by another program refuses a second open
+  // with EBUSY; one held only by its lock makes flock fail.
+  if (ioctl(fd, TIOCEXCL) != 0) return fail(fd, errno);
+  if (flock(fd, LOCK_EX | LOCK_NB) != 0) return fail(fd, errno == EWOULDBLOCK ? EBUSY : errno);
   RaiseModemLines(fd);
   fd_ = fd;
   portName_ = device;
@@ -70,6 +80,7 @@ int CSerialPort::Open(const std::string& device) {
   lastErrorCount_ = -1;
   hungUp_ = false;
   CheckLineErrors();
+  if (trace_) trace_->note(device, "opened");
   return 1;
 }
 
@@ -77,6 +88,7 @@ int CSerialPort::Close() {
   if (!IsOpen()) return 1;
   const int fd = fd_;
   fd_ = -1;
+  if (trace_) trace_->note(portName_, "closed");
   portName_.clear();
   // Linux releases the descriptor even when close reports an error.
   (void)ioctl(fd, TIOCNXCL);
@@ -140,6 +152,12 @@ bool CSerialPort::CheckLineErrors() {
 }
 
 std::size_t CSerialPort::WriteBytes(std::span<const std::uint8_t> bytes) {
+  const std::size_t done = WriteAll(bytes);
+  if (trace_ && IsOpen()) trace_->sent(portName_, bytes.first(done));
+  return done;
+}
+
+std::size_t CSerialPort::WriteAll(std::span<const std::uint8_t> bytes) {
   if (!IsOpen()) return 0;
   std::size_t done = 0;
   const auto deadline = Clock::now() + std::max<Clock::duration>(replyTimeout_, std::chrono::seconds(1));
@@ -176,6 +194,12 @@ bool CSerialPort::WaitReadable(Clock::time_point deadline) {
 }
 
 std::size_t CSerialPort::ReadBytes(std::uint8_t* buffer, std::size_t want) {
+  const std::size_t got = ReadUpTo(buffer, want);
+  if (trace_ && IsOpen()) trace_->received(portName_, std::span<const std::uint8_t>(buffer, got));
+  return got;
+}
+
+std::size_t CSerialPort::ReadUpTo(std::uint8_t* buffer, std::size_t want) {
   if (!IsOpen() || want == 0 || hungUp_) return 0;
   const auto deadline = Clock::now() + replyTimeout_;
   std::size_t got = 0;

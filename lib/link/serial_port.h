@@ -4,6 +4,8 @@
 #pragma once
 
 #include "link/link_timing.h"
+#include "link/link_trace.h"
+#include "link/port_error.h"
 
 #include <chrono>
 #include <cstddef>
@@ -22,6 +24,11 @@ class CSerialPort {
 
   // Opens the device exclusively; non-zero on success. DTR and RTS are raised.
   int Open(const std::string& device);
+  // Why the last Open failed; kind None after a successful one.
+  const PortOpenError& LastOpenError() const { return openError_; }
+  // Logs opening, closing and every byte sent and received to `trace`
+  // (nullptr: no trace). The trace must outlive the port's use of it.
+  void SetTrace(LinkTrace* trace) { trace_ = trace; }
   // Non-zero when the port is closed afterwards (also when it was not open).
   int Close();
   bool IsOpen() const { return fd_ >= 0; }
@@ -63,10 +70,14 @@ class CSerialPort {
 
  private:
   bool CheckLineErrors();
+  std::size_t WriteAll(std::span<const std::uint8_t> bytes);
+  std::size_t ReadUpTo(std::uint8_t* buffer, std::size_t want);
   bool WaitReadable(std::chrono::steady_clock::time_point deadline);
 
   int fd_ = -1;
   std::string portName_;
+  PortOpenError openError_;
+  LinkTrace* trace_ = nullptr;
   std::chrono::microseconds replyTimeout_{0};
   LinkTiming timing_;
   int lineErrors_ = 0;

@@ -32,10 +32,11 @@ inline std::string Slurp(const std::string& path) {
 
 inline std::string BuildDataDir() { return std::string(VEX_BIN_DIR) + "/data"; }
 
-// Runs vexprog-cli with `--data-dir` first unless `dataDir` is empty.
+// Runs vexprog-cli with `--data-dir` first unless `dataDir` is empty;
+// `launcher` (e.g. "setpriv ...") goes before the program.
 inline CliResult RunCli(const std::vector<std::string>& args, const std::string& scratch,
-                        const std::string& dataDir = BuildDataDir()) {
-  std::string command = Quote(std::string(VEX_BIN_DIR) + "/vexprog-cli");
+                        const std::string& dataDir = BuildDataDir(), const std::string& launcher = {}) {
+  std::string command = launcher + Quote(std::string(VEX_BIN_DIR) + "/vexprog-cli");
   if (!dataDir.empty()) command += " --data-dir " + Quote(dataDir);
   for (const std::string& a : args) command += " " + Quote(a);
   const std::string outFile = scratch + "/.cli-out";

@@ -6,8 +6,10 @@
 #include "core/container.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <sys/stat.h>
+#include <fstream>
 #include <regex>
 
 namespace vex {
@@ -74,7 +76,7 @@ TEST_F(Cli, NewWritesTheDefaultDataAsSaveAsDoes) {
 
 // Every receive and transmit frequency the dump shows lies in [low, high + 1).
 void ExpectChannelsInside(const std::string& dump, double low, double high, std::size_t expectedChannels) {
-  const std::regex frequency("\"(rx|tx)_frequency\": \"([0-9.]+)\"");
+  const std::regex frequency("\"(rx|tx)_frequency\": ([0-9.]+)");
   std::size_t count = 0;
   for (auto it = std::sregex_iterator(dump.begin(), dump.end(), frequency); it != std::sregex_iterator(); ++it) {
     const double mhz = std::stod((*it)[2]);
@@ -89,7 +91,7 @@ TEST_F(Cli, DefaultDataOfEveryRangeKeepsItsChannelsInsideTheRange) {
   const CliResult pmr = run({"dump", newFile("p.dat", "446-446"), "--json"});
   ASSERT_EQ(pmr.exitCode, 0) << pmr.err;
   ExpectChannelsInside(pmr.out, 446, 446, 16);
-  EXPECT_NE(pmr.out.find("\"rx_frequency\": \"446.09375\""), std::string::npos);
+  EXPECT_NE(pmr.out.find("\"rx_frequency\": 446.09375"), std::string::npos);
   EXPECT_NE(pmr.out.find("\"rx_tone\": \"94.8\""), std::string::npos);
 
   const CliResult uhf = run({"dump", newFile("u.dat", "400-470"), "--json"});
@@ -220,18 +222,111 @@ TEST_F(Cli, RefusedModelsVersionsAndTargets) {
   EXPECT_NE(target.err.find("no/such/dir/out.dat"), std::string::npos);
 }
 
-TEST_F(Cli, InfoEscapesCommentsForJson) {
+TEST_F(Cli, JsonIsStrictUtf8WithTypedValuesAndAFormatVersion) {
   FileBuilder()
-      .standard(test::SampleHeader(), test::PatternImage(), "say \"hi\"\n\\ \xff caf\xc3\xa9")
+      .standard(test::SampleHeader(), test::PatternImage(), "say \"hi\"\n\\ \xff caf\xc3\xa9 \xed\xa0\x80")
       .writeTo(file("c"));
   const CliResult r = run({"info", file("c"), "--json"});
   ASSERT_EQ(r.exitCode, 0) << r.err;
-  EXPECT_NE(r.out.find(R"("comment": "say \"hi\"\n\\ \u00ff caf)"
-                       "\xc3\xa9\""),
-            std::string::npos)
-      << r.out;
+  // A strict parser takes it; bytes that are not UTF-8 (a lone 0xFF, an
+  // encoded surrogate) became U+FFFD, valid text stayed.
+  const auto info = nlohmann::json::parse(r.out);
+  EXPECT_EQ(info["comment"], "say \"hi\"\n\\ \xef\xbf\xbd caf\xc3\xa9 \xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd");
+  EXPECT_EQ(info["format_version"], 2);
+  EXPECT_EQ(info["range_low"], 446);
+  EXPECT_EQ(info["range"], "446-446");
   const CliResult text = run({"info", file("c")});
   EXPECT_NE(text.out.find("Range:       446-446 MHz"), std::string::npos) << text.out;
+
+  // dump shares the model keys and types its values.
+  const auto dump = nlohmann::json::parse(run({"dump", newFile("d.dat"), "--json"}).out);
+  EXPECT_EQ(dump["format_version"], 2);
+  for (const char* key : {"model_id", "model_name", "range", "range_low", "range_high", "signalling", "data_version"})
+    EXPECT_TRUE(dump["model"].contains(key)) << key;
+  EXPECT_EQ(dump["model"]["signalling"], 0);
+  const auto& channel = dump["channels"][0];
+  EXPECT_EQ(channel["channel"], 1);
+  EXPECT_DOUBLE_EQ(channel["rx_frequency"].get<double>(), 446.00625);
+  EXPECT_EQ(channel["auto_start_scan"], false);
+  EXPECT_EQ(dump["channels"][15]["auto_start_scan"], true);
+}
+
+TEST_F(Cli, NewMakesOnlyWhatTheCatalogueListsAndWritesToStandardOutput) {
+  const CliResult model = run({"new", "-o", file("m.dat"), "--model-id", "NOSUCH"});
+  EXPECT_EQ(model.exitCode, 1);
+  EXPECT_NE(model.err.find("no model ID NOSUCH"), std::string::npos) << model.err;
+  const CliResult range = run({"new", "-o", file("r.dat"), "--range", "300-310"});
+  EXPECT_EQ(range.exitCode, 1);
+  EXPECT_NE(range.err.find("400-470"), std::string::npos) << range.err;  // the ranges it has
+  EXPECT_FALSE(std::filesystem::exists(file("m.dat")));
+  EXPECT_FALSE(std::filesystem::exists(file("r.dat")));
+
+  const CliResult piped = run({"new", "-o", "-", "--range", "400-470"});
+  ASSERT_EQ(piped.exitCode, 0) << piped.err;
+  EXPECT_EQ(piped.out.substr(0, 3), "VEX");
+  EXPECT_EQ(piped.out.size(), 8335u);
+}
+
+TEST_F(Cli, DiffListsTheFieldsAndBytesThatDifferLikeDiff) {
+  const std::string a = newFile("a.dat", "400-470");
+  EXPECT_EQ(run({"diff", a, a}).exitCode, 0);
+
+  // B: channel 2 transmits elsewhere, and the file says another range.
+  RadioDataContainer data;
+  data.image().fill(0);
+  const auto bytes = test::ReadBytes(a);
+  LoadedCounts counts;
+  ASSERT_TRUE(LoadCodeplugFile(a, {}, data.image(), counts));
+  data.decode();
+  data.channels()[1].record().setTxFrequency(0x41234500);
+  data.encode();
+  ModelState state{"VEXM1", "Vex M1", "400-480", 0, "1.03.11"};
+  FileBuilder()
+      .standard(BuildSaveAsHeader(state, 0), std::vector<std::uint8_t>(data.image().begin(), data.image().end()))
+      .writeTo(file("b.dat"));
+
+  const CliResult text = run({"diff", a, file("b.dat")});
+  EXPECT_EQ(text.exitCode, 1) << text.err;
+  EXPECT_NE(text.out.find("model range: 400-470 -> 400-480"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("channel 2 tx_frequency: "), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("-> 412.34500"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("bytes: 0x"), std::string::npos) << text.out;
+
+  const auto json = nlohmann::json::parse(run({"diff", a, file("b.dat"), "--json"}).out);
+  EXPECT_EQ(json["same"], false);
+  EXPECT_EQ(json["fields"].size(), 2u) << json.dump();
+  EXPECT_EQ(run({"diff", a, file("absent.dat")}).exitCode, 2);
+}
+
+TEST_F(Cli, CsvExportedAndImportedAgainGivesTheSameChannels) {
+  const std::string original = newFile("o.dat", "400-470");
+  const CliResult exported = run({"export-csv", original, "-o", file("c.csv")});
+  ASSERT_EQ(exported.exitCode, 0) << exported.err;
+  EXPECT_EQ(test::Slurp(file("c.csv")).rfind("Location,Name,Frequency,Duplex,Offset,Tone,", 0), 0u);
+  EXPECT_EQ(run({"export-csv", original}).out, test::Slurp(file("c.csv")));
+
+  const CliResult imported = run({"import-csv", original, file("c.csv"), "-o", file("back.dat")});
+  ASSERT_EQ(imported.exitCode, 0) << imported.err;
+  EXPECT_TRUE(imported.err.empty()) << imported.err;
+  const CliResult same = run({"diff", original, file("back.dat")});
+  EXPECT_EQ(same.exitCode, 0) << same.out;
+}
+
+TEST_F(Cli, CsvImportRefusesWhatTheRadioCannotCarryAndWritesNothing) {
+  const std::string original = newFile("o.dat", "446-446");
+  std::ofstream(file("bad.csv"))
+      << ("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,"
+          "CrossMode,Mode,TStep,Skip,Power\n"
+          "1,Ch1,446.006250,,0,Tone,88.5,88.5,023,NN,023,Tone->Tone,NFM,6.25,,Low\n"
+          "2,,145.500000,,0,,88.5,88.5,023,NN,023,Tone->Tone,NFM,6.25,,Low\n"
+          "3,,446.018750,,0,TSQL-R,88.5,88.5,023,NN,023,Tone->Tone,AM,6.25,,Low\n");
+  const CliResult r = run({"import-csv", original, file("bad.csv"), "-o", file("out.dat")});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_FALSE(std::filesystem::exists(file("out.dat")));
+  EXPECT_NE(r.err.find("warning: Line 2, Name Ch1"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("Line 3, Frequency 145.500000"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("Line 4, Tone TSQL-R"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("Line 4, Mode AM"), std::string::npos) << r.err;
 }
 
 TEST_F(Cli, RecodeRefusesDataWithFindingsAndListsThem) {
@@ -249,11 +344,16 @@ TEST_F(Cli, RecodeRefusesDataWithFindingsAndListsThem) {
   EXPECT_FALSE(std::filesystem::exists(file("out.dat")));
 }
 
-TEST_F(Cli, WithoutLanguageFileMessagesStillNameTheFailure) {
+TEST_F(Cli, WithoutADataDirectoryEveryCommandFailsWithOneLine) {
   std::filesystem::create_directories(file("empty-data"));
-  const CliResult r = RunCli({"info", file("absent.dat")}, dir.path().string(), file("empty-data"));
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_NE(r.err.find("811"), std::string::npos) << r.err;
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"info", file("absent.dat")}, {"new", "-o", file("new.dat")}, {"ports"}}) {
+    const CliResult r = RunCli(args, dir.path().string(), file("empty-data"));
+    EXPECT_EQ(r.exitCode, 1) << args[0];
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    EXPECT_NE(r.err.find("no data directory"), std::string::npos) << r.err;
+  }
+  EXPECT_FALSE(std::filesystem::exists(file("new.dat")));
 }
 
 }  // namespace

@@ -31,6 +31,7 @@ void copyDirectory(const QString& from, const QString& to) {
 struct ProgramRun {
   int exitCode = -1;
   QByteArray out;
+  QByteArray error;
 };
 
 class CommandLine : public ::testing::Test {
@@ -55,16 +56,23 @@ class CommandLine : public ::testing::Test {
     return path;
   }
 
-  ProgramRun run(QStringList arguments) {
+  // `display` false: no display and the default window system, as on a
+  // console or over ssh.
+  ProgramRun run(QStringList arguments, bool display = true) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    if (display) {
+      environment.insert("QT_QPA_PLATFORM", "offscreen");
+    } else {
+      for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) environment.remove(name);
+    }
     environment.insert("HOME", files.path());
     process.setProcessEnvironment(environment);
     arguments << "--data-dir" << data.path();
     process.start(QString::fromLatin1(VEX_BIN_DIR) + "/vexprog", arguments);
     EXPECT_TRUE(process.waitForFinished(60000));
-    return {process.exitCode(), process.readAllStandardOutput()};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
+            process.readAllStandardError()};
   }
 
   QTemporaryDir data;
@@ -185,6 +193,27 @@ TEST_F(CommandLine, FailuresSayWhyAndPrintNoView) {
   const ProgramRun missingRecord = run({"--open-view", "32884", "--record", "2", "--dump-view"});
   EXPECT_EQ(missingRecord.exitCode, 1);  // one scan list
   EXPECT_TRUE(missingRecord.out.isEmpty());
+}
+
+TEST_F(CommandLine, HelpVersionAndUsageErrorsNeedNoDisplay) {
+  const ProgramRun help = run({"--help"}, false);
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_TRUE(help.out.startsWith("Usage: vexprog [options] [FILE]")) << help.out.constData();
+  EXPECT_TRUE(help.out.contains("--open-view <ID>"));
+  EXPECT_TRUE(help.error.isEmpty());
+
+  const ProgramRun version = run({"--version"}, false);
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_TRUE(version.out.startsWith("vexprog ")) << version.out.constData();
+
+  for (const QStringList& wrong :
+       {QStringList{"--no-such-option"}, QStringList{"--record", "0"}, QStringList{"a.dat", "b.dat"}}) {
+    const ProgramRun usage = run(wrong, false);
+    EXPECT_EQ(usage.exitCode, 2) << wrong.join(' ').toStdString();
+    EXPECT_TRUE(usage.out.isEmpty());
+    EXPECT_EQ(usage.error.count('\n'), 1) << usage.error.constData();
+    EXPECT_TRUE(usage.error.startsWith("vexprog: "));
+  }
 }
 
 // Each view of the keys, alert tones, passwords and signalling shows what the file holds.

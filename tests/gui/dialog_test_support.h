@@ -29,6 +29,8 @@ class ScriptedPrompts : public Prompts {
   std::optional<CodeplugHeader> saveAsHeaderShown;
   std::optional<ModelChoice> modelChoice;
   std::optional<int> languageChoice;
+  std::optional<std::string> csvPath;
+  std::vector<std::string> texts;  // texts shown by showText, in order
   // The port dialog is built for real and confirmed at once.
   std::function<void(CDlgComPort&)> portDialogAction;
 
@@ -43,6 +45,8 @@ class ScriptedPrompts : public Prompts {
   std::optional<ModelChoice> chooseModel(const AppSettings&) override { return modelChoice; }
   std::optional<int> chooseLanguage(const std::vector<std::string>&, int) override { return languageChoice; }
   std::optional<int> choosePort(int currentIndex, const PortStates& ports) override;
+  std::optional<std::string> chooseCsvPath(CsvPathMode) override { return csvPath; }
+  void showText(const std::string& text) override { texts.push_back(text); }
 
  private:
   bool answer(int messageId);

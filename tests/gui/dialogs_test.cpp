@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
+#include "adapters/qt_translations.h"
 #include "adapters/settings.h"
 #include "config/app_settings.h"
 #include "core/codeplug_writer.h"
@@ -183,6 +185,21 @@ TEST(DialogHelp, HelpButtonOpensTheTopicOfTheDialogTemplate) {
   findControlAs<QPushButton>(&dialog, 9)->click();
   EXPECT_TRUE(HelpWindow::instance()->currentTopic().endsWith(QStringLiteral("/1037_E.html")));
   HelpWindow::instance()->close();
+}
+
+}  // namespace
+}  // namespace vex::gui
+
+namespace vex::gui {
+namespace {
+
+TEST(QtTranslations, StockButtonsFollowTheLanguage) {
+  if (!applyQtTranslations(true)) GTEST_SKIP() << "Qt's translations (qt6-translations-l10n) are not installed";
+  QDialogButtonBox chinese(QDialogButtonBox::Cancel);
+  EXPECT_EQ(chinese.button(QDialogButtonBox::Cancel)->text().remove('&'), QStringLiteral("取消"));
+  applyQtTranslations(false);
+  QDialogButtonBox english(QDialogButtonBox::Cancel);
+  EXPECT_EQ(english.button(QDialogButtonBox::Cancel)->text().remove('&'), QStringLiteral("Cancel"));
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "adapters/settings.h"
 #include "commands/command_handlers.h"
 #include "config/app_settings.h"
+#include "core/channel_values.h"
 #include "core/codeplug_reader.h"
 #include "core/container.h"
 #include "dialog_test_support.h"
@@ -185,7 +186,7 @@ TEST_F(CommandsTest, RecentListKeepsFourEntriesNewestFirstInTheFileMenu) {
   EXPECT_EQ(fileActions.back()->data().toInt(), kCmdExit);
 }
 
-TEST_F(CommandsTest, EveryNewAfterTheFirstAsks800AndCancelKeepsTheData) {
+TEST_F(CommandsTest, NewAsks800OnlyOverChangesAndCancelKeepsTheData) {
   someDataByte() ^= 0x01;
   const std::uint8_t changed = someDataByte();
   prompts->answers = {false};
@@ -196,6 +197,24 @@ TEST_F(CommandsTest, EveryNewAfterTheFirstAsks800AndCancelKeepsTheData) {
   handlers.handle(kCmdFileNew);  // answered OK
   EXPECT_EQ(prompts->asked, (std::vector<int>{800, 800}));
   EXPECT_NE(someDataByte(), changed);
+  EXPECT_FALSE(frame.isModified());
+  handlers.handle(kCmdFileNew);  // nothing to lose: no question
+  EXPECT_EQ(prompts->asked.size(), 2u);
+}
+
+TEST_F(CommandsTest, SaveAndOpenLeaveTheDataUnmodified) {
+  someDataByte() ^= 0x01;
+  EXPECT_TRUE(frame.isModified());
+  EXPECT_TRUE(frame.windowTitle().startsWith('*'));
+  const std::string path = file("saved.dat");
+  saveAs(path, "c");
+  EXPECT_FALSE(frame.isModified());
+  EXPECT_FALSE(frame.windowTitle().startsWith('*'));
+  someDataByte() ^= 0x01;
+  EXPECT_TRUE(frame.isModified());
+  prompts->openPath = path;
+  handlers.handle(kCmdFileOpen);
+  EXPECT_FALSE(frame.isModified());
 }
 
 TEST_F(CommandsTest, ModelNameChangeOfTheSameModelKeepsTheData) {
@@ -342,6 +361,68 @@ TEST_F(CommandsTest, PortDialogStoresTheChosenPortAndCancelKeepsIt) {
   };
   handlers.handle(kCmdPort);
   EXPECT_EQ(settings().comPort(), 5);
+}
+
+std::string slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::vector<std::uint32_t> receiveFrequencies() {
+  std::vector<std::uint32_t> frequencies;
+  for (const auto& item : RadioDataContainer::instance().channels())
+    frequencies.push_back(LoadChannelValues(item->record()).rxFrequency);
+  return frequencies;
+}
+
+constexpr char kCsvHeader[] = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,Mode,Power\r\n";
+
+TEST_F(CommandsTest, ChannelsGoOutAsCsvAndComeBackThroughTheFileMenu) {
+  const std::string csv = file("channels.csv");
+  prompts->csvPath = csv;
+  const std::vector<std::uint32_t> before = receiveFrequencies();
+  ASSERT_FALSE(before.empty());
+  handlers.handle(kCmdExportChannels);
+  EXPECT_TRUE(prompts->texts.empty());
+  EXPECT_EQ(slurp(csv).rfind("Location,Name,Frequency,", 0), 0u);
+
+  // Two channels in place of the data's own; the rest of the data stays.
+  someDataByte() = 0x5A;
+  std::ofstream(csv, std::ios::binary | std::ios::trunc)
+      << kCsvHeader << "1,,446.006250,,0.000000,Tone,88.5,88.5,NFM,Low\r\n"
+      << "2,,446.018750,,0.000000,,88.5,88.5,FM,High\r\n";
+  handlers.handle(kCmdImportChannels);
+  EXPECT_TRUE(prompts->texts.empty());
+  EXPECT_EQ(receiveFrequencies(), (std::vector<std::uint32_t>{0x44600625, 0x44601875}));
+  EXPECT_EQ(someDataByte(), 0x5A);
+
+  // Exported again, the same two channels come out.
+  const std::string again = file("again.csv");
+  prompts->csvPath = again;
+  handlers.handle(kCmdExportChannels);
+  EXPECT_NE(slurp(again).find("446.018750"), std::string::npos);
+  EXPECT_EQ(slurp(again).find("446.031250"), std::string::npos);
+}
+
+TEST_F(CommandsTest, ACsvWithAValueTheRadioCannotCarryChangesNothingAndSaysWhichLine) {
+  data.addLanguageLine("S0101333=Line %s: outside the band.");
+  const std::vector<std::uint32_t> before = receiveFrequencies();
+  const std::string csv = file("bad.csv");
+  std::ofstream(csv, std::ios::binary) << kCsvHeader << "1,,446.006250,,0.000000,,88.5,88.5,NFM,Low\r\n"
+                                       << "2,,520.000000,,0.000000,,88.5,88.5,NFM,Low\r\n";
+  prompts->csvPath = csv;
+  handlers.handle(kCmdImportChannels);
+  ASSERT_EQ(prompts->texts.size(), 1u);
+  EXPECT_NE(prompts->texts[0].find("Line 3, Frequency 520.000000: outside the band."), std::string::npos)
+      << prompts->texts[0];
+  EXPECT_EQ(receiveFrequencies(), before);
+
+  // A file that cannot be written is named in the message.
+  prompts->texts.clear();
+  prompts->csvPath = file("no-such-dir/out.csv");
+  handlers.handle(kCmdExportChannels);
+  ASSERT_EQ(prompts->texts.size(), 1u);
+  EXPECT_NE(prompts->texts[0].find("no-such-dir"), std::string::npos);
 }
 
 }  // namespace

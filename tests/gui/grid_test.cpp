@@ -64,6 +64,22 @@ TEST_F(GridTest, DisplayOnlyCellsAndOverriddenCellsFollowTheirKind) {
   EXPECT_EQ(model.data(model.index(0, 0), Qt::BackgroundRole).value<QColor>(), QColor(Qt::green));
 }
 
+TEST_F(GridTest, MarkedAndFixedCellsStayReadableInADarkPalette) {
+  const QPalette light = QApplication::palette();
+  QPalette dark = light;
+  dark.setColor(QPalette::Button, QColor(40, 40, 40));
+  dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+  dark.setColor(QPalette::Text, QColor(230, 230, 230));
+  QApplication::setPalette(dark);
+  CGridModel& model = *grid.grid();
+  model.setBackground(0, 0, QColor(0, 255, 0));  // the data watch's mark
+  EXPECT_EQ(model.data(model.index(0, 0), Qt::ForegroundRole).value<QColor>(), QColor(Qt::black));
+  model.setBackground(1, 0, QColor(0, 0, 128));
+  EXPECT_EQ(model.data(model.index(1, 0), Qt::ForegroundRole).value<QColor>(), QColor(Qt::white));
+  EXPECT_EQ(model.data(model.index(0, 3), Qt::ForegroundRole).value<QColor>(), QColor(230, 230, 230));
+  QApplication::setPalette(light);
+}
+
 TEST_F(GridTest, ManyCellsChangeWithOneNotification) {
   CGridModel& model = *grid.grid();
   QSignalSpy changed(&model, &CGridModel::dataChanged);

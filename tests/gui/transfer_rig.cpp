@@ -33,6 +33,15 @@ constexpr const char* kTexts[] = {
     "S0101153=Tuning data written.",
     "S0101172=The radio does not match the current model.",
     "S0101176=Wrong password.",
+    "S0102301=Model: %s",
+    "S0102302=Frequency range: %s MHz",
+    "S0102303=Write over %s",
+    "S0102304=Data: the file %s",
+    "S0102305=Data: read from the radio at %s",
+    "S0102306=Data: the default data",
+    "S0102307=The data are the default data. Write them anyway?",
+    "S0102308=Read from the radio: %s",
+    "S0102309=%d channels",
     "S0201601=Read from Radio",
     "S0201602=Write to Radio",
     "S0201603=Press OK to start.",
@@ -76,6 +85,8 @@ TransferRig::TransferRig(sim::SimOptions options, const std::string& freqRange) 
   ini.close();
   settings::initialiseSeparate(dir.path());
   radio_data::resetToDefaults();
+  // As if opened from a file: writing the default data is asked first.
+  radio_data::origin() = {DataOrigin::Source::File, "rig.dat", {}};
   GuiLinkHost::writeNoticeSwitchedOff() = false;
   transferLinkTiming() = fastTiming(options.faults.silentAfter != 0);
 
@@ -88,6 +99,7 @@ TransferRig::TransferRig(sim::SimOptions options, const std::string& freqRange) 
       s.progressReports = dialog->progressReports();
       s.status = dialog->statusText()->text();
       s.progress = dialog->progressBar()->value();
+      s.ownerVisible = dialog->isVisible();
     }
     shown.push_back(s);
   };

@@ -30,6 +30,7 @@ struct Shown {
   int progressReports = -1;
   QString status;
   int progress = -1;
+  bool ownerVisible = false;  // the transfer dialog still showed under the box
 };
 
 class TransferRig {

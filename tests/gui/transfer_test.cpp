@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -93,7 +94,13 @@ TEST(TransferCommands, ReadReplacesTheDataAndKeepsTheWindowAlive) {
 
   EXPECT_EQ(container().image(), memory);
   EXPECT_EQ(container().radioInfo().serialNumber(), serial);
-  EXPECT_TRUE(rig.frame->openFrames().empty());
+  // What arrived shows: the radio information and a status line.
+  ASSERT_EQ(rig.frame->openFrames().size(), 1u);
+  EXPECT_NE(rig.frame->frameOf(kRadioInfoView), nullptr);
+  EXPECT_EQ(rig.frame->statusBar()->currentMessage(), QStringLiteral("Read from the radio: Vex M1, %1, %2 channels")
+                                                          .arg(paneText(*rig.frame, kPanePort))
+                                                          .arg(container().channels().size()));
+  EXPECT_EQ(radio_data::origin().source, DataOrigin::Source::Radio);
   EXPECT_EQ(rig.frame->tree()->topLevelItem(0)->text(0), QStringLiteral("Vex M1"));
   EXPECT_EQ(current().freqRange(), "400-470");
   EXPECT_EQ(current().previousFreqRange(), "446-446");
@@ -109,7 +116,8 @@ TEST(TransferCommands, ReadReplacesTheDataAndKeepsTheWindowAlive) {
   EXPECT_EQ(rig.shown[0].progressReports, 256);
   EXPECT_EQ(rig.shown[0].status, QStringLiteral("Reading data: 100%"));
   EXPECT_EQ(rig.shown[0].progress, 100);
-  EXPECT_TRUE(rig.questions.empty());  // 400-470 is one of the model's ranges
+  EXPECT_FALSE(rig.shown[0].ownerVisible);  // one message, not over the finished dialog
+  EXPECT_TRUE(rig.questions.empty());       // 400-470 is one of the model's ranges
   EXPECT_EQ(rig.radio.Mode(), 1);
 
   // The event loop ran while the worker read: the timer fired and saw the bar move.
@@ -145,6 +153,28 @@ TEST(TransferCommands, WriteLandsInTheRadioAndShowsTheNewStamp) {
   const QString shownDate = findControlAs<QLineEdit>(info, kProgrammedDate)->text();
   EXPECT_EQ(shownDate.toStdString(), ProgrammingDateText(stamp));
   EXPECT_NE(shownDate, oldDate);
+}
+
+TEST(TransferCommands, WriteSaysWhatItWritesAndAsksBeforeWritingTheDefaults) {
+  TransferRig rig;
+  const Image before = rig.radio.Memory();
+  radio_data::origin() = {};  // the default data: neither opened nor read
+  EXPECT_FALSE(writeToRadio(*rig.frame));
+  ASSERT_EQ(rig.questions.size(), 1u);
+  EXPECT_EQ(rig.questions[0], QStringLiteral("The data are the default data. Write them anyway?"));
+  EXPECT_EQ(rig.requests(), 0);
+  EXPECT_EQ(rig.radio.Memory(), before);
+
+  radio_data::origin() = {DataOrigin::Source::File, "/home/user/radio.dat", {}};
+  QString summary;
+  rig.whileModal = [&summary](CDlgTransfer& dialog) { summary = dialog.summaryText()->text(); };
+  ASSERT_TRUE(writeToRadio(*rig.frame));
+  EXPECT_EQ(rig.questions.size(), 1u);  // not asked again
+  EXPECT_EQ(summary, QStringLiteral("Model: Vex M1\nFrequency range: 446-446 MHz\nWrite over %1\n"
+                                    "Data: the file /home/user/radio.dat")
+                         .arg(paneText(*rig.frame, kPanePort)));
+  ASSERT_EQ(rig.messageIds(), std::vector<int>{1137});
+  EXPECT_FALSE(rig.shown[0].ownerVisible);
 }
 
 TEST(TransferCommands, ReadAsksForThePasswordAndOffersTheNewBand) {

@@ -60,6 +60,11 @@ void resetToDefaults() {
 
 void encode() { container().encode(); }
 
+DataOrigin& origin() {
+  static DataOrigin current;
+  return current;
+}
+
 int validate() {
   return container().validate(log(), [](int id) { return texts::label(id); });
 }

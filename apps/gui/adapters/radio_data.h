@@ -12,6 +12,7 @@
 #include "core/field_table.h"
 #include "core/invalid_log.h"
 #include "core/record_moves.h"
+#include "workflow/write_summary.h"
 
 namespace vex {
 class PasswordSection;
@@ -36,6 +37,8 @@ int recordCount(RecordKind kind);
 void broadcast(const ChangeNotice& notice);
 
 void resetToDefaults();
+// Where the data came from (the default data, a file, a radio).
+DataOrigin& origin();
 void encode();
 // Validates the whole container into the Invalid Log; the number of findings.
 int validate();

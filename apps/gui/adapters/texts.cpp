@@ -1,6 +1,7 @@
 #include "adapters/texts.h"
 
 #include "adapters/settings.h"
+#include "base/text_ids.h"
 #include "config/app_settings.h"
 #include "config/safe_format.h"
 
@@ -13,6 +14,11 @@ std::optional<std::string> labelIfPresent(int id) {
   std::string text;
   if (!settings::current().textWithPresence(id, TextFamily::Label, text)) return std::nullopt;
   return text;
+}
+
+std::string portName(int port) {
+  const std::string format = message(text::kMsgPortPane);
+  return formatText(format.empty() ? std::string("Port %d") : format, port);
 }
 
 std::string formatWithInt(const std::string& format, long value) { return formatText(format, value); }

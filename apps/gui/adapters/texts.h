@@ -20,6 +20,8 @@ std::optional<std::string> labelIfPresent(int id);
 // whose conversions do not fit is returned as written.
 std::string formatWithInt(const std::string& format, long value);
 std::string message(int id);
+// The name of port n wherever the program shows it (status bar, write dialog).
+std::string portName(int port);
 bool controlDisabled(int id);
 
 // Display options of a control's option list; a range rule gives one

@@ -7,14 +7,16 @@
 
 #include <unistd.h>
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 
+#include "adapters/qt_translations.h"
 #include "adapters/radio_data.h"
 #include "adapters/settings.h"
+#include "config/data_directory.h"
 #include "app/about_dialog.h"
+#include "app/command_line.h"
 #include "app/splash.h"
 #include "app/view_dump.h"
 #include "commands/command_handlers.h"
@@ -51,70 +53,6 @@ double millisecondsSinceProcessStart() {
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - fallbackStart).count();
 }
 
-struct Options {
-  QString dataDir;
-  QString file;
-  bool startupTiming = false;
-  bool splash = true;
-  QList<int> openViews;
-  int record = 0;
-  bool dumpView = false;
-  int quitAfterMs = -1;
-};
-
-enum ExitCode : int { kExitOk = 0, kExitFailure = 1, kExitUsage = 2 };
-
-// The number an option was given; a usage error ends the program when it is none.
-int numberOf(const QString& option, const QString& text, int lowest) {
-  bool ok = false;
-  const int value = text.toInt(&ok);
-  if (!ok || value < lowest) {
-    std::fprintf(stderr, "vexprog: --%s wants a number of at least %d, not \"%s\"\n", qPrintable(option), lowest,
-                 qPrintable(text));
-    std::exit(kExitUsage);
-  }
-  return value;
-}
-
-Options parseOptions(const QApplication& app) {
-  QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Programming software for PMR446-class radios"));
-  parser.addHelpOption();
-  const QCommandLineOption dataDir(QStringLiteral("data-dir"), QStringLiteral("Data directory."),
-                                   QStringLiteral("DIR"));
-  const QCommandLineOption timing(QStringLiteral("startup-timing"),
-                                  QStringLiteral("Print the start-up time (splash excluded) and exit."));
-  const QCommandLineOption noSplash(QStringLiteral("no-splash"), QStringLiteral("Start without the splash picture."));
-  const QCommandLineOption openView(QStringLiteral("open-view"), QStringLiteral("Open the view of a tree command id."),
-                                    QStringLiteral("ID"));
-  const QCommandLineOption record(QStringLiteral("record"),
-                                  QStringLiteral("Show record N (from 1) in the views --open-view opens."),
-                                  QStringLiteral("N"));
-  const QCommandLineOption dumpView(
-      QStringLiteral("dump-view"),
-      QStringLiteral("Print the view --open-view opened as JSON on standard output and exit."));
-  const QCommandLineOption quitAfter(
-      QStringLiteral("quit-after"), QStringLiteral("Quit without saving after MS milliseconds."), QStringLiteral("MS"));
-  parser.addOptions({dataDir, timing, noSplash, openView, record, dumpView, quitAfter});
-  parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A codeplug file to open at start-up."),
-                               QStringLiteral("[FILE]"));
-  parser.process(app);
-  if (parser.positionalArguments().size() > 1) {
-    std::fprintf(stderr, "vexprog: one FILE at most\n");
-    std::exit(kExitUsage);
-  }
-  Options options;
-  options.dataDir = parser.value(dataDir);
-  if (!parser.positionalArguments().isEmpty()) options.file = parser.positionalArguments().front();
-  options.startupTiming = parser.isSet(timing);
-  options.dumpView = parser.isSet(dumpView);
-  options.splash = !parser.isSet(noSplash) && !options.startupTiming && !options.dumpView;
-  for (const QString& id : parser.values(openView)) options.openViews.push_back(numberOf("open-view", id, 1));
-  if (parser.isSet(record)) options.record = numberOf("record", parser.value(record), 1);
-  if (parser.isSet(quitAfter)) options.quitAfterMs = numberOf("quit-after", parser.value(quitAfter), 0);
-  return options;
-}
-
 // --dump-view: the view as JSON on standard output; nothing is saved.
 // A record asked for that the list does not hold prints nothing: the view
 // would still show the record it had before.
@@ -148,11 +86,33 @@ void showMaximizedOnScreen(QWidget* window) {
 
 int runApplication(int argc, char** argv) {
   millisecondsSinceProcessStart();
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const CommandLine commandLine = ParseCommandLine(arguments);
+  if (commandLine.exitCode) {
+    std::fputs(commandLine.out.toLocal8Bit().constData(), stdout);
+    std::fputs(commandLine.error.toLocal8Bit().constData(), stderr);
+    return *commandLine.exitCode;
+  }
+  const Options& options = commandLine.options;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("vexprog"));
-  const Options options = parseOptions(app);
 
+  // Without its language files and catalogue the program cannot show a
+  // single text: say so and stop.
+  if (!options.dataDir.isEmpty()) DataDirectory::setOverride(options.dataDir.toStdString());
+  const std::filesystem::path dataDir = DataDirectory::resolve();
+  if (const std::string missing = MissingDataFile(dataDir); !missing.empty()) {
+    const QString text = QStringLiteral("No data directory: %1 has no %2 (give --data-dir DIR or set VEXPROG_DATA).")
+                             .arg(QString::fromStdString(dataDir.string()), QString::fromStdString(missing));
+    std::fprintf(stderr, "vexprog: %s\n", qPrintable(text));
+    const bool seen = QGuiApplication::platformName() != QStringLiteral("offscreen");
+    if (seen && !options.dumpView && !options.startupTiming)
+      QMessageBox::critical(nullptr, QStringLiteral("vexprog"), text);
+    return kExitFailure;
+  }
   settings::initialise(options.dataDir.toStdString());
+  applyQtTranslations(settings::isSimplifiedChinese());
   radio_data::resetToDefaults();  // File New: the container starts from the default data
 
   DialogHelpFilter::install();

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 
+#include "commands/channel_csv_commands.h"
 #include "workspace/main_frame.h"
 #include "workspace/menu_table.h"
 
@@ -10,13 +11,15 @@ namespace vex::gui {
 CommandHandlers::CommandHandlers(CMainFrame& frame, AppSettings& settings, std::unique_ptr<Prompts> prompts,
                                  PortProbe probe, QSettings* recentStore)
     : QObject(&frame),
+      frame_(frame),
       prompts_(prompts ? std::move(prompts) : std::make_unique<DialogPrompts>(&frame)),
       recent_(recentStore),
       files_(std::make_unique<FileCommands>(frame, *prompts_, settings, recent_)) {
   if (!probe) probe = [&settings] { return ProbeSerialPorts(settings); };
   settingsCommands_ = std::make_unique<SettingsCommands>(frame, *prompts_, settings, *files_, std::move(probe));
   const QPointer<CommandHandlers> self(this);
-  for (int command : {kCmdFileNew, kCmdFileOpen, kCmdFileSave, kCmdFileSaveAs, kCmdModelInfo, kCmdLanguage, kCmdPort})
+  for (int command : {kCmdFileNew, kCmdFileOpen, kCmdFileSave, kCmdFileSaveAs, kCmdImportChannels, kCmdExportChannels,
+                      kCmdModelInfo, kCmdLanguage, kCmdPort})
     frame.setCommandHandler(command, [self, command] {
       if (self) self->handle(command);
     });
@@ -29,6 +32,8 @@ bool CommandHandlers::handle(int command) {
     case kCmdFileOpen: files_->open(); return true;
     case kCmdFileSave: files_->save(); return true;
     case kCmdFileSaveAs: files_->saveAs(); return true;
+    case kCmdImportChannels: importChannels(frame_, *prompts_); return true;
+    case kCmdExportChannels: exportChannels(frame_, *prompts_); return true;
     case kCmdModelInfo: settingsCommands_->modelInformation(); return true;
     case kCmdLanguage: settingsCommands_->language(); return true;
     case kCmdPort: settingsCommands_->port(); return true;

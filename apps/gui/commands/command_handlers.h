@@ -28,6 +28,7 @@ class CommandHandlers : public QObject {
   RecentFiles& recentFiles() { return recent_; }
 
  private:
+  CMainFrame& frame_;
   std::unique_ptr<Prompts> prompts_;
   RecentFiles recent_;
   std::unique_ptr<FileCommands> files_;

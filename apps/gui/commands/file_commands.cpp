@@ -27,6 +27,7 @@ FileCommands::FileCommands(CMainFrame& frame, Prompts& prompts, AppSettings& set
       host_(RadioDataContainer::instance(), radio_data::invalidLog(), settings, RangeTable::instance()),
       session_(host_) {
   host_.onConfirm = [this](int messageId) { return prompts_.askOkCancel(messageId); };
+  host_.onHasUnsavedChanges = [this] { return frame_.isModified(); };
   // Data read from a radio come from no file: Save must ask where to write.
   connect(&frame_, &CMainFrame::documentReplaced, this, [this](const QString& path) {
     if (path.isEmpty()) session_.forgetFileName();
@@ -36,7 +37,9 @@ FileCommands::FileCommands(CMainFrame& frame, Prompts& prompts, AppSettings& set
 }
 
 void FileCommands::showNewData() {
-  frame_.dataReplaced(QString::fromStdString(session_.fileName()));
+  const std::string& path = session_.fileName();
+  radio_data::origin() = path.empty() ? DataOrigin{} : DataOrigin{DataOrigin::Source::File, path, {}};
+  frame_.dataReplaced(QString::fromStdString(path));
   frame_.updateStatusTexts();
   frame_.fillTree();
   frame_.selectTreeRoot();
@@ -110,7 +113,8 @@ bool FileCommands::saveAs() {
 
 void FileCommands::savedTo(const std::string& path) {
   frame_.setDocumentPath(QString::fromStdString(path));
-  frame_.setModified(false);
+  frame_.dataSaved();
+  radio_data::origin() = {DataOrigin::Source::File, path, {}};
 }
 
 void FileCommands::buildMenus() {

@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include <QFileDialog>
 #include <QMessageBox>
 
 #include "adapters/texts.h"
@@ -66,6 +67,21 @@ std::optional<int> DialogPrompts::choosePort(int currentIndex, const PortStates&
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.selection();
 }
+
+std::optional<std::string> DialogPrompts::chooseCsvPath(CsvPathMode mode) {
+  const QString filter = QStringLiteral("CSV (*.csv);;* (*)");
+  const QString path = mode == CsvPathMode::Import
+                           ? QFileDialog::getOpenFileName(parent_, caption(), {}, filter)
+                           : QFileDialog::getSaveFileName(parent_, caption(), QStringLiteral("channels.csv"), filter);
+  if (path.isEmpty()) return std::nullopt;
+  return path.toStdString();
+}
+
+void DialogPrompts::showText(const std::string& text) {
+  QMessageBox::warning(parent_, caption(), QString::fromStdString(text));
+}
+
+void ConsolePrompts::showText(const std::string& text) { std::cerr << text << '\n'; }
 
 void ConsolePrompts::showMessage(int messageId) { std::cerr << texts::message(messageId) << '\n'; }
 

@@ -18,6 +18,9 @@ class AppSettings;
 
 namespace vex::gui {
 
+// Which CSV file the channel list goes to or comes from.
+enum class CsvPathMode { Import, Export };
+
 class Prompts {
  public:
   virtual ~Prompts() = default;
@@ -37,6 +40,10 @@ class Prompts {
   virtual std::optional<int> chooseLanguage(const std::vector<std::string>& languages, int current) = 0;
   // The port dialog: the port index chosen (-1 none), nothing on Cancel.
   virtual std::optional<int> choosePort(int currentIndex, const PortStates& ports) = 0;
+  // The file dialog for a CSV file of channels: the path, nothing on Cancel.
+  virtual std::optional<std::string> chooseCsvPath(CsvPathMode mode) = 0;
+  // A warning box with a text made here (several lines, e.g. one per problem).
+  virtual void showText(const std::string& text) = 0;
 };
 
 class DialogPrompts : public Prompts {
@@ -51,6 +58,8 @@ class DialogPrompts : public Prompts {
   std::optional<ModelChoice> chooseModel(const AppSettings& settings) override;
   std::optional<int> chooseLanguage(const std::vector<std::string>& languages, int current) override;
   std::optional<int> choosePort(int currentIndex, const PortStates& ports) override;
+  std::optional<std::string> chooseCsvPath(CsvPathMode mode) override;
+  void showText(const std::string& text) override;
 
  private:
   QWidget* parent_;
@@ -68,6 +77,8 @@ class ConsolePrompts : public Prompts {
   std::optional<ModelChoice> chooseModel(const AppSettings&) override { return std::nullopt; }
   std::optional<int> chooseLanguage(const std::vector<std::string>&, int) override { return std::nullopt; }
   std::optional<int> choosePort(int, const PortStates&) override { return std::nullopt; }
+  std::optional<std::string> chooseCsvPath(CsvPathMode) override { return std::nullopt; }
+  void showText(const std::string& text) override;
 };
 
 }  // namespace vex::gui

@@ -161,6 +161,12 @@ QVariant CGridModel::data(const QModelIndex& index, int role) const {
       if (kind(index.row(), index.column()) == CellKind::DisplayOnly)
         return QApplication::palette().color(QPalette::Button);
       return {};
+    case Qt::ForegroundRole:
+      // Text on a marked cell contrasts with the mark, whatever the palette.
+      if (c.background.isValid()) return QColor(c.background.lightness() < 128 ? Qt::white : Qt::black);
+      if (kind(index.row(), index.column()) == CellKind::DisplayOnly)
+        return QApplication::palette().color(QPalette::ButtonText);
+      return {};
     case Qt::TextAlignmentRole: return int(Qt::AlignLeft | Qt::AlignVCenter);
     default: return {};
   }

@@ -4,8 +4,12 @@
 #include <array>
 #include <functional>
 
+#include <QDateTime>
+#include <QStatusBar>
+
 #include "adapters/radio_data.h"
 #include "adapters/settings.h"
+#include "adapters/texts.h"
 #include "base/text_ids.h"
 #include "config/range_table.h"
 #include "core/codeplug_flows.h"
@@ -18,6 +22,7 @@
 #include "transfer/transfer_prompts.h"
 #include "views/messages.h"
 #include "workflow/codeplug_settings_host.h"
+#include "workflow/write_summary.h"
 #include "workspace/main_frame.h"
 
 namespace vex::gui {
@@ -96,7 +101,15 @@ bool readFromRadio(CMainFrame& frame) {
   frame.closeAllWindows();
   container().decode();
   frame.dataReplaced({});  // the data come from the radio now, not from the file that was open
+  radio_data::origin() = {DataOrigin::Source::Radio,
+                          {},
+                          QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")).toStdString()};
   refreshFrame(frame);
+  // Show what arrived: the radio, its port and its channels, and its data.
+  frame.statusBar()->showMessage(
+      QString::fromStdString(ReadStatusLine(settings::modelName(), texts::portName(settings::comPort()),
+                                            static_cast<int>(container().channels().size()), texts::message)));
+  frame.openView(kCmdViewRadioInfo);
   return true;
 }
 
@@ -109,10 +122,16 @@ bool writeToRadio(CMainFrame& frame) {
     showMessageText(&frame, prepared.messageId);
     return false;
   }
+  const DataOrigin& origin = radio_data::origin();
+  if (WriteNeedsConfirmation(origin) &&
+      !transferPrompts().askYesNo(&frame, messageText(text::kMsgWriteDefaultsQuestion)))
+    return false;
   loadModelRanges();
   RangeEntry band;
   {
     CDlgTransfer dialog(TransferDirection::Write, container().image(), &frame);
+    dialog.setSummary(QString::fromStdString(WriteSummary(
+        {settings::modelName(), settings::freqRange(), texts::portName(settings::comPort()), origin}, texts::message)));
     if (transferPrompts().runTransfer(dialog) != QDialog::Accepted) return false;
     band = dialog.radioBand();
   }

@@ -6,8 +6,8 @@
 #include <QPushButton>
 
 #include "adapters/texts.h"
-#include "config/safe_format.h"
 #include "base/text_ids.h"
+#include "config/safe_format.h"
 #include "link/transfer_messages.h"
 #include "toolkit/control_id.h"
 #include "toolkit/form_builder.h"
@@ -74,6 +74,22 @@ CDlgTransfer::~CDlgTransfer() {
   transfer_.reset();
 }
 
+void CDlgTransfer::setSummary(const QString& text) {
+  if (!summary_) {
+    summary_ = new QLabel(this);
+    setControlId(summary_, kSummaryText);
+    summary_->setTextFormat(Qt::PlainText);
+  }
+  summary_->setText(text);
+  const QRect top = dialogUnitsToPixels(this, 10, 10, 0, 0);
+  const QSize needed = summary_->sizeHint();
+  summary_->setGeometry(top.x(), top.y(), needed.width(), needed.height());
+  const int shift = needed.height() + top.y();
+  for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+    if (child != summary_) child->move(child->x(), child->y() + shift);
+  setFixedSize(std::max(width(), needed.width() + 2 * top.x()), height() + shift);
+}
+
 void CDlgTransfer::setBusy(bool busy) {
   busy_ = busy;
   ok_->setEnabled(!busy);
@@ -126,6 +142,8 @@ void CDlgTransfer::handleReport(const TransferReport& report) {
 
 void CDlgTransfer::finish(int messageId, long address, int result) {
   const MessageArgument argument = result == Accepted ? MessageArgument{} : MessageArgument::Number(address & 0xFFFF);
+  // The closing message stands alone, not over the finished dialog.
+  hide();
   showMessageText(this, messageId, argument);
   busy_ = false;
   done(result);

@@ -26,10 +26,16 @@ class CDlgTransfer : public QDialog {
   static constexpr int kTemplateId = 1601;
   static constexpr int kStatusText = 1603;
   static constexpr int kProgressBar = 1611;
+  static constexpr int kSummaryText = 1606;
   using Image = std::span<std::uint8_t, 8192>;
 
   CDlgTransfer(TransferDirection direction, Image image, QWidget* parent = nullptr);
   ~CDlgTransfer() override;
+
+  // Lines above the status that say what the transfer is about to do; the
+  // dialog grows to show them whole.
+  void setSummary(const QString& text);
+  QLabel* summaryText() const { return summary_; }
 
   // What the OK button does: prepare and start the transfer.
   void start();
@@ -59,6 +65,7 @@ class CDlgTransfer : public QDialog {
 
   TransferDirection direction_;
   Image image_;
+  QLabel* summary_ = nullptr;
   QLabel* status_ = nullptr;
   QProgressBar* progress_ = nullptr;
   QPushButton* ok_ = nullptr;

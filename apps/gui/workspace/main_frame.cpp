@@ -14,10 +14,12 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "adapters/qt_translations.h"
 #include "adapters/radio_data.h"
 #include "adapters/settings.h"
 #include "adapters/texts.h"
 #include "base/text_ids.h"
+#include "core/container.h"
 #include "help/help_window.h"
 #include "views/custom_form_view.h"
 #include "views/messages.h"
@@ -51,7 +53,8 @@ QString messageBoxCaption() { return textOr(texts::label(kTitleText), QStringLit
 
 }  // namespace
 
-CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), mdi_(new QMdiArea) {
+CMainFrame::CMainFrame(QWidget* parent)
+    : QMainWindow(parent), mdi_(new QMdiArea), history_(RadioDataContainer::instance()) {
   setObjectName(QStringLiteral("CMainFrame"));
   ViewHost::setCurrent(this);
   setCentralWidget(mdi_);
@@ -164,6 +167,7 @@ void CMainFrame::refreshInvalidLog() { invalidDock_->showFindings(); }
 void CMainFrame::fillTree() { tree_->fill(); }
 
 void CMainFrame::retranslate() {
+  applyQtTranslations(settings::isSimplifiedChinese());
   updateTitle();
   updateStatusTexts();
   applyLogBarTexts();
@@ -179,14 +183,14 @@ void CMainFrame::updateStatusTexts() {
   idleText_->setText(QString::fromStdString(texts::label(kDefaultPrompt)));
   panes_[kPaneRange]->setText(QString::fromStdString(settings::freqRange()) + QStringLiteral(" MHz"));
   panes_[kPaneRadio]->setText(QString::fromStdString(settings::modelName()));
-  std::string port = texts::message(kPortText);
-  if (port.empty()) port = "COM%d";
-  panes_[kPanePort]->setText(QString::fromStdString(texts::formatWithInt(port, settings::comPort())));
+  panes_[kPanePort]->setText(QString::fromStdString(texts::portName(settings::comPort())));
 }
 
 void CMainFrame::updateTitle() {
   const QString title = textOr(texts::label(kTitleText), QStringLiteral("vexprog"));
-  setWindowTitle(documentPath_.isEmpty() ? title : QStringLiteral("%1 [ %2 ]").arg(title, documentPath_));
+  const QString named = documentPath_.isEmpty() ? title : QStringLiteral("%1 [ %2 ]").arg(title, documentPath_);
+  // A leading star says the data hold changes that are not saved.
+  setWindowTitle(history_.isModified() ? QLatin1Char('*') + named : named);
 }
 
 void CMainFrame::setDocumentPath(const QString& path) {
@@ -197,8 +201,71 @@ void CMainFrame::setDocumentPath(const QString& path) {
 void CMainFrame::dataReplaced(const QString& path) {
   setDocumentPath(path);
   radio_data::invalidLog().clear();
-  modified_ = false;
+  history_.reset();
+  updateTitle();
+  updateUndoActions();
   emit documentReplaced(path);
+}
+
+bool CMainFrame::isModified() {
+  sendToViews(WM_VIEW_STORE);
+  recordEdits();
+  return history_.isModified();
+}
+
+void CMainFrame::dataSaved() {
+  history_.markSaved();
+  updateTitle();
+  updateUndoActions();
+}
+
+void CMainFrame::recordEdits() {
+  recordPending_ = false;
+  history_.record();
+  updateTitle();
+  updateUndoActions();
+}
+
+void CMainFrame::scheduleRecordEdits() {
+  // Everything one user action changes (a paste into many cells, a record
+  // move and its notices) becomes one step: it is recorded once the action's
+  // events are done.
+  if (recordPending_) return;
+  recordPending_ = true;
+  QTimer::singleShot(0, this, [this] {
+    if (recordPending_) recordEdits();
+  });
+}
+
+void CMainFrame::undo() { stepHistory(&EditHistory::undo); }
+void CMainFrame::redo() { stepHistory(&EditHistory::redo); }
+
+void CMainFrame::stepHistory(bool (EditHistory::*step)()) {
+  sendToViews(WM_VIEW_STORE);
+  recordPending_ = false;
+  // Positions before the step: the records get new keys when it is taken.
+  std::map<CChildFrame*, int> positions;
+  for (CChildFrame* frame : openFrames()) positions[frame] = frame->view()->position();
+  if (!(history_.*step)()) return;
+  // The views show the data as they are now, each on the record it showed.
+  for (CChildFrame* frame : openFrames()) {
+    CCustomFormView* view = frame->view();
+    const int position = positions[frame];
+    view->deliver(WM_VIEW_LOAD, 0, 0);
+    const ViewEntry& entry = frame->entry();
+    if (entry.list && position > 1 && position <= radio_data::recordCount(*entry.list))
+      view->deliver(WM_VIEW_NAVIGATE, position, kMoveTo);
+  }
+  for (RecordKind list : {RecordKind::Channel, RecordKind::Personality, RecordKind::ScanList, RecordKind::AlertTone})
+    listChanged(list);
+  recordPending_ = false;  // the reload's own notices change nothing
+  updateTitle();
+  updateUndoActions();
+}
+
+void CMainFrame::updateUndoActions() {
+  if (QAction* act = action(kCmdUndo)) act->setEnabled(history_.canUndo());
+  if (QAction* act = action(kCmdRedo)) act->setEnabled(history_.canRedo());
 }
 
 void CMainFrame::tick() {
@@ -264,6 +331,9 @@ void CMainFrame::runCommand(int command) {
   switch (command) {
     case kCmdMemoryUpdate: memoryUpdate(); break;
     case kCmdCloseAll: closeAllWindows(); break;
+    case kCmdUndo: undo(); break;
+    case kCmdRedo: redo(); break;
+    case kCmdFrameClose: mdi_->closeActiveSubWindow(); break;
     case kCmdCloseAllButThis: closeAllButThis(); break;
     case kCmdTreeBar: toggle(treeDock_); break;
     case kCmdLogBar: toggle(logDock_); break;
@@ -292,8 +362,9 @@ void CMainFrame::runCommand(int command) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-  CloseAnswer answer = kCancel;
-  if (closePrompt_) {
+  CloseAnswer answer = kNo;  // nothing to lose: no question
+  if (!isModified()) {
+  } else if (closePrompt_) {
     answer = closePrompt_();
   } else {
     const QString text =

@@ -15,6 +15,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include "core/edit_history.h"
 #include "views/view_host.h"
 #include "workspace/log_bars.h"
 #include "workspace/nav_tree.h"
@@ -70,9 +71,16 @@ class CMainFrame : public QMainWindow, public ViewHost {
   // (empty: not from a file), the Invalid Log of the old data goes, and
   // nothing counts as changed. documentReplaced tells the file commands.
   void dataReplaced(const QString& path);
-  // Whether a view changed the data since they were last replaced or saved.
-  bool isModified() const { return modified_; }
-  void setModified(bool modified) { modified_ = modified; }
+  // Whether the data differ from what was last opened, read or saved; the
+  // open views commit what they hold first, so a pending edit counts.
+  bool isModified();
+  // The data were saved: the current state is the unmodified one.
+  void dataSaved();
+  // Undo or redo one edit (one store, one bulk edit or one record move); the
+  // open views reload and keep their record.
+  void undo();
+  void redo();
+  EditHistory& history() { return history_; }
   void selectTreeRoot();
   // After a language change: title, status bar, log bars, tree and menus.
   void retranslate();
@@ -129,6 +137,10 @@ class CMainFrame : public QMainWindow, public ViewHost {
   // main_frame_menus.cpp
   QAction* commandAction(int command, const QString& defaultText, const char* shortcut = nullptr);
   void addEditMenu(QMenu* menu);
+  void recordEdits();
+  void scheduleRecordEdits();
+  void stepHistory(bool (EditHistory::*step)());
+  void updateUndoActions();
   void updateCheckMarks();
   // main_frame_views.cpp
   CChildFrame* createFrame(const ViewEntry& entry, const QString& title);
@@ -151,7 +163,8 @@ class CMainFrame : public QMainWindow, public ViewHost {
   std::map<int, QAction*> actions_;
   std::vector<OpenViewNode> openViews_;
   QString documentPath_;
-  bool modified_ = false;
+  EditHistory history_;
+  bool recordPending_ = false;
   std::function<CloseAnswer()> closePrompt_;
   std::function<bool()> saveHandler_;
   std::function<void()> aboutHandler_;

@@ -52,14 +52,12 @@ QAction* CMainFrame::commandAction(int command, const QString& defaultText, cons
     connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
     addAction(action);
   }
-  if (shortcut && action->shortcut().isEmpty()) action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
-  // Menu texts may carry their accelerator after a tab, written "\\t" in the files.
+  if (shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
+  // Menu texts may carry an accelerator after a tab, written "\\t" in the
+  // files; the key table binds the keys, so a language file cannot bind a
+  // radio write to a common chord. The menu shows the bound shortcut.
   QString text = textOr(texts::label(command), defaultText).replace(QStringLiteral("\\t"), QStringLiteral("\t"));
-  const qsizetype tab = text.indexOf('\t');
-  if (tab >= 0) {
-    action->setShortcut(QKeySequence(text.mid(tab + 1)));
-    text.truncate(tab);
-  }
+  if (const qsizetype tab = text.indexOf('\t'); tab >= 0) text.truncate(tab);
   action->setText(text);
   action->setStatusTip(statusPrompt(text));
   return action;
@@ -106,6 +104,9 @@ void CMainFrame::buildMenus() {
 // submenu of its views; rows below the second level are reached through
 // their parent's command. A group that is not shown takes its rows with it.
 void CMainFrame::addEditMenu(QMenu* menu) {
+  for (const MenuEntry& entry : editMenuHead())
+    menu->addAction(commandAction(entry.command, QString::fromUtf8(entry.defaultText), entry.shortcut));
+  menu->addSeparator();
   QMenu* group = menu;
   for (const TreeRow& row : treeTable()) {
     if (row.depth > 1) continue;
@@ -138,6 +139,8 @@ void CMainFrame::updateCheckMarks() {
   for (const TreeRow& row : treeTable()) check(row.id, frameOf(viewCommandFor(row.id)) != nullptr);
   const bool anyFrame = !openFrames().empty();
   if (QAction* act = action(kCmdCloseAll)) act->setEnabled(anyFrame);
+  if (QAction* act = action(kCmdFrameClose)) act->setEnabled(anyFrame);
+  updateUndoActions();
   if (QAction* act = action(kCmdCloseAllButThis)) act->setEnabled(anyFrame);
 }
 

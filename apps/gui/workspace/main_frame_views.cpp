@@ -104,7 +104,7 @@ void CMainFrame::listChanged(RecordKind list) {
 
 void CMainFrame::sendToMainFrame(int message, long wParam, long lParam, const ChangeNotice* notice) {
   if (message == WM_DATA_CHANGED) {
-    modified_ = true;
+    scheduleRecordEdits();
     for (CChildFrame* frame : openFrames()) frame->view()->deliver(WM_DATA_CHANGED, wParam, lParam, notice);
     // A record came or went: the tree and the bars follow the lists.
     if (notice && (notice->kind == ChangeNotice::kAdd || notice->kind == kMoveDelete))

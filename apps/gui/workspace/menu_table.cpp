@@ -8,14 +8,21 @@ constexpr MenuEntry kFile[] = {
     {kCmdFileNew, "&New", L::All, "Ctrl+N"},
     {kCmdFileOpen, "&Open...", L::All, "Ctrl+O"},
     {kCmdFileSave, "&Save", L::All, "Ctrl+S"},
-    {kCmdFileSaveAs, "Save &As...", L::All, nullptr},
+    {kCmdFileSaveAs, "Save &As...", L::All, "Ctrl+Shift+S"},
+    {0, nullptr, L::All, nullptr},
+    {kCmdImportChannels, "&Import Channels...", L::All, nullptr},
+    {kCmdExportChannels, "&Export Channels...", L::All, nullptr},
     {0, nullptr, L::All, nullptr},
     {kCmdPrint, "&Print...", L::All, "Ctrl+P"},
     {kCmdPrintPreview, "Print Pre&view", L::All, nullptr},
     {kCmdPrintSetup, "P&rint Setup...", L::All, nullptr},
     {kCmdExportPdf, "&Export as PDF...", L::All, nullptr},
     {0, nullptr, L::All, nullptr},
-    {kCmdExit, "E&xit", L::All, nullptr},
+    {kCmdExit, "E&xit", L::All, "Ctrl+Q"},
+};
+constexpr MenuEntry kEditHead[] = {
+    {kCmdUndo, "&Undo", L::All, "Ctrl+Z"},
+    {kCmdRedo, "&Redo", L::All, "Ctrl+Shift+Z"},
 };
 constexpr MenuEntry kView[] = {
     {kCmdToolbar, "&Toolbar", L::All, nullptr},
@@ -27,8 +34,10 @@ constexpr MenuEntry kView[] = {
     {kCmdLogBar, "&Log Bar", L::All, nullptr},
 };
 constexpr MenuEntry kProgram[] = {
-    {kCmdRead, "&Read from Radio", L::All, "Ctrl+R"},
-    {kCmdWrite, "&Write to Radio", L::All, "Ctrl+W"},
+    // Radio commands take chords no editing habit reaches (Ctrl+W closes a
+    // window everywhere else; a write must never happen by reflex).
+    {kCmdRead, "&Read from Radio", L::All, "Ctrl+Alt+R"},
+    {kCmdWrite, "&Write to Radio", L::All, "Ctrl+Alt+W"},
     {0, nullptr, L::Extended, nullptr},
     {kCmdFactoryMode, "Factory Mode", L::Extended, nullptr},
     {kCmdAdjustment, "Adjustment", L::Extended, nullptr},
@@ -46,6 +55,7 @@ constexpr MenuEntry kWindow[] = {
     {kCmdCascade, "&Cascade", L::All, nullptr},
     {kCmdTile, "&Tile", L::All, nullptr},
     {0, nullptr, L::All, nullptr},
+    {kCmdFrameClose, "&Close", L::All, "Ctrl+W"},
     {kCmdCloseAll, "Close All &Windows", L::All, nullptr},
     {kCmdCloseAllButThis, "Close All, &But This", L::All, nullptr},
 };
@@ -63,5 +73,6 @@ constexpr MenuSpec kMenus[] = {
 }  // namespace
 
 std::span<const MenuSpec> menuTable() { return kMenus; }
+std::span<const MenuEntry> editMenuHead() { return kEditHead; }
 
 }  // namespace vex::gui

@@ -1,6 +1,8 @@
 #pragma once
 // The main window's menus as tables: command id (0 = separator), default
-// text, and the user level that shows the entry.
+// text, the user level that shows the entry, and its shortcut. The shortcuts
+// here are the program's key table: a language file's accelerator text after
+// a tab is only shown, never bound.
 #include <span>
 
 #include "commands/command_ids.h"
@@ -22,5 +24,7 @@ struct MenuSpec {
 };
 
 std::span<const MenuSpec> menuTable();
+// The Edit menu's own entries above the views (Undo, Redo).
+std::span<const MenuEntry> editMenuHead();
 
 }  // namespace vex::gui

@@ -55,7 +55,7 @@ CNavBar::CNavBar(QWidget* parent) : QWidget(parent) {
   connect(button(kList), &QAbstractButton::clicked, this, &CNavBar::listRequested);
   QFont font(QStringLiteral("Arial"), 10, QFont::Bold);
   counter()->setFont(font);
-  counter()->setStyleSheet(QStringLiteral("color: #000080"));
+  counter()->setForegroundRole(QPalette::Link);  // stands out, and stays readable in a dark palette
   translateWindow(this, kTemplateId);
 }
 

@@ -275,7 +275,7 @@ TEST(LanguageFiles, TranslationsKeepUnitsAndShortcuts) {
       EXPECT_EQ(shortcutOf(text), shortcutOf(reference)) << file.name << " label " << id;
     }
   }
-  EXPECT_EQ(shortcutOf(textOf(kFiles[0].name, Family::Label, kCmdReadFromRadio)), "Ctrl+R");
+  EXPECT_EQ(shortcutOf(textOf(kFiles[0].name, Family::Label, kCmdReadFromRadio)), "Ctrl+Alt+R");
 }
 
 TEST(OptionLists, ParseFitTheirFieldsAndConvertBothWays) {

@@ -91,7 +91,8 @@ TEST(Connect, NothingAnsweringShowsMessage1143AndLeavesThePortClosed) {
   auto silent = Silent();
   CRadioLink link(test::SilentPeerTiming());
   std::vector<int> shown;
-  ConnectOptions options{0, "", Ports({{2, silent->Path()}}), [&](int id) { shown.push_back(id); }};
+  ConnectOptions options{0, "", Ports({{2, silent->Path()}}),
+                         [&](int id, const MessageArgument&) { shown.push_back(id); }};
   EXPECT_EQ(Connect(link, options), 0);
   EXPECT_FALSE(link.IsOpen());
   EXPECT_EQ(shown, std::vector<int>{text::kMsgNoRadio});

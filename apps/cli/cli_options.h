@@ -1,0 +1,31 @@
+// Everything the command line can say, filled by the argument parser. Each
+// command declares the options it takes; the rest keep their defaults.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vex::cli {
+
+struct CliOptions {
+  std::vector<std::string> files;  // positional arguments, in order
+  std::string output;              // -o; "-" for standard output
+  bool json = false;
+  bool verbose = false;
+
+  // Radio commands.
+  std::vector<std::string> ports;  // --port, repeatable
+  std::optional<std::string> password;
+  std::string addRange = "no";  // read: yes|no
+  bool remember = false;        // keep the port and range in Settings.ini
+  std::string trace;            // --trace FILE
+  std::string backupDir;        // write --backup DIR
+
+  // new / read.
+  std::optional<std::string> modelId;
+  std::optional<std::string> modelName;
+  std::optional<std::string> range;
+};
+
+}  // namespace vex::cli

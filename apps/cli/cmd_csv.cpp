@@ -1,0 +1,62 @@
+// export-csv FILE [-o OUT.csv] and import-csv FILE IN.csv -o OUT: the channels
+// of a codeplug file in CHIRP's CSV columns, out and back in. Import replaces
+// the channels and keeps everything else of FILE; it refuses a CSV with any
+// value the radio cannot carry, listing each, and writes nothing then.
+#include "cli_commands.h"
+#include "cli_host.h"
+#include "output_file.h"
+
+#include "base/file_replace.h"
+#include "config/safe_format.h"
+#include "core/chirp_csv.h"
+
+#include <iostream>
+
+namespace vex::cli {
+
+int RunExportCsv(Environment& env, const CliOptions& options) {
+  const std::string& file = options.files[0];
+  CliHost host(env, env.startingModelState());
+  const FlowOutcome outcome = host.session().open(file);
+  if (!outcome.ok()) return env.fail(outcome.messageId, file);
+  const std::string csv = ExportChirpCsv(host.data());
+  if (options.output.empty() || options.output == "-") {
+    env.out() << csv;
+    return kExitOk;
+  }
+  if (!ReplaceFileContent(options.output, csv))
+    return env.fail(text::kMsgFileNotWritten, options.output, OutputFile(options.output).problem());
+  return kExitOk;
+}
+
+int RunImportCsv(Environment& env, const CliOptions& options) {
+  const std::string& file = options.files[0];
+  const std::string& csvFile = options.files[1];
+  CliHost host(env, env.startingModelState());
+  const FlowOutcome outcome = host.session().open(file);
+  if (!outcome.ok()) return env.fail(outcome.messageId, file);
+
+  std::string csv;
+  if (csvFile == "-") {
+    // One byte more than a CSV may have, so that a larger one is refused.
+    csv.resize(kMaxCsvBytes + 1);
+    std::cin.read(csv.data(), static_cast<std::streamsize>(csv.size()));
+    csv.resize(static_cast<std::size_t>(std::cin.gcount()));
+  } else if (!ReadWholeFile(csvFile, kMaxCsvBytes, csv)) {
+    return env.fail(text::kMsgCsvUnreadable, csvFile);
+  }
+  const CsvImport imported = ParseChirpCsv(csv, BandLimitsOf(host.modelState().freqRange));
+  for (const CsvProblem& problem : imported.problems) {
+    env.err() << "vexprog-cli: " << (problem.refuses() ? "" : "warning: ")
+              << formatText(env.message(CsvProblemMessageId(problem.issue)), CsvProblemArgument(problem)) << '\n';
+  }
+  if (imported.refused()) {
+    env.err() << "vexprog-cli: " << csvFile << " is not imported; nothing was written\n";
+    return kExitFailure;
+  }
+
+  ReplaceChannels(host.data(), imported.channels);
+  return SaveKeepingComment(env, host, file, OutputFile(options.output), csvFile);
+}
+
+}  // namespace vex::cli

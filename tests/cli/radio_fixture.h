@@ -1,0 +1,79 @@
+// The fixture of the tests that run vexprog-cli against vexprog-sim on
+// pseudo-terminals with the link's real timings. Every test works on a copy
+// of the data directory so that Settings.ini and Model.dat changes stay there.
+#pragma once
+
+#include "../lib/core/codeplug_test_support.h"
+#include "cli_runner.h"
+#include "sim_process.h"
+
+#include "config/language_texts.h"
+#include "core/codeplug_reader.h"
+#include "core/container.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
+namespace vex::test {
+
+using Bytes = std::vector<std::uint8_t>;
+
+class CliRadio : public ::testing::Test {
+ protected:
+  CliRadio() {
+    std::filesystem::copy(BuildDataDir(), data, std::filesystem::copy_options::recursive);
+    // Keeps a user's own settings copy out of the way.
+    ::setenv("XDG_CONFIG_HOME", dir.file("config").c_str(), 1);
+    ::unsetenv("VEXPROG_PASSWORD");
+  }
+
+  CliResult run(const std::vector<std::string>& args) { return RunCli(args, dir.path().string(), data.string()); }
+  std::string file(const std::string& name) const { return dir.file(name); }
+  std::string settings() const { return Slurp((data / "Settings.ini").string()); }
+  std::string catalogue() const { return Slurp((data / "Model.dat").string()); }
+  void mapPort(const std::string& lines) {
+    std::ofstream(data / "Settings.ini", std::ios::app) << "\n[Ports]\n" << lines;
+  }
+
+  std::string message(int id) const { return LanguageTexts(data / "VEX_E.lng").messageText(id); }
+  std::string label(int id) const { return LanguageTexts(data / "VEX_E.lng").labelText(id); }
+
+  // A codeplug file of the default data (model VX-446, range 446-446) with
+  // the read password set as given.
+  std::string codeplugWithPasswords(const std::string& name, const std::string& readPassword) {
+    RadioDataContainer container;
+    container.clearRecords();
+    container.resetToDefaults();
+    container.passwords().setText(PasswordSection::kRead, readPassword);
+    container.passwords().storeTexts();
+    container.encode();
+    FileBuilder()
+        .standard(SampleHeader(), Bytes(container.image().begin(), container.image().end()))
+        .writeTo(file(name));
+    return file(name);
+  }
+
+  ScratchDir dir;
+  std::filesystem::path data = dir.path() / "data";
+};
+
+inline Bytes ImageOf(const std::string& codeplugFile) {
+  Bytes image(8192, 0);
+  LoadedCounts counts;
+  EXPECT_TRUE(LoadCodeplugFile(codeplugFile, {}, image, counts)) << codeplugFile;
+  return image;
+}
+
+// Lines of a protocol trace that carry a request with this command and
+// sub-command letter.
+inline std::size_t TracedRequests(const std::string& trace, const std::string& hexCommand) {
+  std::size_t count = 0;
+  for (std::size_t at = trace.find("> 02 " + hexCommand); at != std::string::npos;
+       at = trace.find("> 02 " + hexCommand, at + 1))
+    ++count;
+  return count;
+}
+
+}  // namespace vex::test
