@@ -107,13 +107,13 @@ CViewChannelList::CViewChannelList(QWidget* parent)
 
 void CViewChannelList::setUpGrid() {
   std::vector<GridColumn> columns;
-  for (const ChannelColumnSpec& spec : ChannelColumns()) {
+  for (const ChannelColumnSpec& columnEntry : ChannelColumns()) {
     GridColumn definition;
-    definition.header = QString::fromStdString(texts::label(spec.header));
-    definition.kind = kindOf(spec.column);
-    definition.width = kColumnWidths[IndexOf(spec.column)];
-    limitTyping(spec.column, definition);
-    definition.check = [column = spec.column](int, const QString& text) { return checkCell(column, text); };
+    definition.header = QString::fromStdString(texts::label(columnEntry.header));
+    definition.kind = kindOf(columnEntry.column);
+    definition.width = kColumnWidths[IndexOf(columnEntry.column)];
+    limitTyping(columnEntry.column, definition);
+    definition.check = [column = columnEntry.column](int, const QString& text) { return checkCell(column, text); };
     columns.push_back(std::move(definition));
   }
   grid_->setColumns(std::move(columns), 0);
@@ -163,9 +163,9 @@ void CViewChannelList::loadRow(int row) {
   for (const std::string& text : texts) cells.push_back(QString::fromStdString(text));
   grid_->grid()->setRowTexts(row, cells);
   // Tone cells the row's tone types do not use are display-only.
-  for (const ChannelColumnSpec& spec : ChannelColumns()) {
-    const int column = static_cast<int>(IndexOf(spec.column));
-    const bool inUse = ChannelColumnInUse(spec.column, item->record());
+  for (const ChannelColumnSpec& columnEntry : ChannelColumns()) {
+    const int column = static_cast<int>(IndexOf(columnEntry.column));
+    const bool inUse = ChannelColumnInUse(columnEntry.column, item->record());
     grid_->grid()->setKind(row, column, inUse ? std::nullopt : std::optional(CellKind::DisplayOnly));
   }
 }
