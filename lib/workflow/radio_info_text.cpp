@@ -9,7 +9,7 @@ namespace vex {
 namespace {
 
 std::string SectionText(RadioDataContainer& data, std::string_view key) {
-  const FieldSpec* field = FindField(FieldArea::RadioInfo, key);
+  const FieldDef* field = FindField(FieldArea::RadioInfo, key);
   return field ? PlainFieldText(*field, AreaBytes(data, FieldArea::RadioInfo)) : std::string();
 }
 

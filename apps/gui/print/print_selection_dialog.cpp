@@ -27,7 +27,7 @@ QWidget* makeTree(QWidget* parent) {
   return tree;
 }
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {CDlgPrintSelection::kTree, K::Custom, "", 7, 7, 150, 176, 0, 0, nullptr, 0, makeTree},
     {kIdOk, K::Button, "OK", 165, 7, 60, 14},
     {kIdCancel, K::Button, "Cancel", 165, 25, 60, 14},
@@ -36,7 +36,7 @@ constexpr ControlSpec kControls[] = {
     {text::kPrintClearAll, K::Button, "&Clear All", 165, 89, 60, 14},
     {text::kPrintSetupButton, K::Button, "P&rint Setup...", 165, 169, 60, 14},
 };
-constexpr FormSpec kForm{CDlgPrintSelection::kTemplateId, "Print Selection", 232, 190, kControls};
+constexpr FormDef kForm{CDlgPrintSelection::kTemplateId, "Print Selection", 232, 190, kControls};
 
 // Tree rows that are never printed: passwords, embedded data, data watch.
 constexpr int kNotPrinted[] = {kCmdViewPasswords, kCmdViewEmbedded, kCmdViewDataWatch, 32950, 32951};

@@ -30,7 +30,7 @@ constexpr std::pair<FieldArea, std::string_view> kHiddenFields[] = {
     {A::ScanList, "priority_delete_add"},
 };
 
-bool IsShown(const FieldSpec& field) {
+bool IsShown(const FieldDef& field) {
   return std::none_of(std::begin(kHiddenFields), std::end(kHiddenFields), [&field](const auto& hidden) {
     return hidden.first == field.area && hidden.second == field.key;
   });
@@ -40,7 +40,7 @@ std::string Label(const ReportSource& source, int id) { return source.texts.labe
 
 std::string Value(const ReportSource& source, FieldArea area, std::string_view key,
                   std::span<const std::uint8_t> bytes) {
-  const FieldSpec* field = FindField(area, key);
+  const FieldDef* field = FindField(area, key);
   return field ? PrintedFieldText(*field, bytes, source.data, source.texts) : std::string();
 }
 
@@ -49,14 +49,14 @@ template <class Take>
 std::vector<LabelValue> FieldPairs(FieldArea area, std::span<const std::uint8_t> bytes, const ReportSource& source,
                                    Take&& take) {
   std::vector<LabelValue> pairs;
-  for (const FieldSpec* field : FieldsOf(area))
+  for (const FieldDef* field : FieldsOf(area))
     if (IsShown(*field) && take(*field))
       pairs.push_back({Label(source, field->label), PrintedFieldText(*field, bytes, source.data, source.texts)});
   return pairs;
 }
 
 std::vector<LabelValue> FieldPairs(FieldArea area, std::span<const std::uint8_t> bytes, const ReportSource& source) {
-  return FieldPairs(area, bytes, source, [](const FieldSpec&) { return true; });
+  return FieldPairs(area, bytes, source, [](const FieldDef&) { return true; });
 }
 
 void RadioInformation(Lines& lines, const ReportSource& source) {
@@ -99,13 +99,13 @@ void AlertTones(Lines& lines, const ReportSource& source) {
     const auto bytes = std::span<const std::uint8_t>(tones[i].record().span());
     lines.push_back(RecordHeading(source, text::kCaptionAlertTone, i));
     for (const LabelValue& pair :
-         FieldPairs(A::AlertTone, bytes, source, [](const FieldSpec& f) { return f.key.rfind("tone", 0) != 0; }))
+         FieldPairs(A::AlertTone, bytes, source, [](const FieldDef& f) { return f.key.rfind("tone", 0) != 0; }))
       lines.push_back(LabelValueLine(pair.label, pair.value));
     lines.push_back(
         FourColumnLine({"", Label(source, text::kAlertFrequencyColumn), Label(source, text::kAlertDurationColumn), ""},
                        kLineEmphasised));
     for (int segment = 1; segment <= 8; ++segment) {
-      const FieldSpec* frequency = FindField(A::AlertTone, ToneKey(segment, "hz"));
+      const FieldDef* frequency = FindField(A::AlertTone, ToneKey(segment, "hz"));
       if (!frequency) continue;
       lines.push_back(FourColumnLine({Label(source, frequency->label),
                                       PrintedFieldText(*frequency, bytes, source.data, source.texts),
@@ -130,14 +130,14 @@ constexpr HeadingRow kChineseHeadings[] = {
 
 // A frequency as the channel views show it: empty for none.
 std::string ChannelFrequency(std::string_view key, std::span<const std::uint8_t> bytes) {
-  const FieldSpec* field = FindField(A::Channel, key);
+  const FieldDef* field = FindField(A::Channel, key);
   if (!field || static_cast<std::uint32_t>(ReadField(*field, bytes)) == kNoFrequency) return {};
   return PlainFieldText(*field, bytes);
 }
 
 ChannelTableCells ChannelCells(const ReportSource& source, std::size_t position, std::span<const std::uint8_t> bytes) {
   const auto value = [&](std::string_view key) { return Value(source, A::Channel, key, bytes); };
-  const FieldSpec* autoScan = FindField(A::Channel, "auto_start_scan");
+  const FieldDef* autoScan = FindField(A::Channel, "auto_start_scan");
   const long autoScanOn = autoScan ? ReadField(*autoScan, bytes) : 0;
   return {std::to_string(position + 1),
           value("spacing"),

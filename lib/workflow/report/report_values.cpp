@@ -10,13 +10,12 @@ namespace {
 
 // How many records the list a reference field points into holds: a channel
 // names a personality and a scan list, a scan list names channels.
-std::size_t ReferencedRecords(const FieldSpec& field, const RadioDataContainer& data) {
+std::size_t ReferencedRecords(const FieldDef& field, const RadioDataContainer& data) {
   if (field.kind == FieldKind::RecordIndex) return data.personalities().size();
   return field.area == FieldArea::Channel ? data.scanLists().size() : data.channels().size();
 }
 
-std::string ReferenceText(const FieldSpec& field, long raw, const RadioDataContainer& data,
-                          const LanguageTexts& texts) {
+std::string ReferenceText(const FieldDef& field, long raw, const RadioDataContainer& data, const LanguageTexts& texts) {
   const std::size_t records = ReferencedRecords(field, data);
   const long number = field.kind == FieldKind::RecordIndex ? raw + 1 : raw;
   if (number == 0 && field.list != 0) {
@@ -29,8 +28,8 @@ std::string ReferenceText(const FieldSpec& field, long raw, const RadioDataConta
 
 }  // namespace
 
-std::string PrintedFieldText(const FieldSpec& field, std::span<const std::uint8_t> bytes,
-                             const RadioDataContainer& data, const LanguageTexts& texts) {
+std::string PrintedFieldText(const FieldDef& field, std::span<const std::uint8_t> bytes, const RadioDataContainer& data,
+                             const LanguageTexts& texts) {
   const long raw = ReadField(field, bytes);
   switch (field.kind) {
     case FieldKind::Flag:

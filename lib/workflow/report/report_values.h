@@ -17,7 +17,7 @@ class RadioDataContainer;
 // none for the value), check boxes label text 20 or 21, references to other
 // records the record's number (nothing when there is no such record; a list's
 // "none" entry for number 0), everything else as the library writes it.
-std::string PrintedFieldText(const FieldSpec& field, std::span<const std::uint8_t> bytes,
-                             const RadioDataContainer& data, const LanguageTexts& texts);
+std::string PrintedFieldText(const FieldDef& field, std::span<const std::uint8_t> bytes, const RadioDataContainer& data,
+                             const LanguageTexts& texts);
 
 }  // namespace vex
