@@ -5,7 +5,6 @@
 #include "cli_host.h"
 #include "output_file.h"
 
-#include "base/file_replace.h"
 #include "core/report_sections.h"
 #include "workflow/report/report_builder.h"
 #include "workflow/report/report_text.h"
@@ -26,13 +25,7 @@ int RunReport(Environment& env, const CliOptions& options) {
 
   const ReportSource source{host.data(), env.texts(), host.modelState(), env.languageIndex()};
   const std::string report = ReportText(BuildReport(table, source));
-  if (options.output.empty() || options.output == "-") {
-    env.out() << report;
-    return kExitOk;
-  }
-  if (!ReplaceFileContent(options.output, report))
-    return env.fail(text::kMsgFileNotWritten, options.output, OutputFile(options.output).problem());
-  return kExitOk;
+  return WriteTextOutput(env, options.output, report);
 }
 
 }  // namespace vex::cli
