@@ -13,6 +13,7 @@
 #include "toolkit/control_id.h"
 #include "toolkit/controls.h"
 #include "toolkit/edits.h"
+#include "toolkit/form_fit.h"
 #include "toolkit/images.h"
 
 namespace vex::gui {
@@ -113,6 +114,8 @@ void buildForm(QWidget* form, const FormSpec& formSpec) {
   const QRect size = dialogUnitsToPixels(form, 0, 0, formSpec.width, formSpec.height);
   form->setFixedSize(size.size());
   form->setWindowTitle(QString::fromUtf8(formSpec.title ? formSpec.title : ""));
+  markBuiltForm(form);
+  fitFormsToTexts(form);
 }
 
 }  // namespace vex::gui
