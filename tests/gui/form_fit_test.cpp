@@ -1,9 +1,10 @@
 // Every view of the view table in both languages, at the normal font and at
-// one and a half times its size: no label, button or group title is cut and
-// no such control reaches past its form.
+// one and a half times its size: no shown label, button or group title is cut
+// and no such control reaches past its form.
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -16,6 +17,8 @@
 #include "config/app_settings.h"
 #include "gui_test_support.h"
 #include "toolkit/control_id.h"
+#include "toolkit/form_builder.h"
+#include "toolkit/translate.h"
 #include "views/custom_form_view.h"
 #include "workspace/view_table.h"
 
@@ -82,12 +85,13 @@ std::optional<TextRoom> textRoom(QWidget* control) {
 
 void expectTextsWhole(QWidget& view, const QString& where) {
   for (QWidget* control : view.findChildren<QWidget*>()) {
+    if (control->isHidden()) continue;  // hidden by the view: takes no room
     const std::optional<TextRoom> text = textRoom(control);
     if (!text) continue;
     const std::string name = where.toStdString() + ", control " + std::to_string(controlId(control)) + " \"" +
                              text->text.toStdString() + "\"";
     EXPECT_LE(text->needed, text->room) << name << ": text cut";
-    if (QWidget* form = control->parentWidget(); form && !control->isHidden()) {
+    if (QWidget* form = control->parentWidget()) {
       EXPECT_TRUE(form->rect().contains(control->geometry())) << name << ": reaches past its form";
     }
   }
@@ -118,6 +122,52 @@ TEST(FormFit, EveryViewShowsItsTextsWholeInBothLanguagesAtBothScales) {
     }
   }
   QApplication::setFont(normal);
+}
+
+// Translated texts longer than their template places (a label, a check box, a
+// button): each control widens, the controls after it on its row move along
+// (their column with them), the group and the form grow around them, a
+// hidden control takes no room, and translating again changes nothing.
+TEST(FormFit, ALongerTextWidensItsControlAndMovesItsRow) {
+  test::DataDir data;
+  data.addLanguageLine("S0200101=A label text far longer than the template gave it room for");
+  data.addLanguageLine("S0200103=A check box text far longer than its place as well");
+  data.addLanguageLine("S0200107=A hidden label with a long text of its own");
+  data.addLanguageLine("S0200108=&Apply these settings to every channel");
+  using K = ControlKind;
+  static constexpr ControlSpec kControls[] = {
+      {100, K::Group, "Group", 7, 6, 150, 40},   {101, K::Label, "Short", 14, 18, 40, 12},
+      {102, K::Combo, "", 58, 17, 60, 13},       {103, K::Check, "Check", 14, 30, 60, 12},
+      {104, K::Label, "Right", 165, 18, 40, 12}, {105, K::Label, "Below", 7, 52, 40, 12},
+      {106, K::Edit, "", 58, 51, 60, 13},        {107, K::Label, "Hidden", 120, 30, 20, 12, kStyleHidden},
+      {108, K::Button, "OK", 165, 51, 40, 14},
+  };
+  static constexpr FormSpec kForm{900, "Fit", 215, 70, kControls};
+  QWidget form;
+  buildForm(&form, kForm);
+  const QSize before = form.size();
+  const QRect hidden = findControl(&form, 107)->geometry();
+  const QRect below = findControl(&form, 105)->geometry();
+  translateWindow(&form, kForm.templateId);
+
+  expectTextsWhole(form, QStringLiteral("fitted form"));
+  const auto place = [&form](int id) { return findControl(&form, id)->geometry(); };
+  EXPECT_GT(place(102).left(), place(101).right());
+  EXPECT_EQ(place(106).left(), place(102).left());  // the column stays a column
+  EXPECT_TRUE(place(100).contains(place(102)));
+  EXPECT_TRUE(place(100).contains(place(103)));
+  EXPECT_GT(place(104).left(), place(100).right());
+  EXPECT_EQ(place(105), below);  // nothing on its row grew
+  EXPECT_EQ(place(107).width(), hidden.width());
+  EXPECT_GT(form.width(), before.width());
+  EXPECT_EQ(form.height(), before.height());
+
+  std::vector<QRect> fitted;
+  for (int id = 100; id <= 108; ++id) fitted.push_back(place(id));
+  const QSize fittedSize = form.size();
+  translateWindow(&form, kForm.templateId);
+  for (int id = 100; id <= 108; ++id) EXPECT_EQ(place(id), fitted[static_cast<std::size_t>(id - 100)]) << id;
+  EXPECT_EQ(form.size(), fittedSize);
 }
 
 }  // namespace

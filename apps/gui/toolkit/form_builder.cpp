@@ -114,8 +114,7 @@ void buildForm(QWidget* form, const FormSpec& formSpec) {
   const QRect size = dialogUnitsToPixels(form, 0, 0, formSpec.width, formSpec.height);
   form->setFixedSize(size.size());
   form->setWindowTitle(QString::fromUtf8(formSpec.title ? formSpec.title : ""));
-  markBuiltForm(form);
-  fitFormsToTexts(form);
+  markBuiltForm(form);  // translateWindow fits it to its texts
 }
 
 }  // namespace vex::gui

@@ -129,15 +129,16 @@ void fitForm(QWidget* form) {
   std::vector<std::vector<std::size_t>> aligned(count);  // same left edge; groups: same left and right edges
   for (std::size_t i = 0; i < count; ++i) {
     const Placed& c = controls[i];
-    needed[i] = std::max(0, textFitWidth(c.widget) - c.place.width());
+    if (!c.widget->isHidden()) needed[i] = std::max(0, textFitWidth(c.widget) - c.place.width());
     for (std::size_t j = 0; j < count; ++j) {
       if (i == j) continue;
       const Placed& other = controls[j];
+      const bool otherShown = !other.widget->isHidden();
       if (contains(other, c)) {
         inside[i].push_back(j);
       } else if (contains(c, other)) {
-        holds[i].push_back({j, std::max(0, rightOf(c.place) - rightOf(other.place) - keptMargin)});
-      } else if (other.place.x() < c.place.x() && sameRow(other.place, c.place)) {
+        if (otherShown) holds[i].push_back({j, std::max(0, rightOf(c.place) - rightOf(other.place) - keptMargin)});
+      } else if (otherShown && other.place.x() < c.place.x() && sameRow(other.place, c.place)) {
         pushedBy[i].push_back({j, std::max(0, c.place.x() - rightOf(other.place) - keptGap)});
       }
       if (other.place.x() == c.place.x() && (!c.group || (other.group && rightOf(other.place) == rightOf(c.place))))
@@ -176,6 +177,7 @@ void fitForm(QWidget* form) {
     if (!c.widget->isHidden()) lowest = std::max(lowest, c.place.y() + c.place.height());
     if (c.shift == 0 && c.grow == 0) continue;
     c.widget->setGeometry(c.place.x() + c.shift, c.place.y(), c.place.width() + c.grow, c.place.height());
+    if (c.widget->isHidden()) continue;
     const int slack = std::max(0, form->width() - rightOf(c.place) - keptMargin);
     formGrow = std::max(formGrow, c.shift + c.grow - slack);
   }
