@@ -12,7 +12,7 @@ constexpr std::string_view kMemberPrefix = "member_";
 // slots that hold one.
 DumpValue Members(std::span<const std::uint8_t> bytes) {
   std::string members;
-  for (const FieldSpec* field : FieldsOf(FieldArea::ScanList)) {
+  for (const FieldDef* field : FieldsOf(FieldArea::ScanList)) {
     if (!field->key.starts_with(kMemberPrefix)) continue;
     const long number = ReadField(*field, bytes);
     if (number == 0 || number == 0xFF || number == 0xFFFF) continue;

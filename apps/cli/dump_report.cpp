@@ -11,7 +11,7 @@
 
 namespace vex::cli {
 
-std::string FieldDumpText(const FieldSpec& field, std::span<const std::uint8_t> bytes, const LanguageTexts& texts) {
+std::string FieldDumpText(const FieldDef& field, std::span<const std::uint8_t> bytes, const LanguageTexts& texts) {
   const long raw = ReadField(field, bytes);
   switch (field.kind) {
     case FieldKind::Flag: return raw != 0 ? "on" : "off";
@@ -27,7 +27,7 @@ std::string FieldDumpText(const FieldSpec& field, std::span<const std::uint8_t> 
 
 namespace {
 
-DumpValue::Kind DumpKind(const FieldSpec& field) {
+DumpValue::Kind DumpKind(const FieldDef& field) {
   switch (field.kind) {
     case FieldKind::Flag:
     case FieldKind::InvertedFlag: return DumpValue::Kind::Flag;
@@ -43,7 +43,7 @@ DumpValue::Kind DumpKind(const FieldSpec& field) {
 
 std::vector<DumpValue> AreaValues(FieldArea area, std::span<const std::uint8_t> bytes, const LanguageTexts& texts) {
   std::vector<DumpValue> values;
-  for (const FieldSpec* field : FieldsOf(area))
+  for (const FieldDef* field : FieldsOf(area))
     values.push_back({std::string(field->key), FieldDumpText(*field, bytes, texts), DumpKind(*field)});
   return values;
 }

@@ -56,7 +56,7 @@ void CompareArea(RadioDataContainer& a, RadioDataContainer& b, FieldArea area, s
     changes.push_back({record, "record", bytesA.empty() ? "absent" : "present", bytesB.empty() ? "absent" : "present"});
     return;
   }
-  for (const FieldSpec* field : FieldsOf(area)) {
+  for (const FieldDef* field : FieldsOf(area)) {
     // Fields that share a byte differ only in their own bits.
     const auto fieldA = FieldBytes(*field, bytesA);
     const auto fieldB = FieldBytes(*field, bytesB);

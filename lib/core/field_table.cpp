@@ -17,7 +17,7 @@ using K = FieldKind;
 namespace t = text;
 
 // clang-format off
-constexpr FieldSpec kFields[] = {
+constexpr FieldDef kFields[] = {
     // key                       area           offset mask width kind               list                          label
     {"model_name",               A::RadioInfo,  0,  0xFF, 12, K::Text,               0,                            t::kRadioModelName},
     {"serial_number",            A::RadioInfo,  56, 0xFF, 16, K::Text,               0,                            t::kRadioSerial},
@@ -143,27 +143,27 @@ std::string Hex(unsigned long value, int digits) {
 
 }  // namespace
 
-std::span<const FieldSpec> FieldTable() { return kFields; }
+std::span<const FieldDef> FieldTable() { return kFields; }
 
-std::vector<const FieldSpec*> FieldsOf(FieldArea area) {
-  std::vector<const FieldSpec*> fields;
-  for (const FieldSpec& field : kFields)
+std::vector<const FieldDef*> FieldsOf(FieldArea area) {
+  std::vector<const FieldDef*> fields;
+  for (const FieldDef& field : kFields)
     if (field.area == area) fields.push_back(&field);
   return fields;
 }
 
-const FieldSpec* FindField(FieldArea area, std::string_view key) {
-  for (const FieldSpec& field : kFields)
+const FieldDef* FindField(FieldArea area, std::string_view key) {
+  for (const FieldDef& field : kFields)
     if (field.area == area && field.key == key) return &field;
   return nullptr;
 }
 
-std::span<const std::uint8_t> FieldBytes(const FieldSpec& field, std::span<const std::uint8_t> bytes) {
+std::span<const std::uint8_t> FieldBytes(const FieldDef& field, std::span<const std::uint8_t> bytes) {
   if (field.width == 0 || bytes.size() < std::size_t{field.offset} + field.width) return {};
   return bytes.subspan(field.offset, field.width);
 }
 
-long ReadField(const FieldSpec& field, std::span<const std::uint8_t> bytes) {
+long ReadField(const FieldDef& field, std::span<const std::uint8_t> bytes) {
   const auto own = FieldBytes(field, bytes);
   if (own.empty()) return 0;
   if (field.width == 1) {
@@ -175,7 +175,7 @@ long ReadField(const FieldSpec& field, std::span<const std::uint8_t> bytes) {
   return static_cast<long>(value);
 }
 
-void WriteField(const FieldSpec& field, std::span<std::uint8_t> bytes, long value) {
+void WriteField(const FieldDef& field, std::span<std::uint8_t> bytes, long value) {
   if (field.width == 0 || bytes.size() < std::size_t{field.offset} + field.width) return;
   const auto raw = static_cast<unsigned long>(value);
   if (field.width == 1) {
@@ -207,7 +207,7 @@ std::span<std::uint8_t> AreaBytes(RadioDataContainer& data, FieldArea area, std:
   return {};
 }
 
-std::string PlainFieldText(const FieldSpec& field, std::span<const std::uint8_t> bytes) {
+std::string PlainFieldText(const FieldDef& field, std::span<const std::uint8_t> bytes) {
   const auto own = FieldBytes(field, bytes);
   const long raw = ReadField(field, bytes);
   switch (field.kind) {

@@ -52,7 +52,7 @@ enum class FieldKind : std::uint8_t {
   TimeStamp,     // the programming date stamp
 };
 
-struct FieldSpec {
+struct FieldDef {
   std::string_view key;  // stable name within the area (dump keys, CSV columns)
   FieldArea area;
   std::uint16_t offset;  // first byte within the section or record
@@ -64,19 +64,19 @@ struct FieldSpec {
 };
 
 // Every field, grouped by area in the order the areas' views show them.
-std::span<const FieldSpec> FieldTable();
+std::span<const FieldDef> FieldTable();
 // The fields of one area, in table order.
-std::vector<const FieldSpec*> FieldsOf(FieldArea area);
-const FieldSpec* FindField(FieldArea area, std::string_view key);
+std::vector<const FieldDef*> FieldsOf(FieldArea area);
+const FieldDef* FindField(FieldArea area, std::string_view key);
 
 // The raw value: the masked bits shifted down, or a little-endian number of
 // `width` bytes (container byte order). 0 when the bytes are too short.
-long ReadField(const FieldSpec& field, std::span<const std::uint8_t> bytes);
+long ReadField(const FieldDef& field, std::span<const std::uint8_t> bytes);
 // Writes a raw value: the other bits of a masked byte stay, and a value wider
 // than the field is cut to the field's width.
-void WriteField(const FieldSpec& field, std::span<std::uint8_t> bytes, long value);
+void WriteField(const FieldDef& field, std::span<std::uint8_t> bytes, long value);
 // The field's own bytes (empty when the buffer is too short).
-std::span<const std::uint8_t> FieldBytes(const FieldSpec& field, std::span<const std::uint8_t> bytes);
+std::span<const std::uint8_t> FieldBytes(const FieldDef& field, std::span<const std::uint8_t> bytes);
 
 // The bytes a field of `area` addresses: the section, or the record at
 // 0-based `index` of the area's list (empty when there is no such record).
@@ -85,6 +85,6 @@ std::span<std::uint8_t> AreaBytes(RadioDataContainer& data, FieldArea area, std:
 // The text of a field whose reading needs no language data: texts, bytes,
 // numbers, frequencies, tone values, record numbers and the date stamp. Fields
 // of the other kinds give their raw value as a number.
-std::string PlainFieldText(const FieldSpec& field, std::span<const std::uint8_t> bytes);
+std::string PlainFieldText(const FieldDef& field, std::span<const std::uint8_t> bytes);
 
 }  // namespace vex

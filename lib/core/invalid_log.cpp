@@ -12,7 +12,7 @@ void InvalidLog::add(std::string label, std::string location, const Finding& fin
   changed();
 }
 
-void InvalidLog::remove(int itemKey, const FieldSpec* field) {
+void InvalidLog::remove(int itemKey, const FieldDef* field) {
   removeWhere([&](const InvalidLogRow& row) { return row.finding.itemKey == itemKey && row.finding.field == field; });
 }
 
@@ -34,7 +34,7 @@ void InvalidLog::clear() {
   changed();
 }
 
-bool InvalidLog::contains(int itemKey, const FieldSpec* field) const {
+bool InvalidLog::contains(int itemKey, const FieldDef* field) const {
   return std::any_of(rows_.begin(), rows_.end(), [&](const InvalidLogRow& row) {
     return row.finding.itemKey == itemKey && row.finding.field == field;
   });

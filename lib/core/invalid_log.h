@@ -12,13 +12,13 @@
 
 namespace vex {
 
-struct FieldSpec;
+struct FieldDef;
 
 struct Finding {
   RecordKind list = RecordKind::Channel;
   std::size_t number = 0;  // 1-based position of the record in its list
   int itemKey = 0;         // the record item's key
-  const FieldSpec* field = nullptr;
+  const FieldDef* field = nullptr;
 
   // One finding per field of a record: the position may change, the record stays.
   bool sameEntry(const Finding& other) const { return itemKey == other.itemKey && field == other.field; }
@@ -35,13 +35,13 @@ class InvalidLog {
   // Adds a row unless the same record's field is listed already or the
   // filter refuses it.
   void add(std::string label, std::string location, const Finding& finding);
-  void remove(int itemKey, const FieldSpec* field);
+  void remove(int itemKey, const FieldDef* field);
   // Removes every row of one record item.
   void removeItem(int itemKey);
   void clear();
 
   const std::vector<InvalidLogRow>& rows() const { return rows_; }
-  bool contains(int itemKey, const FieldSpec* field) const;
+  bool contains(int itemKey, const FieldDef* field) const;
   std::size_t size() const { return rows_.size(); }
 
   // Called after every change of the rows.

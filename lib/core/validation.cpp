@@ -22,7 +22,7 @@ std::string Title(const ValidationScope& scope, int titleId, std::size_t number)
   return LookUp(scope.text, titleId) + " - " + std::to_string(number) + ": ";
 }
 
-const FieldSpec& Field(FieldArea area, std::string_view key) { return *FindField(area, key); }
+const FieldDef& Field(FieldArea area, std::string_view key) { return *FindField(area, key); }
 
 void Report(const ValidationScope& scope, const Finding& finding, const std::string& location) {
   scope.log.add(LookUp(scope.text, finding.field->label), location, finding);
@@ -31,8 +31,8 @@ void Report(const ValidationScope& scope, const Finding& finding, const std::str
 }  // namespace
 
 void ValidateChannel(const ChannelItem& channel, std::size_t number, const ValidationScope& scope) {
-  static const FieldSpec& personality = Field(FieldArea::Channel, "personality");
-  static const FieldSpec& scanList = Field(FieldArea::Channel, "scan_list");
+  static const FieldDef& personality = Field(FieldArea::Channel, "personality");
+  static const FieldDef& scanList = Field(FieldArea::Channel, "scan_list");
   const std::string location = Title(scope, kChannelTitle, number) + LookUp(scope.text, kChannelMiscPage);
   if (!scope.personalities.containsKey(channel.personalityLink())) {
     Report(scope, {RecordKind::Channel, number, channel.key(), &personality}, location);
@@ -46,11 +46,11 @@ void ValidateChannel(const ChannelItem& channel, std::size_t number, const Valid
 }
 
 void ValidateScanList(const ScanListItem& scanList, std::size_t number, const ValidationScope& scope) {
-  static const FieldSpec& designated = Field(FieldArea::ScanList, "designated_channel");
-  static const FieldSpec& priority = Field(FieldArea::ScanList, "priority_channel");
+  static const FieldDef& designated = Field(FieldArea::ScanList, "designated_channel");
+  static const FieldDef& priority = Field(FieldArea::ScanList, "priority_channel");
   const std::string title = Title(scope, kScanTitle, number);
   const auto& record = scanList.record();
-  auto finding = [&](const FieldSpec& field) { return Finding{RecordKind::ScanList, number, scanList.key(), &field}; };
+  auto finding = [&](const FieldDef& field) { return Finding{RecordKind::ScanList, number, scanList.key(), &field}; };
 
   const std::string membersPage = title + LookUp(scope.text, kScanChannelPage);
   const std::size_t used = std::min<std::size_t>(record.entryCount(), layout::kScanListMemberCount);

@@ -11,7 +11,7 @@ namespace {
 
 // The number a range field's edit shows for its raw value; 0 for "off".
 int ShownNumber(std::string_view key, std::span<const std::uint8_t> record, const LanguageTexts& texts) {
-  const FieldSpec* field = FindField(FieldArea::AlertTone, key);
+  const FieldDef* field = FindField(FieldArea::AlertTone, key);
   if (!field) return 0;
   const long raw = ReadField(*field, record);
   if (field->kind == FieldKind::RangeOff && raw == 0) return 0;
@@ -24,7 +24,7 @@ int ShownNumber(std::string_view key, std::span<const std::uint8_t> record, cons
 
 AlertTonePattern AlertTonePatternOf(std::span<const std::uint8_t> record, const LanguageTexts& texts) {
   AlertTonePattern pattern;
-  const FieldSpec* cycle = FindField(FieldArea::AlertTone, "cycle");
+  const FieldDef* cycle = FindField(FieldArea::AlertTone, "cycle");
   pattern.cycles = cycle ? static_cast<int>(ReadField(*cycle, record)) : 1;
   if (pattern.cycles == 0) pattern.cycles = AlertTonePattern::kContinuousCycles;
   pattern.pauseSeconds = ShownNumber("beep_segments", record, texts);

@@ -16,7 +16,7 @@ namespace {
 using C = ChannelColumn;
 namespace t = text;
 
-constexpr ChannelColumnSpec kColumns[] = {
+constexpr ChannelColumnDef kColumns[] = {
     {C::RxFrequency, t::kChanRxFreqLabel, 0},
     {C::RxType, t::kChanRxTypeLabel, t::kChanRxTypeList},
     {C::RxCtcss, t::kChanRxCtcssLabel, 0},
@@ -36,7 +36,7 @@ static_assert(std::size(kColumns) == kChannelColumnCount);
 constexpr int kMostLinkNumber = 0xFF;
 
 // The field-table fields whose options are list positions.
-const FieldSpec* ListField(ChannelColumn column) {
+const FieldDef* ListField(ChannelColumn column) {
   switch (column) {
     case C::RxType: return FindField(FieldArea::Channel, "rx_tone_type");
     case C::TxType: return FindField(FieldArea::Channel, "tx_tone_type");
@@ -47,13 +47,13 @@ const FieldSpec* ListField(ChannelColumn column) {
 }
 
 std::string TextOf(ChannelColumn column, long raw, const LanguageTexts& texts) {
-  const FieldSpec* field = ListField(column);
+  const FieldDef* field = ListField(column);
   return field ? FieldOptionText(*field, raw, texts).value_or("") : "";
 }
 
 // The list position of a text, else `kept`.
 int PositionOf(ChannelColumn column, const std::string& text, const LanguageTexts& texts, int kept) {
-  const FieldSpec* field = ListField(column);
+  const FieldDef* field = ListField(column);
   const long value = field ? FieldOptionValue(*field, text, texts) : -1;
   return value >= 0 ? static_cast<int>(value) : kept;
 }
@@ -96,9 +96,9 @@ bool UsesColumn(int type, bool ctcssColumn) { return ctcssColumn ? type == kTone
 
 }  // namespace
 
-std::span<const ChannelColumnSpec> ChannelColumns() { return kColumns; }
+std::span<const ChannelColumnDef> ChannelColumns() { return kColumns; }
 
-const ChannelColumnSpec& ChannelColumnOf(ChannelColumn column) { return kColumns[IndexOf(column)]; }
+const ChannelColumnDef& ChannelColumnOf(ChannelColumn column) { return kColumns[IndexOf(column)]; }
 
 ChannelRow LoadChannelRow(const ChannelRecord& record, const ChannelRowContext& context) {
   const ChannelValueSet values = LoadChannelValues(record);

@@ -39,15 +39,15 @@ inline constexpr std::size_t kChannelColumnCount = 13;
 
 using ChannelRow = std::array<std::string, kChannelColumnCount>;
 
-struct ChannelColumnSpec {
+struct ChannelColumnDef {
   ChannelColumn column;
   int header;  // label text id of the column's title
   int list;    // label text id of its option list, 0 when it has none
 };
 
 // The columns in grid order.
-std::span<const ChannelColumnSpec> ChannelColumns();
-const ChannelColumnSpec& ChannelColumnOf(ChannelColumn column);
+std::span<const ChannelColumnDef> ChannelColumns();
+const ChannelColumnDef& ChannelColumnOf(ChannelColumn column);
 inline std::size_t IndexOf(ChannelColumn column) { return static_cast<std::size_t>(column); }
 
 // What the texts of a row depend on besides the record.

@@ -6,7 +6,7 @@
 
 namespace vex {
 
-bool UsesOptionList(const FieldSpec& field) {
+bool UsesOptionList(const FieldDef& field) {
   switch (field.kind) {
     case FieldKind::ListValue:
     case FieldKind::ListPosition:
@@ -16,7 +16,7 @@ bool UsesOptionList(const FieldSpec& field) {
   }
 }
 
-std::optional<std::string> FieldOptionText(const FieldSpec& field, long raw, const LanguageTexts& texts) {
+std::optional<std::string> FieldOptionText(const FieldDef& field, long raw, const LanguageTexts& texts) {
   if (!UsesOptionList(field)) return std::nullopt;
   const OptionList options = texts.optionList(field.list);
   switch (field.kind) {
@@ -41,7 +41,7 @@ std::optional<std::string> FieldOptionText(const FieldSpec& field, long raw, con
   }
 }
 
-long FieldOptionValue(const FieldSpec& field, std::string_view text, const LanguageTexts& texts) {
+long FieldOptionValue(const FieldDef& field, std::string_view text, const LanguageTexts& texts) {
   if (!UsesOptionList(field)) return -1;
   const OptionList options = texts.optionList(field.list);
   switch (field.kind) {

@@ -14,13 +14,13 @@ class LanguageTexts;
 
 // The text of a raw value of a list or range field; nothing when the field's
 // option list has no entry for it (or the field is of another kind).
-std::optional<std::string> FieldOptionText(const FieldSpec& field, long raw, const LanguageTexts& texts);
+std::optional<std::string> FieldOptionText(const FieldDef& field, long raw, const LanguageTexts& texts);
 
 // The raw value of a text of a list or range field; -1 when the list has no
 // entry with that text. Range fields correct the text as their edits do.
-long FieldOptionValue(const FieldSpec& field, std::string_view text, const LanguageTexts& texts);
+long FieldOptionValue(const FieldDef& field, std::string_view text, const LanguageTexts& texts);
 
 // Whether the field's value is chosen from or typed through its option list.
-bool UsesOptionList(const FieldSpec& field);
+bool UsesOptionList(const FieldDef& field);
 
 }  // namespace vex

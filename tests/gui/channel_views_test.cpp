@@ -243,7 +243,7 @@ TEST_F(ChannelViewTest, ChoosingAPersonalityWithdrawsTheFindingValidationMade) {
   ChangeNotice validate;
   validate.kind = ChangeNotice::kValidate;
   radio_data::broadcast(validate);
-  const FieldSpec* personality = FindField(FieldArea::Channel, "personality");
+  const FieldDef* personality = FindField(FieldArea::Channel, "personality");
   const int key = data().channels().keyAt(0);
   ASSERT_TRUE(radio_data::invalidLog().contains(key, personality));
   EXPECT_EQ(misc()->combo(CPageChanMisc::kPersonality)->count(), 2);

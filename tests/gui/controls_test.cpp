@@ -23,7 +23,7 @@ using K = ControlKind;
 
 QWidget* makeSpecialLabel(QWidget* parent) { return new QLabel("made by the view", parent); }
 
-constexpr ControlSpec kStyled[] = {
+constexpr ControlDef kStyled[] = {
     {10, K::Edit, "", 0, 0, 50, 12, kStyleHidden},
     {11, K::Edit, "", 0, 14, 50, 12, kStyleReadOnly, 4},
     {12, K::Edit, "", 0, 28, 50, 36, kStyleMultiLine | kStyleReadOnly},
@@ -32,7 +32,7 @@ constexpr ControlSpec kStyled[] = {
     {15, K::Custom, "", 0, 100, 80, 12, 0, 0, nullptr, 0, makeSpecialLabel},
     {16, K::DigitPairEdit, "", 0, 114, 50, 12, 0, 4},
 };
-constexpr FormSpec kStyledForm{1, "Styled", 100, 130, kStyled};
+constexpr FormDef kStyledForm{1, "Styled", 100, 130, kStyled};
 
 TEST(FormBuilder, StyleFlagsAndLimitsComeFromTheTemplateTable) {
   QWidget form;
@@ -85,12 +85,12 @@ TEST(CPaintedControl, PaintsWithTheViewsDrawing) {
 
 // An alert tone's first segment, as the alert tone view's page holds it:
 // a frequency edit with off and its spin button, and a duration edit.
-constexpr ControlSpec kToneControls[] = {
+constexpr ControlDef kToneControls[] = {
     {5004, K::RangeOffEdit, "", 0, 0, 40, 12, 0, 4},
     {5033, K::Spin, "", 42, 0, 10, 12, 0, 0, nullptr, 5004},
     {5019, K::RangeEdit, "", 60, 0, 40, 12, 0, 4},
 };
-constexpr FormSpec kTonePage{5002, "Alert Tone", 110, 20, kToneControls};
+constexpr FormDef kTonePage{5002, "Alert Tone", 110, 20, kToneControls};
 
 class TonePage : public ::testing::Test {
  protected:

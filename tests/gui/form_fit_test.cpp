@@ -135,14 +135,14 @@ TEST(FormFit, ALongerTextWidensItsControlAndMovesItsRow) {
   data.addLanguageLine("S0200107=A hidden label with a long text of its own");
   data.addLanguageLine("S0200108=&Apply these settings to every channel");
   using K = ControlKind;
-  static constexpr ControlSpec kControls[] = {
+  static constexpr ControlDef kControls[] = {
       {100, K::Group, "Group", 7, 6, 150, 40},   {101, K::Label, "Short", 14, 18, 40, 12},
       {102, K::Combo, "", 58, 17, 60, 13},       {103, K::Check, "Check", 14, 30, 60, 12},
       {104, K::Label, "Right", 165, 18, 40, 12}, {105, K::Label, "Below", 7, 52, 40, 12},
       {106, K::Edit, "", 58, 51, 60, 13},        {107, K::Label, "Hidden", 120, 30, 20, 12, kStyleHidden},
       {108, K::Button, "OK", 165, 51, 40, 14},
   };
-  static constexpr FormSpec kForm{900, "Fit", 215, 70, kControls};
+  static constexpr FormDef kForm{900, "Fit", 215, 70, kControls};
   QWidget form;
   buildForm(&form, kForm);
   const QSize before = form.size();

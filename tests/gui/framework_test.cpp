@@ -27,18 +27,18 @@ namespace {
 using K = ControlKind;
 
 // A personality view of two pages, as the personality view will be built.
-constexpr ControlSpec kRxTxControls[] = {
+constexpr ControlDef kRxTxControls[] = {
     {2320, K::Label, "Tx Admit", 5, 5, 60, 12},
     {2321, K::Combo, "", 70, 5, 60, 12},
     {2341, K::Check, "Busy Channel Lockout", 5, 22, 120, 12},
 };
-constexpr ControlSpec kSquelchControls[] = {
+constexpr ControlDef kSquelchControls[] = {
     {2350, K::Label, "Rx Squelch Mode", 5, 5, 60, 12},
     {2351, K::Combo, "", 70, 5, 60, 12},
 };
-constexpr FormSpec kRxTxPage{2311, "RX/TX", 140, 40, kRxTxControls};
-constexpr FormSpec kSquelchPage{2312, "Squelch", 140, 40, kSquelchControls};
-constexpr FormSpec kViewForm{2310, "Personality", 10, 10, {}};
+constexpr FormDef kRxTxPage{2311, "RX/TX", 140, 40, kRxTxControls};
+constexpr FormDef kSquelchPage{2312, "Squelch", 140, 40, kSquelchControls};
+constexpr FormDef kViewForm{2310, "Personality", 10, 10, {}};
 
 class TwoPageView : public CRecordView {
  public:
@@ -76,7 +76,7 @@ std::uint8_t personalityByte(std::size_t index, std::size_t offset) {
 
 TEST(FieldControls, EveryControlNamesAFieldOfTheLibraryTable) {
   for (const FieldControl& entry : fieldControls()) {
-    const FieldSpec* field = FindField(entry.area, entry.field);
+    const FieldDef* field = FindField(entry.area, entry.field);
     ASSERT_NE(field, nullptr) << entry.field;
     EXPECT_EQ(controlOf(field), entry.control) << entry.field;  // one control per field
   }

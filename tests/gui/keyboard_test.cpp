@@ -100,7 +100,7 @@ std::optional<QString> accelerator(const QString& languageFile, int command) {
 TEST(KeyTable, LanguageFilesShowTheKeysTheTableBinds) {
   for (const char* name : {"/VEX_E.lng", "/VEX_S.lng"}) {
     const QString path = QString::fromLatin1(VEX_DATA_DIR) + QString::fromLatin1(name);
-    for (const MenuSpec& menu : menuTable()) {
+    for (const MenuDef& menu : menuTable()) {
       for (const MenuEntry& entry : menu.entries) {
         if (entry.command == 0) continue;
         const std::optional<QString> shown = accelerator(path, entry.command);

@@ -13,13 +13,13 @@ namespace vex::gui {
 namespace {
 
 using K = ControlKind;
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {1405, K::Label, "Gain", 10, 10, 40, 10},
     {1406, K::Combo, "", 60, 10, 40, 12},
     {1409, K::Check, "Template text", 10, 30, 80, 10},
     {1500, K::Label, "Keeps its text", 10, 50, 80, 10},
 };
-constexpr FormSpec kForm{77, "Form", 120, 70, kControls};
+constexpr FormDef kForm{77, "Form", 120, 70, kControls};
 
 TEST(FormBuilder, TagsEveryControlAndPlacesItInDialogUnits) {
   test::DataDir data;

@@ -101,9 +101,9 @@ TEST(CViewMis, ViewLoadShowsTheContainer) {
 // A settings view with one edit, for the storing rules of the base.
 class EditView : public CSettingsView {
  public:
-  static constexpr ControlSpec kControls[] = {{2001, ControlKind::Edit, "", 5, 5, 80, 12},
+  static constexpr ControlDef kControls[] = {{2001, ControlKind::Edit, "", 5, 5, 80, 12},
                                               {2002, ControlKind::Check, "x", 5, 20, 80, 12}};
-  static constexpr FormSpec kForm{2000, "Edit", 100, 40, kControls};
+  static constexpr FormDef kForm{2000, "Edit", 100, 40, kControls};
   EditView() : CSettingsView(kForm) {}
   std::string stored;
 

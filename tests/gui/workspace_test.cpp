@@ -185,7 +185,7 @@ TEST(CMainFrame, BarsStartHiddenAndToggleWithCheckMarks) {
 TEST(CMainFrame, InvalidLogShowsFindingsByKeyWithoutDuplicates) {
   test::DataDir data;
   CMainFrame frame;
-  const FieldSpec* scanList = FindField(FieldArea::Channel, "scan_list");
+  const FieldDef* scanList = FindField(FieldArea::Channel, "scan_list");
   InvalidLog& log = radio_data::invalidLog();
   log.add("Scan List", "Channel - 1: Options", {RecordKind::Channel, 1, 500, scanList});
   log.add("Scan List", "Channel - 1: Options", {RecordKind::Channel, 1, 500, scanList});

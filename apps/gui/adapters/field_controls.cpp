@@ -119,13 +119,13 @@ constexpr FieldControl kControls[] = {
 
 std::span<const FieldControl> fieldControls() { return kControls; }
 
-const FieldSpec* fieldOfControl(FieldArea area, int control) {
+const FieldDef* fieldOfControl(FieldArea area, int control) {
   for (const FieldControl& entry : kControls)
     if (entry.area == area && entry.control == control) return FindField(area, entry.field);
   return nullptr;
 }
 
-int controlOf(const FieldSpec* field) {
+int controlOf(const FieldDef* field) {
   if (!field) return 0;
   for (const FieldControl& entry : kControls)
     if (entry.area == field->area && entry.field == field->key) return entry.control;

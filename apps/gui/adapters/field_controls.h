@@ -20,9 +20,9 @@ struct FieldControl {
 
 std::span<const FieldControl> fieldControls();
 // The field a control of `area` shows, or null.
-const FieldSpec* fieldOfControl(FieldArea area, int control);
+const FieldDef* fieldOfControl(FieldArea area, int control);
 // The control that shows a field, 0 when no view shows it.
-int controlOf(const FieldSpec* field);
+int controlOf(const FieldDef* field);
 
 // The Invalid Log entry key of a finding: record key + 0x10000 + the id in
 // front of the control that shows the field (control id - 1).

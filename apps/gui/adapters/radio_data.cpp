@@ -37,12 +37,12 @@ const std::array<std::uint8_t, 8192>& image() { return container().image(); }
 std::span<std::uint8_t> areaBytes(FieldArea area, std::size_t index) { return AreaBytes(container(), area, index); }
 
 long fieldValue(FieldArea area, std::string_view key, std::size_t index) {
-  const FieldSpec* field = FindField(area, key);
+  const FieldDef* field = FindField(area, key);
   return field ? ReadField(*field, areaBytes(area, index)) : 0;
 }
 
 void setFieldValue(FieldArea area, std::string_view key, long value, std::size_t index) {
-  if (const FieldSpec* field = FindField(area, key)) WriteField(*field, areaBytes(area, index), value);
+  if (const FieldDef* field = FindField(area, key)) WriteField(*field, areaBytes(area, index), value);
 }
 
 RecordListAccess records(RecordKind kind) { return RecordListAccess(container(), kind); }

@@ -13,13 +13,13 @@ namespace vex::gui {
 namespace {
 
 using K = ControlKind;
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {0, K::Label, "vexprog " VEX_GUI_VERSION, 12, 10, 180, 12},
     {1001, K::Label, "Programming software for PMR446 radios", 12, 26, 180, 12},
     {1002, K::Label, "", 12, 42, 180, 12},
     {1, K::Button, "OK", 150, 62, 50, 14},
 };
-constexpr FormSpec kForm{CAboutDialog::kTemplateId, "About vexprog", 212, 84, kControls};
+constexpr FormDef kForm{CAboutDialog::kTemplateId, "About vexprog", 212, 84, kControls};
 
 }  // namespace
 

@@ -18,7 +18,7 @@ using K = ControlKind;
 using C = ChannelColumn;
 using P = CPageChanBasic;
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {3660, K::Label, "Channel Spacing", 10, 9, 74, 10},
     {P::kSpacing, K::Combo, "", 86, 7, 64, 13},
     {3662, K::Label, "Power Level", 160, 9, 60, 10},
@@ -45,7 +45,7 @@ constexpr ControlSpec kControls[] = {
     {3680, K::Label, "CDCSS", 168, 131, 60, 10},
     {P::kTxCdcss, K::Custom, "", 230, 129, 56, 13, 0, 0, nullptr, 0, &createCdcssCombo},
 };
-constexpr FormSpec kForm{P::kTemplateId, "Basic", 300, 160, kControls};
+constexpr FormDef kForm{P::kTemplateId, "Basic", 300, 160, kControls};
 
 // The controls that show a column of the channel's row, besides the frequencies.
 struct ColumnControl {

@@ -14,7 +14,7 @@ namespace {
 using K = ControlKind;
 using P = CPageChanMisc;
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {3702, K::Label, "Personality List", 14, 13, 84, 10},
     {P::kPersonality, K::Combo, "", 100, 11, 64, 13},
     {3704, K::Group, "Scan", 6, 32, 288, 56},
@@ -23,7 +23,7 @@ constexpr ControlSpec kControls[] = {
     {P::kAutoStartScan, K::Check, "Auto Start Scan", 14, 67, 180, 12},
     {P::kAtis, K::Check, "ATIS", 14, 100, 180, 12, kStyleHidden},  // kept, not offered
 };
-constexpr FormSpec kForm{P::kTemplateId, "Options", 300, 160, kControls};
+constexpr FormDef kForm{P::kTemplateId, "Options", 300, 160, kControls};
 
 }  // namespace
 

@@ -23,7 +23,7 @@ constexpr std::size_t kTxAdmitOffset = 12;
 constexpr std::size_t kTimeOutOffset = 14;
 
 using K = ControlKind;
-constexpr ControlSpec kRxTxControls[] = {
+constexpr ControlDef kRxTxControls[] = {
     {text::kPersTxAdmitLabel, K::Label, "Tx Admit", 10, 12, 112, 12},
     {kTxAdmit, K::Combo, "", 126, 11, 140, 13},
     {text::kPersTimeoutLabel, K::Label, "TX Time out Time(s)", 10, 32, 112, 12},
@@ -36,13 +36,13 @@ constexpr ControlSpec kRxTxControls[] = {
     {kReset, K::Combo, "", 126, 91, 80, 13},
     {kBusyLockout, K::Check, "Busy Channel Lockout", 10, 112, 160, 12},
 };
-constexpr FormSpec kRxTxForm{CPersonalityRXTXPage::kTemplateId, "RX/TX", 280, 130, kRxTxControls};
+constexpr FormDef kRxTxForm{CPersonalityRXTXPage::kTemplateId, "RX/TX", 280, 130, kRxTxControls};
 
-constexpr ControlSpec kSquelchControls[] = {
+constexpr ControlDef kSquelchControls[] = {
     {text::kPersSquelchModeLabel, K::Label, "Rx Squelch Mode", 10, 12, 112, 12},
     {kSquelchMode, K::Combo, "", 126, 11, 140, 13},
 };
-constexpr FormSpec kSquelchForm{CPersonalitySquelchPage::kTemplateId, "Squelch", 280, 130, kSquelchControls};
+constexpr FormDef kSquelchForm{CPersonalitySquelchPage::kTemplateId, "Squelch", 280, 130, kSquelchControls};
 
 }  // namespace
 

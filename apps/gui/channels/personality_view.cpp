@@ -7,7 +7,7 @@ namespace vex::gui {
 namespace {
 
 // The view's own form is empty: the sheet fills it.
-constexpr FormSpec kForm{CViewPersonality::kTemplateId, "Personality", 10, 10, {}};
+constexpr FormDef kForm{CViewPersonality::kTemplateId, "Personality", 10, 10, {}};
 
 }  // namespace
 

@@ -38,7 +38,7 @@ constexpr long kNoPriority = 0;
 constexpr long kFixedPriority = 1;
 
 using K = ControlKind;
-constexpr ControlSpec kConfigControls[] = {
+constexpr ControlDef kConfigControls[] = {
     {3829, K::Label, "CTCSS/CDCSS Scan Mode1", 10, 12, 112, 12},
     {kToneMode, K::Combo, "", 126, 11, 124, 13},
     {text::kScanTxGroup, K::Group, "TX1", 7, 30, 250, 66},
@@ -64,7 +64,7 @@ constexpr ControlSpec kConfigControls[] = {
     {text::kScanNuisanceDelete, K::Check, "Nuisance Delete1", 266, 92, 118, 12},
     {text::kScanNuisanceReset, K::Check, "Nuisance Reset1", 266, 108, 118, 12},
 };
-constexpr FormSpec kConfigForm{CConfigPage::kTemplateId, "Scan Configuration", 390, 176, kConfigControls};
+constexpr FormDef kConfigForm{CConfigPage::kTemplateId, "Scan Configuration", 390, 176, kConfigControls};
 constexpr int kConfigChannelLists[] = {kDesignated, kPriorityChannel};
 // Kept in the record, not offered.
 constexpr int kConfigHidden[] = {kPriorityDeleteAdd, text::kScanNuisanceDelete, text::kScanNuisanceReset};
@@ -75,8 +75,8 @@ constexpr const char* kSlotTexts[kSlots] = {"Channel 1a",  "Channel 2a",  "Chann
                                             "Channel 13a", "Channel 14a", "Channel 15a", "Channel 16a"};
 
 // The count list, then per slot its label and channel list, down two columns of eight.
-constexpr std::array<ControlSpec, 2 + 2 * kSlots> MembersControls() {
-  std::array<ControlSpec, 2 + 2 * kSlots> controls{{
+constexpr std::array<ControlDef, 2 + 2 * kSlots> MembersControls() {
+  std::array<ControlDef, 2 + 2 * kSlots> controls{{
       {text::kScanCountLabel, K::Label, "Number of Entries in Scan List", 10, 12, 150, 12},
       {kCount, K::Combo, "", 164, 11, 50, 13},
   }};
@@ -89,7 +89,7 @@ constexpr std::array<ControlSpec, 2 + 2 * kSlots> MembersControls() {
   return controls;
 }
 constexpr auto kMembersControls = MembersControls();
-constexpr FormSpec kMembersForm{CChannelListPage::kTemplateId, "Scan Members", 390, 176, kMembersControls};
+constexpr FormDef kMembersForm{CChannelListPage::kTemplateId, "Scan Members", 390, 176, kMembersControls};
 
 constexpr std::array<int, kSlots> SlotLists() {
   std::array<int, kSlots> ids{};
@@ -98,19 +98,19 @@ constexpr std::array<int, kSlots> SlotLists() {
 }
 constexpr auto kSlotLists = SlotLists();
 
-const FieldSpec* scanField(int id) { return fieldOfControl(FieldArea::ScanList, id); }
+const FieldDef* scanField(int id) { return fieldOfControl(FieldArea::ScanList, id); }
 
 }  // namespace
 
-CScanPage::CScanPage(const FormSpec& formSpec, std::span<const int> channelLists, QWidget* parent)
-    : CPropertyPage(formSpec, FieldArea::ScanList, parent), channelLists_(channelLists.begin(), channelLists.end()) {}
+CScanPage::CScanPage(const FormDef& formDef, std::span<const int> channelLists, QWidget* parent)
+    : CPropertyPage(formDef, FieldArea::ScanList, parent), channelLists_(channelLists.begin(), channelLists.end()) {}
 
 void CScanPage::refillChannelLists() {
   const auto& channels = RadioDataContainer::instance().channels();
   const ScanListItem* item = scanList();
   for (int id : channelLists_) {
     auto* combo = findControlAs<QComboBox>(this, id);
-    const FieldSpec* field = scanField(id);
+    const FieldDef* field = scanField(id);
     if (!combo || !field) continue;
     const int link = item ? ScanChannelLink(*item, field->offset) : 0;
     combo->clear();
@@ -136,7 +136,7 @@ void CScanPage::storeRecord(const ViewRecord& record) {
   const auto& channels = RadioDataContainer::instance().channels();
   for (int id : channelLists_) {
     auto* combo = findControlAs<QComboBox>(this, id);
-    const FieldSpec* field = scanField(id);
+    const FieldDef* field = scanField(id);
     if (!combo || !field) continue;
     const int key = combo->currentIndex() >= 0 ? combo->currentData().toInt() : 0;
     SetScanChannel(*item, field->offset, key, channels);
@@ -153,7 +153,7 @@ void CScanPage::withdrawFinding(int id) const {
 long CScanPage::shownValue(int id) const {
   auto* combo = findControlAs<QComboBox>(this, id);
   if (combo && combo->currentIndex() >= 0) return combo->currentData().toLongLong();
-  const FieldSpec* field = scanField(id);
+  const FieldDef* field = scanField(id);
   return field ? ReadField(*field, recordBytes()) : -1;
 }
 

@@ -30,7 +30,7 @@ class CScanPage : public CPropertyPage {
   void refillChannelLists();
 
  protected:
-  CScanPage(const FormSpec& formSpec, std::span<const int> channelLists, QWidget* parent);
+  CScanPage(const FormDef& formDef, std::span<const int> channelLists, QWidget* parent);
 
   void loadRecord(ViewRecord& record) override;
   // A chosen channel stores its key and 1-based number; no choice stores 255.

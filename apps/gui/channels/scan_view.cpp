@@ -9,7 +9,7 @@
 namespace vex::gui {
 namespace {
 
-constexpr FormSpec kForm{CViewScan::kTemplateId, "Scan List", 10, 10, {}};
+constexpr FormDef kForm{CViewScan::kTemplateId, "Scan List", 10, 10, {}};
 
 }  // namespace
 

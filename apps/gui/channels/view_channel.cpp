@@ -13,7 +13,7 @@
 namespace vex::gui {
 namespace {
 
-constexpr FormSpec kForm{CViewChannel::kTemplateId, "Channel", 10, 10, {}};
+constexpr FormDef kForm{CViewChannel::kTemplateId, "Channel", 10, 10, {}};
 
 }  // namespace
 

@@ -27,7 +27,7 @@ namespace {
 
 using C = ChannelColumn;
 
-constexpr FormSpec kForm{CViewChannelList::kTemplateId, "Channel List", 10, 10, {}};
+constexpr FormDef kForm{CViewChannelList::kTemplateId, "Channel List", 10, 10, {}};
 constexpr int kHeaderHeight = 30;
 constexpr const char* kCornerText = "No.";
 const QString kWidthsKey = QStringLiteral("ChannelList/columnWidths");
@@ -107,7 +107,7 @@ CViewChannelList::CViewChannelList(QWidget* parent)
 
 void CViewChannelList::setUpGrid() {
   std::vector<GridColumn> columns;
-  for (const ChannelColumnSpec& columnEntry : ChannelColumns()) {
+  for (const ChannelColumnDef& columnEntry : ChannelColumns()) {
     GridColumn definition;
     definition.header = QString::fromStdString(texts::label(columnEntry.header));
     definition.kind = kindOf(columnEntry.column);
@@ -163,7 +163,7 @@ void CViewChannelList::loadRow(int row) {
   for (const std::string& text : texts) cells.push_back(QString::fromStdString(text));
   grid_->grid()->setRowTexts(row, cells);
   // Tone cells the row's tone types do not use are display-only.
-  for (const ChannelColumnSpec& columnEntry : ChannelColumns()) {
+  for (const ChannelColumnDef& columnEntry : ChannelColumns()) {
     const int column = static_cast<int>(IndexOf(columnEntry.column));
     const bool inUse = ChannelColumnInUse(columnEntry.column, item->record());
     grid_->grid()->setKind(row, column, inUse ? std::nullopt : std::optional(CellKind::DisplayOnly));

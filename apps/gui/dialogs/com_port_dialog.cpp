@@ -15,7 +15,7 @@ namespace {
 constexpr int kGroup = text::kPortGroup;
 constexpr int kFirstButton = text::kPortButtonFirst;  // button 1020 + n stands for port n
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {kGroup, ControlKind::Group, "Ports", 7, 4, 226, 112},
     {text::kPortButton1, ControlKind::Radio, "COM1", 14, 16, 106, 10},
     {text::kPortButton2, ControlKind::Radio, "COM2", 14, 28, 106, 10},
@@ -37,7 +37,7 @@ constexpr ControlSpec kControls[] = {
     {kIdCancel, ControlKind::Button, "Cancel", 240, 26, 50, 14},
     {kIdHelp, ControlKind::Button, "Help", 240, 44, 50, 14},
 };
-constexpr FormSpec kForm{CDlgComPort::kTemplateId, "Communication Port", 297, 122, kControls};
+constexpr FormDef kForm{CDlgComPort::kTemplateId, "Communication Port", 297, 122, kControls};
 
 }  // namespace
 

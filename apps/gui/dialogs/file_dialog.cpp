@@ -31,7 +31,7 @@ constexpr int kCommentLimit = 1024;  // characters the comment field takes
 
 // The panel's controls; the grid below arranges them, so the places only
 // give their order.
-constexpr ControlSpec kPanel[] = {
+constexpr ControlDef kPanel[] = {
     {kModelNameLabel, ControlKind::Label, "Model Name:", 0, 0, 70, 10},
     {kModelName, ControlKind::ReadOnlyEdit, "", 80, 0, 120, 12},
     {kRangeLabel, ControlKind::Label, "Frequency Range:", 0, 14, 70, 10},
@@ -60,7 +60,7 @@ CDlgFile::CDlgFile(Mode mode, const QString& proposedPath, QWidget* parent)
 
   auto* grid = new QGridLayout(panel_);
   grid->setContentsMargins(0, 0, 0, 0);
-  for (const ControlSpec& control : kPanel) {
+  for (const ControlDef& control : kPanel) {
     QWidget* widget = buildControl(panel_, control);
     const int row = control.y / 14;
     if (control.id == kComment)

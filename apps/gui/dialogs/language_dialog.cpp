@@ -14,14 +14,14 @@ namespace {
 constexpr int kLabel = text::kLanguageLabel;
 constexpr int kList = text::kLanguageList;
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {kLabel, ControlKind::Label, "Language:", 7, 9, 50, 10},
     {kList, ControlKind::Combo, "", 60, 7, 110, 14},
     {kIdOk, ControlKind::Button, "OK", 180, 7, 50, 14},
     {kIdCancel, ControlKind::Button, "Cancel", 180, 25, 50, 14},
     {kIdHelp, ControlKind::Button, "Help", 180, 43, 50, 14},
 };
-constexpr FormSpec kForm{CDlgLanguage::kTemplateId, "Language", 237, 64, kControls};
+constexpr FormDef kForm{CDlgLanguage::kTemplateId, "Language", 237, 64, kControls};
 
 }  // namespace
 

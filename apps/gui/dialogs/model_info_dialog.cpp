@@ -19,7 +19,7 @@ constexpr int kRanges = 1074;
 constexpr int kSignals = text::kModelSignalingList;
 constexpr int kItemDataRole = Qt::UserRole;
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {text::kModelNameLabel, ControlKind::Label, "Model Name", 7, 9, 80, 10},
     {kNames, ControlKind::Combo, "", 90, 7, 110, 14},
     {text::kModelRangeLabel, ControlKind::Label, "Frequency Range[MHz]", 7, 27, 80, 10},
@@ -30,7 +30,7 @@ constexpr ControlSpec kControls[] = {
     {kIdCancel, ControlKind::Button, "Cancel", 210, 25, 50, 14},
     {kIdHelp, ControlKind::Button, "Help", 210, 43, 50, 14},
 };
-constexpr FormSpec kForm{CDlgModelInfo::kTemplateId, "Model Information", 267, 64, kControls};
+constexpr FormDef kForm{CDlgModelInfo::kTemplateId, "Model Information", 267, 64, kControls};
 
 }  // namespace
 

@@ -17,10 +17,10 @@ namespace vex::gui {
 namespace {
 
 using V = CDataWatchView;
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {V::kClear, ControlKind::Button, "Clear", 342, 1, 91, 14},
 };
-constexpr FormSpec kForm{V::kTemplateId, "Data Watch", 436, 301, kControls};
+constexpr FormDef kForm{V::kTemplateId, "Data Watch", 436, 301, kControls};
 constexpr int kCellWidth = 26;
 
 template <class W>

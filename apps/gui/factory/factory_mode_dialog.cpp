@@ -21,7 +21,7 @@ namespace {
 
 using C = CDlgFactoryMode;
 using K = ControlKind;
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {text::kFactoryModelNameLabel, K::Label, "Model Name", 7, 9, 86, 10},
     {C::kModelName, K::ByteEdit, "", 95, 7, 80, 13},
     {text::kFactoryBandLabel, K::Label, "Band", 185, 9, 86, 10},
@@ -52,7 +52,7 @@ constexpr ControlSpec kControls[] = {
     {C::kWrite, K::Button, "Write", 204, 157, 66, 15},
     {C::kClose, K::Button, "Close", 277, 157, 66, 15},
 };
-constexpr FormSpec kForm{C::kTemplateId, "Factory Mode", 350, 180, kControls};
+constexpr FormDef kForm{C::kTemplateId, "Factory Mode", 350, 180, kControls};
 
 // The range rules of the number edits when the language data has none.
 struct DefaultRule {

@@ -21,7 +21,7 @@ namespace {
 
 using D = CDlgTuneSubItem;
 using K = ControlKind;
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {D::kWide, K::Radio, "Width", 7, 7, 70, 12},
     {D::kMiddle, K::Radio, "Middle", 80, 7, 70, 12},
     {D::kNarrow, K::Radio, "Narrow", 153, 7, 70, 12},
@@ -39,7 +39,7 @@ constexpr ControlSpec kControls[] = {
     {D::kOk, K::Button, "OK", 176, 135, 60, 15},
     {kIdCancel, K::Button, "Cancel", 243, 135, 60, 15},
 };
-constexpr FormSpec kForm{D::kTemplateId, "Tune Sub Item", 310, 158, kControls};
+constexpr FormDef kForm{D::kTemplateId, "Tune Sub Item", 310, 158, kControls};
 
 template <class W>
 W* place(QDialog* dialog, W* widget, int id, int x, int y, int width, int height) {

@@ -15,10 +15,10 @@
 namespace vex::gui {
 namespace {
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {CDlgTuning::kClose, ControlKind::Button, "Close", 127, 133, 60, 15},
 };
-constexpr FormSpec kForm{CDlgTuning::kTemplateId, "Tuning", 194, 156, kControls};
+constexpr FormDef kForm{CDlgTuning::kTemplateId, "Tuning", 194, 156, kControls};
 
 }  // namespace
 

@@ -20,7 +20,7 @@ namespace {
 
 using V = CViewEmbedded;
 using K = ControlKind;
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {text::kEmbeddedMessage1, K::Label, "Message NO.1", 7, 9, 60, 10},
     {V::kMessages[0], K::ByteEdit, "", 70, 7, 180, 13},
     {text::kEmbeddedMessage2, K::Label, "Message NO.2", 7, 27, 60, 10},
@@ -31,7 +31,7 @@ constexpr ControlSpec kControls[] = {
     {V::kMessages[3], K::ByteEdit, "", 70, 61, 180, 13},
     {V::kWrite, K::Button, "Write", 190, 82, 60, 15},
 };
-constexpr FormSpec kForm{V::kTemplateId, "Embedded Data", 257, 104, kControls};
+constexpr FormDef kForm{V::kTemplateId, "Embedded Data", 257, 104, kControls};
 
 // Section fields: 0 the password, 1 the second text, 2..5 the messages.
 constexpr std::size_t kPasswordField = 0;

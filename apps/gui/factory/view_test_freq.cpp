@@ -18,11 +18,11 @@ namespace {
 using V = CViewTestFreq;
 using Group = TestFreqSection::Group;
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {text::kFivePointLabel, ControlKind::Label, "Five-Point Frequencies", 7, 7, 200, 10},
     {text::kTestFreqLabel, ControlKind::Label, "Test Frequencies", 7, 118, 200, 10},
 };
-constexpr FormSpec kForm{V::kTemplateId, "Test Frequency", 244, 114, kControls};
+constexpr FormDef kForm{V::kTemplateId, "Test Frequency", 244, 114, kControls};
 
 TestFreqSection& section() { return RadioDataContainer::instance().testFreq(); }
 

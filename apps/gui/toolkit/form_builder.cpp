@@ -26,8 +26,8 @@ QSize baseUnits(const QWidget* reference) {
   return {std::max(width, 4), std::max(fm.height(), 8)};
 }
 
-QWidget* createWidget(const ControlSpec& spec, const QString& text, QWidget* parent) {
-  switch (spec.kind) {
+QWidget* createWidget(const ControlDef& def, const QString& text, QWidget* parent) {
+  switch (def.kind) {
     case ControlKind::Label: {
       auto* label = new QLabel(text, parent);
       label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -46,7 +46,7 @@ QWidget* createWidget(const ControlSpec& spec, const QString& text, QWidget* par
       return combo;
     }
     case ControlKind::Edit:
-      if (spec.style & kStyleMultiLine) return new QPlainTextEdit(text, parent);
+      if (def.style & kStyleMultiLine) return new QPlainTextEdit(text, parent);
       return new QLineEdit(text, parent);
     case ControlKind::ReadOnlyEdit: {
       auto* edit = new QLineEdit(text, parent);
@@ -58,39 +58,39 @@ QWidget* createWidget(const ControlSpec& spec, const QString& text, QWidget* par
     case ControlKind::DigitPairEdit: return new DigitPairEdit(parent);
     case ControlKind::RangeEdit: return new RangeEdit(parent);
     case ControlKind::RangeOffEdit: return new RangeOffEdit(parent);
-    case ControlKind::Spin: return new CSpinButton(spec.linked, parent);
+    case ControlKind::Spin: return new CSpinButton(def.linked, parent);
     case ControlKind::ImageButton: {
       auto* button = new QPushButton(parent);
-      button->setIcon(imageIcon(spec.linked));
+      button->setIcon(imageIcon(def.linked));
       button->setToolTip(text);
       return button;
     }
     case ControlKind::Painted: return new CPaintedControl(parent);
     case ControlKind::List: return new QListWidget(parent);
     case ControlKind::Custom:
-      if (spec.create) return spec.create(parent);
+      if (def.create) return def.create(parent);
       break;
   }
   return new QWidget(parent);
 }
 
 // Read-only, length and character limits where the control has them.
-void applyLimits(QWidget* widget, const ControlSpec& spec) {
+void applyLimits(QWidget* widget, const ControlDef& def) {
   QLineEdit* edit = qobject_cast<QLineEdit*>(widget);
   if (auto* combo = qobject_cast<QComboBox*>(widget)) edit = combo->lineEdit();
   if (auto* bytes = qobject_cast<ByteLimitedEdit*>(widget)) {
-    if (spec.maxLength > 0) bytes->setMaxBytes(spec.maxLength);
+    if (def.maxLength > 0) bytes->setMaxBytes(def.maxLength);
   } else if (auto* digits = qobject_cast<DigitPairEdit*>(widget)) {
-    if (spec.maxLength > 0) digits->setDigits(spec.maxLength);
-  } else if (edit && spec.maxLength > 0) {
-    edit->setMaxLength(spec.maxLength);
+    if (def.maxLength > 0) digits->setDigits(def.maxLength);
+  } else if (edit && def.maxLength > 0) {
+    edit->setMaxLength(def.maxLength);
   }
-  if (edit && spec.allowed) limitCharacters(edit, QString::fromUtf8(spec.allowed));
-  if (spec.style & kStyleReadOnly) {
+  if (edit && def.allowed) limitCharacters(edit, QString::fromUtf8(def.allowed));
+  if (def.style & kStyleReadOnly) {
     if (edit) edit->setReadOnly(true);
     if (auto* text = qobject_cast<QPlainTextEdit*>(widget)) text->setReadOnly(true);
   }
-  if (spec.style & kStyleHidden) widget->hide();
+  if (def.style & kStyleHidden) widget->hide();
 }
 
 }  // namespace
@@ -100,7 +100,7 @@ QRect dialogUnitsToPixels(const QWidget* reference, int x, int y, int width, int
   return QRect(x * unit.width() / 4, y * unit.height() / 8, width * unit.width() / 4, height * unit.height() / 8);
 }
 
-QWidget* buildControl(QWidget* form, const ControlSpec& control) {
+QWidget* buildControl(QWidget* form, const ControlDef& control) {
   QWidget* widget = createWidget(control, QString::fromUtf8(control.text ? control.text : ""), form);
   if (control.id > 0) setControlId(widget, control.id);
   widget->setGeometry(dialogUnitsToPixels(form, control.x, control.y, control.width, control.height));
@@ -109,11 +109,11 @@ QWidget* buildControl(QWidget* form, const ControlSpec& control) {
   return widget;
 }
 
-void buildForm(QWidget* form, const FormSpec& formSpec) {
-  for (const ControlSpec& control : formSpec.controls) buildControl(form, control);
-  const QRect size = dialogUnitsToPixels(form, 0, 0, formSpec.width, formSpec.height);
+void buildForm(QWidget* form, const FormDef& formDef) {
+  for (const ControlDef& control : formDef.controls) buildControl(form, control);
+  const QRect size = dialogUnitsToPixels(form, 0, 0, formDef.width, formDef.height);
   form->setFixedSize(size.size());
-  form->setWindowTitle(QString::fromUtf8(formSpec.title ? formSpec.title : ""));
+  form->setWindowTitle(QString::fromUtf8(formDef.title ? formDef.title : ""));
   markBuiltForm(form);  // translateWindow fits it to its texts
 }
 

@@ -39,7 +39,7 @@ enum ControlStyle : unsigned {
   kStyleMultiLine = 1u << 2,  // edits: several lines
 };
 
-struct ControlSpec {
+struct ControlDef {
   int id;
   ControlKind kind;
   const char* text;
@@ -51,20 +51,20 @@ struct ControlSpec {
   QWidget* (*create)(QWidget* parent) = nullptr;  // Custom: makes the control
 };
 
-struct FormSpec {
+struct FormDef {
   int templateId;
   const char* title;
   int width, height;  // dialog units
-  std::span<const ControlSpec> controls;
+  std::span<const ControlDef> controls;
 };
 
 // Converts dialog units to pixels with the font metrics of `reference`.
 QRect dialogUnitsToPixels(const QWidget* reference, int x, int y, int width, int height);
 
-// Builds every control of `formSpec` as a child of `form` and sizes the form.
-void buildForm(QWidget* form, const FormSpec& formSpec);
+// Builds every control of `formDef` as a child of `form` and sizes the form.
+void buildForm(QWidget* form, const FormDef& formDef);
 
 // Builds one control (used by the builder and by forms with extra controls).
-QWidget* buildControl(QWidget* form, const ControlSpec& control);
+QWidget* buildControl(QWidget* form, const ControlDef& control);
 
 }  // namespace vex::gui

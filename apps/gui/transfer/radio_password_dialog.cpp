@@ -11,21 +11,21 @@ namespace vex::gui {
 namespace {
 
 using K = ControlKind;
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {1131, K::Label, "Password:", 10, 12, 50, 10},
     {CDlgRadioPassword::kPasswordEdit, K::DigitEdit, "", 62, 10, 80, 14},
     {1, K::Button, "OK", 38, 34, 50, 14},
     {2, K::Button, "Cancel", 92, 34, 50, 14},
 };
-constexpr FormSpec kForm{CDlgRadioPassword::kTemplateId, "Radio Password", 152, 56, kControls};
+constexpr FormDef kForm{CDlgRadioPassword::kTemplateId, "Radio Password", 152, 56, kControls};
 
-constexpr ControlSpec kDataControls[] = {
+constexpr ControlDef kDataControls[] = {
     {6360, K::Label, "Please Input Password:", 10, 8, 132, 10},
     {CDlgPassword::kPasswordEdit, K::DigitEdit, "", 10, 20, 132, 14},
     {1, K::Button, "OK", 38, 40, 50, 14},
     {2, K::Button, "Cancel", 92, 40, 50, 14},
 };
-constexpr FormSpec kDataForm{CDlgPassword::kTemplateId, "Password", 152, 62, kDataControls};
+constexpr FormDef kDataForm{CDlgPassword::kTemplateId, "Password", 152, 62, kDataControls};
 
 }  // namespace
 
@@ -35,7 +35,7 @@ CDlgRadioPassword::CDlgRadioPassword(QWidget* parent) : CDlgRadioPassword(kForm,
 
 CDlgPassword::CDlgPassword(QWidget* parent) : CDlgRadioPassword(kDataForm, kPasswordEdit, parent) {}
 
-CDlgRadioPassword::CDlgRadioPassword(const FormSpec& form, int editId, QWidget* parent) : QDialog(parent) {
+CDlgRadioPassword::CDlgRadioPassword(const FormDef& form, int editId, QWidget* parent) : QDialog(parent) {
   buildForm(this, form);
   edit_ = findControlAs<QLineEdit>(this, editId);
   edit_->setMaxLength(kMaxDigits);

@@ -24,7 +24,7 @@ class CDlgRadioPassword : public QDialog {
 
  protected:
   // A password dialog of another template: its edit and its texts.
-  CDlgRadioPassword(const FormSpec& form, int editId, QWidget* parent);
+  CDlgRadioPassword(const FormDef& form, int editId, QWidget* parent);
 
  private:
   QLineEdit* edit_ = nullptr;

@@ -20,12 +20,12 @@ namespace vex::gui {
 namespace {
 
 using K = ControlKind;
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {CDlgTransfer::kStatusText, K::Label, "Press OK to start.", 10, 10, 200, 12},
     {1, K::Button, "OK", 106, 50, 50, 14},
     {2, K::Button, "Cancel", 160, 50, 50, 14},
 };
-constexpr FormSpec kForm{CDlgTransfer::kTemplateId, "Read from Radio", 220, 72, kControls};
+constexpr FormDef kForm{CDlgTransfer::kTemplateId, "Read from Radio", 220, 72, kControls};
 constexpr QRect kProgressPlace{10, 28, 200, 12};  // dialog units
 
 }  // namespace

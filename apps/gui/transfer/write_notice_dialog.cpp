@@ -14,13 +14,13 @@ namespace vex::gui {
 namespace {
 
 using K = ControlKind;
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {CDlgWriteNotice::kText, K::Label, "", 10, 8, 220, 60},
     {CDlgWriteNotice::kSwitchOff, K::Check, "Do not show this notice again", 10, 72, 220, 12},
     {1, K::Button, "OK", 126, 90, 50, 14},
     {2, K::Button, "Cancel", 180, 90, 50, 14},
 };
-constexpr FormSpec kForm{CDlgWriteNotice::kTemplateId, "Warning", 240, 112, kControls};
+constexpr FormDef kForm{CDlgWriteNotice::kTemplateId, "Warning", 240, 112, kControls};
 
 }  // namespace
 

@@ -9,10 +9,10 @@
 
 namespace vex::gui {
 
-CCustomFormView::CCustomFormView(const FormSpec& formSpec, QWidget* parent)
-    : QScrollArea(parent), templateId_(formSpec.templateId), form_(new QWidget) {
-  form_->setObjectName(QStringLiteral("form%1").arg(formSpec.templateId));
-  buildForm(form_, formSpec);
+CCustomFormView::CCustomFormView(const FormDef& formDef, QWidget* parent)
+    : QScrollArea(parent), templateId_(formDef.templateId), form_(new QWidget) {
+  form_->setObjectName(QStringLiteral("form%1").arg(formDef.templateId));
+  buildForm(form_, formDef);
   setWidget(form_);
   setWidgetResizable(false);
   setFrameShape(QFrame::NoFrame);

@@ -13,7 +13,7 @@ namespace vex::gui {
 class CCustomFormView : public QScrollArea {
   Q_OBJECT
  public:
-  explicit CCustomFormView(const FormSpec& formSpec, QWidget* parent = nullptr);
+  explicit CCustomFormView(const FormDef& formDef, QWidget* parent = nullptr);
 
   int templateId() const { return templateId_; }
   QWidget* form() const { return form_; }

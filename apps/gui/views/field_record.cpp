@@ -18,7 +18,7 @@ void forEachShownField(FieldArea area, const QWidget* form, Action&& action) {
   for (const FieldControl& entry : fieldControls()) {
     if (entry.area != area) continue;
     QWidget* control = findControl(form, entry.control);
-    const FieldSpec* field = FindField(area, entry.field);
+    const FieldDef* field = FindField(area, entry.field);
     if (control && field) action(*field, entry.control, control);
   }
 }
@@ -28,7 +28,7 @@ const LanguageTexts& languageTexts() { return settings::current().texts(); }
 }  // namespace
 
 void loadFieldRecord(FieldArea area, std::span<const std::uint8_t> bytes, const QWidget* form, ViewRecord& record) {
-  forEachShownField(area, form, [&](const FieldSpec& field, int id, QWidget* control) {
+  forEachShownField(area, form, [&](const FieldDef& field, int id, QWidget* control) {
     const long raw = ReadField(field, bytes);
     switch (field.kind) {
       case FieldKind::Flag: record.flags[id] = raw != 0 ? 1 : 0; return;
@@ -52,7 +52,7 @@ void loadFieldRecord(FieldArea area, std::span<const std::uint8_t> bytes, const 
 }
 
 void storeFieldRecord(FieldArea area, std::span<std::uint8_t> bytes, const QWidget* form, const ViewRecord& record) {
-  forEachShownField(area, form, [&](const FieldSpec& field, int id, QWidget*) {
+  forEachShownField(area, form, [&](const FieldDef& field, int id, QWidget*) {
     if (auto flag = record.flags.find(id); flag != record.flags.end()) {
       const bool ticked = flag->second != 0;
       WriteField(field, bytes, field.kind == FieldKind::InvertedFlag ? !ticked : ticked);

@@ -3,11 +3,11 @@
 namespace vex::gui {
 namespace {
 
-FormSpec placeholderForm(int templateId) {
-  static constexpr ControlSpec kControls[] = {
+FormDef placeholderForm(int templateId) {
+  static constexpr ControlDef kControls[] = {
       {0, ControlKind::Label, "This view is not available yet.", 12, 12, 220, 12},
   };
-  return FormSpec{templateId, "", 240, 36, kControls};
+  return FormDef{templateId, "", 240, 36, kControls};
 }
 
 }  // namespace

@@ -8,10 +8,10 @@
 
 namespace vex::gui {
 
-CPropertyPage::CPropertyPage(const FormSpec& formSpec, std::optional<FieldArea> area, QWidget* parent)
-    : QWidget(parent), RecordForm(area), templateId_(formSpec.templateId) {
-  setObjectName(QStringLiteral("page%1").arg(formSpec.templateId));
-  buildForm(this, formSpec);
+CPropertyPage::CPropertyPage(const FormDef& formDef, std::optional<FieldArea> area, QWidget* parent)
+    : QWidget(parent), RecordForm(area), templateId_(formDef.templateId) {
+  setObjectName(QStringLiteral("page%1").arg(formDef.templateId));
+  buildForm(this, formDef);
 }
 
 QWidget* CPropertyPage::control(int id) const { return findControl(this, id); }

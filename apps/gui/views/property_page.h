@@ -18,7 +18,7 @@ class CPropertyPage : public QWidget, public RecordForm {
  public:
   using BytesSource = std::function<std::span<std::uint8_t>()>;
 
-  explicit CPropertyPage(const FormSpec& formSpec, std::optional<FieldArea> area = std::nullopt,
+  explicit CPropertyPage(const FormDef& formDef, std::optional<FieldArea> area = std::nullopt,
                          QWidget* parent = nullptr);
 
   int templateId() const { return templateId_; }

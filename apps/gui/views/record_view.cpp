@@ -10,8 +10,8 @@
 
 namespace vex::gui {
 
-CRecordView::CRecordView(const FormSpec& formSpec, RecordKind list, LastRecordDelete lastRecord, QWidget* parent)
-    : CCustomFormView(formSpec, parent), list_(list), rules_{MostRecords(list), lastRecord} {}
+CRecordView::CRecordView(const FormDef& formDef, RecordKind list, LastRecordDelete lastRecord, QWidget* parent)
+    : CCustomFormView(formDef, parent), list_(list), rules_{MostRecords(list), lastRecord} {}
 
 RecordListAccess CRecordView::records() const { return radio_data::records(list_); }
 

@@ -20,7 +20,7 @@ class CPropertySheet;
 class CRecordView : public CCustomFormView {
   Q_OBJECT
  public:
-  CRecordView(const FormSpec& formSpec, RecordKind list, LastRecordDelete lastRecord, QWidget* parent = nullptr);
+  CRecordView(const FormDef& formDef, RecordKind list, LastRecordDelete lastRecord, QWidget* parent = nullptr);
 
   RecordKind list() const { return list_; }
   // Add does nothing once the list holds this many records (the view table's

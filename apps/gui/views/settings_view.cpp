@@ -7,8 +7,8 @@
 
 namespace vex::gui {
 
-CSettingsView::CSettingsView(const FormSpec& formSpec, std::optional<FieldArea> area, QWidget* parent)
-    : CCustomFormView(formSpec, parent), RecordForm(area) {}
+CSettingsView::CSettingsView(const FormDef& formDef, std::optional<FieldArea> area, QWidget* parent)
+    : CCustomFormView(formDef, parent), RecordForm(area) {}
 
 void CSettingsView::initialUpdate() {
   translateWindow(form(), templateId());

@@ -15,7 +15,7 @@ namespace vex::gui {
 class CSettingsView : public CCustomFormView, public RecordForm {
   Q_OBJECT
  public:
-  explicit CSettingsView(const FormSpec& formSpec, std::optional<FieldArea> area = std::nullopt,
+  explicit CSettingsView(const FormDef& formDef, std::optional<FieldArea> area = std::nullopt,
                          QWidget* parent = nullptr);
 
   void initialUpdate() override;

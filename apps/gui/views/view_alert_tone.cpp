@@ -30,10 +30,10 @@ constexpr int kEditDigits = 4;
 constexpr int kPauseDigits = 3;
 
 // A range edit with its spin arrows to the right.
-constexpr ControlSpec rangeEdit(int id, K kind, int digits, int x, int y) {
+constexpr ControlDef rangeEdit(int id, K kind, int digits, int x, int y) {
   return {id, kind, "", x, y, 40, 13, 0, digits};
 }
-constexpr ControlSpec spinArrows(int editId, int x, int y) {
+constexpr ControlDef spinArrows(int editId, int x, int y) {
   return {editId + V::kSpinOffset, K::Spin, "", x, y, 10, 13, 0, 0, nullptr, editId};
 }
 
@@ -42,7 +42,7 @@ constexpr ControlSpec spinArrows(int editId, int x, int y) {
 // playback buttons on the right.
 constexpr std::size_t kControlCount = 11 + 5 * kSegments;
 constexpr auto kControls = [] {
-  std::array<ControlSpec, kControlCount> c{};
+  std::array<ControlDef, kControlCount> c{};
   std::size_t n = 0;
   c[n++] = {5012, K::Label, "Cycle", 8, 10, 62, 12};
   c[n++] = {V::kCycle, K::Combo, "", 74, 9, 70, 13};
@@ -66,7 +66,7 @@ constexpr auto kControls = [] {
   return c;
 }();
 static_assert(kControls.back().id == V::kStop, "kControlCount must count every control");
-constexpr FormSpec kForm{V::kTemplateId, "Alert Tone", 352, 176, kControls};
+constexpr FormDef kForm{V::kTemplateId, "Alert Tone", 352, 176, kControls};
 
 // White, with the pattern's bars: even segments blue, odd ones red.
 void paintPattern(QPainter& painter, const QRect& area, const AlertTonePattern& pattern) {

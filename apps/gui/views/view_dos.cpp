@@ -8,7 +8,7 @@ namespace {
 enum : int { kPostMuteLabel = 4667, kPostMute = 4668 };
 
 using K = ControlKind;
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {CViewDos::kEnable, K::Check, "DOS ENABLE", 12, 10, 160, 12},
     {4669, K::Label, "DOS Pre-Mute Duration[ms]", 12, 28, 110, 12},
     {CViewDos::kPreMute, K::Combo, "", 126, 27, 70, 13},
@@ -16,7 +16,7 @@ constexpr ControlSpec kControls[] = {
     {kPostMuteLabel, K::Label, "DOS Post-Mute Duration[ms]", 12, 46, 110, 12, kStyleHidden},
     {kPostMute, K::Combo, "", 126, 45, 70, 13, kStyleHidden},
 };
-constexpr FormSpec kForm{CViewDos::kTemplateId, "DOS", 210, 50, kControls};
+constexpr FormDef kForm{CViewDos::kTemplateId, "DOS", 210, 50, kControls};
 
 }  // namespace
 

@@ -17,7 +17,7 @@ enum : int {
 };
 
 using K = ControlKind;
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {0, K::Group, "VOX", 7, 6, 286, 64},
     {1405, K::Label, "VOX Gain Level", 16, 20, 130, 12},
     {kVoxGain, K::Combo, "", 150, 19, 90, 13},
@@ -36,7 +36,7 @@ constexpr ControlSpec kControls[] = {
     {1413, K::Label, "Low Power Alert  Gap Time[s]", 16, 176, 130, 12},
     {kLowPowerGap, K::Combo, "", 150, 175, 90, 13},
 };
-constexpr FormSpec kForm{CViewMis::kTemplateId, "Miscellaneous", 300, 202, kControls};
+constexpr FormDef kForm{CViewMis::kTemplateId, "Miscellaneous", 300, 202, kControls};
 
 }  // namespace
 

@@ -14,7 +14,7 @@ using K = ControlKind;
 using Which = PasswordSection::Which;
 constexpr int kLength = static_cast<int>(PasswordSection::kFieldLength);
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     // The radio's power-on/keylock password is not offered.
     {6352, K::Label, "Radio Power on/keylock Password", 12, 10, 150, 12, kStyleHidden},
     {CViewPassword::kPowerOn, K::DigitEdit, "", 166, 9, 70, 13, kStyleHidden, kLength},
@@ -24,7 +24,7 @@ constexpr ControlSpec kControls[] = {
     {6356, K::Label, "Radio Read Data Password", 12, 28, 150, 12},
     {CViewPassword::kRead, K::DigitEdit, "", 166, 27, 70, 13, 0, kLength},
 };
-constexpr FormSpec kForm{CViewPassword::kTemplateId, "Passwords", 268, 50, kControls};
+constexpr FormDef kForm{CViewPassword::kTemplateId, "Passwords", 268, 50, kControls};
 
 constexpr std::pair<int, Which> kEdits[] = {{CViewPassword::kPowerOn, PasswordSection::kPowerOn},
                                             {CViewPassword::kWrite, PasswordSection::kWrite},

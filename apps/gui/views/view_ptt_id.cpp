@@ -36,7 +36,7 @@ QWidget* createPrimaryIdEdit(QWidget* parent) { return new IdEdit<&PttIdSection:
 QWidget* createGroupIdEdit(QWidget* parent) { return new IdEdit<&PttIdSection::typedGroupId>(parent); }
 
 using K = ControlKind;
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {1660, K::Label, "PRIMARY ID", 12, 10, 100, 12},
     {CViewPttId::kPrimaryId, K::Custom, "", 116, 9, 60, 13, 0, 4, kIdDigits, 0, createPrimaryIdEdit},
     // The group ID is not a setting of these radios.
@@ -52,7 +52,7 @@ constexpr ControlSpec kControls[] = {
     {kShortBeep, K::Check, "SHORT BEEP", 116, 82, 110, 12},
     {CViewPttId::kFixedNote, K::Label, "The radio always keeps its fixed PTT ID.", 12, 100, 214, 24},
 };
-constexpr FormSpec kForm{CViewPttId::kTemplateId, "PTT ID", 238, 130, kControls};
+constexpr FormDef kForm{CViewPttId::kTemplateId, "PTT ID", 238, 130, kControls};
 
 }  // namespace
 

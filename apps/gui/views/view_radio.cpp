@@ -18,7 +18,7 @@ enum : int {
 };
 
 using K = ControlKind;
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {1110, K::Label, "Model Name", 12, 14, 110, 12},
     {kModelName, K::ReadOnlyEdit, "", 126, 13, 150, 13},
     {1112, K::Label, "Frequency Range[MHz]", 12, 32, 110, 12},
@@ -32,7 +32,7 @@ constexpr ControlSpec kControls[] = {
     {1120, K::Label, "Last Programmed Date", 12, 104, 110, 12},
     {kProgrammedDate, K::ReadOnlyEdit, "", 126, 103, 150, 13},
 };
-constexpr FormSpec kForm{CViewRadio::kTemplateId, "Radio Information", 290, 126, kControls};
+constexpr FormDef kForm{CViewRadio::kTemplateId, "Radio Information", 290, 126, kControls};
 
 }  // namespace
 

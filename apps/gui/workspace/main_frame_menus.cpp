@@ -74,16 +74,16 @@ void CMainFrame::buildMenus() {
     if (QMenu* menu = top->menu()) menu->deleteLater();
   menuBar()->clear();
   int position = 0;
-  for (const MenuSpec& menuSpec : menuTable()) {
+  for (const MenuDef& menuDef : menuTable()) {
     QMenu* menu =
-        menuBar()->addMenu(textOr(texts::label(kMenuTitleBase + position), QString::fromUtf8(menuSpec.defaultTitle)));
+        menuBar()->addMenu(textOr(texts::label(kMenuTitleBase + position), QString::fromUtf8(menuDef.defaultTitle)));
     ++position;
-    if (menuSpec.entries.empty()) {
+    if (menuDef.entries.empty()) {
       addEditMenu(menu);
       continue;
     }
     QAction* pendingSeparator = nullptr;
-    for (const MenuEntry& entry : menuSpec.entries) {
+    for (const MenuEntry& entry : menuDef.entries) {
       if (!levelShows(entry.level)) continue;
       if (entry.command == 0) {
         pendingSeparator = menu->addSeparator();

@@ -64,14 +64,14 @@ constexpr MenuEntry kHelp[] = {
     {kCmdAbout, "&About vexprog...", L::All, nullptr},
 };
 
-constexpr MenuSpec kMenus[] = {
+constexpr MenuDef kMenus[] = {
     {"&File", kFile},       {"&Edit", {}},        {"&View", kView}, {"&Program", kProgram},
     {"&Setting", kSetting}, {"&Window", kWindow}, {"&Help", kHelp},
 };
 
 }  // namespace
 
-std::span<const MenuSpec> menuTable() { return kMenus; }
+std::span<const MenuDef> menuTable() { return kMenus; }
 std::span<const MenuEntry> editMenuHead() { return kEditHead; }
 
 }  // namespace vex::gui

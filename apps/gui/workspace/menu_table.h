@@ -18,12 +18,12 @@ struct MenuEntry {
   const char* shortcut;
 };
 
-struct MenuSpec {
+struct MenuDef {
   const char* defaultTitle;
   std::span<const MenuEntry> entries;  // empty: the Edit menu, built from the tree table
 };
 
-std::span<const MenuSpec> menuTable();
+std::span<const MenuDef> menuTable();
 // The Edit menu's own entries above the views (Undo, Redo).
 std::span<const MenuEntry> editMenuHead();
 

@@ -13,7 +13,7 @@ namespace vex::gui {
 namespace {
 
 using K = ControlKind;
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {CNavBar::kClose, K::Button, "Close", 3, 2, 40, 14},
     {CNavBar::kPrint, K::Button, "Print", 46, 2, 40, 14},
     {CNavBar::kHelp, K::Button, "Help", 89, 2, 40, 14},
@@ -26,7 +26,7 @@ constexpr ControlSpec kControls[] = {
     {CNavBar::kCounter, K::Label, "", 260, 2, 70, 14},
     {CNavBar::kList, K::Button, "", 334, 2, 18, 14},
 };
-constexpr FormSpec kForm{CNavBar::kTemplateId, "", 356, 18, kControls};
+constexpr FormDef kForm{CNavBar::kTemplateId, "", 356, 18, kControls};
 
 // Enabling of First, Previous, Next, Last, Add, Delete per state code:
 // 1 enabled, 0 disabled, -1 unchanged.

@@ -177,8 +177,8 @@ TEST(RadioDataContainer, InstanceIsOneObject) {
 }
 
 TEST(InvalidLog, KeepsOneRowPerRecordFieldHonoursTheFilterAndTellsTheListener) {
-  const FieldSpec* personality = FindField(FieldArea::Channel, "personality");
-  const FieldSpec* scanList = FindField(FieldArea::Channel, "scan_list");
+  const FieldDef* personality = FindField(FieldArea::Channel, "personality");
+  const FieldDef* scanList = FindField(FieldArea::Channel, "scan_list");
   InvalidLog log;
   int changes = 0;
   log.setListener([&] { ++changes; });

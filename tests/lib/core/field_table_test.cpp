@@ -16,7 +16,7 @@ TEST(FieldTable, EveryFieldLiesInsideItsAreaAndHasAUniqueKey) {
   RadioDataContainer data;
   data.resetToDefaults();
   std::set<std::pair<FieldArea, std::string>> keys;
-  for (const FieldSpec& field : FieldTable()) {
+  for (const FieldDef& field : FieldTable()) {
     const std::string key(field.key);
     EXPECT_TRUE(keys.insert({field.area, key}).second) << key;
     EXPECT_LE(field.offset + field.width, AreaBytes(data, field.area).size()) << key;
@@ -30,8 +30,8 @@ TEST(FieldTable, EveryFieldLiesInsideItsAreaAndHasAUniqueKey) {
 }
 
 TEST(FieldTable, MaskedWritesKeepTheOtherBitsAndCutWideValues) {
-  const FieldSpec& gain = *FindField(FieldArea::Misc, "vox_gain_level");  // byte 5, bits 0..2
-  const FieldSpec& inhibit = *FindField(FieldArea::Misc, "vox_inhibit_on_receive");
+  const FieldDef& gain = *FindField(FieldArea::Misc, "vox_gain_level");  // byte 5, bits 0..2
+  const FieldDef& inhibit = *FindField(FieldArea::Misc, "vox_inhibit_on_receive");
   std::array<std::uint8_t, 73> bytes{};
   bytes[5] = 0xF8;
   WriteField(gain, bytes, 5);
@@ -43,7 +43,7 @@ TEST(FieldTable, MaskedWritesKeepTheOtherBitsAndCutWideValues) {
   EXPECT_EQ(bytes[5], 0xF7);
   EXPECT_EQ(ReadField(inhibit, bytes), 0);
 
-  const FieldSpec& power = *FindField(FieldArea::Channel, "power");  // high nibble
+  const FieldDef& power = *FindField(FieldArea::Channel, "power");  // high nibble
   std::array<std::uint8_t, 24> channel{};
   channel[17] = 0x03;
   WriteField(power, channel, 2);
@@ -52,7 +52,7 @@ TEST(FieldTable, MaskedWritesKeepTheOtherBitsAndCutWideValues) {
 }
 
 TEST(FieldTable, WideFieldsAreLittleEndianAndShortBuffersReadNothing) {
-  const FieldSpec& designated = *FindField(FieldArea::ScanList, "designated_channel");
+  const FieldDef& designated = *FindField(FieldArea::ScanList, "designated_channel");
   std::array<std::uint8_t, 56> scan{};
   WriteField(designated, scan, 0x0102);
   EXPECT_EQ(scan[14], 0x02);

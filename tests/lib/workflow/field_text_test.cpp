@@ -20,28 +20,28 @@ class FieldTexts : public ::testing::Test {
                                         "S0205004=100:10:2550:1:10:1:0\n"
                                         "S0101174=Off\n";
   }
-  const FieldSpec& field(FieldArea area, std::string_view key) { return *FindField(area, key); }
+  const FieldDef& field(FieldArea area, std::string_view key) { return *FindField(area, key); }
   test::ScratchDir dir;
   LanguageTexts texts{dir.file("L.lng")};
 };
 
 TEST_F(FieldTexts, ListFieldsGoByValueOrByPosition) {
-  const FieldSpec& gain = field(FieldArea::Misc, "vox_gain_level");
+  const FieldDef& gain = field(FieldArea::Misc, "vox_gain_level");
   EXPECT_EQ(FieldOptionText(gain, 3, texts), "Level 3");
   EXPECT_EQ(FieldOptionText(gain, 4, texts), std::nullopt);
   EXPECT_EQ(FieldOptionValue(gain, "Level 5", texts), 5);
   EXPECT_EQ(FieldOptionValue(gain, "Level 4", texts), -1);
-  const FieldSpec& spacing = field(FieldArea::Channel, "spacing");
+  const FieldDef& spacing = field(FieldArea::Channel, "spacing");
   EXPECT_EQ(FieldOptionText(spacing, 1, texts), "Narrow");
   EXPECT_EQ(FieldOptionText(spacing, 2, texts), std::nullopt);
   EXPECT_EQ(FieldOptionValue(spacing, "Narrow", texts), 1);
 }
 
 TEST_F(FieldTexts, RangeFieldsCorrectTheTextAndKeepOffAsRawZero) {
-  const FieldSpec& pause = field(FieldArea::AlertTone, "beep_segments");
+  const FieldDef& pause = field(FieldArea::AlertTone, "beep_segments");
   EXPECT_EQ(FieldOptionText(pause, 3, texts), "4");
   EXPECT_EQ(FieldOptionValue(pause, "99", texts), 8);  // clamped to 9
-  const FieldSpec& tone = field(FieldArea::AlertTone, "tone1_hz");
+  const FieldDef& tone = field(FieldArea::AlertTone, "tone1_hz");
   EXPECT_EQ(FieldOptionText(tone, 0, texts), "Off");
   EXPECT_EQ(FieldOptionValue(tone, "Off", texts), 0);
   EXPECT_EQ(FieldOptionValue(tone, "1000", texts), 100);
