@@ -37,6 +37,11 @@ void Radio(CLI::App& c, CliOptions& o, bool severalPorts) {
       ->envname("VEXPROG_PASSWORD")
       ->check(Password());
   c.add_option("--trace", o.trace, "log every frame sent and received, with a time stamp, in hex")->type_name("FILE");
+  c.add_option("--reply-timeout", o.replyTimeoutMs,
+               "how long to wait for each reply of the radio before asking again, in milliseconds (default 50; "
+               "raise it for a slow USB adapter)")
+      ->type_name("MS")
+      ->check(CLI::Range(10, 10000));
   c.add_flag("--verbose", o.verbose, "progress lines on stderr when it is not a terminal");
 }
 

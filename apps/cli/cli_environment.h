@@ -8,6 +8,7 @@
 #include "config/data_directory.h"
 #include "config/language_texts.h"
 #include "core/codeplug_header.h"
+#include "link/link_timing.h"
 #include "link/port_map.h"
 
 #include <filesystem>
@@ -29,6 +30,8 @@ class Environment {
   const LanguageTexts& texts() const { return texts_; }
   std::ostream& out() { return out_; }
   std::ostream& err() { return err_; }
+  // The pauses and time-outs of the radio link (--reply-timeout changes one).
+  LinkTiming& linkTiming() { return linkTiming_; }
 
   // Prints message text n of the language file and the file name, with the
   // cause when one is known ("out.dat: Permission denied"); exit 1.
@@ -53,6 +56,7 @@ class Environment {
   LanguageTexts texts_;
   std::ostream& out_;
   std::ostream& err_;
+  LinkTiming linkTiming_;
 };
 
 }  // namespace vex::cli

@@ -21,6 +21,7 @@ struct CliOptions {
   bool remember = false;        // keep the port and range in Settings.ini
   std::string trace;            // --trace FILE
   std::string backupDir;        // write --backup DIR
+  std::optional<int> replyTimeoutMs;  // --reply-timeout MS
 
   // new / read.
   std::optional<std::string> modelId;

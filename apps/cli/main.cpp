@@ -8,6 +8,7 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <chrono>
 #include <exception>
 #include <iostream>
 #include <string>
@@ -118,6 +119,7 @@ int Run(int argc, char** argv) {
     return kExitFailure;
   }
   Environment env(paths, std::cout, std::cerr);
+  if (options.replyTimeoutMs) env.linkTiming().replyTimeout = std::chrono::milliseconds(*options.replyTimeoutMs);
   return chosen->run(env, options);
 }
 

@@ -47,7 +47,7 @@ RadioJobs::RadioJobs(HostShared& shared, TransferDirection direction, const std:
     job.device = named[row];
     job.image = std::make_unique<Image>(image);
     job.host = std::make_unique<CliTransferHost>(shared_, direction, job.device, row);
-    job.transfer = std::make_unique<ImageTransfer>(direction, *job.image, *job.host);
+    job.transfer = std::make_unique<ImageTransfer>(direction, *job.image, *job.host, shared_.env.linkTiming());
     job.transfer->Link().SetTrace(trace);
     jobs_.push_back(std::move(job));
   }

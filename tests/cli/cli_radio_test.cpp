@@ -151,6 +151,7 @@ TEST_F(CliRead, SilentRadioEndsWith1143InBoundedTime) {
   SimProcess sim({"--silent-after", "0"});
   ASSERT_FALSE(sim.device().empty());
   const std::string settingsBefore = settings();
+  realTimeouts = true;
   const auto began = std::chrono::steady_clock::now();
   const CliResult r = run({"read", "--port", sim.device(), "-o", file("out.dat")});
   EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(10));
@@ -199,6 +200,7 @@ TEST_F(CliWrite, ANamedPortIsTriedAloneAndNotRemembered) {
   ASSERT_FALSE(silent.device().empty());
   mapPort("COM2=" + other.device() + "\nCOM3=" + silent.device() + "\n");
   const std::string settingsBefore = settings();
+  realTimeouts = true;  // only the silent radio is talked to
 
   const CliResult r = run({"write", "--port", "COM3", codeplug});
   EXPECT_EQ(r.exitCode, 1);
