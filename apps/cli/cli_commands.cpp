@@ -79,6 +79,16 @@ void DefineExportCsv(CLI::App& c, CliOptions& o) {
   Output(c, o, "the CSV file to write (default: standard output)", false);
 }
 
+void DefineReport(CLI::App& c, CliOptions& o) {
+  File(c, o);
+  c.add_option("--sections", o.sections,
+               "the sections to print, comma-separated, in any order (default: all): " + ReportSectionNames())
+      ->type_name("LIST")
+      ->delimiter(',')
+      ->check(ReportSectionName());
+  Output(c, o, "the text file to write (default: standard output)", false);
+}
+
 void DefineImportCsv(CLI::App& c, CliOptions& o) {
   File(c, o, "FILE", "the codeplug file whose channels are replaced");
   File(c, o, "CSV", "the channels, in CHIRP's CSV columns");
@@ -141,6 +151,7 @@ const std::vector<Command>& Commands() {
       {"export-csv", "write the channels of a codeplug file as CHIRP CSV", DefineExportCsv, RunExportCsv},
       {"import-csv", "replace the channels of a codeplug file by those of a CHIRP CSV file", DefineImportCsv,
        RunImportCsv},
+      {"report", "write the printed report of a codeplug file as text", DefineReport, RunReport},
       {"diff", "list the fields that differ between two codeplug files (exit 0 same, 1 different)", DefineDiff,
        RunDiff},
       {"ports", "list the serial ports with their stable names and USB identity", DefinePorts, RunPorts},

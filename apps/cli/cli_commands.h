@@ -29,6 +29,7 @@ int RunNew(Environment& env, const CliOptions& options);
 int RunRecode(Environment& env, const CliOptions& options);
 int RunDump(Environment& env, const CliOptions& options);
 int RunExportCsv(Environment& env, const CliOptions& options);
+int RunReport(Environment& env, const CliOptions& options);
 int RunImportCsv(Environment& env, const CliOptions& options);
 int RunDiff(Environment& env, const CliOptions& options);
 int RunPorts(Environment& env, const CliOptions& options);

@@ -10,8 +10,10 @@ namespace vex::cli {
 
 Environment::Environment(DataPaths paths, std::ostream& out, std::ostream& err)
     : paths_(std::move(paths)), out_(out), err_(err) {
-  const int language = ReadProfileInt(settingsFile(), "Setting", "Language", 0);
-  texts_ = LanguageTexts(SelectLanguageFile(dataDir(), language).file);
+  const LanguageSelection selection =
+      SelectLanguageFile(dataDir(), ReadProfileInt(settingsFile(), "Setting", "Language", 0));
+  texts_ = LanguageTexts(selection.file);
+  languageIndex_ = selection.index;
 }
 
 std::string Environment::message(int messageId) const {

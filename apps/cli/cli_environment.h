@@ -28,6 +28,8 @@ class Environment {
   std::filesystem::path catalogueFile() const { return paths_.readFile("Model.dat"); }
   std::filesystem::path settingsFile() const { return paths_.readFile("Settings.ini"); }
   const LanguageTexts& texts() const { return texts_; }
+  // The index of the language in use (Language of Settings.ini when its file exists).
+  int languageIndex() const { return languageIndex_; }
   std::ostream& out() { return out_; }
   std::ostream& err() { return err_; }
   // The pauses and time-outs of the radio link (--reply-timeout changes one).
@@ -53,6 +55,7 @@ class Environment {
 
  private:
   DataPaths paths_;
+  int languageIndex_ = 0;
   LanguageTexts texts_;
   std::ostream& out_;
   std::ostream& err_;

@@ -27,6 +27,9 @@ struct CliOptions {
   std::optional<std::string> modelId;
   std::optional<std::string> modelName;
   std::optional<std::string> range;
+
+  // report: the short names of the sections to print; empty for all.
+  std::vector<std::string> sections;
 };
 
 }  // namespace vex::cli

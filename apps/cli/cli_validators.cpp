@@ -2,6 +2,7 @@
 
 #include "base/range_entry.h"
 #include "link/port_map.h"
+#include "workflow/report/report_builder.h"
 
 #include <CLI/CLI.hpp>
 
@@ -35,6 +36,21 @@ CLI::Validator RangeText() {
         if (edges.lower > 0 && edges.upper >= edges.lower && vex::RangeText(edges.lower, edges.upper) == text)
           return {};
         return "a range is LO-HI in whole MHz, e.g. 400-470";
+      },
+      "");
+}
+
+std::string ReportSectionNames() {
+  std::string list;
+  for (const std::string_view name : kReportSectionNames) (list += list.empty() ? "" : ", ") += name;
+  return list;
+}
+
+CLI::Validator ReportSectionName() {
+  return CLI::Validator(
+      [](std::string& text) -> std::string {
+        if (ReportEntryNamed(text)) return {};
+        return "no report section is called '" + text + "'; the sections are " + ReportSectionNames();
       },
       "");
 }

@@ -18,6 +18,10 @@ CLI::Validator PortName();
 CLI::Validator Password();
 // One of the words.
 CLI::Validator OneOf(std::vector<std::string> words);
+// A short name of a report section ("channels", "scan-lists", ...).
+CLI::Validator ReportSectionName();
+// The short names of the report's sections, comma-separated.
+std::string ReportSectionNames();
 // "LO-HI" in whole MHz with LO <= HI, e.g. 400-470.
 CLI::Validator RangeText();
 

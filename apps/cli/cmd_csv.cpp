@@ -20,13 +20,7 @@ int RunExportCsv(Environment& env, const CliOptions& options) {
   const FlowOutcome outcome = host.session().open(file);
   if (!outcome.ok()) return env.fail(outcome.messageId, file);
   const std::string csv = ExportChirpCsv(host.data());
-  if (options.output.empty() || options.output == "-") {
-    env.out() << csv;
-    return kExitOk;
-  }
-  if (!ReplaceFileContent(options.output, csv))
-    return env.fail(text::kMsgFileNotWritten, options.output, OutputFile(options.output).problem());
-  return kExitOk;
+  return WriteTextOutput(env, options.output, csv);
 }
 
 int RunImportCsv(Environment& env, const CliOptions& options) {

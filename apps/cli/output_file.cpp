@@ -42,4 +42,14 @@ bool OutputFile::finish(std::ostream& out) const {
   return static_cast<bool>(out);
 }
 
+int WriteTextOutput(Environment& env, const std::string& target, std::string_view text) {
+  if (target.empty() || target == "-") {
+    env.out() << text;
+    return kExitOk;
+  }
+  if (!ReplaceFileContent(target, text))
+    return env.fail(text::kMsgFileNotWritten, target, OutputFile(target).problem());
+  return kExitOk;
+}
+
 }  // namespace vex::cli

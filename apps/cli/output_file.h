@@ -3,8 +3,11 @@
 // whose bytes are copied to standard output once it is complete.
 #pragma once
 
+#include "cli_environment.h"
+
 #include <ostream>
 #include <string>
+#include <string_view>
 
 namespace vex::cli {
 
@@ -30,5 +33,9 @@ class OutputFile {
   std::string path_;
   std::string tempDir_;
 };
+
+// Writes a command's text to standard output when `target` is empty or "-",
+// else replaces file `target` with it. The exit status, after saying what failed.
+int WriteTextOutput(Environment& env, const std::string& target, std::string_view text);
 
 }  // namespace vex::cli

@@ -50,6 +50,8 @@ inline constexpr int kMsgSelectSomethingToPrint = 1229;
 inline constexpr int kMsgFileTooNew = 1230;
 inline constexpr int kMsgRangeNotAdded = 1250;
 inline constexpr int kMsgRangeUnknown = 1251;
+inline constexpr int kMsgPdfNotWritten = 1350;
+inline constexpr int kMsgReportNotPrinted = 1351;
 inline constexpr int kMsgCdcssInvalid = 1252;
 inline constexpr int kMsgPortMissing = 1310;
 inline constexpr int kMsgPortPermission = 1311;
@@ -483,6 +485,7 @@ inline constexpr int kCmdFileSaveAs = 57604;
 inline constexpr int kCmdPrintSetup = 57606;
 inline constexpr int kCmdPrint = 57607;
 inline constexpr int kCmdPrintPreview = 57609;
+inline constexpr int kCmdExportPdf = 32960;
 inline constexpr int kCmdRecentFile = 57616;
 inline constexpr int kCmdWindowArrange = 57648;
 inline constexpr int kCmdWindowCascade = 57650;
@@ -585,6 +588,8 @@ inline constexpr auto kMessageIds = std::to_array<int>({
     kMsgPrintCancelled,
     kMsgSelectSomethingToPrint,
     kMsgFileTooNew,
+    kMsgPdfNotWritten,
+    kMsgReportNotPrinted,
     kMsgRangeNotAdded,
     kMsgRangeUnknown,
     kMsgCdcssInvalid,
@@ -998,6 +1003,7 @@ inline constexpr auto kLabelIds = std::to_array<int>({
     kCmdPrintSetup,
     kCmdPrint,
     kCmdPrintPreview,
+    kCmdExportPdf,
     kCmdRecentFile,
     kCmdWindowArrange,
     kCmdWindowCascade,

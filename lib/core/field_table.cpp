@@ -50,6 +50,49 @@ constexpr FieldDef kFields[] = {
     {"dos_enable",               A::Dos,        0,  0x01, 1,  K::Flag,               0,                            t::kDosEnable},
     {"dos_pre_mute_duration",    A::Dos,        1,  0xFF, 1,  K::ListValue,          t::kDosPreMuteList,           t::kDosPreMuteLabel},
 
+    {"test_1_rx",                A::TestFreq,   0,  0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_1_tx",                A::TestFreq,   4,  0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_2_rx",                A::TestFreq,   10, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_2_tx",                A::TestFreq,   14, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_3_rx",                A::TestFreq,   20, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_3_tx",                A::TestFreq,   24, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_4_rx",                A::TestFreq,   30, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_4_tx",                A::TestFreq,   34, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_5_rx",                A::TestFreq,   40, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_5_tx",                A::TestFreq,   44, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_6_rx",                A::TestFreq,   50, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_6_tx",                A::TestFreq,   54, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_7_rx",                A::TestFreq,   60, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_7_tx",                A::TestFreq,   64, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_8_rx",                A::TestFreq,   70, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_8_tx",                A::TestFreq,   74, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_9_rx",                A::TestFreq,   80, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_9_tx",                A::TestFreq,   84, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_10_rx",               A::TestFreq,   90, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_10_tx",               A::TestFreq,   94, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_11_rx",               A::TestFreq,   100, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_11_tx",               A::TestFreq,   104, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_12_rx",               A::TestFreq,   110, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_12_tx",               A::TestFreq,   114, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_13_rx",               A::TestFreq,   120, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_13_tx",               A::TestFreq,   124, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_14_rx",               A::TestFreq,   130, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_14_tx",               A::TestFreq,   134, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_15_rx",               A::TestFreq,   140, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_15_tx",               A::TestFreq,   144, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_16_rx",               A::TestFreq,   150, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"test_16_tx",               A::TestFreq,   154, 0xFF, 4,  K::TestFrequency,      0,                            t::kTestFreqLabel},
+    {"five_point_1_rx",          A::TestFreq,   160, 0xFF, 4,  K::TestFrequency,      0,                            t::kFivePointLabel},
+    {"five_point_1_tx",          A::TestFreq,   180, 0xFF, 4,  K::TestFrequency,      0,                            t::kFivePointLabel},
+    {"five_point_2_rx",          A::TestFreq,   164, 0xFF, 4,  K::TestFrequency,      0,                            t::kFivePointLabel},
+    {"five_point_2_tx",          A::TestFreq,   184, 0xFF, 4,  K::TestFrequency,      0,                            t::kFivePointLabel},
+    {"five_point_3_rx",          A::TestFreq,   168, 0xFF, 4,  K::TestFrequency,      0,                            t::kFivePointLabel},
+    {"five_point_3_tx",          A::TestFreq,   188, 0xFF, 4,  K::TestFrequency,      0,                            t::kFivePointLabel},
+    {"five_point_4_rx",          A::TestFreq,   172, 0xFF, 4,  K::TestFrequency,      0,                            t::kFivePointLabel},
+    {"five_point_4_tx",          A::TestFreq,   192, 0xFF, 4,  K::TestFrequency,      0,                            t::kFivePointLabel},
+    {"five_point_5_rx",          A::TestFreq,   176, 0xFF, 4,  K::TestFrequency,      0,                            t::kFivePointLabel},
+    {"five_point_5_tx",          A::TestFreq,   196, 0xFF, 4,  K::TestFrequency,      0,                            t::kFivePointLabel},
+
     {"power_on_password",        A::Passwords,  0,  0xFF, 8,  K::Text,               0,                            t::kPasswordPowerOnLabel},
     {"write_password",           A::Passwords,  8,  0xFF, 8,  K::Text,               0,                            t::kPasswordWriteLabel},
     {"read_password",            A::Passwords,  16, 0xFF, 8,  K::Text,               0,                            t::kPasswordReadLabel},
@@ -222,6 +265,7 @@ std::string PlainFieldText(const FieldDef& field, std::span<const std::uint8_t> 
     }
     case K::HexNumber: return Hex(static_cast<unsigned long>(raw), 2 * field.width);
     case K::Frequency: return DecodeFrequency(static_cast<std::uint32_t>(raw));
+    case K::TestFrequency: return raw == 0 ? std::string() : DecodeFrequency(static_cast<std::uint32_t>(raw));
     case K::ToneWord: {
       const auto word = static_cast<std::uint16_t>(raw);
       switch (word >> 14) {

@@ -46,6 +46,7 @@ enum class FieldKind : std::uint8_t {
   HexNumber,     // little-endian number of `width` bytes in hexadecimal
   Number,        // little-endian unsigned number of `width` bytes
   Frequency,     // 4-byte BCD frequency in 10 Hz units; 0xFFFFFFFF none
+  TestFrequency, // 4-byte BCD frequency in 10 Hz units; 0 none
   ToneWord,      // 16-bit tone word, type in bits 14..15
   ListNumber,    // 1-based number of a record of another list; 0 none
   RecordIndex,   // 0-based position of a record of another list

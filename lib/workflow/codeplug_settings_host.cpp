@@ -16,10 +16,11 @@ void SettingsCodeplugHost::resetToDefaults() {
   ContainerCodeplugHost::resetToDefaults();
 }
 
-ModelState SettingsCodeplugHost::modelState() const {
-  return {settings_.modelId(), settings_.modelName(), settings_.freqRange(), settings_.signal(),
-          settings_.dataVersion()};
+ModelState ModelStateOf(const AppSettings& settings) {
+  return {settings.modelId(), settings.modelName(), settings.freqRange(), settings.signal(), settings.dataVersion()};
 }
+
+ModelState SettingsCodeplugHost::modelState() const { return ModelStateOf(settings_); }
 
 void SettingsCodeplugHost::setModelState(const ModelState& state) {
   settings_.setModelId(state.modelId);

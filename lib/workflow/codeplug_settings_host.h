@@ -8,6 +8,9 @@
 
 namespace vex {
 
+// The current model, range, signalling type and firmware version of the settings.
+ModelState ModelStateOf(const AppSettings& settings);
+
 class SettingsCodeplugHost : public ContainerCodeplugHost {
  public:
   SettingsCodeplugHost(RadioDataContainer& container, InvalidLog& log, AppSettings& settings, RangeTable& ranges);

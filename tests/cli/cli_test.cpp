@@ -4,6 +4,7 @@
 #include "config/language_texts.h"
 #include "core/codeplug_reader.h"
 #include "core/container.h"
+#include "core/report_sections.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -116,6 +117,55 @@ TEST_F(Cli, DumpShowsValuesThroughTheLanguageLists) {
   EXPECT_NE(json.out.find("\"tone1_hz\": \"1000\""), std::string::npos) << json.out;
   EXPECT_NE(json.out.find("\"tone1_ms\": \"100\""), std::string::npos);
   EXPECT_NE(json.out.find("\"tone2_hz\": \"500\""), std::string::npos);
+}
+
+// A section's title line: the title centred in the first third's width.
+std::string TitleLine(const LanguageTexts& texts, int titleId) {
+  return "\n" + std::string(40, ' ') + texts.labelText(titleId) + "\n";
+}
+
+TEST_F(Cli, ReportPrintsTheChosenSectionsInTableOrderInTheProgramsLanguage) {
+  const std::string path = newFile("r.dat", "400-470");
+  const LanguageTexts english(std::filesystem::path(BuildDataDir()) / "VEX_E.lng");
+  const ReportSectionTable table;
+
+  CliResult all = run({"report", path});
+  ASSERT_EQ(all.exitCode, 0) << all.err;
+  all.out.insert(0, "\n");
+  std::size_t previous = 0;
+  for (const ReportSection& section : table.entries()) {
+    const std::size_t at = all.out.find(TitleLine(english, section.titleId));
+    ASSERT_NE(at, std::string::npos) << english.labelText(section.titleId);
+    EXPECT_GE(at, previous) << english.labelText(section.titleId);
+    previous = at;
+  }
+  EXPECT_NE(all.out.find("435.00000"), std::string::npos);
+
+  const CliResult chosen = run({"report", path, "--sections", "channels,radio", "-o", file("r.txt")});
+  ASSERT_EQ(chosen.exitCode, 0) << chosen.err;
+  const std::string text = "\n" + test::Slurp(file("r.txt"));
+  EXPECT_EQ(text, "\n" + run({"report", path, "--sections=radio", "--sections=channels"}).out);
+  EXPECT_LT(text.find(TitleLine(english, text::kCaptionRadioInfo)),
+            text.find(TitleLine(english, text::kCaptionChannel)));
+  EXPECT_EQ(text.find(TitleLine(english, text::kCaptionKeys)), std::string::npos);
+
+  const CliResult unknown = run({"report", path, "--sections", "radio,chanels", "-o", file("u.txt")});
+  EXPECT_EQ(unknown.exitCode, 2);
+  EXPECT_NE(unknown.err.find("'chanels'"), std::string::npos) << unknown.err;
+  EXPECT_NE(unknown.err.find("channels, personalities, scan-lists, test-frequencies"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(file("u.txt")));
+
+  // Settings.ini's Language picks the texts.
+  const std::filesystem::path data = dir.path() / "data";
+  std::filesystem::copy(BuildDataDir(), data, std::filesystem::copy_options::recursive);
+  std::string settings = test::Slurp((data / "Settings.ini").string());
+  settings.replace(settings.find("Language=0"), 10, "Language=1");
+  std::ofstream(data / "Settings.ini", std::ios::trunc) << settings;
+  const CliResult chinese = RunCli({"report", path, "--sections", "channels"}, dir.path().string(), data.string());
+  ASSERT_EQ(chinese.exitCode, 0) << chinese.err;
+  const LanguageTexts simplified(data / "VEX_S.lng");
+  EXPECT_EQ(chinese.out.find(TitleLine(simplified, text::kCaptionChannel).substr(1)), 0u) << chinese.out;
+  EXPECT_NE(simplified.labelText(text::kCaptionChannel), english.labelText(text::kCaptionChannel));
 }
 
 TEST_F(Cli, RecodeGivesTheImageOfADecodeAndEncode) {

@@ -14,19 +14,10 @@
 #include "core/container.h"
 #include "core/field_table.h"
 #include "core/sections/password_section.h"
+#include "gui_test_support.h"
 
 namespace vex::gui {
 namespace {
-
-void copyDirectory(const QString& from, const QString& to) {
-  QDir().mkpath(to);
-  for (const QFileInfo& entry : QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-    if (entry.isDir())
-      copyDirectory(entry.filePath(), to + "/" + entry.fileName());
-    else
-      QFile::copy(entry.filePath(), to + "/" + entry.fileName());
-  }
-}
 
 struct ProgramRun {
   int exitCode = -1;
@@ -36,7 +27,7 @@ struct ProgramRun {
 
 class CommandLine : public ::testing::Test {
  protected:
-  CommandLine() { copyDirectory(QString::fromLatin1(VEX_DATA_DIR), data.path()); }
+  CommandLine() { test::copyDirectory(QString::fromLatin1(VEX_DATA_DIR), data.path()); }
 
   // A codeplug file of the default data with carrier squelch level `squelch`.
   QString codeplugFile(int squelch) {

@@ -47,16 +47,6 @@
 namespace vex::gui {
 namespace {
 
-void copyDirectory(const QString& from, const QString& to) {
-  QDir().mkpath(to);
-  for (const QFileInfo& entry : QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-    if (entry.isDir())
-      copyDirectory(entry.filePath(), to + "/" + entry.fileName());
-    else
-      QFile::copy(entry.filePath(), to + "/" + entry.fileName());
-  }
-}
-
 // The width a control's text needs, 0 for controls without a one-line text.
 int neededWidth(const QWidget* control) {
   const QFontMetrics metrics(control->font());
@@ -97,7 +87,7 @@ void shoot(QWidget& dialog, const QString& name) {
 
 TEST(DialogScreenshots, EveryDialogFitsItsTextsInBothLanguages) {
   QTemporaryDir data;
-  copyDirectory(QString::fromLatin1(VEX_DATA_DIR), data.path());
+  test::copyDirectory(QString::fromLatin1(VEX_DATA_DIR), data.path());
   settings::initialiseSeparate(data.path().toStdString());
   AppSettings& settings = settings::current();
   for (int language : {0, 1}) {
@@ -152,7 +142,7 @@ TEST(DialogScreenshots, EveryDialogFitsItsTextsInBothLanguages) {
 // The factory dialogs in both languages, at the factory level.
 TEST(DialogScreenshots, EveryFactoryDialogFitsItsTextsInBothLanguages) {
   QTemporaryDir data;
-  copyDirectory(QString::fromLatin1(VEX_DATA_DIR), data.path());
+  test::copyDirectory(QString::fromLatin1(VEX_DATA_DIR), data.path());
   std::ofstream(data.filePath("Settings.ini").toStdString())
       << "[Setting]\nModelName=Vex M1\nModelID=VEXM1\nFreqRange=400-470\n[User Mode]\nLevel=52840619\n";
   settings::initialiseSeparate(data.path().toStdString());
@@ -173,7 +163,7 @@ TEST(DialogScreenshots, EveryFactoryDialogFitsItsTextsInBothLanguages) {
 // list, in both languages.
 TEST(DialogScreenshots, EveryChannelViewFitsItsTextsInBothLanguages) {
   QTemporaryDir data;
-  copyDirectory(QString::fromLatin1(VEX_DATA_DIR), data.path());
+  test::copyDirectory(QString::fromLatin1(VEX_DATA_DIR), data.path());
   for (const char* range : {"400-470", "446-446"}) {
     std::ofstream(data.filePath("Settings.ini").toStdString())
         << "[Setting]\nModelName=Vex M1\nModelID=VEXM1\nFreqRange=" << range << "\n[User Mode]\nLevel=0\n";
@@ -202,7 +192,7 @@ TEST(DialogScreenshots, EveryChannelViewFitsItsTextsInBothLanguages) {
 // dialog, in both languages.
 TEST(DialogScreenshots, EveryRadioSettingsViewFitsItsTextsInBothLanguages) {
   QTemporaryDir data;
-  copyDirectory(QString::fromLatin1(VEX_DATA_DIR), data.path());
+  test::copyDirectory(QString::fromLatin1(VEX_DATA_DIR), data.path());
   settings::initialiseSeparate(data.path().toStdString());
   for (int language : {0, 1}) {
     settings::current().selectLanguage(language);

@@ -76,6 +76,16 @@ void DataDir::writeLanguage() { std::ofstream(path() + "/VEX_E.lng") << kLanguag
 
 std::string DataDir::path() const { return dir_.path().toStdString(); }
 
+void copyDirectory(const QString& from, const QString& to) {
+  QDir().mkpath(to);
+  for (const QFileInfo& entry : QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+    if (entry.isDir())
+      copyDirectory(entry.filePath(), to + "/" + entry.fileName());
+    else
+      QFile::copy(entry.filePath(), to + "/" + entry.fileName());
+  }
+}
+
 void settle() {
   for (int i = 0; i < 3; ++i) {
     QApplication::processEvents();

@@ -23,6 +23,9 @@ class DataDir {
   std::string extraLines_;
 };
 
+// Copies a directory tree (the real data directory into a temporary one).
+void copyDirectory(const QString& from, const QString& to);
+
 // Runs queued events for a short while so that deferred work happens.
 void settle();
 

@@ -23,6 +23,7 @@
 #include "config/data_directory.h"
 #include "factory/factory_commands.h"
 #include "help/dialog_help.h"
+#include "print/print_commands.h"
 #include "transfer/transfer_commands.h"
 #include "views/custom_form_view.h"
 #include "workspace/child_frame.h"
@@ -122,6 +123,7 @@ int runApplication(int argc, char** argv) {
   frame->setAboutHandler([frame] { CAboutDialog(frame).exec(); });
   installTransferCommands(*frame);
   installFactoryCommands(*frame);
+  installPrintCommands(*frame, settings::current());
   // Until codeplug files can be written, Yes at the close prompt must not
   // pretend the data were saved: it says so and keeps the program running.
   frame->setSaveHandler([frame] {

@@ -16,6 +16,7 @@ enum Command : int {
   kCmdPrintSetup = 57606,
   kCmdPrint = 57607,
   kCmdPrintPreview = 57609,
+  kCmdExportPdf = 32960,
   kCmdExit = 57665,
   kCmdUndo = 57643,
   kCmdRedo = 57644,

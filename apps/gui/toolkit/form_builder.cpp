@@ -13,6 +13,7 @@
 #include "toolkit/control_id.h"
 #include "toolkit/controls.h"
 #include "toolkit/edits.h"
+#include "toolkit/form_fit.h"
 #include "toolkit/images.h"
 
 namespace vex::gui {
@@ -113,6 +114,7 @@ void buildForm(QWidget* form, const FormDef& formDef) {
   const QRect size = dialogUnitsToPixels(form, 0, 0, formDef.width, formDef.height);
   form->setFixedSize(size.size());
   form->setWindowTitle(QString::fromUtf8(formDef.title ? formDef.title : ""));
+  markBuiltForm(form);  // translateWindow fits it to its texts
 }
 
 }  // namespace vex::gui

@@ -2,7 +2,8 @@
 // One shared form builder: a dialog template is a table of controls (id, kind,
 // default text, place in dialog units, and where a control needs them its
 // style, limits and linked id); buildForm turns it into widgets placed
-// absolutely, each tagged with its control id.
+// absolutely, each tagged with its control id. Translating the form then
+// widens what its texts need (form_fit.h).
 #include <span>
 
 #include <QWidget>

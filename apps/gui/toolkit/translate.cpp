@@ -9,6 +9,7 @@
 #include "adapters/texts.h"
 #include "toolkit/control_id.h"
 #include "toolkit/edits.h"
+#include "toolkit/form_fit.h"
 
 namespace vex::gui {
 
@@ -47,6 +48,7 @@ void translateWindow(QWidget* window, int dialogId) {
       group->setTitle(qtext);
     }
   }
+  fitFormsToTexts(window);
 }
 
 }  // namespace vex::gui

@@ -3,6 +3,8 @@
 #include "adapters/settings.h"
 #include "adapters/texts.h"
 #include "base/text_ids.h"
+#include "config/app_settings.h"
+#include "workflow/radio_info_text.h"
 
 namespace vex::gui {
 namespace {
@@ -14,7 +16,6 @@ enum : int {
   kFirmware = 1117,
   kSignaling = 1119,
   kProgrammedDate = 1121,
-  kSignalingOptions = text::kModelSignalingList,
 };
 
 using K = ControlKind;
@@ -41,8 +42,8 @@ CViewRadio::CViewRadio(QWidget* parent) : CSettingsView(kForm, FieldArea::RadioI
 void CViewRadio::loadRecord(ViewRecord& record) {
   CSettingsView::loadRecord(record);  // model name, serial number, programming date
   record.texts[kFreqRange] = settings::freqRange();
-  record.texts[kFirmware] = "V" + settings::firmwareVersion().substr(0, 7);
-  record.texts[kSignaling] = texts::valueToText(kSignalingOptions, settings::signalType());
+  record.texts[kFirmware] = FirmwareVersionText(settings::firmwareVersion());
+  record.texts[kSignaling] = SignallingTypeText(settings::signalType(), settings::current().texts());
 }
 
 }  // namespace vex::gui

@@ -272,9 +272,13 @@ void CMainFrame::tick() {
   panes_[kPaneClock]->setText(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
 }
 
-void CMainFrame::memoryUpdate() {
+void CMainFrame::storeAllViews() {
   setFocus(Qt::OtherFocusReason);
   sendToViews(WM_VIEW_STORE);
+}
+
+void CMainFrame::memoryUpdate() {
+  storeAllViews();
   radio_data::encode();
   if (CChildFrame* watch = frameOf(kCmdViewDataWatch)) {
     watch->view()->deliver(WM_WATCH_UPDATE, 0, 0);

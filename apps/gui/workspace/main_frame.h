@@ -65,6 +65,8 @@ class CMainFrame : public QMainWindow, public ViewHost {
   void updateStatusTexts();
   void updateTitle();
   void setDocumentPath(const QString& path);
+  // The open file's path, empty when none is open.
+  const QString& documentPath() const { return documentPath_; }
   // New data replaced the old (New, Open, Read): they come from `path`
   // (empty: not from a file), the Invalid Log of the old data goes, and
   // nothing counts as changed. documentReplaced tells the file commands.
@@ -87,6 +89,8 @@ class CMainFrame : public QMainWindow, public ViewHost {
   void retranslate();
 
   void memoryUpdate();
+  // Every open view stores its edits (an edit being typed in is left first).
+  void storeAllViews();
   // Sends a message to the view of every open frame (of one class when given).
   void sendToViews(int message, std::optional<ViewClass> only = std::nullopt);
   // Closes every frame (they are deleted once control returns to the event loop).
@@ -113,6 +117,8 @@ class CMainFrame : public QMainWindow, public ViewHost {
 
  signals:
   void documentReplaced(const QString& path);
+  // A child frame's Print button: print the section of the view with this template.
+  void printViewRequested(int templateId);
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -69,7 +69,8 @@ CChildFrame* CMainFrame::createFrame(const ViewEntry& entry, const QString& titl
   frame->setWindowTitle(shown);
   frame->fitToForm();
   connect(frame, &CChildFrame::closing, this, [this] { QTimer::singleShot(0, this, &CMainFrame::updateCheckMarks); });
-  connect(frame, &CChildFrame::printRequested, this, [this] { runCommand(kCmdPrint); });
+  connect(frame, &CChildFrame::printRequested, this,
+          [this](CChildFrame* printing) { emit printViewRequested(printing->view()->templateId()); });
   frame->show();
   mdi_->setActiveSubWindow(frame);
   return frame;

@@ -16,6 +16,7 @@ constexpr MenuEntry kFile[] = {
     {kCmdPrint, "&Print...", L::All, "Ctrl+P"},
     {kCmdPrintPreview, "Print Pre&view", L::All, nullptr},
     {kCmdPrintSetup, "P&rint Setup...", L::All, nullptr},
+    {kCmdExportPdf, "&Export as PDF...", L::All, nullptr},
     {0, nullptr, L::All, nullptr},
     {kCmdExit, "E&xit", L::All, "Ctrl+Q"},
 };

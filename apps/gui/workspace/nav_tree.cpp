@@ -6,6 +6,7 @@
 #include "adapters/settings.h"
 #include "adapters/texts.h"
 #include "toolkit/images.h"
+#include "workspace/tree_rows.h"
 #include "workspace/view_table.h"
 
 namespace vex::gui {
@@ -36,24 +37,15 @@ void CNavTree::fill() {
   clear();
   auto* root = new QTreeWidgetItem(this, {QString::fromStdString(settings::modelName())});
   root->setData(0, kIdRole, 0);
-  std::vector<QTreeWidgetItem*> parents{root};  // parents[d] = parent of a row of depth d
-  for (const TreeRow& row : treeTable()) {
-    const int depth = std::min<int>(row.depth, static_cast<int>(parents.size()) - 1);
-    parents.resize(depth + 1);
-    const std::optional<std::string> text = texts::labelIfPresent(row.id);
-    const QString shown = text ? QString::fromStdString(*text) : QString::fromUtf8(row.defaultText);
-    // A hidden row hides its subtree: later deeper rows go under a dead parent.
-    if (shown.isEmpty() || !visibleAtLevel(row.id) || parents.back() == nullptr) {
-      parents.push_back(nullptr);
-      continue;
-    }
-    auto* item = new QTreeWidgetItem(parents.back(), {shown});
+  addTreeRows(root, [this](const TreeRow& row, const QString& shown, QTreeWidgetItem* parent) -> QTreeWidgetItem* {
+    if (shown.isEmpty() || !visibleAtLevel(row.id)) return nullptr;
+    auto* item = new QTreeWidgetItem(parent, {shown});
     item->setData(0, kIdRole, row.id);
     item->setData(0, kRecordRole, 0);
     item->setIcon(0, itemIcon(false));
-    parents.push_back(item);
     if (const ViewEntry* entry = recordViewOf(row.id)) addRecordChildren(item, *entry->list, entry->mostRecords);
-  }
+    return item;
+  });
   expandAll();
   for (QTreeWidgetItemIterator it(this); *it; ++it)
     if ((*it)->data(0, kRecordRole).toInt() == 0 && recordViewOf((*it)->data(0, kIdRole).toInt()))

@@ -1,0 +1,48 @@
+#include "workflow/report/report_values.h"
+
+#include "base/text_ids.h"
+#include "config/language_texts.h"
+#include "core/container.h"
+#include "workflow/field_text.h"
+
+namespace vex {
+namespace {
+
+// How many records the list a reference field points into holds: a channel
+// names a personality and a scan list, a scan list names channels.
+std::size_t ReferencedRecords(const FieldDef& field, const RadioDataContainer& data) {
+  if (field.kind == FieldKind::RecordIndex) return data.personalities().size();
+  return field.area == FieldArea::Channel ? data.scanLists().size() : data.channels().size();
+}
+
+std::string ReferenceText(const FieldDef& field, long raw, const RadioDataContainer& data, const LanguageTexts& texts) {
+  const std::size_t records = ReferencedRecords(field, data);
+  const long number = field.kind == FieldKind::RecordIndex ? raw + 1 : raw;
+  if (number == 0 && field.list != 0) {
+    const auto options = texts.optionList(field.list).pairs();
+    return options.empty() ? std::string() : options.front().text;
+  }
+  if (number < 1 || static_cast<std::size_t>(number) > records) return {};
+  return std::to_string(number);
+}
+
+}  // namespace
+
+std::string PrintedFieldText(const FieldDef& field, std::span<const std::uint8_t> bytes, const RadioDataContainer& data,
+                             const LanguageTexts& texts) {
+  const long raw = ReadField(field, bytes);
+  switch (field.kind) {
+    case FieldKind::Flag:
+    case FieldKind::InvertedFlag: {
+      const bool on = (raw != 0) == (field.kind == FieldKind::Flag);
+      return texts.labelText(on ? text::kWordOn : text::kWordOff);
+    }
+    case FieldKind::ListNumber:
+    case FieldKind::RecordIndex: return ReferenceText(field, raw, data, texts);
+    default: break;
+  }
+  if (UsesOptionList(field)) return FieldOptionText(field, raw, texts).value_or("");
+  return PlainFieldText(field, bytes);
+}
+
+}  // namespace vex
