@@ -202,7 +202,7 @@ TEST_F(Report, SingleViewReportsAreTitledWithTheView) {
   EXPECT_EQ(document.title, "Personality");
   EXPECT_EQ(document.lines.front().cells[1], "Personality");
   EXPECT_EQ(document.margins.side, 50);
-  EXPECT_EQ(document.source, "VEX Programmer");
+  EXPECT_EQ(document.source, "vexprog");
   EXPECT_EQ(document.radioTop, (std::array<std::string, 4>{"Model Name", "Vex M1", "Frequency Range[MHz]", "400-470"}));
   EXPECT_EQ(document.radioBottom[1], "V1.03.11");
 
