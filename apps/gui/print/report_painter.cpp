@@ -18,7 +18,10 @@ constexpr int kHeaderHeight = 35;
 constexpr int kEmphasisedHeight = 40;
 constexpr int kTitleHeight = 50;
 // A text wider than its cell is first set smaller, down to this share.
-constexpr double kSmallestFit = 0.6;
+constexpr double kSmallestFit = 0.5;
+// The space kept free at the right of every cell of a report line, so that
+// texts of neighbouring cells never touch.
+constexpr double kCellGap = 15;
 
 QFont reportFont(int height, QFont::Weight weight) {
   QFont font;
@@ -149,7 +152,8 @@ void ReportPainter::paintPage(QPainter& painter, const Page& page, int number, i
     double x = place.left();
     for (std::size_t c = 0; c < line.cells.size() && c < line.weights.size() && total != 0; ++c) {
       const double width = line.weights[c] * place.width() / total;
-      drawCell(painter, QRectF(x, place.top(), width, place.height()), QString::fromStdString(line.cells[c]), font);
+      drawCell(painter, QRectF(x, place.top(), width - kCellGap, place.height()), QString::fromStdString(line.cells[c]),
+               font);
       x += width;
     }
   }
