@@ -124,13 +124,6 @@ int runApplication(int argc, char** argv) {
   installTransferCommands(*frame);
   installFactoryCommands(*frame);
   installPrintCommands(*frame, settings::current());
-  // Until codeplug files can be written, Yes at the close prompt must not
-  // pretend the data were saved: it says so and keeps the program running.
-  frame->setSaveHandler([frame] {
-    QMessageBox::information(frame, frame->windowTitle(),
-                             QStringLiteral("Saving codeplug files is not available yet."));
-    return false;
-  });
   frame->updateTitle();
   frame->buildMenus();
   frame->selectTreeRoot();
