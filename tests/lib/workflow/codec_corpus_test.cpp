@@ -109,7 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
                                    446,
                                    {"397ac2bbbfd9fc2fdd74c682b227ecf688a1e4709271956ac5c3d570445c5ee9",
                                     "a44437707ea3ef17aa6a86bfdc8ad6a5236875ce16b76ece1b0e7128e85a837d",
-                                    "f425c65eef411655d19a17104c252dd43cdd114b0b051b936975fdda4208ecc4"}}));
+                                    "f425c65eef411655d19a17104c252dd43cdd114b0b051b936975fdda4208ecc4"}}),
+    [](const auto& info) { return std::to_string(info.param.lowMHz) + "_" + std::to_string(info.param.highMHz); });
 
 TEST_F(Corpus, ShippedSampleFile) {
   Image image{};
