@@ -1,11 +1,13 @@
 #include "transfer/radio_work.h"
 
+#include <algorithm>
 #include <atomic>
 #include <thread>
 #include <vector>
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QProgressDialog>
 #include <QThread>
@@ -35,8 +37,10 @@ auto onUiThread(F f) -> decltype(f()) {
 
 // An indeterminate progress bar that keeps the user's input away from the
 // windows while the radio is busy; message boxes of the work open above it.
-// Escape does not dismiss it, and windows asked to close meanwhile close
-// once the work has ended: the work may use what they own.
+// Escape does not dismiss it, and the windows that were open when the work
+// began, asked to close meanwhile, close once the work has ended: the work may
+// use what they own. Windows the work opens itself (its messages, questions
+// and password dialogs) close as usual.
 class BusyBox : public QProgressDialog {
  public:
   explicit BusyBox(QWidget* owner) : QProgressDialog(owner) {
@@ -45,7 +49,10 @@ class BusyBox : public QProgressDialog {
     setCancelButton(nullptr);
     setMinimumDuration(0);
     setWindowModality(Qt::ApplicationModal);
-    setWindowFlag(Qt::WindowCloseButtonHint, false);
+    // A title and no close button: nothing on the box suggests it can be dismissed.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    for (QWidget* widget : QApplication::allWidgets())
+      if (widget->isWindow() || qobject_cast<QMdiSubWindow*>(widget)) guarded_.emplace_back(widget);
     qApp->installEventFilter(this);
   }
   ~BusyBox() override {
@@ -59,7 +66,9 @@ class BusyBox : public QProgressDialog {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() != QEvent::Close || watched == this) return false;
-    if (QWidget* widget = widgetOf(watched)) refused_.emplace_back(widget);
+    QWidget* widget = widgetOf(watched);
+    if (!widget || std::find(guarded_.begin(), guarded_.end(), widget) == guarded_.end()) return false;
+    refused_.emplace_back(widget);
     event->ignore();
     return true;
   }
@@ -76,6 +85,7 @@ class BusyBox : public QProgressDialog {
     return qobject_cast<QWidget*>(target);
   }
 
+  std::vector<QPointer<QWidget>> guarded_;
   std::vector<QPointer<QWidget>> refused_;
 };
 

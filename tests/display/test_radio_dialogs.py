@@ -1,0 +1,164 @@
+"""Every dialog of the radio commands closes, and the work then goes on or stops cleanly."""
+
+import os
+
+import vexdisplay as vd
+from vexdisplay import wait_for
+
+FACTORY_LEVEL = 52840619
+
+
+def image_of(path):
+    """The radio image held by a codeplug file (or a raw image file)."""
+    with open(path, "rb") as f:
+        data = f.read()
+    if not data.startswith(b"VEX"):
+        return data
+    at = data.index(b"\x58\x45\x10\x10", 119)
+    length = int.from_bytes(data[at + 4:at + 8], "little")
+    return data[at + 8:at + 8 + length]
+
+
+class RadioDialogs(vd.DisplayTest):
+
+    def start_read(self, app):
+        app.main.key("ctrl+alt+r")
+        dialog = app.wait_window("^Read from Radio$")
+        dialog.key("Return")
+        return dialog
+
+    def test_read_without_port_keeps_the_dialog_idle_after_each_way_of_closing_the_message(self):
+        app = self.app(self.data_dir())
+        dialog = self.start_read(app)
+        for close in ("Return", "Escape", "click"):
+            with self.subTest(close=close):
+                message = app.wait_message(exclude=[dialog])
+                if close == "click":
+                    message.click_button()
+                else:
+                    message.key(close)
+                app.wait_closed(message)
+                # Idle again: OK starts the next attempt.
+                dialog.key("Return")
+        message = app.wait_message(exclude=[dialog])
+        message.key("Return")
+        app.wait_closed(message)
+        dialog.key("Escape")
+        app.wait_closed(dialog)
+        self.assertEqual(app.windows(), [app.main])
+
+    def test_read_of_a_silent_radio_ends_with_its_message(self):
+        sim = self.sim("--no-reply", "1:1000000")
+        app = self.app(self.data_dir(ports={1: sim.pty}))
+        dialog = self.start_read(app)
+        message = app.wait_message(exclude=[dialog], timeout=30)
+        message.key("Escape")
+        app.wait_closed(message)
+        wait_for(lambda: app.windows() == [app.main] or dialog in app.windows(), what="the read to stop")
+        if dialog in app.windows():
+            dialog.key("Escape")
+            app.wait_closed(dialog)
+        self.assertTrue(app.running())
+
+    def test_read_with_password_wrong_then_right_saves_the_radios_image(self):
+        work = self.data_dir()
+        radio_image = os.path.join(work.root, "radio.bin")
+        sim = self.sim("--read-password", "1234", save=radio_image)
+        data = self.data_dir(ports={2: sim.pty})
+        app = self.app(data)
+        dialog = self.start_read(app)
+
+        password = app.wait_window("^Radio Password$")
+        self.shot("password-dialog")
+        password.type("9999")
+        password.key("Return")
+        wrong = app.wait_message(exclude=[dialog])
+        wrong.key("Return")
+        app.wait_closed(wrong)
+
+        password = app.wait_window("^Radio Password$")
+        password.type("1234")
+        password.key("Return")
+        wait_for(lambda: dialog.geometry() and app.find_window("^Radio Password$") is None, what="the password taken")
+        self.shot("read-dialog")
+        done = app.wait_message(exclude=[dialog], timeout=30)
+        done.click_button()
+        app.wait_closed(done)
+        app.wait_closed(dialog)
+
+        saved = os.path.join(data.root, "read.dat")
+        app.main.key("ctrl+s")
+        save_as = app.wait_window("^Save As$")
+        save_as.type(saved)
+        save_as.key("Return")
+        wait_for(lambda: os.path.exists(saved), what="the saved file")
+        app.wait_closed(save_as)
+        sim.stop()
+        self.assertEqual(image_of(saved), image_of(radio_image))
+
+    def test_write_of_data_with_passwords_asks_and_goes_on_or_stops(self):
+        work = self.data_dir()
+        radio_image = os.path.join(work.root, "radio.bin")
+        sim = self.sim(save=radio_image)
+        data = self.data_dir(ports={1: sim.pty})
+        app = self.app(data)
+        read = self.start_read(app)
+        done = app.wait_message(exclude=[read], timeout=30)
+        done.key("Return")
+        app.wait_closed(read)
+
+        app.main.key("ctrl+w")  # the Radio Information view that the read opened
+        app.open_from_tree("Passwords")
+        app.main.click(616, 171)  # the Read Data Password field of the view, which opens at the top left
+        app.main.type("5678")
+        app.main.key("Tab")
+
+        for answer in ("Escape", "Return"):
+            with self.subTest(answer=answer):
+                app.main.key("ctrl+alt+w")
+                write = app.wait_window("^Write to Radio$")
+                write.key("Return")
+                notice = app.wait_window("^Warning$")
+                notice.key(answer)
+                app.wait_closed(notice)
+                if answer == "Escape":
+                    app.wait_closed(write)
+        done = app.wait_message(exclude=[write], timeout=30)
+        done.key("Escape")
+        app.wait_closed(done)
+        app.wait_closed(write)
+        sim.stop()
+        self.assertIn(b"5678", image_of(radio_image)[621:645])
+
+
+class FactoryDialogs(vd.DisplayTest):
+
+    def test_embedded_data_read_at_the_factory_level(self):
+        sim = self.sim()
+        app = self.app(self.data_dir(ports={1: sim.pty}, level=FACTORY_LEVEL))
+        app.open_from_tree("Embedded Data")
+        done = app.wait_message(timeout=30)
+        done.key("Return")
+        app.wait_closed(done)
+        self.assertEqual(app.windows(), [app.main])
+
+    def test_factory_mode_read_at_the_factory_level(self):
+        sim = self.sim()
+        app = self.app(self.data_dir(ports={1: sim.pty}, level=FACTORY_LEVEL))
+        app.main.key("alt+p", "Down", "Down", "Return")
+        dialog = app.wait_window("^Factory Mode$")
+        dialog.click_form_point(164, 164, 350, 180)  # Read
+        done = app.wait_message(exclude=[dialog], timeout=30)
+        done.key("Return")
+        app.wait_closed(done)
+        dialog.key("Escape")
+        app.wait_closed(dialog)
+        # The simulator's factory data name a band the catalogue lacks: No keeps it out.
+        question = app.wait_message()
+        question.key("Escape")
+        app.wait_closed(question)
+        self.assertEqual(app.windows(), [app.main])
+
+
+if __name__ == "__main__":
+    vd.main()
