@@ -2,10 +2,11 @@
 //
 // Message texts are the entries "S01nnnnn", label texts the entries "S02nnnnn" (captions of
 // windows and dialogs, control labels, menu and tree item texts, and the option lists of
-// combo boxes, list boxes and range edits). Every id named here must exist in every shipped
-// language file; tests/lib/config/language_files_test.cpp checks that, together with the
-// option lists against the fields they are stored in and the format texts against the
-// arguments their callers pass.
+// combo boxes, list boxes and range edits). Every id named here, and every caption and list
+// of the schema's fields, must exist in every shipped language file;
+// tests/lib/workflow/language_files_test.cpp checks that, together with the option lists
+// against the fields they are stored in and the format texts against the arguments their
+// callers pass.
 #pragma once
 
 #include <array>
@@ -204,44 +205,22 @@ inline constexpr int kModelSignalingLabel = 1075;
 inline constexpr int kModelSignalingList = 1076;
 
 // Radio information view
-inline constexpr int kRadioModelName = 1110;
 inline constexpr int kRadioRange = 1112;
-inline constexpr int kRadioSerial = 1114;
 inline constexpr int kRadioFirmware = 1116;
 inline constexpr int kRadioSignaling = 1118;
-inline constexpr int kRadioProgrammedDate = 1120;
 
 // Miscellaneous view
-inline constexpr int kMiscTailRevertLabel = 1401;
-inline constexpr int kMiscTailRevertList = 1402;
-inline constexpr int kMiscSquelchLabel = 1403;
-inline constexpr int kMiscSquelchList = 1404;
-inline constexpr int kMiscVoxGainLabel = 1405;
-inline constexpr int kMiscVoxGainList = 1406;
-inline constexpr int kMiscVoxDelayLabel = 1407;
-inline constexpr int kMiscVoxDelayList = 1408;
-inline constexpr int kMiscVoxInhibit = 1409;
-inline constexpr int kMiscBatterySave = 1410;
-inline constexpr int kMiscBatterySaveModeLabel = 1411;
-inline constexpr int kMiscBatterySaveModeList = 1412;
-inline constexpr int kMiscLowBatteryGapLabel = 1413;
-inline constexpr int kMiscLowBatteryGapList = 1414;
 inline constexpr int kMiscVoxGroup = 1415;
 inline constexpr int kMiscSquelchGroup = 1416;
 inline constexpr int kMiscBatteryGroup = 1417;
 
 // PTT ID view
-inline constexpr int kPttPrimaryIdLabel = 1660;
 inline constexpr int kPttGroupIdLabel = 1662;
-inline constexpr int kPttTypeLabel = 1664;
-inline constexpr int kPttTypeList = 1665;
-inline constexpr int kPttPretimeLabel = 1666;
-inline constexpr int kPttPretimeList = 1667;
-inline constexpr int kPttPreambleLabel = 1668;
-inline constexpr int kPttPreambleList = 1669;
-inline constexpr int kPttSideTone = 1670;
-inline constexpr int kPttShortBeep = 1671;
 inline constexpr int kPttFixedNote = 1672;
+
+// The captions and option lists of the schema's fields are the schema's
+// (core/schema/schema_table.h); those named below are named for the hand-made
+// forms of the desktop program until the forms are built from the schema.
 
 // Personality view
 inline constexpr int kPersTxAdmitLabel = 2320;
@@ -263,38 +242,15 @@ inline constexpr int kWatchCorner = 3510;
 inline constexpr int kWatchClear = 3548;
 
 // Channel basic page and channel grid headers
-inline constexpr int kChanSpacingLabel = 3660;
-inline constexpr int kChanSpacingList = 3661;
-inline constexpr int kChanPowerLabel = 3662;
-inline constexpr int kChanPowerList = 3663;
 inline constexpr int kChanReceiveGroup = 3664;
-inline constexpr int kChanRxFreqLabel = 3665;
-inline constexpr int kChanRxTypeLabel = 3667;
-inline constexpr int kChanRxTypeList = 3668;
-inline constexpr int kChanRxCtcssLabel = 3669;
-inline constexpr int kChanRxCdcssLabel = 3671;
 inline constexpr int kChanTransmitGroup = 3673;
-inline constexpr int kChanTxFreqLabel = 3674;
-inline constexpr int kChanTxTypeLabel = 3676;
-inline constexpr int kChanTxTypeList = 3677;
-inline constexpr int kChanTxCtcssLabel = 3678;
-inline constexpr int kChanTxCdcssLabel = 3680;
 inline constexpr int kChanCopyRxToTx = 3682;
 inline constexpr int kChanNoFrequency = 3686;
 
 // Channel options page
-inline constexpr int kChanPersonalityLabel = 3702;
-inline constexpr int kChanPersonalityList = 3703;
 inline constexpr int kChanScanGroup = 3704;
-inline constexpr int kChanScanListLabel = 3705;
-inline constexpr int kChanScanListList = 3706;
-inline constexpr int kChanAutoStartScan = 3707;
-inline constexpr int kChanAutoStartScanList = 3708;
-inline constexpr int kChanAtis = 3714;
 
 // Scan configuration page
-inline constexpr int kScanToneModeLabel = 3829;
-inline constexpr int kScanToneModeList = 3830;
 inline constexpr int kScanPriorityModeLabel = 3833;
 inline constexpr int kScanPriorityModeList = 3834;
 inline constexpr int kScanPriorityChannelLabel = 3835;
@@ -320,38 +276,15 @@ inline constexpr int kScanPriorityGroup = 3864;
 inline constexpr int kScanCountLabel = 3940;
 inline constexpr int kScanCountList = 3943;
 inline constexpr int kScanSlot1Label = 3905;
-inline constexpr int kScanSlot2Label = 3906;
-inline constexpr int kScanSlot3Label = 3907;
-inline constexpr int kScanSlot4Label = 3908;
-inline constexpr int kScanSlot5Label = 3909;
-inline constexpr int kScanSlot6Label = 3910;
-inline constexpr int kScanSlot7Label = 3911;
-inline constexpr int kScanSlot8Label = 3912;
-inline constexpr int kScanSlot9Label = 3913;
-inline constexpr int kScanSlot10Label = 3914;
-inline constexpr int kScanSlot11Label = 3915;
-inline constexpr int kScanSlot12Label = 3916;
-inline constexpr int kScanSlot13Label = 3917;
-inline constexpr int kScanSlot14Label = 3918;
-inline constexpr int kScanSlot15Label = 3919;
-inline constexpr int kScanSlot16Label = 3920;
 
 // Test frequency view
 inline constexpr int kTestFreqLabel = 4012;
 inline constexpr int kFivePointLabel = 4013;
 inline constexpr int kTestFreqColumns = 4014;
 
-// ATIS view
-inline constexpr int kAtisPretimeLabel = 4591;
-inline constexpr int kAtisPretimeList = 4592;
-inline constexpr int kAtisCodeLabel = 4594;
-
 // DOS view
-inline constexpr int kDosEnable = 4666;
 inline constexpr int kDosPostMuteLabel = 4667;
 inline constexpr int kDosPostMuteList = 4668;
-inline constexpr int kDosPreMuteLabel = 4669;
-inline constexpr int kDosPreMuteList = 4670;
 
 // Embedded data view
 inline constexpr int kEmbeddedMessage1 = 4702;
@@ -388,55 +321,18 @@ inline constexpr int kFactoryRangeIdLabel = 4851;
 inline constexpr int kFactoryFirmwareLabel = 4853;
 
 // Alert tone view
-inline constexpr int kAlertCycleList = 5003;
-inline constexpr int kAlertCycleLabel = 5012;
-inline constexpr int kAlertPauseLabel = 5013;
 inline constexpr int kAlertFrequencyColumn = 5014;
-inline constexpr int kAlertDurationColumn = 5015;
-inline constexpr int kAlertPauseRange = 5018;
 inline constexpr int kAlertPlay = 5083;
 inline constexpr int kAlertStop = 5084;
-inline constexpr int kAlertFrequency1Range = 5004;
-inline constexpr int kAlertFrequency2Range = 5005;
-inline constexpr int kAlertFrequency3Range = 5006;
-inline constexpr int kAlertFrequency4Range = 5007;
-inline constexpr int kAlertFrequency5Range = 5008;
-inline constexpr int kAlertFrequency6Range = 5009;
-inline constexpr int kAlertFrequency7Range = 5010;
-inline constexpr int kAlertFrequency8Range = 5011;
-inline constexpr int kAlertDuration1Range = 5019;
-inline constexpr int kAlertDuration2Range = 5020;
-inline constexpr int kAlertDuration3Range = 5021;
-inline constexpr int kAlertDuration4Range = 5022;
-inline constexpr int kAlertDuration5Range = 5023;
-inline constexpr int kAlertDuration6Range = 5024;
-inline constexpr int kAlertDuration7Range = 5025;
-inline constexpr int kAlertDuration8Range = 5026;
-inline constexpr int kAlertTone1Label = 5056;
-inline constexpr int kAlertTone2Label = 5057;
-inline constexpr int kAlertTone3Label = 5058;
-inline constexpr int kAlertTone4Label = 5059;
-inline constexpr int kAlertTone5Label = 5060;
-inline constexpr int kAlertTone6Label = 5061;
-inline constexpr int kAlertTone7Label = 5062;
-inline constexpr int kAlertTone8Label = 5063;
 
 // Passwords view and password dialog
-inline constexpr int kPasswordPowerOnLabel = 6352;
-inline constexpr int kPasswordWriteLabel = 6354;
-inline constexpr int kPasswordReadLabel = 6356;
 inline constexpr int kPasswordChange = 6358;
 inline constexpr int kPasswordPrompt = 6360;
 
 // Keys view
-inline constexpr int kKeyFunctionList = 6605;
-inline constexpr int kKeyA2Label = 6613;
 inline constexpr int kKeyA2List = 6614;
-inline constexpr int kKeyA3Label = 6615;
 inline constexpr int kKeyA3List = 6616;
-inline constexpr int kKeyB2Label = 6619;
 inline constexpr int kKeyB2List = 6620;
-inline constexpr int kKeyB3Label = 6621;
 inline constexpr int kKeyB3List = 6622;
 
 // Tuning dialogs
@@ -545,10 +441,6 @@ inline constexpr int kViewDataWatch = 32888;
 inline constexpr int kViewChannelList = 32895;
 inline constexpr int kMenuFirst = kMenuFile;
 inline constexpr int kPortButtonFirst = kPortButton1;
-inline constexpr int kScanSlotLabelFirst = kScanSlot1Label;
-inline constexpr int kAlertFrequencyFirst = kAlertFrequency1Range;
-inline constexpr int kAlertDurationFirst = kAlertDuration1Range;
-inline constexpr int kAlertToneLabelFirst = kAlertTone1Label;
 
 // Model text 610 names the model ID that a language file supports.
 inline constexpr int kModelTextSupportedModel = 610;
@@ -634,7 +526,7 @@ inline constexpr auto kMessageIds = std::to_array<int>({
     kMsgDataVersion,
 });
 
-// Every label text the program looks up.
+// Every label text the program looks up besides the captions and lists of the schema.
 inline constexpr auto kLabelIds = std::to_array<int>({
     kButtonOk,
     kButtonCancel,
@@ -683,31 +575,14 @@ inline constexpr auto kLabelIds = std::to_array<int>({
     kModelSignalingLabel,
     kModelSignalingList,
     kCaptionRadioInfo,
-    kRadioModelName,
     kRadioRange,
-    kRadioSerial,
     kRadioFirmware,
     kRadioSignaling,
-    kRadioProgrammedDate,
     kRadioPasswordLabel,
     kNoticeDontShowAgain,
     kCaptionPasswordNotice,
     kLabelFrequencyClamped,
     kCaptionMisc,
-    kMiscTailRevertLabel,
-    kMiscTailRevertList,
-    kMiscSquelchLabel,
-    kMiscSquelchList,
-    kMiscVoxGainLabel,
-    kMiscVoxGainList,
-    kMiscVoxDelayLabel,
-    kMiscVoxDelayList,
-    kMiscVoxInhibit,
-    kMiscBatterySave,
-    kMiscBatterySaveModeLabel,
-    kMiscBatterySaveModeList,
-    kMiscLowBatteryGapLabel,
-    kMiscLowBatteryGapList,
     kMiscVoxGroup,
     kMiscSquelchGroup,
     kMiscBatteryGroup,
@@ -718,204 +593,65 @@ inline constexpr auto kLabelIds = std::to_array<int>({
     kTransferReadProgress,
     kTransferWriteProgress,
     kCaptionPttId,
-    kPttPrimaryIdLabel,
     kPttGroupIdLabel,
-    kPttTypeLabel,
-    kPttTypeList,
-    kPttPretimeLabel,
-    kPttPretimeList,
-    kPttPreambleLabel,
-    kPttPreambleList,
-    kPttSideTone,
-    kPttShortBeep,
     kPttFixedNote,
     kCaptionPersonality,
     kCaptionPersonalityRxTx,
     kCaptionPersonalitySquelch,
-    kPersTxAdmitLabel,
-    kPersTxAdmitList,
-    kPersTimeoutLabel,
-    kPersTimeoutList,
-    kPersPreAlertLabel,
-    kPersPreAlertList,
-    kPersRekeyLabel,
-    kPersRekeyList,
-    kPersResetLabel,
-    kPersResetList,
-    kPersBusyLockout,
-    kPersSquelchModeLabel,
-    kPersSquelchModeList,
     kCaptionDataWatch,
     kWatchCorner,
     kWatchClear,
     kCaptionChannel,
     kCaptionChannelBasic,
     kCaptionChannelOptions,
-    kChanSpacingLabel,
-    kChanSpacingList,
-    kChanPowerLabel,
-    kChanPowerList,
     kChanReceiveGroup,
-    kChanRxFreqLabel,
-    kChanRxTypeLabel,
-    kChanRxTypeList,
-    kChanRxCtcssLabel,
-    kChanRxCdcssLabel,
     kChanTransmitGroup,
-    kChanTxFreqLabel,
-    kChanTxTypeLabel,
-    kChanTxTypeList,
-    kChanTxCtcssLabel,
-    kChanTxCdcssLabel,
     kChanCopyRxToTx,
     kChanNoFrequency,
-    kChanPersonalityLabel,
-    kChanPersonalityList,
     kChanScanGroup,
-    kChanScanListLabel,
-    kChanScanListList,
-    kChanAutoStartScan,
-    kChanAutoStartScanList,
-    kChanAtis,
     kCaptionChannelList,
     kCaptionScanConfig,
     kCaptionScan,
     kCaptionScanMembers,
-    kScanToneModeLabel,
-    kScanToneModeList,
-    kScanPriorityModeLabel,
-    kScanPriorityModeList,
-    kScanPriorityChannelLabel,
-    kScanPriorityDeleteAdd,
-    kScanSweepTimeLabel,
-    kScanSweepTimeList,
-    kScanTxModeLabel,
-    kScanTxModeList,
-    kScanHangTimeLabel,
-    kScanHangTimeList,
-    kScanDesignatedLabel,
-    kScanNuisanceReset,
-    kScanNuisanceDelete,
-    kScanStartAlert,
-    kScanEndAlert,
-    kScanIncludeCurrent,
-    kScanPriorityAlert,
-    kScanTalkback,
     kScanTxGroup,
     kScanPriorityGroup,
-    kScanSlot1Label,
-    kScanSlot2Label,
-    kScanSlot3Label,
-    kScanSlot4Label,
-    kScanSlot5Label,
-    kScanSlot6Label,
-    kScanSlot7Label,
-    kScanSlot8Label,
-    kScanSlot9Label,
-    kScanSlot10Label,
-    kScanSlot11Label,
-    kScanSlot12Label,
-    kScanSlot13Label,
-    kScanSlot14Label,
-    kScanSlot15Label,
-    kScanSlot16Label,
-    kScanCountLabel,
-    kScanCountList,
     kCaptionTestFreq,
-    kTestFreqLabel,
-    kFivePointLabel,
     kTestFreqColumns,
     kCaptionAtis,
-    kAtisPretimeLabel,
-    kAtisPretimeList,
-    kAtisCodeLabel,
     kCaptionDos,
-    kDosEnable,
     kDosPostMuteLabel,
     kDosPostMuteList,
-    kDosPreMuteLabel,
-    kDosPreMuteList,
     kCaptionEmbedded,
-    kEmbeddedMessage1,
-    kEmbeddedMessage2,
-    kEmbeddedMessage3,
-    kEmbeddedMessage4,
     kEmbeddedWrite,
     kCaptionFactoryMode,
     kFactoryModelNameLabel,
-    kFactoryOpenChannelsLabel,
     kFactoryOpenChannelsList,
     kFactorySerialLabel,
-    kFactoryLowerEdgeLabel,
     kFactoryLowerEdgeRange,
-    kFactoryUpperEdgeLabel,
     kFactoryUpperEdgeRange,
-    kFactoryOscillatorLabel,
     kFactoryOscillatorRange,
-    kFactoryMiddleFreqLabel,
     kFactoryMiddleFreqRange,
     kFactoryWrite,
     kFactoryRead,
     kFactoryClose,
-    kFactoryTuneSwitchGroup,
     kFactoryTuneOpen,
     kFactoryTuneClose,
     kFactoryWriteTuneSwitch,
-    kFactorySignalingLabel,
     kFactorySignalingList,
-    kFactoryBandLabel,
     kFactoryBandList,
-    kFactoryRangeIdLabel,
     kFactoryFirmwareLabel,
     kCaptionAlertTone,
-    kAlertCycleList,
-    kAlertFrequency1Range,
-    kAlertFrequency2Range,
-    kAlertFrequency3Range,
-    kAlertFrequency4Range,
-    kAlertFrequency5Range,
-    kAlertFrequency6Range,
-    kAlertFrequency7Range,
-    kAlertFrequency8Range,
-    kAlertCycleLabel,
-    kAlertPauseLabel,
     kAlertFrequencyColumn,
-    kAlertDurationColumn,
-    kAlertPauseRange,
-    kAlertDuration1Range,
-    kAlertDuration2Range,
-    kAlertDuration3Range,
-    kAlertDuration4Range,
-    kAlertDuration5Range,
-    kAlertDuration6Range,
-    kAlertDuration7Range,
-    kAlertDuration8Range,
-    kAlertTone1Label,
-    kAlertTone2Label,
-    kAlertTone3Label,
-    kAlertTone4Label,
-    kAlertTone5Label,
-    kAlertTone6Label,
-    kAlertTone7Label,
-    kAlertTone8Label,
     kAlertPlay,
     kAlertStop,
     kCaptionPasswords,
-    kPasswordPowerOnLabel,
-    kPasswordWriteLabel,
-    kPasswordReadLabel,
     kPasswordChange,
     kCaptionPasswordDialog,
     kPasswordPrompt,
     kCaptionKeys,
-    kKeyFunctionList,
-    kKeyA2Label,
     kKeyA2List,
-    kKeyA3Label,
     kKeyA3List,
-    kKeyB2Label,
     kKeyB2List,
-    kKeyB3Label,
     kKeyB3List,
     kNoticeReadPassword,
     kNoticeWritePassword,
@@ -1047,69 +783,16 @@ struct OptionListField {
   ListKind kind;
 };
 
+// The option lists of no schema field (the schema's fields carry their own).
 inline constexpr auto kOptionLists = std::to_array<OptionListField>({
-    // miscellaneous settings
-    OptionListField{kMiscVoxGainList, 3, ListKind::Values},
-    OptionListField{kMiscVoxDelayList, 8, ListKind::Values},
-    OptionListField{kMiscSquelchList, 8, ListKind::Values},
-    OptionListField{kMiscTailRevertList, 1, ListKind::Values},
-    OptionListField{kMiscLowBatteryGapList, 8, ListKind::Values},
-    OptionListField{kMiscBatterySaveModeList, 3, ListKind::Values},
     // signalling
-    OptionListField{kAtisPretimeList, 8, ListKind::Values},
-    OptionListField{kPttTypeList, 8, ListKind::Values},
-    OptionListField{kPttPretimeList, 8, ListKind::Values},
-    OptionListField{kPttPreambleList, 8, ListKind::Values},
-    OptionListField{kDosPreMuteList, 8, ListKind::Values},
     OptionListField{kDosPostMuteList, 8, ListKind::Values},
     OptionListField{kModelSignalingList, 8, ListKind::Values},
     // keys
-    OptionListField{kKeyFunctionList, 8, ListKind::Values},
     OptionListField{kKeyA2List, 8, ListKind::Values},
     OptionListField{kKeyA3List, 8, ListKind::Values},
     OptionListField{kKeyB2List, 8, ListKind::Values},
     OptionListField{kKeyB3List, 8, ListKind::Values},
-    // alert tones
-    OptionListField{kAlertCycleList, 8, ListKind::Values},
-    OptionListField{kAlertPauseRange, 8, ListKind::RangeEdit},
-    OptionListField{kAlertFrequency1Range, 8, ListKind::RangeEdit},
-    OptionListField{kAlertFrequency2Range, 8, ListKind::RangeEdit},
-    OptionListField{kAlertFrequency3Range, 8, ListKind::RangeEdit},
-    OptionListField{kAlertFrequency4Range, 8, ListKind::RangeEdit},
-    OptionListField{kAlertFrequency5Range, 8, ListKind::RangeEdit},
-    OptionListField{kAlertFrequency6Range, 8, ListKind::RangeEdit},
-    OptionListField{kAlertFrequency7Range, 8, ListKind::RangeEdit},
-    OptionListField{kAlertFrequency8Range, 8, ListKind::RangeEdit},
-    OptionListField{kAlertDuration1Range, 8, ListKind::RangeEdit},
-    OptionListField{kAlertDuration2Range, 8, ListKind::RangeEdit},
-    OptionListField{kAlertDuration3Range, 8, ListKind::RangeEdit},
-    OptionListField{kAlertDuration4Range, 8, ListKind::RangeEdit},
-    OptionListField{kAlertDuration5Range, 8, ListKind::RangeEdit},
-    OptionListField{kAlertDuration6Range, 8, ListKind::RangeEdit},
-    OptionListField{kAlertDuration7Range, 8, ListKind::RangeEdit},
-    OptionListField{kAlertDuration8Range, 8, ListKind::RangeEdit},
-    // channels
-    OptionListField{kChanSpacingList, 4, ListKind::Positions},
-    OptionListField{kChanPowerList, 4, ListKind::Positions},
-    OptionListField{kChanRxTypeList, 2, ListKind::Positions},
-    OptionListField{kChanTxTypeList, 2, ListKind::Positions},
-    OptionListField{kChanPersonalityList, 8, ListKind::Positions},
-    OptionListField{kChanScanListList, 8, ListKind::Positions},
-    OptionListField{kChanAutoStartScanList, 1, ListKind::Values},
-    // personalities
-    OptionListField{kPersTxAdmitList, 8, ListKind::Positions},
-    OptionListField{kPersTimeoutList, 8, ListKind::Positions},
-    OptionListField{kPersPreAlertList, 8, ListKind::Positions},
-    OptionListField{kPersRekeyList, 8, ListKind::Positions},
-    OptionListField{kPersResetList, 8, ListKind::Positions},
-    OptionListField{kPersSquelchModeList, 8, ListKind::Positions},
-    // scan list
-    OptionListField{kScanToneModeList, 2, ListKind::Positions},
-    OptionListField{kScanPriorityModeList, 2, ListKind::Positions},
-    OptionListField{kScanSweepTimeList, 8, ListKind::Positions},
-    OptionListField{kScanTxModeList, 3, ListKind::Positions},
-    OptionListField{kScanHangTimeList, 8, ListKind::Positions},
-    OptionListField{kScanCountList, 8, ListKind::Positions},
     // factory and tuning
     OptionListField{kFactoryOpenChannelsList, 8, ListKind::Values},
     OptionListField{kFactoryLowerEdgeRange, 16, ListKind::RangeEdit},
@@ -1120,95 +803,6 @@ inline constexpr auto kOptionLists = std::to_array<OptionListField>({
     OptionListField{kFactoryBandList, 1, ListKind::Values},
     OptionListField{kTuneItemList, 16, ListKind::Values},
     OptionListField{kTunePointNames, 8, ListKind::Positions},
-});
-
-// Option lists whose field is the marker byte of a record: the raw value 0xFF
-// ends the record list in the image, so no list may offer it.
-inline constexpr std::uint8_t kRecordMarker = 0xFF;
-inline constexpr auto kMarkerFieldLists = std::to_array<int>({
-    kAlertDuration1Range,  // alert tone byte 3
-    kChanScanListList,     // channel byte 19
-    kPersTxAdmitList,      // personality byte 12
-    kScanCountList,        // scan list byte 4
-});
-
-// Range edits whose raw value 0 means "off" (shown as message text kMsgOff).
-inline constexpr auto kRangeEditsWithOff = std::to_array<int>({
-    kAlertFrequency1Range,
-    kAlertFrequency2Range,
-    kAlertFrequency3Range,
-    kAlertFrequency4Range,
-    kAlertFrequency5Range,
-    kAlertFrequency6Range,
-    kAlertFrequency7Range,
-    kAlertFrequency8Range,
-});
-
-// Raw values that fresh data hold and that each list must therefore be able to show.
-struct ListDefault {
-  int id;
-  long raw;
-};
-
-inline constexpr auto kListDefaults = std::to_array<ListDefault>({
-    ListDefault{kMiscVoxGainList, 3},
-    ListDefault{kMiscVoxDelayList, 15},
-    ListDefault{kMiscSquelchList, 5},
-    ListDefault{kMiscTailRevertList, 1},
-    ListDefault{kMiscLowBatteryGapList, 10},
-    ListDefault{kMiscBatterySaveModeList, 1},
-    ListDefault{kAtisPretimeList, 3},
-    ListDefault{kPttTypeList, 0},
-    ListDefault{kPttPretimeList, 25},
-    ListDefault{kPttPreambleList, 5},
-    ListDefault{kDosPreMuteList, 15},
-    ListDefault{kModelSignalingList, 0},
-    ListDefault{kKeyFunctionList, 0},
-    ListDefault{kKeyFunctionList, 17},
-    ListDefault{kKeyFunctionList, 24},
-    ListDefault{kKeyA2List, 0},
-    ListDefault{kKeyA3List, 24},
-    ListDefault{kKeyB2List, 0},
-    ListDefault{kKeyB3List, 17},
-    ListDefault{kAlertCycleList, 1},
-    ListDefault{kAlertCycleList, 0},
-    ListDefault{kAlertPauseRange, 3},
-    ListDefault{kAlertFrequency1Range, 100},
-    ListDefault{kAlertFrequency2Range, 50},
-    ListDefault{kAlertFrequency3Range, 50},
-    ListDefault{kAlertFrequency4Range, 50},
-    ListDefault{kAlertFrequency5Range, 50},
-    ListDefault{kAlertFrequency6Range, 50},
-    ListDefault{kAlertFrequency7Range, 50},
-    ListDefault{kAlertFrequency8Range, 50},
-    ListDefault{kAlertDuration1Range, 10},
-    ListDefault{kAlertDuration2Range, 0},
-    ListDefault{kAlertDuration3Range, 0},
-    ListDefault{kAlertDuration4Range, 0},
-    ListDefault{kAlertDuration5Range, 0},
-    ListDefault{kAlertDuration6Range, 0},
-    ListDefault{kAlertDuration7Range, 0},
-    ListDefault{kAlertDuration8Range, 0},
-    ListDefault{kChanSpacingList, 0},
-    ListDefault{kChanPowerList, 0},
-    ListDefault{kChanRxTypeList, 1},
-    ListDefault{kChanTxTypeList, 1},
-    ListDefault{kChanPersonalityList, 0},
-    ListDefault{kChanScanListList, 1},
-    ListDefault{kChanAutoStartScanList, 0},
-    ListDefault{kChanAutoStartScanList, 1},
-    ListDefault{kPersTxAdmitList, 1},
-    ListDefault{kPersTimeoutList, 60},
-    ListDefault{kPersPreAlertList, 10},
-    ListDefault{kPersRekeyList, 0},
-    ListDefault{kPersResetList, 0},
-    ListDefault{kPersSquelchModeList, 1},
-    ListDefault{kScanToneModeList, 3},
-    ListDefault{kScanPriorityModeList, 0},
-    ListDefault{kScanSweepTimeList, 8},
-    ListDefault{kScanTxModeList, 0},
-    ListDefault{kScanHangTimeList, 3},
-    ListDefault{kScanCountList, 16},
 });
 
 // Texts that are used as formats, each with exactly one conversion of the kind the caller

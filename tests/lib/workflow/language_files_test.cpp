@@ -1,15 +1,20 @@
 // Keeps the shipped language files honest: both files carry the same keys, every text the
-// program looks up exists, every option list parses and fits the field it is stored in,
-// format texts carry exactly the conversion their callers pass, and each file selects itself.
+// program looks up exists (the registry of text ids and the schema's field texts), every
+// option list parses and fits the field it is stored in, format texts carry exactly the
+// conversion their callers pass, and each file selects itself.
 #include "base/text_ids.h"
 #include "config/language_texts.h"
 #include "config/option_list.h"
 #include "config/profile_file.h"
 #include "config/safe_format.h"
+#include "core/image_layout.h"
+#include "core/schema/schema.h"
+#include "core/schema/schema_table.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -105,14 +110,51 @@ bool isUtf8(const std::string& bytes) {
   return true;
 }
 
-bool isRangeEditWithOff(int id) {
-  return std::find(kRangeEditsWithOff.begin(), kRangeEditsWithOff.end(), id) != kRangeEditsWithOff.end();
+using vex::FieldDef;
+using vex::FieldKind;
+
+// The label texts of the schema's fields: captions and option lists.
+std::set<int> schemaLabels() {
+  std::set<int> ids;
+  for (const FieldDef& field : vex::FieldTable())
+    for (int id : {field.label, field.list})
+      if (id != 0) ids.insert(id);
+  return ids;
 }
 
-const OptionListField* fieldOf(int id) {
-  for (const auto& field : kOptionLists)
-    if (field.id == id) return &field;
-  return nullptr;
+// Every label text the program looks up.
+std::vector<int> allLabels() {
+  std::set<int> ids = schemaLabels();
+  ids.insert(kLabelIds.begin(), kLabelIds.end());
+  return {ids.begin(), ids.end()};
+}
+
+ListKind listKindOf(const FieldDef& field) {
+  switch (field.kind) {
+    case FieldKind::ListValue:
+    case FieldKind::Flag: return ListKind::Values;
+    case FieldKind::Range:
+    case FieldKind::RangeOff: return ListKind::RangeEdit;
+    default: return ListKind::Positions;
+  }
+}
+
+// The option lists of the registry and of the schema's fields, with the width of the
+// field each list's raw values are stored in.
+std::vector<OptionListField> optionLists() {
+  std::vector<OptionListField> lists(kOptionLists.begin(), kOptionLists.end());
+  for (const FieldDef& field : vex::FieldTable()) {
+    if (field.list == 0) continue;
+    const int bits = field.width == 1 ? std::popcount(unsigned{field.mask}) : 8 * field.width;
+    lists.push_back({field.list, bits, listKindOf(field)});
+  }
+  return lists;
+}
+
+bool isRangeEditWithOff(int id) {
+  const auto fields = vex::FieldTable();
+  return std::any_of(fields.begin(), fields.end(),
+                     [id](const FieldDef& f) { return f.list == id && f.kind == FieldKind::RangeOff; });
 }
 
 TEST(LanguageFiles, AreUtf8WithoutControlCharactersAndHoldTheSameKeys) {
@@ -150,10 +192,14 @@ TEST(LanguageFiles, HoldEveryRegisteredTextAndNothingUnregistered) {
   std::set<std::string> registered;
   for (const TextId& text : kAllTextIds)
     registered.insert(keyOf(text.family == Family::Message ? "S01" : "S02", text.id));
+  for (int id : schemaLabels()) registered.insert(keyOf("S02", id));
+  for (const FieldDef& field : vex::FieldTable())
+    if (field.control != 0) registered.insert(keyOf("S02", field.control));
   for (const auto& file : kFiles) {
     for (const TextId& text : kAllTextIds)
       EXPECT_FALSE(textOf(file.name, text.family, text.id).empty())
           << file.name << " lacks " << (text.family == Family::Message ? "message " : "label ") << text.id;
+    for (int id : schemaLabels()) EXPECT_FALSE(textOf(file.name, Family::Label, id).empty()) << file.name << " " << id;
     const auto setting = scanEntries(file.name)["setting"];
     for (const auto& [key, value] : setting)
       if (key.rfind("S01", 0) == 0 || key.rfind("S02", 0) == 0) {
@@ -267,7 +313,7 @@ TEST(LanguageFiles, TranslationsKeepUnitsAndShortcuts) {
     const auto tab = text.find("\\t");
     return tab == std::string::npos ? std::string() : text.substr(tab + 2);
   };
-  for (int id : kLabelIds) {
+  for (int id : allLabels()) {
     const std::string reference = textOf(kFiles[0].name, Family::Label, id);
     for (const auto& file : kFiles) {
       const std::string text = textOf(file.name, Family::Label, id);
@@ -280,7 +326,7 @@ TEST(LanguageFiles, TranslationsKeepUnitsAndShortcuts) {
 
 TEST(OptionLists, ParseFitTheirFieldsAndConvertBothWays) {
   for (const auto& file : kFiles) {
-    for (const OptionListField& field : kOptionLists) {
+    for (const OptionListField& field : optionLists()) {
       SCOPED_TRACE(file.name + " list " + std::to_string(field.id));
       const std::string text = textOf(file.name, Family::Label, field.id);
       const auto list = vex::OptionList::parse(text);
@@ -316,7 +362,7 @@ TEST(OptionLists, ParseFitTheirFieldsAndConvertBothWays) {
 }
 
 TEST(OptionLists, AreTheSameValuesInEveryLanguage) {
-  for (const OptionListField& field : kOptionLists) {
+  for (const OptionListField& field : optionLists()) {
     const auto reference = vex::OptionList::parse(textOf(kFiles[0].name, Family::Label, field.id)).pairs();
     for (const auto& file : kFiles) {
       const auto pairs = vex::OptionList::parse(textOf(file.name, Family::Label, field.id)).pairs();
@@ -327,13 +373,21 @@ TEST(OptionLists, AreTheSameValuesInEveryLanguage) {
   }
 }
 
+// The raw values fresh data hold (a check box's both states) have a text in their list.
 TEST(OptionLists, ShowEveryDefaultRawValue) {
   for (const auto& file : kFiles) {
-    for (const ListDefault& value : kListDefaults) {
-      ASSERT_NE(fieldOf(value.id), nullptr) << value.id << " is not a registered list";
-      const auto list = vex::OptionList::parse(textOf(file.name, Family::Label, value.id));
-      if (value.raw == 0 && isRangeEditWithOff(value.id)) continue;
-      EXPECT_FALSE(list.valueToText(value.raw).empty()) << file.name << " list " << value.id << " raw " << value.raw;
+    for (const FieldDef& field : vex::FieldTable()) {
+      if (field.list == 0) continue;
+      const auto list = vex::OptionList::parse(textOf(file.name, Family::Label, field.list));
+      std::vector<long> raws{field.defaultRaw()};
+      if (field.kind == FieldKind::Flag) raws = {0, 1};
+      for (long raw : raws) {
+        if (raw == 0 && field.kind == FieldKind::RangeOff) continue;
+        const bool shown = field.kind == FieldKind::ListValue || field.kind == FieldKind::Flag || list.rangeRule()
+                               ? !list.valueToText(raw).empty()
+                               : raw >= 0 && static_cast<std::size_t>(raw) < list.pairs().size();
+        EXPECT_TRUE(shown) << file.name << " " << field.key << " raw " << raw;
+      }
     }
     EXPECT_FALSE(textOf(file.name, Family::Message, kMsgOff).empty());
   }
@@ -342,12 +396,22 @@ TEST(OptionLists, ShowEveryDefaultRawValue) {
 // A stored 0xFF in a marker byte would end its record list on the next Open
 // or read, dropping that record and all after it.
 TEST(OptionLists, NeverOfferTheRecordMarker) {
-  for (const auto& file : kFiles) {
-    for (const int id : kMarkerFieldLists) {
-      ASSERT_NE(fieldOf(id), nullptr) << id << " is not a registered list";
-      const auto pairs = vex::OptionList::parse(textOf(file.name, Family::Label, id)).pairs();
-      ASSERT_FALSE(pairs.empty()) << file.name << " list " << id;
-      for (const auto& pair : pairs) EXPECT_NE(pair.value, kRecordMarker) << file.name << " list " << id;
+  namespace layout = vex::layout;
+  const std::pair<vex::FieldArea, std::size_t> markers[] = {
+      {vex::FieldArea::Channel, layout::kChannelArea.marker},
+      {vex::FieldArea::Personality, layout::kPersonalityArea.marker},
+      {vex::FieldArea::ScanList, layout::kScanListArea.marker},
+      {vex::FieldArea::AlertTone, layout::kAlertToneArea.marker}};
+  for (const auto& [area, marker] : markers) {
+    const auto fields = vex::FieldsOf(area);
+    const auto field =
+        std::find_if(fields.begin(), fields.end(), [&](const FieldDef* f) { return f->offset == marker; });
+    ASSERT_NE(field, fields.end());
+    ASSERT_NE((*field)->list, 0) << (*field)->key;
+    for (const auto& file : kFiles) {
+      const auto pairs = vex::OptionList::parse(textOf(file.name, Family::Label, (*field)->list)).pairs();
+      ASSERT_FALSE(pairs.empty()) << file.name << " " << (*field)->key;
+      for (const auto& pair : pairs) EXPECT_NE(pair.value, layout::kErased) << file.name << " " << (*field)->key;
     }
   }
 }
@@ -367,15 +431,17 @@ TEST(OptionLists, MeetTheRulesTheViewsBuildOn) {
     EXPECT_FALSE(listOf(kScanPriorityModeList).valueToText(1).empty());
 
     // Tone type entries 0..3 are none, CTCSS and the two CDCSS kinds, in both directions.
-    EXPECT_EQ(listOf(kChanRxTypeList).pairs().size(), 4u);
-    EXPECT_EQ(textOf(file.name, Family::Label, kChanRxTypeList), textOf(file.name, Family::Label, kChanTxTypeList));
+    const int rxTypes = vex::SchemaField(vex::FieldArea::Channel, "rx_tone_type").list;
+    const int txTypes = vex::SchemaField(vex::FieldArea::Channel, "tx_tone_type").list;
+    EXPECT_EQ(listOf(rxTypes).pairs().size(), 4u);
+    EXPECT_EQ(textOf(file.name, Family::Label, rxTypes), textOf(file.name, Family::Label, txTypes));
 
     // Time-out entry 0 switches the timer off; pre-alert entries are offered up to the time-out index.
     EXPECT_GE(listOf(kPersTimeoutList).pairs().size(), 61u);
     EXPECT_GE(listOf(kPersPreAlertList).pairs().size(), 11u);
 
     // Each key offers functions of the key-function list, with the same texts.
-    const auto functions = listOf(kKeyFunctionList);
+    const auto functions = listOf(vex::SchemaField(vex::FieldArea::Keys, "key_a2").list);
     for (int key : {kKeyA2List, kKeyA3List, kKeyB2List, kKeyB3List})
       for (const auto& pair : listOf(key).pairs()) EXPECT_EQ(functions.valueToText(pair.value), pair.text) << key;
 
