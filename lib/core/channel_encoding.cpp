@@ -13,8 +13,6 @@ constexpr std::uint32_t kRaster12k5 = 1250;
 constexpr std::uint32_t kRaster10k = 1000;
 constexpr std::uint32_t kRaster6k25 = 625;
 constexpr std::uint32_t kRaster5k = 500;
-constexpr int kCtcssMin = 400;
-constexpr int kCtcssMax = 3000;
 constexpr int kCdcssDigitsMax = 777;
 constexpr std::uint16_t kToneValueMask = 0x0FFF;
 

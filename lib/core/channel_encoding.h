@@ -38,6 +38,10 @@ EncodedFrequency EncodeFrequency(std::string_view text, FrequencyRounding roundi
 // Frequency in whole MHz as a BCD value (band limits).
 std::uint32_t MegahertzToBcd(long megahertz);
 
+// The CTCSS tones a tone word can hold, in 0.1 Hz.
+inline constexpr int kCtcssMin = 400;
+inline constexpr int kCtcssMax = 3000;
+
 // Tone word low 12 bits as "94.8".
 std::string DecodeCtcss(std::uint16_t word);
 // "94.8" to 0.1 Hz, clamped to 400..3000.

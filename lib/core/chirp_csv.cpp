@@ -7,6 +7,8 @@
 #include "core/new_channel.h"
 #include "core/record_limits.h"
 #include "core/references.h"
+#include "core/schema/schema.h"
+#include "core/schema/schema_table.h"
 
 #include <algorithm>
 #include <array>
@@ -18,20 +20,17 @@ namespace vex {
 
 namespace {
 
-// The spacing list's entries: 0 is 12.5 kHz, 1 is 25 kHz; the power list's:
-// 0 Low, 1 High.
-constexpr int kSpacingNarrow = 0;
-constexpr int kSpacingWide = 1;
-constexpr std::array<std::string_view, 2> kPowerNames{"Low", "High"};
+// CHIRP's modes are the spacings of their bandwidths; its power levels are
+// named as the power field's choices.
+constexpr const FieldDef& kSpacing = SchemaField(FieldArea::Channel, "spacing");
+constexpr const FieldDef& kPower = SchemaField(FieldArea::Channel, "power");
+constexpr std::pair<std::string_view, std::string_view> kModes[] = {{"FM", "25 kHz"}, {"NFM", "12.5 kHz"}};
 
 constexpr std::array<std::string_view, 21> kColumns{
     "Location",  "Name",     "Frequency",    "Duplex",     "Offset",    "Tone",     "rToneFreq",
     "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",     "TStep",
     "Skip",      "Power",    "Comment",      "URCALL",     "RPT1CALL",  "RPT2CALL", "DVCODE"};
 
-// Tenths of a hertz of the CTCSS range the radio takes.
-constexpr long kLowestTone = 400;
-constexpr long kHighestTone = 3000;
 constexpr std::uint32_t kTenHertzPerMhz = 100000;
 
 // ---- reading CSV -------------------------------------------------------------
@@ -240,7 +239,7 @@ void LineReader::tone(Side side, const char* column, char polarity, int& type, s
   const std::string text = field(column);
   if (side == Side::Ctcss) {
     const auto tenths = ParseScaled(text, 1);
-    if (!tenths || *tenths < kLowestTone || *tenths > kHighestTone) return problem(CsvIssue::UnknownTone, column);
+    if (!tenths || *tenths < kCtcssMin || *tenths > kCtcssMax) return problem(CsvIssue::UnknownTone, column);
     type = kToneCtcss;
     ctcss = FormatScaled(static_cast<unsigned long>(*tenths), 1);
     return;
@@ -308,20 +307,20 @@ std::optional<CsvChannel> LineReader::read() {
   }
 
   const std::string mode = field("Mode");
+  const auto* spacing =
+      std::find_if(std::begin(kModes), std::end(kModes), [&](const auto& m) { return m.first == mode; });
   if (mode.empty()) {
     channel.keepSpacing = true;
-  } else if (mode == "FM" || mode == "NFM") {
-    v.spacing = mode == "FM" ? kSpacingWide : kSpacingNarrow;
+  } else if (spacing != std::end(kModes)) {
+    v.spacing = static_cast<int>(ChoiceValue(kSpacing, spacing->second));
   } else {
     problem(CsvIssue::UnknownMode, "Mode");
   }
   const std::string power = field("Power");
-  const auto named =
-      std::find_if(kPowerNames.begin(), kPowerNames.end(), [&](std::string_view n) { return SameWord(n, power); });
   if (power.empty()) {
     channel.keepPower = true;
-  } else if (named != kPowerNames.end()) {
-    v.power = static_cast<int>(named - kPowerNames.begin());
+  } else if (const long level = ChoiceValue(kPower, power); level >= 0) {
+    v.power = static_cast<int>(level);
   } else {
     problem(CsvIssue::UnknownPower, "Power");
   }
@@ -390,9 +389,10 @@ std::vector<std::string> ExportLine(const ChannelRecord& record, std::size_t num
     if (v.rxType == kToneCtcss) cTone = v.rxCtcss;
     if (rxCdcss) rxDtcs = v.rxCdcss;
   }
-  const std::string spacing = v.spacing == kSpacingWide ? "FM" : v.spacing == kSpacingNarrow ? "NFM" : "";
-  const std::string power =
-      v.power >= 0 && v.power < static_cast<int>(kPowerNames.size()) ? std::string(kPowerNames[v.power]) : "";
+  std::string spacing;
+  for (const auto& [name, choice] : kModes)
+    if (ChoiceName(kSpacing, v.spacing) == choice) spacing = name;
+  const std::string power(ChoiceName(kPower, v.power));
   return {
       std::to_string(number), "", frequency, duplex, offset, mode, rTone, cTone, dtcs, polarity, rxDtcs, cross, spacing,
       StepText(v.rxStepCode), "", power,     "",     "",     "",   "",    ""};
