@@ -15,6 +15,7 @@ constexpr long kChannelSpacingTenHz = 2500;  // 25 kHz
 
 void MakeDefaultData(RadioDataContainer& container, int lowMHz, int highMHz) {
   container.clearRecords();
+  if (lowMHz > 0 && lowMHz <= highMHz) container.testFreq().setBand(lowMHz, highMHz);
   container.resetToDefaults();
   if (lowMHz == kPmr446LowMHz || highMHz <= lowMHz) return;
 

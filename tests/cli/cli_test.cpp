@@ -103,6 +103,28 @@ TEST_F(Cli, DefaultDataOfEveryRangeKeepsItsChannelsInsideTheRange) {
   ExpectChannelsInside(vhf.out, 136, 174, 16);
 }
 
+// The report's five-point grid of new data: the points spread over the range,
+// receive 0.15 MHz above the transmit frequency, below it at the top edge.
+TEST_F(Cli, NewDataHasTheFivePointFrequenciesOfItsRange) {
+  const std::pair<const char*, std::vector<const char*>> cases[] = {
+      {"400-470",
+       {"400.15000 +400.00000", "417.15000 +417.00000", "435.15000 +435.00000", "452.15000 +452.00000",
+        "469.85000 +470.00000"}},
+      {"446-446",
+       {"446.15000 +446.00000", "446.15000 +446.00000", "446.15000 +446.00000", "446.15000 +446.00000",
+        "445.85000 +446.00000"}},
+  };
+  for (const auto& [range, points] : cases) {
+    const CliResult report =
+        run({"report", newFile(std::string("t") + range + ".dat", range), "--sections", "test-frequencies"});
+    ASSERT_EQ(report.exitCode, 0) << report.err;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      const std::regex line("\\n *" + std::to_string(i + 1) + " +" + points[i] + " *\\n");
+      EXPECT_TRUE(std::regex_search(report.out, line)) << range << " point " << i + 1 << "\n" << report.out;
+    }
+  }
+}
+
 TEST_F(Cli, DumpShowsValuesThroughTheLanguageLists) {
   const std::string path = newFile("d.dat");
   const CliResult text = run({"dump", path});

@@ -2,6 +2,7 @@
 // start-up, --dump-view prints the view --open-view opened as JSON.
 #include <gtest/gtest.h>
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -107,6 +108,47 @@ TEST_F(CommandLine, DumpViewOfTheTestFrequenciesShowsTheFilesFivePoints) {
   ASSERT_EQ(cells.size(), 6);  // the header row and five points
   EXPECT_EQ(cells[3].toArray()[1].toString(), "440.12500");
   EXPECT_EQ(cells[5].toArray()[2].toString(), "469.98750");
+}
+
+// Without a file the program starts from the default data file of the
+// settings' range, as the build makes it: its channels, test and five-point
+// frequencies lie in the range.
+TEST_F(CommandLine, StartUpFromTheDefaultDataFileShowsTheRangesTestFrequencies) {
+  const QString name = QStringLiteral("VEXM1400-470DefaultSet.dat");
+  ASSERT_TRUE(QFile::copy(QString::fromLatin1(VEX_BIN_DIR) + "/data/" + name, data.filePath(name)));
+  QFile settings(data.filePath(QStringLiteral("Settings.ini")));
+  ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+  const QByteArray text = settings.readAll().replace("FreqRange=446-446", "FreqRange=400-470");
+  settings.close();
+  ASSERT_TRUE(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  settings.write(text);
+  settings.close();
+
+  const ProgramRun test = run({"--open-view", "32887", "--dump-view"});
+  ASSERT_EQ(test.exitCode, 0) << test.error.toStdString();
+  const QJsonArray points = control(QJsonDocument::fromJson(test.out).object(), 4011)["cells"].toArray();
+  ASSERT_EQ(points.size(), 6);
+  const char* expected[][2] = {{"400.15000", "400.00000"},
+                               {"417.15000", "417.00000"},
+                               {"435.15000", "435.00000"},
+                               {"452.15000", "452.00000"},
+                               {"469.85000", "470.00000"}};
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(points[i + 1].toArray()[1].toString(), expected[i][0]) << i;
+    EXPECT_EQ(points[i + 1].toArray()[2].toString(), expected[i][1]) << i;
+  }
+  const QJsonArray tests = control(QJsonDocument::fromJson(test.out).object(), 4010)["cells"].toArray();
+  ASSERT_EQ(tests.size(), 17);
+  EXPECT_EQ(tests[2].toArray()[1].toString(), "408.15000");  // (400 + 417) / 2
+  EXPECT_EQ(tests[9].toArray()[1].toString(), "469.85000");
+  EXPECT_EQ(tests[10].toArray()[1].toString(), "");
+
+  // The channels come from the file: 25 kHz apart from the middle of the range.
+  const ProgramRun list = run({"--open-view", "32895", "--dump-view"});
+  ASSERT_EQ(list.exitCode, 0);
+  const QJsonArray channels = control(QJsonDocument::fromJson(list.out).object(), 3771)["cells"].toArray();
+  ASSERT_EQ(channels.size(), 17);
+  EXPECT_EQ(channels[1].toArray()[1].toString(), "435.00000");
 }
 
 TEST_F(CommandLine, DumpViewShowsTheRecordAsked) {

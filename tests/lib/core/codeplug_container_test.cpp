@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace vex {
 namespace {
 
@@ -53,10 +55,14 @@ class CodeplugContainer : public ::testing::Test {
   CodeplugSession session{host};
 };
 
-TEST_F(CodeplugContainer, DefaultDataKeepsEveryChannelInsideItsRange) {
+TEST_F(CodeplugContainer, DefaultDataKeepsEveryChannelAndTestFrequencyInsideItsRange) {
   for (auto [low, high] : {std::pair{400, 470}, std::pair{136, 174}}) {
     RadioDataContainer d;
     MakeDefaultData(d, low, high);
+    TestFreqSection spread;
+    spread.setBand(low, high);
+    spread.reset();
+    EXPECT_TRUE(std::ranges::equal(d.testFreq().bytes(), spread.bytes())) << low;
     ASSERT_EQ(d.channels().size(), 16u);
     for (const auto& item : d.channels()) {
       const double mhz = std::stod(DecodeFrequency(item->record().rxFrequency()));
