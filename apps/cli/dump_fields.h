@@ -7,14 +7,11 @@
 #include <cstdint>
 #include <span>
 
-#include "core/field_table.h"
+#include "core/schema/schema.h"
+#include "workflow/field_text.h"
 
 namespace vex::cli {
 
-// A field's text: list entries and range texts as the views show them (the
-// number itself when the list has no entry), check boxes as on/off, record
-// numbers 0 as "None", everything else as the library writes it.
-std::string FieldDumpText(const FieldDef& field, std::span<const std::uint8_t> bytes, const LanguageTexts& texts);
 // Every field of an area, in table order.
 std::vector<DumpValue> AreaValues(FieldArea area, std::span<const std::uint8_t> bytes, const LanguageTexts& texts);
 

@@ -12,7 +12,7 @@ constexpr std::string_view kMemberPrefix = "member_";
 // slots that hold one.
 DumpValue Members(std::span<const std::uint8_t> bytes) {
   std::string members;
-  for (const FieldDef* field : FieldsOf(FieldArea::ScanList)) {
+  for (const FieldDef* field : ListedFieldsOf(FieldArea::ScanList)) {
     if (!field->key.starts_with(kMemberPrefix)) continue;
     const long number = ReadField(*field, bytes);
     if (number == 0 || number == 0xFF || number == 0xFFFF) continue;
@@ -21,12 +21,12 @@ DumpValue Members(std::span<const std::uint8_t> bytes) {
   return {"members", members};
 }
 
-DumpTable Table(RadioDataContainer& data, const LanguageTexts& texts, FieldArea area, std::size_t count,
-                const char* name, const char* numberKey) {
+// One row per record, its number under the area's name.
+DumpTable Table(RadioDataContainer& data, const LanguageTexts& texts, FieldArea area, const char* name) {
   DumpTable table{name, {}};
-  for (std::size_t i = 0; i < count; ++i) {
+  for (std::size_t i = 0; i < AreaRecords(data, area); ++i) {
     const auto bytes = AreaBytes(data, area, i);
-    DumpRow row{DumpValue::Number(numberKey, std::to_string(i + 1))};
+    DumpRow row{DumpValue::Number(std::string(AreaOf(area).name), std::to_string(i + 1))};
     for (DumpValue& value : AreaValues(area, bytes, texts))
       if (!value.key.starts_with(kMemberPrefix)) row.push_back(std::move(value));
     if (area == FieldArea::ScanList) row.push_back(Members(bytes));
@@ -39,10 +39,10 @@ DumpTable Table(RadioDataContainer& data, const LanguageTexts& texts, FieldArea 
 
 std::vector<DumpTable> RecordTables(RadioDataContainer& data, const LanguageTexts& texts) {
   return {
-      Table(data, texts, FieldArea::Channel, data.channels().size(), "channels", "channel"),
-      Table(data, texts, FieldArea::Personality, data.personalities().size(), "personalities", "personality"),
-      Table(data, texts, FieldArea::ScanList, data.scanLists().size(), "scan_lists", "scan_list"),
-      Table(data, texts, FieldArea::AlertTone, data.alertTones().size(), "alert_tones", "alert_tone"),
+      Table(data, texts, FieldArea::Channel, "channels"),
+      Table(data, texts, FieldArea::Personality, "personalities"),
+      Table(data, texts, FieldArea::ScanList, "scan_lists"),
+      Table(data, texts, FieldArea::AlertTone, "alert_tones"),
   };
 }
 

@@ -11,20 +11,6 @@
 
 namespace vex::cli {
 
-std::string FieldDumpText(const FieldDef& field, std::span<const std::uint8_t> bytes, const LanguageTexts& texts) {
-  const long raw = ReadField(field, bytes);
-  switch (field.kind) {
-    case FieldKind::Flag: return raw != 0 ? "on" : "off";
-    case FieldKind::InvertedFlag: return raw == 0 ? "on" : "off";
-    case FieldKind::ListNumber:
-      if (raw == 0) return "None";
-      break;
-    default: break;
-  }
-  if (UsesOptionList(field)) return FieldOptionText(field, raw, texts).value_or(std::to_string(raw));
-  return PlainFieldText(field, bytes);
-}
-
 namespace {
 
 DumpValue::Kind DumpKind(const FieldDef& field) {
@@ -33,8 +19,9 @@ DumpValue::Kind DumpKind(const FieldDef& field) {
     case FieldKind::InvertedFlag: return DumpValue::Kind::Flag;
     case FieldKind::Number:
     case FieldKind::Frequency:
-    case FieldKind::ListNumber:
-    case FieldKind::RecordIndex: return DumpValue::Kind::Number;
+    case FieldKind::ScanListNumber:
+    case FieldKind::ChannelNumber:
+    case FieldKind::PersonalityIndex: return DumpValue::Kind::Number;
     default: return DumpValue::Kind::Text;
   }
 }
@@ -43,7 +30,7 @@ DumpValue::Kind DumpKind(const FieldDef& field) {
 
 std::vector<DumpValue> AreaValues(FieldArea area, std::span<const std::uint8_t> bytes, const LanguageTexts& texts) {
   std::vector<DumpValue> values;
-  for (const FieldDef* field : FieldsOf(area))
+  for (const FieldDef* field : ListedFieldsOf(area))
     values.push_back({std::string(field->key), FieldDumpText(*field, bytes, texts), DumpKind(*field)});
   return values;
 }

@@ -5,15 +5,9 @@ namespace vex::cli {
 
 std::vector<DumpGroup> SettingsGroups(RadioDataContainer& data, const LanguageTexts& texts) {
   std::vector<DumpGroup> groups;
-  const std::pair<const char*, FieldArea> sections[] = {
-      {"radio_info", FieldArea::RadioInfo},
-      {"keys", FieldArea::Keys},
-      {"misc", FieldArea::Misc},
-      {"atis", FieldArea::Atis},
-      {"ptt_id", FieldArea::PttId},
-      {"dos", FieldArea::Dos},
-  };
-  for (const auto& [name, area] : sections) groups.push_back({name, AreaValues(area, AreaBytes(data, area), texts)});
+  using A = FieldArea;
+  for (const FieldArea area : {A::RadioInfo, A::Keys, A::Misc, A::Atis, A::PttId, A::Dos})
+    groups.push_back({std::string(AreaOf(area).name), AreaValues(area, AreaBytes(data, area), texts)});
   return groups;
 }
 

@@ -3,8 +3,9 @@
 #include "dump_fields.h"
 
 #include "core/container.h"
-#include "core/field_table.h"
+#include "core/schema/schema.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <memory>
@@ -13,39 +14,16 @@ namespace vex::cli {
 
 namespace {
 
-struct Section {
-  FieldArea area;
-  const char* name;
-};
+using A = FieldArea;
+constexpr A kSections[] = {A::RadioInfo, A::Keys, A::Misc,     A::Passwords, A::Atis,
+                           A::PttId,     A::Dos,  A::TestFreq, A::Embedded,  A::Factory};
+constexpr A kRecordLists[] = {A::Channel, A::Personality, A::ScanList, A::AlertTone};
 
-constexpr std::array<Section, 10> kSections{{
-    {FieldArea::RadioInfo, "radio_info"},
-    {FieldArea::Keys, "keys"},
-    {FieldArea::Misc, "misc"},
-    {FieldArea::Passwords, "passwords"},
-    {FieldArea::Atis, "atis"},
-    {FieldArea::PttId, "ptt_id"},
-    {FieldArea::Dos, "dos"},
-    {FieldArea::TestFreq, "test_freq"},
-    {FieldArea::Embedded, "embedded"},
-    {FieldArea::Factory, "factory"},
-}};
-
-constexpr std::array<Section, 4> kRecordLists{{
-    {FieldArea::Channel, "channel"},
-    {FieldArea::Personality, "personality"},
-    {FieldArea::ScanList, "scan list"},
-    {FieldArea::AlertTone, "alert tone"},
-}};
-
-std::size_t RecordCount(const RadioDataContainer& data, FieldArea area) {
-  switch (area) {
-    case FieldArea::Channel: return data.channels().size();
-    case FieldArea::Personality: return data.personalities().size();
-    case FieldArea::ScanList: return data.scanLists().size();
-    case FieldArea::AlertTone: return data.alertTones().size();
-    default: return 1;
-  }
+// "scan list 3": the record's area name in words and its number.
+std::string RecordName(FieldArea area, std::size_t index) {
+  std::string name(AreaOf(area).name);
+  std::replace(name.begin(), name.end(), '_', ' ');
+  return name + " " + std::to_string(index + 1);
 }
 
 void CompareArea(RadioDataContainer& a, RadioDataContainer& b, FieldArea area, std::size_t index,
@@ -56,7 +34,7 @@ void CompareArea(RadioDataContainer& a, RadioDataContainer& b, FieldArea area, s
     changes.push_back({record, "record", bytesA.empty() ? "absent" : "present", bytesB.empty() ? "absent" : "present"});
     return;
   }
-  for (const FieldDef* field : FieldsOf(area)) {
+  for (const FieldDef* field : ListedFieldsOf(area)) {
     // Fields that share a byte differ only in their own bits.
     const auto fieldA = FieldBytes(*field, bytesA);
     const auto fieldB = FieldBytes(*field, bytesB);
@@ -84,12 +62,12 @@ ImageComparison CompareImages(const Image& a, const Image& b, const LanguageText
   dataB->image() = b;
   dataA->decode();
   dataB->decode();
-  for (const Section& s : kSections) CompareArea(*dataA, *dataB, s.area, 0, s.name, texts, comparison.fields);
-  for (const Section& list : kRecordLists) {
-    const std::size_t count = std::max(RecordCount(*dataA, list.area), RecordCount(*dataB, list.area));
+  for (const FieldArea area : kSections)
+    CompareArea(*dataA, *dataB, area, 0, std::string(AreaOf(area).name), texts, comparison.fields);
+  for (const FieldArea area : kRecordLists) {
+    const std::size_t count = std::max(AreaRecords(*dataA, area), AreaRecords(*dataB, area));
     for (std::size_t i = 0; i < count; ++i)
-      CompareArea(*dataA, *dataB, list.area, i, std::string(list.name) + " " + std::to_string(i + 1), texts,
-                  comparison.fields);
+      CompareArea(*dataA, *dataB, area, i, RecordName(area, i), texts, comparison.fields);
   }
   for (std::size_t address = 0; address < a.size(); ++address) {
     if (a[address] == b[address]) continue;

@@ -1,9 +1,7 @@
-// Little-endian field access in container buffers, big-endian access for the
-// radio's band block, and byte reversal for the fields the image stores most
-// significant byte first.
+// Little-endian numbers of the protocol's frames and the codeplug file, and
+// big-endian ones of the radio's band block.
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -39,12 +37,6 @@ inline void WriteBe32(std::span<std::uint8_t> bytes, std::size_t offset, std::ui
   for (std::size_t i = 0; i < 4; ++i) {
     bytes[offset + i] = static_cast<std::uint8_t>(value >> (24 - 8 * i));
   }
-}
-
-// Turns a big-endian field into little-endian order and back.
-inline void ReverseField(std::span<std::uint8_t> bytes, std::size_t offset, std::size_t width) {
-  std::reverse(bytes.begin() + static_cast<std::ptrdiff_t>(offset),
-               bytes.begin() + static_cast<std::ptrdiff_t>(offset + width));
 }
 
 }  // namespace vex

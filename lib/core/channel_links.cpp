@@ -1,15 +1,15 @@
 #include "core/channel_links.h"
 
 #include "core/container.h"
-#include "core/field_table.h"
 #include "core/invalid_log.h"
+#include "core/schema/schema.h"
 
 namespace vex {
 
 bool ChoosePersonality(ChannelItem& channel, std::size_t position, const RadioDataContainer& data, InvalidLog* log) {
   const int key = data.personalities().keyAt(position);
   if (key == 0 || position > 0xFF) return false;
-  channel.record().bytes[ChannelRecord::kPersonality] = static_cast<std::uint8_t>(position);
+  channel.record().setPersonalityIndex(static_cast<std::uint8_t>(position));
   channel.setPersonalityLink(key);
   if (log) log->remove(channel.key(), FindField(FieldArea::Channel, "personality"));
   return true;
@@ -18,7 +18,7 @@ bool ChoosePersonality(ChannelItem& channel, std::size_t position, const RadioDa
 bool ChooseScanList(ChannelItem& channel, std::size_t number, const RadioDataContainer& data, InvalidLog* log) {
   const int key = number == 0 ? 0 : data.scanLists().keyAt(number - 1);
   if ((number != 0 && key == 0) || number > 0xFF) return false;
-  channel.record().bytes[ChannelRecord::kScanList] = static_cast<std::uint8_t>(number);
+  channel.record().setScanListNumber(static_cast<std::uint8_t>(number));
   channel.setScanListLink(key);
   if (log) log->remove(channel.key(), FindField(FieldArea::Channel, "scan_list"));
   return true;

@@ -14,8 +14,6 @@ constexpr int kTypeShift = 14;
 constexpr std::uint16_t kNonStandardBit = 0x2000;
 constexpr std::uint16_t kValueMask = 0x0FFF;
 
-std::uint8_t Nibbles(int low, int high) { return static_cast<std::uint8_t>((low & 0x0F) | ((high & 0x0F) << 4)); }
-
 std::uint16_t WithType(std::uint16_t word, int type) {
   return static_cast<std::uint16_t>((word & ~kTypeMask) | ((type & 0x03) << kTypeShift));
 }
@@ -84,7 +82,8 @@ BandLimits BandLimitsOf(std::string_view rangeText) {
 
 ChannelStoreResult StoreChannelValues(const ChannelValueSet& values, const BandLimits& band, ChannelRecord& record) {
   ChannelStoreResult result;
-  record.bytes[ChannelRecord::kSpacingPower] = Nibbles(values.spacing, values.power);
+  record.setSpacingIndex(values.spacing);
+  record.setPowerIndex(values.power);
   record.setRxTone(WithType(record.rxTone(), values.rxType));
   record.setTxTone(WithType(record.txTone(), values.txType));
 
@@ -107,7 +106,7 @@ ChannelStoreResult StoreChannelValues(const ChannelValueSet& values, const BandL
 
   record.setRxTone(WithTone(record.rxTone(), values.rxCtcss, values.rxCdcss, result.rxCdcssRefused));
   record.setTxTone(WithTone(record.txTone(), values.txCtcss, values.txCdcss, result.txCdcssRefused));
-  record.bytes[ChannelRecord::kStepCodes] = Nibbles(rxStep, txStep);
+  record.setStepCodes(rxStep, txStep);
   return result;
 }
 
@@ -127,7 +126,7 @@ ChannelValueSet LoadChannelValues(const ChannelRecord& record) {
 void CopyReceiveToTransmit(ChannelRecord& record) {
   record.setTxFrequency(record.rxFrequency());
   record.setTxTone(record.rxTone());
-  record.bytes[ChannelRecord::kStepCodes] = Nibbles(record.rxStepCode(), record.rxStepCode());
+  record.setStepCodes(record.rxStepCode(), record.rxStepCode());
 }
 
 }  // namespace vex

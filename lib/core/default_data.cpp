@@ -29,7 +29,7 @@ void MakeDefaultData(RadioDataContainer& container, int lowMHz, int highMHz) {
     ChannelRecord& record = container.channels()[i].record();
     record.setRxFrequency(f.value);
     record.setTxFrequency(f.value);
-    record.bytes[ChannelRecord::kStepCodes] = static_cast<std::uint8_t>(f.stepCode | (f.stepCode << 4));
+    record.setStepCodes(f.stepCode, f.stepCode);
   }
 }
 

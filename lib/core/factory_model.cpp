@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "base/byte_order.h"
 #include "base/field_text.h"
 #include "base/range_entry.h"
 #include "core/container.h"
@@ -10,118 +9,97 @@
 namespace vex {
 namespace {
 
+using A = FieldArea;
+
 constexpr int kMaxMHz = 999;
 constexpr int kMaxRangeId = 999;
-
-void PutText(std::span<std::uint8_t> field, const std::string& text) {
-  std::fill(field.begin(), field.end(), 0);
-  std::copy_n(text.begin(), std::min(text.size(), field.size()), field.begin());
-}
-
-template <std::size_t N>
-void Take(std::array<std::uint8_t, N>& target, const Image& image, const layout::Region& region) {
-  std::copy_n(image.begin() + static_cast<std::ptrdiff_t>(region.first), N, target.begin());
-}
+constexpr const FieldDef& kModelName = SchemaField(A::RadioInfo, "model_name");
+constexpr const FieldDef& kSerial = SchemaField(A::RadioInfo, "serial_number");
+constexpr const FieldDef& kVhf = SchemaField(A::RadioInfo, "vhf");
+constexpr const FieldDef& kRangeId = SchemaField(A::RadioInfo, "range_id");
+constexpr const FieldDef& kLowerEdge = SchemaField(A::RadioInfo, "band_lower_edge");
+constexpr const FieldDef& kUpperEdge = SchemaField(A::RadioInfo, "band_upper_edge");
+constexpr const FieldDef& kWideVolume = SchemaField(A::Misc, "wide_volume");
+constexpr const FieldDef& kNarrowVolume = SchemaField(A::Misc, "narrow_volume");
 
 template <std::size_t N>
-void Put(const std::array<std::uint8_t, N>& source, Image& image, const layout::Region& region) {
-  std::copy(source.begin(), source.end(), image.begin() + static_cast<std::ptrdiff_t>(region.first));
+std::span<std::uint8_t> Part(std::array<std::uint8_t, N>& buffer, std::size_t first, const layout::Region& region) {
+  return std::span(buffer).subspan(first, region.length);
+}
+
+void Take(std::span<std::uint8_t> target, const Image& image, const layout::Region& region) {
+  std::copy_n(image.begin() + static_cast<std::ptrdiff_t>(region.first), region.length, target.begin());
+}
+
+void Put(std::span<const std::uint8_t> source, Image& image, const layout::Region& region) {
+  std::copy_n(source.begin(), region.length, image.begin() + static_cast<std::ptrdiff_t>(region.first));
+}
+
+// An erased edge (all ones) or any value beyond 999 MHz counts as 0.
+int Edge(const FieldDef& edge, std::span<const std::uint8_t> info) {
+  const auto v = static_cast<unsigned long>(ReadField(edge, info));
+  return v <= kMaxMHz ? static_cast<int>(v) : 0;
 }
 
 }  // namespace
 
-void SwapFactoryOptionOrder(std::span<std::uint8_t, layout::kFactory.length> own) {
-  for (const layout::BeField& field : layout::kFactoryBeFields) {
-    ReverseField(own, field.offset - FactorySection::kOwnFirst, field.width);
-  }
-}
-
-void SwapSharedOrder(std::span<std::uint8_t, layout::kShared.length> shared) {
-  ReverseField(shared, layout::kSharedBeField.offset, layout::kSharedBeField.width);
-}
-
 FactoryModel FactoryModel::FromContainer(RadioDataContainer& container) {
   FactoryModel model;
   std::ranges::copy(container.radioInfo().bytes(), model.info_.begin());
-  std::ranges::copy(container.factory().own(), model.own_.begin());
-  std::ranges::copy(container.misc().shared(), model.shared_.begin());
+  std::ranges::copy(container.factory().own(), model.factory_.begin() + FactorySection::kOwnFirst);
+  std::ranges::copy(container.misc().shared(), model.misc_.begin() + MiscSection::kSharedFirst);
   return model;
 }
 
 void FactoryModel::toContainer(RadioDataContainer& container) const {
   std::ranges::copy(info_, container.radioInfo().bytes().begin());
-  std::ranges::copy(own_, container.factory().own().begin());
-  std::ranges::copy(shared_, container.misc().shared().begin());
+  std::ranges::copy(std::span(factory_).subspan(FactorySection::kOwnFirst, layout::kFactory.length),
+                    container.factory().own().begin());
+  std::ranges::copy(std::span(misc_).subspan(MiscSection::kSharedFirst, layout::kShared.length),
+                    container.misc().shared().begin());
 }
 
 void FactoryModel::toImage(Image& image) const {
   Put(info_, image, layout::kRadioInfo);
-  auto own = own_;
-  SwapFactoryOptionOrder(own);
-  Put(own, image, layout::kFactory);
-  auto shared = shared_;
-  SwapSharedOrder(shared);
-  Put(shared, image, layout::kShared);
+  auto factory = factory_;
+  TurnByteOrder(A::Factory, factory);
+  Put(Part(factory, FactorySection::kOwnFirst, layout::kFactory), image, layout::kFactory);
+  auto misc = misc_;
+  TurnByteOrder(A::Misc, misc);
+  Put(Part(misc, MiscSection::kSharedFirst, layout::kShared), image, layout::kShared);
 }
 
 void FactoryModel::fromImage(const Image& image) {
   Take(info_, image, layout::kRadioInfo);
-  Take(own_, image, layout::kFactory);
-  SwapFactoryOptionOrder(own_);
-  Take(shared_, image, layout::kShared);
-  SwapSharedOrder(shared_);
+  Take(Part(factory_, FactorySection::kOwnFirst, layout::kFactory), image, layout::kFactory);
+  TurnByteOrder(A::Factory, factory_);
+  Take(Part(misc_, MiscSection::kSharedFirst, layout::kShared), image, layout::kShared);
+  TurnByteOrder(A::Misc, misc_);
 }
 
-std::string FactoryModel::modelName() const {
-  return TextOfField(std::span(info_).subspan(layout::kInfoModelName, layout::kInfoModelNameLength));
-}
-
-void FactoryModel::setModelName(const std::string& name) {
-  PutText(std::span(info_).subspan(layout::kInfoModelName, layout::kInfoModelNameLength), name);
-}
-
-std::string FactoryModel::serialNumber() const {
-  return TextOfField(std::span(info_).subspan(layout::kInfoSerial, layout::kInfoSerialLength));
-}
-
-void FactoryModel::setSerialNumber(const std::string& serial) {
-  PutText(std::span(info_).subspan(layout::kInfoSerial, layout::kInfoSerialLength), serial);
-}
-
-void FactoryModel::setVhf(bool vhf) {
-  std::uint8_t& flags = info_[layout::kInfoBandFlags];
-  flags = static_cast<std::uint8_t>(vhf ? (flags | 0x80) : (flags & 0x7F));
-}
-
-int FactoryModel::rangeId() const { return (info_[kRangeId] << 8) | info_[kRangeId + 1]; }
-
-void FactoryModel::setRangeId(int id) {
-  id = std::clamp(id, 0, kMaxRangeId);
-  info_[kRangeId] = static_cast<std::uint8_t>(id >> 8);
-  info_[kRangeId + 1] = static_cast<std::uint8_t>(id & 0xFF);
-}
-
-// An erased edge (all ones) or any value beyond 999 MHz counts as 0.
-int FactoryModel::lowerEdge() const {
-  const std::uint32_t v = ReadBe32(info_, kLowerEdge);
-  return v <= kMaxMHz ? static_cast<int>(v) : 0;
-}
-
-int FactoryModel::upperEdge() const {
-  const std::uint32_t v = ReadBe32(info_, kUpperEdge);
-  return v <= kMaxMHz ? static_cast<int>(v) : 0;
-}
+std::string FactoryModel::modelName() const { return TextOfField(FieldBytes(kModelName, info_)); }
+void FactoryModel::setModelName(const std::string& name) { WriteFieldText(kModelName, info_, name); }
+std::string FactoryModel::serialNumber() const { return TextOfField(FieldBytes(kSerial, info_)); }
+void FactoryModel::setSerialNumber(const std::string& serial) { WriteFieldText(kSerial, info_, serial); }
+bool FactoryModel::isVhf() const { return ReadField(kVhf, info_) != 0; }
+void FactoryModel::setVhf(bool vhf) { WriteField(kVhf, info_, vhf ? 1 : 0); }
+int FactoryModel::rangeId() const { return static_cast<int>(ReadField(kRangeId, info_)); }
+void FactoryModel::setRangeId(int id) { WriteField(kRangeId, info_, std::clamp(id, 0, kMaxRangeId)); }
+int FactoryModel::lowerEdge() const { return Edge(kLowerEdge, info_); }
+int FactoryModel::upperEdge() const { return Edge(kUpperEdge, info_); }
 
 void FactoryModel::setEdges(int lowerMHz, int upperMHz) {
-  WriteBe32(info_, kLowerEdge, static_cast<std::uint32_t>(std::clamp(lowerMHz, 0, kMaxMHz)));
-  WriteBe32(info_, kUpperEdge, static_cast<std::uint32_t>(std::clamp(upperMHz, 0, kMaxMHz)));
+  WriteField(kLowerEdge, info_, std::clamp(lowerMHz, 0, kMaxMHz));
+  WriteField(kUpperEdge, info_, std::clamp(upperMHz, 0, kMaxMHz));
 }
 
 std::string FactoryModel::rangeText() const { return RangeText(lowerEdge(), upperEdge()); }
+std::uint8_t FactoryModel::wideVolume() const { return static_cast<std::uint8_t>(ReadField(kWideVolume, misc_)); }
+std::uint8_t FactoryModel::narrowVolume() const { return static_cast<std::uint8_t>(ReadField(kNarrowVolume, misc_)); }
 
 void FactoryModel::setVolumes(int wide, int narrow) {
-  shared_[kWideVolume] = static_cast<std::uint8_t>(std::clamp(wide, 0, 255));
-  shared_[kNarrowVolume] = static_cast<std::uint8_t>(std::clamp(narrow, 0, 255));
+  WriteField(kWideVolume, misc_, std::clamp(wide, 0, 255));
+  WriteField(kNarrowVolume, misc_, std::clamp(narrow, 0, 255));
 }
 
 }  // namespace vex

@@ -1,18 +1,9 @@
 // The model data the Factory Mode dialog edits: a private copy of the radio
 // information, the factory options and the area they share with the misc
 // settings, taken from the container and given back when the dialog closes.
-//
-// Fields beyond the model name, band flag, band edges and serial number of
-// the radio information are placed here:
-//   radio information 13..14  frequency range id, high byte first (0..999)
-//   radio information 24..31  lower and upper band edge in MHz, two 32-bit
-//                             values high byte first
-//   factory option 0 (181)    manual tune switch: 1 open, 0 closed
-//   factory option 1 (182)    reference oscillator (10..50)
-//   factory option 2 (183)    middle frequency (10..50)
-//   factory option 3 (184)    open channel number (0..16)
-//   factory option 4 (185)    signalling type
-//   shared area 9, 10         wide and narrow volume (image 231, 232)
+// Its fields are the schema's: the radio information's model name, band flag,
+// range id, band edges and serial number, the factory options, and the wide
+// and narrow volume of the shared area.
 #pragma once
 
 #include <array>
@@ -21,6 +12,9 @@
 #include <string>
 
 #include "core/image_codec.h"
+#include "core/schema/schema_table.h"
+#include "core/sections/factory_section.h"
+#include "core/sections/misc_section.h"
 
 namespace vex {
 
@@ -28,18 +22,15 @@ class RadioDataContainer;
 
 class FactoryModel {
  public:
-  static constexpr std::size_t kRangeId = 13;
-  static constexpr std::size_t kLowerEdge = layout::kInfoBandEdges;
-  static constexpr std::size_t kUpperEdge = layout::kInfoBandEdges + 4;
-  static constexpr std::size_t kTuneSwitch = 0;
-  static constexpr std::size_t kOscillator = 1;
-  static constexpr std::size_t kMiddleFrequency = 2;
-  static constexpr std::size_t kOpenChannels = 3;
-  static constexpr std::size_t kSignalling = 4;
-  static constexpr std::size_t kWideVolume = 9;
-  static constexpr std::size_t kNarrowVolume = 10;
+  // The factory options.
+  static constexpr const FieldDef& kTuneSwitch = SchemaField(FieldArea::Factory, "tune_switch");
+  static constexpr const FieldDef& kOscillator = SchemaField(FieldArea::Factory, "oscillator");
+  static constexpr const FieldDef& kMiddleFrequency = SchemaField(FieldArea::Factory, "middle_frequency");
+  static constexpr const FieldDef& kOpenChannels = SchemaField(FieldArea::Factory, "open_channels");
+  static constexpr const FieldDef& kSignalling = SchemaField(FieldArea::Factory, "signalling");
   // Image address of the manual tune switch.
-  static constexpr std::size_t kTuneSwitchAddress = layout::kFactory.first + kTuneSwitch;
+  static constexpr std::size_t kTuneSwitchAddress =
+      layout::kFactory.first + kTuneSwitch.offset - FactorySection::kOwnFirst;
 
   static FactoryModel FromContainer(RadioDataContainer& container);
   // Copies the model data into the container's sections.
@@ -55,7 +46,7 @@ class FactoryModel {
   void setModelName(const std::string& name);  // cut to 12 bytes
   std::string serialNumber() const;
   void setSerialNumber(const std::string& serial);  // cut to 16 bytes
-  bool isVhf() const { return (info_[layout::kInfoBandFlags] & 0x80) != 0; }
+  bool isVhf() const;
   void setVhf(bool vhf);
   int rangeId() const;
   void setRangeId(int id);  // clamped to 0..999
@@ -64,26 +55,24 @@ class FactoryModel {
   void setEdges(int lowerMHz, int upperMHz);  // each clamped to 0..999
   // "%d-%d" of the band edges.
   std::string rangeText() const;
-  std::uint8_t option(std::size_t index) const { return own_[index]; }
-  void setOption(std::size_t index, std::uint8_t value) { own_[index] = value; }
-  bool tuneSwitchOpen() const { return own_[kTuneSwitch] == 1; }
-  void setTuneSwitchOpen(bool open) { own_[kTuneSwitch] = open ? 1 : 0; }
-  std::uint8_t wideVolume() const { return shared_[kWideVolume]; }
-  std::uint8_t narrowVolume() const { return shared_[kNarrowVolume]; }
+  std::uint8_t option(const FieldDef& option) const { return static_cast<std::uint8_t>(ReadField(option, factory_)); }
+  void setOption(const FieldDef& option, std::uint8_t value) { WriteField(option, factory_, value); }
+  bool tuneSwitchOpen() const { return option(kTuneSwitch) == 1; }
+  void setTuneSwitchOpen(bool open) { setOption(kTuneSwitch, open ? 1 : 0); }
+  std::uint8_t wideVolume() const;
+  std::uint8_t narrowVolume() const;
   // Values outside 0..255 are clamped.
   void setVolumes(int wide, int narrow);
 
   bool operator==(const FactoryModel&) const = default;
 
  private:
+  // Whole area buffers in container byte order, of which only the radio
+  // information, the factory section's own bytes and the misc section's
+  // shared area are used.
   std::array<std::uint8_t, layout::kRadioInfo.length> info_{};
-  std::array<std::uint8_t, layout::kFactory.length> own_{};    // container byte order
-  std::array<std::uint8_t, layout::kShared.length> shared_{};  // container byte order
+  std::array<std::uint8_t, FactorySection::kSize> factory_{};
+  std::array<std::uint8_t, MiscSection::kSize> misc_{};
 };
-
-// The factory options' and the shared area's big-endian fields, turned from
-// image order to container order and back (each call is its own inverse).
-void SwapFactoryOptionOrder(std::span<std::uint8_t, layout::kFactory.length> own);
-void SwapSharedOrder(std::span<std::uint8_t, layout::kShared.length> shared);
 
 }  // namespace vex

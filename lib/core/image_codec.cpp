@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <span>
 
-#include "base/byte_order.h"
 #include "core/container.h"
 #include "core/references.h"
+#include "core/schema/schema.h"
 
 namespace vex {
 namespace {
@@ -21,46 +21,10 @@ void CopyOut(std::span<const std::uint8_t> source, Image& image, const Region& r
   std::copy_n(source.begin(), region.length, image.begin() + static_cast<std::ptrdiff_t>(region.first));
 }
 
-// Byte-order changes; each is its own inverse, so decode and encode share them.
-void SwapChannel(ChannelRecord& record) {
-  for (const layout::BeField& field : layout::kChannelBeFields) {
-    ReverseField(record.span(), field.offset, field.width);
-  }
-}
-
-void SwapScanList(ScanListRecord& record) {
-  for (const layout::BeField& field : layout::kScanListBeSingles) {
-    ReverseField(record.span(), field.offset, field.width);
-  }
-  for (std::size_t i = 0; i < layout::kScanListMemberCount; ++i) {
-    ReverseField(record.span(), layout::kScanListMembers + 2 * i, 2);
-  }
-}
-
-void SwapTestFreq(std::span<std::uint8_t> block) {
-  for (std::size_t entry = 0; entry < layout::kTestFreqEntries; ++entry) {
-    ReverseField(block, entry * layout::kTestFreqEntrySize, 4);
-    ReverseField(block, entry * layout::kTestFreqEntrySize + 4, 4);
-  }
-  for (std::size_t i = 0; i < layout::kFivePointValueCount; ++i) {
-    ReverseField(block, layout::kFivePointValues + 4 * i, 4);
-  }
-}
-
-void SwapFactoryOwn(std::span<std::uint8_t> factory) {
-  for (const layout::BeField& field : layout::kFactoryBeFields) {
-    ReverseField(factory, field.offset, field.width);
-  }
-}
-
-void SwapShared(std::span<std::uint8_t> shared) {
-  ReverseField(shared, layout::kSharedBeField.offset, layout::kSharedBeField.width);
-}
-
 // Takes the first record whatever its marker, then every following record
 // until one's marker is 0xFF or the list's record limit is reached.
-template <class Item, class Adjust>
-void DecodeArea(const Image& image, const RecordArea& area, ItemList<Item>& list, Adjust adjust) {
+template <class Item>
+void DecodeArea(const Image& image, const RecordArea& area, ItemList<Item>& list, FieldArea fields) {
   list.clear();
   for (std::size_t i = 0; !list.full(); ++i) {
     const std::size_t offset = area.offsetOf(i);
@@ -69,18 +33,18 @@ void DecodeArea(const Image& image, const RecordArea& area, ItemList<Item>& list
     }
     Item* item = list.appendNew();
     std::copy_n(image.begin() + static_cast<std::ptrdiff_t>(offset), area.recordSize, item->record().bytes.begin());
-    adjust(item->record());
+    TurnByteOrder(fields, item->record().span());
   }
 }
 
 // Writes copies of the records, packed from the area's start: at most the
 // record limit, which is what decoding reads back.
-template <class Item, class Adjust>
-void EncodeArea(const ItemList<Item>& list, const RecordArea& area, Image& image, Adjust adjust) {
+template <class Item>
+void EncodeArea(const ItemList<Item>& list, const RecordArea& area, Image& image, FieldArea fields) {
   const std::size_t count = std::min(list.size(), ItemList<Item>::kMost);
   for (std::size_t i = 0; i < count; ++i) {
     auto record = list[i].record();
-    adjust(record);
+    TurnByteOrder(fields, record.span());
     std::copy(record.bytes.begin(), record.bytes.end(), image.begin() + static_cast<std::ptrdiff_t>(area.offsetOf(i)));
   }
 }
@@ -93,44 +57,40 @@ void LinkPersonalities(ItemList<PersonalityItem>& personalities) {
   }
 }
 
-const auto kAsIs = [](auto&) {};
-
 }  // namespace
 
 void ImageCodec::decode(const Image& image, RadioDataContainer& c) const {
-  DecodeArea(image, layout::kChannelArea, c.channels(), SwapChannel);
+  DecodeArea(image, layout::kChannelArea, c.channels(), FieldArea::Channel);
 
   CopyIn(image, layout::kTestFreq, c.testFreq().bytes());
-  SwapTestFreq(c.testFreq().bytes());
+  TurnByteOrder(FieldArea::TestFreq, c.testFreq().bytes());
 
   CopyIn(image, layout::kRadioInfo, c.radioInfo().bytes());
   CopyIn(image, layout::kKeys, c.keys().bytes());
 
+  // The shared area is the misc section's own memory; the factory section
+  // only links to it.
   auto misc = c.misc().bytes();
   CopyIn(image, layout::kMiscFirst, misc);
-  ReverseField(misc, layout::kMiscBeField.offset, layout::kMiscBeField.width);
   CopyIn(image, layout::kMiscSecond, misc.subspan(layout::kMiscFirst.length));
   CopyIn(image, layout::kShared, c.misc().shared());
+  TurnByteOrder(FieldArea::Misc, misc);
 
   CopyIn(image, layout::kAtis, c.atis().bytes());
   CopyIn(image, layout::kPttId, c.pttId().bytes());
-  ReverseField(c.pttId().bytes(), layout::kPttIdBeField.offset, layout::kPttIdBeField.width);
+  TurnByteOrder(FieldArea::PttId, c.pttId().bytes());
   CopyIn(image, layout::kDos, c.dos().bytes());
   CopyIn(image, layout::kPasswords, c.passwords().bytes());
   c.passwords().loadTexts();
 
-  DecodeArea(image, layout::kAlertToneArea, c.alertTones(), kAsIs);
-  DecodeArea(image, layout::kPersonalityArea, c.personalities(), kAsIs);
-  DecodeArea(image, layout::kScanListArea, c.scanLists(), SwapScanList);
+  DecodeArea(image, layout::kAlertToneArea, c.alertTones(), FieldArea::AlertTone);
+  DecodeArea(image, layout::kPersonalityArea, c.personalities(), FieldArea::Personality);
+  DecodeArea(image, layout::kScanListArea, c.scanLists(), FieldArea::ScanList);
 
   CopyIn(image, layout::kEmbedded, c.embedded().bytes());
 
   CopyIn(image, layout::kFactory, c.factory().own());
-  SwapFactoryOwn(c.factory().bytes());
-  // The shared area is the misc section's own memory; the factory section
-  // only links to it, so this overwrites the copy made with the misc bytes.
-  CopyIn(image, layout::kShared, c.misc().shared());
-  SwapShared(c.misc().shared());
+  TurnByteOrder(FieldArea::Factory, c.factory().bytes());
 
   CopyIn(image, layout::kAdjust, c.adjust().bytes());
 
@@ -144,13 +104,13 @@ void ImageCodec::encode(RadioDataContainer& c, Image& image) const {
   CopyOut(c.keys().bytes(), image, layout::kKeys);
 
   std::array<std::uint8_t, MiscSection::kSize> misc{};
-  std::copy(c.misc().bytes().begin(), c.misc().bytes().end(), misc.begin());
-  ReverseField(misc, layout::kMiscBeField.offset, layout::kMiscBeField.width);
+  std::ranges::copy(c.misc().bytes(), misc.begin());
+  TurnByteOrder(FieldArea::Misc, misc);
   CopyOut(misc, image, layout::kMiscFirst);
   CopyOut(std::span(misc).subspan(layout::kMiscFirst.length), image, layout::kMiscSecond);
-  CopyOut(c.misc().shared(), image, layout::kShared);
+  CopyOut(std::span(misc).subspan(MiscSection::kSharedFirst), image, layout::kShared);
 
-  EncodeArea(c.alertTones(), layout::kAlertToneArea, image, kAsIs);
+  EncodeArea(c.alertTones(), layout::kAlertToneArea, image, FieldArea::AlertTone);
   CopyOut(c.atis().bytes(), image, layout::kAtis);
   CopyOut(c.passwords().bytes(), image, layout::kPasswords);
 
@@ -162,26 +122,22 @@ void ImageCodec::encode(RadioDataContainer& c, Image& image) const {
 
   CopyOut(c.dos().bytes(), image, layout::kDos);
 
-  EncodeArea(c.channels(), layout::kChannelArea, image, SwapChannel);
+  EncodeArea(c.channels(), layout::kChannelArea, image, FieldArea::Channel);
   LinkPersonalities(c.personalities());
-  EncodeArea(c.personalities(), layout::kPersonalityArea, image, kAsIs);
-  EncodeArea(c.scanLists(), layout::kScanListArea, image, SwapScanList);
+  EncodeArea(c.personalities(), layout::kPersonalityArea, image, FieldArea::Personality);
+  EncodeArea(c.scanLists(), layout::kScanListArea, image, FieldArea::ScanList);
 
   std::array<std::uint8_t, layout::kTestFreq.length> testFreq{};
-  std::copy(c.testFreq().bytes().begin(), c.testFreq().bytes().end(), testFreq.begin());
-  SwapTestFreq(testFreq);
+  std::ranges::copy(c.testFreq().bytes(), testFreq.begin());
+  TurnByteOrder(FieldArea::TestFreq, testFreq);
   CopyOut(testFreq, image, layout::kTestFreq);
 
   CopyOut(c.embedded().bytes(), image, layout::kEmbedded);
 
   std::array<std::uint8_t, FactorySection::kSize> factory{};
-  std::copy(c.factory().bytes().begin(), c.factory().bytes().end(), factory.begin());
-  SwapFactoryOwn(factory);
+  std::ranges::copy(c.factory().bytes(), factory.begin());
+  TurnByteOrder(FieldArea::Factory, factory);
   CopyOut(std::span(factory).subspan(FactorySection::kOwnFirst), image, layout::kFactory);
-  std::array<std::uint8_t, layout::kShared.length> shared{};
-  std::copy(c.misc().shared().begin(), c.misc().shared().end(), shared.begin());
-  SwapShared(shared);
-  CopyOut(shared, image, layout::kShared);
 
   CopyOut(c.adjust().bytes(), image, layout::kAdjust);
 }

@@ -1,7 +1,7 @@
 // The layout of the radio's 8192-byte configuration memory: where each region
-// lies, how the record areas are organised, and which multi-byte fields are
-// stored most significant byte first. Everything that addresses the image
-// takes its numbers from here.
+// lies and how the record areas are organised. Everything that addresses the
+// image takes its numbers from here; the fields inside the regions are the
+// schema's (core/schema/schema_table.h).
 #pragma once
 
 #include <array>
@@ -46,14 +46,6 @@ inline constexpr Region kUnused6199{6199, 1993};  // never interpreted
 
 // Programming time stamp inside the radio information region.
 inline constexpr Region kTimeStamp{32, 8};
-// Radio information fields other parts rely on (offsets within the section).
-inline constexpr std::size_t kInfoModelName = 0;  // 12 bytes
-inline constexpr std::size_t kInfoModelNameLength = 12;
-inline constexpr std::size_t kInfoBandFlags = 12;  // bit 7 set: VHF
-inline constexpr std::size_t kInfoTimeStamp = 16;  // 8 bytes
-inline constexpr std::size_t kInfoBandEdges = 24;  // two 4-byte values
-inline constexpr std::size_t kInfoSerial = 56;     // 16 bytes
-inline constexpr std::size_t kInfoSerialLength = 16;
 
 // Areas of fixed-size records. A record is present while its marker byte is
 // not 0xFF; decoding always takes the first record and stops at the first
@@ -71,39 +63,6 @@ inline constexpr RecordArea kAlertToneArea{269, 18, 18, 18, 3};
 inline constexpr RecordArea kChannelArea{645, 24, 99, 17, 19};
 inline constexpr RecordArea kPersonalityArea{3021, 76, 19, 8, 12};
 inline constexpr RecordArea kScanListArea{4507, 56, 8, 1, 4};
-
-inline constexpr std::size_t kChannelRecordSize = 24;
-inline constexpr std::size_t kPersonalityRecordSize = 76;
-inline constexpr std::size_t kScanListRecordSize = 56;
-inline constexpr std::size_t kAlertToneRecordSize = 18;
-
-// Byte-order rules: fields held little-endian in the container and stored
-// most significant byte first in the image. Offsets are within the record or
-// section buffer.
-struct BeField {
-  std::size_t offset;
-  std::size_t width;  // 2 or 4
-};
-
-inline constexpr std::array<BeField, 4> kChannelBeFields{{{4, 4}, {8, 4}, {12, 2}, {14, 2}}};
-// Scan list: three single channel fields and sixteen member words.
-inline constexpr std::array<BeField, 3> kScanListBeSingles{{{9, 2}, {11, 2}, {14, 2}}};
-inline constexpr std::size_t kScanListMembers = 24;  // sixteen 16-bit words 24..55
-inline constexpr std::size_t kScanListMemberCount = 16;
-// Misc section: image 168..169 is held at misc bytes 23..24.
-inline constexpr BeField kMiscBeField{23, 2};
-// Factory section (offsets within its 44-byte buffer).
-inline constexpr std::array<BeField, 3> kFactoryBeFields{{{15, 4}, {19, 4}, {24, 2}}};
-// Shared area: image 228..229 at offsets 6..7 of the 32 bytes.
-inline constexpr BeField kSharedBeField{6, 2};
-// PTT ID: image 254..255 at section bytes 0..1.
-inline constexpr BeField kPttIdBeField{0, 2};
-// Test frequency block: 16 entries of 10 bytes (two 4-byte values each),
-// then ten 4-byte values at 160..199.
-inline constexpr std::size_t kTestFreqEntries = 16;
-inline constexpr std::size_t kTestFreqEntrySize = 10;
-inline constexpr std::size_t kFivePointValues = 160;
-inline constexpr std::size_t kFivePointValueCount = 10;
 
 // PTT ID region fixed content written by every encode.
 inline constexpr std::array<std::uint8_t, 6> kPttIdFixed{0x00, 0x01, 0x00, 0x00, 0x19, 0x05};

@@ -5,6 +5,7 @@
 #include "base/bcd.h"
 #include "core/channel_encoding.h"
 #include "core/record_items.h"
+#include "core/schema/schema.h"
 #include "core/tone_tables.h"
 
 namespace vex {
@@ -22,26 +23,19 @@ constexpr std::uint16_t kUninterpretedBit = 0x1000;
 
 void InitNewChannel(ChannelRecord& record, std::size_t n) {
   const std::size_t row = n % kDefaultChannelRows;
-  record.fill(0xFF);
+  ApplyDefaults(FieldArea::Channel, record.span());
 
   auto tenHz = static_cast<std::uint32_t>(kDefaultFrequencies[row] * 100000.0);
   const std::uint8_t step = StepCodeFor(tenHz);
   record.setRxFrequency(PackBcd(tenHz));
   record.setTxFrequency(PackBcd(tenHz));
-  record.bytes[ChannelRecord::kStepCodes] = static_cast<std::uint8_t>(step | (step << 4));
+  record.setStepCodes(step, step);
 
   const auto tone =
       static_cast<std::uint16_t>(kCtcssType | kUninterpretedBit | CtcssTenths(kCtcssTones[kFirstDefaultTone + row]));
   record.setRxTone(tone);
   record.setTxTone(tone);
-
-  record.bytes[ChannelRecord::kSpacingPower] = 0;
-  record.bytes[ChannelRecord::kPersonality] = 0;
-  record.bytes[ChannelRecord::kScanList] = 1;
-  record.bytes[ChannelRecord::kFlags] = (n == kDefaultChannelRows - 1) ? ChannelRecord::kAutoStartScanBit : 0;
-  record.bytes[ChannelRecord::kMoreFlags] = 0xFC;
-  record.bytes[22] = 0;
-  record.bytes[23] = 0;
+  record.setAutoStartScan(n == kDefaultChannelRows - 1);
 }
 
 void InitNewChannel(ChannelItem& item, std::size_t n) { InitNewChannel(item.record(), n); }

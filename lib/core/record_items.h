@@ -67,16 +67,16 @@ class ScanListItem : public RecordItem<ScanListRecord, RecordKind::ScanList> {
  public:
   void initDefaults(std::size_t position);
 
-  std::array<int, layout::kScanListMemberCount>& memberLinks() { return memberLinks_; }
-  const std::array<int, layout::kScanListMemberCount>& memberLinks() const { return memberLinks_; }
+  std::array<int, kScanListMembers>& memberLinks() { return memberLinks_; }
+  const std::array<int, kScanListMembers>& memberLinks() const { return memberLinks_; }
   int designatedLink() const { return designatedLink_; }
   int priorityLink() const { return priorityLink_; }
   int furtherLink() const { return furtherLink_; }
   void setDesignatedLink(int key) { designatedLink_ = key; }
   void setPriorityLink(int key) { priorityLink_ = key; }
   void setFurtherLink(int key) { furtherLink_ = key; }
-  // The link whose channel number lies at record `offset` (priority 9,
-  // further 11, designated 14, member slots 24..54); null for other offsets.
+  // The link of the channel field that starts at record `offset` (see
+  // ScanListRecord::word); null for other offsets.
   int* channelLinkAt(std::size_t offset);
   const int* channelLinkAt(std::size_t offset) const;
 
@@ -84,7 +84,7 @@ class ScanListItem : public RecordItem<ScanListRecord, RecordKind::ScanList> {
   void withdrawFindings(InvalidLog& log) const;
 
  private:
-  std::array<int, layout::kScanListMemberCount> memberLinks_{};
+  std::array<int, kScanListMembers> memberLinks_{};
   int designatedLink_ = 0;
   int priorityLink_ = 0;
   int furtherLink_ = 0;

@@ -55,9 +55,9 @@ void RenumberReferences(RadioDataContainer& container) {
   for (const auto& channel : container.channels()) {
     ChannelRecord& record = channel->record();
     if (auto at = PositionOf(container.personalities(), channel->personalityLink()))
-      record.bytes[ChannelRecord::kPersonality] = static_cast<std::uint8_t>(*at);
+      record.setPersonalityIndex(static_cast<std::uint8_t>(*at));
     if (auto at = PositionOf(container.scanLists(), channel->scanListLink()))
-      record.bytes[ChannelRecord::kScanList] = static_cast<std::uint8_t>(*at + 1);
+      record.setScanListNumber(static_cast<std::uint8_t>(*at + 1));
   }
   for (const auto& scanList : container.scanLists()) {
     ForEachChannelReference(*scanList, [&](std::size_t offset, int& link) {

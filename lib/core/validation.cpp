@@ -4,8 +4,8 @@
 #include <string>
 
 #include "base/text_ids.h"
-#include "core/field_table.h"
 #include "core/invalid_log.h"
+#include "core/schema/schema.h"
 
 namespace vex {
 namespace {
@@ -53,7 +53,7 @@ void ValidateScanList(const ScanListItem& scanList, std::size_t number, const Va
   auto finding = [&](const FieldDef& field) { return Finding{RecordKind::ScanList, number, scanList.key(), &field}; };
 
   const std::string membersPage = title + LookUp(scope.text, kScanChannelPage);
-  const std::size_t used = std::min<std::size_t>(record.entryCount(), layout::kScanListMemberCount);
+  const std::size_t used = std::min<std::size_t>(record.entryCount(), kScanListMembers);
   for (std::size_t slot = 0; slot < used; ++slot) {
     if (!scope.channels.containsKey(scanList.memberLinks()[slot])) {
       Report(scope, finding(Field(FieldArea::ScanList, "member_" + std::to_string(slot + 1))), membersPage);

@@ -4,7 +4,7 @@
 
 #include "config/language_texts.h"
 #include "config/range_edit.h"
-#include "core/field_table.h"
+#include "core/schema/schema.h"
 
 namespace vex {
 namespace {

@@ -4,62 +4,48 @@
 #include <cctype>
 
 #include "base/number_text.h"
-#include "base/text_ids.h"
 #include "config/language_texts.h"
-#include "core/field_table.h"
 #include "core/frequency_entry.h"
+#include "core/schema/schema.h"
+#include "core/schema/schema_table.h"
 #include "workflow/field_text.h"
 
 namespace vex {
 namespace {
 
 using C = ChannelColumn;
-namespace t = text;
+using K = FieldKind;
 
-constexpr ChannelColumnDef kColumns[] = {
-    {C::RxFrequency, t::kChanRxFreqLabel, 0},
-    {C::RxType, t::kChanRxTypeLabel, t::kChanRxTypeList},
-    {C::RxCtcss, t::kChanRxCtcssLabel, 0},
-    {C::RxCdcss, t::kChanRxCdcssLabel, 0},
-    {C::TxFrequency, t::kChanTxFreqLabel, 0},
-    {C::TxType, t::kChanTxTypeLabel, t::kChanTxTypeList},
-    {C::TxCtcss, t::kChanTxCtcssLabel, 0},
-    {C::TxCdcss, t::kChanTxCdcssLabel, 0},
-    {C::Spacing, t::kChanSpacingLabel, t::kChanSpacingList},
-    {C::Power, t::kChanPowerLabel, t::kChanPowerList},
-    {C::Personality, t::kChanPersonalityLabel, t::kChanPersonalityList},
-    {C::ScanList, t::kChanScanListLabel, t::kChanScanListList},
-    {C::AutoStartScan, t::kChanAutoStartScan, t::kChanAutoStartScanList},
-};
-static_assert(std::size(kColumns) == kChannelColumnCount);
+// The channel fields with a place in the grid, in grid order.
+constexpr auto kColumns = [] {
+  std::array<ChannelColumnDef, kChannelColumnCount> columns{};
+  for (const FieldDef& field : kFields) {
+    const std::size_t position = field.column.position;
+    if (field.area != FieldArea::Channel || position == 0 || position > columns.size()) continue;
+    columns[position - 1] = {static_cast<C>(position - 1), field.label, field.list, &field, field.column.width};
+  }
+  return columns;
+}();
+static_assert(std::all_of(kColumns.begin(), kColumns.end(), [](const ChannelColumnDef& c) { return c.field; }),
+              "every grid column has its field");
 
 constexpr int kMostLinkNumber = 0xFF;
 
-// The field-table fields whose options are list positions.
-const FieldDef* ListField(ChannelColumn column) {
-  switch (column) {
-    case C::RxType: return FindField(FieldArea::Channel, "rx_tone_type");
-    case C::TxType: return FindField(FieldArea::Channel, "tx_tone_type");
-    case C::Spacing: return FindField(FieldArea::Channel, "spacing");
-    case C::Power: return FindField(FieldArea::Channel, "power");
-    default: return nullptr;
-  }
-}
+const FieldDef& FieldOf(ChannelColumn column) { return *kColumns[IndexOf(column)].field; }
 
+// The text of a list position, "" when the list has none.
 std::string TextOf(ChannelColumn column, long raw, const LanguageTexts& texts) {
-  const FieldDef* field = ListField(column);
-  return field ? FieldOptionText(*field, raw, texts).value_or("") : "";
+  return FieldOptionText(FieldOf(column), raw, texts).value_or("");
 }
 
 // The list position of a text, else `kept`.
 int PositionOf(ChannelColumn column, const std::string& text, const LanguageTexts& texts, int kept) {
-  const FieldDef* field = ListField(column);
-  const long value = field ? FieldOptionValue(*field, text, texts) : -1;
+  const long value = FieldOptionValue(FieldOf(column), text, texts);
   return value >= 0 ? static_cast<int>(value) : kept;
 }
 
 std::string ScanListNoneText(const LanguageTexts& texts) {
-  return texts.optionList(t::kChanScanListList).valueToText(0);
+  return texts.optionList(FieldOf(C::ScanList).list).valueToText(0);
 }
 
 // A record number typed as text (1-based), when it reads as one.
@@ -118,8 +104,7 @@ ChannelRow LoadChannelRow(const ChannelRecord& record, const ChannelRowContext& 
   at(C::Personality) = std::to_string(record.personalityIndex() + 1);
   const int scanList = record.scanListNumber();
   at(C::ScanList) = scanList == 0 ? ScanListNoneText(texts) : std::to_string(scanList);
-  const bool autoStart = (record.bytes[ChannelRecord::kFlags] & ChannelRecord::kAutoStartScanBit) != 0;
-  at(C::AutoStartScan) = texts.optionList(t::kChanAutoStartScanList).valueToText(autoStart ? 1 : 0);
+  at(C::AutoStartScan) = texts.optionList(FieldOf(C::AutoStartScan).list).valueToText(record.autoStartScan() ? 1 : 0);
   return row;
 }
 
@@ -144,51 +129,39 @@ ChannelStoreResult StoreChannelRow(const ChannelRow& row, const ChannelRowContex
   const ChannelStoreResult result = StoreChannelValues(values, context.band, record);
 
   if (const auto personality = NumberOf(at(C::Personality)); personality && *personality >= 1)
-    record.bytes[ChannelRecord::kPersonality] = static_cast<std::uint8_t>(std::min(*personality, kMostLinkNumber) - 1);
+    record.setPersonalityIndex(static_cast<std::uint8_t>(std::min(*personality, kMostLinkNumber) - 1));
   if (SameText(at(C::ScanList), ScanListNoneText(texts)))
-    record.bytes[ChannelRecord::kScanList] = 0;
+    record.setScanListNumber(0);
   else if (const auto scanList = NumberOf(at(C::ScanList)))
-    record.bytes[ChannelRecord::kScanList] = static_cast<std::uint8_t>(std::min(*scanList, kMostLinkNumber));
-  const long autoStart = texts.optionList(t::kChanAutoStartScanList).textToValue(at(C::AutoStartScan));
-  if (autoStart >= 0) {
-    auto& flags = record.bytes[ChannelRecord::kFlags];
-    flags = static_cast<std::uint8_t>(autoStart != 0 ? flags | ChannelRecord::kAutoStartScanBit
-                                                     : flags & ~ChannelRecord::kAutoStartScanBit);
-  }
+    record.setScanListNumber(static_cast<std::uint8_t>(std::min(*scanList, kMostLinkNumber)));
+  const long autoStart = texts.optionList(FieldOf(C::AutoStartScan).list).textToValue(at(C::AutoStartScan));
+  if (autoStart >= 0) record.setAutoStartScan(autoStart != 0);
   return result;
 }
 
 bool ChannelColumnInUse(ChannelColumn column, const ChannelRecord& record) {
-  const int rxType = record.rxTone() >> 14;
-  const int txType = record.txTone() >> 14;
-  switch (column) {
-    case C::RxCtcss: return UsesColumn(rxType, true);
-    case C::RxCdcss: return UsesColumn(rxType, false);
-    case C::TxCtcss: return UsesColumn(txType, true);
-    case C::TxCdcss: return UsesColumn(txType, false);
-    default: return true;
-  }
+  const FieldDef& field = FieldOf(column);
+  if (field.kind != K::CtcssTone && field.kind != K::CdcssCode) return true;
+  const int type = static_cast<int>(ReadField(field, record.bytes) >> 14);
+  return UsesColumn(type, field.kind == K::CtcssTone);
 }
 
 std::vector<std::string> ChannelColumnOptions(ChannelColumn column, const ChannelRowContext& context) {
   std::vector<std::string> options;
-  switch (column) {
-    case C::RxFrequency:
-    case C::TxFrequency: break;
-    case C::RxCtcss:
-    case C::TxCtcss: options = CtcssToneTexts(); break;
-    case C::RxCdcss:
-    case C::TxCdcss: options = CdcssCodeTexts(); break;
-    case C::Personality:
+  const FieldDef& field = FieldOf(column);
+  switch (field.kind) {
+    case K::Frequency: break;
+    case K::CtcssTone: options = CtcssToneTexts(); break;
+    case K::CdcssCode: options = CdcssCodeTexts(); break;
+    case K::PersonalityIndex:
       for (std::size_t n = 1; n <= context.personalities; ++n) options.push_back(std::to_string(n));
       break;
-    case C::ScanList:
+    case K::ScanListNumber:
       options.push_back(ScanListNoneText(context.texts));
       for (std::size_t n = 1; n <= context.scanLists; ++n) options.push_back(std::to_string(n));
       break;
     default:
-      for (const OptionPair& pair : context.texts.optionList(ChannelColumnOf(column).list).pairs())
-        options.push_back(pair.text);
+      for (const OptionPair& pair : context.texts.optionList(field.list).pairs()) options.push_back(pair.text);
       break;
   }
   return options;
@@ -197,21 +170,18 @@ std::vector<std::string> ChannelColumnOptions(ChannelColumn column, const Channe
 std::optional<std::string> CheckChannelCell(ChannelColumn column, std::string_view text,
                                             const ChannelRowContext& context) {
   const std::string typed = Trimmed(text);
-  switch (column) {
-    case C::RxFrequency:
-    case C::TxFrequency: {
+  switch (FieldOf(column).kind) {
+    case K::Frequency: {
       const bool charactersFit =
           std::all_of(typed.begin(), typed.end(), [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
       if (!charactersFit || typed.size() > kFrequencyTextLength) return std::nullopt;
       if (!typed.empty() && !ParseLeadingReal(typed)) return std::nullopt;
       return CommitFrequencyCell(typed, context.band);
     }
-    case C::RxCtcss:
-    case C::TxCtcss:
+    case K::CtcssTone:
       if (!IsCtcssText(typed)) return std::nullopt;
       return NormalizeCtcssText(typed);
-    case C::RxCdcss:
-    case C::TxCdcss: return NormalizeCdcssText(typed);
+    case K::CdcssCode: return NormalizeCdcssText(typed);
     default: {
       for (const std::string& option : ChannelColumnOptions(column, context))
         if (SameText(option, typed)) return option;

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/channel_values.h"
+#include "core/schema/field_types.h"
 
 namespace vex {
 
@@ -39,10 +40,14 @@ inline constexpr std::size_t kChannelColumnCount = 13;
 
 using ChannelRow = std::array<std::string, kChannelColumnCount>;
 
+// A column of the grid: the channel field it shows (the schema's grid place
+// gives its order and width).
 struct ChannelColumnDef {
   ChannelColumn column;
   int header;  // label text id of the column's title
   int list;    // label text id of its option list, 0 when it has none
+  const FieldDef* field;
+  int width;  // in pixels
 };
 
 // The columns in grid order.

@@ -41,6 +41,21 @@ std::optional<std::string> FieldOptionText(const FieldDef& field, long raw, cons
   }
 }
 
+std::string FieldDumpText(const FieldDef& field, std::span<const std::uint8_t> bytes, const LanguageTexts& texts) {
+  const long raw = ReadField(field, bytes);
+  switch (field.kind) {
+    case FieldKind::Flag: return raw != 0 ? "on" : "off";
+    case FieldKind::InvertedFlag: return raw == 0 ? "on" : "off";
+    case FieldKind::ScanListNumber:
+    case FieldKind::ChannelNumber:
+      if (raw == 0) return "None";
+      break;
+    default: break;
+  }
+  if (UsesOptionList(field)) return FieldOptionText(field, raw, texts).value_or(std::to_string(raw));
+  return PlainFieldText(field, bytes);
+}
+
 long FieldOptionValue(const FieldDef& field, std::string_view text, const LanguageTexts& texts) {
   if (!UsesOptionList(field)) return -1;
   const OptionList options = texts.optionList(field.list);

@@ -2,11 +2,13 @@
 // entries by value or by position, range edits with and without "off".
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
-#include "core/field_table.h"
+#include "core/schema/schema.h"
 
 namespace vex {
 
@@ -22,5 +24,11 @@ long FieldOptionValue(const FieldDef& field, std::string_view text, const Langua
 
 // Whether the field's value is chosen from or typed through its option list.
 bool UsesOptionList(const FieldDef& field);
+
+// A field's text as dump and diff show it: list entries and range texts as
+// the views show them (the number itself when the list has no entry), check
+// boxes as on/off, record numbers 0 as "None", everything else as the
+// library writes it.
+std::string FieldDumpText(const FieldDef& field, std::span<const std::uint8_t> bytes, const LanguageTexts& texts);
 
 }  // namespace vex

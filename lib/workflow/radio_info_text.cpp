@@ -3,7 +3,7 @@
 #include "base/text_ids.h"
 #include "config/language_texts.h"
 #include "core/container.h"
-#include "core/field_table.h"
+#include "core/schema/schema.h"
 
 namespace vex {
 namespace {

@@ -258,7 +258,7 @@ TEST_F(CliWrite, RefusesDataWithFindingsBeforeTouchingAPort) {
   RadioDataContainer container;
   container.clearRecords();
   container.resetToDefaults();
-  container.channels()[0].record().bytes[ChannelRecord::kPersonality] = 7;  // no such personality
+  container.channels()[0].record().setPersonalityIndex(7);  // no such personality
   container.encode();
   test::FileBuilder()
       .standard(test::SampleHeader(), Bytes(container.image().begin(), container.image().end()))

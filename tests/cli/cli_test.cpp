@@ -383,7 +383,7 @@ TEST_F(Cli, RecodeRefusesDataWithFindingsAndListsThem) {
   RadioDataContainer data;
   data.clearRecords();
   data.resetToDefaults();
-  data.channels()[0].record().bytes[ChannelRecord::kPersonality] = 7;  // no such personality
+  data.channels()[0].record().setPersonalityIndex(7);  // no such personality
   data.encode();
   const std::vector<std::uint8_t> image(data.image().begin(), data.image().end());
   FileBuilder().standard(test::SampleHeader(), image).writeTo(file("bad.dat"));

@@ -21,7 +21,8 @@
 #include "channels/view_channel.h"
 #include "channels/view_channel_list.h"
 #include "core/container.h"
-#include "core/field_table.h"
+#include "core/schema/schema.h"
+#include "core/schema/schema_table.h"
 #include "gui_test_support.h"
 #include "toolkit/control_id.h"
 #include "toolkit/entry_edits.h"
@@ -155,7 +156,7 @@ TEST_F(ChannelViewTest, ATypedFrequencyIsPulledIntoTheBandWithOneWarning) {
   EXPECT_EQ(channel(0).rxFrequency(), 0x44700000u);
   type(true, "446.0071");  // on no raster: down to 12.5 kHz
   EXPECT_EQ(edit(true)->text(), "446.00000");
-  EXPECT_EQ(channel(0).bytes[ChannelRecord::kStepCodes] >> 4, 6);
+  EXPECT_EQ(channel(0).txStepCode(), 6);
 }
 
 TEST_F(ChannelViewTest, TheToneTypeDecidesWhichToneIsEditedAndNoneKeepsTheValue) {
@@ -236,8 +237,8 @@ TEST(ToneEntries, CdcssTakesOctalDigitsOnlyAndCtcssTheUsersSeparator) {
 
 TEST_F(ChannelViewTest, ChoosingAPersonalityWithdrawsTheFindingValidationMade) {
   data().personalities().appendNew();
-  channel(0).bytes[ChannelRecord::kPersonality] = 5;
-  channel(0).bytes[ChannelRecord::kFlags] |= ChannelRecord::kAtisBit;
+  channel(0).setPersonalityIndex(5);
+  WriteField(SchemaField(FieldArea::Channel, "atis"), channel(0).span(), 1);
   data().resolveLinks();
   open();
   ChangeNotice validate;
@@ -252,7 +253,7 @@ TEST_F(ChannelViewTest, ChoosingAPersonalityWithdrawsTheFindingValidationMade) {
   EXPECT_EQ(channel(0).personalityIndex(), 1);
   EXPECT_EQ(data().channels()[0].personalityLink(), data().personalities().keyAt(1));
   EXPECT_FALSE(radio_data::invalidLog().contains(key, personality));
-  EXPECT_TRUE(channel(0).bytes[ChannelRecord::kFlags] & ChannelRecord::kAtisBit);
+  EXPECT_EQ(ReadField(SchemaField(FieldArea::Channel, "atis"), channel(0).bytes), 1);
 }
 
 struct ChannelListTest : ::testing::Test {
@@ -309,14 +310,15 @@ TEST_F(ChannelListTest, OneRowPerChannelWithTheToneCellsItsTypesUse) {
 
 TEST_F(ChannelListTest, EditsAreCheckedThenStoredIntoTheirOwnBytes) {
   data().personalities().appendNew();
-  channel(2).bytes[ChannelRecord::kFlags] |= ChannelRecord::kAtisBit;
+  WriteField(SchemaField(FieldArea::Channel, "atis"), channel(2).span(), 1);
   open();
   edit(1, C::TxCtcss, "69.4");
   EXPECT_EQ(channel(1).txTone() & 0x2FFF, 0x2000 | 694);
   const ChannelRecord before = channel(2);
   edit(2, C::Personality, "2");
   for (std::size_t i = 0; i < before.bytes.size(); ++i)
-    EXPECT_EQ(channel(2).bytes[i], i == ChannelRecord::kPersonality ? 1 : before.bytes[i]) << i;
+    EXPECT_EQ(channel(2).bytes[i], i == SchemaField(FieldArea::Channel, "personality").offset ? 1 : before.bytes[i])
+        << i;
   EXPECT_EQ(data().channels()[2].personalityLink(), data().personalities().keyAt(1));
   EXPECT_FALSE(model().setData(model().index(2, static_cast<int>(C::Personality)), "3", Qt::EditRole));
   edit(3, C::RxFrequency, "480");  // pulled into 446-447 without a word

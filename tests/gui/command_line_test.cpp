@@ -12,7 +12,7 @@
 
 #include "core/codeplug_writer.h"
 #include "core/container.h"
-#include "core/field_table.h"
+#include "core/schema/schema.h"
 #include "core/sections/password_section.h"
 #include "gui_test_support.h"
 

@@ -25,6 +25,8 @@
 #include "core/codeplug_reader.h"
 #include "core/container.h"
 #include "core/image_layout.h"
+#include "core/schema/schema.h"
+#include "core/schema/schema_table.h"
 #include "core/time_stamp.h"
 #include "link/radio_link.h"
 #include "toolkit/control_id.h"
@@ -70,8 +72,10 @@ TEST(TransferCommands, ReadReplacesTheDataAndKeepsTheWindowAlive) {
   TransferRig rig;
   Image memory = rig.radio.Memory();
   const std::string serial = "RADIO-0042";
-  std::fill_n(memory.begin() + layout::kRadioInfo.first + layout::kInfoSerial, layout::kInfoSerialLength, 0);
-  std::copy(serial.begin(), serial.end(), memory.begin() + layout::kRadioInfo.first + layout::kInfoSerial);
+  std::fill_n(memory.begin() + layout::kRadioInfo.first + SchemaField(FieldArea::RadioInfo, "serial_number").offset,
+              SchemaField(FieldArea::RadioInfo, "serial_number").width, 0);
+  std::copy(serial.begin(), serial.end(),
+            memory.begin() + layout::kRadioInfo.first + SchemaField(FieldArea::RadioInfo, "serial_number").offset);
   rig.radio.SetMemory(memory);
   rig.frame->openView(kRadioInfoView);
   rig.frame->setDocumentPath(QStringLiteral("/tmp/old.vex"));
@@ -158,7 +162,8 @@ TEST(TransferCommands, WriteLandsInTheRadioAndShowsTheNewStamp) {
 
   // The stamp reached the radio information section and its open view.
   const auto infoBytes = container().radioInfo().bytes();
-  EXPECT_TRUE(std::equal(image.begin() + 32, image.begin() + 40, infoBytes.begin() + layout::kInfoTimeStamp));
+  EXPECT_TRUE(std::equal(image.begin() + 32, image.begin() + 40,
+                         infoBytes.begin() + SchemaField(FieldArea::RadioInfo, "last_programmed").offset));
   const std::span<const std::uint8_t, 6> stamp(image.data() + 32, 6);
   const QString shownDate = findControlAs<QLineEdit>(info, kProgrammedDate)->text();
   EXPECT_EQ(shownDate.toStdString(), ProgrammingDateText(stamp));
@@ -444,8 +449,7 @@ TEST(TransferCommands, BackupBeforeWriteKeepsWhatTheRadioHeldAndTheSettingsOfThe
   std::vector<std::filesystem::path> kept;
   const std::string backups = settings::backupDirectory();
   EXPECT_EQ(backups.rfind(rig.dir.path() + "/home/", 0), 0u) << backups;
-  for (const auto& entry : std::filesystem::directory_iterator(backups))
-    kept.push_back(entry.path());
+  for (const auto& entry : std::filesystem::directory_iterator(backups)) kept.push_back(entry.path());
   ASSERT_EQ(kept.size(), 1u);
   EXPECT_TRUE(summary.endsWith(QStringLiteral("\nBackup of the radio's data: %1").arg(kept[0].c_str())))
       << summary.toStdString();

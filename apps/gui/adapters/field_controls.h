@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/field_table.h"
 #include "core/invalid_log.h"
+#include "core/schema/schema.h"
 
 namespace vex::gui {
 

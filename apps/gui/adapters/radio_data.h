@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "core/change_notice.h"
-#include "core/field_table.h"
 #include "core/invalid_log.h"
 #include "core/record_moves.h"
+#include "core/schema/schema.h"
 #include "workflow/write_summary.h"
 
 namespace vex {

@@ -8,12 +8,12 @@
 #include "adapters/settings.h"
 #include "adapters/texts.h"
 #include "core/container.h"
-#include "transfer/radio_work.h"
 #include "link/factory_mode.h"
 #include "toolkit/control_id.h"
 #include "toolkit/edits.h"
 #include "toolkit/form_builder.h"
 #include "toolkit/translate.h"
+#include "transfer/radio_work.h"
 #include "transfer/transfer_prompts.h"
 
 namespace vex::gui {
@@ -88,8 +88,8 @@ CDlgFactoryMode::CDlgFactoryMode(QWidget* parent)
   for (const DefaultRule& d : kDefaultRules) {
     if (!texts::rangeRule(d.id)) findControlAs<RangeEdit>(this, d.id)->setRule(d.rule);
   }
-  findControlAs<ByteLimitedEdit>(this, kModelName)->setMaxBytes(layout::kInfoModelNameLength);
-  findControlAs<ByteLimitedEdit>(this, kSerial)->setMaxBytes(layout::kInfoSerialLength);
+  findControlAs<ByteLimitedEdit>(this, kModelName)->setMaxBytes(SchemaField(FieldArea::RadioInfo, "model_name").width);
+  findControlAs<ByteLimitedEdit>(this, kSerial)->setMaxBytes(SchemaField(FieldArea::RadioInfo, "serial_number").width);
   findControlAs<QLineEdit>(this, kRangeId)->setMaxLength(3);
   for (int id : {kLowerEdge, kUpperEdge}) findControlAs<QLineEdit>(this, id)->setMaxLength(9);
   for (int id : {kOscillator, kMiddleFrequency}) findControlAs<QLineEdit>(this, id)->setMaxLength(8);
@@ -126,7 +126,7 @@ void CDlgFactoryMode::store() {
   model_.setRangeId(findControlAs<QLineEdit>(this, kRangeId)->text().toInt());
   model_.setEdges(static_cast<int>(findControlAs<RangeEdit>(this, kLowerEdge)->raw()),
                   static_cast<int>(findControlAs<RangeEdit>(this, kUpperEdge)->raw()));
-  auto setOption = [this](std::size_t option, long value) {
+  auto setOption = [this](const FieldDef& option, long value) {
     model_.setOption(option, static_cast<std::uint8_t>(std::clamp(value, 0L, 255L)));
   };
   setOption(FactoryModel::kOscillator, findControlAs<RangeEdit>(this, kOscillator)->raw());

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "core/field_table.h"
+#include "core/schema/schema.h"
 #include "toolkit/view_record.h"
 
 class QWidget;

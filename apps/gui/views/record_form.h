@@ -6,7 +6,7 @@
 #include <optional>
 #include <span>
 
-#include "core/field_table.h"
+#include "core/schema/schema.h"
 #include "toolkit/view_record.h"
 
 class QWidget;

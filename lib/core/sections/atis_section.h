@@ -6,11 +6,9 @@
 namespace vex {
 
 // ATIS code (12 decimal digits, two per byte) and pretime.
-class AtisSection : public SectionBuffer<layout::kAtis.length> {
+class AtisSection : public SchemaSection<FieldArea::Atis, layout::kAtis.length> {
  public:
   AtisSection() { reset(); }
-  // Code 999999999999, pretime 3.
-  void reset();
 };
 
 }  // namespace vex

@@ -6,10 +6,6 @@
 namespace vex {
 
 // DOS settings. Only reset() gives the defaults; a new section is zero.
-class DosSection : public SectionBuffer<layout::kDos.length> {
- public:
-  // DOS off (upper half of byte 0 = 2), pre-mute duration 15.
-  void reset();
-};
+class DosSection : public SchemaSection<FieldArea::Dos, layout::kDos.length> {};
 
 }  // namespace vex

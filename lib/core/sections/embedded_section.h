@@ -8,15 +8,12 @@
 
 namespace vex {
 
-// Embedded-data password (0..7), a second 8-byte text (8..15) and four
-// 32-byte messages (16..143).
-class EmbeddedSection : public SectionBuffer<layout::kEmbedded.length> {
+// Embedded-data password, a second 8-byte text and four 32-byte messages.
+class EmbeddedSection : public SchemaSection<FieldArea::Embedded, layout::kEmbedded.length> {
  public:
   static constexpr std::size_t kFieldCount = 6;
 
   EmbeddedSection() { reset(); }
-  // All zero.
-  void reset();
 
   // Field 0 password, 1 second text, 2..5 messages 1..4. A field starting
   // with 0xFF is empty; otherwise the text ends at the first 0 byte, without
@@ -24,9 +21,6 @@ class EmbeddedSection : public SectionBuffer<layout::kEmbedded.length> {
   std::string text(std::size_t field) const;
   // Writes the text padded with spaces; a longer text is cut to the field.
   void setText(std::size_t field, const std::string& text);
-
- private:
-  static std::span<const std::uint8_t> fieldOf(std::span<const std::uint8_t> all, std::size_t field);
 };
 
 }  // namespace vex

@@ -3,7 +3,7 @@
 namespace vex {
 
 void FactorySection::reset() {
-  buffer_.fill(layout::kErased);
+  SchemaSection::reset();
   radioInfo_ = {};
   shared_ = {};
 }

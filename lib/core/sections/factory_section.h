@@ -9,13 +9,13 @@ namespace vex {
 // bytes 0..3 and 40..43 stand for two links into other sections' buffers:
 // the radio information and the 32-byte area shared with the misc section.
 // The links are views of that memory, never copies.
-class FactorySection : public SectionBuffer<44> {
+class FactorySection : public SchemaSection<FieldArea::Factory, layout::kFactory.length + 8> {
  public:
   static constexpr std::size_t kOwnFirst = 4;
 
   FactorySection() { reset(); }
-  // Fills all 44 bytes with 0xFF and drops both links; the container sets
-  // them again right after.
+  // The schema's defaults, links included, and no links; the container
+  // sets them again right after.
   void reset();
 
   void setLinks(std::span<std::uint8_t> radioInfo, std::span<std::uint8_t> shared);

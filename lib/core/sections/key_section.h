@@ -6,11 +6,9 @@
 namespace vex {
 
 // Programmable key functions.
-class KeySection : public SectionBuffer<layout::kKeys.length> {
+class KeySection : public SchemaSection<FieldArea::Keys, layout::kKeys.length> {
  public:
   KeySection() { reset(); }
-  // All 0 except key A3 = 24, key B3 = 17 and byte 24 = 1.
-  void reset();
 };
 
 }  // namespace vex

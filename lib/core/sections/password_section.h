@@ -8,15 +8,15 @@
 
 namespace vex {
 
-// Three passwords of at most 8 characters: power-on/keylock (0..7),
-// write/tune/dealer data (8..15) and read data (16..23).
-class PasswordSection : public SectionBuffer<layout::kPasswords.length> {
+// Three passwords of at most 8 characters: power-on/keylock, write/tune/dealer
+// data and read data.
+class PasswordSection : public SchemaSection<FieldArea::Passwords, layout::kPasswords.length> {
  public:
   enum Which { kPowerOn = 0, kWrite = 1, kRead = 2 };
   static constexpr std::size_t kFieldLength = 8;
 
   PasswordSection() { reset(); }
-  // All bytes 0 (no passwords); texts and flags follow.
+  // No passwords; texts and flags follow.
   void reset();
 
   // Reads the three texts from the bytes (each up to its first 0 byte) and

@@ -41,8 +41,6 @@ std::string Hex(unsigned value, int digits) {
 
 }  // namespace
 
-void PttIdSection::reset() { buffer_ = {0x01, 0x00, 0x00, 0xFD, 25, 5}; }
-
 std::string PttIdSection::primaryIdText(std::uint16_t id) {
   unsigned value = CapDigits(std::min<unsigned>(id, 0xDEEE), 3, 0xE);
   return Hex(value == 0 ? 1 : value, 4);

@@ -10,12 +10,8 @@
 namespace vex {
 
 // PTT ID settings. Only reset() gives the defaults; a new section is zero.
-class PttIdSection : public SectionBuffer<layout::kPttId.length> {
+class PttIdSection : public SchemaSection<FieldArea::PttId, layout::kPttId.length> {
  public:
-  // Primary ID 1, type 0, side tone off, short beep on, pretime 25,
-  // preamble bit sync 5.
-  void reset();
-
   // The primary ID as shown: made a valid ID first (at most DEEE, each lower
   // hexadecimal digit at most E, 0 shown as 1), four hexadecimal digits.
   static std::string primaryIdText(std::uint16_t id);

@@ -9,17 +9,14 @@ namespace vex {
 
 // Radio identification: model name, band flag, programming time stamp, band
 // edges and serial number.
-class RadioInfoSection : public SectionBuffer<layout::kRadioInfo.length> {
+class RadioInfoSection : public SchemaSection<FieldArea::RadioInfo, layout::kRadioInfo.length> {
  public:
   RadioInfoSection() { reset(); }
-  // Empty model name, UHF, time stamp 2000-01-01 00:00:00, unknown band
-  // edges (0xFF) and the serial number "----------------".
-  void reset();
 
   // Texts end at the first 0 byte or at the field's end.
   std::string modelName() const;
   std::string serialNumber() const;
-  bool isVhf() const { return (buffer_[layout::kInfoBandFlags] & 0x80) != 0; }
+  bool isVhf() const;
 };
 
 }  // namespace vex

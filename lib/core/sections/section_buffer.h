@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <span>
 
+#include "core/schema/schema.h"
+
 namespace vex {
 
 template <std::size_t N>
@@ -19,6 +21,16 @@ class SectionBuffer {
 
  protected:
   std::array<std::uint8_t, N> buffer_{};
+};
+
+// A section whose fields the schema describes under `Area`.
+template <FieldArea Area, std::size_t N>
+class SchemaSection : public SectionBuffer<N> {
+ public:
+  static constexpr FieldArea kArea = Area;
+
+  // The schema's defaults of every field.
+  void reset() { ApplyDefaults(Area, this->buffer_); }
 };
 
 }  // namespace vex

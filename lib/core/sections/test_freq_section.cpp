@@ -3,15 +3,32 @@
 #include <algorithm>
 
 #include "base/bcd.h"
-#include "base/byte_order.h"
 #include "core/channel_encoding.h"
+#include "core/schema/schema_table.h"
 
 namespace vex {
 namespace {
 
 constexpr std::uint32_t kTenHzPerMHz = 100000;
 constexpr std::uint32_t kDefaultOffset = 15000;  // 0.15 MHz
-constexpr std::size_t kFivePointSteps = 200;     // low nibble receive, high nibble transmit
+
+using G = TestFreqSection::Group;
+
+struct GroupFields {
+  SchemaArray frequencies;
+  SchemaArray stepCodes;
+};
+
+constexpr GroupFields kGroups[] = {
+    {{FieldArea::TestFreq, "test_1_rx"}, {FieldArea::TestFreq, "test_1_rx_step"}},
+    {{FieldArea::TestFreq, "test_1_tx"}, {FieldArea::TestFreq, "test_1_tx_step"}},
+    {{FieldArea::TestFreq, "five_point_1_rx"}, {FieldArea::TestFreq, "five_point_1_rx_step"}},
+    {{FieldArea::TestFreq, "five_point_1_tx"}, {FieldArea::TestFreq, "five_point_1_tx_step"}},
+};
+static_assert(kGroups[0].frequencies.size() == TestFreqSection::kTestChannels);
+static_assert(kGroups[2].frequencies.size() == TestFreqSection::kFivePoints);
+
+const GroupFields& GroupOf(G group) { return kGroups[static_cast<std::size_t>(group)]; }
 
 std::uint32_t TenHz(long megahertz) {
   return static_cast<std::uint32_t>(std::clamp(megahertz, 0L, 999L)) * kTenHzPerMHz;
@@ -25,7 +42,7 @@ void TestFreqSection::setBand(int lowMHz, int highMHz) {
 }
 
 void TestFreqSection::reset() {
-  buffer_.fill(0);
+  SchemaSection::reset();
   const long l = lowMHz_;
   const long h = highMHz_;
   const long m = (l + h) / 2;
@@ -60,52 +77,24 @@ void TestFreqSection::reset() {
   }
 }
 
-std::size_t TestFreqSection::countOf(Group group) {
-  return (group == Group::TestRx || group == Group::TestTx) ? kTestChannels : kFivePoints;
-}
-
-std::size_t TestFreqSection::offsetOf(Group group, std::size_t index) {
-  switch (group) {
-    case Group::TestRx: return index * layout::kTestFreqEntrySize;
-    case Group::TestTx: return index * layout::kTestFreqEntrySize + 4;
-    case Group::FivePointRx: return layout::kFivePointValues + 4 * index;
-    case Group::FivePointTx: return layout::kFivePointValues + 4 * (kFivePoints + index);
-  }
-  return 0;
-}
+std::size_t TestFreqSection::countOf(Group group) { return GroupOf(group).frequencies.size(); }
 
 std::uint32_t TestFreqSection::frequency(Group group, std::size_t index) const {
   if (index >= countOf(group)) return 0;
-  return ReadLe32(bytes(), offsetOf(group, index));
+  return static_cast<std::uint32_t>(ReadField(GroupOf(group).frequencies[index], bytes()));
 }
 
 std::uint8_t TestFreqSection::stepCode(Group group, std::size_t index) const {
   if (index >= countOf(group)) return 0;
-  switch (group) {
-    case Group::TestRx: return buffer_[index * layout::kTestFreqEntrySize + 8];
-    case Group::TestTx: return buffer_[index * layout::kTestFreqEntrySize + 9];
-    case Group::FivePointRx: return buffer_[kFivePointSteps + index] & 0x0F;
-    case Group::FivePointTx: return buffer_[kFivePointSteps + index] >> 4;
-  }
-  return 0;
+  return static_cast<std::uint8_t>(ReadField(GroupOf(group).stepCodes[index], bytes()));
 }
 
 void TestFreqSection::setFrequency(Group group, std::size_t index, std::uint32_t tenHz) {
   if (index >= countOf(group)) return;
   tenHz = std::min(tenHz, kBcdMaxDecimal);
   const std::uint8_t step = StepCodeFor(tenHz);
-  WriteLe32(bytes(), offsetOf(group, index), PackBcd(tenHz));
-  switch (group) {
-    case Group::TestRx: buffer_[index * layout::kTestFreqEntrySize + 8] = step; break;
-    case Group::TestTx: buffer_[index * layout::kTestFreqEntrySize + 9] = step; break;
-    case Group::FivePointRx:
-      buffer_[kFivePointSteps + index] = static_cast<std::uint8_t>((buffer_[kFivePointSteps + index] & 0xF0) | step);
-      break;
-    case Group::FivePointTx:
-      buffer_[kFivePointSteps + index] =
-          static_cast<std::uint8_t>((buffer_[kFivePointSteps + index] & 0x0F) | (step << 4));
-      break;
-  }
+  WriteField(GroupOf(group).frequencies[index], bytes(), PackBcd(tenHz));
+  WriteField(GroupOf(group).stepCodes[index], bytes(), step);
 }
 
 std::string TestFreqSection::text(Group group, std::size_t index) const {

@@ -11,10 +11,10 @@ namespace vex {
 
 // Sixteen test channels and five tuning (five-point) frequencies, each a
 // receive and a transmit frequency code (BCD, 0 = none) with its step code.
-class TestFreqSection : public SectionBuffer<layout::kTestFreq.length> {
+class TestFreqSection : public SchemaSection<FieldArea::TestFreq, layout::kTestFreq.length> {
  public:
   enum class Group { TestRx, TestTx, FivePointRx, FivePointTx };
-  static constexpr std::size_t kTestChannels = layout::kTestFreqEntries;
+  static constexpr std::size_t kTestChannels = 16;
   static constexpr std::size_t kFivePoints = 5;
 
   TestFreqSection() { reset(); }
@@ -38,7 +38,6 @@ class TestFreqSection : public SectionBuffer<layout::kTestFreq.length> {
 
  private:
   static std::size_t countOf(Group group);
-  static std::size_t offsetOf(Group group, std::size_t index);
 
   int lowMHz_ = 136;
   int highMHz_ = 174;

@@ -11,8 +11,9 @@
 #include "config/language_texts.h"
 #include "core/channel_encoding.h"
 #include "core/container.h"
-#include "core/field_table.h"
 #include "core/report_sections.h"
+#include "core/schema/schema.h"
+#include "core/schema/schema_table.h"
 #include "workflow/codeplug_settings_host.h"
 #include "workflow/radio_info_text.h"
 #include "workflow/report/report_values.h"
@@ -23,35 +24,26 @@ namespace {
 using Lines = std::vector<ReportLine>;
 using A = FieldArea;
 
-// Fields whose controls the views build hidden: kept in the data, not shown.
-constexpr std::pair<FieldArea, std::string_view> kHiddenFields[] = {
-    {A::ScanList, "nuisance_delete"},
-    {A::ScanList, "nuisance_reset"},
-    {A::ScanList, "priority_delete_add"},
-};
-
-bool IsShown(const FieldDef& field) {
-  return std::none_of(std::begin(kHiddenFields), std::end(kHiddenFields), [&field](const auto& hidden) {
-    return hidden.first == field.area && hidden.second == field.key;
-  });
-}
+constexpr SchemaArray kToneFrequencies{A::AlertTone, "tone1_hz"};
+constexpr SchemaArray kToneDurations{A::AlertTone, "tone1_ms"};
+constexpr SchemaArray kFivePointsRx{A::TestFreq, "five_point_1_rx"};
+constexpr SchemaArray kFivePointsTx{A::TestFreq, "five_point_1_tx"};
 
 std::string Label(const ReportSource& source, int id) { return source.texts.labelText(id); }
 
-std::string Value(const ReportSource& source, FieldArea area, std::string_view key,
-                  std::span<const std::uint8_t> bytes) {
-  const FieldDef* field = FindField(area, key);
-  return field ? PrintedFieldText(*field, bytes, source.data, source.texts) : std::string();
+std::string Value(const ReportSource& source, const FieldDef& field, std::span<const std::uint8_t> bytes) {
+  return PrintedFieldText(field, bytes, source.data, source.texts);
 }
 
-// Label and value of every shown field of the area that `take` accepts, in table order.
+// Label and value of every field of the area that the report lists, the
+// views show and `take` accepts, in table order.
 template <class Take>
 std::vector<LabelValue> FieldPairs(FieldArea area, std::span<const std::uint8_t> bytes, const ReportSource& source,
                                    Take&& take) {
   std::vector<LabelValue> pairs;
-  for (const FieldDef* field : FieldsOf(area))
-    if (IsShown(*field) && take(*field))
-      pairs.push_back({Label(source, field->label), PrintedFieldText(*field, bytes, source.data, source.texts)});
+  for (const FieldDef* field : ListedFieldsOf(area))
+    if (!field->has(kHiddenControl) && take(*field))
+      pairs.push_back({Label(source, field->label), Value(source, *field, bytes)});
   return pairs;
 }
 
@@ -62,13 +54,14 @@ std::vector<LabelValue> FieldPairs(FieldArea area, std::span<const std::uint8_t>
 void RadioInformation(Lines& lines, const ReportSource& source) {
   const RadioInfoTexts info = RadioInfoTextsOf(source.data, source.model, source.texts);
   namespace t = text;
+  const auto label = [&source](const FieldDef& field) { return Label(source, field.label); };
   AppendPairs(lines,
-              {{Label(source, t::kRadioModelName), info.modelName},
+              {{label(SchemaField(A::RadioInfo, "model_name")), info.modelName},
                {Label(source, t::kRadioRange), info.freqRange},
-               {Label(source, t::kRadioSerial), info.serialNumber},
+               {label(SchemaField(A::RadioInfo, "serial_number")), info.serialNumber},
                {Label(source, t::kRadioSignaling), info.signalling},
                {Label(source, t::kRadioFirmware), info.firmware},
-               {Label(source, t::kRadioProgrammedDate), info.programmed}},
+               {label(SchemaField(A::RadioInfo, "last_programmed")), info.programmed}},
               2);
 }
 
@@ -89,7 +82,9 @@ void Records(Lines& lines, const ItemList<Item>& list, FieldArea area, int title
   }
 }
 
-std::string ToneKey(int segment, const char* unit) { return "tone" + std::to_string(segment) + "_" + unit; }
+bool IsSegment(const FieldDef& field) {
+  return field.row == kToneFrequencies[0].row || field.row == kToneDurations[0].row;
+}
 
 // Per alert tone: cycle and beep segments, then a row per tone segment with
 // its frequency and duration.
@@ -99,17 +94,14 @@ void AlertTones(Lines& lines, const ReportSource& source) {
     const auto bytes = std::span<const std::uint8_t>(tones[i].record().span());
     lines.push_back(RecordHeading(source, text::kCaptionAlertTone, i));
     for (const LabelValue& pair :
-         FieldPairs(A::AlertTone, bytes, source, [](const FieldDef& f) { return f.key.rfind("tone", 0) != 0; }))
+         FieldPairs(A::AlertTone, bytes, source, [](const FieldDef& f) { return !IsSegment(f); }))
       lines.push_back(LabelValueLine(pair.label, pair.value));
-    lines.push_back(
-        FourColumnLine({"", Label(source, text::kAlertFrequencyColumn), Label(source, text::kAlertDurationColumn), ""},
-                       kLineEmphasised));
-    for (int segment = 1; segment <= 8; ++segment) {
-      const FieldDef* frequency = FindField(A::AlertTone, ToneKey(segment, "hz"));
-      if (!frequency) continue;
-      lines.push_back(FourColumnLine({Label(source, frequency->label),
-                                      PrintedFieldText(*frequency, bytes, source.data, source.texts),
-                                      Value(source, A::AlertTone, ToneKey(segment, "ms"), bytes), ""}));
+    lines.push_back(FourColumnLine(
+        {"", Label(source, text::kAlertFrequencyColumn), Label(source, kToneDurations[0].label), ""}, kLineEmphasised));
+    for (std::size_t segment = 0; segment < kToneFrequencies.size(); ++segment) {
+      const FieldDef& frequency = kToneFrequencies[segment];
+      lines.push_back(FourColumnLine({Label(source, frequency.label), Value(source, frequency, bytes),
+                                      Value(source, kToneDurations[segment], bytes), ""}));
     }
     lines.push_back(BlankLine());
   }
@@ -129,28 +121,26 @@ constexpr HeadingRow kChineseHeadings[] = {
 };
 
 // A frequency as the channel views show it: empty for none.
-std::string ChannelFrequency(std::string_view key, std::span<const std::uint8_t> bytes) {
-  const FieldDef* field = FindField(A::Channel, key);
-  if (!field || static_cast<std::uint32_t>(ReadField(*field, bytes)) == kNoFrequency) return {};
-  return PlainFieldText(*field, bytes);
+std::string ChannelFrequency(const FieldDef& field, std::span<const std::uint8_t> bytes) {
+  if (static_cast<std::uint32_t>(ReadField(field, bytes)) == kNoFrequency) return {};
+  return PlainFieldText(field, bytes);
 }
 
 ChannelTableCells ChannelCells(const ReportSource& source, std::size_t position, std::span<const std::uint8_t> bytes) {
-  const auto value = [&](std::string_view key) { return Value(source, A::Channel, key, bytes); };
-  const FieldDef* autoScan = FindField(A::Channel, "auto_start_scan");
-  const long autoScanOn = autoScan ? ReadField(*autoScan, bytes) : 0;
+  const auto value = [&](const FieldDef& field) { return Value(source, field, bytes); };
+  const FieldDef& autoScan = SchemaField(A::Channel, "auto_start_scan");
   return {std::to_string(position + 1),
-          value("spacing"),
-          value("power"),
-          ChannelFrequency("rx_frequency", bytes),
-          value("rx_tone_type"),
-          value("rx_tone"),
-          ChannelFrequency("tx_frequency", bytes),
-          value("tx_tone_type"),
-          value("tx_tone"),
-          value("personality"),
-          value("scan_list"),
-          source.texts.optionList(text::kChanAutoStartScanList).valueToText(autoScanOn)};
+          value(SchemaField(A::Channel, "spacing")),
+          value(SchemaField(A::Channel, "power")),
+          ChannelFrequency(SchemaField(A::Channel, "rx_frequency"), bytes),
+          value(SchemaField(A::Channel, "rx_tone_type")),
+          value(SchemaField(A::Channel, "rx_tone")),
+          ChannelFrequency(SchemaField(A::Channel, "tx_frequency"), bytes),
+          value(SchemaField(A::Channel, "tx_tone_type")),
+          value(SchemaField(A::Channel, "tx_tone")),
+          value(SchemaField(A::Channel, "personality")),
+          value(SchemaField(A::Channel, "scan_list")),
+          source.texts.optionList(autoScan.list).valueToText(ReadField(autoScan, bytes))};
 }
 
 void Channels(Lines& lines, const ReportSource& source) {
@@ -170,14 +160,13 @@ void Channels(Lines& lines, const ReportSource& source) {
 // The five-point frequencies as their grid shows them: number, receive, transmit.
 void TestFrequencies(Lines& lines, const ReportSource& source) {
   const auto bytes = std::span<const std::uint8_t>(AreaBytes(source.data, A::TestFreq));
-  lines.push_back(LabelValueLine(Label(source, text::kFivePointLabel), "", kLineEmphasised));
+  lines.push_back(LabelValueLine(Label(source, kFivePointsRx[0].label), "", kLineEmphasised));
   std::vector<std::string> titles = source.texts.textList(text::kTestFreqColumns);
   titles.resize(3);
   lines.push_back(FourColumnLine({titles[0], titles[1], titles[2], ""}, kLineEmphasised));
-  for (int point = 1; point <= 5; ++point) {
-    const std::string key = "five_point_" + std::to_string(point);
-    lines.push_back(FourColumnLine({std::to_string(point), Value(source, A::TestFreq, key + "_rx", bytes),
-                                    Value(source, A::TestFreq, key + "_tx", bytes), ""}));
+  for (std::size_t point = 0; point < kFivePointsRx.size(); ++point) {
+    lines.push_back(FourColumnLine({std::to_string(point + 1), Value(source, kFivePointsRx[point], bytes),
+                                    Value(source, kFivePointsTx[point], bytes), ""}));
   }
   lines.push_back(BlankLine());
 }

@@ -5,6 +5,7 @@
 #include "base/text_ids.h"
 #include "config/language_texts.h"
 #include "core/report_sections.h"
+#include "core/schema/schema_table.h"
 #include "workflow/radio_info_text.h"
 
 namespace vex {
@@ -17,8 +18,8 @@ ReportDocument Framed(std::vector<ReportLine> lines, std::string title, const Re
   document.lines = std::move(lines);
   document.source = filePath.empty() ? label(text::kCaptionMainTitle) : filePath;
   document.title = std::move(title);
-  document.radioTop = {label(text::kRadioModelName), source.model.modelName, label(text::kRadioRange),
-                       source.model.freqRange};
+  document.radioTop = {label(SchemaField(FieldArea::RadioInfo, "model_name").label), source.model.modelName,
+                       label(text::kRadioRange), source.model.freqRange};
   document.radioBottom = {label(text::kRadioFirmware), FirmwareVersionText(source.model.dataVersion), "", ""};
   document.margins = margins;
   return document;

@@ -11,13 +11,16 @@ namespace {
 // How many records the list a reference field points into holds: a channel
 // names a personality and a scan list, a scan list names channels.
 std::size_t ReferencedRecords(const FieldDef& field, const RadioDataContainer& data) {
-  if (field.kind == FieldKind::RecordIndex) return data.personalities().size();
-  return field.area == FieldArea::Channel ? data.scanLists().size() : data.channels().size();
+  switch (field.kind) {
+    case FieldKind::PersonalityIndex: return data.personalities().size();
+    case FieldKind::ScanListNumber: return data.scanLists().size();
+    default: return data.channels().size();
+  }
 }
 
 std::string ReferenceText(const FieldDef& field, long raw, const RadioDataContainer& data, const LanguageTexts& texts) {
   const std::size_t records = ReferencedRecords(field, data);
-  const long number = field.kind == FieldKind::RecordIndex ? raw + 1 : raw;
+  const long number = field.kind == FieldKind::PersonalityIndex ? raw + 1 : raw;
   if (number == 0 && field.list != 0) {
     const auto options = texts.optionList(field.list).pairs();
     return options.empty() ? std::string() : options.front().text;
@@ -37,8 +40,9 @@ std::string PrintedFieldText(const FieldDef& field, std::span<const std::uint8_t
       const bool on = (raw != 0) == (field.kind == FieldKind::Flag);
       return texts.labelText(on ? text::kWordOn : text::kWordOff);
     }
-    case FieldKind::ListNumber:
-    case FieldKind::RecordIndex: return ReferenceText(field, raw, data, texts);
+    case FieldKind::ScanListNumber:
+    case FieldKind::ChannelNumber:
+    case FieldKind::PersonalityIndex: return ReferenceText(field, raw, data, texts);
     default: break;
   }
   if (UsesOptionList(field)) return FieldOptionText(field, raw, texts).value_or("");

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "core/field_table.h"
+#include "core/schema/schema.h"
 
 namespace vex {
 

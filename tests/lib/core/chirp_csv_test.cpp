@@ -2,6 +2,8 @@
 // with each tone mode and duplex comes in as the channels it describes, and
 // every value the radio cannot carry refuses the file with its line.
 #include "core/chirp_csv.h"
+#include "core/schema/schema.h"
+#include "core/schema/schema_table.h"
 
 #include "base/bcd.h"
 #include "core/channel_values.h"
@@ -86,7 +88,7 @@ TEST(ChirpCsv, ExportedChannelsComeBackTheSame) {
   Set(*data, 5, [&](ChannelValueSet& v) {  // a tone received, none sent
     v.txType = kToneNone;
   });
-  data->channels()[6].record().bytes[ChannelRecord::kFlags] |= ChannelRecord::kAtisBit;
+  WriteField(SchemaField(FieldArea::Channel, "atis"), data->channels()[6].record().span(), 1);
 
   const std::string csv = ExportChirpCsv(*data);
   const CsvImport imported = ParseChirpCsv(csv, kUhf);
@@ -100,12 +102,11 @@ TEST(ChirpCsv, ExportedChannelsComeBackTheSame) {
   // The same records, except what the CSV does not carry: channel 7's ATIS
   // flag is the default channel's in `back`.
   auto expected = Records(*data);
-  expected[6][ChannelRecord::kFlags] &= ~ChannelRecord::kAtisBit;
+  WriteField(SchemaField(FieldArea::Channel, "atis"), expected[6], 0);
   EXPECT_EQ(Records(*back), expected);
   // Importing over the data itself keeps even that.
   ReplaceChannels(*data, imported.channels);
-  EXPECT_EQ(data->channels()[6].record().bytes[ChannelRecord::kFlags] & ChannelRecord::kAtisBit,
-            ChannelRecord::kAtisBit);
+  EXPECT_EQ(ReadField(SchemaField(FieldArea::Channel, "atis"), data->channels()[6].record().bytes), 1);
 }
 
 TEST(ChirpCsv, HandWrittenFileWithEachToneModeAndDuplex) {

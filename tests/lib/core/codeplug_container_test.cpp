@@ -7,6 +7,8 @@
 #include "core/codeplug_flows.h"
 #include "core/codeplug_reader.h"
 #include "core/default_data.h"
+#include "core/schema/schema.h"
+#include "core/schema/schema_table.h"
 
 #include <gtest/gtest.h>
 
@@ -71,7 +73,7 @@ TEST_F(CodeplugContainer, DefaultDataKeepsEveryChannelInsideItsRange) {
 
 TEST_F(CodeplugContainer, SaveAndOpenBringBackTheSameData) {
   data.channels()[2].record().setRxFrequency(0x43512500);
-  data.channels()[3].record().bytes[ChannelRecord::kFlags] = 0x80;
+  data.channels()[3].record().bytes[SchemaField(FieldArea::Channel, "atis").offset] = 0x80;
   const auto before = RxFrequencies(data);
   const std::string path = dir.file("a.dat");
   ASSERT_TRUE(session.saveTo(path, "c").ok());
@@ -96,7 +98,7 @@ TEST_F(CodeplugContainer, AFailedOpenLeavesTheContainerAlone) {
 }
 
 TEST_F(CodeplugContainer, ValidationFindingsStopASave) {
-  data.channels()[0].record().bytes[ChannelRecord::kPersonality] = 7;  // no such personality
+  data.channels()[0].record().setPersonalityIndex(7);  // no such personality
   data.resolveLinks();
   const FlowOutcome outcome = session.saveTo(dir.file("a.dat"), "");
   EXPECT_EQ(outcome.messageId, text::kMsgDataInvalid);
@@ -113,8 +115,8 @@ TEST_F(CodeplugContainer, NewLoadsTheDefaultFileOfModelAndRange) {
   session.setStampSource([] { return MakeTimeStamp(2026, 12, 8, 13, 5, 9); });
   ASSERT_TRUE(session.newDocument().ok());
   EXPECT_EQ(RxFrequencies(data), frequencies);
-  EXPECT_EQ(data.radioInfo().bytes()[layout::kInfoTimeStamp + 6], 20);
-  EXPECT_EQ(data.radioInfo().bytes()[layout::kInfoTimeStamp + 5], 26);
+  EXPECT_EQ(data.radioInfo().bytes()[SchemaField(FieldArea::RadioInfo, "last_programmed").offset + 6], 20);
+  EXPECT_EQ(data.radioInfo().bytes()[SchemaField(FieldArea::RadioInfo, "last_programmed").offset + 5], 26);
   EXPECT_EQ(session.fileName(), "");
 }
 

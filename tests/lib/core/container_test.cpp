@@ -1,5 +1,6 @@
 #include "core/container.h"
-#include "core/field_table.h"
+#include "core/schema/schema.h"
+#include "core/schema/schema_table.h"
 
 #include <gtest/gtest.h>
 
@@ -125,20 +126,20 @@ TEST(RadioDataContainer, ValidateFindsScanMembersWhoseChannelWasDeleted) {
   EXPECT_EQ(row.finding.field, FindField(FieldArea::ScanList, "member_5"));
 
   // Only slots below the entry count are checked.
-  c->scanLists()[0].record().bytes[ScanListRecord::kEntryCount] = 4;
+  c->scanLists()[0].record().bytes[SchemaField(FieldArea::ScanList, "entries").offset] = 4;
   EXPECT_EQ(c->validate(log, FakeText), 0);
 }
 
 TEST(RadioDataContainer, ValidateChecksDesignatedAndPriorityChannelsByMode) {
   auto c = DefaultContainer();
   ScanListItem& scan = c->scanLists()[0];
-  scan.record().bytes[ScanListRecord::kEntryCount] = 0;
+  scan.record().bytes[SchemaField(FieldArea::ScanList, "entries").offset] = 0;
   scan.setDesignatedLink(0);
   scan.setPriorityLink(0);
   InvalidLog log;
   EXPECT_EQ(c->validate(log, FakeText), 0);  // mode 0 and priority mode 0 use neither
-  scan.record().bytes[ScanListRecord::kTxMode] = 0xF9;
-  scan.record().bytes[ScanListRecord::kPriorityMode] = 0xC1;
+  scan.record().bytes[SchemaField(FieldArea::ScanList, "tx_mode").offset] = 0xF9;
+  scan.record().bytes[SchemaField(FieldArea::ScanList, "priority_mode").offset] = 0xC1;
   EXPECT_EQ(c->validate(log, FakeText), 2);
   EXPECT_TRUE(log.contains(scan.key(), FindField(FieldArea::ScanList, "designated_channel")));
   EXPECT_TRUE(log.contains(scan.key(), FindField(FieldArea::ScanList, "priority_channel")));

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "core/container.h"
-#include "core/field_table.h"
+#include "core/schema/schema.h"
 
 namespace {
 

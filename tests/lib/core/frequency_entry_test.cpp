@@ -6,9 +6,9 @@
 
 #include "core/channel_links.h"
 #include "core/container.h"
-#include "core/field_table.h"
 #include "core/invalid_log.h"
 #include "core/new_channel.h"
+#include "core/schema/schema.h"
 
 namespace {
 
@@ -74,7 +74,7 @@ TEST(CopyReceiveToTransmit, CopiesFrequencyToneWordAndStep) {
   InitNewChannel(record, 0);
   record.setRxFrequency(0x44601250);
   record.setRxTone(0x73E8);  // CTCSS 100.0 Hz with bits 12 and 13
-  record.bytes[ChannelRecord::kStepCodes] = 0x36;
+  record.setStepCodes(6, 3);
   CopyReceiveToTransmit(record);
   EXPECT_EQ(record.txFrequency(), 0x44601250u);
   EXPECT_EQ(record.txTone(), 0x73E8);

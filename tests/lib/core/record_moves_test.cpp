@@ -1,13 +1,14 @@
 #include "core/record_moves.h"
+#include "core/schema/schema_table.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "core/container.h"
-#include "core/field_table.h"
 #include "core/invalid_log.h"
 #include "core/references.h"
+#include "core/schema/schema.h"
 
 namespace {
 
@@ -86,13 +87,13 @@ TEST_F(Lists, DeletingARecordWithdrawsItsFindings) {
 TEST_F(Lists, NumbersNamingRecordsBehindADeletedOneFollowThem) {
   for (int i = 0; i < 2; ++i) move(personalities, 0, RecordMove::Add, kLeave);
   auto& c = data->channels();
-  c[0].record().bytes[ChannelRecord::kPersonality] = 1;  // the one deleted below
-  c[1].record().bytes[ChannelRecord::kPersonality] = 2;
-  c[2].record().bytes[ChannelRecord::kPersonality] = 7;  // names none
+  c[0].record().setPersonalityIndex(1);  // the one deleted below
+  c[1].record().setPersonalityIndex(2);
+  c[2].record().setPersonalityIndex(7);  // names none
   ScanListRecord& scan = data->scanLists()[0].record();
-  scan.setWord(ScanListRecord::kPriorityChannel, 9);
-  scan.setWord(ScanListRecord::kFurtherChannel, 3);
-  scan.setWord(ScanListRecord::kDesignatedChannel, 16);
+  scan.setWord(SchemaField(FieldArea::ScanList, "priority_channel").offset, 9);
+  scan.setWord(SchemaField(FieldArea::ScanList, "further_channel").offset, 3);
+  scan.setWord(SchemaField(FieldArea::ScanList, "designated_channel").offset, 16);
   scan.setMember(0, 4);
   scan.setMember(1, 0xFF);
   data->resolveLinks();
@@ -104,9 +105,9 @@ TEST_F(Lists, NumbersNamingRecordsBehindADeletedOneFollowThem) {
   EXPECT_EQ(c[1].personalityLink(), data->personalities()[1].key());
 
   move(channels, channels.keyAt(3), RecordMove::Delete);  // channel 4
-  EXPECT_EQ(scan.word(ScanListRecord::kPriorityChannel), 8);
-  EXPECT_EQ(scan.word(ScanListRecord::kFurtherChannel), 3);  // before the deleted one
-  EXPECT_EQ(scan.word(ScanListRecord::kDesignatedChannel), 15);
+  EXPECT_EQ(scan.word(SchemaField(FieldArea::ScanList, "priority_channel").offset), 8);
+  EXPECT_EQ(scan.word(SchemaField(FieldArea::ScanList, "further_channel").offset), 3);  // before the deleted one
+  EXPECT_EQ(scan.word(SchemaField(FieldArea::ScanList, "designated_channel").offset), 15);
   EXPECT_EQ(scan.member(0), 4);  // gone: kept
   EXPECT_EQ(scan.member(1), 0xFF);
   EXPECT_EQ(scan.member(15), 15);
@@ -115,10 +116,10 @@ TEST_F(Lists, NumbersNamingRecordsBehindADeletedOneFollowThem) {
 TEST_F(Lists, ScanChannelReferencesPointAtChannelsByKey) {
   ScanListItem& scan = data->scanLists()[0];
   const auto& c = data->channels();
-  SetScanChannel(scan, ScanListRecord::kDesignatedChannel, c.keyAt(6), c);
-  EXPECT_EQ(scan.record().word(ScanListRecord::kDesignatedChannel), 7);
-  EXPECT_EQ(ScanChannelLink(scan, ScanListRecord::kDesignatedChannel), c.keyAt(6));
-  const std::size_t slot3 = layout::kScanListMembers + 4;
+  SetScanChannel(scan, SchemaField(FieldArea::ScanList, "designated_channel").offset, c.keyAt(6), c);
+  EXPECT_EQ(scan.record().word(SchemaField(FieldArea::ScanList, "designated_channel").offset), 7);
+  EXPECT_EQ(ScanChannelLink(scan, SchemaField(FieldArea::ScanList, "designated_channel").offset), c.keyAt(6));
+  const std::size_t slot3 = SchemaField(FieldArea::ScanList, "member_3").offset;
   SetScanChannel(scan, slot3, 0, c);  // nothing chosen
   EXPECT_EQ(scan.record().member(2), kNoChannel);
   EXPECT_EQ(ScanChannelLink(scan, slot3), c.keyAt(2));  // still reported if used

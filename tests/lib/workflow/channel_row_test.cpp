@@ -7,6 +7,8 @@
 #include "../core/codeplug_test_support.h"
 #include "config/language_texts.h"
 #include "core/new_channel.h"
+#include "core/schema/schema.h"
+#include "core/schema/schema_table.h"
 
 namespace vex {
 namespace {
@@ -45,20 +47,20 @@ TEST_F(ChannelRows, ANewChannelReadsAsTheGridShowsIt) {
 TEST_F(ChannelRows, StoringWhatWasLoadedChangesNoByte) {
   for (std::size_t i = 0; i < record.bytes.size(); ++i)
     if (i < 4 || i >= 20) record.bytes[i] = static_cast<std::uint8_t>(0x5A + i);  // bits no column edits
-  record.bytes[ChannelRecord::kFlags] |= ChannelRecord::kAtisBit;
+  WriteField(SchemaField(FieldArea::Channel, "atis"), record.span(), 1);
   const ChannelRecord before = record;
   StoreChannelRow(LoadChannelRow(record, context), context, record);
   EXPECT_EQ(record.bytes, before.bytes);
 }
 
 TEST_F(ChannelRows, APersonalityEditChangesOnlyItsByte) {
-  record.bytes[ChannelRecord::kFlags] |= ChannelRecord::kAtisBit;
+  WriteField(SchemaField(FieldArea::Channel, "atis"), record.span(), 1);
   const ChannelRecord before = record;
   ChannelRow row = LoadChannelRow(record, context);
   cell(row, C::Personality) = "2";
   StoreChannelRow(row, context, record);
   for (std::size_t i = 0; i < record.bytes.size(); ++i)
-    EXPECT_EQ(record.bytes[i], i == ChannelRecord::kPersonality ? 1 : before.bytes[i]) << i;
+    EXPECT_EQ(record.bytes[i], i == SchemaField(FieldArea::Channel, "personality").offset ? 1 : before.bytes[i]) << i;
 }
 
 TEST_F(ChannelRows, ATypeChangeTakesTheOtherToneColumn) {

@@ -9,8 +9,8 @@
 
 #include "config/language_texts.h"
 #include "core/container.h"
-#include "core/field_table.h"
 #include "core/report_sections.h"
+#include "core/schema/schema.h"
 #include "workflow/report/report_document.h"
 #include "workflow/report/report_text.h"
 
