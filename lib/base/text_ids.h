@@ -157,6 +157,8 @@ inline constexpr int kLogColumnDescription = 901;
 inline constexpr int kTransferStatus = 1603;
 inline constexpr int kTransferReadProgress = 1604;
 inline constexpr int kTransferWriteProgress = 1605;
+inline constexpr int kTransferReadNote = 1607;
+inline constexpr int kTransferWriteNote = 1608;
 inline constexpr int kNoticeDontShowAgain = 1136;
 inline constexpr int kNoticeReadPassword = 6740;
 inline constexpr int kNoticeWritePassword = 6741;
@@ -592,6 +594,8 @@ inline constexpr auto kLabelIds = std::to_array<int>({
     kTransferStatus,
     kTransferReadProgress,
     kTransferWriteProgress,
+    kTransferReadNote,
+    kTransferWriteNote,
     kCaptionPttId,
     kPttGroupIdLabel,
     kPttFixedNote,

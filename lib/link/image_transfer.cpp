@@ -89,7 +89,8 @@ void ImageTransfer::Stop() {
 }
 
 void ImageTransfer::Finish(TransferOutcome outcome, int message, long value) {
-  if (outcome == TransferOutcome::Succeeded) (void)link_.SetMode(protocol::kModeIdle);
+  // A radio that answers goes back to its normal mode, also after a stop.
+  if (outcome != TransferOutcome::Failed) (void)link_.SetMode(protocol::kModeIdle);
   link_.Close();
   outcome_ = outcome;
   if (message != 0) host_.report({message, value});

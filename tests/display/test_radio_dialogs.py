@@ -11,7 +11,10 @@ FACTORY_LEVEL = 52840619
 def image_of(path):
     """The radio image held by a codeplug file (or a raw image file)."""
     with open(path, "rb") as f:
-        data = f.read()
+        return image_of_bytes(f.read())
+
+
+def image_of_bytes(data):
     if not data.startswith(b"VEX"):
         return data
     at = data.index(b"\x58\x45\x10\x10", 119)
@@ -95,6 +98,34 @@ class RadioDialogs(vd.DisplayTest):
         app.wait_closed(save_as)
         sim.stop()
         self.assertEqual(image_of(saved), image_of(radio_image))
+
+    def test_cancel_stops_a_running_read_and_leaves_the_open_file_as_it_was(self):
+        sim = self.sim(paced=True)  # at wire speed the read takes seconds
+        data = self.data_dir(ports={1: sim.pty})
+        opened = os.path.join(data.root, "mine.dat")
+        vd.cli(data, "new", "-o", opened, "--range", "446-446")
+        with open(opened, "rb") as f:
+            before = f.read()
+        app = self.app(data, opened)
+        title = app.main.title()
+        self.assertIn("mine.dat", title)
+        dialog = self.start_read(app)
+        wait_for(lambda: app.windows() == [app.main, dialog], what="the read's blocks")  # the busy box is gone
+        self.shot("read-running")
+        dialog.click_form_point(185, 73, 220, 88)  # Cancel
+        app.wait_closed(dialog, timeout=5)
+        self.shot("read-cancelled")
+        self.assertEqual(app.windows(), [app.main])
+        self.assertEqual(app.main.title(), title)
+        app.main.key("ctrl+s")
+        wait_for(lambda: app.main.title() == title, what="the save")
+        with open(opened, "rb") as f:
+            self.assertEqual(image_of_bytes(f.read()), image_of_bytes(before))
+        # The radio is back in its normal mode: the next read runs to its end.
+        dialog = self.start_read(app)
+        done = app.wait_message(exclude=[dialog], timeout=30)
+        done.key("Return")
+        app.wait_closed(dialog)
 
     def test_write_of_data_with_passwords_asks_and_goes_on_or_stops(self):
         work = self.data_dir()

@@ -222,6 +222,11 @@ class DataDir:
         shutil.rmtree(self.root, ignore_errors=True)
 
 
+def cli(data, *args):
+    """Runs vexprog-cli on the scratch data directory; its standard output."""
+    return _run([os.path.join(BIN, "vexprog-cli"), "--data-dir", data.path, *args])
+
+
 class App:
     """The real vexprog on the display, with its own data directory."""
 

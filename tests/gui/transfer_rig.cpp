@@ -51,6 +51,7 @@ constexpr const char* kTexts[] = {
     "S0201603=Press OK to start.",
     "S0201604=Reading data: %d",
     "S0201605=Writing data: %d",
+    "S0201608=A write runs to its end.",
     "S0206740=Read password set.",
     "S0206741=Write password set.",
     "S0206742=Power-on password set.",

@@ -15,6 +15,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -86,7 +87,7 @@ TEST(TransferCommands, ReadReplacesTheDataAndKeepsTheWindowAlive) {
   std::set<int> positions;
   rig.whileModal = [&](CDlgTransfer& dialog) {
     EXPECT_FALSE(dialog.okButton()->isEnabled());
-    EXPECT_FALSE(dialog.cancelButton()->isEnabled());
+    EXPECT_TRUE(dialog.cancelButton()->isEnabled());  // it would stop the read
     auto* timer = new QTimer(&dialog);
     QObject::connect(timer, &QTimer::timeout, [&ticks, &positions, &dialog] {
       ++ticks;
@@ -143,6 +144,11 @@ TEST(TransferCommands, WriteLandsInTheRadioAndShowsTheNewStamp) {
   CChildFrame* info = rig.frame->openView(kRadioInfoView);
   ASSERT_NE(info, nullptr);
   const QString oldDate = findControlAs<QLineEdit>(info, kProgrammedDate)->text();
+  // A running write cannot be stopped, and its dialog says so.
+  rig.whileModal = [](CDlgTransfer& dialog) {
+    EXPECT_FALSE(dialog.cancelButton()->isEnabled());
+    EXPECT_EQ(dialog.noteText()->text(), QStringLiteral("A write runs to its end."));
+  };
 
   ASSERT_TRUE(writeToRadio(*rig.frame));
   EXPECT_EQ(rig.messageIds(), std::vector<int>{1137});
@@ -222,31 +228,56 @@ TEST(TransferCommands, WriteStopsAfterThreeWrongPasswordsAndGoesOnWithTheRightOn
 
 // A read that fails after the radio's identity was stored leaves the
 // settings describing the data still in the container.
-TEST(TransferCommands, FailedReadNamesTheBlockAndKeepsDataAndSettings) {
-  sim::SimOptions options;
-  options.signalling = 5;
-  options.faults.badChecksum = {kPreamble + 3, 1};
-  TransferRig rig(options);
-  current().setModelId("OTHER");
-  current().setModelName("Other X");
-  current().setPreviousFreqRange("136-174");
-  const Image image = container().image();
-  current().setComPort(1);  // the radio answers on COM3
-  rig.frame->updateStatusTexts();
+// A read that fails at a block, or that Cancel stops, leaves the data and
+// the settings that describe them as they were.
+TEST(TransferCommands, FailedOrCancelledReadKeepsDataAndSettings) {
+  for (const bool cancel : {false, true}) {
+    SCOPED_TRACE(cancel ? "cancelled" : "failed");
+    sim::SimOptions options;
+    options.signalling = 5;
+    if (!cancel) options.faults.badChecksum = {kPreamble + 3, 1};
+    TransferRig rig(options);
+    current().setModelId("OTHER");
+    current().setModelName("Other X");
+    current().setPreviousFreqRange("136-174");
+    const Image image = container().image();
+    current().setComPort(1);  // the radio answers on COM3
+    rig.frame->updateStatusTexts();
+    if (cancel) {
+      rig.whileModal = [](CDlgTransfer& dialog) {
+        auto* timer = new QTimer(&dialog);
+        QObject::connect(timer, &QTimer::timeout, [&dialog, timer] {
+          if (dialog.progressReports() < 3) return;
+          QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
+          timer->stop();
+        });
+        timer->start(1);
+      };
+    }
 
-  EXPECT_FALSE(readFromRadio(*rig.frame));
-  EXPECT_EQ(paneText(*rig.frame, kPanePort), QStringLiteral("COM3"));  // the pane follows a failed read too
-  ASSERT_EQ(rig.messageIds(), std::vector<int>{1138});
-  EXPECT_EQ(rig.shown[0].text, QStringLiteral("Reading from the radio failed at address 0x0040."));
-  EXPECT_EQ(rig.shown[0].progressReports, 2);
-  EXPECT_EQ(container().image(), image);
-  EXPECT_EQ(current().modelId(), "OTHER");
-  EXPECT_EQ(current().modelName(), "Other X");
-  EXPECT_EQ(current().freqRange(), "446-446");
-  EXPECT_EQ(current().previousFreqRange(), "136-174");
-  EXPECT_EQ(current().signal(), 0);
-  EXPECT_EQ(current().dataVersion(), "");
-  EXPECT_EQ(current().comPort(), 3);  // where the radio answered stays known
+    EXPECT_FALSE(readFromRadio(*rig.frame));
+    EXPECT_EQ(paneText(*rig.frame, kPanePort), QStringLiteral("COM3"));  // the pane follows a failed read too
+    if (cancel) {
+      EXPECT_TRUE(rig.messageIds().empty());
+    } else {
+      ASSERT_EQ(rig.messageIds(), std::vector<int>{1138});
+      EXPECT_EQ(rig.shown[0].text, QStringLiteral("Reading from the radio failed at address 0x0040."));
+      EXPECT_EQ(rig.shown[0].progressReports, 2);
+    }
+    EXPECT_EQ(container().image(), image);
+    EXPECT_EQ(current().modelId(), "OTHER");
+    EXPECT_EQ(current().modelName(), "Other X");
+    EXPECT_EQ(current().freqRange(), "446-446");
+    EXPECT_EQ(current().previousFreqRange(), "136-174");
+    EXPECT_EQ(current().signal(), 0);
+    EXPECT_EQ(current().dataVersion(), "");
+    EXPECT_EQ(current().comPort(), 3);  // where the radio answered stays known
+    // The radio was put back in its normal mode: it reads again at once.
+    rig.whileModal = nullptr;
+    if (cancel) {
+      EXPECT_TRUE(readFromRadio(*rig.frame));
+    }
+  }
 }
 
 TEST(TransferCommands, SilentRadioLeavesTheDialogIdle) {

@@ -95,6 +95,23 @@ TEST(CMainFrame, OpeningAnItemTwiceReusesItsFrame) {
   EXPECT_EQ(frame.openView(32999), nullptr);
 }
 
+// On the smallest screen the program is made for, each view opens whole
+// inside the workspace, however many are open before it.
+TEST(CMainFrame, ViewsOpenInsideASmallWorkspace) {
+  test::DataDir data(test::Level::Factory);
+  CMainFrame frame;
+  frame.resize(1024, 700);
+  frame.show();
+  const QRect space = frame.mdiArea()->viewport()->rect();
+  for (int view : {32822, 32895, 32888, 32884, 32803, 32895}) {
+    CChildFrame* child = frame.openView(view);
+    ASSERT_NE(child, nullptr) << view;
+    EXPECT_TRUE(space.contains(child->geometry())) << view << ": " << child->geometry().x() << ","
+                                                   << child->geometry().y() << " " << child->width() << "x"
+                                                   << child->height();
+  }
+}
+
 TEST(CMainFrame, ClosedViewReopensFreshFromTheContainer) {
   test::DataDir data;
   CMainFrame frame;

@@ -101,6 +101,10 @@ CViewChannelList::CViewChannelList(QWidget* parent)
   setWidgetResizable(true);
   setUpGrid();
   connect(grid_, &CGrid::cellClicked, this, &CViewChannelList::clicked);
+  // The current channel follows the current row however it moves: keys,
+  // clicks, the row numbers.
+  connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          [this](const QModelIndex& current) { clicked(current.row(), current.column()); });
   connect(grid_, &CGrid::beginEdit, this, [](int, int column, QStringList& options) {
     for (const std::string& option : ChannelColumnOptions(columnAt(column), channel_data::rowContext()))
       options.push_back(QString::fromStdString(option));
@@ -188,8 +192,11 @@ void CViewChannelList::selectCurrentRow() {
 }
 
 void CViewChannelList::clicked(int row, int) {
-  if (row < 0) return;  // outside the rows: the current channel stays
-  setCurrentKey(radio_data::records(RecordKind::Channel).keyAt(static_cast<std::size_t>(row)));
+  const RecordListAccess list = radio_data::records(RecordKind::Channel);
+  if (row < 0 || static_cast<std::size_t>(row) >= list.size()) return;  // outside the rows: the current channel stays
+  const int key = list.keyAt(static_cast<std::size_t>(row));
+  if (key == currentKey()) return;
+  setCurrentKey(key);
   if (ViewHost* host = ViewHost::current()) host->positionChanged(this);
 }
 

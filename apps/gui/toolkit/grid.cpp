@@ -160,15 +160,18 @@ void CGrid::setEditable(bool editable) {
   setEditTriggers(editable ? editTriggers_ : QAbstractItemView::NoEditTriggers);
 }
 
+// The program's own selections replace the selection whatever keys are held:
+// QTableView would extend it while Shift or Ctrl is down (as after Ctrl+Z).
 void CGrid::setFocusCell(int row, int column) {
   const QModelIndex cell = model_->index(row, column);
   if (!cell.isValid()) return;
-  setCurrentIndex(cell);
+  selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
   scrollTo(cell);
 }
 
 void CGrid::selectRow(int row) {
-  if (row >= 0 && row < model_->rowCount()) QTableView::selectRow(row);
+  const QModelIndex cell = model_->index(row, 0);
+  if (cell.isValid()) selectionModel()->select(cell, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 QString CGrid::selectionText() const {

@@ -22,10 +22,11 @@ namespace {
 using K = ControlKind;
 constexpr ControlDef kControls[] = {
     {CDlgTransfer::kStatusText, K::Label, "Press OK to start.", 10, 10, 200, 12},
-    {1, K::Button, "OK", 106, 50, 50, 14},
-    {2, K::Button, "Cancel", 160, 50, 50, 14},
+    {CDlgTransfer::kNoteText, K::Label, "", 10, 44, 200, 20},
+    {1, K::Button, "OK", 106, 66, 50, 14},
+    {2, K::Button, "Cancel", 160, 66, 50, 14},
 };
-constexpr FormDef kForm{CDlgTransfer::kTemplateId, "Read from Radio", 220, 72, kControls};
+constexpr FormDef kForm{CDlgTransfer::kTemplateId, "Read from Radio", 220, 88, kControls};
 constexpr QRect kProgressPlace{10, 28, 200, 12};  // dialog units
 
 }  // namespace
@@ -47,6 +48,8 @@ CDlgTransfer::CDlgTransfer(TransferDirection direction, Image image, QWidget* pa
     : QDialog(parent), direction_(direction), image_(image) {
   buildForm(this, kForm);
   status_ = findControlAs<QLabel>(this, kStatusText);
+  note_ = findControlAs<QLabel>(this, kNoteText);
+  note_->setWordWrap(true);
   ok_ = findControlAs<QPushButton>(this, 1);
   cancel_ = findControlAs<QPushButton>(this, 2);
   progress_ = new QProgressBar(this);
@@ -120,11 +123,23 @@ void CDlgTransfer::start() {
     case StartResult::Started:
       band_ = transfer_->Band();
       identity_ = transfer_->Identity();
+      // A read may stop between blocks and leave everything as it was; a
+      // write runs to its end, since stopping would leave the radio half-written.
+      cancel_->setEnabled(direction_ == TransferDirection::Read);
+      note_->setText(QString::fromStdString(texts::label(
+          direction_ == TransferDirection::Read ? text::kTransferReadNote : text::kTransferWriteNote)));
       break;
   }
 }
 
 void CDlgTransfer::handleReport(const TransferReport& report) {
+  if (cancelled_) {
+    // The worker stops before its next block (or has just finished): the
+    // read ends as if it had never started.
+    busy_ = false;
+    done(Rejected);
+    return;
+  }
   switch (report.message) {
     case WM_READ_PROGRESS:
     case WM_WRITE_PROGRESS: {
@@ -153,9 +168,16 @@ void CDlgTransfer::finish(int messageId, long address, int result) {
 }
 
 void CDlgTransfer::reject() {
-  // A running transfer cannot be interrupted; Escape and the close box wait too.
-  if (busy_) return;
-  QDialog::reject();
+  if (!busy_) {
+    QDialog::reject();
+    return;
+  }
+  // Cancel, Escape and the close box stop a running read; the preparation
+  // and a write cannot be interrupted.
+  if (!transfer_ || direction_ != TransferDirection::Read || !cancel_->isEnabled()) return;
+  cancelled_ = true;
+  cancel_->setEnabled(false);
+  transfer_->RequestStop();
 }
 
 void CDlgTransfer::done(int result) {
@@ -169,6 +191,7 @@ void CDlgTransfer::done(int result) {
 void CDlgTransfer::closeEvent(QCloseEvent* event) {
   if (busy_) {
     event->ignore();
+    reject();
     return;
   }
   QDialog::closeEvent(event);

@@ -3,6 +3,8 @@
 // back. It opens idle; OK runs the preparation on this thread and starts the
 // worker, whose progress, done and failure reports arrive here through a
 // blocking call onto this thread. It ends with OK when the transfer succeeded.
+// Cancel stops a running read between blocks (the dialog then ends with
+// Cancel and nothing has changed); a running write cannot be stopped.
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -27,6 +29,7 @@ class CDlgTransfer : public QDialog {
   static constexpr int kStatusText = 1603;
   static constexpr int kProgressBar = 1611;
   static constexpr int kSummaryText = 1606;
+  static constexpr int kNoteText = 1609;
   using Image = std::span<std::uint8_t, 8192>;
 
   CDlgTransfer(TransferDirection direction, Image image, QWidget* parent = nullptr);
@@ -51,6 +54,8 @@ class CDlgTransfer : public QDialog {
   bool isTransferring() const { return busy_; }
   int progressReports() const { return progressReports_; }
   QLabel* statusText() const { return status_; }
+  // What Cancel does while the transfer runs.
+  QLabel* noteText() const { return note_; }
   QProgressBar* progressBar() const { return progress_; }
   QPushButton* okButton() const { return ok_; }
   QPushButton* cancelButton() const { return cancel_; }
@@ -72,6 +77,7 @@ class CDlgTransfer : public QDialog {
   Image image_;
   QLabel* summary_ = nullptr;
   QLabel* status_ = nullptr;
+  QLabel* note_ = nullptr;
   QProgressBar* progress_ = nullptr;
   QPushButton* ok_ = nullptr;
   QPushButton* cancel_ = nullptr;
@@ -82,6 +88,7 @@ class CDlgTransfer : public QDialog {
   RadioIdentity identity_;
   bool busy_ = false;
   bool quietWhenDone_ = false;
+  bool cancelled_ = false;
   int progressReports_ = 0;
 };
 

@@ -90,6 +90,18 @@ void CChildFrame::fitToForm() {
   resize(wanted);
 }
 
+void CChildFrame::keepInsideArea() {
+  QMdiArea* area = mdiArea();
+  if (!area) return;
+  const QRect space = area->viewport()->rect();
+  QRect place = geometry();
+  if (place.right() > space.right()) place.moveRight(space.right());
+  if (place.bottom() > space.bottom()) place.moveBottom(space.bottom());
+  if (place.left() < space.left()) place.moveLeft(space.left());
+  if (place.top() < space.top()) place.moveTop(space.top());
+  QMdiSubWindow::move(place.topLeft());
+}
+
 void CChildFrame::move(int k) {
   view_->deliver(WM_VIEW_NAVIGATE, 0, k);
   if (ViewHost* host = ViewHost::current())

@@ -23,6 +23,9 @@ class CChildFrame : public QMdiSubWindow {
   void navPosition(int position, int count);
   // Resizes the frame so the whole form shows.
   void fitToForm();
+  // Moves the frame, once shown, so that it lies whole inside the visible
+  // workspace, title bar and buttons included.
+  void keepInsideArea();
   void frameCommand(int command);
   // Closed: its view stored and it waits for deletion.
   bool isClosing() const { return closed_; }

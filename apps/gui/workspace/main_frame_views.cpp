@@ -72,6 +72,7 @@ CChildFrame* CMainFrame::createFrame(const ViewEntry& entry, const QString& titl
   connect(frame, &CChildFrame::printRequested, this,
           [this](CChildFrame* printing) { emit printViewRequested(printing->view()->templateId()); });
   frame->show();
+  frame->keepInsideArea();
   mdi_->setActiveSubWindow(frame);
   return frame;
 }

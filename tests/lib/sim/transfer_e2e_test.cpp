@@ -164,7 +164,8 @@ void ExpectRecovered(SimOptions options, int extraRequests) {
   ASSERT_EQ(transfer.Start(), StartResult::Started);
   EXPECT_EQ(transfer.Wait(), TransferOutcome::Stopped);
   EXPECT_TRUE(FirstBlocksMatch(rig, 5));
-  EXPECT_EQ(rig.radio.RequestCount(), kPreamble + 5 + extraRequests);
+  // ... and the stop puts the radio back in its normal mode.
+  EXPECT_EQ(rig.radio.RequestCount(), kPreamble + 5 + extraRequests + 1);
   for (const auto& r : rig.host.Reports()) EXPECT_EQ(r.message, WM_READ_PROGRESS);
 }
 
