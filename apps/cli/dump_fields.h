@@ -1,4 +1,4 @@
-// The dump's view of the library's field table: each field's text as the
+// The dump's view of the library's schema: each field's text as the
 // views show it.
 #pragma once
 

@@ -2,19 +2,26 @@
 // alert tones, one row per record.
 #include "dump_fields.h"
 
+#include "core/schema/schema_table.h"
+
 namespace vex::cli {
 
 namespace {
 
-constexpr std::string_view kMemberPrefix = "member_";
+constexpr SchemaArray kMembers{FieldArea::ScanList, "member_1"};
+
+bool IsMember(std::string_view key) {
+  for (std::size_t slot = 0; slot < kMembers.size(); ++slot)
+    if (kMembers[slot].key == key) return true;
+  return false;
+}
 
 // The scan list's member slots as one value: the channel numbers of the
 // slots that hold one.
 DumpValue Members(std::span<const std::uint8_t> bytes) {
   std::string members;
-  for (const FieldDef* field : ListedFieldsOf(FieldArea::ScanList)) {
-    if (!field->key.starts_with(kMemberPrefix)) continue;
-    const long number = ReadField(*field, bytes);
+  for (std::size_t slot = 0; slot < kMembers.size(); ++slot) {
+    const long number = ReadField(kMembers[slot], bytes);
     if (number == 0 || number == 0xFF || number == 0xFFFF) continue;
     members += (members.empty() ? "" : " ") + std::to_string(number);
   }
@@ -28,7 +35,7 @@ DumpTable Table(RadioDataContainer& data, const LanguageTexts& texts, FieldArea 
     const auto bytes = AreaBytes(data, area, i);
     DumpRow row{DumpValue::Number(std::string(AreaOf(area).name), std::to_string(i + 1))};
     for (DumpValue& value : AreaValues(area, bytes, texts))
-      if (!value.key.starts_with(kMemberPrefix)) row.push_back(std::move(value));
+      if (!IsMember(value.key)) row.push_back(std::move(value));
     if (area == FieldArea::ScanList) row.push_back(Members(bytes));
     table.rows.push_back(std::move(row));
   }

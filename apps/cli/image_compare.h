@@ -1,5 +1,5 @@
 // Differences between two radio memory images: every field of every section
-// and record that differs (the library's field table names them), with both
+// and record that differs (the library's schema names them), with both
 // values as dump shows them, and the address ranges whose bytes differ.
 #pragma once
 

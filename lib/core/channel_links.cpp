@@ -3,6 +3,7 @@
 #include "core/container.h"
 #include "core/invalid_log.h"
 #include "core/schema/schema.h"
+#include "core/schema/schema_table.h"
 
 namespace vex {
 
@@ -11,7 +12,7 @@ bool ChoosePersonality(ChannelItem& channel, std::size_t position, const RadioDa
   if (key == 0 || position > 0xFF) return false;
   channel.record().setPersonalityIndex(static_cast<std::uint8_t>(position));
   channel.setPersonalityLink(key);
-  if (log) log->remove(channel.key(), FindField(FieldArea::Channel, "personality"));
+  if (log) log->remove(channel.key(), &SchemaField(FieldArea::Channel, "personality"));
   return true;
 }
 
@@ -20,7 +21,7 @@ bool ChooseScanList(ChannelItem& channel, std::size_t number, const RadioDataCon
   if ((number != 0 && key == 0) || number > 0xFF) return false;
   channel.record().setScanListNumber(static_cast<std::uint8_t>(number));
   channel.setScanListLink(key);
-  if (log) log->remove(channel.key(), FindField(FieldArea::Channel, "scan_list"));
+  if (log) log->remove(channel.key(), &SchemaField(FieldArea::Channel, "scan_list"));
   return true;
 }
 

@@ -6,6 +6,7 @@
 #include "base/text_ids.h"
 #include "core/invalid_log.h"
 #include "core/schema/schema.h"
+#include "core/schema/schema_table.h"
 
 namespace vex {
 namespace {
@@ -22,8 +23,6 @@ std::string Title(const ValidationScope& scope, int titleId, std::size_t number)
   return LookUp(scope.text, titleId) + " - " + std::to_string(number) + ": ";
 }
 
-const FieldDef& Field(FieldArea area, std::string_view key) { return *FindField(area, key); }
-
 void Report(const ValidationScope& scope, const Finding& finding, const std::string& location) {
   scope.log.add(LookUp(scope.text, finding.field->label), location, finding);
 }
@@ -31,8 +30,8 @@ void Report(const ValidationScope& scope, const Finding& finding, const std::str
 }  // namespace
 
 void ValidateChannel(const ChannelItem& channel, std::size_t number, const ValidationScope& scope) {
-  static const FieldDef& personality = Field(FieldArea::Channel, "personality");
-  static const FieldDef& scanList = Field(FieldArea::Channel, "scan_list");
+  constexpr const FieldDef& personality = SchemaField(FieldArea::Channel, "personality");
+  constexpr const FieldDef& scanList = SchemaField(FieldArea::Channel, "scan_list");
   const std::string location = Title(scope, kChannelTitle, number) + LookUp(scope.text, kChannelMiscPage);
   if (!scope.personalities.containsKey(channel.personalityLink())) {
     Report(scope, {RecordKind::Channel, number, channel.key(), &personality}, location);
@@ -46,8 +45,9 @@ void ValidateChannel(const ChannelItem& channel, std::size_t number, const Valid
 }
 
 void ValidateScanList(const ScanListItem& scanList, std::size_t number, const ValidationScope& scope) {
-  static const FieldDef& designated = Field(FieldArea::ScanList, "designated_channel");
-  static const FieldDef& priority = Field(FieldArea::ScanList, "priority_channel");
+  constexpr const FieldDef& designated = SchemaField(FieldArea::ScanList, "designated_channel");
+  constexpr const FieldDef& priority = SchemaField(FieldArea::ScanList, "priority_channel");
+  constexpr SchemaArray members{FieldArea::ScanList, "member_1"};
   const std::string title = Title(scope, kScanTitle, number);
   const auto& record = scanList.record();
   auto finding = [&](const FieldDef& field) { return Finding{RecordKind::ScanList, number, scanList.key(), &field}; };
@@ -56,7 +56,7 @@ void ValidateScanList(const ScanListItem& scanList, std::size_t number, const Va
   const std::size_t used = std::min<std::size_t>(record.entryCount(), kScanListMembers);
   for (std::size_t slot = 0; slot < used; ++slot) {
     if (!scope.channels.containsKey(scanList.memberLinks()[slot])) {
-      Report(scope, finding(Field(FieldArea::ScanList, "member_" + std::to_string(slot + 1))), membersPage);
+      Report(scope, finding(members[slot]), membersPage);
     }
   }
 

@@ -5,17 +5,20 @@
 #include "config/language_texts.h"
 #include "config/range_edit.h"
 #include "core/schema/schema.h"
+#include "core/schema/schema_table.h"
 
 namespace vex {
 namespace {
 
+constexpr SchemaArray kFrequencies{FieldArea::AlertTone, "tone1_hz"};
+constexpr SchemaArray kDurations{FieldArea::AlertTone, "tone1_ms"};
+static_assert(kFrequencies.size() == static_cast<std::size_t>(AlertTonePattern::kSegments));
+
 // The number a range field's edit shows for its raw value; 0 for "off".
-int ShownNumber(std::string_view key, std::span<const std::uint8_t> record, const LanguageTexts& texts) {
-  const FieldDef* field = FindField(FieldArea::AlertTone, key);
-  if (!field) return 0;
-  const long raw = ReadField(*field, record);
-  if (field->kind == FieldKind::RangeOff && raw == 0) return 0;
-  const auto rule = texts.optionList(field->list).rangeRule();
+int ShownNumber(const FieldDef& field, std::span<const std::uint8_t> record, const LanguageTexts& texts) {
+  const long raw = ReadField(field, record);
+  if (field.kind == FieldKind::RangeOff && raw == 0) return 0;
+  const auto rule = texts.optionList(field.list).rangeRule();
   if (!rule || !rule->usable()) return 0;
   return static_cast<int>(RangeEditNumberOfRaw(*rule, raw));
 }
@@ -24,15 +27,11 @@ int ShownNumber(std::string_view key, std::span<const std::uint8_t> record, cons
 
 AlertTonePattern AlertTonePatternOf(std::span<const std::uint8_t> record, const LanguageTexts& texts) {
   AlertTonePattern pattern;
-  const FieldDef* cycle = FindField(FieldArea::AlertTone, "cycle");
-  pattern.cycles = cycle ? static_cast<int>(ReadField(*cycle, record)) : 1;
+  pattern.cycles = static_cast<int>(ReadField(SchemaField(FieldArea::AlertTone, "cycle"), record));
   if (pattern.cycles == 0) pattern.cycles = AlertTonePattern::kContinuousCycles;
-  pattern.pauseSeconds = ShownNumber("beep_segments", record, texts);
-  for (int k = 0; k < AlertTonePattern::kSegments; ++k) {
-    const std::string tone = "tone" + std::to_string(k + 1);
-    pattern.segments[static_cast<std::size_t>(k)] = {ShownNumber(tone + "_hz", record, texts),
-                                                     ShownNumber(tone + "_ms", record, texts)};
-  }
+  pattern.pauseSeconds = ShownNumber(SchemaField(FieldArea::AlertTone, "beep_segments"), record, texts);
+  for (std::size_t k = 0; k < kFrequencies.size(); ++k)
+    pattern.segments[k] = {ShownNumber(kFrequencies[k], record, texts), ShownNumber(kDurations[k], record, texts)};
   return pattern;
 }
 

@@ -4,13 +4,13 @@
 #include "config/language_texts.h"
 #include "core/container.h"
 #include "core/schema/schema.h"
+#include "core/schema/schema_table.h"
 
 namespace vex {
 namespace {
 
-std::string SectionText(RadioDataContainer& data, std::string_view key) {
-  const FieldDef* field = FindField(FieldArea::RadioInfo, key);
-  return field ? PlainFieldText(*field, AreaBytes(data, FieldArea::RadioInfo)) : std::string();
+std::string SectionText(RadioDataContainer& data, const FieldDef& field) {
+  return PlainFieldText(field, AreaBytes(data, field.area));
 }
 
 }  // namespace
@@ -22,9 +22,13 @@ std::string SignallingTypeText(int signal, const LanguageTexts& texts) {
 }
 
 RadioInfoTexts RadioInfoTextsOf(RadioDataContainer& data, const ModelState& model, const LanguageTexts& texts) {
-  return {SectionText(data, "model_name"),        model.freqRange,
-          SectionText(data, "serial_number"),     SignallingTypeText(model.signal, texts),
-          FirmwareVersionText(model.dataVersion), SectionText(data, "last_programmed")};
+  using A = FieldArea;
+  return {SectionText(data, SchemaField(A::RadioInfo, "model_name")),
+          model.freqRange,
+          SectionText(data, SchemaField(A::RadioInfo, "serial_number")),
+          SignallingTypeText(model.signal, texts),
+          FirmwareVersionText(model.dataVersion),
+          SectionText(data, SchemaField(A::RadioInfo, "last_programmed"))};
 }
 
 }  // namespace vex
