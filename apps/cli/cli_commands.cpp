@@ -17,6 +17,7 @@ void File(CLI::App& c, CliOptions& o, const char* name = "FILE", const char* hel
 void Output(CLI::App& c, CliOptions& o, const char* help, bool required = true) {
   auto* option = c.add_option("-o,--output", o.output, help)->type_name("FILE");
   if (required) option->required();
+  c.add_flag("-f,--force", o.force, "replace an output file that is read-only");
 }
 
 void Json(CLI::App& c, CliOptions& o) { c.add_flag("--json", o.json, "write JSON instead of text"); }

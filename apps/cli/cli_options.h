@@ -11,6 +11,7 @@ namespace vex::cli {
 struct CliOptions {
   std::vector<std::string> files;  // positional arguments, in order
   std::string output;              // -o; "-" for standard output
+  bool force = false;              // -f: replace a read-only output file
   bool json = false;
   bool verbose = false;
 
