@@ -6,6 +6,7 @@
 #include "base/file_replace.h"
 #include "workflow/codeplug_text/codeplug_text.h"
 
+#include <cerrno>
 #include <iostream>
 #include <memory>
 
@@ -42,9 +43,9 @@ int RunApply(Environment& env, const CliOptions& options) {
     return kExitFailure;
   }
 
-  const OutputFile output(options.output);
+  const OutputFile output(options.output, options.force);
   if (!SaveCodeplugDocument(output.path(), *result))
-    return env.fail(text::kMsgFileNotWritten, output.shownName(), output.problem());
+    return env.fail(text::kMsgFileNotWritten, output.shownName(), output.failure(errno));
   if (!output.finish(env.out())) return env.fail(text::kMsgFileNotWritten, output.shownName());
   return kExitOk;
 }

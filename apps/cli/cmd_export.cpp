@@ -17,7 +17,7 @@ int RunExport(Environment& env, const CliOptions& options) {
     case DocumentLoad::Loaded: break;
   }
   const LanguageTexts english(env.dataDir() / "VEX_E.lng");
-  return WriteTextOutput(env, options.output, ExportCodeplugText(*document, english));
+  return WriteTextOutput(env, options.output, ExportCodeplugText(*document, english), options.force);
 }
 
 }  // namespace vex::cli
