@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "core/container.h"
+#include "core/records.h"
+#include "core/references.h"
 #include "core/schema/schema.h"
 #include "core/schema/schema_table.h"
 
@@ -39,11 +41,30 @@ std::vector<ReferenceChange> DropLostReferences(RadioDataContainer& data, const 
       Change(changes, FieldArea::Channel, i, scanList, bytes, 0);
   }
   for (std::size_t i = 0; i < data.scanLists().size(); ++i) {
-    auto bytes = data.scanLists()[i].record().span();
+    ScanListRecord& record = data.scanLists()[i].record();
+    const auto lost = [&](std::uint16_t number) { return Lost(number, now.channels, before.channels); };
+    const auto member = [](std::size_t slot) {
+      return FindField(FieldArea::ScanList, "member_" + std::to_string(slot + 1));
+    };
+    // As when a channel is deleted: the used slots close up over the lost
+    // ones and the entry count shrinks; later slots only lose them.
+    const std::size_t used = std::min<std::size_t>(record.entryCount(), kScanListMembers);
+    std::size_t kept = 0;
+    for (std::size_t slot = 0; slot < kScanListMembers; ++slot) {
+      const std::uint16_t number = record.member(slot);
+      if (lost(number)) {
+        changes.push_back({FieldArea::ScanList, i, member(slot), number, kNoChannel});
+        record.setMember(slot, kNoChannel);
+      } else if (slot < used) {
+        record.setMember(kept++, number);
+      }
+    }
+    for (std::size_t slot = kept; slot < used; ++slot) record.setMember(slot, kNoChannel);
+    if (kept != used) record.setEntryCount(static_cast<std::uint8_t>(kept));
     for (const FieldDef* field : FieldsOf(FieldArea::ScanList)) {
-      if (field->kind != FieldKind::ChannelNumber || !field->listed()) continue;
-      if (!Lost(ReadField(*field, bytes), now.channels, before.channels)) continue;
-      Change(changes, FieldArea::ScanList, i, *field, bytes, field->key.starts_with("member_") ? 0 : 1);
+      if (field->kind != FieldKind::ChannelNumber || !field->listed() || field->key.starts_with("member_")) continue;
+      if (lost(static_cast<std::uint16_t>(ReadField(*field, record.span()))))
+        Change(changes, FieldArea::ScanList, i, *field, record.span(), 1);
     }
   }
   return changes;
@@ -52,7 +73,7 @@ std::vector<ReferenceChange> DropLostReferences(RadioDataContainer& data, const 
 std::string LostReferenceText(const ReferenceChange& change) {
   if (change.field->kind == FieldKind::ChannelNumber) {
     const std::string gone = "channel " + std::to_string(change.was) + " no longer exists; ";
-    return gone + (change.now == 0 ? "the slot is now empty" : "now channel " + std::to_string(change.now));
+    return gone + (change.now == kNoChannel ? "the slot is now empty" : "now channel " + std::to_string(change.now));
   }
   if (change.field->key == "personality")
     return "personality " + std::to_string(change.was + 1) + " no longer exists; now personality 1";

@@ -8,6 +8,7 @@
 #include "base/bcd.h"
 #include "core/channel_values.h"
 #include "core/container.h"
+#include "core/references.h"
 
 #include <gtest/gtest.h>
 
@@ -312,12 +313,12 @@ TEST(ChirpCsv, FewerChannelsMoveTheReferencesToThoseThatAreGone) {
   std::vector<std::string> texts;
   for (const ReferenceChange& change : changes) texts.push_back(ReferenceChangeText(change));
   EXPECT_EQ(texts,
-            (std::vector<std::string>{"scan list 1 designated_channel: channel 4 no longer exists; now channel 1",
-                                      "scan list 1 member_2: channel 5 no longer exists; the slot is now empty"}));
+            (std::vector<std::string>{"scan list 1 member_2: channel 5 no longer exists; the slot is now empty",
+                                      "scan list 1 designated_channel: channel 4 no longer exists; now channel 1"}));
   scan = data->scanLists()[0].record().span();
   const auto get = [&](const char* key) { return ReadField(*FindField(FieldArea::ScanList, key), scan); };
   EXPECT_EQ(get("member_1"), 1);
-  EXPECT_EQ(get("member_2"), 0);
+  EXPECT_EQ(get("member_2"), kNoChannel);
   EXPECT_EQ(get("designated_channel"), 1);
   EXPECT_EQ(get("priority_channel"), 2);
 }
