@@ -301,7 +301,10 @@ TEST(ChirpCsv, FewerChannelsMoveTheReferencesToThoseThatAreGone) {
   auto data = DefaultData();
   while (data->channels().size() < 5) data->channels().appendNew();
   auto scan = data->scanLists()[0].record().span();
-  const auto set = [&](const char* key, long value) { WriteField(*FindField(FieldArea::ScanList, key), scan, value); };
+  const auto set = [&](const std::string& key, long value) {
+    WriteField(*FindField(FieldArea::ScanList, key), scan, value);
+  };
+  for (int slot = 1; slot <= 16; ++slot) set("member_" + std::to_string(slot), kNoChannel);
   set("member_1", 1);
   set("member_2", 5);
   set("designated_channel", 4);
