@@ -29,6 +29,9 @@ struct CliOptions {
   std::optional<std::string> modelName;
   std::optional<std::string> range;
 
+  // apply: the codeplug file the text is applied onto; "" for none.
+  std::string base;
+
   // report: the short names of the sections to print; empty for all.
   std::vector<std::string> sections;
 };
