@@ -41,7 +41,7 @@ TEST(EmbeddedE2E, ReadFailuresLeaveTheBytesAlone) {
   std::vector<Case> cases(3);
   cases[0] = {"identity", {}, {text::kMsgIdentityFailed}, 0};
   cases[0].options.faults.badChecksum = {2, 4};  // greeted, then every information item garbled
-  cases[1] = {"mode refused", {}, {text::kMsgNoRadio}, 0};
+  cases[1] = {"mode refused", {}, {text::kMsgModeRefused}, 0};
   cases[1].options.faults.refusedModes = {2};
   cases[2] = {"block", {}, {text::kMsgReadFailedAt}, 5240};
   cases[2].options.faults.failAddress = 5240;
