@@ -32,6 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzedDataProvider input(data, size);
   const std::size_t length = input.ConsumeIntegralInRange<std::size_t>(0, 64);
   const auto index = input.ConsumeIntegral<std::uint16_t>();
+  auto echo = static_cast<replies::HeaderEcho>(input.ConsumeIntegralInRange<int>(0, 2));
   const std::vector<std::uint8_t> bytes = input.ConsumeRemainingBytes<std::uint8_t>();
   const std::span<const std::uint8_t> reply(bytes);
 
@@ -40,7 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int mode = replies::ModeAnswer(reply);
   Require(mode >= -1 && mode <= 1, "a mode answer outside -1..1");
 
-  CheckData(length, [&](std::span<std::uint8_t> out) { return replies::MemoryData(reply, out); });
+  CheckData(length, [&](std::span<std::uint8_t> out) {
+    return replies::CheckMemoryReply(reply, index, out, echo) == replies::MemoryReply::Accepted;
+  });
   CheckData(length, [&](std::span<std::uint8_t> out) { return replies::InfoData(reply, out); });
   CheckData(length, [&](std::span<std::uint8_t> out) { return replies::TuneData(reply, index, out); });
 

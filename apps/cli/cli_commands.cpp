@@ -17,6 +17,7 @@ void File(CLI::App& c, CliOptions& o, const char* name = "FILE", const char* hel
 void Output(CLI::App& c, CliOptions& o, const char* help, bool required = true) {
   auto* option = c.add_option("-o,--output", o.output, help)->type_name("FILE");
   if (required) option->required();
+  c.add_flag("-f,--force", o.force, "replace an output file that is read-only");
 }
 
 void Json(CLI::App& c, CliOptions& o) { c.add_flag("--json", o.json, "write JSON instead of text"); }
@@ -95,6 +96,20 @@ void DefineImportCsv(CLI::App& c, CliOptions& o) {
   Output(c, o, "the codeplug file to write ('-' for standard output)");
 }
 
+void DefineExport(CLI::App& c, CliOptions& o) {
+  File(c, o);
+  Output(c, o, "the YAML file to write (default: standard output)", false);
+}
+
+void DefineApply(CLI::App& c, CliOptions& o) {
+  File(c, o, "TEXT", "the codeplug text (YAML; '-' for standard input)");
+  c.add_option("--base", o.base,
+               "the codeplug file the text is applied onto: only what the text names changes (default: the "
+               "text alone makes the data)")
+      ->type_name("FILE");
+  Output(c, o, "the codeplug file to write ('-' for standard output)");
+}
+
 void DefineDiff(CLI::App& c, CliOptions& o) {
   File(c, o, "A", "codeplug file");
   File(c, o, "B", "codeplug file");
@@ -151,6 +166,8 @@ const std::vector<Command>& Commands() {
       {"export-csv", "write the channels of a codeplug file as CHIRP CSV", DefineExportCsv, RunExportCsv},
       {"import-csv", "replace the channels of a codeplug file by those of a CHIRP CSV file", DefineImportCsv,
        RunImportCsv},
+      {"export", "write the whole content of a codeplug file as YAML text", DefineExport, RunExport},
+      {"apply", "make a codeplug file of a YAML text, alone or applied onto a base file", DefineApply, RunApply},
       {"report", "write the printed report of a codeplug file as text", DefineReport, RunReport},
       {"diff", "list the fields that differ between two codeplug files (exit 0 same, 1 different)", DefineDiff,
        RunDiff},

@@ -31,6 +31,8 @@ int RunDump(Environment& env, const CliOptions& options);
 int RunExportCsv(Environment& env, const CliOptions& options);
 int RunReport(Environment& env, const CliOptions& options);
 int RunImportCsv(Environment& env, const CliOptions& options);
+int RunExport(Environment& env, const CliOptions& options);
+int RunApply(Environment& env, const CliOptions& options);
 int RunDiff(Environment& env, const CliOptions& options);
 int RunPorts(Environment& env, const CliOptions& options);
 int RunDetect(Environment& env, const CliOptions& options);

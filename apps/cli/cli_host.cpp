@@ -5,6 +5,8 @@
 #include "config/model_catalogue.h"
 #include "core/codeplug_reader.h"
 
+#include <cerrno>
+
 namespace vex::cli {
 
 void ListFindings(std::ostream& out, const InvalidLog& log) {
@@ -18,12 +20,13 @@ int SaveKeepingComment(Environment& env, CliHost& host, const std::string& from,
   std::string comment;
   ReadCodeplugComment(from, comment);
   const FlowOutcome outcome = host.session().saveTo(output.path(), comment);
+  const int cause = errno;
   if (outcome.messageId == text::kMsgDataInvalid) {
     const int code = env.fail(outcome.messageId, checked);
     ListFindings(env.err(), host.findings());
     return code;
   }
-  if (!outcome.ok()) return env.fail(outcome.messageId, output.shownName(), output.problem());
+  if (!outcome.ok()) return env.fail(outcome.messageId, output.shownName(), output.failure(cause));
   if (!output.finish(env.out())) return env.fail(text::kMsgFileNotWritten, output.shownName());
   return kExitOk;
 }

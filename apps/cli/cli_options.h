@@ -11,6 +11,7 @@ namespace vex::cli {
 struct CliOptions {
   std::vector<std::string> files;  // positional arguments, in order
   std::string output;              // -o; "-" for standard output
+  bool force = false;              // -f: replace a read-only output file
   bool json = false;
   bool verbose = false;
 
@@ -27,6 +28,9 @@ struct CliOptions {
   std::optional<std::string> modelId;
   std::optional<std::string> modelName;
   std::optional<std::string> range;
+
+  // apply: the codeplug file the text is applied onto; "" for none.
+  std::string base;
 
   // report: the short names of the sections to print; empty for all.
   std::vector<std::string> sections;

@@ -20,7 +20,7 @@ int RunExportCsv(Environment& env, const CliOptions& options) {
   const FlowOutcome outcome = host.session().open(file);
   if (!outcome.ok()) return env.fail(outcome.messageId, file);
   const std::string csv = ExportChirpCsv(host.data());
-  return WriteTextOutput(env, options.output, csv);
+  return WriteTextOutput(env, options.output, csv, options.force);
 }
 
 int RunImportCsv(Environment& env, const CliOptions& options) {
@@ -50,7 +50,7 @@ int RunImportCsv(Environment& env, const CliOptions& options) {
   }
 
   ReplaceChannels(host.data(), imported.channels);
-  return SaveKeepingComment(env, host, file, OutputFile(options.output), csvFile);
+  return SaveKeepingComment(env, host, file, OutputFile(options.output, options.force), csvFile);
 }
 
 }  // namespace vex::cli

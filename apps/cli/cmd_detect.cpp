@@ -56,9 +56,16 @@ int RunDetect(Environment& env, const CliOptions& options) {
       radio["model_id"] = f.identity.modelId;
       radio["model_name"] = f.identity.modelName;
       radio["firmware"] = f.identity.version;
-      radio["range"] = RangeText(f.band.lower, f.band.upper);
-      radio["range_low"] = f.band.lower;
-      radio["range_high"] = f.band.upper;
+      // A radio that did not report its band has none to show.
+      if (IsKnownBand(f.band)) {
+        radio["range"] = RangeText(f.band.lower, f.band.upper);
+        radio["range_low"] = f.band.lower;
+        radio["range_high"] = f.band.upper;
+      } else {
+        radio["range"] = nullptr;
+        radio["range_low"] = nullptr;
+        radio["range_high"] = nullptr;
+      }
       radio["signalling"] = f.identity.signalling;
       radios.push_back(radio);
     }
@@ -67,7 +74,9 @@ int RunDetect(Environment& env, const CliOptions& options) {
   } else {
     for (const Found& f : found) {
       env.out() << f.device << "  model " << f.identity.modelId << "  name " << f.identity.modelName << "  firmware "
-                << f.identity.version << "  band " << RangeText(f.band.lower, f.band.upper) << " MHz\n";
+                << f.identity.version << "  band "
+                << (IsKnownBand(f.band) ? RangeText(f.band.lower, f.band.upper) + " MHz" : std::string("unknown"))
+                << '\n';
     }
   }
   if (found.empty()) {

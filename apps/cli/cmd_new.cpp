@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+#include <cerrno>
+
 namespace vex::cli {
 
 namespace {
@@ -51,7 +53,7 @@ int RunNew(Environment& env, const CliOptions& options) {
     return kExitFailure;
   }
 
-  OutputFile output(options.output);
+  OutputFile output(options.output, options.force);
   if (const std::string problem = output.problem(); !problem.empty())
     return env.fail(text::kMsgFileNotWritten, output.shownName(), problem);
   CliHost host(env, state);
@@ -60,7 +62,8 @@ int RunNew(Environment& env, const CliOptions& options) {
   outcome = host.session().saveAs([&output](const CodeplugHeader&) {
     return std::optional<SaveAsChoice>(SaveAsChoice{output.path(), ""});
   });
-  if (!outcome.ok()) return env.fail(outcome.messageId, output.shownName(), output.problem());
+  const int cause = errno;
+  if (!outcome.ok()) return env.fail(outcome.messageId, output.shownName(), output.failure(cause));
   if (!output.finish(env.out())) return env.fail(text::kMsgFileNotWritten, output.shownName());
   return kExitOk;
 }

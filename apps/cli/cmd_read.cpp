@@ -15,20 +15,14 @@
 
 #include <unistd.h>
 
+#include <cerrno>
+
 #include <filesystem>
 #include <memory>
 
 namespace vex::cli {
 
 namespace {
-
-// FILE with the port's name before the extension: radio.dat and /dev/ttyUSB0
-// give radio-ttyUSB0.dat, /dev/pts/3 gives radio-pts-3.dat.
-std::string FileForPort(const std::string& file, const std::string& device) {
-  const std::filesystem::path target(file);
-  return (target.parent_path() / (target.stem().string() + "-" + PortFileTag(device) + target.extension().string()))
-      .string();
-}
 
 // Validates a copy of the image and prints what it finds as warnings.
 void WarnAboutFaults(Environment& env, RadioSession& session, const Image& image, const std::string& shown) {
@@ -56,16 +50,18 @@ int RunRead(Environment& env, const CliOptions& options) {
   const auto devices = ResolvePorts(env, env.portLookup(), options.ports);
   if (!devices) return kExitFailure;
 
-  // Every file must be writable before a radio is touched.
+  // Every file is named, and must be writable, before a radio is touched.
+  const std::vector<std::filesystem::path> perPort = PortFilePaths(options.output, *devices);
   std::vector<std::unique_ptr<OutputFile>> outputs;
   for (std::size_t i = 0; i < std::max<std::size_t>(devices->size(), 1); ++i) {
-    outputs.push_back(
-        std::make_unique<OutputFile>(several ? FileForPort(options.output, (*devices)[i]) : options.output));
+    outputs.push_back(std::make_unique<OutputFile>(several ? perPort[i].string() : options.output, options.force));
     if (const std::string problem = outputs.back()->problem(); !problem.empty())
       return env.fail(text::kMsgFileNotWritten, outputs.back()->shownName(), problem);
   }
+  std::vector<std::string> outputNames;
+  for (const auto& output : outputs) outputNames.push_back(output->path());
   TraceFile trace;
-  if (!trace.open(env, options.trace)) return kExitFailure;
+  if (!trace.open(env, options.trace, outputNames)) return kExitFailure;
   if (options.modelName) session.settings().setModelName(*options.modelName);
 
   ProgressDisplay progress(env.err(), ProgressDisplay::StyleFor(::isatty(STDERR_FILENO) == 1, options.verbose),
@@ -90,9 +86,11 @@ int RunRead(Environment& env, const CliOptions& options) {
                                     [&](int, int) { return options.addRange == "yes"; });
     if (range == kRangeAdded) session.keepCatalogue();
     if (range == kRangeNotWritten) job.host->showMessage(text::kMsgRangeNotAdded);
-    if (!SaveRadioData(output.path(), job.transfer->Identity(), job.transfer->Band(), session.ranges(), *job.image) ||
-        !output.finish(env.out())) {
-      env.fail(text::kMsgFileNotWritten, output.shownName(), output.problem());
+    const bool saved =
+        SaveRadioData(output.path(), job.transfer->Identity(), job.transfer->Band(), session.ranges(), *job.image);
+    const int cause = saved ? 0 : errno;
+    if (!saved || !output.finish(env.out())) {
+      env.fail(text::kMsgFileNotWritten, output.shownName(), output.failure(cause));
       allSaved = false;
       continue;
     }

@@ -11,7 +11,7 @@ int RunRecode(Environment& env, const CliOptions& options) {
   const FlowOutcome outcome = host.session().open(input);
   if (!outcome.ok()) return env.fail(outcome.messageId, input);
   // The new file carries the comment of the one it was made from.
-  return SaveKeepingComment(env, host, input, OutputFile(options.output), input);
+  return SaveKeepingComment(env, host, input, OutputFile(options.output, options.force), input);
 }
 
 }  // namespace vex::cli

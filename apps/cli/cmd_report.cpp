@@ -25,7 +25,7 @@ int RunReport(Environment& env, const CliOptions& options) {
 
   const ReportSource source{host.data(), env.texts(), host.modelState(), env.languageIndex()};
   const std::string report = ReportText(BuildReport(table, source));
-  return WriteTextOutput(env, options.output, report);
+  return WriteTextOutput(env, options.output, report, options.force);
 }
 
 }  // namespace vex::cli

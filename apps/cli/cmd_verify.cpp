@@ -44,7 +44,7 @@ int RunVerify(Environment& env, const CliOptions& options) {
   const auto devices = ResolvePorts(env, env.portLookup(), options.ports);
   if (!devices) return kExitTrouble;
   TraceFile trace;
-  if (!trace.open(env, options.trace)) return kExitTrouble;
+  if (!trace.open(env, options.trace, {input})) return kExitTrouble;
   ProgressDisplay progress(env.err(), ProgressDisplay::StyleFor(::isatty(STDERR_FILENO) == 1, options.verbose),
                            session.settings().labelText(text::kTransferReadProgress), {""});
   HostShared shared(env, session.settings(), session.ranges(), progress);

@@ -31,7 +31,7 @@ int RunWrite(Environment& env, const CliOptions& options) {
   const auto devices = ResolvePorts(env, env.portLookup(), options.ports);
   if (!devices) return kExitFailure;
   TraceFile trace;
-  if (!trace.open(env, options.trace)) return kExitFailure;
+  if (!trace.open(env, options.trace, {input})) return kExitFailure;
 
   const std::string notice =
       WriteWarningText(files->data().passwords(), [&](int id) { return session.settings().labelText(id); });

@@ -1,9 +1,12 @@
 #include "radio_jobs.h"
 
+#include "base/file_replace.h"
 #include "config/app_settings.h"
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <string_view>
 #include <thread>
 
 namespace vex::cli {
@@ -26,13 +29,48 @@ std::optional<std::vector<std::string>> ResolvePorts(Environment& env, const Por
   return devices;
 }
 
-bool TraceFile::open(Environment& env, const std::string& path) {
+namespace {
+
+constexpr std::string_view kTraceHeader = "# vexprog-cli trace";
+
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code ec;
+  if (std::filesystem::exists(a, ec) && std::filesystem::exists(b, ec)) return std::filesystem::equivalent(a, b, ec);
+  const auto pa = std::filesystem::weakly_canonical(LinkTarget(a), ec);
+  const auto pb = std::filesystem::weakly_canonical(LinkTarget(b), ec);
+  return !ec && pa == pb;
+}
+
+// Empty, or what a trace begins with: our header or "12.345678 ".
+bool HoldsATraceOrNothing(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::string first;
+  std::getline(in, first);
+  if (first.empty()) return in.eof() || !in;
+  if (first.starts_with(kTraceHeader)) return true;
+  const std::size_t dot = first.find('.');
+  return dot > 0 && dot != std::string::npos && first.size() > dot + 7 && first[dot + 7] == ' ' &&
+         std::all_of(first.begin(), first.begin() + static_cast<long>(dot + 7),
+                     [](char c) { return c == '.' || (c >= '0' && c <= '9'); });
+}
+
+}  // namespace
+
+bool TraceFile::open(Environment& env, const std::string& path, const std::vector<std::string>& commandFiles) {
   if (path.empty()) return true;
-  file_.open(path, std::ios::out | std::ios::trunc);
+  for (const std::string& own : commandFiles) {
+    if (own != "-" && SameFile(path, own)) {
+      env.err() << "vexprog-cli: --trace " << path << " is a file the command reads or writes; give another file\n";
+      return false;
+    }
+  }
+  const bool replace = HoldsATraceOrNothing(path);
+  file_.open(path, std::ios::out | (replace ? std::ios::trunc : std::ios::app));
   if (!file_) {
     env.err() << "vexprog-cli: cannot write the trace (" << path << ": " << std::strerror(errno) << ")\n";
     return false;
   }
+  if (!replace) file_ << '\n' << kTraceHeader << '\n';
   trace_ = std::make_unique<LinkTrace>(file_);
   return true;
 }

@@ -36,10 +36,13 @@ std::optional<std::vector<std::string>> ResolvePorts(Environment& env, const Por
                                                      const std::vector<std::string>& names);
 
 // --trace FILE: the file and the trace writing to it; nothing without it.
+// FILE may not be one of the command's own files; a trace it already holds
+// is replaced, any other content is kept and the trace appended after a
+// header line.
 class TraceFile {
  public:
-  // False after saying why the file cannot be written.
-  bool open(Environment& env, const std::string& path);
+  // False after saying why the file cannot be written or must not be.
+  bool open(Environment& env, const std::string& path, const std::vector<std::string>& commandFiles = {});
   LinkTrace* trace() { return trace_.get(); }
 
  private:

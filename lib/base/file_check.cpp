@@ -1,5 +1,7 @@
 #include "base/file_check.h"
 
+#include "base/file_replace.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,12 +13,12 @@
 namespace vex {
 
 std::string ReplaceableFileProblem(const std::filesystem::path& path) {
-  std::error_code ec;
-  std::filesystem::path target = path;
-  if (std::filesystem::is_symlink(path, ec)) target = std::filesystem::weakly_canonical(path, ec);
+  const std::filesystem::path target = LinkTarget(path);
   struct stat info {};
-  if (::stat(target.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
-    return S_ISDIR(info.st_mode) ? std::strerror(EISDIR) : "not a regular file";
+  if (::stat(target.c_str(), &info) == 0) {
+    if (!S_ISREG(info.st_mode)) return S_ISDIR(info.st_mode) ? std::strerror(EISDIR) : "not a regular file";
+    if ((info.st_mode & S_IWUSR) == 0) return "the file is read-only";
+  }
 
   // The writer needs to create a file in the folder: try exactly that.
   const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";

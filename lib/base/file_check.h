@@ -9,7 +9,8 @@
 namespace vex {
 
 // "" when `path` can be replaced; otherwise the cause, as the system words
-// it ("Permission denied", "No such file or directory", "Is a directory").
+// it ("Permission denied", "No such file or directory", "Is a directory"),
+// or "the file is read-only" for a file its owner may not write.
 std::string ReplaceableFileProblem(const std::filesystem::path& path);
 
 }  // namespace vex

@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <charconv>
 #include <climits>
-#include <cstdio>
 #include <string>
 #include <system_error>
 
@@ -27,14 +26,13 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-constexpr std::string_view kTemporaryMark = ".tmp";
+// Names of our temporary files: ".vextmp<pid>_<n>" beside the target, and
+// "<target>.tmp<pid>_<n>" of earlier versions.
+constexpr std::string_view kTemporaryPrefix = ".vextmp";
+constexpr std::string_view kOldTemporaryMark = ".tmp";
 
-// Temporary names are "<target>.tmp<pid>_<n>"; the pid of one of ours, or 0.
-pid_t OwnerOfTemporary(std::string_view name, std::string_view targetName) {
-  if (!name.starts_with(targetName)) return 0;
-  name.remove_prefix(targetName.size());
-  if (!name.starts_with(kTemporaryMark)) return 0;
-  name.remove_prefix(kTemporaryMark.size());
+// The pid in "<pid>_<n>", or 0.
+pid_t OwnerOfSerial(std::string_view name) {
   const std::size_t underscore = name.find('_');
   if (underscore == std::string_view::npos || underscore == 0 || underscore + 1 == name.size()) return 0;
   const std::string_view pid = name.substr(0, underscore);
@@ -46,39 +44,76 @@ pid_t OwnerOfTemporary(std::string_view name, std::string_view targetName) {
   return static_cast<pid_t>(value);
 }
 
+// The pid of the process whose temporary file this is, or 0 when the name
+// is not one we make.
+pid_t OwnerOfTemporary(std::string_view name) {
+  if (name.starts_with(kTemporaryPrefix)) return OwnerOfSerial(name.substr(kTemporaryPrefix.size()));
+  const std::size_t mark = name.rfind(kOldTemporaryMark);
+  if (mark == std::string_view::npos || mark == 0) return 0;
+  return OwnerOfSerial(name.substr(mark + kOldTemporaryMark.size()));
+}
+
 bool ProcessIsGone(pid_t pid) { return ::kill(pid, 0) != 0 && errno == ESRCH; }
 
-// Removes the temporary files of earlier saves of this target whose process
+// Removes the temporary files of earlier saves in this folder whose process
 // has gone (killed in the middle of a save). Files of running processes,
 // ours included, are left alone.
-void RemoveStaleTemporaries(const std::filesystem::path& target) {
+void RemoveStaleTemporaries(const std::filesystem::path& dir) {
   std::error_code ec;
-  const std::filesystem::path dir = target.has_parent_path() ? target.parent_path() : ".";
-  const std::string targetName = target.filename().string();
   for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string name = it->path().filename().string();
-    const pid_t owner = OwnerOfTemporary(name, targetName);
+    const pid_t owner = OwnerOfTemporary(it->path().filename().string());
     if (owner == 0 || owner == ::getpid() || !ProcessIsGone(owner)) continue;
     std::error_code ignored;
     if (it->is_regular_file(ignored)) std::filesystem::remove(it->path(), ignored);
   }
 }
 
-// Creates a fresh temporary file beside target; the process umask applies.
-int CreateTemporary(const std::filesystem::path& target, std::string& name) {
+std::string TemporaryName(const std::filesystem::path& dir) {
   static std::atomic<unsigned> counter{0};
+  return (dir / (std::string(kTemporaryPrefix) + std::to_string(::getpid()) + "_" +
+                 std::to_string(counter.fetch_add(1))))
+      .string();
+}
+
+// The open temporary file, and its name once it has one.
+struct Temporary {
+  int fd = -1;
+  std::string name;
+};
+
+// Opens a fresh file in `dir` with `mode` (the umask applies).
+Temporary CreateTemporary(const std::filesystem::path& dir, mode_t mode) {
+  Temporary file;
+#if defined(O_TMPFILE)
+  file.fd = ::open(dir.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+  if (file.fd >= 0) return file;
+#endif
   for (int attempt = 0; attempt < 100; ++attempt) {
-    name = target.string() + std::string(kTemporaryMark) + std::to_string(::getpid()) + "_" +
-           std::to_string(counter.fetch_add(1));
-    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
+    file.name = TemporaryName(dir);
+    file.fd = ::open(file.name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (file.fd >= 0 || errno != EEXIST) break;
   }
-  return -1;
+  if (file.fd < 0) file.name.clear();
+  return file;
+}
+
+// Gives a nameless temporary file a name beside the target.
+bool NameTemporary(Temporary& file, const std::filesystem::path& dir) {
+  if (!file.name.empty()) return true;
+  const std::string self = "/proc/self/fd/" + std::to_string(file.fd);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::string name = TemporaryName(dir);
+    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+      file.name = name;
+      return true;
+    }
+    if (errno != EEXIST) return false;
+  }
+  return false;
 }
 
 // Makes the rename itself durable; a failure here does not undo the write.
-void SyncDirectoryOf(const std::filesystem::path& target) {
-  const std::string dir = target.has_parent_path() ? target.parent_path().string() : ".";
+void SyncDirectory(const std::filesystem::path& dir) {
   const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
   ::fsync(fd);
@@ -87,31 +122,54 @@ void SyncDirectoryOf(const std::filesystem::path& target) {
 
 }  // namespace
 
-bool ReplaceFileContent(const std::filesystem::path& path, std::string_view bytes) {
-  std::error_code ec;
+std::filesystem::path LinkTarget(const std::filesystem::path& path) {
   std::filesystem::path target = path;
-  if (std::filesystem::is_symlink(path, ec)) {
-    target = std::filesystem::weakly_canonical(path, ec);
-    if (ec) return false;
+  std::error_code ec;
+  for (int hop = 0; hop < 40 && std::filesystem::is_symlink(target, ec); ++hop) {
+    const std::filesystem::path next = std::filesystem::read_symlink(target, ec);
+    if (ec) break;
+    target = next.is_absolute() ? next : target.parent_path() / next;
   }
+  return target;
+}
+
+bool ReplaceFileContent(const std::filesystem::path& path, std::string_view bytes, const ReplaceOptions& options) {
+  const std::filesystem::path target = LinkTarget(path);
+  const std::filesystem::path dir = target.has_parent_path() ? target.parent_path() : ".";
   struct stat old {};
   const bool exists = ::stat(target.c_str(), &old) == 0;
-  if (exists && !S_ISREG(old.st_mode)) return false;
-
-  RemoveStaleTemporaries(target);
-  std::string name;
-  const int fd = CreateTemporary(target, name);
-  if (fd < 0) return false;
-  bool ok = WriteAll(fd, bytes);
-  if (ok && exists) ok = ::fchmod(fd, old.st_mode & 07777) == 0;
-  if (ok) ok = ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  if (ok) ok = ::rename(name.c_str(), target.c_str()) == 0;
-  if (!ok) {
-    ::unlink(name.c_str());
+  if (exists && !S_ISREG(old.st_mode)) {
+    errno = S_ISDIR(old.st_mode) ? EISDIR : EINVAL;
     return false;
   }
-  SyncDirectoryOf(target);
+  if (exists && (old.st_mode & S_IWUSR) == 0) {
+    errno = EACCES;
+    return false;
+  }
+
+  RemoveStaleTemporaries(dir);
+  // A new file is created with its final mode; a replacing one is private
+  // until it has the old file's mode, before a byte is written to it.
+  Temporary file = CreateTemporary(dir, exists ? 0600 : options.newFileMode);
+  if (file.fd < 0) return false;
+  bool ok = (!exists || ::fchmod(file.fd, old.st_mode & 07777) == 0) && WriteAll(file.fd, bytes) &&
+            ::fsync(file.fd) == 0;
+  if (ok) ok = NameTemporary(file, dir);
+  int cause = ok ? 0 : errno;
+  if (::close(file.fd) != 0 && ok) {
+    ok = false;
+    cause = errno;
+  }
+  if (ok && ::rename(file.name.c_str(), target.c_str()) != 0) {
+    ok = false;
+    cause = errno;
+  }
+  if (!ok) {
+    if (!file.name.empty()) ::unlink(file.name.c_str());
+    errno = cause;
+    return false;
+  }
+  SyncDirectory(dir);
   return true;
 }
 

@@ -10,6 +10,8 @@ int BcdEdgeToMhz(const uint8_t field[4]) {
   return static_cast<int>(UnpackBcd(bcd) / 100000);  // 100000 units of 10 Hz make 1 MHz
 }
 
+bool IsKnownBand(const RangeEntry& band) { return band.upper > 0 && band.lower <= band.upper; }
+
 RangeEntry BandFromRadio(const uint8_t block[9]) {
   RangeEntry band;
   band.flags = block[0];

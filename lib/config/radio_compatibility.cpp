@@ -12,6 +12,9 @@ namespace vex {
 CompatibilityResult CheckRadioCompatibility(AppSettings& settings, RangeTable& table, int direction,
                                             const RadioCheckInput& radio, RangeEntry& band) {
   const CompatibilityResult mismatch{CompatibilityResult::kMismatch, CompatibilityResult::kMismatchMessage};
+  const RangeEntry reported = BandFromRadio(radio.band.data());
+  if (!IsKnownBand(reported))
+    return {CompatibilityResult::kBandUnknown, CompatibilityResult::kBandUnknownMessage};
   if (direction == kDirectionWrite) {
     if (radio.modelId != settings.modelId() || radio.modelName != settings.modelName()) return mismatch;
   } else {
@@ -24,7 +27,7 @@ CompatibilityResult CheckRadioCompatibility(AppSettings& settings, RangeTable& t
   if (radio.versionOrder == 1) {
     return {CompatibilityResult::kTooNew, CompatibilityResult::kTooNewMessage};
   }
-  band = BandFromRadio(radio.band.data());
+  band = reported;
   return {};
 }
 

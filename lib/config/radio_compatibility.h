@@ -24,20 +24,24 @@ struct RadioCheckInput {
 };
 
 struct CompatibilityResult {
-  int result = 0;     // 0 go on, 1 model mismatch, 2 radio firmware too new
+  int result = 0;     // 0 go on, 1 model mismatch, 2 radio firmware too new, 3 band unknown
   int messageId = 0;  // message text the caller shows; 0 for none
 
   static constexpr int kGoOn = 0;
   static constexpr int kMismatch = 1;
   static constexpr int kTooNew = 2;
+  static constexpr int kBandUnknown = 3;
   static constexpr int kMismatchMessage = text::kMsgModelMismatch;
   static constexpr int kTooNewMessage = text::kMsgFirmwareTooNew;
+  static constexpr int kBandUnknownMessage = text::kMsgIdentityFailed;
 };
 
 inline constexpr int kDirectionRead = 0;
 inline constexpr int kDirectionWrite = 1;
 
-// The model check when a radio is connected. Writing: the radio's model ID
+// The model check when a radio is connected. A radio that reported no band
+// is refused first, with nothing changed (its identity was not read whole).
+// Writing: the radio's model ID
 // and name must be the current ones. Otherwise: the language file must
 // support the radio's model ID, and the names must agree when the IDs do; the
 // range table is then reloaded for the radio's model ID (kept when it lists

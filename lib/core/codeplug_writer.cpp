@@ -1,5 +1,7 @@
 #include "core/codeplug_writer.h"
 
+#include <cerrno>
+
 #include <array>
 #include <vector>
 
@@ -38,12 +40,16 @@ std::vector<std::uint8_t> FileBytes(const CodeplugHeader& header, std::span<cons
 }  // namespace
 
 bool WriteCodeplugFile(const std::string& path, const CodeplugHeader& header, std::span<const std::uint8_t> spare,
-                       std::span<const std::uint8_t> image, std::string_view comment) {
-  if (path.empty()) return false;
+                       std::span<const std::uint8_t> image, std::string_view comment,
+                       const ReplaceOptions& options) {
+  if (path.empty()) {
+    errno = ENOENT;
+    return false;
+  }
   std::string kept;
   if (comment.empty() && ReadCodeplugComment(path, kept)) comment = kept;
   const std::vector<std::uint8_t> bytes = FileBytes(header, spare, image, comment);
-  return ReplaceFileContent(path, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+  return ReplaceFileContent(path, {reinterpret_cast<const char*>(bytes.data()), bytes.size()}, options);
 }
 
 }  // namespace vex

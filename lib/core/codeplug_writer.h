@@ -1,6 +1,7 @@
 // Writes a codeplug file: magic, header, comment, spare and image blocks.
 #pragma once
 
+#include "base/file_replace.h"
 #include "core/codeplug_header.h"
 
 #include <cstdint>
@@ -13,8 +14,10 @@ namespace vex {
 // An empty `comment` keeps the comment of a file already at `path`. The file
 // is written beside the target under a temporary name, flushed to disk and
 // then renamed over the target, so a failure never leaves a half-written file
-// where a good one stood. Returns false when the file cannot be written.
+// where a good one stood. Returns false, with errno set to the cause, when
+// the file cannot be written.
 bool WriteCodeplugFile(const std::string& path, const CodeplugHeader& header, std::span<const std::uint8_t> spare,
-                       std::span<const std::uint8_t> image, std::string_view comment);
+                       std::span<const std::uint8_t> image, std::string_view comment,
+                       const ReplaceOptions& options = {});
 
 }  // namespace vex

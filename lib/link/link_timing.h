@@ -15,6 +15,9 @@ struct LinkTiming {
   std::chrono::microseconds replyTimeout{50'000};
   // Pause before every memory write request.
   std::chrono::microseconds writePause{10'000};
+  // Before a retry: how long the line must stay quiet for the failed
+  // attempt's late reply to count as over.
+  std::chrono::microseconds retryQuiet{30'000};
 };
 
 // Time one byte takes on the line at 38400 baud with 8 data bits, a parity

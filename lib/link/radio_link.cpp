@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace vex {
@@ -26,10 +27,16 @@ int CRadioLink::ExchangeAck(std::span<const std::uint8_t> request, std::uint8_t 
   return replies::IsAck(reply, kStatusAccepted, command, sub) ? 1 : 0;
 }
 
+void CRadioLink::StartSession() {
+  PurgeInput();
+  memoryEcho_ = replies::HeaderEcho::Unknown;
+  refusedReplies_ = 0;
+}
+
 int CRadioLink::Handshake() {
   std::array<std::uint8_t, kAckLength> reply{};
   if (!TransactRetry(kGreetingRequest, reply.data(), reply.size(), kTries) || !replies::IsGreeting(reply)) return 0;
-  PurgeInput();
+  StartSession();
   return 1;
 }
 
@@ -38,7 +45,7 @@ int CRadioLink::HandshakeLong() {
   for (int round = 0; round < kLongGreetingRounds; ++round) {
     if (!TransactRetry(kGreetingRequest, reply.data(), reply.size(), kTries)) continue;
     if (!replies::IsGreeting(reply)) return 0;
-    PurgeInput();
+    StartSession();
     return 1;
   }
   return 0;
@@ -58,7 +65,12 @@ int CRadioLink::ReadMemory(std::uint32_t address, std::uint16_t length, std::uin
   WriteLe16(request, 7, length);
   std::vector<std::uint8_t> reply(length + kMemoryReplyOverhead);
   if (!TransactRetry(request, reply.data(), reply.size(), kTries)) return 0;
-  return replies::MemoryData(reply, {destination, length}) ? 1 : 0;
+  const replies::MemoryReply check = replies::CheckMemoryReply(reply, address, {destination, length}, memoryEcho_);
+  if (check == replies::MemoryReply::Accepted) return 1;
+  ++refusedReplies_;
+  TraceNote(std::string("memory reply refused: ") + replies::MemoryReplyFault(check) + " (" +
+            std::to_string(refusedReplies_) + " refused)");
+  return 0;
 }
 
 int CRadioLink::WriteMemory(std::uint32_t address, std::uint16_t length, const std::uint8_t* source) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "link/radio_identity.h"
+#include "link/replies.h"
 #include "link/serial_port.h"
 
 #include <cstdint>
@@ -36,9 +37,17 @@ class CRadioLink : public CSerialPort {
   int EndTune(bool keep);
   int SetOutput(std::uint8_t first, std::uint8_t second);
 
+  // Memory replies refused for their frame, checksum or block since opening.
+  int RefusedReplies() const { return refusedReplies_; }
+
  private:
   int ExchangeAck(std::span<const std::uint8_t> request, std::uint8_t command, std::uint8_t sub);
   int ReadInfoItem(std::uint8_t item, std::uint8_t* destination, std::size_t length);
+  // A greeting starts a session with a radio, which may echo or not.
+  void StartSession();
+
+  replies::HeaderEcho memoryEcho_ = replies::HeaderEcho::Unknown;
+  int refusedReplies_ = 0;
 };
 
 }  // namespace vex

@@ -25,13 +25,27 @@ int ModeAnswer(std::span<const std::uint8_t> reply) {
   return 0;
 }
 
-bool MemoryData(std::span<const std::uint8_t> reply, std::span<std::uint8_t> data) {
-  if (reply.size() < data.size() + kMemoryReplyOverhead) return false;
-  // Only the checksum over header and data is verified.
+MemoryReply CheckMemoryReply(std::span<const std::uint8_t> reply, std::uint32_t address, std::span<std::uint8_t> data,
+                             HeaderEcho& echo) {
+  const std::size_t length = data.size() + kMemoryReplyOverhead;
+  if (reply.size() < length || reply[0] != kStx || reply[length - 1] != kEtx) return MemoryReply::BadFrame;
   const auto covered = reply.subspan(1, kMemoryHeaderLength + data.size());
-  if (Checksum(covered) != reply[1 + kMemoryHeaderLength + data.size()]) return false;
+  if (Checksum(covered) != reply[length - 2]) return MemoryReply::BadChecksum;
+  const bool names = ReadLe32(reply, 3) == address && ReadLe16(reply, 7) == data.size();
+  if (echo == HeaderEcho::Echoed && !names) return MemoryReply::WrongBlock;
+  if (echo == HeaderEcho::Unknown) echo = names ? HeaderEcho::Echoed : HeaderEcho::NotEchoed;
   std::copy_n(covered.begin() + kMemoryHeaderLength, data.size(), data.begin());
-  return true;
+  return MemoryReply::Accepted;
+}
+
+const char* MemoryReplyFault(MemoryReply check) {
+  switch (check) {
+    case MemoryReply::Accepted: return "accepted";
+    case MemoryReply::BadFrame: return "bad frame";
+    case MemoryReply::BadChecksum: return "bad checksum";
+    case MemoryReply::WrongBlock: return "wrong block";
+  }
+  return "refused";
 }
 
 bool InfoData(std::span<const std::uint8_t> reply, std::span<std::uint8_t> data) {

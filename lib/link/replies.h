@@ -20,9 +20,23 @@ bool IsGreeting(std::span<const std::uint8_t> reply);
 // The mode switch's answer: 1 accepted, -1 the radio asks for its password, 0 anything else.
 int ModeAnswer(std::span<const std::uint8_t> reply);
 
-// A memory read reply (STX, 8 header bytes, data, checksum, ETX) whose
-// checksum is right: its data go to `data` (whose size is the length read).
-bool MemoryData(std::span<const std::uint8_t> reply, std::span<std::uint8_t> data);
+// Whether a radio's memory replies repeat the request's address and length
+// in their header (bytes 3..8). Learnt from the first reply a link accepts,
+// then required of every later one.
+enum class HeaderEcho { Unknown, Echoed, NotEchoed };
+
+enum class MemoryReply { Accepted, BadFrame, BadChecksum, WrongBlock };
+
+// A memory read reply (STX, 8 header bytes, data, checksum, ETX) for the
+// block at `address` whose length is data.size(): STX, ETX and checksum
+// right and, once the radio is known to echo, the header naming that block.
+// Only an accepted reply's data go to `data`; an accepted reply settles an
+// Unknown `echo`. A frame spliced from the tails of two replies passes an
+// 8-bit sum once in 256 but rarely the frame bytes and the echo as well.
+MemoryReply CheckMemoryReply(std::span<const std::uint8_t> reply, std::uint32_t address, std::span<std::uint8_t> data,
+                             HeaderEcho& echo);
+// "bad frame", "bad checksum", "wrong block" for the trace.
+const char* MemoryReplyFault(MemoryReply check);
 // An information item reply (STX, 6 header bytes, data, checksum, ETX) with
 // STX, ETX and checksum right: its data go to `data`.
 bool InfoData(std::span<const std::uint8_t> reply, std::span<std::uint8_t> data);

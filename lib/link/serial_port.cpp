@@ -236,9 +236,31 @@ int CSerialPort::Transact(std::span<const std::uint8_t> request, std::uint8_t* r
 int CSerialPort::TransactRetry(std::span<const std::uint8_t> request, std::uint8_t* reply, std::size_t replyLength,
                                int tries) {
   for (int i = 0; i < tries; ++i) {
+    if (i > 0) {
+      if (const std::size_t dropped = DropStaleInput(); dropped > 0)
+        TraceNote("dropped " + std::to_string(dropped) + " late bytes before the retry");
+    }
     if (Transact(request, reply, replyLength)) return 1;
   }
   return 0;
+}
+
+std::size_t CSerialPort::DropStaleInput() {
+  if (!IsOpen() || hungUp_) return 0;
+  std::size_t dropped = 0;
+  std::uint8_t buffer[256];
+  for (int span = 0; span < 10; ++span) {
+    if (!WaitReadable(Clock::now() + timing_.retryQuiet) || BytesWaiting() == 0) break;
+    const ssize_t n = ::read(fd_, buffer, sizeof buffer);
+    if (n <= 0) break;
+    dropped += static_cast<std::size_t>(n);
+  }
+  PurgeInput();
+  return dropped;
+}
+
+void CSerialPort::TraceNote(std::string_view text) {
+  if (trace_ && IsOpen()) trace_->note(portName_, text);
 }
 
 std::uint8_t CSerialPort::Checksum(std::span<const std::uint8_t> bytes) { return protocol::Checksum(bytes); }

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace vex {
 
@@ -49,7 +50,9 @@ class CSerialPort {
   std::size_t ReadBytes(std::uint8_t* buffer, std::size_t want);
   // Purge, send, pause, read: non-zero when exactly `replyLength` bytes came.
   int Transact(std::span<const std::uint8_t> request, std::uint8_t* reply, std::size_t replyLength);
-  // Up to `tries` Transact calls; non-zero at the first success.
+  // Up to `tries` Transact calls; non-zero at the first success. Before a
+  // retry the late bytes of the failed attempt are waited for and dropped,
+  // so that the next reply is not read behind the tail of the last one.
   int TransactRetry(std::span<const std::uint8_t> request, std::uint8_t* reply, std::size_t replyLength, int tries);
   static std::uint8_t Checksum(std::span<const std::uint8_t> bytes);
 
@@ -68,7 +71,14 @@ class CSerialPort {
   std::chrono::microseconds ProtocolFloor() const { return floor_; }
   void ResetProtocolFloor() { floor_ = {}; }
 
+ protected:
+  // A line in the trace, if there is one.
+  void TraceNote(std::string_view text);
+
  private:
+  // Reads and drops input until the line has been quiet for the timing's
+  // retryQuiet (at most ten such spans); the count dropped.
+  std::size_t DropStaleInput();
   bool CheckLineErrors();
   std::size_t WriteAll(std::span<const std::uint8_t> bytes);
   std::size_t ReadUpTo(std::uint8_t* buffer, std::size_t want);

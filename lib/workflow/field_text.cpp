@@ -18,7 +18,13 @@ bool UsesOptionList(const FieldDef& field) {
 
 std::optional<std::string> FieldOptionText(const FieldDef& field, long raw, const LanguageTexts& texts) {
   if (!UsesOptionList(field)) return std::nullopt;
-  const OptionList options = texts.optionList(field.list);
+  const bool off = field.kind == FieldKind::RangeOff;
+  return FieldOptionText(field, raw, texts.optionList(field.list), off ? texts.messageText(text::kMsgOff) : "");
+}
+
+std::optional<std::string> FieldOptionText(const FieldDef& field, long raw, const OptionList& options,
+                                           std::string_view offText) {
+  if (!UsesOptionList(field)) return std::nullopt;
   switch (field.kind) {
     case FieldKind::ListValue: {
       std::string text = options.valueToText(raw);
@@ -34,7 +40,7 @@ std::optional<std::string> FieldOptionText(const FieldDef& field, long raw, cons
     case FieldKind::RangeOff: {
       const auto rule = options.rangeRule();
       if (!rule || !rule->usable()) return std::nullopt;
-      if (field.kind == FieldKind::RangeOff) return ShowRangeEditWithOff(*rule, raw, texts.messageText(text::kMsgOff));
+      if (field.kind == FieldKind::RangeOff) return ShowRangeEditWithOff(*rule, raw, std::string(offText));
       return ShowRangeEdit(*rule, raw);
     }
     default: return std::nullopt;

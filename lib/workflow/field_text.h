@@ -13,10 +13,15 @@
 namespace vex {
 
 class LanguageTexts;
+class OptionList;
 
 // The text of a raw value of a list or range field; nothing when the field's
 // option list has no entry for it (or the field is of another kind).
 std::optional<std::string> FieldOptionText(const FieldDef& field, long raw, const LanguageTexts& texts);
+
+// The same with the field's option list and the text of "off" at hand.
+std::optional<std::string> FieldOptionText(const FieldDef& field, long raw, const OptionList& options,
+                                           std::string_view offText);
 
 // The raw value of a text of a list or range field; -1 when the list has no
 // entry with that text. Range fields correct the text as their edits do.

@@ -1,10 +1,14 @@
 #include "workflow/radio_backup.h"
 
+#include <sys/stat.h>
+
 #include "config/range_table.h"
 #include "core/codeplug_writer.h"
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <system_error>
 
 namespace vex {
@@ -17,7 +21,8 @@ CodeplugHeader RadioDataHeader(const RadioIdentity& radio, const RangeEntry& ban
 
 bool SaveRadioData(const std::filesystem::path& path, const RadioIdentity& radio, const RangeEntry& band,
                    const RangeTable& ranges, const Image& image) {
-  return WriteCodeplugFile(path.string(), RadioDataHeader(radio, band, ranges), {}, image, "");
+  const ReplaceOptions privateFile{0600};
+  return WriteCodeplugFile(path.string(), RadioDataHeader(radio, band, ranges), {}, image, "", privateFile);
 }
 
 std::string PortFileTag(const std::string& device) {
@@ -31,6 +36,23 @@ std::string PortFileTag(const std::string& device) {
   return std::filesystem::path(device).filename().string();
 }
 
+std::vector<std::filesystem::path> PortFilePaths(const std::filesystem::path& file,
+                                                 const std::vector<std::string>& devices) {
+  const std::string stem = file.stem().string();
+  const std::string extension = file.extension().string();
+  std::vector<std::filesystem::path> paths;
+  std::vector<std::string> taken;
+  for (const std::string& device : devices) {
+    const std::string tag = stem + "-" + PortFileTag(device);
+    std::string name = tag + extension;
+    for (int n = 2; std::find(taken.begin(), taken.end(), name) != taken.end(); ++n)
+      name = tag + "-" + std::to_string(n) + extension;
+    taken.push_back(name);
+    paths.push_back(file.parent_path() / name);
+  }
+  return paths;
+}
+
 namespace {
 
 std::string FileNameSafe(std::string text) {
@@ -38,7 +60,10 @@ std::string FileNameSafe(std::string text) {
     const auto u = static_cast<unsigned char>(c);
     if (!(std::isalnum(u) || c == '-' || c == '.' || c == '+')) c = '_';
   }
-  return text.empty() ? "radio" : text;
+  if (text.empty()) return "radio";
+  // Neither a hidden file nor one that a shell command takes for an option.
+  if (text.front() == '.' || text.front() == '-') text.front() = '_';
+  return text;
 }
 
 }  // namespace
@@ -59,11 +84,21 @@ std::filesystem::path BackupFilePath(const std::filesystem::path& dir, const std
   return path;
 }
 
-std::string PrepareBackupDirectory(const std::filesystem::path& dir) {
+std::string PrepareBackupDirectory(const std::filesystem::path& dir, bool* created) {
+  if (created != nullptr) *created = false;
+  std::filesystem::path target = dir.lexically_normal();
+  if (target.filename().empty()) target = target.parent_path();  // "backups/"
   std::error_code error;
-  std::filesystem::create_directories(dir, error);
-  if (error) return error.message();
-  if (!std::filesystem::is_directory(dir, error)) return "not a directory";
+  if (!std::filesystem::exists(target, error)) {
+    if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), error);
+    if (error) return error.message();
+    if (::mkdir(target.c_str(), 0700) == 0) {
+      if (created != nullptr) *created = true;
+    } else if (errno != EEXIST) {
+      return std::strerror(errno);
+    }
+  }
+  if (!std::filesystem::is_directory(target, error)) return "not a directory";
   return {};
 }
 

@@ -11,6 +11,7 @@
 #include <ctime>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace vex {
 
@@ -20,8 +21,9 @@ class RangeTable;
 // signalling type and its firmware version as the data version.
 CodeplugHeader RadioDataHeader(const RadioIdentity& radio, const RangeEntry& band, const RangeTable& ranges);
 
-// Writes the image unchanged under that header; false when the file cannot
-// be written (nothing is left half-written).
+// Writes the image unchanged under that header; false, with errno set to the
+// cause, when the file cannot be written (nothing is left half-written). The
+// data hold the radio's passwords: a new file is readable by its owner only.
 bool SaveRadioData(const std::filesystem::path& path, const RadioIdentity& radio, const RangeEntry& band,
                    const RangeTable& ranges, const Image& image);
 
@@ -29,15 +31,23 @@ bool SaveRadioData(const std::filesystem::path& path, const RadioIdentity& radio
 // "ttyUSB0", /dev/pts/3 "pts-3", a by-id link its own name; "radio" for "".
 std::string PortFileTag(const std::string& device);
 
+// The files of a read of several radios into `file`: the port's tag before
+// the extension (radio.dat and /dev/ttyUSB0 give radio-ttyUSB0.dat). Ports
+// whose tags are alike (a/radio and b/radio, /dev/pts/3 and ./pts-3) get
+// -2, -3 ... after the tag, so that no two radios share a file.
+std::vector<std::filesystem::path> PortFilePaths(const std::filesystem::path& file,
+                                                 const std::vector<std::string>& devices);
+
 // DIR/<model name>-<port>-<YYYYMMDD-HHMMSS>.dat in local time, with -2, -3 ...
 // before the extension when that file exists; characters that do not belong
 // in a file name become '_'.
 std::filesystem::path BackupFilePath(const std::filesystem::path& dir, const std::string& modelName,
                                      const std::string& device, std::time_t when);
 
-// Creates the backup directory when missing; "" when it is a directory to
-// write in, else why not (the system's reason, or "not a directory").
-std::string PrepareBackupDirectory(const std::filesystem::path& dir);
+// Creates the backup directory when missing, private to the user (0700);
+// "" when it is a directory to write in, else why not (the system's reason,
+// or "not a directory"). `created` tells whether this call made it.
+std::string PrepareBackupDirectory(const std::filesystem::path& dir, bool* created = nullptr);
 
 struct BackupFile {
   std::filesystem::path path;

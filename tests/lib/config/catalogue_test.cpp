@@ -249,6 +249,26 @@ TEST_F(CatalogueTest, ReadingKeepsTheTableWhenTheRadiosModelListsNoRanges) {
   EXPECT_EQ(settings->modelId(), "X5");
 }
 
+// A band item that went unanswered leaves zeros; edges of FF read as 0 too.
+TEST_F(CatalogueTest, ARadioWithoutABandIsRefusedBeforeAnythingChanges) {
+  data.write("VEX_E.lng", "[Setting]\nLanguageList=English\nS0300610=X7\n");
+  const std::array<std::uint8_t, 9> unanswered{};
+  const std::array<std::uint8_t, 9> erased{0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+  for (const auto& block : {unanswered, erased}) {
+    for (const int direction : {vex::kDirectionRead, vex::kDirectionWrite}) {
+      RadioCheckInput radio = Radio(direction == vex::kDirectionRead ? "X7" : "X5", "Alpha 5");
+      radio.band = block;
+      RangeEntry band;
+      const auto result = vex::CheckRadioCompatibility(*settings, table, direction, radio, band);
+      EXPECT_EQ(result.result, CompatibilityResult::kBandUnknown);
+      EXPECT_EQ(result.messageId, vex::text::kMsgIdentityFailed);
+      EXPECT_EQ(band, RangeEntry{});
+      EXPECT_EQ(settings->modelId(), "X5");
+      EXPECT_EQ(table.size(), 3u);
+    }
+  }
+}
+
 TEST_F(CatalogueTest, FreqRangeAtExitAfterDecliningTheRadiosRange) {
   settings->replaceFreqRange("350-390");
   vex::OfferNewRange(*settings, table, RangeEntry{350, 390, 0, 0, 0}, [](int, int) { return false; });

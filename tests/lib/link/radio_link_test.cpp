@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <cstring>
+#include <sstream>
 
 namespace vex {
 namespace {
@@ -125,17 +126,29 @@ TEST(RadioLink, WriteMemoryFailsAtOnceOnAWrongAcknowledge) {
   EXPECT_EQ(o.peer.Requests().size(), 1u);
 }
 
-TEST(RadioLink, ReadMemoryChecksOnlyTheChecksum) {
+TEST(RadioLink, ReadMemoryTakesAnyHeaderButNeedsTheFrameAndTracesRefusals) {
   Bytes body{0xAA, 0xBB, 0xCC, 0xDD, 0xEE, 0x11, 0x22, 0x33, 0x5A, 0xA5};  // arbitrary header, 2 data bytes
-  Bytes good = WithChecksum(body);
-  good.front() = 0x7F;  // not even STX: only the checksum counts
-  OpenLink o([&](const Bytes&, int) { return good; });
+  const Bytes good = WithChecksum(body);
+  Bytes spliced = good;
+  spliced.front() = 0x7F;  // the checksum holds, the frame does not
+  std::atomic<bool> splice{false};
+  OpenLink o([&](const Bytes&, int) { return splice ? spliced : good; });
+  std::ostringstream log;
+  LinkTrace trace(log);
+  o.link.SetTrace(&trace);
   std::uint8_t dest[2] = {};
   EXPECT_EQ(o.link.ReadMemory(0x1234, 2, dest), 1);
   EXPECT_EQ(dest[0], 0x5A);
   EXPECT_EQ(dest[1], 0xA5);
   const Bytes expectedRequest{0x02, 'E', 'b', 0x34, 0x12, 0x00, 0x00, 0x02, 0x00, 0x03};
   EXPECT_EQ(o.peer.Requests()[0], expectedRequest);
+
+  splice = true;
+  dest[0] = 7;
+  EXPECT_EQ(o.link.ReadMemory(0x1234, 2, dest), 0);
+  EXPECT_EQ(dest[0], 7);
+  EXPECT_EQ(o.link.RefusedReplies(), 1);
+  EXPECT_NE(log.str().find("memory reply refused: bad frame (1 refused)"), std::string::npos) << log.str();
 }
 
 TEST(RadioLink, ReadMemoryWithChecksumOffByOneLeavesTheDestination) {

@@ -34,7 +34,11 @@ TEST(Replies, DataRepliesCopyOnlyWhenWholeAndRight) {
   const auto tuneAt5 = [](std::span<const std::uint8_t> r, std::span<std::uint8_t> d) {
     return replies::TuneData(r, 5, d);
   };
-  for (const Case& c : {Case{"memory", memory, 2, replies::MemoryData}, Case{"info", info, 1, replies::InfoData},
+  const auto memoryAt0x20 = [](std::span<const std::uint8_t> r, std::span<std::uint8_t> d) {
+    auto echo = replies::HeaderEcho::Unknown;
+    return replies::CheckMemoryReply(r, 0x20, d, echo) == replies::MemoryReply::Accepted;
+  };
+  for (const Case& c : {Case{"memory", memory, 2, +memoryAt0x20}, Case{"info", info, 1, replies::InfoData},
                         Case{"tune", tune, 2, +tuneAt5}}) {
     std::array<std::uint8_t, 2> data{0xA5, 0xA5};
     EXPECT_TRUE(c.check(c.reply, std::span(data).first(c.length))) << c.name;
@@ -52,6 +56,44 @@ TEST(Replies, DataRepliesCopyOnlyWhenWholeAndRight) {
   }
   std::array<std::uint8_t, 2> data{};
   EXPECT_FALSE(replies::TuneData(tune, 6, data));
+}
+
+// A retry can read a frame made of an old reply's tail and a new reply's
+// head; its checksum may still hold, its frame bytes and echo seldom do.
+TEST(Replies, MemoryReplyNeedsItsFrameAndOnceEchoedItsBlock) {
+  using replies::HeaderEcho;
+  using replies::MemoryReply;
+  const auto at0x20 = Framed({'E', 'c', 0x20, 0, 0, 0, 2, 0, 0x12, 0x34});
+  const auto at0x40 = Framed({'E', 'c', 0x40, 0, 0, 0, 2, 0, 0x12, 0x34});
+  const auto noEcho = Framed({0xAA, 0xBB, 0xCC, 0xDD, 0xEE, 0x11, 0x22, 0x33, 0x12, 0x34});
+  auto noStx = at0x20;
+  noStx.front() = 0x34;
+  auto noEtx = at0x20;
+  noEtx.back() = 0x02;
+  struct Case {
+    const char* name;
+    std::vector<std::uint8_t> reply;
+    HeaderEcho before;
+    MemoryReply expected;
+    HeaderEcho after;
+  };
+  for (const Case& c : {
+           Case{"echoing radio, its block", at0x20, HeaderEcho::Unknown, MemoryReply::Accepted, HeaderEcho::Echoed},
+           Case{"echoing radio, another block", at0x40, HeaderEcho::Echoed, MemoryReply::WrongBlock,
+                HeaderEcho::Echoed},
+           Case{"first reply names no block", noEcho, HeaderEcho::Unknown, MemoryReply::Accepted,
+                HeaderEcho::NotEchoed},
+           Case{"radio that never echoes", at0x40, HeaderEcho::NotEchoed, MemoryReply::Accepted,
+                HeaderEcho::NotEchoed},
+           Case{"no STX", noStx, HeaderEcho::Unknown, MemoryReply::BadFrame, HeaderEcho::Unknown},
+           Case{"no ETX", noEtx, HeaderEcho::NotEchoed, MemoryReply::BadFrame, HeaderEcho::NotEchoed},
+       }) {
+    auto echo = c.before;
+    std::array<std::uint8_t, 2> data{0xA5, 0xA5};
+    EXPECT_EQ(replies::CheckMemoryReply(c.reply, 0x20, data, echo), c.expected) << c.name;
+    EXPECT_EQ(echo, c.after) << c.name;
+    EXPECT_EQ(data[0] == 0x12, c.expected == MemoryReply::Accepted) << c.name;
+  }
 }
 
 TEST(Replies, AcknowledgesNeedAllSixBytes) {

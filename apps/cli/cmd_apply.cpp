@@ -1,0 +1,53 @@
+// apply TEXT.yaml [--base FILE] -o OUT: a codeplug text made into a codeplug
+// file, from the text alone or over the base; on any error nothing is written.
+#include "cli_commands.h"
+#include "output_file.h"
+
+#include "base/file_replace.h"
+#include "workflow/codeplug_text/codeplug_text.h"
+
+#include <cerrno>
+#include <iostream>
+#include <memory>
+
+namespace vex::cli {
+
+int RunApply(Environment& env, const CliOptions& options) {
+  const std::string& textFile = options.files[0];
+  std::string text;
+  if (textFile == "-") {
+    text.resize(kMaxCodeplugTextBytes + 1);
+    std::cin.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(std::cin.gcount()));
+  } else if (!ReadWholeFile(textFile, kMaxCodeplugTextBytes + 1, text)) {
+    return env.failWith("No such file or it cannot be read", textFile);
+  }
+
+  std::unique_ptr<CodeplugDocument> base;
+  if (!options.base.empty()) {
+    base = std::make_unique<CodeplugDocument>();
+    switch (LoadCodeplugDocument(options.base, *base)) {
+      case DocumentLoad::Missing: return env.failWith("No such file", options.base);
+      case DocumentLoad::Invalid: return env.fail(text::kMsgFileInvalid, options.base);
+      case DocumentLoad::Loaded: break;
+    }
+  }
+
+  const LanguageTexts english(env.dataDir() / "VEX_E.lng");
+  auto result = std::make_unique<CodeplugDocument>();
+  const auto errors = ApplyCodeplugText(text, base.get(), english, *result);
+  if (!errors.empty()) {
+    const std::string shown = textFile == "-" ? "standard input" : textFile;
+    for (const TextError& error : errors) env.err() << shown << ":" << TextErrorLine(error) << '\n';
+    env.err() << "vexprog-cli: " << shown << " is not applied; nothing was written\n";
+    return kExitFailure;
+  }
+
+  const OutputFile output(options.output, options.force);
+  if (!SaveCodeplugDocument(output.path(), *result))
+    return env.fail(text::kMsgFileNotWritten, output.shownName(), output.failure(errno));
+  if (!output.finish(env.out())) return env.fail(text::kMsgFileNotWritten, output.shownName());
+  return kExitOk;
+}
+
+}  // namespace vex::cli

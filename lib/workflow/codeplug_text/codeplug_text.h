@@ -1,0 +1,44 @@
+// The codeplug as text: the whole content of a codeplug file as YAML, by the
+// schema's field names in the units people write, and a text applied back
+// onto nothing (the text alone makes the data) or onto a base (only what the
+// text names changes). Export then apply gives back the same bytes.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "workflow/codeplug_text/codeplug_document.h"
+
+namespace vex {
+
+class LanguageTexts;
+
+// Texts larger than this are refused unread.
+inline constexpr std::size_t kMaxCodeplugTextBytes = 4 * 1024 * 1024;
+
+// The document as text. `english` gives the option lists' texts.
+std::string ExportCodeplugText(const CodeplugDocument& document, const LanguageTexts& english);
+
+// Where a text went wrong: 1-based line and column, the field (as
+// "channels[3].rx_frequency") and what is wrong or what the field accepts.
+struct TextError {
+  int line = 0;
+  int column = 0;
+  std::string field;
+  std::string message;
+};
+
+// Applies a text. Without a base the text must give every list and the
+// header's model; what it leaves out of a section or record takes the
+// schema's defaults. With a base, only what the text names changes; a list it
+// gives replaces the base's list, each record starting from the base's
+// record at its position. On any error `result` is left as it was.
+std::vector<TextError> ApplyCodeplugText(std::string_view text, const CodeplugDocument* base,
+                                         const LanguageTexts& english, CodeplugDocument& result);
+
+// "line:column: field: message".
+std::string TextErrorLine(const TextError& error);
+
+}  // namespace vex

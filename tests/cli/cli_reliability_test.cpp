@@ -1,0 +1,160 @@
+// Radio commands under faults that once lost data or left it where it could
+// not be used: radios sharing a file name, a band that went unanswered, a
+// backup read that changed what the write checks.
+#include "radio_fixture.h"
+
+#include "base/text_ids.h"
+
+#include <nlohmann/json.hpp>
+
+#include <sys/stat.h>
+
+#include <fstream>
+
+#include <set>
+
+namespace vex {
+namespace {
+
+using test::CliResult;
+using test::SimProcess;
+
+class CliReliability : public test::CliRadio {
+ protected:
+  std::string rangeOf(const std::string& codeplug) {
+    return nlohmann::json::parse(run({"info", codeplug, "--json"}).out)["range"];
+  }
+};
+
+TEST_F(CliReliability, RadiosWhosePortsShareALastNameGetAFileEach) {
+  SimProcess a({"--band", "430-440"});
+  SimProcess b({"--band", "440-450"});
+  ASSERT_FALSE(a.device().empty());
+  ASSERT_FALSE(b.device().empty());
+  std::filesystem::create_directories(file("a"));
+  std::filesystem::create_directories(file("b"));
+  std::filesystem::create_symlink(a.device(), file("a/radio"));
+  std::filesystem::create_symlink(b.device(), file("b/radio"));
+
+  const CliResult r = run({"read", "--port", file("a/radio"), "--port", file("b/radio"), "-o", file("out.dat")});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ((std::set<std::string>{rangeOf(file("out-radio.dat")), rangeOf(file("out-radio-2.dat"))}),
+            (std::set<std::string>{"430-440", "440-450"}));
+}
+
+// Requests 3 to 5 are the three tries of the band item.
+TEST_F(CliReliability, AnUnansweredBandFailsTheReadAndReachesNoFileOrSetting) {
+  SimProcess sim({"--no-reply", "3:3"});
+  ASSERT_FALSE(sim.device().empty());
+  const std::string settingsBefore = settings();
+  const std::string catalogueBefore = catalogue();
+
+  const CliResult read =
+      run({"read", "--port", sim.device(), "-o", file("out.dat"), "--add-range", "yes", "--remember"});
+  EXPECT_EQ(read.exitCode, 1);
+  EXPECT_NE(read.err.find(message(text::kMsgIdentityFailed)), std::string::npos) << read.err;
+  EXPECT_EQ(read.out.find(message(text::kMsgReadDone)), std::string::npos) << read.out;
+  EXPECT_FALSE(std::filesystem::exists(file("out.dat")));
+  EXPECT_EQ(settings(), settingsBefore);
+  EXPECT_EQ(catalogue(), catalogueBefore);
+
+  const std::string codeplug = codeplugWithPasswords("w.dat", "");
+  const CliResult backup = run({"write", "--port", sim.device(), "--backup", file("backups"), codeplug});
+  EXPECT_EQ(backup.exitCode, 1);
+  EXPECT_NE(backup.err.find("nothing was written"), std::string::npos) << backup.err;
+}
+
+TEST_F(CliReliability, DetectSaysABandThatWentUnansweredIsUnknown) {
+  SimProcess sim({"--no-reply", "3:3"});
+  ASSERT_FALSE(sim.device().empty());
+  const CliResult text = run({"detect", "--port", sim.device()});
+  ASSERT_EQ(text.exitCode, 0) << text.err;
+  EXPECT_NE(text.out.find("band unknown"), std::string::npos) << text.out;
+  EXPECT_EQ(text.out.find("0-0"), std::string::npos) << text.out;
+}
+
+// The file's range is not inside the radio's band: the backup read must not
+// make the write check the radio's band against itself.
+TEST_F(CliReliability, ABackupReadLeavesTheWritesChecksToTheFile) {
+  SimProcess sim({"--model-name", "VX-446", "--band", "430-440", "--save", file("end.bin")});
+  ASSERT_FALSE(sim.device().empty());
+  const std::string codeplug = codeplugWithPasswords("w.dat", "");
+  const CliResult r = run({"write", "--port", sim.device(), "--backup", file("backups"), codeplug});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("radio's range 430-440 MHz"), std::string::npos) << r.err;
+  ASSERT_TRUE(sim.stop());
+  std::vector<std::filesystem::path> backups;
+  for (const auto& entry : std::filesystem::directory_iterator(file("backups"))) backups.push_back(entry.path());
+  ASSERT_EQ(backups.size(), 1u);
+  EXPECT_EQ(test::ImageOf(backups[0].string()), test::ReadBytes(file("end.bin")));  // nothing was written
+}
+
+mode_t ModeOf(const std::string& path) {
+  struct stat info {};
+  EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
+  return info.st_mode & 07777;
+}
+
+TEST_F(CliReliability, ATraceNeverTakesTheCommandsOwnFilesOrAnothersContent) {
+  SimProcess sim({"--model-name", "VX-446"});
+  ASSERT_FALSE(sim.device().empty());
+  const std::string codeplug = codeplugWithPasswords("mine.dat", "");
+  const std::string before = test::Slurp(codeplug);
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"write", "--port", sim.device(), codeplug, "--trace", codeplug},
+        {"verify", "--port", sim.device(), codeplug, "--trace", codeplug},
+        {"read", "--port", sim.device(), "--model-name", "VX-446", "-o", file("out.dat"), "--trace", file("out.dat")}}) {
+    const CliResult r = run(args);
+    EXPECT_NE(r.exitCode, 0) << args[0];
+    EXPECT_NE(r.err.find("--trace"), std::string::npos) << r.err;
+  }
+  EXPECT_EQ(test::Slurp(codeplug), before);
+  EXPECT_FALSE(std::filesystem::exists(file("out.dat")));
+
+  // Notes that are no trace are kept; the trace follows them.
+  std::ofstream(file("notes.txt")) << "my notes\n";
+  ASSERT_EQ(run({"read", "--port", sim.device(), "--model-name", "VX-446", "-o", file("out.dat"), "--trace",
+                 file("notes.txt")}).exitCode, 0);
+  const std::string notes = test::Slurp(file("notes.txt"));
+  EXPECT_EQ(notes.rfind("my notes\n\n# vexprog-cli trace\n", 0), 0u) << notes.substr(0, 80);
+  EXPECT_GT(test::TracedRequests(notes, "45 62"), 0u);
+}
+
+TEST_F(CliReliability, FilesWithTheRadiosPasswordsArePrivateAndReadOnlyFilesNeedForce) {
+  SimProcess sim({"--model-name", "VX-446"});
+  ASSERT_FALSE(sim.device().empty());
+  const mode_t mask = ::umask(022);
+  const CliResult read = run({"read", "--port", sim.device(), "--model-name", "VX-446", "-o", file("radio.dat")});
+  ASSERT_EQ(read.exitCode, 0) << read.err;
+  EXPECT_EQ(ModeOf(file("radio.dat")), 0600u);
+  const std::string codeplug = codeplugWithPasswords("w.dat", "");
+  const CliResult write = run({"write", "--port", sim.device(), "--backup", file("backups"), codeplug});
+  ASSERT_EQ(write.exitCode, 0) << write.err;
+  EXPECT_EQ(ModeOf(file("backups")), 0700u);
+  for (const auto& entry : std::filesystem::directory_iterator(file("backups")))
+    EXPECT_EQ(ModeOf(entry.path().string()), 0600u) << entry.path();
+  ::umask(mask);
+
+  // A read-only target is kept unless forced; forced, it keeps its mode.
+  ASSERT_EQ(::chmod(file("radio.dat").c_str(), 0444), 0);
+  const std::string kept = test::Slurp(file("radio.dat"));
+  const CliResult refused = run({"recode", codeplug, "-o", file("radio.dat")});
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_NE(refused.err.find("read-only"), std::string::npos) << refused.err;
+  EXPECT_EQ(test::Slurp(file("radio.dat")), kept);
+  ASSERT_EQ(run({"recode", codeplug, "-o", file("radio.dat"), "--force"}).exitCode, 0);
+  EXPECT_NE(test::Slurp(file("radio.dat")), kept);
+  EXPECT_EQ(ModeOf(file("radio.dat")), 0444u);
+}
+
+TEST_F(CliReliability, AFailedBackupReadLeavesNoEmptyBackupDirectory) {
+  SimProcess sim({"--model-name", "VX-446", "--fail-address", "64"});
+  ASSERT_FALSE(sim.device().empty());
+  const std::string codeplug = codeplugWithPasswords("w.dat", "");
+  const CliResult r = run({"write", "--port", sim.device(), "--backup", file("new/backups"), codeplug});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_FALSE(std::filesystem::exists(file("new/backups")));
+}
+
+}  // namespace
+}  // namespace vex
