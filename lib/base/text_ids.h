@@ -87,6 +87,8 @@ inline constexpr int kMsgWriteOriginDefaults = 2306;
 inline constexpr int kMsgWriteDefaultsQuestion = 2307;
 inline constexpr int kMsgReadStatus = 2308;
 inline constexpr int kMsgChannelCount = 2309;
+inline constexpr int kMsgPasteRowsLeftOut = 2410;
+inline constexpr int kMsgReadPort = 2411;
 inline constexpr int kMsgBackupBeforeWrite = 2370;
 inline constexpr int kMsgBackupKept = 2371;
 inline constexpr int kMsgBackupMissing = 2372;
@@ -330,6 +332,8 @@ inline constexpr int kAlertStop = 5084;
 // Passwords view and password dialog
 inline constexpr int kPasswordChange = 6358;
 inline constexpr int kPasswordPrompt = 6360;
+inline constexpr int kPasswordAgainPrompt = 6362;
+inline constexpr int kPasswordsDiffer = 6364;
 
 // Keys view
 inline constexpr int kKeyA2List = 6614;
@@ -520,6 +524,8 @@ inline constexpr auto kMessageIds = std::to_array<int>({
     kMsgWriteDefaultsQuestion,
     kMsgReadStatus,
     kMsgChannelCount,
+    kMsgPasteRowsLeftOut,
+    kMsgReadPort,
     kMsgBackupBeforeWrite,
     kMsgBackupKept,
     kMsgBackupMissing,
@@ -652,6 +658,8 @@ inline constexpr auto kLabelIds = std::to_array<int>({
     kPasswordChange,
     kCaptionPasswordDialog,
     kPasswordPrompt,
+    kPasswordAgainPrompt,
+    kPasswordsDiffer,
     kCaptionKeys,
     kKeyA2List,
     kKeyA3List,
@@ -849,6 +857,8 @@ inline constexpr auto kFormatTexts = std::to_array<FormatText>({
     FormatText{Family::Message, kMsgWriteOriginRadio, Conversion::String},
     FormatText{Family::Message, kMsgReadStatus, Conversion::String},
     FormatText{Family::Message, kMsgChannelCount, Conversion::Integer},
+    FormatText{Family::Message, kMsgPasteRowsLeftOut, Conversion::Integer},
+    FormatText{Family::Message, kMsgReadPort, Conversion::String},
     FormatText{Family::Message, kMsgBackupBeforeWrite, Conversion::String},
     FormatText{Family::Message, kMsgBackupKept, Conversion::String},
     FormatText{Family::Message, kMsgBackupNotSaved, Conversion::String},

@@ -66,14 +66,26 @@ void AppSettings::replaceFreqRange(std::string range) {
   freqRange_ = std::move(range);
 }
 
-void AppSettings::readLanguageSetting() { selectLanguage(ReadProfileInt(settingsReadPath(), kSetting, "Language", 0)); }
+void AppSettings::readLanguageSetting(std::string_view userLocale) {
+  if (FindProfileString(settingsReadPath(), kSetting, "Language", kRoomName)) {
+    selectLanguage(ReadProfileInt(settingsReadPath(), kSetting, "Language", 0));
+  } else if (userLocale.empty()) {
+    loadLanguage(0);
+  } else {
+    selectLanguage(LanguageIndexForLocale(paths_.dataDir(), userLocale));
+  }
+}
 
-void AppSettings::selectLanguage(int index) {
+void AppSettings::loadLanguage(int index) {
   LanguageSelection selection = SelectLanguageFile(paths_.dataDir(), index);
   texts_ = LanguageTexts(selection.file);
   languageName_ = std::move(selection.name);
   if (selection.helpFile) helpFile_ = std::move(*selection.helpFile);
   languageIndex_ = selection.index;
+}
+
+void AppSettings::selectLanguage(int index) {
+  loadLanguage(index);
   WriteProfileString(paths_.writeFile(kSettingsFile), kSetting, "Language", FormatInteger(languageIndex_));
 }
 

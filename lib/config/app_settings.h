@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace vex {
 
@@ -71,7 +72,10 @@ class AppSettings {
   void setDataVersion(std::string version) { dataVersion_ = std::move(version); }
 
   // Language: reads Language from Settings.ini and selects that language.
-  void readLanguageSetting();
+  // Settings that name none (a first start) take the language of
+  // `userLocale` and record it; without a locale the first language is
+  // used and nothing is recorded.
+  void readLanguageSetting(std::string_view userLocale = {});
   // Selects the language with the index, records it and writes Language.
   void selectLanguage(int index);
   int languageIndex() const { return languageIndex_; }
@@ -111,6 +115,8 @@ class AppSettings {
   static constexpr const char* kVolumeFile = "volume.ini";
 
  private:
+  // Selects the language with the index without writing it.
+  void loadLanguage(int index);
   int userLevelCode() const;
 
   DataPaths paths_;

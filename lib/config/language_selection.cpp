@@ -4,6 +4,8 @@
 #include "config/profile_syntax.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstdlib>
 #include <string_view>
 #include <system_error>
 #include <vector>
@@ -41,6 +43,15 @@ std::optional<std::string> ListItem(std::string_view list, int index) {
   }
 }
 
+// "zh" of "zh_CN.UTF-8@euro", in lower case.
+std::string LanguageCode(std::string_view locale) {
+  const std::size_t end = locale.find_first_of("_.@:");
+  std::string code(locale.substr(0, end));
+  std::transform(code.begin(), code.end(), code.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return code;
+}
+
 }  // namespace
 
 LanguageSelection SelectLanguageFile(const fs::path& dataDir, int index) {
@@ -60,6 +71,39 @@ LanguageSelection SelectLanguageFile(const fs::path& dataDir, int index) {
   }
   selection.helpFile = FindProfileString(selection.file, kSetting, "HelpFile", kRoomName);
   return selection;
+}
+
+int LanguageIndexForLocale(const fs::path& dataDir, std::string_view locale) {
+  const std::string code = LanguageCode(locale);
+  if (code.empty() || code == "c" || code == "posix") return 0;
+  for (const fs::path& file : LanguageFiles(dataDir)) {
+    const std::string codes = ReadProfileString(file, kSetting, "Locale", "", kRoomName);
+    bool covered = false;
+    for (int k = 0; !covered; ++k) {
+      const std::optional<std::string> item = ListItem(codes, k);
+      if (!item) break;
+      covered = !item->empty() && LanguageCode(*item) == code;
+    }
+    if (!covered) continue;
+    const std::string name = ReadProfileString(file, kSetting, "Language", "English", kRoomName);
+    const std::string list = ReadProfileString(file, kSetting, "LanguageList", "", kRoomName);
+    for (int index = 0;; ++index) {
+      const std::optional<std::string> item = ListItem(list, index);
+      if (!item) break;
+      if (*item == name) return index;
+    }
+  }
+  return 0;
+}
+
+std::string UserLocaleName() {
+  for (const char* variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const char* value = std::getenv(variable);
+    if (!value || !*value) continue;
+    const std::string_view text(value);
+    return std::string(text.substr(0, text.find(':')));
+  }
+  return {};
 }
 
 }  // namespace vex

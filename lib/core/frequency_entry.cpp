@@ -60,6 +60,12 @@ std::string CommitFrequencyCell(std::string_view text, const BandLimits& band) {
   return FormatScaled(tenHz, 5);
 }
 
+bool FrequencyOutsideBand(std::string_view text, const BandLimits& band) {
+  if (IsBlank(text)) return false;
+  std::uint32_t tenHz = TenHzOf(text);
+  return PullIntoBand(tenHz, band);
+}
+
 std::string NormalizeCtcssText(std::string_view text) { return FormatScaled(EncodeCtcss(text), 1); }
 
 std::optional<std::string> NormalizeCdcssText(std::string_view text) {

@@ -47,6 +47,9 @@ FrequencyEntry CommitFrequencyEdit(std::string_view text, const BandLimits& band
 // the 2.5 kHz raster; written "%.5f".
 std::string CommitFrequencyCell(std::string_view text, const BandLimits& band);
 
+// Whether committing the text would pull its frequency into a known band.
+bool FrequencyOutsideBand(std::string_view text, const BandLimits& band);
+
 // A CTCSS text on leaving its entry: the tone clamped to 40.0..300.0 Hz and
 // written with one decimal ("20" gives "40.0", "67" gives "67.0").
 std::string NormalizeCtcssText(std::string_view text);

@@ -67,6 +67,11 @@ void RecordListAccess::removeAt(std::size_t index, InvalidLog* log) {
   const int key = keyAt(index);
   if (key == 0) return;
   if (log) log->removeItem(key);
+  if (kind_ == RecordKind::Channel) {
+    // The channel that takes the removed one's place, or the new last one.
+    const int replacement = index + 1 < size() ? keyAt(index + 1) : (index > 0 ? keyAt(index - 1) : 0);
+    ForgetChannel(data_, key, replacement);
+  }
   WithList(data_, kind_, [index](auto& list) { list.removeAt(index); });
   // The records behind the removed one moved up: numbers that name them follow.
   RenumberReferences(data_);

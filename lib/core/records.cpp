@@ -94,6 +94,7 @@ void ScanListRecord::setMember(std::size_t slot, std::uint16_t number) {
 }
 
 std::uint8_t ScanListRecord::entryCount() const { return static_cast<std::uint8_t>(ReadField(kEntries, bytes)); }
+void ScanListRecord::setEntryCount(std::uint8_t count) { WriteField(kEntries, bytes, count); }
 std::uint8_t ScanListRecord::txMode() const { return static_cast<std::uint8_t>(ReadField(kTxMode, bytes)); }
 std::uint8_t ScanListRecord::priorityMode() const { return static_cast<std::uint8_t>(ReadField(kPriorityMode, bytes)); }
 

@@ -64,6 +64,7 @@ struct ScanListRecord : ByteRecord<layout::kScanListArea.recordSize> {
   std::uint16_t member(std::size_t slot) const;
   void setMember(std::size_t slot, std::uint16_t number);
   std::uint8_t entryCount() const;
+  void setEntryCount(std::uint8_t count);
   std::uint8_t txMode() const;
   std::uint8_t priorityMode() const;
 };

@@ -1,5 +1,6 @@
 #include "core/references.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "core/container.h"
@@ -64,6 +65,35 @@ void RenumberReferences(RadioDataContainer& container) {
       if (auto at = PositionOf(container.channels(), link))
         scanList->record().setWord(offset, static_cast<std::uint16_t>(*at + 1));
     });
+  }
+}
+
+void ForgetChannel(RadioDataContainer& container, int channelKey, int replacementKey) {
+  if (channelKey == 0) return;
+  for (const auto& scanList : container.scanLists()) {
+    ScanListRecord& record = scanList->record();
+    auto& members = scanList->memberLinks();
+    auto empty = [&](std::size_t slot) {
+      members[slot] = 0;
+      record.setMember(slot, kNoChannel);
+    };
+    // The used slots close up over the channel's; the slots past the entry
+    // count are not scanned and only lose the channel.
+    const std::size_t used = std::min<std::size_t>(record.entryCount(), kScanListMembers);
+    std::size_t kept = 0;
+    for (std::size_t slot = 0; slot < used; ++slot) {
+      if (members[slot] == channelKey) continue;
+      members[kept] = members[slot];
+      record.setMember(kept, record.member(slot));
+      ++kept;
+    }
+    for (std::size_t slot = kept; slot < used; ++slot) empty(slot);
+    if (kept != used) record.setEntryCount(static_cast<std::uint8_t>(kept));
+    for (std::size_t slot = used; slot < kScanListMembers; ++slot)
+      if (members[slot] == channelKey) empty(slot);
+    if (scanList->designatedLink() == channelKey) scanList->setDesignatedLink(replacementKey);
+    if (scanList->priorityLink() == channelKey) scanList->setPriorityLink(replacementKey);
+    if (scanList->furtherLink() == channelKey) scanList->setFurtherLink(replacementKey);
   }
 }
 

@@ -31,6 +31,13 @@ void ResolveReferences(ScanListItem& scanList, const RadioDataContainer& contain
 // whose item is gone stay as they are for validation to report.
 void RenumberReferences(RadioDataContainer& container);
 
+// Before the channel with `channelKey` leaves its list: every scan list
+// drops it from its member slots (the members behind it move up and the
+// entry count shrinks), and its designated, priority and further channel
+// move to the channel with `replacementKey`, so no scan list is left naming
+// a channel that is gone.
+void ForgetChannel(RadioDataContainer& container, int channelKey, int replacementKey);
+
 // The stored number of a scan list channel reference that names no channel.
 inline constexpr std::uint16_t kNoChannel = 0xFF;
 

@@ -14,7 +14,9 @@ FactoryChanges ApplyFactoryModel(const FactoryModel& before, const FactoryModel&
                                  RadioDataContainer& container) {
   FactoryChanges changes;
   changes.modelName = after.modelName() != before.modelName();
-  changes.range = after.rangeText() != before.rangeText();
+  // Erased or crossed edges name no range: the one in use stays.
+  const bool knownRange = after.lowerEdge() > 0 && after.upperEdge() >= after.lowerEdge();
+  changes.range = knownRange && after.rangeText() != before.rangeText();
   changes.signalling = after.option(FactoryModel::kSignalling) != before.option(FactoryModel::kSignalling);
   if (changes.modelName) settings.setModelName(after.modelName());
   if (changes.range) settings.setFreqRange(after.rangeText());

@@ -19,9 +19,9 @@ struct FactoryChanges {
   bool signalling = false;
 };
 
-// Leaving the dialog: a changed model name, band range or signalling type
-// becomes current in the settings, and the model data goes into the
-// container. Returns what changed, for the window to refresh.
+// Leaving the dialog: a changed model name, band range (of known edges) or
+// signalling type becomes current in the settings, and the model data goes
+// into the container. Returns what changed, for the window to refresh.
 FactoryChanges ApplyFactoryModel(const FactoryModel& before, const FactoryModel& after, AppSettings& settings,
                                  RadioDataContainer& container);
 

@@ -21,6 +21,13 @@ std::string WriteSummary(const WriteFacts& facts, const TextLookup& message) {
          formatText(LookUp(message, text::kMsgWritePort), facts.port) + '\n' + origin;
 }
 
+std::string ReadSummary(const std::string& model, const std::string& band, const std::string& port,
+                        const TextLookup& message) {
+  return formatText(LookUp(message, text::kMsgWriteModel), model) + '\n' +
+         formatText(LookUp(message, text::kMsgWriteBand), band) + '\n' +
+         formatText(LookUp(message, text::kMsgReadPort), port);
+}
+
 std::string ReadStatusLine(const std::string& model, const std::string& port, int channels, const TextLookup& message) {
   const std::string facts = model + ", " + port + ", " + formatText(LookUp(message, text::kMsgChannelCount), channels);
   return formatText(LookUp(message, text::kMsgReadStatus), facts);

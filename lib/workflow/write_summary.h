@@ -1,6 +1,7 @@
 #pragma once
 // What a write to a radio is about to send, in words: the model, the band,
-// the port and where the data came from; and the status line after a read.
+// the port and where the data came from; what a read is about to do; and
+// the status line after a read.
 #include <string>
 
 #include "core/text_lookup.h"
@@ -29,6 +30,10 @@ struct WriteFacts {
 // One line each for model, band, port and data origin; `message` gives
 // message texts.
 std::string WriteSummary(const WriteFacts& facts, const TextLookup& message);
+
+// One line each for the model and band in use and the port a read goes over.
+std::string ReadSummary(const std::string& model, const std::string& band, const std::string& port,
+                        const TextLookup& message);
 
 // "Read from the radio: <model>, <port>, <n> channels".
 std::string ReadStatusLine(const std::string& model, const std::string& port, int channels, const TextLookup& message);

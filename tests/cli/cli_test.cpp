@@ -181,7 +181,7 @@ TEST_F(Cli, ReportPrintsTheChosenSectionsInTableOrderInTheProgramsLanguage) {
   const std::filesystem::path data = dir.path() / "data";
   std::filesystem::copy(BuildDataDir(), data, std::filesystem::copy_options::recursive);
   std::string settings = test::Slurp((data / "Settings.ini").string());
-  settings.replace(settings.find("Language=0"), 10, "Language=1");
+  settings.insert(settings.find("[Setting]\n") + 10, "Language=1\n");
   std::ofstream(data / "Settings.ini", std::ios::trunc) << settings;
   const CliResult chinese = RunCli({"report", path, "--sections", "channels"}, dir.path().string(), data.string());
   ASSERT_EQ(chinese.exitCode, 0) << chinese.err;

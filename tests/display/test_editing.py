@@ -11,6 +11,7 @@ FIRST_ROW_Y = 152  # channel 1's row, in the main window
 ROW_HEIGHT = 20
 RX_FREQUENCY_X = 365
 DELETE_BUTTON = (691, 97)
+ROW_NUMBER_X = 285
 
 
 def channels(data, path):
@@ -57,20 +58,47 @@ class ChannelList(vd.DisplayTest):
         self.click_row(app, 3)
         app.main.key(*["Down"] * 6)
         app.main.click(*DELETE_BUTTON)
-        # The scan list still names the deleted channel, so the data cannot be saved
-        # as they are; the channels go out as CSV.
-        csv = os.path.join(data.root, "channels.csv")
-        app.main.key("alt+f", *["Down"] * 5, "Return")
-        export = app.wait_window("^vexprog$", exclude=[app.main])
-        export.type(csv)  # over the proposed name, which is selected
-        export.key("Return")
-        wait_for(lambda: os.path.exists(csv) and os.path.getsize(csv) > 0, what="the exported channels")
-        with open(csv) as f:
-            rows = f.read().splitlines()[1:]
-        self.assertEqual(len(rows), len(before) - 1)
-        tones = [row.split(",")[6] for row in rows]
+        # Channel 9 was a member of the scan list: the list closes up over it,
+        # so the data save as they are.
+        self.save(app, path)
+        after = channels(data, path)
+        self.assertEqual(len(after), len(before) - 1)
+        tones = [row[4] for row in after]
         self.assertNotIn("123.0", tones)  # channel 9's tone
         self.assertIn("100.0", tones)  # channel 3's
+        scan_list = vd.cli(data, "dump", path).split("scan_lists:")[1].splitlines()[2].split()
+        self.assertEqual(scan_list[1], "15")  # entries
+        self.assertEqual(scan_list[-15:], [str(n) for n in range(1, 16)])  # members
+
+
+    def test_paste_past_the_last_channel_and_a_frequency_out_of_band_are_told(self):
+        data, path, app = self.open_list()
+        before = channels(data, path)
+        # Rows 1 to 3 by their numbers, copied, pasted at channel 15: two fit.
+        self.click_row(app, 1, x=ROW_NUMBER_X)
+        self.display.xdotool("keydown", "shift")
+        self.click_row(app, 3, x=ROW_NUMBER_X)
+        self.display.xdotool("keyup", "shift")
+        app.main.key("ctrl+c")
+        self.click_row(app, 15)
+        app.main.key("ctrl+v")
+        left_out = app.wait_message()
+        self.shot("paste-left-out")
+        left_out.key("Return")
+        app.wait_closed(left_out)
+        # A typed frequency above the band is pulled into it, and said so.
+        self.click_row(app, 5)
+        app.main.type("450")
+        app.main.key("Return")
+        pulled = app.wait_message()
+        pulled.key("Return")
+        app.wait_closed(pulled)
+        self.save(app, path)
+        after = channels(data, path)
+        self.assertEqual(len(after), 16)
+        self.assertEqual([row[1:] for row in after[14:]], [row[1:] for row in before[:2]])
+        self.assertTrue(after[4][1].startswith("446."), after[4])
+
 
 if __name__ == "__main__":
     vd.main()

@@ -150,6 +150,19 @@ TEST(FactoryModeDialog, ReadShowsTheRadiosModelAndLeavingAppliesIt) {
   EXPECT_EQ(container().factory().own()[1], 33);
 }
 
+TEST(FactoryModeDialog, ARadioWithErasedBandEdgesLeavesTheRangeAsItWas) {
+  TransferRig rig({}, "400-470");
+  setLevel(rig, "52840619");
+  const std::string range = settings::freqRange();
+  CDlgFactoryMode dialog(rig.frame.get());
+  findControlAs<QPushButton>(&dialog, D::kRead)->click();
+  EXPECT_EQ(textOf(&dialog, D::kLowerEdge), "");
+  EXPECT_EQ(textOf(&dialog, D::kUpperEdge), "");
+  findControlAs<QPushButton>(&dialog, D::kClose)->click();
+  EXPECT_FALSE(dialog.changes().range);
+  EXPECT_EQ(settings::freqRange(), range);
+}
+
 TEST(FactoryModeDialog, FactoryLevelAloneMayChangeTheBandFields) {
   TransferRig rig;
   {

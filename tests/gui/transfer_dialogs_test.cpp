@@ -35,6 +35,31 @@ TEST(RadioPasswordDialog, TakesAtMostEightDigits) {
   EXPECT_EQ(dialog.password(), "98");
 }
 
+TEST(PasswordDialog, ANewPasswordIsMaskedAndTakenOnlyWhenTypedTwiceAlike) {
+  test::DataDir dir;
+  CDlgPassword dialog(nullptr, CDlgPassword::Entry::Twice);
+  QLineEdit* again = dialog.againEdit();
+  ASSERT_NE(again, nullptr);
+  EXPECT_EQ(dialog.edit()->echoMode(), QLineEdit::Password);
+  EXPECT_EQ(again->echoMode(), QLineEdit::Password);
+  QWidget* ok = findControl(&dialog, 1);
+  QWidget* note = findControl(&dialog, CDlgPassword::kDifferNote);
+  struct Step {
+    const char* first;
+    const char* second;
+    bool accepted;
+  };
+  for (const Step& step : {Step{"1234", "", false}, Step{"1234", "1243", false}, Step{"1234", "1234", true},
+                           Step{"", "", true}}) {
+    dialog.edit()->setText(step.first);
+    again->setText(step.second);
+    EXPECT_EQ(ok->isEnabled(), step.accepted) << step.first << "/" << step.second;
+    EXPECT_EQ(note->isVisibleTo(&dialog), !step.accepted && *step.second != 0) << step.first << "/" << step.second;
+  }
+  EXPECT_EQ(CDlgPassword().edit()->echoMode(), QLineEdit::Password);  // the check of a stored one: asked once
+  EXPECT_EQ(CDlgPassword().againEdit(), nullptr);
+}
+
 TEST(WriteNotice, ListsTheSetPasswordsAndRemembersTheCheckBox) {
   test::DataDir dir;
   for (const char* line : {"S0206740=R", "S0206741=W", "S0206742=P", "S0206743=Go?", "S0201137=Careful"})

@@ -4,6 +4,7 @@
 
 #include "config/app_settings.h"
 #include "config/data_directory.h"
+#include "config/language_selection.h"
 #include "config/profile_file.h"
 
 #include <QStandardPaths>
@@ -32,7 +33,7 @@ AppSettings& current() {
 void initialise(const std::string& dataDir) {
   if (!dataDir.empty()) DataDirectory::setOverride(dataDir);
   gCurrent = &AppSettings::instance();
-  gCurrent->readLanguageSetting();
+  gCurrent->readLanguageSetting(UserLocaleName());
 }
 
 void initialiseSeparate(const std::string& dataDir) {

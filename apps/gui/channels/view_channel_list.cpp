@@ -1,6 +1,7 @@
 #include "channels/view_channel_list.h"
 
 #include <map>
+#include <utility>
 
 #include <QApplication>
 #include <QHeaderView>
@@ -21,6 +22,7 @@
 #include "core/frequency_entry.h"
 #include "toolkit/control_id.h"
 #include "toolkit/entry_edits.h"
+#include "transfer/transfer_prompts.h"
 #include "views/messages.h"
 #include "views/view_host.h"
 
@@ -87,6 +89,8 @@ std::optional<QString> checkCell(C column, const QString& text) {
 
 C columnAt(int column) { return static_cast<C>(column); }
 
+bool isFrequency(C column) { return column == C::RxFrequency || column == C::TxFrequency; }
+
 }  // namespace
 
 CViewChannelList::CViewChannelList(QWidget* parent)
@@ -125,7 +129,12 @@ void CViewChannelList::setUpGrid() {
     definition.kind = kindOf(columnEntry.column);
     definition.width = kColumnWidths[IndexOf(columnEntry.column)];
     limitTyping(columnEntry.column, definition);
-    definition.check = [column = columnEntry.column](int, const QString& text) { return checkCell(column, text); };
+    definition.check = [this, column = columnEntry.column](int, const QString& text) {
+      // A typed cell reaches cellEdited already checked: the band's pull is noted here.
+      if (isFrequency(column) && FrequencyOutsideBand(dotted(text).toStdString(), channel_data::rowContext().band))
+        typedOutOfBand_ = true;
+      return checkCell(column, text);
+    };
     columns.push_back(std::move(definition));
   }
   grid_->setColumns(std::move(columns), 0);
@@ -208,15 +217,31 @@ void CViewChannelList::cellEdited(int row, int column) {
   if (rows.size() > 1 && std::find(rows.begin(), rows.end(), row) != rows.end())
     for (int other : rows)
       if (other != row) edits.push_back({other, columnAt(column), text});
-  if (!storeCells(edits)) QApplication::beep();
+  StoreOutcome outcome = storeCells(edits);
+  const bool typedOutOfBand = std::exchange(typedOutOfBand_, false);
+  outcome.pulledIntoBand = outcome.pulledIntoBand || typedOutOfBand;
+  tellOutcome(outcome);
 }
 
-bool CViewChannelList::storeCells(const std::vector<CellEdit>& edits) {
+void CViewChannelList::tellOutcome(const StoreOutcome& outcome) {
+  if (!outcome.allKept) QApplication::beep();
+  if (outcome.pulledIntoBand) showLater(text::kMsgFrequencyClamped);
+}
+
+void CViewChannelList::showLater(int messageId, long number) {
+  // Shown once control is back in the event loop, never from inside the
+  // grid's own end of an edit.
+  const MessageArgument argument = number != 0 ? MessageArgument::Number(number) : MessageArgument{};
+  QMetaObject::invokeMethod(
+      this, [this, messageId, argument] { showMessageText(this, messageId, argument); }, Qt::QueuedConnection);
+}
+
+CViewChannelList::StoreOutcome CViewChannelList::storeCells(const std::vector<CellEdit>& edits) {
   std::map<int, std::vector<const CellEdit*>> byRow;
   for (const CellEdit& edit : edits) byRow[edit.row].push_back(&edit);
   RadioDataContainer& data = channel_data::container();
   InvalidLog& log = radio_data::invalidLog();
-  bool allKept = true;
+  StoreOutcome outcome;
   for (const auto& [row, rowEdits] : byRow) {
     ChannelItem* item = channel_data::channel(radio_data::records(RecordKind::Channel).keyAt(row));
     if (!item) continue;
@@ -226,9 +251,11 @@ bool CViewChannelList::storeCells(const std::vector<CellEdit>& edits) {
     for (const CellEdit* edit : rowEdits) {
       const std::optional<QString> kept = checkCell(edit->column, edit->text);
       if (!kept) {
-        allKept = false;
+        outcome.allKept = false;
         continue;
       }
+      if (isFrequency(edit->column) && FrequencyOutsideBand(dotted(edit->text).toStdString(), context.band))
+        outcome.pulledIntoBand = true;
       texts[IndexOf(edit->column)] = kept->toStdString();
       personality = personality || edit->column == C::Personality;
       scanList = scanList || edit->column == C::ScanList;
@@ -239,7 +266,7 @@ bool CViewChannelList::storeCells(const std::vector<CellEdit>& edits) {
     loadRow(row);
   }
   if (!edits.empty()) announceEdit(edits.front().column);
-  return allKept;
+  return outcome;
 }
 
 void CViewChannelList::announceEdit(ChannelColumn column) {
@@ -269,12 +296,13 @@ void CViewChannelList::pasteRows(const QString& text) {
     const int left = wholeRows || !current.isValid() ? 0 : current.column();
     RecordListAccess list = radio_data::records(RecordKind::Channel);
     bool added = false;
+    bool leftOut = false;
     for (std::size_t r = 0; r < rows.size(); ++r) {
       const int row = top + static_cast<int>(r);
       // Rows past the last channel add channels, as Add would, up to its limit.
       if (static_cast<std::size_t>(row) >= list.size()) {
         if (list.size() >= addLimit() || list.appendNew() == 0) {
-          QApplication::beep();
+          leftOut = true;
           break;
         }
         added = true;
@@ -290,8 +318,9 @@ void CViewChannelList::pasteRows(const QString& text) {
       notice.kind = ChangeNotice::kAdd;
       announce(notice);
     }
+    if (leftOut) showLater(text::kMsgPasteRowsLeftOut, static_cast<long>(addLimit()));
   }
-  if (!storeCells(edits)) QApplication::beep();
+  tellOutcome(storeCells(edits));
 }
 
 void CViewChannelList::deleteSelectedRows() {

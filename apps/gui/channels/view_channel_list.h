@@ -57,9 +57,17 @@ class CViewChannelList : public CRecordView {
   void selectCurrentRow();
   void clicked(int row, int column);
   void cellEdited(int row, int column);
-  // Stores edits row by row (each text checked by its column); false when
-  // some text was refused.
-  bool storeCells(const std::vector<CellEdit>& edits);
+  // What storing texts came to: a text refused, a frequency pulled into the band.
+  struct StoreOutcome {
+    bool allKept = true;
+    bool pulledIntoBand = false;
+  };
+  // Stores edits row by row, each text checked by its column.
+  StoreOutcome storeCells(const std::vector<CellEdit>& edits);
+  // A beep for a refused text, a message for a frequency the band changed.
+  void tellOutcome(const StoreOutcome& outcome);
+  // A message box once control is back in the event loop.
+  void showLater(int messageId, long number = 0);
   void announceEdit(ChannelColumn column);
   void restoreWidths();
   void saveWidths() const;
@@ -68,6 +76,7 @@ class CViewChannelList : public CRecordView {
   CChannelGrid* grid_;
   QSettings* widthStore_ = nullptr;
   std::vector<int> loadedWidths_;
+  bool typedOutOfBand_ = false;  // the cell's check pulled a typed frequency into the band
 };
 
 }  // namespace vex::gui

@@ -109,14 +109,31 @@ void CDlgFactoryMode::fill() {
   findControlAs<QLineEdit>(this, kSerial)->setText(QString::fromStdString(model_.serialNumber()));
   selectData(findControlAs<QComboBox>(this, kBand), model_.isVhf() ? 1 : 0);
   findControlAs<QLineEdit>(this, kRangeId)->setText(QString::number(model_.rangeId()));
-  findControlAs<RangeEdit>(this, kLowerEdge)->setRaw(model_.lowerEdge());
-  findControlAs<RangeEdit>(this, kUpperEdge)->setRaw(model_.upperEdge());
-  findControlAs<RangeEdit>(this, kOscillator)->setRaw(model_.option(FactoryModel::kOscillator));
-  findControlAs<RangeEdit>(this, kMiddleFrequency)->setRaw(model_.option(FactoryModel::kMiddleFrequency));
+  // A band edge of 0 is an erased one: unknown, shown empty.
+  showRange(kLowerEdge, model_.lowerEdge());
+  showRange(kUpperEdge, model_.upperEdge());
+  showRange(kOscillator, model_.option(FactoryModel::kOscillator));
+  showRange(kMiddleFrequency, model_.option(FactoryModel::kMiddleFrequency));
   selectData(findControlAs<QComboBox>(this, kSignalling), model_.option(FactoryModel::kSignalling));
   selectData(findControlAs<QComboBox>(this, kOpenChannels), model_.option(FactoryModel::kOpenChannels));
   findControlAs<QRadioButton>(this, kTuneOpen)->setChecked(model_.tuneSwitchOpen());
   findControlAs<QRadioButton>(this, kTuneClose)->setChecked(!model_.tuneSwitchOpen());
+}
+
+void CDlgFactoryMode::showRange(int id, long raw) {
+  auto* edit = findControlAs<RangeEdit>(this, id);
+  const bool erasedEdge = raw == 0 && (id == kLowerEdge || id == kUpperEdge);
+  if (erasedEdge)
+    edit->clear();
+  else
+    edit->setRaw(raw);
+  filledRanges_[id] = edit->text();
+}
+
+long CDlgFactoryMode::storedRange(int id, long kept) {
+  auto* edit = findControlAs<RangeEdit>(this, id);
+  if (edit->text() == filledRanges_[id]) return kept;
+  return edit->raw();
 }
 
 void CDlgFactoryMode::store() {
@@ -124,13 +141,14 @@ void CDlgFactoryMode::store() {
   model_.setSerialNumber(findControlAs<QLineEdit>(this, kSerial)->text().toStdString());
   model_.setVhf(selectedData(findControlAs<QComboBox>(this, kBand), model_.isVhf() ? 1 : 0) == 1);
   model_.setRangeId(findControlAs<QLineEdit>(this, kRangeId)->text().toInt());
-  model_.setEdges(static_cast<int>(findControlAs<RangeEdit>(this, kLowerEdge)->raw()),
-                  static_cast<int>(findControlAs<RangeEdit>(this, kUpperEdge)->raw()));
+  model_.setEdges(static_cast<int>(storedRange(kLowerEdge, model_.lowerEdge())),
+                  static_cast<int>(storedRange(kUpperEdge, model_.upperEdge())));
   auto setOption = [this](const FieldDef& option, long value) {
     model_.setOption(option, static_cast<std::uint8_t>(std::clamp(value, 0L, 255L)));
   };
-  setOption(FactoryModel::kOscillator, findControlAs<RangeEdit>(this, kOscillator)->raw());
-  setOption(FactoryModel::kMiddleFrequency, findControlAs<RangeEdit>(this, kMiddleFrequency)->raw());
+  setOption(FactoryModel::kOscillator, storedRange(kOscillator, model_.option(FactoryModel::kOscillator)));
+  setOption(FactoryModel::kMiddleFrequency,
+            storedRange(kMiddleFrequency, model_.option(FactoryModel::kMiddleFrequency)));
   setOption(FactoryModel::kSignalling,
             selectedData(findControlAs<QComboBox>(this, kSignalling), model_.option(FactoryModel::kSignalling)));
   setOption(FactoryModel::kOpenChannels,

@@ -4,6 +4,8 @@
 // frequency, signalling type, open channel number — read from and written to
 // the radio, and its manual tune switch. Works on a private copy of the
 // model data; leaving the dialog gives it to the container and the settings.
+#include <map>
+
 #include <QDialog>
 
 #include "base/text_ids.h"
@@ -48,6 +50,8 @@ class CDlgFactoryMode : public QDialog {
  private:
   void fill();
   void store();
+  void showRange(int id, long raw);
+  long storedRange(int id, long kept);
   void read();
   void write();
   void writeTuneSwitch();
@@ -57,6 +61,10 @@ class CDlgFactoryMode : public QDialog {
   FactoryModel model_;
   FactoryChanges changes_;
   bool left_ = false;
+  // What fill() showed in each range edit: an edit still showing it keeps
+  // the model's value, so a value the edit cannot show (an erased band
+  // edge) is not replaced by the nearest one it can.
+  std::map<int, QString> filledRanges_;
 };
 
 }  // namespace vex::gui

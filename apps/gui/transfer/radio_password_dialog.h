@@ -31,14 +31,24 @@ class CDlgRadioPassword : public QDialog {
 };
 
 // CDlgPassword ("Password", template 6359): a password of the radio data,
-// digits only and at most 8 of them, typed in the clear.
+// digits only and at most 8 of them, shown as bullets. A new password is
+// typed twice, and OK takes it only when both entries agree, since a typo
+// would lock its owner out of the radio.
 class CDlgPassword : public CDlgRadioPassword {
   Q_OBJECT
  public:
   static constexpr int kTemplateId = 6359;
   static constexpr int kPasswordEdit = 6361;
+  static constexpr int kAgainEdit = 6363;
+  static constexpr int kDifferNote = 6364;
 
-  explicit CDlgPassword(QWidget* parent = nullptr);
+  enum class Entry { Once, Twice };
+  explicit CDlgPassword(QWidget* parent = nullptr, Entry entry = Entry::Once);
+  QLineEdit* againEdit() const { return again_; }
+
+ private:
+  void compare();
+  QLineEdit* again_ = nullptr;
 };
 
 }  // namespace vex::gui

@@ -94,6 +94,8 @@ bool readFromRadio(CMainFrame& frame) {
   RangeEntry band;
   {
     CDlgTransfer dialog(TransferDirection::Read, buffer, &frame);
+    dialog.setSummary(QString::fromStdString(ReadSummary(settings::modelName(), settings::freqRange(),
+                                                         texts::portName(settings::comPort()), texts::message)));
     if (transferPrompts().runTransfer(dialog) != QDialog::Accepted) return false;
     band = dialog.radioBand();
   }

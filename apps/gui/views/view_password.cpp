@@ -37,7 +37,7 @@ std::string shownText(const std::string& bytes) { return QString::fromLatin1(byt
 std::string storedBytes(const std::string& text) { return QString::fromStdString(text).toLatin1().toStdString(); }
 
 std::optional<std::string> askWithDialog(QWidget* parent) {
-  CDlgPassword dialog(parent);
+  CDlgPassword dialog(parent, CDlgPassword::Entry::Twice);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.password();
 }

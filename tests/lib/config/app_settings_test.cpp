@@ -139,6 +139,22 @@ TEST_F(AppSettingsTest, LanguageSelectionIsRecordedAndWritten) {
   EXPECT_EQ(setting("Language"), "0");
 }
 
+TEST_F(AppSettingsTest, SettingsWithoutALanguageStartInTheLocalesAndKeepIt) {
+  data.write("VEX_E.lng", "[Setting]\nLanguage=English\nLanguageList=English,German\nLocale=en\n");
+  data.write("VEX_G.lng", "[Setting]\nLanguage=German\nLanguageList=English,German\nLocale=de\n");
+  data.write("Settings.ini", "[Setting]\nModelName=Alpha 5\n");
+  const auto settings = open();
+  settings->readLanguageSetting();  // no locale given: the first language, nothing written
+  EXPECT_EQ(settings->languageIndex(), 0);
+  EXPECT_EQ(setting("Language"), "<absent>");
+  settings->readLanguageSetting("de_AT.UTF-8");
+  EXPECT_EQ(settings->languageName(), "German");
+  EXPECT_EQ(setting("Language"), "1");
+  settings->selectLanguage(0);  // the user's choice stays, whatever the locale
+  settings->readLanguageSetting("de_AT.UTF-8");
+  EXPECT_EQ(settings->languageIndex(), 0);
+}
+
 TEST_F(AppSettingsTest, ControlsDisabledForTheCurrentModel) {
   data.write("VEX_E.lng", "[Setting]\nLanguageList=English\n[X5]\nS0001201=1\n");
   const auto settings = open();

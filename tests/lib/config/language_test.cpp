@@ -59,6 +59,17 @@ TEST_F(LanguageSelectionTest, AbsentLanguageNameMeansEnglishAndListItemsStandAsW
   EXPECT_EQ(SelectLanguageFile(dir.path(), 1).index, 0);
 }
 
+TEST_F(LanguageSelectionTest, ALocaleSelectsTheFileThatNamesItsLanguageCode) {
+  dir.write("VEX_G.lng", "[Setting]\nLanguage=German\nLanguageList=English,German\nLocale=de,gsw\n");
+  struct Case {
+    const char* locale;
+    int index;
+  };
+  for (const Case& c : {Case{"de_DE.UTF-8", 1}, Case{"DE", 1}, Case{"gsw_CH", 1}, Case{"de@euro", 1},
+                        Case{"fr_FR.UTF-8", 0}, Case{"C.UTF-8", 0}, Case{"POSIX", 0}, Case{"", 0}, Case{"d", 0}})
+    EXPECT_EQ(vex::LanguageIndexForLocale(dir.path(), c.locale), c.index) << c.locale;
+}
+
 TEST(LanguageTexts, KeysHaveFiveDigits) {
   EXPECT_EQ(LanguageTexts::keyOf("S02", 128), "S0200128");
   EXPECT_EQ(LanguageTexts::keyOf("S01", 810), "S0100810");

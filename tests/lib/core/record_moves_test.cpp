@@ -108,9 +108,38 @@ TEST_F(Lists, NumbersNamingRecordsBehindADeletedOneFollowThem) {
   EXPECT_EQ(scan.word(SchemaField(FieldArea::ScanList, "priority_channel").offset), 8);
   EXPECT_EQ(scan.word(SchemaField(FieldArea::ScanList, "further_channel").offset), 3);  // before the deleted one
   EXPECT_EQ(scan.word(SchemaField(FieldArea::ScanList, "designated_channel").offset), 15);
-  EXPECT_EQ(scan.member(0), 4);  // gone: kept
-  EXPECT_EQ(scan.member(1), 0xFF);
-  EXPECT_EQ(scan.member(15), 15);
+  // Slots 1 and 4 named channel 4: the members behind them moved up.
+  EXPECT_EQ(scan.entryCount(), 14);
+  EXPECT_EQ(scan.member(0), 0xFF);
+  EXPECT_EQ(scan.member(1), 3);
+  EXPECT_EQ(scan.member(2), 4);  // the former channel 5
+  EXPECT_EQ(scan.member(13), 15);
+  EXPECT_EQ(scan.member(14), kNoChannel);
+  EXPECT_EQ(scan.member(15), kNoChannel);
+}
+
+TEST_F(Lists, DeletingAChannelLeavesNoScanListNamingIt) {
+  ScanListRecord& scan = data->scanLists()[0].record();
+  WriteField(SchemaField(FieldArea::ScanList, "tx_mode"), scan.span(), 1);        // to the designated channel
+  WriteField(SchemaField(FieldArea::ScanList, "priority_mode"), scan.span(), 1);  // a fixed priority channel
+  scan.setWord(SchemaField(FieldArea::ScanList, "designated_channel").offset, 5);
+  scan.setWord(SchemaField(FieldArea::ScanList, "priority_channel").offset, 16);
+  scan.setEntryCount(6);
+  scan.setMember(10, 5);  // an unused slot
+  data->resolveLinks();
+  const int sixth = channels.keyAt(5);
+
+  move(channels, channels.keyAt(4), RecordMove::Delete);   // channel 5
+  move(channels, channels.keyAt(14), RecordMove::Delete);  // channel 16, the last
+  ScanListItem& item = data->scanLists()[0];
+  EXPECT_EQ(item.designatedLink(), sixth);  // the channel that took its place
+  EXPECT_EQ(scan.word(SchemaField(FieldArea::ScanList, "designated_channel").offset), 5);
+  EXPECT_EQ(item.priorityLink(), channels.keyAt(13));  // the new last channel
+  EXPECT_EQ(scan.word(SchemaField(FieldArea::ScanList, "priority_channel").offset), 14);
+  EXPECT_EQ(scan.entryCount(), 5);
+  for (std::size_t slot = 0; slot < 5; ++slot) EXPECT_EQ(scan.member(slot), slot + 1) << slot;
+  EXPECT_EQ(scan.member(10), kNoChannel);
+  EXPECT_EQ(data->validate(log, {}), 0);
 }
 
 TEST_F(Lists, ScanChannelReferencesPointAtChannelsByKey) {

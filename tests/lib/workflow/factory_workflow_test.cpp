@@ -11,6 +11,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <utility>
 
 namespace vex {
 namespace {
@@ -82,6 +83,14 @@ TEST_F(FactorySettingsTest, LeavingTheDialogAppliesWhatChanged) {
   EXPECT_TRUE(changes.range);
   EXPECT_FALSE(changes.modelName);
   EXPECT_EQ(settings.freqRange(), "136-174");
+
+  // A radio with erased or crossed edges names no range: the one in use stays.
+  for (const auto& [lower, upper] : {std::pair{0, 0}, std::pair{0, 470}, std::pair{470, 400}}) {
+    before = after;
+    after.setEdges(lower, upper);
+    EXPECT_FALSE(ApplyFactoryModel(before, after, settings, container).range) << lower << "-" << upper;
+    EXPECT_EQ(settings.freqRange(), "136-174");
+  }
 }
 
 TEST_F(FactorySettingsTest, DefaultTestFrequenciesFollowTheCurrentRange) {

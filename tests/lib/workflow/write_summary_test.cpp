@@ -18,6 +18,7 @@ const std::map<int, std::string> kTexts = {
     {text::kMsgWriteOriginRadio, "Data: read at %s"},
     {text::kMsgWriteOriginDefaults, "Data: defaults"},
     {text::kMsgReadStatus, "Read: %s"},
+    {text::kMsgReadPort, "Read over %s"},
     {text::kMsgChannelCount, "%d channels"},
 };
 
@@ -40,7 +41,9 @@ TEST(WriteSummary, NamesModelBandPortAndEachOrigin) {
   EXPECT_FALSE(WriteNeedsConfirmation(facts.origin));
 }
 
-TEST(WriteSummary, ReadStatusLineCountsTheChannels) {
+TEST(WriteSummary, ReadSummaryAndStatusLine) {
+  EXPECT_EQ(ReadSummary("Vex M1", "446-446", "/dev/ttyUSB0 %s", lookUp),
+            "Model: Vex M1\nBand: 446-446 MHz\nRead over /dev/ttyUSB0 %s");
   EXPECT_EQ(ReadStatusLine("Vex M1", "Port 3", 16, lookUp), "Read: Vex M1, Port 3, 16 channels");
 }
 
