@@ -336,7 +336,7 @@ TEST_F(CliPorts, ListsTheDevicesThatExistWithTheirComNumbers) {
 }
 
 TEST_F(CliPorts, DetectShowsEveryRadioThatAnswers) {
-  SimProcess a({"--band", "430-440", "--version", "1.03.07"});
+  SimProcess a({"--band", "430-440", "--firmware-version", "1.03.07"});
   SimProcess b({"--model-name", "Vex M1 Pro", "--band", "136-174"});
   SimProcess silent({"--silent-after", "0"});
   ASSERT_FALSE(a.device().empty());
