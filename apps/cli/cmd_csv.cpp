@@ -43,7 +43,7 @@ int RunImportCsv(Environment& env, const CliOptions& options) {
     csv.resize(static_cast<std::size_t>(std::cin.gcount()));
   } else if (const InputFile csvInput(csvFile, InputFile::StandardInput::Refused); !csvInput.ready()) {
     return csvInput.fail(env);
-  } else if (!ReadWholeFile(csvFile, kMaxCsvBytes, csv)) {
+  } else if (!ReadWholeInput(csvFile, kMaxCsvBytes, csv)) {
     return env.fail(text::kMsgCsvUnreadable, csvFile);
   }
   CsvLineChoice choice;

@@ -9,6 +9,7 @@
 #include "input_file.h"
 #include "json_output.h"
 #include "radio_jobs.h"
+#include "stop_signals.h"
 
 #include "link/transfer_plan.h"
 
@@ -57,7 +58,7 @@ int RunVerify(Environment& env, const CliOptions& options) {
   shared.printDone = false;
   Image blank{};
   RadioJobs radios(shared, TransferDirection::Read, *devices, blank, trace.trace());
-  if (!radios.run()) return kExitTrouble;
+  if (!radios.run()) return stop::Received() != 0 ? stop::ExitStatus() : kExitTrouble;
 
   // What the radio would hold after the write: its own bytes, with the
   // written ranges taken from the file.
