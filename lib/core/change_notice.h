@@ -1,9 +1,9 @@
 // What a view announces after an edit or a record operation.
 #pragma once
 
-#include <string>
-
 namespace vex {
+
+struct FieldDef;
 
 struct ChangeNotice {
   // Kinds: 0 field edit; 0..6 navigation operations when sent by a view
@@ -20,13 +20,12 @@ struct ChangeNotice {
   int source = 0;
   int controlId = 0;
   int kind = 0;
-  std::string text1;
-  std::string text2;
-  std::string text3;
-  std::string text4;
+  // A field edit: the field edited, null when the control shows no one field.
+  const FieldDef* field = nullptr;
   int extra = 0;
-  // Validation: the Invalid Log entry's key. Record moves: the key of the
-  // record the view shows afterwards (0: none).
+  // A field edit: the key of the record edited (0: a section, or several
+  // records). Validation: the Invalid Log entry's key. Record moves: the key
+  // of the record the view shows afterwards (0: none).
   int key = 0;
 };
 

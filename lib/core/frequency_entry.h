@@ -19,6 +19,7 @@ namespace vex {
 // Hz with one (the separator is added by the control), CDCSS codes in octal.
 inline constexpr char kFrequencyCharacters[] = "0123456789.";
 inline constexpr char kCtcssDigits[] = "0123456789";
+inline constexpr char kCtcssCharacters[] = "0123456789.";
 inline constexpr char kCdcssDigits[] = "01234567";
 inline constexpr int kFrequencyTextLength = 9;
 inline constexpr int kCtcssTextLength = 5;

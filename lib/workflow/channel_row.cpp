@@ -16,13 +16,44 @@ namespace {
 using C = ChannelColumn;
 using K = FieldKind;
 
+// How the cells of a field kind are typed; cells of the other kinds are lists only.
+struct TypedCell {
+  FieldKind kind;
+  ChannelCellEdit edit;
+  std::string_view typable;
+  int maxLength;
+};
+constexpr TypedCell kTypedCells[] = {
+    {K::Frequency, ChannelCellEdit::Frequency, kFrequencyCharacters, kFrequencyTextLength},
+    {K::CtcssTone, ChannelCellEdit::TypedChoice, kCtcssCharacters, kCtcssTextLength},
+    {K::CdcssCode, ChannelCellEdit::TypedChoice, kCdcssDigits, kCdcssTextLength},
+};
+
+constexpr ChannelColumnDef ColumnOf(const FieldDef& field) {
+  ChannelColumnDef column{static_cast<C>(field.column.position - 1),
+                          field.label,
+                          field.list,
+                          &field,
+                          field.column.width,
+                          ChannelCellEdit::Choice,
+                          {},
+                          0};
+  for (const TypedCell& typed : kTypedCells)
+    if (typed.kind == field.kind) {
+      column.edit = typed.edit;
+      column.typable = typed.typable;
+      column.maxLength = typed.maxLength;
+    }
+  return column;
+}
+
 // The channel fields with a place in the grid, in grid order.
 constexpr auto kColumns = [] {
   std::array<ChannelColumnDef, kChannelColumnCount> columns{};
   for (const FieldDef& field : kFields) {
     const std::size_t position = field.column.position;
-    if (field.area != FieldArea::Channel || position == 0 || position > columns.size()) continue;
-    columns[position - 1] = {static_cast<C>(position - 1), field.label, field.list, &field, field.column.width};
+    if (field.area == FieldArea::Channel && position != 0 && position <= columns.size())
+      columns[position - 1] = ColumnOf(field);
   }
   return columns;
 }();
@@ -82,8 +113,7 @@ std::string Trimmed(std::string_view text) {
 
 bool IsCtcssText(std::string_view text) {
   if (text.empty() || text.size() > kCtcssTextLength) return false;
-  const bool charactersFit =
-      std::all_of(text.begin(), text.end(), [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
+  const bool charactersFit = text.find_first_not_of(kCtcssCharacters) == std::string_view::npos;
   return charactersFit && ParseLeadingReal(text).has_value();
 }
 
@@ -148,17 +178,15 @@ ChannelStoreResult StoreChannelRow(const ChannelRow& row, const ChannelRowContex
   return result;
 }
 
-bool ChannelColumnInUse(ChannelColumn column, const ChannelRecord& record) {
-  const FieldDef& field = FieldOf(column);
-  if (field.kind != K::CtcssTone && field.kind != K::CdcssCode) return true;
-  const int type = static_cast<int>(ReadField(field, record.bytes) >> 14);
-  return UsesColumn(type, field.kind == K::CtcssTone);
+bool ChannelColumnDef::inUse(const ChannelRecord& record) const {
+  if (field->kind != K::CtcssTone && field->kind != K::CdcssCode) return true;
+  const int type = static_cast<int>(ReadField(*field, record.bytes) >> 14);
+  return UsesColumn(type, field->kind == K::CtcssTone);
 }
 
-std::vector<std::string> ChannelColumnOptions(ChannelColumn column, const ChannelRowContext& context) {
+std::vector<std::string> ChannelColumnDef::options(const ChannelRowContext& context) const {
   std::vector<std::string> options;
-  const FieldDef& field = FieldOf(column);
-  switch (field.kind) {
+  switch (field->kind) {
     case K::Frequency: break;
     case K::CtcssTone: options = CtcssToneTexts(); break;
     case K::CdcssCode: options = CdcssCodeTexts(); break;
@@ -170,19 +198,17 @@ std::vector<std::string> ChannelColumnOptions(ChannelColumn column, const Channe
       for (std::size_t n = 1; n <= context.scanLists; ++n) options.push_back(std::to_string(n));
       break;
     default:
-      for (const OptionPair& pair : context.texts.optionList(field.list).pairs()) options.push_back(pair.text);
+      for (const OptionPair& pair : context.texts.optionList(list).pairs()) options.push_back(pair.text);
       break;
   }
   return options;
 }
 
-std::optional<std::string> CheckChannelCell(ChannelColumn column, std::string_view text,
-                                            const ChannelRowContext& context) {
+std::optional<std::string> ChannelColumnDef::check(std::string_view text, const ChannelRowContext& context) const {
   const std::string typed = Trimmed(text);
-  switch (FieldOf(column).kind) {
+  switch (field->kind) {
     case K::Frequency: {
-      const bool charactersFit =
-          std::all_of(typed.begin(), typed.end(), [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
+      const bool charactersFit = typed.find_first_not_of(kFrequencyCharacters) == std::string::npos;
       if (!charactersFit || typed.size() > kFrequencyTextLength) return std::nullopt;
       if (!typed.empty() && !ParseLeadingReal(typed)) return std::nullopt;
       return CommitFrequencyCell(typed, context.band);
@@ -192,7 +218,7 @@ std::optional<std::string> CheckChannelCell(ChannelColumn column, std::string_vi
       return NormalizeCtcssText(typed);
     case K::CdcssCode: return NormalizeCdcssText(typed);
     default: {
-      for (const std::string& option : ChannelColumnOptions(column, context))
+      for (const std::string& option : options(context))
         if (SameText(option, typed)) return option;
       return std::nullopt;
     }

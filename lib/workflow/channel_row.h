@@ -40,21 +40,6 @@ inline constexpr std::size_t kChannelColumnCount = 13;
 
 using ChannelRow = std::array<std::string, kChannelColumnCount>;
 
-// A column of the grid: the channel field it shows (the schema's grid place
-// gives its order and width).
-struct ChannelColumnDef {
-  ChannelColumn column;
-  int header;  // label text id of the column's title
-  int list;    // label text id of its option list, 0 when it has none
-  const FieldDef* field;
-  int width;  // in pixels
-};
-
-// The columns in grid order.
-std::span<const ChannelColumnDef> ChannelColumns();
-const ChannelColumnDef& ChannelColumnOf(ChannelColumn column);
-inline std::size_t IndexOf(ChannelColumn column) { return static_cast<std::size_t>(column); }
-
 // What the texts of a row depend on besides the record.
 struct ChannelRowContext {
   const LanguageTexts& texts;
@@ -62,6 +47,39 @@ struct ChannelRowContext {
   std::size_t personalities = 0;  // records in the personality list
   std::size_t scanLists = 0;      // records in the scan-list list
 };
+
+// How a column's cells are edited: a typed frequency, a list that also takes
+// typed text (the tones), or a list only.
+enum class ChannelCellEdit : std::uint8_t { Frequency, TypedChoice, Choice };
+
+// A column of the grid: the channel field it shows, with the schema's grid
+// place for its order and width. It offers its cell's options, checks a text
+// typed or pasted into it, and says whether a record's row edits it.
+struct ChannelColumnDef {
+  ChannelColumn column;
+  int header;  // label text id of the column's title
+  int list;    // label text id of its option list, 0 when it has none
+  const FieldDef* field;
+  int width;  // in pixels
+  ChannelCellEdit edit;
+  std::string_view typable;  // the characters a typed text may hold; empty: any
+  int maxLength;             // of a typed text; 0: no limit
+
+  // Whether the cell is edited in a row of this record: the tone columns
+  // only while the tone type uses them.
+  bool inUse(const ChannelRecord& record) const;
+  // The texts the cell offers (tones: the standard tables), in order; empty
+  // for the frequency columns.
+  std::vector<std::string> options(const ChannelRowContext& context) const;
+  // A text typed or pasted into the cell, as the cell keeps it (normalised,
+  // an option in its own spelling), or nothing when it is refused.
+  std::optional<std::string> check(std::string_view text, const ChannelRowContext& context) const;
+};
+
+// The columns in grid order.
+std::span<const ChannelColumnDef> ChannelColumns();
+const ChannelColumnDef& ChannelColumnOf(ChannelColumn column);
+inline std::size_t IndexOf(ChannelColumn column) { return static_cast<std::size_t>(column); }
 
 // The record as row texts: a frequency as its edit shows it (empty for
 // none), list values as their option texts, the personality and scan list
@@ -73,18 +91,5 @@ ChannelRow LoadChannelRow(const ChannelRecord& record, const ChannelRowContext& 
 // text without an option, and a personality or scan list that is no number,
 // leave their bits as they were. Links to other records are the caller's.
 ChannelStoreResult StoreChannelRow(const ChannelRow& row, const ChannelRowContext& context, ChannelRecord& record);
-
-// Whether the column's cell is edited in a row of this record: the tone
-// columns only while the tone type uses them.
-bool ChannelColumnInUse(ChannelColumn column, const ChannelRecord& record);
-
-// The texts a list column offers (tones: the standard tables), in order;
-// empty for the frequency columns.
-std::vector<std::string> ChannelColumnOptions(ChannelColumn column, const ChannelRowContext& context);
-
-// A text typed or pasted into a cell of the column, as the cell keeps it
-// (normalised, an option in its own spelling), or nothing when it is refused.
-std::optional<std::string> CheckChannelCell(ChannelColumn column, std::string_view text,
-                                            const ChannelRowContext& context);
 
 }  // namespace vex

@@ -140,8 +140,8 @@ TEST_F(ChannelViewTest, ClearingTheReceiveFrequencyClearsAndDisablesTransmit) {
   EXPECT_EQ(channel(0).txFrequency(), kNoFrequency);
   ASSERT_FALSE(host.notices.empty());
   EXPECT_EQ(host.notices.back().controlId, P::kRxFrequency);
-  EXPECT_EQ(host.notices.back().text1, "RX Frequency[MHz]");
-  EXPECT_EQ(host.notices.back().text2, "Basic");
+  EXPECT_EQ(host.notices.back().field, &SchemaField(FieldArea::Channel, "rx_frequency"));
+  EXPECT_EQ(host.notices.back().key, data().channels()[0].key());
   type(false, "446.5");
   EXPECT_TRUE(edit(true)->isEnabled());
 }

@@ -8,6 +8,7 @@
 #include "channel_views_support.h"
 #include "channels/scan_view.h"
 #include "core/container.h"
+#include "core/schema/schema_table.h"
 #include "views/messages.h"
 #include "views/view_host.h"
 #include "workspace/child_frame.h"
@@ -126,9 +127,8 @@ TEST_F(ScanView, ConfigurationEditsAreDescribedAndMemberEditsSignalled) {
   const ChangeNotice& notice = host.notices[0];
   EXPECT_EQ(notice.controlId, kTxMode);
   EXPECT_EQ(notice.kind, ChangeNotice::kFieldEdit);
-  EXPECT_EQ(notice.text1, "ComboBox");
-  EXPECT_EQ(notice.text3, "Selected Channel");
-  EXPECT_EQ(notice.text4, "Designated Channel");
+  EXPECT_EQ(notice.field, &SchemaField(FieldArea::ScanList, "tx_mode"));
+  EXPECT_EQ(notice.key, radio_data::records(RecordKind::ScanList).keyAt(0));
   EXPECT_EQ(host.plainSignals, 0);
   test::choose(scan.form(), kSlot1 + 2, 6);
   EXPECT_EQ(host.plainSignals, 1);

@@ -48,15 +48,11 @@ constexpr ControlDef kControls[] = {
 };
 constexpr FormDef kForm{P::kTemplateId, "Basic", 300, 160, kControls};
 
-// The controls that show a column of the channel's row, besides the frequencies.
-struct ColumnControl {
-  C column;
-  int control;
-};
-constexpr ColumnControl kColumnControls[] = {
-    {C::Spacing, P::kSpacing}, {C::Power, P::kPower},   {C::RxType, P::kRxType},   {C::RxCtcss, P::kRxCtcss},
-    {C::RxCdcss, P::kRxCdcss}, {C::TxType, P::kTxType}, {C::TxCtcss, P::kTxCtcss}, {C::TxCdcss, P::kTxCdcss},
-};
+// Whether the page shows a column of the channel's row in the field's own
+// control; the frequencies have edits of their own.
+bool showsInControl(const QWidget* page, const ChannelColumnDef& column) {
+  return column.edit != ChannelCellEdit::Frequency && findControl(page, column.field->control);
+}
 
 constexpr int kFirstCdcssType = kToneCdcss;
 
@@ -106,7 +102,8 @@ void CPageChanBasic::loadRecord(ViewRecord& record) {
   const ChannelItem* item = channel_data::channel(channel_);
   if (!item) return;
   const ChannelRow row = LoadChannelRow(item->record(), channel_data::rowContext());
-  for (const ColumnControl& entry : kColumnControls) record.texts[entry.control] = row[IndexOf(entry.column)];
+  for (const ChannelColumnDef& column : ChannelColumns())
+    if (showsInControl(this, column)) record.texts[column.field->control] = row[IndexOf(column.column)];
   if (pmr446_) {
     const int rx = codeIndexOf(row[IndexOf(C::RxFrequency)]);
     const int tx = codeIndexOf(row[IndexOf(C::TxFrequency)]);
@@ -120,9 +117,11 @@ void CPageChanBasic::loadRecord(ViewRecord& record) {
 
 ChannelRow CPageChanBasic::rowFromControls(const ViewRecord& record, const ChannelRow& stored) {
   ChannelRow row = stored;
-  for (const ColumnControl& entry : kColumnControls)
-    if (auto text = record.texts.find(entry.control); text != record.texts.end())
-      row[IndexOf(entry.column)] = dotted(QString::fromStdString(text->second)).toStdString();
+  for (const ChannelColumnDef& column : ChannelColumns()) {
+    const auto text = record.texts.find(column.field->control);
+    if (showsInControl(this, column) && text != record.texts.end())
+      row[IndexOf(column.column)] = dotted(QString::fromStdString(text->second)).toStdString();
+  }
   for (bool transmit : {false, true}) {
     std::string& frequency = row[IndexOf(transmit ? C::TxFrequency : C::RxFrequency)];
     if (pmr446_) {
@@ -171,10 +170,10 @@ void CPageChanBasic::applyToneRule() {
   const ChannelItem* item = channel_data::channel(channel_);
   if (!item) return;
   const ChannelRecord& record = item->record();
-  setControlEnabled(kRxCtcss, ChannelColumnInUse(C::RxCtcss, record));
-  setControlEnabled(kRxCdcss, ChannelColumnInUse(C::RxCdcss, record));
-  setControlEnabled(kTxCtcss, ChannelColumnInUse(C::TxCtcss, record));
-  setControlEnabled(kTxCdcss, ChannelColumnInUse(C::TxCdcss, record));
+  setControlEnabled(kRxCtcss, ChannelColumnOf(C::RxCtcss).inUse(record));
+  setControlEnabled(kRxCdcss, ChannelColumnOf(C::RxCdcss).inUse(record));
+  setControlEnabled(kTxCtcss, ChannelColumnOf(C::TxCtcss).inUse(record));
+  setControlEnabled(kTxCdcss, ChannelColumnOf(C::TxCdcss).inUse(record));
 }
 
 void CPageChanBasic::applyFrequencyCodeRule(int changedId) {

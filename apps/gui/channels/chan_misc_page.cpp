@@ -39,7 +39,7 @@ void CPageChanMisc::fillLists() {
   const auto fill = [&context](QComboBox* combo, ChannelColumn column, auto keyOf) {
     combo->clear();
     int i = 0;
-    for (const std::string& text : ChannelColumnOptions(column, context))
+    for (const std::string& text : ChannelColumnOf(column).options(context))
       combo->addItem(QString::fromStdString(text), keyOf(i++));
   };
   fill(combo(kPersonality), ChannelColumn::Personality, [&data](int i) { return data.personalities().keyAt(i); });

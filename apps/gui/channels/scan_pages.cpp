@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
 
 #include <QComboBox>
 
@@ -161,16 +160,6 @@ CConfigPage::CConfigPage(QWidget* parent) : CScanPage(kConfigForm, kConfigChanne
   for (int id : kConfigHidden) control(id)->hide();
 }
 
-void CConfigPage::loadRecord(ViewRecord& record) {
-  CScanPage::loadRecord(record);
-  storedTexts_ = record.texts;
-}
-
-void CConfigPage::storeRecord(const ViewRecord& record) {
-  CScanPage::storeRecord(record);
-  previousTexts_ = std::exchange(storedTexts_, record.texts);
-}
-
 void CConfigPage::applyDependentEnabling(int changedId) {
   if (changedId == 0 || changedId == kTxMode) setControlEnabled(kDesignated, shownValue(kTxMode) == kDesignatedTxMode);
   if (changedId == 0 || changedId == kPriorityMode) {
@@ -187,14 +176,8 @@ void CConfigPage::userChangeStored(int id) {
   notice.source = kTemplateId;
   notice.controlId = id;
   notice.kind = ChangeNotice::kFieldEdit;
-  if (auto* combo = findControlAs<QComboBox>(this, id)) {
-    notice.text1 = "ComboBox";
-    notice.text4 = combo->currentText().toStdString();
-    if (id == kPriorityMode || id == kTxMode) {
-      const auto previous = previousTexts_.find(id);
-      if (previous != previousTexts_.end()) notice.text3 = previous->second;
-    }
-  }
+  notice.field = scanField(id);
+  if (const ScanListItem* item = scanList()) notice.key = item->key();
   emit fieldEdited(notice);
 }
 

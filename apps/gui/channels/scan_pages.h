@@ -4,9 +4,7 @@
 // entry's data the channel's key) point the scan list's channel references
 // at channels, so a reference keeps its channel when others come and go.
 #include <functional>
-#include <map>
 #include <span>
-#include <string>
 #include <vector>
 
 #include "core/change_notice.h"
@@ -60,15 +58,8 @@ class CConfigPage : public CScanPage {
   void fieldEdited(const ChangeNotice& notice);
 
  protected:
-  void loadRecord(ViewRecord& record) override;
-  void storeRecord(const ViewRecord& record) override;
   void applyDependentEnabling(int changedId) override;
   void userChangeStored(int id) override;
-
- private:
-  // The list texts as stored before the latest store (the notices' old text).
-  std::map<int, std::string> storedTexts_;
-  std::map<int, std::string> previousTexts_;
 };
 
 // Scan members: how many of the sixteen member slots are used, and the

@@ -1,5 +1,6 @@
 #include "channels/view_channel.h"
 
+#include "adapters/field_controls.h"
 #include "adapters/radio_data.h"
 #include "adapters/texts.h"
 #include "base/text_ids.h"
@@ -66,8 +67,7 @@ void CViewChannel::pageChanged(CPropertyPage* page, int id) {
   edit.source = CPageChanBasic::kTemplateId;
   edit.controlId = id;
   edit.kind = ChangeNotice::kFieldEdit;
-  edit.text1 = texts::label(id - 1);
-  edit.text2 = texts::label(CPageChanBasic::kTemplateId);
+  edit.field = fieldOfControl(FieldArea::Channel, id);
   edit.key = currentKey();
   announce(edit);
   if (id == CPageChanBasic::kRxCode) {

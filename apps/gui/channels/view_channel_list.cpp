@@ -42,54 +42,42 @@ QString cornerText() {
 }
 const QString kWidthsKey = QStringLiteral("ChannelList/columnWidths");
 
-// Widths of the grid's columns in grid order, in pixels.
-constexpr int kColumnWidths[kChannelColumnCount] = {100, 100, 50, 50, 100, 100, 50, 50, 100, 60, 60, 100, 100};
-
-CellKind kindOf(C column) {
-  switch (column) {
-    case C::RxFrequency:
-    case C::TxFrequency: return CellKind::Frequency;
-    case C::RxCtcss:
-    case C::RxCdcss:
-    case C::TxCtcss:
-    case C::TxCdcss: return CellKind::EditableDropDown;
-    default: return CellKind::DropDown;
+// The grid cell that edits a column's cells.
+CellKind cellKindOf(ChannelCellEdit edit) {
+  switch (edit) {
+    case ChannelCellEdit::Frequency: return CellKind::Frequency;
+    case ChannelCellEdit::TypedChoice: return CellKind::EditableDropDown;
+    case ChannelCellEdit::Choice: break;
   }
+  return CellKind::DropDown;
 }
 
-// What may be typed into a column's cells.
-void limitTyping(C column, GridColumn& definition) {
-  const QString separator = userDecimalSeparator() == QLatin1Char('.') ? QString() : QString(userDecimalSeparator());
-  switch (column) {
-    case C::RxFrequency:
-    case C::TxFrequency:
-      definition.allowed = QString::fromLatin1(kFrequencyCharacters) + separator;
-      definition.maxLength = kFrequencyTextLength;
-      break;
-    case C::RxCtcss:
-    case C::TxCtcss:
-      definition.allowed = QString::fromLatin1(kCtcssDigits) + QLatin1Char('.') + separator;
-      definition.maxLength = kCtcssTextLength;
-      break;
-    case C::RxCdcss:
-    case C::TxCdcss:
-      definition.allowed = QString::fromLatin1(kCdcssDigits);
-      definition.maxLength = kCdcssTextLength;
-      break;
-    default: break;
-  }
+// The grid's definition of a channel column: its title, width, cell and
+// what may be typed into it (a decimal point also as the user's separator).
+GridColumn gridColumnOf(const ChannelColumnDef& column) {
+  GridColumn definition;
+  definition.header = QString::fromStdString(texts::label(column.header));
+  definition.width = column.width;
+  definition.kind = cellKindOf(column.edit);
+  definition.maxLength = column.maxLength;
+  definition.allowed = QString::fromLatin1(column.typable.data(), static_cast<qsizetype>(column.typable.size()));
+  if (definition.allowed.contains(QLatin1Char('.')) && userDecimalSeparator() != QLatin1Char('.'))
+    definition.allowed += userDecimalSeparator();
+  return definition;
 }
 
-std::optional<QString> checkCell(C column, const QString& text) {
-  const std::optional<std::string> kept =
-      CheckChannelCell(column, dotted(text).toStdString(), channel_data::rowContext());
+std::optional<QString> checkCell(const ChannelColumnDef& column, const QString& text) {
+  const std::optional<std::string> kept = column.check(dotted(text).toStdString(), channel_data::rowContext());
   if (!kept) return std::nullopt;
   return QString::fromStdString(*kept);
 }
 
-C columnAt(int column) { return static_cast<C>(column); }
+const ChannelColumnDef& columnAt(int column) { return ChannelColumns()[static_cast<std::size_t>(column)]; }
 
-bool isFrequency(C column) { return column == C::RxFrequency || column == C::TxFrequency; }
+bool pullsIntoBand(const ChannelColumnDef& column, const QString& text) {
+  return column.edit == ChannelCellEdit::Frequency &&
+         FrequencyOutsideBand(dotted(text).toStdString(), channel_data::rowContext().band);
+}
 
 }  // namespace
 
@@ -110,7 +98,7 @@ CViewChannelList::CViewChannelList(QWidget* parent)
   connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex& current) { clicked(current.row(), current.column()); });
   connect(grid_, &CGrid::beginEdit, this, [](int, int column, QStringList& options) {
-    for (const std::string& option : ChannelColumnOptions(columnAt(column), channel_data::rowContext()))
+    for (const std::string& option : columnAt(column).options(channel_data::rowContext()))
       options.push_back(QString::fromStdString(option));
   });
   connect(grid_, &CGrid::endEdit, this, &CViewChannelList::cellEdited);
@@ -123,16 +111,11 @@ CViewChannelList::CViewChannelList(QWidget* parent)
 
 void CViewChannelList::setUpGrid() {
   std::vector<GridColumn> columns;
-  for (const ChannelColumnDef& columnEntry : ChannelColumns()) {
-    GridColumn definition;
-    definition.header = QString::fromStdString(texts::label(columnEntry.header));
-    definition.kind = kindOf(columnEntry.column);
-    definition.width = kColumnWidths[IndexOf(columnEntry.column)];
-    limitTyping(columnEntry.column, definition);
-    definition.check = [this, column = columnEntry.column](int, const QString& text) {
+  for (const ChannelColumnDef& column : ChannelColumns()) {
+    GridColumn definition = gridColumnOf(column);
+    definition.check = [this, &column](int, const QString& text) {
       // A typed cell reaches cellEdited already checked: the band's pull is noted here.
-      if (isFrequency(column) && FrequencyOutsideBand(dotted(text).toStdString(), channel_data::rowContext().band))
-        typedOutOfBand_ = true;
+      if (pullsIntoBand(column, text)) typedOutOfBand_ = true;
       return checkCell(column, text);
     };
     columns.push_back(std::move(definition));
@@ -185,10 +168,10 @@ void CViewChannelList::loadRow(int row) {
   for (const std::string& text : texts) cells.push_back(QString::fromStdString(text));
   grid_->grid()->setRowTexts(row, cells);
   // Tone cells the row's tone types do not use are display-only.
-  for (const ChannelColumnDef& columnEntry : ChannelColumns()) {
-    const int column = static_cast<int>(IndexOf(columnEntry.column));
-    const bool inUse = ChannelColumnInUse(columnEntry.column, item->record());
-    grid_->grid()->setKind(row, column, inUse ? std::nullopt : std::optional(CellKind::DisplayOnly));
+  for (const ChannelColumnDef& column : ChannelColumns()) {
+    const bool inUse = column.inUse(item->record());
+    grid_->grid()->setKind(row, static_cast<int>(IndexOf(column.column)),
+                           inUse ? std::nullopt : std::optional(CellKind::DisplayOnly));
   }
 }
 
@@ -211,12 +194,12 @@ void CViewChannelList::clicked(int row, int) {
 
 void CViewChannelList::cellEdited(int row, int column) {
   const QString text = grid_->grid()->text(row, column);
-  std::vector<CellEdit> edits{{row, columnAt(column), text}};
+  std::vector<CellEdit> edits{{row, &columnAt(column), text}};
   // Several rows selected with the edited one: the column takes the text in each.
   const std::vector<int> rows = grid_->selectedRows();
   if (rows.size() > 1 && std::find(rows.begin(), rows.end(), row) != rows.end())
     for (int other : rows)
-      if (other != row) edits.push_back({other, columnAt(column), text});
+      if (other != row) edits.push_back({other, &columnAt(column), text});
   StoreOutcome outcome = storeCells(edits);
   const bool typedOutOfBand = std::exchange(typedOutOfBand_, false);
   outcome.pulledIntoBand = outcome.pulledIntoBand || typedOutOfBand;
@@ -249,33 +232,32 @@ CViewChannelList::StoreOutcome CViewChannelList::storeCells(const std::vector<Ce
     ChannelRow texts = LoadChannelRow(item->record(), context);
     bool personality = false, scanList = false;
     for (const CellEdit* edit : rowEdits) {
-      const std::optional<QString> kept = checkCell(edit->column, edit->text);
+      const ChannelColumnDef& column = *edit->column;
+      const std::optional<QString> kept = checkCell(column, edit->text);
       if (!kept) {
         outcome.allKept = false;
         continue;
       }
-      if (isFrequency(edit->column) && FrequencyOutsideBand(dotted(edit->text).toStdString(), context.band))
-        outcome.pulledIntoBand = true;
-      texts[IndexOf(edit->column)] = kept->toStdString();
-      personality = personality || edit->column == C::Personality;
-      scanList = scanList || edit->column == C::ScanList;
+      outcome.pulledIntoBand = outcome.pulledIntoBand || pullsIntoBand(column, edit->text);
+      texts[IndexOf(column.column)] = kept->toStdString();
+      personality = personality || column.column == C::Personality;
+      scanList = scanList || column.column == C::ScanList;
     }
     StoreChannelRow(texts, context, item->record());
     if (personality) ChoosePersonality(*item, item->record().personalityIndex(), data, &log);
     if (scanList) ChooseScanList(*item, item->record().scanListNumber(), data, &log);
     loadRow(row);
   }
-  if (!edits.empty()) announceEdit(edits.front().column);
+  if (!edits.empty()) announceEdit(*edits.front().column);
   return outcome;
 }
 
-void CViewChannelList::announceEdit(ChannelColumn column) {
+void CViewChannelList::announceEdit(const ChannelColumnDef& column) {
   ChangeNotice edit;
   edit.source = kTemplateId;
   edit.controlId = kGridId;
   edit.kind = ChangeNotice::kFieldEdit;
-  edit.text1 = texts::label(ChannelColumnOf(column).header);
-  edit.text2 = texts::label(kTemplateId);
+  edit.field = column.field;
   announce(edit);
 }
 
@@ -288,7 +270,7 @@ void CViewChannelList::pasteRows(const QString& text) {
   if (rows.size() == 1 && rows.front().size() == 1 && selected.size() > 1) {
     // One value into a selection fills it.
     for (const QModelIndex& index : selected)
-      edits.push_back({index.row(), columnAt(index.column()), rows.front().front()});
+      edits.push_back({index.row(), &columnAt(index.column()), rows.front().front()});
   } else {
     // A block from the current cell; whole selected rows take whole rows.
     const bool wholeRows = !grid_->selectedWholeRows().empty();
@@ -309,7 +291,7 @@ void CViewChannelList::pasteRows(const QString& text) {
       }
       for (std::size_t c = 0; c < rows[r].size(); ++c) {
         const std::size_t column = static_cast<std::size_t>(left) + c;
-        if (column < kChannelColumnCount) edits.push_back({row, static_cast<C>(column), rows[r][c]});
+        if (column < kChannelColumnCount) edits.push_back({row, &ChannelColumns()[column], rows[r][c]});
       }
     }
     if (added) {

@@ -47,7 +47,7 @@ class CViewChannelList : public CRecordView {
  private:
   struct CellEdit {
     int row;
-    ChannelColumn column;
+    const ChannelColumnDef* column;
     QString text;
   };
   void setUpGrid();
@@ -68,7 +68,7 @@ class CViewChannelList : public CRecordView {
   void tellOutcome(const StoreOutcome& outcome);
   // A message box once control is back in the event loop.
   void showLater(int messageId, long number = 0);
-  void announceEdit(ChannelColumn column);
+  void announceEdit(const ChannelColumnDef& column);
   void restoreWidths();
   void saveWidths() const;
   QSettings* widthStore() const;

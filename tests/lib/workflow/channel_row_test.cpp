@@ -40,8 +40,8 @@ TEST_F(ChannelRows, ANewChannelReadsAsTheGridShowsIt) {
   const ChannelRow expected{"446.00625", "CTCSS",    "94.8", "023", "446.00625", "CTCSS", "94.8",
                             "023",       "12.5 kHz", "Low",  "1",   "1",         "Off"};
   EXPECT_EQ(row, expected);
-  EXPECT_TRUE(ChannelColumnInUse(C::RxCtcss, record));
-  EXPECT_FALSE(ChannelColumnInUse(C::RxCdcss, record));
+  EXPECT_TRUE(ChannelColumnOf(C::RxCtcss).inUse(record));
+  EXPECT_FALSE(ChannelColumnOf(C::RxCdcss).inUse(record));
 }
 
 TEST_F(ChannelRows, StoringWhatWasLoadedChangesNoByte) {
@@ -69,8 +69,8 @@ TEST_F(ChannelRows, ATypeChangeTakesTheOtherToneColumn) {
   StoreChannelRow(row, context, record);
   EXPECT_EQ(record.rxTone() >> 14, 2);
   EXPECT_EQ(record.rxTone() & 0x0FFF, 0x013);  // the placeholder code 023
-  EXPECT_TRUE(ChannelColumnInUse(C::RxCdcss, record));
-  EXPECT_FALSE(ChannelColumnInUse(C::RxCtcss, record));
+  EXPECT_TRUE(ChannelColumnOf(C::RxCdcss).inUse(record));
+  EXPECT_FALSE(ChannelColumnOf(C::RxCtcss).inUse(record));
   row = LoadChannelRow(record, context);
   EXPECT_EQ(cell(row, C::RxCtcss), "67.0");
   EXPECT_EQ(cell(row, C::RxCdcss), "023");
@@ -107,7 +107,7 @@ TEST_F(ChannelRows, UnknownTextsLeaveTheirBits) {
 }
 
 TEST_F(ChannelRows, CellsAcceptOnlyWhatTheColumnCanStore) {
-  auto check = [&](C column, std::string_view text) { return CheckChannelCell(column, text, context); };
+  auto check = [&](C column, std::string_view text) { return ChannelColumnOf(column).check(text, context); };
   EXPECT_EQ(check(C::RxFrequency, "480"), "446.99750");  // into 446-446, down to the 2.5 kHz raster
   EXPECT_EQ(check(C::RxFrequency, " 446.0071 "), "446.00500");
   EXPECT_EQ(check(C::TxFrequency, ""), "");
@@ -128,14 +128,14 @@ TEST_F(ChannelRows, CellsAcceptOnlyWhatTheColumnCanStore) {
 }
 
 TEST_F(ChannelRows, ListColumnsOfferTheirOptions) {
-  EXPECT_EQ(ChannelColumnOptions(C::RxCtcss, context).size(), 50u);
-  EXPECT_EQ(ChannelColumnOptions(C::RxCtcss, context).front(), "67.0");
-  EXPECT_EQ(ChannelColumnOptions(C::TxCdcss, context).size(), 104u);
-  EXPECT_EQ(ChannelColumnOptions(C::TxCdcss, context).front(), "023");
-  EXPECT_EQ(ChannelColumnOptions(C::Personality, context), (std::vector<std::string>{"1", "2"}));
-  EXPECT_EQ(ChannelColumnOptions(C::ScanList, context), (std::vector<std::string>{"None", "1"}));
-  EXPECT_EQ(ChannelColumnOptions(C::Power, context), (std::vector<std::string>{"Low", "High"}));
-  EXPECT_TRUE(ChannelColumnOptions(C::RxFrequency, context).empty());
+  EXPECT_EQ(ChannelColumnOf(C::RxCtcss).options(context).size(), 50u);
+  EXPECT_EQ(ChannelColumnOf(C::RxCtcss).options(context).front(), "67.0");
+  EXPECT_EQ(ChannelColumnOf(C::TxCdcss).options(context).size(), 104u);
+  EXPECT_EQ(ChannelColumnOf(C::TxCdcss).options(context).front(), "023");
+  EXPECT_EQ(ChannelColumnOf(C::Personality).options(context), (std::vector<std::string>{"1", "2"}));
+  EXPECT_EQ(ChannelColumnOf(C::ScanList).options(context), (std::vector<std::string>{"None", "1"}));
+  EXPECT_EQ(ChannelColumnOf(C::Power).options(context), (std::vector<std::string>{"Low", "High"}));
+  EXPECT_TRUE(ChannelColumnOf(C::RxFrequency).options(context).empty());
 }
 
 }  // namespace
