@@ -10,6 +10,7 @@
 
 #include "adapters/radio_data.h"
 #include "commands/command_ids.h"
+#include "core/schema/schema_table.h"
 #include "gui_test_support.h"
 #include "toolkit/control_id.h"
 #include "views/custom_form_view.h"
@@ -28,7 +29,7 @@ class Undo : public ::testing::Test {
     frame.buildMenus();
     frame.show();
   }
-  long squelch() { return radio_data::fieldValue(FieldArea::Misc, "carrier_squelch_level"); }
+  long squelch() { return radio_data::fieldValue(SchemaField(FieldArea::Misc, "carrier_squelch_level")); }
   void chooseSquelch(CChildFrame* mis, int index) {
     auto* combo = findControlAs<QComboBox>(mis->view()->form(), kSquelch);
     combo->setCurrentIndex(index);

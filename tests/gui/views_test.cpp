@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "adapters/radio_data.h"
+#include "core/schema/schema_table.h"
 #include "gui_test_support.h"
 #include "toolkit/control_id.h"
 #include "views/messages.h"
@@ -15,7 +16,7 @@
 namespace vex::gui {
 namespace {
 
-long misc(std::string_view key) { return radio_data::fieldValue(FieldArea::Misc, key); }
+long misc(std::string_view key) { return radio_data::fieldValue(*FindField(FieldArea::Misc, key)); }
 
 QComboBox* combo(CCustomFormView& view, int id) { return findControlAs<QComboBox>(view.form(), id); }
 
@@ -76,7 +77,7 @@ TEST(CViewMis, BatterySaveEnablesItsModeAndTheModeIsStillStored) {
 
 TEST(CViewMis, ValueWithoutOptionShowsNoSelectionAndIsLeftAlone) {
   test::DataDir data;
-  radio_data::setFieldValue(FieldArea::Misc, "battery_save_mode", 6);  // no option for raw 6
+  radio_data::setFieldValue(SchemaField(FieldArea::Misc, "battery_save_mode"), 6);  // no option for raw 6
   CViewMis view;
   view.initialUpdate();
   EXPECT_EQ(combo(view, 1412)->currentIndex(), -1);
@@ -93,7 +94,7 @@ TEST(CViewMis, ViewLoadShowsTheContainer) {
   test::DataDir data;
   CViewMis view;
   view.initialUpdate();
-  radio_data::setFieldValue(FieldArea::Misc, "carrier_squelch_level", 7);
+  radio_data::setFieldValue(SchemaField(FieldArea::Misc, "carrier_squelch_level"), 7);
   view.deliver(WM_VIEW_LOAD, 0, 0);
   EXPECT_EQ(combo(view, 1404)->currentText(), "7");
 }

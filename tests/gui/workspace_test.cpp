@@ -13,6 +13,7 @@
 
 #include "adapters/radio_data.h"
 #include "core/container.h"
+#include "core/schema/schema_table.h"
 #include "gui_test_support.h"
 #include "toolkit/control_id.h"
 #include "views/custom_form_view.h"
@@ -120,7 +121,7 @@ TEST(CMainFrame, ClosedViewReopensFreshFromTheContainer) {
   test::settle();
   EXPECT_TRUE(first.isNull());
   EXPECT_EQ(frame.frameOf(32803), nullptr);
-  radio_data::setFieldValue(FieldArea::Misc, "carrier_squelch_level", 8);
+  radio_data::setFieldValue(SchemaField(FieldArea::Misc, "carrier_squelch_level"), 8);
   CChildFrame* second = frame.openView(32803);
   ASSERT_NE(second, nullptr);
   EXPECT_EQ(findControlAs<QComboBox>(second->view()->form(), 1404)->currentText(), "8");
@@ -139,7 +140,7 @@ TEST(CMainFrame, DataChangedReachesEveryOpenView) {
   auto* squelch = findControlAs<QComboBox>(mis->view()->form(), 1404);
   squelch->setCurrentIndex(2);
   emit squelch->activated(2);
-  EXPECT_EQ(radio_data::fieldValue(FieldArea::Misc, "carrier_squelch_level"), 2);
+  EXPECT_EQ(radio_data::fieldValue(SchemaField(FieldArea::Misc, "carrier_squelch_level")), 2);
   EXPECT_EQ(received[32803], 1);
   EXPECT_EQ(received[32800], 1);
 }
@@ -147,7 +148,7 @@ TEST(CMainFrame, DataChangedReachesEveryOpenView) {
 TEST(CMainFrame, MemoryUpdateStoresOpenViewsAndEncodes) {
   test::DataDir data;
   CMainFrame frame;
-  radio_data::setFieldValue(FieldArea::Misc, "carrier_squelch_level", 9);
+  radio_data::setFieldValue(SchemaField(FieldArea::Misc, "carrier_squelch_level"), 9);
   frame.memoryUpdate();  // no view open
   EXPECT_EQ(radio_data::image()[145 + 8], 9);
   CChildFrame* mis = frame.openView(32803);

@@ -36,13 +36,10 @@ PasswordSection& passwords() { return container().passwords(); }
 const std::array<std::uint8_t, 8192>& image() { return container().image(); }
 std::span<std::uint8_t> areaBytes(FieldArea area, std::size_t index) { return AreaBytes(container(), area, index); }
 
-long fieldValue(FieldArea area, std::string_view key, std::size_t index) {
-  const FieldDef* field = FindField(area, key);
-  return field ? ReadField(*field, areaBytes(area, index)) : 0;
-}
+long fieldValue(const FieldDef& field, std::size_t index) { return ReadField(field, areaBytes(field.area, index)); }
 
-void setFieldValue(FieldArea area, std::string_view key, long value, std::size_t index) {
-  if (const FieldDef* field = FindField(area, key)) WriteField(*field, areaBytes(area, index), value);
+void setFieldValue(const FieldDef& field, long value, std::size_t index) {
+  WriteField(field, areaBytes(field.area, index), value);
 }
 
 RecordListAccess records(RecordKind kind) { return RecordListAccess(container(), kind); }

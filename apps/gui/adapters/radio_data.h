@@ -27,8 +27,8 @@ const std::array<std::uint8_t, 8192>& image();
 // The section of `area`, or the record at 0-based `index` of its list.
 std::span<std::uint8_t> areaBytes(FieldArea area, std::size_t index = 0);
 // The raw value of a field of a section (tests and views that show one value).
-long fieldValue(FieldArea area, std::string_view key, std::size_t index = 0);
-void setFieldValue(FieldArea area, std::string_view key, long value, std::size_t index = 0);
+long fieldValue(const FieldDef& field, std::size_t index = 0);
+void setFieldValue(const FieldDef& field, long value, std::size_t index = 0);
 
 // One of the four record lists.
 RecordListAccess records(RecordKind kind);

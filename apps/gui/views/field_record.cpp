@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "adapters/field_controls.h"
 #include "adapters/settings.h"
 #include "config/app_settings.h"
 #include "toolkit/control_id.h"
@@ -15,11 +14,9 @@ namespace {
 // The fields of `area` with a control in `form`, with that control's id.
 template <class Action>
 void forEachShownField(FieldArea area, const QWidget* form, Action&& action) {
-  for (const FieldControl& entry : fieldControls()) {
-    if (entry.area != area) continue;
-    QWidget* control = findControl(form, entry.control);
-    const FieldDef* field = FindField(area, entry.field);
-    if (control && field) action(*field, entry.control, control);
+  for (const FieldDef& field : FieldTable()) {
+    if (field.area != area || field.control == 0) continue;
+    if (QWidget* control = findControl(form, field.control)) action(field, field.control, control);
   }
 }
 

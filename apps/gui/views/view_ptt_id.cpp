@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "adapters/radio_data.h"
+#include "core/schema/schema_table.h"
 #include "core/sections/ptt_id_section.h"
 #include "toolkit/edits.h"
 
@@ -68,7 +69,7 @@ void CViewPttId::initialUpdate() {
 
 void CViewPttId::loadRecord(ViewRecord& record) {
   CSettingsView::loadRecord(record);
-  const auto id = static_cast<std::uint16_t>(radio_data::fieldValue(FieldArea::PttId, "primary_id"));
+  const auto id = static_cast<std::uint16_t>(radio_data::fieldValue(SchemaField(FieldArea::PttId, "primary_id")));
   record.texts[kPrimaryId] = PttIdSection::primaryIdText(id);
 }
 
