@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "dialogs/radio_password_dialog.h"
 #include "gui_test_support.h"
 #include "toolkit/control_id.h"
-#include "transfer/radio_password_dialog.h"
 #include "transfer/write_notice_dialog.h"
 
 namespace vex::gui {

@@ -27,7 +27,7 @@
 #include "dialogs/com_port_dialog.h"
 #include "dialogs/language_dialog.h"
 #include "dialogs/model_info_dialog.h"
-#include "transfer/radio_password_dialog.h"
+#include "dialogs/radio_password_dialog.h"
 #include "transfer/transfer_dialog.h"
 #include "transfer/write_notice_dialog.h"
 #include "workspace/child_frame.h"

@@ -4,13 +4,13 @@
 #include <QTimer>
 
 #include "core/container.h"
-#include "transfer/radio_work.h"
+#include "dialogs/radio_password_dialog.h"
 #include "link/embedded_link.h"
 #include "toolkit/control_id.h"
 #include "toolkit/edits.h"
 #include "toolkit/translate.h"
 #include "transfer/gui_link_host.h"
-#include "transfer/radio_password_dialog.h"
+#include "transfer/radio_work.h"
 #include "transfer/transfer_prompts.h"
 #include "views/messages.h"
 #include "views/view_host.h"

@@ -4,7 +4,7 @@
 
 #include "adapters/texts.h"
 #include "config/safe_format.h"
-#include "transfer/radio_password_dialog.h"
+#include "dialogs/radio_password_dialog.h"
 #include "transfer/transfer_dialog.h"
 #include "transfer/write_notice_dialog.h"
 

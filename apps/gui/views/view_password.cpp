@@ -5,7 +5,7 @@
 
 #include "adapters/radio_data.h"
 #include "core/sections/password_section.h"
-#include "transfer/radio_password_dialog.h"
+#include "dialogs/radio_password_dialog.h"
 
 namespace vex::gui {
 namespace {

@@ -1,4 +1,4 @@
-#include "transfer/radio_password_dialog.h"
+#include "dialogs/radio_password_dialog.h"
 
 #include <QLineEdit>
 #include <QPushButton>
