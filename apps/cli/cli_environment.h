@@ -8,7 +8,7 @@
 #include "config/data_directory.h"
 #include "config/language_texts.h"
 #include "core/codeplug_header.h"
-#include "link/link_timing.h"
+#include "link/timing_from_environment.h"
 #include "link/port_map.h"
 
 #include <filesystem>
@@ -32,7 +32,8 @@ class Environment {
   int languageIndex() const { return languageIndex_; }
   std::ostream& out() { return out_; }
   std::ostream& err() { return err_; }
-  // The pauses and time-outs of the radio link (--reply-timeout changes one).
+  // The pauses and time-outs of the radio link (--reply-timeout changes one;
+  // tests ask for quick pauses through the environment).
   LinkTiming& linkTiming() { return linkTiming_; }
 
   // Prints message text n of the language file and the file name, with the
@@ -59,7 +60,7 @@ class Environment {
   LanguageTexts texts_;
   std::ostream& out_;
   std::ostream& err_;
-  LinkTiming linkTiming_;
+  LinkTiming linkTiming_ = LinkTimingFromEnvironment();
 };
 
 }  // namespace vex::cli

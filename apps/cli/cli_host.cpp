@@ -22,7 +22,7 @@ int SaveKeepingComment(Environment& env, CliHost& host, const std::string& from,
   const FlowOutcome outcome = host.session().saveTo(output.path(), comment);
   const int cause = errno;
   if (outcome.messageId == text::kMsgDataInvalid) {
-    const int code = env.fail(outcome.messageId, checked);
+    const int code = env.fail(text::kMsgDataInvalidListed, checked);
     ListFindings(env.err(), host.findings());
     return code;
   }

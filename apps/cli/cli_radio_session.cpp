@@ -57,8 +57,10 @@ RadioSession::RadioSession(const DataPaths& paths)
 RadioFiles::RadioFiles(RadioSession& session) : host_(data_, findings_, session.settings(), session.ranges()) {}
 
 int RadioFiles::fail(Environment& env, const FlowOutcome& outcome, const std::string& file) const {
-  const int code = env.fail(outcome.messageId, file);
-  if (outcome.messageId == text::kMsgDataInvalid) ListFindings(env.err(), findings_);
+  // The desktop program's text points to its Invalid Log; here the list follows.
+  if (outcome.messageId != text::kMsgDataInvalid) return env.fail(outcome.messageId, file);
+  const int code = env.fail(text::kMsgDataInvalidListed, file);
+  ListFindings(env.err(), findings_);
   return code;
 }
 

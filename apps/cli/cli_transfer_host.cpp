@@ -2,6 +2,7 @@
 
 #include "password_prompt.h"
 
+#include "base/terminal_text.h"
 #include "base/text_ids.h"
 #include "config/app_settings.h"
 #include "config/safe_format.h"
@@ -73,11 +74,12 @@ int CliTransferHost::checkRadio(TransferDirection direction, const RadioIdentity
   }
   // The model check refuses as the desktop program does; say what differs.
   if (result == 1) {
-    say("the radio reports model ID " + identity.modelId + ", model name \"" + identity.modelName + "\"; " +
-        (direction == TransferDirection::Write ? "the file is for" : "the settings hold") + " model ID " + expectedId +
-        ", model name \"" + expectedName + "\"");
+    say("the radio reports model ID " + TerminalSafe(identity.modelId) + ", model name \"" +
+        TerminalSafe(identity.modelName) + "\"; " +
+        (direction == TransferDirection::Write ? "the file is for" : "the settings hold") + " model ID " +
+        TerminalSafe(expectedId) + ", model name \"" + TerminalSafe(expectedName) + "\"");
     if (direction == TransferDirection::Read && identity.modelId == expectedId)
-      say("to read a radio of that name, give --model-name \"" + identity.modelName + "\"");
+      say("to read a radio of that name, give --model-name " + ShellQuoted(identity.modelName));
   }
   return result;
 }

@@ -36,7 +36,7 @@ int RunImportCsv(Environment& env, const CliOptions& options) {
     csv.resize(kMaxCsvBytes + 1);
     std::cin.read(csv.data(), static_cast<std::streamsize>(csv.size()));
     csv.resize(static_cast<std::size_t>(std::cin.gcount()));
-  } else if (!ReadWholeFile(csvFile, kMaxCsvBytes, csv)) {
+  } else if (!ReadWholeInput(csvFile, kMaxCsvBytes, csv)) {
     return env.fail(text::kMsgCsvUnreadable, csvFile);
   }
   const CsvImport imported = ParseChirpCsv(csv, BandLimitsOf(host.modelState().freqRange));

@@ -5,6 +5,7 @@
 #include "json_output.h"
 #include "radio_jobs.h"
 
+#include "base/terminal_text.h"
 #include "config/radio_band.h"
 #include "config/safe_format.h"
 #include "link/port_discovery.h"
@@ -33,12 +34,18 @@ int RunDetect(Environment& env, const CliOptions& options) {
   if (!trace.open(env, options.trace)) return kExitFailure;
 
   std::vector<Found> found;
+  bool unidentified = false;
   for (const std::string& device : candidates) {
     CRadioLink link;
     link.SetTrace(trace.trace());
-    const auto identity = IdentifyRadio(link, device);
+    bool greeted = false;
+    const auto identity = IdentifyRadio(link, device, &greeted);
     if (identity) {
       found.push_back({device, *identity, BandFromRadio(identity->band.data())});
+    } else if (greeted) {
+      // It answered: the cable and port are fine, its identity replies are not.
+      env.err() << "vexprog-cli: " << device << ": " << env.message(text::kMsgIdentityFailed) << '\n';
+      unidentified = true;
     } else if (!options.ports.empty() && link.LastOpenError().kind != PortError::None) {
       // A port the user named deserves the reason it could not be greeted.
       const PortOpenError& error = link.LastOpenError();
@@ -73,12 +80,13 @@ int RunDetect(Environment& env, const CliOptions& options) {
     PrintJson(env.out(), json);
   } else {
     for (const Found& f : found) {
-      env.out() << f.device << "  model " << f.identity.modelId << "  name " << f.identity.modelName << "  firmware "
-                << f.identity.version << "  band "
+      env.out() << f.device << "  model " << TerminalSafe(f.identity.modelId) << "  name "
+                << TerminalSafe(f.identity.modelName) << "  firmware " << TerminalSafe(f.identity.version) << "  band "
                 << (IsKnownBand(f.band) ? RangeText(f.band.lower, f.band.upper) + " MHz" : std::string("unknown"))
                 << '\n';
     }
   }
+  if (found.empty() && unidentified) return kExitFailure;
   if (found.empty()) {
     env.err() << "vexprog-cli: " << env.message(candidates.empty() ? text::kMsgNoSerialPorts : text::kMsgNoRadio)
               << '\n';

@@ -3,6 +3,7 @@
 #include "json_output.h"
 
 #include "base/range_entry.h"
+#include "base/terminal_text.h"
 #include "core/codeplug_flows.h"
 #include "core/codeplug_reader.h"
 
@@ -43,11 +44,11 @@ int RunInfo(Environment& env, const CliOptions& options) {
   }
   char flags[8];
   std::snprintf(flags, sizeof flags, "0x%02X", header.rangeFlags());
-  env.out() << "Model ID:    " << header.modelId() << '\n'
-            << "Model name:  " << header.modelName() << '\n'
+  env.out() << "Model ID:    " << TerminalSafe(header.modelId()) << '\n'
+            << "Model name:  " << TerminalSafe(header.modelName()) << '\n'
             << "Range:       " << header.rangeLow() << '-' << header.rangeHigh() << " MHz\n"
-            << "Version A:   " << header.versionA() << '\n'
-            << "Version B:   " << header.versionB() << '\n'
+            << "Version A:   " << TerminalSafe(header.versionA()) << '\n'
+            << "Version B:   " << TerminalSafe(header.versionB()) << '\n'
             << "Range flags: " << flags << '\n'
             << "Signalling:  " << header.signalling() << '\n'
             << "Comment:     " << comment << '\n';

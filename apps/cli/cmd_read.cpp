@@ -8,6 +8,7 @@
 #include "cli_radio_session.h"
 #include "output_file.h"
 #include "radio_jobs.h"
+#include "stop_signals.h"
 
 #include "config/radio_compatibility.h"
 #include "config/range_table.h"
@@ -96,6 +97,10 @@ int RunRead(Environment& env, const CliOptions& options) {
     }
     WarnAboutFaults(env, session, *job.image, output.shownName());
     if (several) env.out() << job.name() << ": " << output.shownName() << '\n';
+  }
+  if (stop::Received() != 0) {
+    env.err() << "vexprog-cli: stopped by a signal; the radios that were not read whole left no file\n";
+    return stop::ExitStatus();
   }
   if (allRead && allSaved && options.remember) session.rememberSettings();
   return allRead && allSaved ? kExitOk : kExitFailure;

@@ -8,6 +8,7 @@
 #include "image_compare.h"
 #include "json_output.h"
 #include "radio_jobs.h"
+#include "stop_signals.h"
 
 #include "link/transfer_plan.h"
 
@@ -52,7 +53,7 @@ int RunVerify(Environment& env, const CliOptions& options) {
   shared.printDone = false;
   Image blank{};
   RadioJobs radios(shared, TransferDirection::Read, *devices, blank, trace.trace());
-  if (!radios.run()) return kExitTrouble;
+  if (!radios.run()) return stop::Received() != 0 ? stop::ExitStatus() : kExitTrouble;
 
   // What the radio would hold after the write: its own bytes, with the
   // written ranges taken from the file.

@@ -5,8 +5,11 @@
 #include "cli_commands.h"
 #include "cli_radio_session.h"
 #include "radio_jobs.h"
+#include "stop_signals.h"
 #include "write_backup.h"
 
+#include "base/terminal_text.h"
+#include "link/transfer_plan.h"
 #include "link/write_warning.h"
 
 #include <unistd.h>
@@ -14,6 +17,22 @@
 #include <memory>
 
 namespace vex::cli {
+
+namespace {
+
+// What a radio whose write a signal stopped holds, and how to put it right.
+std::string StoppedNotice(const RadioJob& job, const std::string& file, const std::string& backupDir) {
+  const std::size_t done = job.transfer->BlocksDone();
+  const std::size_t all = WritePlan(job.transfer->ExtendedLevel()).size();
+  if (done == 0) return "stopped by a signal before the first block; the radio holds its old data";
+  std::string notice = "stopped by a signal after " + std::to_string(done) + " of " + std::to_string(all) +
+                       " blocks and told the radio to end programming; to finish, run: vexprog-cli write --port " +
+                       ShellQuoted(job.device.empty() ? std::string("PORT") : job.device) + " " + ShellQuoted(file);
+  if (!backupDir.empty()) notice += " (or write its backup from " + ShellQuoted(backupDir) + " to undo)";
+  return notice;
+}
+
+}  // namespace
 
 int RunWrite(Environment& env, const CliOptions& options) {
   const std::string& input = options.files[0];
@@ -39,7 +58,11 @@ int RunWrite(Environment& env, const CliOptions& options) {
   std::optional<std::string> password = options.password;
   if (!options.backupDir.empty() &&
       !BackUpRadios(env, session, options.backupDir, *devices, password, trace, options.verbose))
-    return kExitFailure;
+    return stop::Received() != 0 ? stop::ExitStatus() : kExitFailure;
+  if (stop::Received() != 0) {
+    env.err() << "vexprog-cli: stopped by a signal before writing; no radio was written\n";
+    return stop::ExitStatus();
+  }
 
   ProgressDisplay progress(env.err(), ProgressDisplay::StyleFor(::isatty(STDERR_FILENO) == 1, options.verbose),
                            session.settings().labelText(text::kTransferWriteProgress),
@@ -53,6 +76,7 @@ int RunWrite(Environment& env, const CliOptions& options) {
   // A write that stopped after its first block left the radio half old,
   // half new: say so, and how to get out of it.
   for (RadioJob& job : radios.jobs()) {
+    if (job.stopped) job.host->say(StoppedNotice(job, input, options.backupDir));
     if (!job.succeeded && job.transfer->BlocksDone() > 0) job.host->showMessage(text::kMsgWritePartial);
   }
   progress.finish();
@@ -68,6 +92,7 @@ int RunWrite(Environment& env, const CliOptions& options) {
       if (!job.succeeded) env.err() << "vexprog-cli: " << job.name() << ": failed\n";
     }
   }
+  if (stop::Received() != 0) return stop::ExitStatus();
   if (allWritten && options.remember) session.rememberSettings();
   return allWritten ? kExitOk : kExitFailure;
 }

@@ -3,6 +3,7 @@
 //   vexprog-cli [--data-dir DIR] COMMAND [ARGUMENTS]
 #include "cli_commands.h"
 #include "cli_validators.h"
+#include "stop_signals.h"
 #include "config/data_directory.h"
 
 #include <CLI/CLI.hpp>
@@ -12,6 +13,7 @@
 #include <exception>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -118,6 +120,9 @@ int Run(int argc, char** argv) {
               << " (give --data-dir DIR or set VEXPROG_DATA)\n";
     return kExitFailure;
   }
+  // The commands that talk to radios end them cleanly on Ctrl+C or SIGTERM.
+  const std::string_view name = chosen->name;
+  if (name == "read" || name == "write" || name == "verify") stop::Install();
   Environment env(paths, std::cout, std::cerr);
   if (options.replyTimeoutMs) env.linkTiming().replyTimeout = std::chrono::milliseconds(*options.replyTimeoutMs);
   return chosen->run(env, options);

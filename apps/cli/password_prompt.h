@@ -11,7 +11,8 @@ namespace vex::cli {
 bool CanPrompt();
 
 // Shows `question` on stderr and reads one line with echo off; nothing when
-// the input ends or cannot be read.
+// the input ends or cannot be read, or when Ctrl+C or SIGTERM comes (the
+// echo is back on in every case).
 std::optional<std::string> PromptWithoutEcho(const std::string& question);
 
 }  // namespace vex::cli

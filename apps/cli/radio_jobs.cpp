@@ -2,8 +2,14 @@
 
 #include "base/file_replace.h"
 #include "config/app_settings.h"
+#include "stop_signals.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <string_view>
@@ -93,14 +99,40 @@ RadioJobs::RadioJobs(HostShared& shared, TransferDirection direction, const std:
 
 bool RadioJobs::run() {
   const auto runOne = [](RadioJob& job) {
-    job.succeeded = job.transfer->Start() == StartResult::Started && job.transfer->Wait() == TransferOutcome::Succeeded;
+    if (stop::Received() != 0) return;
+    const StartResult started = job.transfer->Start();
+    // A signal during the preparation: stop before the first block.
+    if (started == StartResult::Started && stop::Received() != 0) job.transfer->RequestStop();
+    const TransferOutcome outcome = started == StartResult::Started ? job.transfer->Wait() : TransferOutcome::Pending;
+    job.succeeded = outcome == TransferOutcome::Succeeded;
+    job.stopped = outcome == TransferOutcome::Stopped;
   };
+  int finished[2] = {-1, -1};
+  const bool watching = stop::WakeFd() >= 0 && ::pipe2(finished, O_CLOEXEC) == 0;
+  // Passes a stop signal on to every transfer, until the jobs are done.
+  std::thread watcher;
+  if (watching) {
+    watcher = std::thread([this, &finished] {
+      pollfd waits[2] = {{stop::WakeFd(), POLLIN, 0}, {finished[0], POLLIN, 0}};
+      while (::poll(waits, 2, -1) < 0 && errno == EINTR) {
+      }
+      if ((waits[0].revents & POLLIN) == 0) return;
+      for (RadioJob& job : jobs_) job.transfer->RequestStop();
+    });
+  }
   if (jobs_.size() == 1) {
     runOne(jobs_.front());
   } else {
     std::vector<std::thread> workers;
     for (RadioJob& job : jobs_) workers.emplace_back(runOne, std::ref(job));
     for (std::thread& worker : workers) worker.join();
+  }
+  if (watching) {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(finished[1], &byte, 1);
+    watcher.join();
+    ::close(finished[0]);
+    ::close(finished[1]);
   }
   shared_.progress.finish();
   return std::all_of(jobs_.begin(), jobs_.end(), [](const RadioJob& job) { return job.succeeded; });

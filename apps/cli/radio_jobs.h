@@ -25,6 +25,7 @@ struct RadioJob {
   std::unique_ptr<CliTransferHost> host;
   std::unique_ptr<ImageTransfer> transfer;
   bool succeeded = false;
+  bool stopped = false;  // by Ctrl+C or SIGTERM, after a whole block
 
   // "/dev/ttyUSB0", or "the radio" for the remembered port.
   std::string name() const { return device.empty() ? "the radio" : device; }
@@ -57,7 +58,8 @@ class RadioJobs {
   RadioJobs(HostShared& shared, TransferDirection direction, const std::vector<std::string>& devices,
             const Image& image, LinkTrace* trace);
 
-  // Runs every transfer to its end; true when all succeeded.
+  // Runs every transfer to its end; true when all succeeded. A stop signal
+  // (see stop_signals.h) makes every transfer stop after its current block.
   bool run();
   std::vector<RadioJob>& jobs() { return jobs_; }
 

@@ -1,6 +1,7 @@
 // vexprog-sim: a simulated radio on a pseudo-terminal. Prints the terminal's
 // path as the first line, answers until SIGINT or SIGTERM, then optionally
 // saves its memory.
+#include "link/timing_from_environment.h"
 #include "sim/command_line.h"
 #include "sim/image_file.h"
 #include "sim/pty_host.h"
@@ -22,6 +23,10 @@ int main(int argc, char** argv) {
     std::cout << CommandLineHelp();
     return 0;
   }
+  if (cmd.version) {
+    std::cout << "vexprog-sim " VEX_VERSION "\n";
+    return 0;
+  }
 
   // Block the stop signals before any thread starts so that every thread
   // inherits the mask and only sigwait below receives them.
@@ -31,6 +36,8 @@ int main(int argc, char** argv) {
   sigaddset(&stopSignals, SIGTERM);
   pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
+  // Tests that ask the programs for quick link timing want the replies at once.
+  if (vex::QuickLinkTimingRequested()) cmd.options.paced = false;
   SimulatedRadio radio(cmd.options);
   if (!cmd.imagePath.empty()) {
     Image image{};

@@ -173,12 +173,20 @@ bool ReplaceFileContent(const std::filesystem::path& path, std::string_view byte
   return true;
 }
 
-bool ReadWholeFile(const std::filesystem::path& path, std::size_t maxBytes, std::string& bytes) {
+namespace {
+
+bool ReadAll(const std::filesystem::path& path, std::size_t maxBytes, std::string& bytes, bool streams) {
+  bytes.clear();
+  struct stat named {};
+  // A FIFO is opened only once it is known to be one: opening waits for its writer.
+  if (::stat(path.c_str(), &named) != 0 || !(S_ISREG(named.st_mode) || (streams && S_ISFIFO(named.st_mode))))
+    return false;
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;
   struct stat info {};
-  bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && static_cast<std::size_t>(info.st_size) <= maxBytes;
-  bytes.clear();
+  bool ok = ::fstat(fd, &info) == 0 &&
+            (S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) <= maxBytes
+                                   : streams && S_ISFIFO(info.st_mode));
   char buffer[65536];
   while (ok) {
     const ssize_t got = ::read(fd, buffer, sizeof buffer);
@@ -190,6 +198,16 @@ bool ReadWholeFile(const std::filesystem::path& path, std::size_t maxBytes, std:
   }
   ::close(fd);
   return ok;
+}
+
+}  // namespace
+
+bool ReadWholeFile(const std::filesystem::path& path, std::size_t maxBytes, std::string& bytes) {
+  return ReadAll(path, maxBytes, bytes, false);
+}
+
+bool ReadWholeInput(const std::filesystem::path& path, std::size_t maxBytes, std::string& bytes) {
+  return ReadAll(path, maxBytes, bytes, true);
 }
 
 }  // namespace vex

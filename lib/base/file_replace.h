@@ -35,4 +35,9 @@ std::filesystem::path LinkTarget(const std::filesystem::path& path);
 // missing, unreadable, not a regular file or larger.
 bool ReadWholeFile(const std::filesystem::path& path, std::size_t maxBytes, std::string& bytes);
 
+// The same for a file given on a command line, which may also be a pipe or
+// a FIFO (bash's <(...)): those are read as a stream up to their end, and
+// refused once they bring more than maxBytes.
+bool ReadWholeInput(const std::filesystem::path& path, std::size_t maxBytes, std::string& bytes);
+
 }  // namespace vex

@@ -61,6 +61,8 @@ inline constexpr int kMsgPortNotSerial = 1313;
 inline constexpr int kMsgPortOpenFailed = 1314;
 inline constexpr int kMsgNoSerialPorts = 1315;
 inline constexpr int kMsgWritePartial = 1316;
+inline constexpr int kMsgModeRefused = 1317;
+inline constexpr int kMsgDataInvalidListed = 1318;
 inline constexpr int kMsgCsvUnreadable = 1330;
 inline constexpr int kMsgCsvMissingColumn = 1331;
 inline constexpr int kMsgCsvBadNumber = 1332;
@@ -502,6 +504,8 @@ inline constexpr auto kMessageIds = std::to_array<int>({
     kMsgPortOpenFailed,
     kMsgNoSerialPorts,
     kMsgWritePartial,
+    kMsgModeRefused,
+    kMsgDataInvalidListed,
     kMsgCsvUnreadable,
     kMsgCsvMissingColumn,
     kMsgCsvBadNumber,

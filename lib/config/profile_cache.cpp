@@ -29,8 +29,6 @@ struct Entry {
   std::shared_ptr<const ProfileDocument> document;
 };
 
-// At least the coarsest timestamp granularity in use (FAT keeps 2 s).
-constexpr long long kSettleNs = 2'000'000'000;
 constexpr std::size_t kMaxEntries = 64;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
@@ -52,6 +50,8 @@ long long NowNs() {
 
 std::mutex gMutex;
 std::map<std::string, Entry> gEntries;
+// At least the coarsest timestamp granularity in use (FAT keeps 2 s).
+long long gSettleNs = ProfileCache::kDefaultSettleTime.count();
 
 }  // namespace
 
@@ -97,9 +97,14 @@ std::shared_ptr<const ProfileDocument> ProfileCache::load(const std::filesystem:
   if (gEntries.size() >= kMaxEntries) gEntries.clear();
   Entry& entry = gEntries[key];
   entry.stamp = after;
-  entry.settled = unchanged && readAt - std::max(before.mtimeNs, before.ctimeNs) >= kSettleNs;
+  entry.settled = unchanged && readAt - std::max(before.mtimeNs, before.ctimeNs) >= gSettleNs;
   entry.document = document;
   return document;
+}
+
+void ProfileCache::setSettleTime(std::chrono::nanoseconds settle) {
+  std::lock_guard lock(gMutex);
+  gSettleNs = settle.count();
 }
 
 void ProfileCache::forget(const std::filesystem::path& path) {

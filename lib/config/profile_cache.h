@@ -2,6 +2,7 @@
 
 #include "config/profile_document.h"
 
+#include <chrono>
 #include <filesystem>
 #include <memory>
 
@@ -22,6 +23,11 @@ class ProfileCache {
 
   // Drops what is held for the path (after writing it).
   void forget(const std::filesystem::path& path);
+
+  // How far in the past a file's times must lie before its parsed copy is
+  // trusted; tests shorten it instead of waiting.
+  void setSettleTime(std::chrono::nanoseconds settle);
+  static constexpr std::chrono::nanoseconds kDefaultSettleTime = std::chrono::seconds(2);
 
   // Files larger than this are not read (they are not profile files).
   static constexpr std::size_t kMaxFileBytes = 32u * 1024u * 1024u;

@@ -40,6 +40,11 @@ struct Row {
   std::vector<std::string> fields;
 };
 
+// A line ends at LF, CR LF, or a CR alone (old Mac files).
+bool EndsLine(std::string_view text, std::size_t i) {
+  return text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'));
+}
+
 // RFC 4180 fields: quoted fields may hold commas, quotes (doubled) and line
 // breaks. False when a quote is left open.
 bool SplitRows(std::string_view text, std::vector<Row>& rows) {
@@ -56,7 +61,7 @@ bool SplitRows(std::string_view text, std::vector<Row>& rows) {
       } else if (c == '"') {
         quoted = false;
       } else {
-        if (c == '\n') ++line;
+        if (EndsLine(text, i)) ++line;
         row.fields.back().push_back(c);
       }
       continue;
@@ -67,7 +72,7 @@ bool SplitRows(std::string_view text, std::vector<Row>& rows) {
     } else if (c == ',') {
       row.fields.emplace_back();
       rowHasText = true;
-    } else if (c == '\n') {
+    } else if (EndsLine(text, i)) {
       if (rowHasText) rows.push_back(std::move(row));
       row = Row{++line, {""}};
       rowHasText = false;
@@ -90,6 +95,14 @@ bool SameWord(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
          });
+}
+
+// Digits with at most one decimal point: what a number of CHIRP's looks like
+// (NaN, inf and exponents do not).
+bool IsDecimalText(std::string_view text) {
+  const bool digit = text.find_first_of("0123456789") != std::string_view::npos;
+  return digit && text.find_first_not_of("0123456789.") == std::string_view::npos &&
+         text.find('.') == text.rfind('.');
 }
 
 // A decimal number with at most `decimals` places that are not 0, as an
@@ -263,7 +276,7 @@ std::optional<CsvChannel> LineReader::read() {
   if (!frequencyText.empty()) {
     const auto rx = ParseScaled(frequencyText, 5);
     if (!rx) {
-      problem(CsvIssue::OffRaster, "Frequency");
+      problem(IsDecimalText(frequencyText) ? CsvIssue::OffRaster : CsvIssue::BadNumber, "Frequency");
     } else {
       v.rxFrequency = frequency(*rx, "Frequency", v.rxStepCode);
     }

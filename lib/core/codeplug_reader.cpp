@@ -91,6 +91,9 @@ bool LoadCodeplugFile(const std::string& path, std::span<std::uint8_t> spare, st
   std::vector<std::uint8_t> scratch(image.size());
   std::size_t taken = 0;
   if (!ReadBlockInto(file, block.length, scratch, taken)) return false;
+  // Bytes after the last block belong to no block: not a file this program
+  // wrote, or one that something else appended to.
+  if (file.remaining() != 0) return false;
   std::copy_n(scratch.begin(), taken, image.begin());
   counts.image = taken;
   return true;

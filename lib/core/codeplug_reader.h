@@ -27,7 +27,8 @@ struct LoadedCounts {
 // Reads the spare and image blocks. A block longer than its buffer fills the
 // buffer and the rest is skipped. Fails, leaving the image buffer as it was,
 // when the magic or a block tag is wrong, a block claims more bytes than the
-// file holds, or the image block is shorter than the image buffer.
+// file holds, the image block is shorter than the image buffer, or bytes
+// follow the image block.
 bool LoadCodeplugFile(const std::string& path, std::span<std::uint8_t> spare, std::span<std::uint8_t> image,
                       LoadedCounts& counts);
 

@@ -53,6 +53,7 @@ bool EnterReadMode(CRadioLink& link, TransferHost& host, const RadioIdentity& id
   const bool oldFirmware = protocol::IsOldFirmware(identity.version);
   switch (EnterMode(link, host, protocol::kModeRead, TransferDirection::Read, oldFirmware)) {
     case ModeEntry::NoAnswer: FailSession(link, host, text::kMsgNoRadio); return false;
+    case ModeEntry::Refused: FailSession(link, host, text::kMsgModeRefused); return false;
     case ModeEntry::NoPassword: FailSession(link, host); return false;
     case ModeEntry::Entered: break;
   }

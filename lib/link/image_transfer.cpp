@@ -59,6 +59,7 @@ StartResult ImageTransfer::Start() {
   }
   switch (EnterMode(link_, host_, reading ? protocol::kModeRead : protocol::kModeWrite, direction_, oldFirmware)) {
     case ModeEntry::NoAnswer: return Cancel(text::kMsgNoRadio);
+    case ModeEntry::Refused: return Cancel(text::kMsgModeRefused);
     case ModeEntry::NoPassword: return Cancel();
     case ModeEntry::Entered: break;
   }

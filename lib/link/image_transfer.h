@@ -51,6 +51,8 @@ class ImageTransfer {
   // Blocks the worker has transferred so far; after a failed write, more
   // than 0 means the radio holds partly new data.
   std::size_t BlocksDone() const { return blocksDone_.load(); }
+  // Whether the write goes to the extended level's plan (known once started).
+  bool ExtendedLevel() const { return extendedLevel_; }
   CRadioLink& Link() { return link_; }
 
  private:

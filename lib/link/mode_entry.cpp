@@ -19,7 +19,7 @@ bool RunPasswordStep(CRadioLink& link, TransferHost& host, TransferDirection dir
 ModeEntry EnterMode(CRadioLink& link, TransferHost& host, std::uint16_t mode, TransferDirection direction,
                     bool oldFirmware) {
   const int answer = link.SetMode(mode);
-  if (answer == 0) return ModeEntry::NoAnswer;
+  if (answer == 0) return link.ModeRefused() ? ModeEntry::Refused : ModeEntry::NoAnswer;
   if (answer == -1 && !oldFirmware && !RunPasswordStep(link, host, direction)) return ModeEntry::NoPassword;
   return ModeEntry::Entered;
 }

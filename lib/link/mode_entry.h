@@ -13,7 +13,8 @@ inline constexpr int kPasswordAttempts = 3;
 
 enum class ModeEntry {
   Entered,     // the radio is in the mode
-  NoAnswer,    // the mode switch got no valid answer
+  NoAnswer,    // the mode switch got no answer
+  Refused,     // the radio answered and refused the mode
   NoPassword,  // the password was cancelled or rejected three times
 };
 

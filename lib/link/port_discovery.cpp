@@ -96,8 +96,10 @@ int Connect(CRadioLink& link, const ConnectOptions& options) {
   return 0;
 }
 
-std::optional<RadioIdentity> IdentifyRadio(CRadioLink& link, const std::string& device) {
+std::optional<RadioIdentity> IdentifyRadio(CRadioLink& link, const std::string& device, bool* greeted) {
+  if (greeted != nullptr) *greeted = false;
   if (!TryDevice(link, device, Greeting::Short)) return std::nullopt;
+  if (greeted != nullptr) *greeted = true;
   RadioIdentity identity;
   const bool known = link.QueryIdentity(kReferenceVersion, identity) != 0;
   link.Close();

@@ -41,9 +41,10 @@ int TryPort(CRadioLink& link, int port, const PortLookup& lookup, Greeting greet
 int Connect(CRadioLink& link, const ConnectOptions& options);
 
 // Greets `device` with the short greeting and reads who answers, then closes
-// the port. Nothing when no radio answered; LastOpenError() then says
-// whether the port opened at all.
-std::optional<RadioIdentity> IdentifyRadio(CRadioLink& link, const std::string& device);
+// the port. Nothing when no radio answered, or when one answered the greeting
+// (`greeted`) but not the identity query; LastOpenError() then says whether
+// the port opened at all.
+std::optional<RadioIdentity> IdentifyRadio(CRadioLink& link, const std::string& device, bool* greeted = nullptr);
 
 // Whether the device can be opened exclusively now (it is closed again).
 bool IsPortAvailable(const std::string& device);

@@ -55,8 +55,11 @@ int CRadioLink::SetMode(std::uint16_t code) {
   std::array<std::uint8_t, 6> request{kStx, kMode, kSubA, 0, 0, kEtx};
   WriteLe16(request, 3, code);
   std::array<std::uint8_t, kAckLength> reply{};
+  modeRefused_ = false;
   if (!TransactRetry(request, reply.data(), reply.size(), kTries)) return 0;
-  return replies::ModeAnswer(reply);
+  const int answer = replies::ModeAnswer(reply);
+  modeRefused_ = answer == 0;
+  return answer;
 }
 
 int CRadioLink::ReadMemory(std::uint32_t address, std::uint16_t length, std::uint8_t* destination) {

@@ -25,6 +25,9 @@ class CRadioLink : public CSerialPort {
   int HandshakeLong();
   // 1 accepted, -1 the radio asks for its password, 0 no valid answer.
   int SetMode(std::uint16_t code);
+  // After SetMode gave 0: true when a whole reply came and refused the mode,
+  // false when none came.
+  bool ModeRefused() const { return modeRefused_; }
   int ReadMemory(std::uint32_t address, std::uint16_t length, std::uint8_t* destination);
   int WriteMemory(std::uint32_t address, std::uint16_t length, const std::uint8_t* source);
   // 1 when item 8 was read; items 3, 5 and 7 that fail leave their fields as they were.
@@ -48,6 +51,7 @@ class CRadioLink : public CSerialPort {
 
   replies::HeaderEcho memoryEcho_ = replies::HeaderEcho::Unknown;
   int refusedReplies_ = 0;
+  bool modeRefused_ = false;
 };
 
 }  // namespace vex

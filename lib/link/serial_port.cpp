@@ -11,6 +11,7 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 #if defined(__linux__)
@@ -61,6 +62,10 @@ int CSerialPort::Open(const std::string& device) {
   const auto fail = [this, &device](int fd, int systemError) {
     if (fd >= 0) ::close(fd);
     openError_ = {ClassifyPortErrno(systemError), systemError};
+    // A path that exists but has no device behind it, such as /dev/tty in a
+    // process without a controlling terminal, is there: say why it fails.
+    struct stat node {};
+    if (systemError == ENXIO && ::stat(device.c_str(), &node) == 0) openError_.kind = PortError::Other;
     if (trace_) trace_->note(device, std::string("cannot open: ") + std::strerror(systemError));
     return 0;
   };

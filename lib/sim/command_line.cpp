@@ -38,11 +38,12 @@ std::string CommandLineHelp() {
          "  --image FILE          start from this codeplug file or raw 8192-byte image\n"
          "  --save FILE           save the memory to FILE at exit\n"
          "  --model-id ID         (VEXM1)      --model-name NAME  (Vex M1)\n"
-         "  --version TEXT        (1.03.11)    --signalling N     (0)\n"
+         "  --firmware-version TEXT  (1.03.11) --signalling N     (0)\n"
          "  --band LO-HI          band edges in MHz (400-470)\n"
          "  --band-flags N        band flag byte (0x00)\n"
          "  --read-password DIGITS  --write-password DIGITS\n"
          "  --no-pacing           send replies at once instead of at wire speed\n"
+         "  --help, --version     print this help or the program's version\n"
          "faults (N = 1-based request number, COUNT requests from there):\n"
          "  --no-reply N[:COUNT]  --bad-checksum N[:COUNT]  --short-reply N[:COUNT]\n"
          "  --late-reply N[:COUNT]  --late-ms MS (150)  --silent-after N\n"
@@ -76,7 +77,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, SimCommandLine& out,
          o.modelName = v;
          return v.size() <= 12;
        }},
-      {"--version",
+      {"--firmware-version",
        [&](const std::string& v) {
          o.version = v;
          return v.size() <= 16;
@@ -142,6 +143,14 @@ bool ParseCommandLine(const std::vector<std::string>& args, SimCommandLine& out,
     const std::string& a = args[i];
     if (a == "--help" || a == "-h") {
       out.help = true;
+    } else if (a == "--version" && (i + 1 >= args.size() || args[i + 1].rfind("--", 0) == 0)) {
+      out.version = true;
+    } else if (a == "--version") {
+      // The firmware version's older spelling, always given with a value.
+      if (!valued.at("--firmware-version")(args[++i])) {
+        error = "bad value for " + a + ": " + args[i];
+        return false;
+      }
     } else if (a == "--no-pacing") {
       o.paced = false;
     } else if (auto s = valued.find(a); s != valued.end()) {

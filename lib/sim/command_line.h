@@ -13,6 +13,7 @@ struct SimCommandLine {
   std::string imagePath;  // start image; "" for the default data
   std::string savePath;   // memory saved here at exit; "" for none
   bool help = false;
+  bool version = false;  // --version without a value: print the program's version
 };
 
 // False with `error` set on an unknown option or a bad value.

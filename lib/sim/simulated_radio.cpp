@@ -74,9 +74,10 @@ std::optional<Reply> SimulatedRadio::Handle(std::span<const std::uint8_t> reques
   const SimFaults& f = options_.faults;
   if ((f.silentAfter >= 0 && n > f.silentAfter) || f.noReply.covers(n)) return std::nullopt;
   Reply reply{Answer(request), {}};
-  if (reply.bytes.empty()) return std::nullopt;
+  // Every reply is an acknowledge or a data frame, at least six bytes.
+  if (reply.bytes.size() < kAckLength) return std::nullopt;
   if (f.badChecksum.covers(n)) reply.bytes[reply.bytes.size() - 2] ^= 0x5A;
-  if (f.shortReply.covers(n)) reply.bytes.resize(reply.bytes.size() - 2);
+  if (f.shortReply.covers(n)) reply.bytes.erase(reply.bytes.end() - 2, reply.bytes.end());
   if (f.lateReply.covers(n)) reply.delay = f.lateBy;
   return reply;
 }

@@ -82,6 +82,8 @@ TEST_F(CliFleet, OneFailingRadioFailsTheRunAndIsNamed) {
   startRadios(2);
   SimProcess silent({"--silent-after", "0"});
   ASSERT_FALSE(silent.device().empty());
+  // The silent radio is greeted thirty times, each waiting out a time-out.
+  replyTimeoutMs = 150;
   std::vector<std::string> args{"write", codeplug, "--port", silent.device()};
   const auto ports = portArgs();
   args.insert(args.end(), ports.begin(), ports.end());

@@ -265,7 +265,7 @@ TEST_F(CliWrite, RefusesDataWithFindingsBeforeTouchingAPort) {
       .writeTo(file("bad.dat"));
   const CliResult r = run({"write", "--port", "/dev/vex-no-such-port", file("bad.dat")});
   EXPECT_EQ(r.exitCode, 1);
-  EXPECT_NE(r.err.find(message(text::kMsgDataInvalid)), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find(message(text::kMsgDataInvalidListed)), std::string::npos) << r.err;
   EXPECT_EQ(r.err.find(message(text::kMsgNoRadio)), std::string::npos) << r.err;
 
   const CliResult missing = run({"write", "--port", "/dev/vex-no-such-port", file("absent.dat")});
@@ -336,7 +336,7 @@ TEST_F(CliPorts, ListsTheDevicesThatExistWithTheirComNumbers) {
 }
 
 TEST_F(CliPorts, DetectShowsEveryRadioThatAnswers) {
-  SimProcess a({"--band", "430-440", "--version", "1.03.07"});
+  SimProcess a({"--band", "430-440", "--firmware-version", "1.03.07"});
   SimProcess b({"--model-name", "Vex M1 Pro", "--band", "136-174"});
   SimProcess silent({"--silent-after", "0"});
   ASSERT_FALSE(a.device().empty());

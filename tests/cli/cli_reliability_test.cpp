@@ -8,7 +8,11 @@
 #include <nlohmann/json.hpp>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
+#include <cstdio>
 #include <fstream>
 
 #include <set>
@@ -154,6 +158,138 @@ TEST_F(CliReliability, AFailedBackupReadLeavesNoEmptyBackupDirectory) {
   const CliResult r = run({"write", "--port", sim.device(), "--backup", file("new/backups"), codeplug});
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_FALSE(std::filesystem::exists(file("new/backups")));
+}
+
+TEST_F(CliReliability, ARadioThatAnswersIsNotCalledSilent) {
+  SimProcess refusing({"--model-name", "VX-446", "--refuse-mode", "3"});
+  SimProcess garbled({"--bad-checksum", "2:40"});  // greeted, then every reply garbled
+  ASSERT_FALSE(refusing.device().empty());
+  ASSERT_FALSE(garbled.device().empty());
+  const CliResult write = run({"write", "--port", refusing.device(), codeplugWithPasswords("w.dat", "")});
+  EXPECT_EQ(write.exitCode, 1);
+  EXPECT_NE(write.err.find(message(text::kMsgModeRefused)), std::string::npos) << write.err;
+  const CliResult detect = run({"detect", "--port", garbled.device()});
+  EXPECT_EQ(detect.exitCode, 1);
+  EXPECT_NE(detect.err.find(message(text::kMsgIdentityFailed)), std::string::npos) << detect.err;
+  for (const CliResult* r : {&write, &detect})
+    EXPECT_EQ(r->err.find(message(text::kMsgNoRadio)), std::string::npos) << r->err;
+}
+
+TEST_F(CliReliability, RadioTextsReachTheTerminalEscapedAndHintsQuotedForTheShell) {
+  SimProcess sim({"--model-name", "\x1b]0;$(id)\x07"});
+  ASSERT_FALSE(sim.device().empty());
+  const CliResult r = run({"read", "--port", sim.device(), "-o", file("out.dat")});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.err.find('\x1b'), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("model name \"\\x1b]0;$(id)\\x07\""), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("--model-name $'\\x1b]0;$(id)\\x07'"), std::string::npos) << r.err;
+  const CliResult detect = run({"detect", "--port", sim.device()});
+  EXPECT_EQ(detect.out.find('\x1b'), std::string::npos) << detect.out;
+}
+
+TEST_F(CliReliability, ChannelsComeInFromAPipe) {
+  const std::string codeplug = codeplugWithPasswords("w.dat", "");
+  ASSERT_EQ(run({"export-csv", codeplug, "-o", file("w.csv")}).exitCode, 0);
+  ASSERT_EQ(::mkfifo(file("pipe.csv").c_str(), 0600), 0);
+  const pid_t writer = ::fork();
+  if (writer == 0) {
+    std::ofstream(file("pipe.csv"), std::ios::binary) << test::Slurp(file("w.csv"));
+    ::_exit(0);
+  }
+  const CliResult r = run({"import-csv", codeplug, file("pipe.csv"), "-o", file("out.dat")});
+  ::waitpid(writer, nullptr, 0);
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(run({"export-csv", file("out.dat")}).out, test::Slurp(file("w.csv")));
+}
+
+TEST_F(CliReliability, AControllingTerminalThatIsNotThereIsNotCalledMissing) {
+  const CliResult r =
+      test::RunCli({"read", "--port", "/dev/tty", "-o", file("out.dat")}, dir.path().string(), data.string(), "setsid -w ");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("No such device or address"), std::string::npos) << r.err;
+}
+
+// vexprog-cli started with its standard error on a pipe, so that a test can
+// wait for what it prints and then send it a signal.
+class RunningCli {
+ public:
+  RunningCli(const std::vector<std::string>& args, const std::string& dataDir) {
+    int err[2];
+    if (::pipe(err) != 0) return;
+    std::vector<std::string> words{std::string(VEX_BIN_DIR) + "/vexprog-cli", "--data-dir", dataDir};
+    words.insert(words.end(), args.begin(), args.end());
+    pid_ = ::fork();
+    if (pid_ == 0) {
+      ::dup2(err[1], STDERR_FILENO);
+      ::close(err[0]);
+      ::close(err[1]);
+      std::vector<char*> argv;
+      for (std::string& w : words) argv.push_back(w.data());
+      argv.push_back(nullptr);
+      ::execv(argv[0], argv.data());
+      ::_exit(127);
+    }
+    ::close(err[1]);
+    err_ = ::fdopen(err[0], "r");
+  }
+  ~RunningCli() { finish(); }
+
+  // Reads standard error until a line holds `text`; false at its end.
+  bool waitFor(const std::string& text) {
+    char line[512];
+    while (err_ != nullptr && std::fgets(line, sizeof line, err_) != nullptr) {
+      printed_ += line;
+      if (std::string(line).find(text) != std::string::npos) return true;
+    }
+    return false;
+  }
+  void send(int signal) const { ::kill(pid_, signal); }
+  // Waits for the end; the wait status.
+  int finish() {
+    if (pid_ <= 0) return status_;
+    waitFor("\x01never");
+    ::waitpid(pid_, &status_, 0);
+    pid_ = -1;
+    std::fclose(err_);
+    err_ = nullptr;
+    return status_;
+  }
+  const std::string& printed() const { return printed_; }
+
+ private:
+  pid_t pid_ = -1;
+  std::FILE* err_ = nullptr;
+  std::string printed_;
+  int status_ = -1;
+};
+
+TEST_F(CliReliability, CtrlCDuringAWriteEndsTheBlockTellsTheRadioAndSaysHowToRecover) {
+  SimProcess sim({"--model-name", "VX-446", "--save", file("end.bin")});
+  ASSERT_FALSE(sim.device().empty());
+  const std::string codeplug = codeplugWithPasswords("w.dat", "");
+  const std::vector<std::string> args{"write",   "--port",          sim.device(),   codeplug, "--verbose",
+                                      "--trace", file("trace.txt"), "--reply-timeout", "1000"};
+  RunningCli interrupted(args, data.string());
+  ASSERT_TRUE(interrupted.waitFor("%"));  // the first block is written
+  interrupted.send(SIGINT);
+  const int status = interrupted.finish();
+  ASSERT_TRUE(WIFEXITED(status)) << interrupted.printed();
+  EXPECT_EQ(WEXITSTATUS(status), 128 + SIGINT);
+  EXPECT_NE(interrupted.printed().find("stopped by a signal after"), std::string::npos) << interrupted.printed();
+  EXPECT_NE(interrupted.printed().find(message(text::kMsgWritePartial)), std::string::npos);
+  const std::string trace = test::Slurp(file("trace.txt"));
+  EXPECT_NE(trace.rfind("> 02 4D 61 01 00 03"), std::string::npos);  // the closing mode command
+  EXPECT_GT(trace.rfind("> 02 4D 61 01 00 03"), trace.rfind("> 02 45 61"));
+
+  // The radio takes the write again; a second Ctrl+C ends at once.
+  const CliResult again = run({"write", "--port", sim.device(), codeplug});
+  EXPECT_EQ(again.exitCode, 0) << again.err;
+  RunningCli twice(args, data.string());
+  ASSERT_TRUE(twice.waitFor("%"));
+  twice.send(SIGINT);
+  twice.send(SIGINT);
+  const int killed = twice.finish();
+  EXPECT_TRUE(WIFSIGNALED(killed) || WEXITSTATUS(killed) == 128 + SIGINT) << twice.printed();
 }
 
 }  // namespace

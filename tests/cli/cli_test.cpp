@@ -1,6 +1,7 @@
 #include "../lib/core/codeplug_test_support.h"
 #include "cli_runner.h"
 
+#include "base/text_ids.h"
 #include "config/language_texts.h"
 #include "core/codeplug_reader.h"
 #include "core/container.h"
@@ -411,7 +412,8 @@ TEST_F(Cli, RecodeRefusesDataWithFindingsAndListsThem) {
   FileBuilder().standard(test::SampleHeader(), image).writeTo(file("bad.dat"));
   const CliResult r = run({"recode", file("bad.dat"), "-o", file("out.dat")});
   EXPECT_EQ(r.exitCode, 1);
-  EXPECT_NE(r.err.find(MessageText(814)), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find(MessageText(text::kMsgDataInvalidListed)), std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find("Invalid Log"), std::string::npos) << r.err;
   EXPECT_GT(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
   EXPECT_FALSE(std::filesystem::exists(file("out.dat")));
 }

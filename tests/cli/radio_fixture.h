@@ -1,5 +1,5 @@
 // The fixture of the tests that run vexprog-cli against vexprog-sim on
-// pseudo-terminals with the link's real pauses. Every test works on a copy
+// pseudo-terminals. Every test works on a copy
 // of the data directory so that Settings.ini and Model.dat changes stay there.
 #pragma once
 
@@ -10,6 +10,7 @@
 #include "config/language_texts.h"
 #include "core/codeplug_reader.h"
 #include "core/container.h"
+#include "link/timing_from_environment.h"
 
 #include <gtest/gtest.h>
 
@@ -27,14 +28,22 @@ class CliRadio : public ::testing::Test {
     // Keeps a user's own settings copy out of the way.
     ::setenv("XDG_CONFIG_HOME", dir.file("config").c_str(), 1);
     ::unsetenv("VEXPROG_PASSWORD");
+    // The programs skip the cable's pauses and the simulator sends its replies
+    // at once; a test of the timing itself calls atWireSpeed() first.
+    ::setenv(kLinkTimingVariable, "quick", 1);
   }
+
+  // The real pauses and a paced simulator for the simulators started after.
+  void atWireSpeed() { ::unsetenv(kLinkTimingVariable); }
 
   // Radio commands wait up to a second for each reply, so that a simulator
   // starved of the processor for a moment on a busy machine is not taken for
-  // a lost reply; tests of how long failing takes set realTimeouts.
+  // a lost reply; tests of how long failing takes set realTimeouts, and
+  // tests that also talk to a silent radio wait less (replyTimeoutMs).
   CliResult run(std::vector<std::string> args) {
     const bool radioCommand = !args.empty() && (args[0] == "read" || args[0] == "write" || args[0] == "verify");
-    if (radioCommand && !realTimeouts) args.insert(args.begin() + 1, {"--reply-timeout", "1000"});
+    if (radioCommand && !realTimeouts)
+      args.insert(args.begin() + 1, {"--reply-timeout", std::to_string(replyTimeoutMs)});
     return RunCli(args, dir.path().string(), data.string());
   }
   std::string file(const std::string& name) const { return dir.file(name); }
@@ -63,6 +72,7 @@ class CliRadio : public ::testing::Test {
   }
 
   bool realTimeouts = false;
+  int replyTimeoutMs = 1000;
   ScratchDir dir;
   std::filesystem::path data = dir.path() / "data";
 };

@@ -12,13 +12,22 @@ fail() { echo "install_test: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" > "$work/install.log"
 
-for f in bin/vexprog-cli bin/vexprog-sim share/vexprog/VEX_E.lng share/vexprog/Model.dat \
-         share/vexprog/VEXM1446-446DefaultSet.dat share/applications/vexprog.desktop \
-         share/icons/hicolor/scalable/apps/vexprog.svg share/man/man1/vexprog.1.gz \
-         share/man/man1/vexprog-cli.1.gz share/man/man1/vexprog-sim.1.gz lib/udev/rules.d/70-vexprog-cables.rules; do
+files=(bin/vexprog-cli bin/vexprog-sim share/vexprog/VEX_E.lng share/vexprog/Model.dat
+       share/vexprog/VEXM1446-446DefaultSet.dat share/man/man1/vexprog-cli.1.gz share/man/man1/vexprog-sim.1.gz
+       lib/udev/rules.d/70-vexprog-cables.rules share/bash-completion/completions/vexprog-cli
+       share/doc/vexprog-cli/copyright share/doc/vexprog-cli/changelog.gz)
+# The desktop program's files, when it is built.
+if [[ -x $prefix/bin/vexprog ]]; then
+  files+=(share/applications/vexprog.desktop share/icons/hicolor/scalable/apps/vexprog.svg
+          share/icons/hicolor/48x48/apps/vexprog.png share/icons/hicolor/256x256/mimetypes/application-x-vexprog-codeplug.png
+          share/metainfo/org.vexprog.vexprog.metainfo.xml share/man/man1/vexprog.1.gz share/doc/vexprog/copyright)
+fi
+for f in "${files[@]}"; do
   [[ -e $prefix/$f ]] || fail "missing $f"
 done
-grep -q '^Exec=vexprog %f$' "$prefix/share/applications/vexprog.desktop" || fail "desktop entry without %f"
+if [[ -x $prefix/bin/vexprog ]]; then
+  grep -q '^Exec=vexprog %f$' "$prefix/share/applications/vexprog.desktop" || fail "desktop entry without %f"
+fi
 [[ ! -e $prefix/share/vexprog/CMakeLists.txt ]] || fail "build files installed"
 
 # From a directory far from the build tree, with no data given: the
@@ -27,6 +36,7 @@ cd "$work"
 export XDG_CONFIG_HOME="$work/config" HOME="$work"
 unset VEXPROG_DATA
 "$prefix/bin/vexprog-cli" --version | grep -q '^vexprog-cli ' || fail "--version"
+"$prefix/bin/vexprog-sim" --version | grep -q '^vexprog-sim ' || fail "vexprog-sim --version"
 "$prefix/bin/vexprog-cli" new -o "$work/new.dat" --range 400-470 || fail "new from the installed data"
 "$prefix/bin/vexprog-cli" info --json "$work/new.dat" | grep -q '"range": "400-470"' || fail "info"
 gzip -dc "$prefix/share/man/man1/vexprog-cli.1.gz" | grep -q '^.TH VEXPROG-CLI 1' || fail "man page"

@@ -7,6 +7,7 @@
 
 #include <unistd.h>
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -98,6 +99,10 @@ int runApplication(int argc, char** argv) {
   const Options& options = commandLine.options;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("vexprog"));
+  // The installed icon (hicolor theme) for every window; the desktop file
+  // name lets the desktop match the windows to their launcher.
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("vexprog")));
+  QGuiApplication::setDesktopFileName(QStringLiteral("vexprog"));
   applyPaletteFromEnvironment();
 
   // Without its language files and catalogue the program cannot show a

@@ -205,6 +205,9 @@ TEST(ChirpCsv, ValuesTheRadioCannotCarryRefuseTheFileWithTheirLines) {
       {"1,,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,AM,5.00,,Low,,,,,", CsvIssue::UnknownMode, "Mode"},
       {"1,,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,5.0W,,,,,", CsvIssue::UnknownPower, "Power"},
       {"one,,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,Low,,,,,", CsvIssue::BadNumber, "Location"},
+      {"1,,nan,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,Low,,,,,", CsvIssue::BadNumber, "Frequency"},
+      {"1,,inf,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,Low,,,,,", CsvIssue::BadNumber, "Frequency"},
+      {"1,,4.46e2,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,Low,,,,,", CsvIssue::BadNumber, "Frequency"},
   };
   const BandLimits pmr{446, 446};
   for (const Case& c : cases) {
@@ -236,12 +239,16 @@ TEST(ChirpCsv, FileShapesThatAreRefused) {
   EXPECT_EQ(Issues(ParseChirpCsv(std::string(kMaxCsvBytes + 1, 'x'), kUhf)),
             std::vector<CsvIssue>{CsvIssue::Unreadable});
   EXPECT_EQ(Issues(ParseChirpCsv("", kUhf)), std::vector<CsvIssue>{CsvIssue::Unreadable});
-  // Columns may come in any order, and most may be left out.
-  const CsvImport few = ParseChirpCsv("Frequency,Location\n446.01875,2\n446.00625,1\n", kUhf);
-  ASSERT_FALSE(few.refused());
-  ASSERT_EQ(few.channels.size(), 2u);
-  EXPECT_EQ(few.channels[0].values.rxFrequency, 0x44600625u);
-  EXPECT_TRUE(few.channels[0].keepSpacing);
+  // Columns may come in any order, and most may be left out; lines may end
+  // in LF, CR LF or a CR alone.
+  for (const char* end : {"\n", "\r\n", "\r"}) {
+    const std::string e = end;
+    const CsvImport few = ParseChirpCsv("Frequency,Location" + e + "446.01875,2" + e + "446.00625,1" + e, kUhf);
+    ASSERT_FALSE(few.refused());
+    ASSERT_EQ(few.channels.size(), 2u);
+    EXPECT_EQ(few.channels[0].values.rxFrequency, 0x44600625u);
+    EXPECT_TRUE(few.channels[0].keepSpacing);
+  }
 }
 
 TEST(ChirpCsv, ProblemsAreWordedWithTheirLineColumnAndValue) {

@@ -271,6 +271,7 @@ TEST_F(CodeplugLoader, BrokenBlocksFailAndLeaveTheBufferAsItWas) {
                                          .block(kImageTag, 9000, PatternImage(8192))},
       {"spare block cut short",
        FileBuilder().magic().header(SampleHeader()).comment("").block(kSpareTag, 50, {1, 2, 3})},
+      {"bytes after the image block", FileBuilder().standard(SampleHeader(), image).magic("appended")},
   };
   for (const auto& [name, file] : cases) {
     EXPECT_FALSE(load(file)) << name;

@@ -112,7 +112,7 @@ TEST(ConnectNamedPort, SilentNamedPortIsTheOnlyOneGreeted) {
   ConnectOptions options = Named(silent.Path(), shown);
   options.rememberedPort = 2;
   options.lookup = [&](int port) { return port == 2 ? radio.Path() : std::string("/nonexistent/tty"); };
-  CRadioLink link(test::FastTiming());
+  CRadioLink link(test::SilentPeerTiming());
   EXPECT_EQ(Connect(link, options), 0);
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].id, text::kMsgNoRadio);

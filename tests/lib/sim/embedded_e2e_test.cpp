@@ -19,7 +19,7 @@ EmbeddedBytes RadioEmbedded(const sim::Image& memory) {
 
 TEST(EmbeddedE2E, ReadTakesTheRadiosBytesAndItsIdentity) {
   SimRig rig;
-  CRadioLink link(test::SimTiming());
+  CRadioLink link(test::QuickTiming());
   EmbeddedBytes out{};
   ASSERT_EQ(ReadEmbeddedData(link, rig.host, out), 1);
   EXPECT_EQ(out, RadioEmbedded(rig.radio.Memory()));
@@ -41,13 +41,13 @@ TEST(EmbeddedE2E, ReadFailuresLeaveTheBytesAlone) {
   std::vector<Case> cases(3);
   cases[0] = {"identity", {}, {text::kMsgIdentityFailed}, 0};
   cases[0].options.faults.badChecksum = {2, 4};  // greeted, then every information item garbled
-  cases[1] = {"mode refused", {}, {text::kMsgNoRadio}, 0};
+  cases[1] = {"mode refused", {}, {text::kMsgModeRefused}, 0};
   cases[1].options.faults.refusedModes = {2};
   cases[2] = {"block", {}, {text::kMsgReadFailedAt}, 5240};
   cases[2].options.faults.failAddress = 5240;
   for (Case& c : cases) {
     SimRig rig(c.options);
-    CRadioLink link(test::SimTiming());
+    CRadioLink link(test::QuickTiming());
     EmbeddedBytes out{};
     out.fill(0x5A);
     EXPECT_EQ(ReadEmbeddedData(link, rig.host, out), 0) << c.name;
@@ -64,7 +64,7 @@ TEST(EmbeddedE2E, ReadAsksForTheRadioPasswordThreeTimes) {
   {
     SimRig rig(options);
     rig.host.passwords = {"1", "2", "3", "1234"};
-    CRadioLink link(test::SimTiming());
+    CRadioLink link(test::QuickTiming());
     EmbeddedBytes out{};
     EXPECT_EQ(ReadEmbeddedData(link, rig.host, out), 0);
     EXPECT_EQ(rig.host.passwordPrompts, 3);
@@ -72,7 +72,7 @@ TEST(EmbeddedE2E, ReadAsksForTheRadioPasswordThreeTimes) {
   }
   SimRig rig(options);
   rig.host.passwords = {"9", "1234"};
-  CRadioLink link(test::SimTiming());
+  CRadioLink link(test::QuickTiming());
   EmbeddedBytes out{};
   EXPECT_EQ(ReadEmbeddedData(link, rig.host, out), 1);
   EXPECT_EQ(out, RadioEmbedded(rig.radio.Memory()));
@@ -83,7 +83,7 @@ TEST(EmbeddedE2E, WriteSendsTheBytesWithoutIdentifyingTheRadio) {
   EmbeddedBytes bytes{};
   for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(200 - i);
   const sim::Image before = rig.radio.Memory();
-  CRadioLink link(test::SimTiming());
+  CRadioLink link(test::QuickTiming());
   ASSERT_EQ(WriteEmbeddedData(link, rig.host, bytes), 1);
   EXPECT_EQ(rig.host.messages, std::vector<int>{text::kMsgWriteDone});
   EXPECT_EQ(rig.host.identityStores, 0);
@@ -100,7 +100,7 @@ TEST(EmbeddedE2E, WriteStopsAtTheFailedBlockOrARefusedMode) {
   SimRig rig(options);
   EmbeddedBytes bytes{};
   const sim::Image before = rig.radio.Memory();
-  CRadioLink link(test::SimTiming());
+  CRadioLink link(test::QuickTiming());
   EXPECT_EQ(WriteEmbeddedData(link, rig.host, bytes), 0);
   ASSERT_EQ(rig.host.messages, std::vector<int>{text::kMsgWriteFailedAt});
   EXPECT_EQ(rig.host.arguments[0].number, 5272);

@@ -16,7 +16,7 @@ TEST(FactoryE2E, TuningWriteSendsTheAdjustmentValues) {
   sim::Image image{};
   for (std::size_t i = 0; i < image.size(); ++i) image[i] = static_cast<std::uint8_t>(i);
   const sim::Image before = rig.radio.Memory();
-  CRadioLink link(test::SimTiming());
+  CRadioLink link(test::QuickTiming());
   EXPECT_EQ(WriteTuneData(link, image, rig.host), 1);
   EXPECT_EQ(rig.host.messages, std::vector<int>{text::kMsgTuneDataWritten});
   const sim::Image memory = rig.radio.Memory();
@@ -32,7 +32,7 @@ TEST(FactoryE2E, TuningWriteStopsAtAFailedBlock) {
   options.faults.failAddress = 5667 + 64;  // the third block
   Rig rig(options);
   sim::Image image{};
-  CRadioLink link(test::SimTiming());
+  CRadioLink link(test::QuickTiming());
   EXPECT_EQ(WriteTuneData(link, image, rig.host), 0);
   ASSERT_EQ(rig.host.messages, std::vector<int>{text::kMsgWriteFailedAt});
   EXPECT_EQ(rig.host.arguments[0].number, 5667 + 64);
@@ -42,7 +42,7 @@ TEST(FactoryE2E, TuningWriteRefusesARadioOfAnotherBand) {
   Rig rig;
   rig.host.range = "400-480";
   sim::Image image{};
-  CRadioLink link(test::SimTiming());
+  CRadioLink link(test::QuickTiming());
   EXPECT_EQ(WriteTuneData(link, image, rig.host), 0);
   ASSERT_EQ(rig.host.messages, std::vector<int>{text::kMsgBandMismatch});
   EXPECT_EQ(rig.host.arguments[0].text, "400-470");
@@ -51,7 +51,7 @@ TEST(FactoryE2E, TuningWriteRefusesARadioOfAnotherBand) {
 
 TEST(FactoryE2E, AdjustmentLinkSpeaksTheTuningCommands) {
   Rig rig;
-  CRadioLink link(test::SimTiming());
+  CRadioLink link(test::QuickTiming());
   ASSERT_EQ(OpenFactoryLink(link, 6, rig.host), 1);
   EXPECT_EQ(rig.radio.Mode(), 6);
   const std::uint8_t value[2] = {0x34, 0x12};

@@ -32,7 +32,7 @@ TEST(FactoryModeE2E, ReadTakesTheModelBlocksAndKeepsTheRest) {
   Image start{};
   model.toImage(start);
   std::string firmware;
-  CRadioLink link(test::SimTiming());
+  CRadioLink link(test::QuickTiming());
   ASSERT_EQ(ReadFactoryModel(link, rig.host, model, firmware), 1);
   EXPECT_EQ(firmware, "1.03.11");
   EXPECT_EQ(rig.host.messages, std::vector<int>{text::kMsgReadDone});
@@ -49,7 +49,7 @@ TEST(FactoryModeE2E, AFailedReadChangesNothing) {
   FactoryModel model;
   const FactoryModel before = model;
   std::string firmware;
-  CRadioLink link(test::SimTiming());
+  CRadioLink link(test::QuickTiming());
   EXPECT_EQ(ReadFactoryModel(link, rig.host, model, firmware), 0);
   ASSERT_EQ(rig.host.messages, std::vector<int>{text::kMsgReadFailedAt});
   EXPECT_EQ(rig.host.arguments[0].number, 72);
@@ -71,7 +71,7 @@ TEST(FactoryModeE2E, WriteSendsTheModelInRadioByteOrder) {
   model.setOption(FactoryModel::kOscillator, 33);
   model.setVolumes(1, 2);
   const sim::Image before = rig.radio.Memory();
-  CRadioLink link(test::SimTiming());
+  CRadioLink link(test::QuickTiming());
   ASSERT_EQ(WriteFactoryModel(link, rig.host, model), 1);
   EXPECT_EQ(rig.host.messages, std::vector<int>{text::kMsgWriteDone});
   Image image{};
@@ -86,7 +86,7 @@ TEST(FactoryModeE2E, WriteFailuresNameTheBlock) {
   sim::SimOptions options;
   options.faults.failAddress = 213;
   SimRig rig(options);
-  CRadioLink link(test::SimTiming());
+  CRadioLink link(test::QuickTiming());
   EXPECT_EQ(WriteFactoryModel(link, rig.host, FactoryModel{}), 0);
   ASSERT_EQ(rig.host.messages, std::vector<int>{text::kMsgWriteFailedAt});
   EXPECT_EQ(rig.host.arguments[0].number, 213);
@@ -102,7 +102,7 @@ TEST(FactoryModeE2E, TuneSwitchIsOneByteWrittenInReadMode) {
   SimRig rig;
   FactoryModel model;
   Image image{};
-  CRadioLink link(test::SimTiming());
+  CRadioLink link(test::QuickTiming());
   ASSERT_EQ(WriteTuneSwitch(link, rig.host, true, model, image), 1);
   EXPECT_EQ(rig.host.messages, std::vector<int>{text::kMsgTuneDataWritten});
   EXPECT_EQ(rig.radio.Memory()[181], 1);

@@ -36,7 +36,7 @@ TEST(SettingsHostE2E, ReadStoresTheRadiosIdentityInTheSettings) {
   ranges.loadForCurrentModel(settings);
   Host host(settings, ranges);
   sim::Image image{};
-  ImageTransfer transfer(TransferDirection::Read, image, host, test::SimTiming());
+  ImageTransfer transfer(TransferDirection::Read, image, host, test::QuickTiming());
   host.transfer = &transfer;
   ASSERT_EQ(transfer.Start(), StartResult::Started) << ::testing::PrintToString(host.messages);
   EXPECT_EQ(transfer.Wait(), TransferOutcome::Stopped);
@@ -57,7 +57,7 @@ TEST(SettingsHostE2E, ModelCheckRefusalsShowTheirMessage) {
   RangeTable ranges;
   Host host(settings, ranges);
   sim::Image image{};
-  ImageTransfer transfer(TransferDirection::Write, image, host, test::SimTiming());
+  ImageTransfer transfer(TransferDirection::Write, image, host, test::QuickTiming());
   EXPECT_EQ(transfer.Start(), StartResult::Cancelled);
   EXPECT_EQ(host.messages, std::vector<int>{CompatibilityResult::kMismatchMessage});
   EXPECT_EQ(station.radio.Mode(), 1);  // refused before any mode switch

@@ -45,7 +45,7 @@ TEST(SimApp, PrintsItsTerminalAndSavesMemoryOnSigterm) {
   std::string device(path);
   device.erase(device.find_last_not_of('\n') + 1);
 
-  CRadioLink link(test::SimTiming());
+  CRadioLink link(test::QuickTiming());
   ASSERT_TRUE(TryDevice(link, device, Greeting::Short));
   ASSERT_EQ(link.SetMode(protocol::kModeWrite), 1);
   const std::uint8_t data[3] = {1, 2, 3};

@@ -215,6 +215,16 @@ TEST(SimCommandLine, ParsesOptionsAndRejectsBadValues) {
   EXPECT_FALSE(cmd.options.paced);
   EXPECT_EQ(cmd.options.faults.refusedModes, (std::vector<int>{3, 6}));
   EXPECT_EQ(cmd.options.faults.failAddress, 5176);
+  // --version alone asks for the program's version; with a value it is the
+  // firmware version's older spelling.
+  SimCommandLine versions;
+  ASSERT_TRUE(ParseCommandLine({"--version", "2.00", "--firmware-version", "2.01", "--version"}, versions, error));
+  EXPECT_TRUE(versions.version);
+  EXPECT_EQ(versions.options.version, "2.01");
+  SimCommandLine oldSpelling;
+  ASSERT_TRUE(ParseCommandLine({"--version", "2.00", "--no-pacing"}, oldSpelling, error));
+  EXPECT_FALSE(oldSpelling.version);
+  EXPECT_EQ(oldSpelling.options.version, "2.00");
   for (const std::vector<std::string>& bad : {std::vector<std::string>{"--band"},
                                               {"--band", "x"},
                                               {"--band-flags", "256"},
@@ -222,6 +232,7 @@ TEST(SimCommandLine, ParsesOptionsAndRejectsBadValues) {
                                               {"--no-reply", "0"},
                                               {"--fail-address", "8192"},
                                               {"--refuse-mode", "x"},
+                                              {"--firmware-version", "12345678901234567"},
                                               {"--frobnicate"}}) {
     SimCommandLine ignored;
     EXPECT_FALSE(ParseCommandLine(bad, ignored, error)) << bad[0];

@@ -31,7 +31,7 @@ struct TuneRig : SimRig {
     const std::size_t at = layout::kAdjust.first + *AdjustSection::positionOf(code);
     return static_cast<std::uint16_t>((memory[at] << 8) | memory[at + 1]);
   }
-  CRadioLink link{test::SimTiming()};
+  CRadioLink link{test::QuickTiming()};
   AdjustSection adjust;
 };
 
