@@ -17,6 +17,7 @@
 #include "core/codeplug_writer.h"
 #include "dialog_test_support.h"
 #include "dialogs/com_port_dialog.h"
+#include "dialogs/dialog_buttons.h"
 #include "dialogs/file_dialog.h"
 #include "dialogs/language_dialog.h"
 #include "dialogs/model_info_dialog.h"

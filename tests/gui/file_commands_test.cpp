@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <QDockWidget>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
