@@ -162,6 +162,7 @@ TEST(CDlgLanguage, ListsTheLanguagesAndConfirmingTheCurrentOneIsACancel) {
 
 TEST(CDlgComPort, ListsEachPortWithItsIdentityAndWhyItCannotBeOpened) {
   test::DataDir data;
+  data.addLanguageLine("S0202421=Free;Gone;Not allowed;Busy;Not serial;Broken");
   std::vector<PortListing> ports(2);
   ports[0].number = 1;
   ports[0].device.path = "/dev/ttyUSB0";
@@ -184,9 +185,8 @@ TEST(CDlgComPort, ListsEachPortWithItsIdentityAndWhyItCannotBeOpened) {
   EXPECT_EQ(usb->text(D::kDeviceColumn), QStringLiteral("/dev/ttyUSB0"));
   EXPECT_EQ(usb->text(D::kStableColumn), QString::fromStdString(ports[0].device.stableName));
   EXPECT_EQ(usb->text(D::kUsbColumn), QStringLiteral("0403:6001"));
-  EXPECT_EQ(usb->text(D::kStateColumn), QString::fromStdString(settings::current().textList(text::kPortStates)[2]));
-  EXPECT_EQ(list->topLevelItem(1)->text(D::kStateColumn),
-            QString::fromStdString(settings::current().textList(text::kPortStates)[0]));
+  EXPECT_EQ(usb->text(D::kStateColumn), QStringLiteral("Not allowed"));
+  EXPECT_EQ(list->topLevelItem(1)->text(D::kStateColumn), QStringLiteral("Free"));
   EXPECT_EQ(list->currentItem(), list->topLevelItem(1));  // the remembered device
   EXPECT_EQ(dialog.chosenPort(), "/dev/pts/7");
 

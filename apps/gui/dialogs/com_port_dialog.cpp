@@ -80,6 +80,7 @@ CDlgComPort::CDlgComPort(const std::string& current, PortProbe probe, QWidget* p
 
   translateWindow(this, kTemplateId);
   connectStandardButtons(this, kTemplateId);
+  label->setMinimumWidth(label->sizeHint().width());  // the translated text whole
   edit_->setAccessibleName(label->text().remove(QLatin1Char('&')));
   connect(refreshButton, &QPushButton::clicked, this, &CDlgComPort::refresh);
   // Choosing a row names its port by the name that survives a re-plug.
