@@ -92,7 +92,13 @@ void DefineReport(CLI::App& c, CliOptions& o) {
 
 void DefineImportCsv(CLI::App& c, CliOptions& o) {
   File(c, o, "FILE", "the codeplug file whose channels are replaced");
-  File(c, o, "CSV", "the channels, in CHIRP's CSV columns");
+  File(c, o, "CSV", "the channels, in CHIRP's CSV columns ('-' for standard input)");
+  c.add_option("--lines", o.lines,
+               "take only these lines of the CSV file, counted from its header line 1 (default: all)")
+      ->type_name("FIRST-LAST")
+      ->check(CsvLineRange());
+  c.add_flag("--skip-invalid", o.skipInvalid,
+             "leave out the lines with a value the radio cannot carry instead of refusing the file");
   Output(c, o, "the codeplug file to write ('-' for standard output)");
 }
 

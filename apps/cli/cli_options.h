@@ -18,10 +18,10 @@ struct CliOptions {
   // Radio commands.
   std::vector<std::string> ports;  // --port, repeatable
   std::optional<std::string> password;
-  std::string addRange = "no";  // read: yes|no
-  bool remember = false;        // keep the port and range in Settings.ini
-  std::string trace;            // --trace FILE
-  std::string backupDir;        // write --backup DIR
+  std::string addRange = "no";        // read: yes|no
+  bool remember = false;              // keep the port and range in Settings.ini
+  std::string trace;                  // --trace FILE
+  std::string backupDir;              // write --backup DIR
   std::optional<int> replyTimeoutMs;  // --reply-timeout MS
 
   // new / read.
@@ -31,6 +31,11 @@ struct CliOptions {
 
   // apply: the codeplug file the text is applied onto; "" for none.
   std::string base;
+
+  // import-csv: the lines of the file to take ("71-86"; "" for all), and
+  // whether lines with a value the radio cannot carry are left out.
+  std::string lines;
+  bool skipInvalid = false;
 
   // report: the short names of the sections to print; empty for all.
   std::vector<std::string> sections;

@@ -1,6 +1,7 @@
 #include "cli_validators.h"
 
 #include "base/range_entry.h"
+#include "core/chirp_csv.h"
 #include "link/port_map.h"
 #include "workflow/report/report_builder.h"
 
@@ -36,6 +37,14 @@ CLI::Validator RangeText() {
         if (edges.lower > 0 && edges.upper >= edges.lower && vex::RangeText(edges.lower, edges.upper) == text)
           return {};
         return "a range is LO-HI in whole MHz, e.g. 400-470";
+      },
+      "");
+}
+
+CLI::Validator CsvLineRange() {
+  return CLI::Validator(
+      [](std::string& text) -> std::string {
+        return vex::ParseCsvLineRange(text) ? std::string() : "lines are FIRST-LAST or LINE, from 1, e.g. 71-86";
       },
       "");
 }

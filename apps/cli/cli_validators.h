@@ -24,6 +24,8 @@ CLI::Validator ReportSectionName();
 std::string ReportSectionNames();
 // "LO-HI" in whole MHz with LO <= HI, e.g. 400-470.
 CLI::Validator RangeText();
+// A range of CSV lines: A-B or A, from 1.
+CLI::Validator CsvLineRange();
 
 // The candidate closest to `word` when it is near enough to be a typo; "".
 std::string ClosestMatch(const std::string& word, const std::vector<std::string>& candidates);

@@ -1,6 +1,7 @@
 // apply TEXT.yaml [--base FILE] -o OUT: a codeplug text made into a codeplug
 // file, from the text alone or over the base; on any error nothing is written.
 #include "cli_commands.h"
+#include "input_file.h"
 #include "output_file.h"
 
 #include "base/file_replace.h"
@@ -19,6 +20,8 @@ int RunApply(Environment& env, const CliOptions& options) {
     text.resize(kMaxCodeplugTextBytes + 1);
     std::cin.read(text.data(), static_cast<std::streamsize>(text.size()));
     text.resize(static_cast<std::size_t>(std::cin.gcount()));
+  } else if (const InputFile input(textFile, InputFile::StandardInput::Refused); !input.ready()) {
+    return input.fail(env);
   } else if (!ReadWholeFile(textFile, kMaxCodeplugTextBytes + 1, text)) {
     return env.failWith("No such file or it cannot be read", textFile);
   }
@@ -26,6 +29,7 @@ int RunApply(Environment& env, const CliOptions& options) {
   std::unique_ptr<CodeplugDocument> base;
   if (!options.base.empty()) {
     base = std::make_unique<CodeplugDocument>();
+    if (const InputFile input(options.base, InputFile::StandardInput::Refused); !input.ready()) return input.fail(env);
     switch (LoadCodeplugDocument(options.base, *base)) {
       case DocumentLoad::Missing: return env.failWith("No such file", options.base);
       case DocumentLoad::Invalid: return env.fail(text::kMsgFileInvalid, options.base);
@@ -35,13 +39,17 @@ int RunApply(Environment& env, const CliOptions& options) {
 
   const LanguageTexts english(env.dataDir() / "VEX_E.lng");
   auto result = std::make_unique<CodeplugDocument>();
-  const auto errors = ApplyCodeplugText(text, base.get(), english, *result);
+  std::vector<TextError> warnings;
+  const auto errors = ApplyCodeplugText(text, base.get(), english, *result, &warnings);
   if (!errors.empty()) {
     const std::string shown = textFile == "-" ? "standard input" : textFile;
     for (const TextError& error : errors) env.err() << shown << ":" << TextErrorLine(error) << '\n';
     env.err() << "vexprog-cli: " << shown << " is not applied; nothing was written\n";
     return kExitFailure;
   }
+
+  for (const TextError& warning : warnings)
+    env.err() << "vexprog-cli: warning: " << warning.field << ": " << warning.message << '\n';
 
   const OutputFile output(options.output, options.force);
   if (!SaveCodeplugDocument(output.path(), *result))

@@ -1,9 +1,11 @@
 // export-csv FILE [-o OUT.csv] and import-csv FILE IN.csv -o OUT: the channels
 // of a codeplug file in CHIRP's CSV columns, out and back in. Import replaces
 // the channels and keeps everything else of FILE; it refuses a CSV with any
-// value the radio cannot carry, listing each, and writes nothing then.
+// value the radio cannot carry, listing each, and writes nothing then, unless
+// such lines are to be left out.
 #include "cli_commands.h"
 #include "cli_host.h"
+#include "input_file.h"
 #include "output_file.h"
 
 #include "base/file_replace.h"
@@ -15,10 +17,11 @@
 namespace vex::cli {
 
 int RunExportCsv(Environment& env, const CliOptions& options) {
-  const std::string& file = options.files[0];
+  const InputFile input(options.files[0]);
+  if (!input.ready()) return input.fail(env);
   CliHost host(env, env.startingModelState());
-  const FlowOutcome outcome = host.session().open(file);
-  if (!outcome.ok()) return env.fail(outcome.messageId, file);
+  const FlowOutcome outcome = host.session().open(input.path());
+  if (!outcome.ok()) return env.fail(outcome.messageId, input.shownName());
   const std::string csv = ExportChirpCsv(host.data());
   return WriteTextOutput(env, options.output, csv, options.force);
 }
@@ -26,6 +29,8 @@ int RunExportCsv(Environment& env, const CliOptions& options) {
 int RunImportCsv(Environment& env, const CliOptions& options) {
   const std::string& file = options.files[0];
   const std::string& csvFile = options.files[1];
+  const InputFile input(file, InputFile::StandardInput::Refused);
+  if (!input.ready()) return input.fail(env);
   CliHost host(env, env.startingModelState());
   const FlowOutcome outcome = host.session().open(file);
   if (!outcome.ok()) return env.fail(outcome.messageId, file);
@@ -36,10 +41,15 @@ int RunImportCsv(Environment& env, const CliOptions& options) {
     csv.resize(kMaxCsvBytes + 1);
     std::cin.read(csv.data(), static_cast<std::streamsize>(csv.size()));
     csv.resize(static_cast<std::size_t>(std::cin.gcount()));
+  } else if (const InputFile csvInput(csvFile, InputFile::StandardInput::Refused); !csvInput.ready()) {
+    return csvInput.fail(env);
   } else if (!ReadWholeInput(csvFile, kMaxCsvBytes, csv)) {
     return env.fail(text::kMsgCsvUnreadable, csvFile);
   }
-  const CsvImport imported = ParseChirpCsv(csv, BandLimitsOf(host.modelState().freqRange));
+  CsvLineChoice choice;
+  if (!options.lines.empty()) choice = ParseCsvLineRange(options.lines).value_or(CsvLineChoice{});
+  choice.skipInvalid = options.skipInvalid;
+  const CsvImport imported = ParseChirpCsv(csv, BandLimitsOf(host.modelState().freqRange), choice);
   for (const CsvProblem& problem : imported.problems) {
     env.err() << "vexprog-cli: " << (problem.refuses() ? "" : "warning: ")
               << formatText(env.message(CsvProblemMessageId(problem.issue)), CsvProblemArgument(problem)) << '\n';
@@ -49,7 +59,8 @@ int RunImportCsv(Environment& env, const CliOptions& options) {
     return kExitFailure;
   }
 
-  ReplaceChannels(host.data(), imported.channels);
+  for (const ReferenceChange& change : ReplaceChannels(host.data(), imported.channels))
+    env.err() << "vexprog-cli: warning: " << ReferenceChangeText(change) << '\n';
   return SaveKeepingComment(env, host, file, OutputFile(options.output, options.force), csvFile);
 }
 

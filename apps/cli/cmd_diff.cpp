@@ -6,6 +6,7 @@
 #include "cli_commands.h"
 #include "cli_host.h"
 #include "image_compare.h"
+#include "input_file.h"
 #include "json_output.h"
 
 #include <memory>
@@ -18,14 +19,15 @@ constexpr int kExitTrouble = 2;
 
 std::vector<FieldChange> CompareStates(const ModelState& a, const ModelState& b) {
   std::vector<FieldChange> changes;
-  const auto add = [&](const char* key, const std::string& x, const std::string& y) {
-    if (x != y) changes.push_back({"model", key, x, y});
+  // JSON keeps the older key; the text names the header's key.
+  const auto add = [&](const char* key, const char* textKey, const std::string& x, const std::string& y) {
+    if (x != y) changes.push_back({"model", key, x, y, std::string("file.") + textKey});
   };
-  add("model_id", a.modelId, b.modelId);
-  add("model_name", a.modelName, b.modelName);
-  add("range", a.freqRange, b.freqRange);
-  add("signalling", std::to_string(a.signal), std::to_string(b.signal));
-  add("data_version", a.dataVersion, b.dataVersion);
+  add("model_id", "model_id", a.modelId, b.modelId);
+  add("model_name", "model_name", a.modelName, b.modelName);
+  add("range", "range", a.freqRange, b.freqRange);
+  add("signalling", "signalling", std::to_string(a.signal), std::to_string(b.signal));
+  add("data_version", "version_a", a.dataVersion, b.dataVersion);
   return changes;
 }
 
@@ -35,6 +37,10 @@ int RunDiff(Environment& env, const CliOptions& options) {
   std::array<std::unique_ptr<CliHost>, 2> hosts;
   for (std::size_t i = 0; i < hosts.size(); ++i) {
     const std::string& file = options.files[i];
+    if (const InputFile input(file, InputFile::StandardInput::Refused); !input.ready()) {
+      input.fail(env);
+      return kExitTrouble;
+    }
     hosts[i] = std::make_unique<CliHost>(env, env.startingModelState());
     const FlowOutcome outcome = hosts[i]->session().open(file);
     if (!outcome.ok()) {

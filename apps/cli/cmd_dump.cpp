@@ -2,14 +2,16 @@
 #include "cli_commands.h"
 #include "cli_host.h"
 #include "dump_report.h"
+#include "input_file.h"
 
 namespace vex::cli {
 
 int RunDump(Environment& env, const CliOptions& options) {
-  const std::string& file = options.files[0];
+  const InputFile input(options.files[0]);
+  if (!input.ready()) return input.fail(env);
   CliHost host(env, env.startingModelState());
-  const FlowOutcome outcome = host.session().open(file);
-  if (!outcome.ok()) return env.fail(outcome.messageId, file);
+  const FlowOutcome outcome = host.session().open(input.path());
+  if (!outcome.ok()) return env.fail(outcome.messageId, input.shownName());
 
   const DumpReport report = BuildDumpReport(host.data(), env.texts(), host.modelState());
   if (options.json) {

@@ -1,5 +1,6 @@
 // export FILE [-o OUT.yaml]: the whole content of a codeplug file as text.
 #include "cli_commands.h"
+#include "input_file.h"
 #include "output_file.h"
 
 #include "workflow/codeplug_text/codeplug_text.h"
@@ -9,11 +10,12 @@
 namespace vex::cli {
 
 int RunExport(Environment& env, const CliOptions& options) {
-  const std::string& file = options.files[0];
+  const InputFile input(options.files[0]);
+  if (!input.ready()) return input.fail(env);
   auto document = std::make_unique<CodeplugDocument>();
-  switch (LoadCodeplugDocument(file, *document)) {
-    case DocumentLoad::Missing: return env.failWith("No such file", file);
-    case DocumentLoad::Invalid: return env.fail(text::kMsgFileInvalid, file);
+  switch (LoadCodeplugDocument(input.path(), *document)) {
+    case DocumentLoad::Missing: return env.failWith("No such file", input.shownName());
+    case DocumentLoad::Invalid: return env.fail(text::kMsgFileInvalid, input.shownName());
     case DocumentLoad::Loaded: break;
   }
   const LanguageTexts english(env.dataDir() / "VEX_E.lng");

@@ -1,5 +1,6 @@
 // info FILE [--json]: the header and comment of a codeplug file.
 #include "cli_commands.h"
+#include "input_file.h"
 #include "json_output.h"
 
 #include "base/range_entry.h"
@@ -14,14 +15,16 @@
 namespace vex::cli {
 
 int RunInfo(Environment& env, const CliOptions& options) {
-  const std::string& file = options.files[0];
+  const InputFile input(options.files[0]);
+  if (!input.ready()) return input.fail(env);
+  const std::string& file = input.path();
   CodeplugHeader header;
   // A file whose image block cannot be loaded is as unusable as one
   // without a header, so both are checked.
   auto image = std::make_unique<std::array<std::uint8_t, 8192>>();
   LoadedCounts counts;
   if (!ReadCodeplugHeader(file, header) || !LoadCodeplugFile(file, {}, *image, counts)) {
-    return env.fail(text::kMsgFileInvalid, file);
+    return env.fail(text::kMsgFileInvalid, input.shownName());
   }
   std::string comment;
   ReadCodeplugComment(file, comment);

@@ -3,6 +3,7 @@
 // program prints for the same sections.
 #include "cli_commands.h"
 #include "cli_host.h"
+#include "input_file.h"
 #include "output_file.h"
 
 #include "core/report_sections.h"
@@ -12,10 +13,11 @@
 namespace vex::cli {
 
 int RunReport(Environment& env, const CliOptions& options) {
-  const std::string& file = options.files[0];
+  const InputFile input(options.files[0]);
+  if (!input.ready()) return input.fail(env);
   CliHost host(env, env.startingModelState());
-  const FlowOutcome outcome = host.session().open(file);
-  if (!outcome.ok()) return env.fail(outcome.messageId, file);
+  const FlowOutcome outcome = host.session().open(input.path());
+  if (!outcome.ok()) return env.fail(outcome.messageId, input.shownName());
 
   // No --sections prints every section; the parser has checked the names.
   ReportSectionTable table;

@@ -6,6 +6,7 @@
 #include "cli_commands.h"
 #include "cli_radio_session.h"
 #include "image_compare.h"
+#include "input_file.h"
 #include "json_output.h"
 #include "radio_jobs.h"
 #include "stop_signals.h"
@@ -26,6 +27,10 @@ constexpr int kExitTrouble = 2;
 
 int RunVerify(Environment& env, const CliOptions& options) {
   const std::string& input = options.files[0];
+  if (const InputFile file(input, InputFile::StandardInput::Refused); !file.ready()) {
+    file.fail(env);
+    return kExitTrouble;
+  }
   if (options.ports.size() > 1) {
     env.err() << "vexprog-cli: verify: give one --port\n";
     return kExitUsage;

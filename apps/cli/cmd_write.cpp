@@ -4,6 +4,7 @@
 // every radio is read into a dated file first.
 #include "cli_commands.h"
 #include "cli_radio_session.h"
+#include "input_file.h"
 #include "radio_jobs.h"
 #include "stop_signals.h"
 #include "write_backup.h"
@@ -36,6 +37,10 @@ std::string StoppedNotice(const RadioJob& job, const std::string& file, const st
 
 int RunWrite(Environment& env, const CliOptions& options) {
   const std::string& input = options.files[0];
+  if (const InputFile file(input, InputFile::StandardInput::Refused); !file.ready()) {
+    file.fail(env);
+    return kExitFailure;
+  }
   if (options.remember && options.ports.size() > 1) {
     env.err() << "vexprog-cli: write: --remember takes one port\n";
     return kExitUsage;

@@ -4,6 +4,7 @@
 
 #include "core/container.h"
 #include "core/schema/schema.h"
+#include "workflow/codeplug_text/codeplug_text.h"
 
 #include <algorithm>
 #include <array>
@@ -30,8 +31,10 @@ void CompareArea(RadioDataContainer& a, RadioDataContainer& b, FieldArea area, s
                  const std::string& record, const LanguageTexts& texts, std::vector<FieldChange>& changes) {
   const auto bytesA = AreaBytes(a, area, index);
   const auto bytesB = AreaBytes(b, area, index);
+  const std::string path = TextPathOf(area, index);
   if (bytesA.empty() != bytesB.empty()) {
-    changes.push_back({record, "record", bytesA.empty() ? "absent" : "present", bytesB.empty() ? "absent" : "present"});
+    changes.push_back(
+        {record, "record", bytesA.empty() ? "absent" : "present", bytesB.empty() ? "absent" : "present", path});
     return;
   }
   for (const FieldDef* field : ListedFieldsOf(area)) {
@@ -41,8 +44,8 @@ void CompareArea(RadioDataContainer& a, RadioDataContainer& b, FieldArea area, s
     const bool same = field->mask != 0xFF ? ReadField(*field, bytesA) == ReadField(*field, bytesB)
                                           : std::equal(fieldA.begin(), fieldA.end(), fieldB.begin(), fieldB.end());
     if (same) continue;
-    changes.push_back(
-        {record, std::string(field->key), FieldDumpText(*field, bytesA, texts), FieldDumpText(*field, bytesB, texts)});
+    changes.push_back({record, std::string(field->key), FieldDumpText(*field, bytesA, texts),
+                       FieldDumpText(*field, bytesB, texts), path + "." + std::string(field->key)});
   }
 }
 
@@ -81,8 +84,7 @@ ImageComparison CompareImages(const Image& a, const Image& b, const LanguageText
 }
 
 void PrintComparison(std::ostream& out, const ImageComparison& comparison) {
-  for (const FieldChange& c : comparison.fields)
-    out << c.record << ' ' << c.key << ": " << c.a << " -> " << c.b << '\n';
+  for (const FieldChange& c : comparison.fields) out << c.path << ": " << c.a << " -> " << c.b << '\n';
   if (comparison.addresses.empty()) return;
   out << "bytes:";
   for (const AddressRange& r : comparison.addresses)
@@ -93,7 +95,7 @@ void PrintComparison(std::ostream& out, const ImageComparison& comparison) {
 void AddComparisonJson(nlohmann::ordered_json& document, const ImageComparison& comparison) {
   nlohmann::ordered_json fields = nlohmann::ordered_json::array();
   for (const FieldChange& c : comparison.fields)
-    fields.push_back({{"record", c.record}, {"field", c.key}, {"a", c.a}, {"b", c.b}});
+    fields.push_back({{"record", c.record}, {"field", c.key}, {"path", c.path}, {"a", c.a}, {"b", c.b}});
   nlohmann::ordered_json addresses = nlohmann::ordered_json::array();
   for (const AddressRange& r : comparison.addresses) addresses.push_back({{"first", r.first}, {"last", r.last}});
   document["fields"] = fields;

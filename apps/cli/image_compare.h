@@ -1,6 +1,7 @@
 // Differences between two radio memory images: every field of every section
-// and record that differs (the library's schema names them), with both
-// values as dump shows them, and the address ranges whose bytes differ.
+// and record that differs (the library's schema names them, and the codeplug
+// text's path too), with both values as dump shows them, and the address
+// ranges whose bytes differ.
 #pragma once
 
 #include "config/language_texts.h"
@@ -20,6 +21,7 @@ struct FieldChange {
   std::string key;     // the field's key, as dump names it; "record" for a record only one side has
   std::string a;
   std::string b;
+  std::string path;  // as the codeplug text names it: "channels[3].rx_frequency", "file.range"
 };
 
 struct AddressRange {
@@ -36,9 +38,9 @@ struct ImageComparison {
 // Decodes both images and compares them field by field, and byte by byte.
 ImageComparison CompareImages(const Image& a, const Image& b, const LanguageTexts& texts);
 
-// "channel 3 rx_frequency: 446.00625 -> 446.01875", then the address ranges.
+// "channels[3].rx_frequency: 446.00625 -> 446.01875", then the address ranges.
 void PrintComparison(std::ostream& out, const ImageComparison& comparison);
-// {"fields": [{"record", "field", "a", "b"}...], "addresses": [{"first", "last"}...]}
+// {"fields": [{"record", "field", "path", "a", "b"}...], "addresses": [{"first", "last"}...]}
 void AddComparisonJson(nlohmann::ordered_json& document, const ImageComparison& comparison);
 
 }  // namespace vex::cli

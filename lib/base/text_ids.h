@@ -79,6 +79,7 @@ inline constexpr int kMsgCsvTooManyChannels = 1342;
 inline constexpr int kMsgCsvNoChannels = 1343;
 inline constexpr int kMsgCsvNameDropped = 1344;
 inline constexpr int kMsgCsvNotImported = 1345;
+inline constexpr int kMsgCsvLinesSkipped = 1346;
 inline constexpr int kMsgPortPane = 2231;
 inline constexpr int kMsgWriteModel = 2301;
 inline constexpr int kMsgWriteBand = 2302;
@@ -522,6 +523,7 @@ inline constexpr auto kMessageIds = std::to_array<int>({
     kMsgCsvNoChannels,
     kMsgCsvNameDropped,
     kMsgCsvNotImported,
+    kMsgCsvLinesSkipped,
     kMsgPortPane,
     kMsgWriteModel,
     kMsgWriteBand,
@@ -857,6 +859,7 @@ inline constexpr auto kFormatTexts = std::to_array<FormatText>({
     FormatText{Family::Message, kMsgCsvDuplicateLocation, Conversion::String},
     FormatText{Family::Message, kMsgCsvTooManyChannels, Conversion::String},
     FormatText{Family::Message, kMsgCsvNameDropped, Conversion::String},
+    FormatText{Family::Message, kMsgCsvLinesSkipped, Conversion::String},
     FormatText{Family::Message, kMsgPortMissing, Conversion::String},
     FormatText{Family::Message, kMsgPortPermission, Conversion::String},
     FormatText{Family::Message, kMsgPortBusy, Conversion::String},

@@ -35,6 +35,19 @@ constexpr std::uint32_t kTenHertzPerMhz = 100000;
 
 // ---- reading CSV -------------------------------------------------------------
 
+// "2-5, 9": ascending line numbers, runs joined.
+std::string LineList(const std::vector<std::size_t>& lines) {
+  std::string text;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    std::size_t end = i;
+    while (end + 1 < lines.size() && lines[end + 1] == lines[end] + 1) ++end;
+    text += (text.empty() ? "" : ", ") + std::to_string(lines[i]);
+    if (end > i) text += "-" + std::to_string(lines[end]);
+    i = end;
+  }
+  return text;
+}
+
 struct Row {
   std::size_t line = 0;
   std::vector<std::string> fields;
@@ -417,7 +430,24 @@ bool CsvImport::refused() const {
   return std::any_of(problems.begin(), problems.end(), [](const CsvProblem& p) { return p.refuses(); });
 }
 
-CsvImport ParseChirpCsv(std::string_view text, const BandLimits& band) {
+std::optional<CsvLineChoice> ParseCsvLineRange(std::string_view text) {
+  const std::size_t dash = text.find('-');
+  const auto number = [](std::string_view digits) -> std::optional<std::size_t> {
+    if (digits.empty() || digits.size() > 7 || !std::all_of(digits.begin(), digits.end(), ::isdigit))
+      return std::nullopt;
+    const std::size_t n = std::stoul(std::string(digits));
+    return n == 0 ? std::nullopt : std::optional<std::size_t>(n);
+  };
+  const auto first = number(text.substr(0, dash));
+  const auto last = dash == std::string_view::npos ? first : number(text.substr(dash + 1));
+  if (!first || !last || *last < *first) return std::nullopt;
+  CsvLineChoice choice;
+  choice.firstLine = *first;
+  choice.lastLine = *last;
+  return choice;
+}
+
+CsvImport ParseChirpCsv(std::string_view text, const BandLimits& band, const CsvLineChoice& choice) {
   CsvImport result;
   std::vector<Row> rows;
   if (text.size() > kMaxCsvBytes || !SplitRows(text, rows) || rows.empty()) {
@@ -440,18 +470,38 @@ CsvImport ParseChirpCsv(std::string_view text, const BandLimits& band) {
   if (result.refused()) return result;
 
   std::vector<int> locations;
+  std::size_t lines = 0;
+  std::vector<std::size_t> skipped;
+  std::vector<std::size_t> named;
   for (std::size_t r = 1; r < rows.size(); ++r) {
+    if (!choice.takes(rows[r].line)) continue;
+    const std::size_t before = result.problems.size();
     LineReader line(rows[r], columns, band, result.problems);
     auto channel = line.read();
     const auto location = line.location();
-    if (location && std::find(locations.begin(), locations.end(), *location) != locations.end()) {
+    const bool duplicate = location && std::find(locations.begin(), locations.end(), *location) != locations.end();
+    if (duplicate)
       result.problems.push_back({CsvIssue::DuplicateLocation, rows[r].line, "Location", std::to_string(*location)});
+    const auto mine = result.problems.begin() + static_cast<std::ptrdiff_t>(before);
+    const bool refused = std::any_of(mine, result.problems.end(), [](const CsvProblem& p) { return p.refuses(); });
+    if (refused && choice.skipInvalid) {
+      result.problems.erase(mine, result.problems.end());
+      skipped.push_back(rows[r].line);
       continue;
     }
+    // Names are reported once for the whole file.
+    if (std::any_of(mine, result.problems.end(), [](const CsvProblem& p) { return p.issue == CsvIssue::NameDropped; }))
+      named.push_back(rows[r].line);
+    result.problems.erase(std::remove_if(mine, result.problems.end(),
+                                         [](const CsvProblem& p) { return p.issue == CsvIssue::NameDropped; }),
+                          result.problems.end());
+    ++lines;
+    if (duplicate) continue;
     if (location) locations.push_back(*location);
     if (channel) result.channels.push_back(std::move(*channel));
   }
-  const std::size_t lines = rows.size() - 1;
+  if (!named.empty()) result.problems.push_back({CsvIssue::NameDropped, 0, "", LineList(named)});
+  if (!skipped.empty()) result.problems.push_back({CsvIssue::LinesSkipped, 0, "", LineList(skipped)});
   if (lines == 0) result.problems.push_back({CsvIssue::NoChannels, 0, "", ""});
   if (lines > kMostChannels)
     result.problems.push_back({CsvIssue::TooManyChannels, 0, "", std::to_string(kMostChannels)});
@@ -460,7 +510,8 @@ CsvImport ParseChirpCsv(std::string_view text, const BandLimits& band) {
   return result;
 }
 
-void ReplaceChannels(RadioDataContainer& data, const std::vector<CsvChannel>& channels) {
+std::vector<ReferenceChange> ReplaceChannels(RadioDataContainer& data, const std::vector<CsvChannel>& channels) {
+  const ListSizes before = ListSizesOf(data);
   std::vector<ChannelRecord> records;
   for (std::size_t i = 0; i < channels.size() && i < kMostChannels; ++i) {
     ChannelRecord record;
@@ -481,7 +532,9 @@ void ReplaceChannels(RadioDataContainer& data, const std::vector<CsvChannel>& ch
   for (const ChannelRecord& record : records) {
     if (ChannelItem* item = data.channels().appendNew()) item->record() = record;
   }
+  std::vector<ReferenceChange> changes = DropLostReferences(data, before);
   data.resolveLinks();
+  return changes;
 }
 
 std::string ExportChirpCsv(const RadioDataContainer& data) {
@@ -513,6 +566,7 @@ int CsvProblemMessageId(CsvIssue issue) {
     case CsvIssue::TooManyChannels: return text::kMsgCsvTooManyChannels;
     case CsvIssue::NoChannels: return text::kMsgCsvNoChannels;
     case CsvIssue::NameDropped: return text::kMsgCsvNameDropped;
+    case CsvIssue::LinesSkipped: return text::kMsgCsvLinesSkipped;
   }
   return text::kMsgCsvUnreadable;
 }

@@ -15,12 +15,15 @@
 //
 // Import refuses the whole file when a line holds a value the radio cannot
 // carry exactly (outside the band, off every channel raster, a tone it has
-// not, a mode it lacks) rather than store a different channel.
+// not, a mode it lacks) rather than store a different channel, unless such
+// lines are to be left out; a range of lines may be chosen.
 #pragma once
 
 #include "core/channel_values.h"
+#include "core/lost_references.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,18 +52,31 @@ enum class CsvIssue {
   TooManyChannels,
   NoChannels,
   // Only reported:
-  NameDropped,  // the radio keeps no channel names
+  NameDropped,   // the radio keeps no channel names: once, for every line with a name
+  LinesSkipped,  // lines left out for a value the radio cannot carry: once, for every such line
 };
 
 struct CsvProblem {
   CsvIssue issue = CsvIssue::Unreadable;
   std::size_t line = 0;  // 1-based line of the file; 0 for the file as a whole
   std::string column;    // CHIRP's column name; "" when the issue is the line's
-  std::string value;
+  std::string value;     // for line 0: the lines it concerns ("2-5, 9") or the limit
 
   // Whether the file is refused for it.
-  bool refuses() const { return issue != CsvIssue::NameDropped; }
+  bool refuses() const { return issue != CsvIssue::NameDropped && issue != CsvIssue::LinesSkipped; }
 };
+
+// Which lines of the file are taken.
+struct CsvLineChoice {
+  std::size_t firstLine = 0;  // 1-based lines of the file (the header is line 1); 0: from the first
+  std::size_t lastLine = 0;   // 0: to the last
+  bool skipInvalid = false;   // a line with a value the radio cannot carry is left out, not refusing the file
+
+  bool takes(std::size_t line) const { return line >= firstLine && (lastLine == 0 || line <= lastLine); }
+};
+
+// "71-86" or "71" as a choice of lines; nothing for any other text.
+std::optional<CsvLineChoice> ParseCsvLineRange(std::string_view text);
 
 // One channel of the file, in the values the channel editor stores.
 struct CsvChannel {
@@ -77,13 +93,15 @@ struct CsvImport {
 };
 
 // Reads the file's text against the data's frequency range.
-CsvImport ParseChirpCsv(std::string_view text, const BandLimits& band);
+CsvImport ParseChirpCsv(std::string_view text, const BandLimits& band, const CsvLineChoice& choice = {});
 
 // Replaces the data's channels by the imported ones, in order. Each keeps the
 // bytes the CSV does not describe (personality, scan list, flags, reserved
 // bytes) from the channel that held its position, or takes a new channel's
-// defaults; everything else of the data stays.
-void ReplaceChannels(RadioDataContainer& data, const std::vector<CsvChannel>& channels);
+// defaults; everything else of the data stays. References to channels the
+// shorter list no longer holds are moved as the views move them, and
+// returned.
+std::vector<ReferenceChange> ReplaceChannels(RadioDataContainer& data, const std::vector<CsvChannel>& channels);
 
 // The data's channels as CHIRP CSV, Location counting from 1, CRLF line ends.
 std::string ExportChirpCsv(const RadioDataContainer& data);

@@ -5,8 +5,8 @@
 #include <array>
 #include <vector>
 
-#include "base/file_replace.h"
 #include "base/byte_order.h"
+#include "base/file_replace.h"
 #include "core/codeplug_format.h"
 #include "core/codeplug_reader.h"
 
@@ -40,14 +40,14 @@ std::vector<std::uint8_t> FileBytes(const CodeplugHeader& header, std::span<cons
 }  // namespace
 
 bool WriteCodeplugFile(const std::string& path, const CodeplugHeader& header, std::span<const std::uint8_t> spare,
-                       std::span<const std::uint8_t> image, std::string_view comment,
-                       const ReplaceOptions& options) {
+                       std::span<const std::uint8_t> image, std::string_view comment, const ReplaceOptions& options,
+                       EmptyComment empty) {
   if (path.empty()) {
     errno = ENOENT;
     return false;
   }
   std::string kept;
-  if (comment.empty() && ReadCodeplugComment(path, kept)) comment = kept;
+  if (comment.empty() && empty == EmptyComment::KeepFiles && ReadCodeplugComment(path, kept)) comment = kept;
   const std::vector<std::uint8_t> bytes = FileBytes(header, spare, image, comment);
   return ReplaceFileContent(path, {reinterpret_cast<const char*>(bytes.data()), bytes.size()}, options);
 }

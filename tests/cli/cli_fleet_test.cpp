@@ -126,7 +126,7 @@ TEST_F(CliFleet, VerifyFindsTheRadioEqualAfterAWriteAndNamesTheFieldsThatDiffer)
   EXPECT_EQ(json["addresses"][0]["last"], rx + 3);
 
   const CliResult text = run({"verify", "--port", port, file("changed.dat")});
-  EXPECT_NE(text.out.find("channel 3 rx_frequency: 446.03100 -> 446.03125"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("channels[3].rx_frequency: 446.03100 -> 446.03125"), std::string::npos) << text.out;
   // A radio that cannot be read is trouble, not a difference.
   EXPECT_EQ(run({"verify", "--port", "/dev/vex-no-such-port", codeplug}).exitCode, 2);
 }

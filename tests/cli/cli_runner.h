@@ -33,15 +33,17 @@ inline std::string Slurp(const std::string& path) {
 inline std::string BuildDataDir() { return std::string(VEX_BIN_DIR) + "/data"; }
 
 // Runs vexprog-cli with `--data-dir` first unless `dataDir` is empty;
-// `launcher` (e.g. "setpriv ...") goes before the program.
+// `launcher` (e.g. "setpriv ...") goes before the program; standard input
+// is file `input`.
 inline CliResult RunCli(const std::vector<std::string>& args, const std::string& scratch,
-                        const std::string& dataDir = BuildDataDir(), const std::string& launcher = {}) {
+                        const std::string& dataDir = BuildDataDir(), const std::string& launcher = {},
+                        const std::string& input = "/dev/null") {
   std::string command = launcher + Quote(std::string(VEX_BIN_DIR) + "/vexprog-cli");
   if (!dataDir.empty()) command += " --data-dir " + Quote(dataDir);
   for (const std::string& a : args) command += " " + Quote(a);
   const std::string outFile = scratch + "/.cli-out";
   const std::string errFile = scratch + "/.cli-err";
-  command += " > " + Quote(outFile) + " 2> " + Quote(errFile) + " < /dev/null";
+  command += " > " + Quote(outFile) + " 2> " + Quote(errFile) + " < " + Quote(input);
   const int status = std::system(command.c_str());
   CliResult result;
   if (status != -1 && WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);

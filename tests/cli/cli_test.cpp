@@ -360,14 +360,16 @@ TEST_F(Cli, DiffListsTheFieldsAndBytesThatDifferLikeDiff) {
 
   const CliResult text = run({"diff", a, file("b.dat")});
   EXPECT_EQ(text.exitCode, 1) << text.err;
-  EXPECT_NE(text.out.find("model range: 400-470 -> 400-480"), std::string::npos) << text.out;
-  EXPECT_NE(text.out.find("channel 2 tx_frequency: "), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("file.range: 400-470 -> 400-480"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("channels[2].tx_frequency: "), std::string::npos) << text.out;
   EXPECT_NE(text.out.find("-> 412.34500"), std::string::npos) << text.out;
   EXPECT_NE(text.out.find("bytes: 0x"), std::string::npos) << text.out;
 
   const auto json = nlohmann::json::parse(run({"diff", a, file("b.dat"), "--json"}).out);
   EXPECT_EQ(json["same"], false);
-  EXPECT_EQ(json["fields"].size(), 2u) << json.dump();
+  ASSERT_EQ(json["fields"].size(), 2u) << json.dump();
+  EXPECT_EQ(json["fields"][1]["record"], "channel 2");
+  EXPECT_EQ(json["fields"][1]["path"], "channels[2].tx_frequency");
   EXPECT_EQ(run({"diff", a, file("absent.dat")}).exitCode, 2);
 }
 
@@ -396,7 +398,7 @@ TEST_F(Cli, CsvImportRefusesWhatTheRadioCannotCarryAndWritesNothing) {
   const CliResult r = run({"import-csv", original, file("bad.csv"), "-o", file("out.dat")});
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_FALSE(std::filesystem::exists(file("out.dat")));
-  EXPECT_NE(r.err.find("warning: Line 2, Name Ch1"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("warning: Lines 2: the radio keeps no channel names"), std::string::npos) << r.err;
   EXPECT_NE(r.err.find("Line 3, Frequency 145.500000"), std::string::npos) << r.err;
   EXPECT_NE(r.err.find("Line 4, Tone TSQL-R"), std::string::npos) << r.err;
   EXPECT_NE(r.err.find("Line 4, Mode AM"), std::string::npos) << r.err;

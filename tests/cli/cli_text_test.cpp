@@ -6,8 +6,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "cli_runner.h"
 #include "../lib/core/codeplug_test_support.h"
+#include "cli_runner.h"
 
 namespace vex::test {
 namespace {
@@ -42,7 +42,40 @@ TEST(CliText, ExportApplyAndRefusal) {
   EXPECT_NE(refused.err.find("bad.yaml:3:21: settings.misc.vox_gain_level"), std::string::npos) << refused.err;
   EXPECT_FALSE(std::filesystem::exists(dir.file("d.dat")));
 
-  EXPECT_NE(run({"export", dir.file("missing.dat")}).err.find("No such file"), std::string::npos);
+  // A text's empty comment replaces the comment of the file it is written over.
+  Write(dir.file("said.yaml"), "file:\n  comment: \"kept?\"\n");
+  Write(dir.file("unsaid.yaml"), "file:\n  comment: \"\"\n");
+  ASSERT_EQ(run({"apply", dir.file("said.yaml"), "--base", base, "-o", dir.file("e.dat")}).exitCode, 0);
+  ASSERT_EQ(run({"apply", dir.file("unsaid.yaml"), "--base", base, "-o", dir.file("e.dat")}).exitCode, 0);
+  EXPECT_EQ(run({"info", dir.file("e.dat"), "--json"}).out.find("kept?"), std::string::npos);
+}
+
+TEST(CliText, StandardInputAndMissingFiles) {
+  test::ScratchDir dir;
+  const std::string base = dir.file("a.dat");
+  ASSERT_EQ(RunCli({"new", "-o", base}, dir.path().string()).exitCode, 0);
+  const std::string missing = dir.file("missing.dat");
+  const std::vector<std::vector<std::string>> commands{{"info"},
+                                                       {"dump"},
+                                                       {"export-csv"},
+                                                       {"report"},
+                                                       {"export"},
+                                                       {"recode", "-o", dir.file("r.dat")},
+                                                       {"diff", base},
+                                                       {"import-csv", base, "-o", dir.file("r.dat")},
+                                                       {"apply", "--base", base, "-o", dir.file("r.dat")}};
+  for (std::vector<std::string> args : commands) {
+    const bool readsStdin = args.size() == 1;
+    args.insert(args.begin() + 1, missing);
+    const CliResult result = RunCli(args, dir.path().string());
+    EXPECT_NE(result.err.find("No such file (" + missing + ")"), std::string::npos) << args[0] << ": " << result.err;
+    if (!readsStdin) continue;
+    args[1] = "-";
+    const CliResult piped = RunCli(args, dir.path().string(), BuildDataDir(), {}, base);
+    const CliResult named = RunCli({args[0], base}, dir.path().string());
+    EXPECT_EQ(piped.exitCode, 0) << args[0] << ": " << piped.err;
+    EXPECT_EQ(piped.out, named.out) << args[0];
+  }
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ DocumentLoad LoadCodeplugDocument(const std::string& path, CodeplugDocument& doc
 }
 
 bool SaveCodeplugDocument(const std::string& path, const CodeplugDocument& document) {
-  return WriteCodeplugFile(path, document.header, {}, document.image, document.comment);
+  return WriteCodeplugFile(path, document.header, {}, document.image, document.comment, {}, EmptyComment::Write);
 }
 
 }  // namespace vex

@@ -21,7 +21,9 @@ enum class DocumentLoad { Loaded, Missing, Invalid };
 // is not a codeplug file or is damaged.
 DocumentLoad LoadCodeplugDocument(const std::string& path, CodeplugDocument& document);
 
-// Writes the document as a codeplug file (no spare bytes, as the program saves).
+// Writes the document as a codeplug file (no spare bytes, as the program
+// saves), with exactly its comment: an empty one replaces the comment of a
+// file already at `path`.
 bool SaveCodeplugDocument(const std::string& path, const CodeplugDocument& document);
 
 }  // namespace vex

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/schema/field_types.h"
 #include "workflow/codeplug_text/codeplug_document.h"
 
 namespace vex {
@@ -35,8 +36,15 @@ struct TextError {
 // schema's defaults. With a base, only what the text names changes; a list it
 // gives replaces the base's list, each record starting from the base's
 // record at its position. On any error `result` is left as it was.
+// References of the base to records a shorter list no longer holds are
+// moved as the views move them, each listed in `warnings` (line 0).
 std::vector<TextError> ApplyCodeplugText(std::string_view text, const CodeplugDocument* base,
-                                         const LanguageTexts& english, CodeplugDocument& result);
+                                         const LanguageTexts& english, CodeplugDocument& result,
+                                         std::vector<TextError>* warnings = nullptr);
+
+// Where a section or a record stands in the text: "settings.misc", or
+// "channels[3]" for the channel at 0-based `index` 2.
+std::string TextPathOf(FieldArea area, std::size_t index = 0);
 
 // "line:column: field: message".
 std::string TextErrorLine(const TextError& error);

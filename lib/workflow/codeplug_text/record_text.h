@@ -58,7 +58,8 @@ void StoreEntries(FieldArea area, std::size_t index, const YAML::Node& map, cons
 
 // ApplyCodeplugText of a text already read.
 std::vector<TextError> ApplyDocumentNode(const YAML::Node& root, const CodeplugDocument* base,
-                                         const LanguageTexts& english, CodeplugDocument& result);
+                                         const LanguageTexts& english, CodeplugDocument& result,
+                                         std::vector<TextError>* warnings = nullptr);
 
 TextError ErrorAt(const YAML::Node& node, std::string field, std::string message);
 

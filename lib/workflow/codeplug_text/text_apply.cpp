@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "core/container.h"
+#include "core/lost_references.h"
 #include "core/schema/schema_table.h"
 #include "workflow/codeplug_text/codeplug_text.h"
 #include "workflow/codeplug_text/header_text.h"
@@ -48,35 +49,10 @@ void Rebuild(ItemList<Item>& list, const TextList& kind, const YAML::Node& recor
 // leaves the list alone.
 void KeepLinks(RadioDataContainer& data, std::vector<GivenLink>& links) {
   static const FieldDef* const kLinks[] = {&SchemaField(FieldArea::Personality, "previous_link"),
-                                               &SchemaField(FieldArea::Personality, "next_link")};
+                                           &SchemaField(FieldArea::Personality, "next_link")};
   for (std::size_t i = 0; i < data.personalities().size(); ++i)
     for (const FieldDef* link : kLinks)
       links.push_back({i, link, ReadField(*link, data.personalities()[i].record().span())});
-}
-
-// References of the base's records to records a shorter list no longer
-// holds, handled as the views handle a deleted record: an empty member slot,
-// the designated and priority channels moved to channel 1, a channel's
-// personality moved to the first and its scan list to none.
-void DropLostReferences(RadioDataContainer& data, const std::array<std::size_t, 4>& before) {
-  const auto lost = [](long value, std::size_t now, std::size_t was) {
-    return value > static_cast<long>(now) && value <= static_cast<long>(was);
-  };
-  for (std::size_t i = 0; i < data.channels().size(); ++i) {
-    auto bytes = data.channels()[i].record().span();
-    static const FieldDef& personality = SchemaField(FieldArea::Channel, "personality");
-    static const FieldDef& scanList = SchemaField(FieldArea::Channel, "scan_list");
-    if (lost(ReadField(personality, bytes) + 1, data.personalities().size(), before[1])) WriteField(personality, bytes, 0);
-    if (lost(ReadField(scanList, bytes), data.scanLists().size(), before[2])) WriteField(scanList, bytes, 0);
-  }
-  for (std::size_t i = 0; i < data.scanLists().size(); ++i) {
-    auto bytes = data.scanLists()[i].record().span();
-    for (const FieldDef* field : FieldsOf(FieldArea::ScanList)) {
-      if (field->kind != FieldKind::ChannelNumber || !field->listed()) continue;
-      if (!lost(ReadField(*field, bytes), data.channels().size(), before[0])) continue;
-      WriteField(*field, bytes, field->key.starts_with("member_") ? 0 : 1);
-    }
-  }
 }
 
 std::size_t Records(RadioDataContainer& data, FieldArea area) { return AreaRecords(data, area); }
@@ -128,8 +104,8 @@ void StoreSettings(const YAML::Node& settings, RadioDataContainer& data, const V
   }
   for (const auto& item : settings) {
     const std::string name = item.first.IsScalar() ? item.first.Scalar() : std::string();
-    const auto area = std::find_if(kSectionAreas.begin(), kSectionAreas.end(),
-                                   [&](FieldArea a) { return AreaOf(a).name == name; });
+    const auto area =
+        std::find_if(kSectionAreas.begin(), kSectionAreas.end(), [&](FieldArea a) { return AreaOf(a).name == name; });
     if (area == kSectionAreas.end()) {
       errors.push_back(ErrorAt(item.first, "settings." + name, "unknown key: no section has this name"));
       continue;
@@ -171,7 +147,8 @@ void StoreUnmapped(const YAML::Node& runs, const ByteMask& loose, Image& image, 
 }  // namespace
 
 std::vector<TextError> ApplyCodeplugText(std::string_view text, const CodeplugDocument* base,
-                                         const LanguageTexts& english, CodeplugDocument& result) {
+                                         const LanguageTexts& english, CodeplugDocument& result,
+                                         std::vector<TextError>* warnings) {
   if (text.size() > kMaxCodeplugTextBytes) return {{0, 0, "", "the text is larger than 4 MiB"}};
   YAML::Node root;
   try {
@@ -179,11 +156,12 @@ std::vector<TextError> ApplyCodeplugText(std::string_view text, const CodeplugDo
   } catch (const YAML::Exception& e) {
     return {{e.mark.line + 1, e.mark.column + 1, "", e.msg}};
   }
-  return codeplug_text::ApplyDocumentNode(root, base, english, result);
+  return codeplug_text::ApplyDocumentNode(root, base, english, result, warnings);
 }
 
 std::vector<TextError> codeplug_text::ApplyDocumentNode(const YAML::Node& root, const CodeplugDocument* base,
-                                                        const LanguageTexts& english, CodeplugDocument& result) {
+                                                        const LanguageTexts& english, CodeplugDocument& result,
+                                                        std::vector<TextError>* warnings) {
   std::vector<TextError> errors;
   if (root.IsNull() && base) {
     result = *base;
@@ -194,7 +172,7 @@ std::vector<TextError> codeplug_text::ApplyDocumentNode(const YAML::Node& root, 
     CheckTopKeys(root, errors);
     auto data = std::make_unique<RadioDataContainer>();
     CodeplugDocument out;
-    std::array<std::size_t, 4> baseCounts{};
+    ListSizes baseSizes;
     ByteMask baseLoose{};
     baseLoose.fill(true);
     if (base) {
@@ -202,7 +180,7 @@ std::vector<TextError> codeplug_text::ApplyDocumentNode(const YAML::Node& root, 
       data->image() = base->image;
       data->decode();
       baseLoose = LooseBytes(*data);
-      for (std::size_t k = 0; k < kTextLists.size(); ++k) baseCounts[k] = AreaRecords(*data, kTextLists[k].area);
+      baseSizes = ListSizesOf(*data);
     } else {
       out.header = FreshHeader();
       out.image.fill(layout::kErased);
@@ -229,7 +207,11 @@ std::vector<TextError> codeplug_text::ApplyDocumentNode(const YAML::Node& root, 
     if (list(2)) Rebuild(data->scanLists(), kTextLists[2], list(2), context, base != nullptr, errors, links);
     if (list(3)) Rebuild(data->alertTones(), kTextLists[3], list(3), context, base != nullptr, errors, links);
     if (!errors.empty()) return errors;
-    if (base) DropLostReferences(*data, baseCounts);
+    std::vector<TextError> dropped;
+    if (base)
+      for (const ReferenceChange& change : DropLostReferences(*data, baseSizes))
+        dropped.push_back({0, 0, TextPathOf(change.area, change.record) + "." + std::string(change.field->key),
+                           LostReferenceText(change)});
 
     data->passwords().loadTexts();
     data->resolveLinks();
@@ -244,12 +226,13 @@ std::vector<TextError> codeplug_text::ApplyDocumentNode(const YAML::Node& root, 
     StoreUnmapped(root["unmapped"], loose, image, errors);
     if (!errors.empty()) return errors;
     for (const GivenLink& link : links) {
-      auto slot = std::span(image).subspan(layout::kPersonalityArea.offsetOf(link.record),
-                                           layout::kPersonalityArea.recordSize);
+      auto slot =
+          std::span(image).subspan(layout::kPersonalityArea.offsetOf(link.record), layout::kPersonalityArea.recordSize);
       WriteField(*link.field, slot, link.value);
     }
     out.image = image;
     result = std::move(out);
+    if (warnings) *warnings = std::move(dropped);
   } catch (const YAML::Exception& e) {
     errors.push_back({e.mark.line + 1, e.mark.column + 1, "", e.msg});
   }

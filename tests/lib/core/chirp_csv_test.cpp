@@ -8,11 +8,14 @@
 #include "base/bcd.h"
 #include "core/channel_values.h"
 #include "core/container.h"
+#include "core/references.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
 #include <memory>
+#include <sstream>
 
 namespace vex {
 namespace {
@@ -126,9 +129,9 @@ TEST(ChirpCsv, HandWrittenFileWithEachToneModeAndDuplex) {
       "6,,446.043750,off,0.000000,Cross,67.0,254.1,023,NN,023,Tone->Tone,NFM,6.25,,Low,,,,,\r\n";
   const CsvImport imported = ParseChirpCsv(csv, kUhf);
   ASSERT_FALSE(imported.refused());
-  ASSERT_EQ(imported.problems.size(), 1u);  // the name is left out
+  ASSERT_EQ(imported.problems.size(), 1u);  // the name is left out, said once for the file
   EXPECT_EQ(imported.problems[0].issue, CsvIssue::NameDropped);
-  EXPECT_EQ(imported.problems[0].line, 2u);
+  EXPECT_EQ(imported.problems[0].value, "2");
 
   auto data = DefaultData();
   ReplaceChannels(*data, imported.channels);
@@ -256,6 +259,78 @@ TEST(ChirpCsv, ProblemsAreWordedWithTheirLineColumnAndValue) {
   EXPECT_EQ(CsvProblemArgument(problem), "4, Frequency 500.000000");
   EXPECT_EQ(CsvProblemArgument({CsvIssue::TooManyChannels, 0, "", "17"}), "17");
   EXPECT_NE(CsvProblemMessageId(CsvIssue::OutOfBand), CsvProblemMessageId(CsvIssue::OffRaster));
+}
+
+std::string StockFile() {
+  std::ifstream in(std::string(VEX_SOURCE_DIR) + "/tests/fixtures/EU LPD and PMR Channels.csv", std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// CHIRP's stock file: 69 LPD lines (2-70) outside a 446 MHz band, then the
+// 16 PMR lines (71-86) of a radio with 17 channels.
+TEST(ChirpCsv, ChosenLinesOfTheStockFileComeIn) {
+  const std::string csv = StockFile();
+  ASSERT_FALSE(csv.empty());
+  CsvLineChoice skip;
+  skip.skipInvalid = true;
+  CsvLineChoice lpd = *ParseCsvLineRange("2-70");
+  lpd.skipInvalid = true;
+  struct Case {
+    const char* name;
+    CsvLineChoice choice;
+    bool refused;
+    std::size_t channels;
+    std::vector<std::pair<CsvIssue, std::string>> summaries;  // the problems of line 0
+  };
+  const Case cases[] = {
+      {"every line", {}, true, 16, {{CsvIssue::NameDropped, "2-86"}, {CsvIssue::TooManyChannels, "17"}}},
+      {"--lines 71-86", *ParseCsvLineRange("71-86"), false, 16, {{CsvIssue::NameDropped, "71-86"}}},
+      {"--skip-invalid", skip, false, 16, {{CsvIssue::NameDropped, "71-86"}, {CsvIssue::LinesSkipped, "2-70"}}},
+      {"nothing fits", lpd, true, 0, {{CsvIssue::LinesSkipped, "2-70"}, {CsvIssue::NoChannels, ""}}},
+  };
+  for (const Case& c : cases) {
+    const CsvImport imported = ParseChirpCsv(csv, BandLimits{446, 446}, c.choice);
+    EXPECT_EQ(imported.refused(), c.refused) << c.name;
+    EXPECT_EQ(imported.channels.size(), c.channels) << c.name;
+    std::vector<std::pair<CsvIssue, std::string>> summaries;
+    for (const CsvProblem& p : imported.problems)
+      if (p.line == 0) summaries.emplace_back(p.issue, p.value);
+    EXPECT_EQ(summaries, c.summaries) << c.name;
+  }
+  EXPECT_EQ(ParseChirpCsv(csv, BandLimits{446, 446}, skip).channels[15].values.rxFrequency, 0x44619375u);
+  for (const char* wrong : {"", "0-3", "5-2", "a-b", "3-", "-3", "1-99999999"})
+    EXPECT_FALSE(ParseCsvLineRange(wrong)) << wrong;
+}
+
+TEST(ChirpCsv, FewerChannelsMoveTheReferencesToThoseThatAreGone) {
+  auto data = DefaultData();
+  while (data->channels().size() < 5) data->channels().appendNew();
+  auto scan = data->scanLists()[0].record().span();
+  const auto set = [&](const std::string& key, long value) {
+    WriteField(*FindField(FieldArea::ScanList, key), scan, value);
+  };
+  for (int slot = 1; slot <= 16; ++slot) set("member_" + std::to_string(slot), kNoChannel);
+  set("member_1", 1);
+  set("member_2", 5);
+  set("designated_channel", 4);
+  set("priority_channel", 2);
+  const CsvImport imported = ParseChirpCsv(
+      std::string(kHeader) + "1,,446.006250,,,,,,,,,,NFM,,,,,,,,\r\n" + "2,,446.018750,,,,,,,,,,NFM,,,,,,,,\r\n", kUhf);
+  ASSERT_FALSE(imported.refused());
+  const auto changes = ReplaceChannels(*data, imported.channels);
+  std::vector<std::string> texts;
+  for (const ReferenceChange& change : changes) texts.push_back(ReferenceChangeText(change));
+  EXPECT_EQ(texts,
+            (std::vector<std::string>{"scan list 1 member_2: channel 5 no longer exists; the slot is now empty",
+                                      "scan list 1 designated_channel: channel 4 no longer exists; now channel 1"}));
+  scan = data->scanLists()[0].record().span();
+  const auto get = [&](const char* key) { return ReadField(*FindField(FieldArea::ScanList, key), scan); };
+  EXPECT_EQ(get("member_1"), 1);
+  EXPECT_EQ(get("member_2"), kNoChannel);
+  EXPECT_EQ(get("designated_channel"), 1);
+  EXPECT_EQ(get("priority_channel"), 2);
 }
 
 }  // namespace

@@ -132,9 +132,9 @@ TEST(RadioLink, ReadMemoryTakesAnyHeaderButNeedsTheFrameAndTracesRefusals) {
   Bytes spliced = good;
   spliced.front() = 0x7F;  // the checksum holds, the frame does not
   std::atomic<bool> splice{false};
-  OpenLink o([&](const Bytes&, int) { return splice ? spliced : good; });
-  std::ostringstream log;
+  std::ostringstream log;  // outlives the link, which traces its closing
   LinkTrace trace(log);
+  OpenLink o([&](const Bytes&, int) { return splice ? spliced : good; });
   o.link.SetTrace(&trace);
   std::uint8_t dest[2] = {};
   EXPECT_EQ(o.link.ReadMemory(0x1234, 2, dest), 1);

@@ -3,6 +3,7 @@
 // leaves the result alone.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <random>
@@ -44,8 +45,9 @@ class CodeplugText : public ::testing::Test {
     ASSERT_TRUE(errors.empty()) << TextErrorLine(errors.front()) << "\n" << text;
     EXPECT_EQ(back->header.bytes(), original.header.bytes());
     EXPECT_EQ(back->comment, original.comment);
-    for (std::size_t i = 0; i < original.image.size(); ++i)
-      ASSERT_EQ(back->image[i], original.image[i]) << "image byte " << i << "\n" << text;
+    const auto [differs, _] = std::mismatch(original.image.begin(), original.image.end(), back->image.begin());
+    ASSERT_TRUE(differs == original.image.end())
+        << "image byte " << (differs - original.image.begin()) << "\n" << text;
   }
 
   std::unique_ptr<CodeplugDocument> Apply(const std::string& text, const CodeplugDocument& base,
