@@ -52,7 +52,9 @@ int neededWidth(const QWidget* control) {
   const QFontMetrics metrics(control->font());
   if (auto* label = qobject_cast<const QLabel*>(control)) {
     if (label->wordWrap() || label->text().contains('\n') || label->textFormat() == Qt::RichText) return 0;
-    return metrics.horizontalAdvance(label->text());
+    // A label with a buddy draws its mnemonic marker as an underline, not as "&".
+    return label->buddy() ? metrics.size(Qt::TextShowMnemonic, label->text()).width()
+                          : metrics.horizontalAdvance(label->text());
   }
   if (qobject_cast<const QCheckBox*>(control) || qobject_cast<const QRadioButton*>(control))
     return control->sizeHint().width();

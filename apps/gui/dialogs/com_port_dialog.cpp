@@ -19,7 +19,7 @@
 namespace vex::gui {
 namespace {
 
-const char* const kColumnHeadings[] = {"Port", "Device", "Stable name", "USB ID", "Description", "State"};
+const char* const kColumnHeadings[] = {"Port", "Device", "State", "Description", "USB ID", "Stable name"};
 const char* const kStateTexts[] = {"Available", "Missing", "No permission", "In use by another program",
                                    "Not a serial port", "Cannot be opened"};
 
@@ -32,6 +32,14 @@ QString listText(int id, std::size_t n, const char* fallback) {
 QString stateText(PortError state) {
   const auto n = static_cast<std::size_t>(state);
   return listText(text::kPortStates, n, kStateTexts[std::min(n, std::size(kStateTexts) - 1)]);
+}
+
+// The adapter's own words, else its driver's name; nothing when the kernel
+// tells neither (the library's English fallback is no text of a language).
+QString descriptionText(const SerialDevice& device) {
+  if (device.manufacturer.empty() && device.product.empty() && (device.driver.empty() || device.driver == "port"))
+    return {};
+  return QString::fromStdString(device.description());
 }
 
 QPushButton* button(QWidget* parent, int id, const char* text) {
@@ -80,7 +88,6 @@ CDlgComPort::CDlgComPort(const std::string& current, PortProbe probe, QWidget* p
 
   translateWindow(this, kTemplateId);
   connectStandardButtons(this, kTemplateId);
-  label->setMinimumWidth(label->sizeHint().width());  // the translated text whole
   edit_->setAccessibleName(label->text().remove(QLatin1Char('&')));
   connect(refreshButton, &QPushButton::clicked, this, &CDlgComPort::refresh);
   // Choosing a row names its port by the name that survives a re-plug.
@@ -105,7 +112,7 @@ void CDlgComPort::refresh() {
     item->setText(kDeviceColumn, QString::fromStdString(port.device.path));
     item->setText(kStableColumn, QString::fromStdString(port.device.stableName));
     item->setText(kUsbColumn, QString::fromStdString(port.device.usbId()));
-    item->setText(kDescriptionColumn, QString::fromStdString(port.device.description()));
+    item->setText(kDescriptionColumn, descriptionText(port.device));
     item->setText(kStateColumn, stateText(port.state));
     if (port.state != PortError::None)
       for (int c = 0; c < kColumnCount; ++c) item->setForeground(c, palette().brush(QPalette::Disabled, QPalette::Text));

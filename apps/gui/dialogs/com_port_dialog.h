@@ -28,7 +28,8 @@ class CDlgComPort : public QDialog {
   static constexpr int kDeviceEdit = 1037;
   static constexpr int kDeviceLabel = text::kPortDeviceLabel;
   static constexpr int kRefresh = text::kPortRefresh;
-  enum Column { kNumberColumn, kDeviceColumn, kStableColumn, kUsbColumn, kDescriptionColumn, kStateColumn, kColumnCount };
+  // The state comes next to the device, the long stable name last.
+  enum Column { kNumberColumn, kDeviceColumn, kStateColumn, kDescriptionColumn, kUsbColumn, kStableColumn, kColumnCount };
 
   // `current` is the port as remembered: a device name, or COMn.
   CDlgComPort(const std::string& current, PortProbe probe, QWidget* parent = nullptr);
