@@ -167,7 +167,11 @@ void ExpectRecovered(SimOptions options, int extraRequests) {
   EXPECT_TRUE(FirstBlocksMatch(rig, 5));
   // ... and the stop puts the radio back in its normal mode.
   EXPECT_EQ(rig.radio.RequestCount(), kPreamble + 5 + extraRequests + 1);
-  for (const auto& r : rig.host.Reports()) EXPECT_EQ(r.message, WM_READ_PROGRESS);
+  // Progress, then the stop itself: a window waiting for it can close.
+  const auto reports = rig.host.Reports();
+  ASSERT_EQ(reports.size(), 6u);
+  for (std::size_t k = 0; k < 5; ++k) EXPECT_EQ(reports[k].message, WM_READ_PROGRESS);
+  EXPECT_EQ(reports.back().message, WM_TRANSFER_STOPPED);
 }
 
 TEST(TransferE2E, MissingShortAndLateRepliesAreRetried) {
