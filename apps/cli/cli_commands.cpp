@@ -167,7 +167,7 @@ void DefineVerify(CLI::App& c, CliOptions& o) {
 }
 
 void DefineStation(CLI::App& c, CliOptions& o) {
-  File(c, o, "FILE", "the codeplug file every radio gets");
+  File(c, o, "FILE", "the codeplug file every radio gets, or a plan (.yaml) of a base file and each radio's values");
   Link(c, o);
   c.add_option("--watch", o.watchDir, "the directory whose new serial devices are radios to program")
       ->type_name("DIR")
@@ -179,6 +179,7 @@ void DefineStation(CLI::App& c, CliOptions& o) {
   c.add_option("--count", o.count, "end after this many radios (default: until Ctrl+C)")
       ->type_name("N")
       ->check(CLI::Range(1, 100000));
+  c.add_flag("--dry-run", o.dryRun, "only check the plan and show what each radio would get; nothing is written");
 }
 
 }  // namespace
