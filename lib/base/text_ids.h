@@ -92,6 +92,7 @@ inline constexpr int kMsgReadStatus = 2308;
 inline constexpr int kMsgChannelCount = 2309;
 inline constexpr int kMsgPasteRowsLeftOut = 2410;
 inline constexpr int kMsgReadPort = 2411;
+inline constexpr int kMsgPageFooter = 2412;
 inline constexpr int kMsgBackupBeforeWrite = 2370;
 inline constexpr int kMsgBackupKept = 2371;
 inline constexpr int kMsgBackupMissing = 2372;
@@ -536,6 +537,7 @@ inline constexpr auto kMessageIds = std::to_array<int>({
     kMsgChannelCount,
     kMsgPasteRowsLeftOut,
     kMsgReadPort,
+    kMsgPageFooter,
     kMsgBackupBeforeWrite,
     kMsgBackupKept,
     kMsgBackupMissing,
@@ -833,7 +835,7 @@ inline constexpr auto kOptionLists = std::to_array<OptionListField>({
 
 // Texts that are used as formats, each with exactly one conversion of the kind the caller
 // passes: an integer (d, i, u, x, X) or a text (s).
-enum class Conversion { Integer, String };
+enum class Conversion { Integer, String, TwoIntegers };
 
 struct FormatText {
   Family family;
@@ -872,6 +874,7 @@ inline constexpr auto kFormatTexts = std::to_array<FormatText>({
     FormatText{Family::Message, kMsgWriteOriginRadio, Conversion::String},
     FormatText{Family::Message, kMsgReadStatus, Conversion::String},
     FormatText{Family::Message, kMsgChannelCount, Conversion::Integer},
+    FormatText{Family::Message, kMsgPageFooter, Conversion::TwoIntegers},  // page, pages
     FormatText{Family::Message, kMsgPasteRowsLeftOut, Conversion::Integer},
     FormatText{Family::Message, kMsgReadPort, Conversion::String},
     FormatText{Family::Message, kMsgBackupBeforeWrite, Conversion::String},
