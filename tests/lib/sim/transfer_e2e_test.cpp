@@ -214,7 +214,7 @@ TEST(TransferE2E, CorruptRepliesAndSpentRetriesFailWithTheBlockAddress) {
   corrupt.faults.badChecksum = {kPreamble + 3, 1};
   ExpectReadFailure(corrupt, 64);
   SimOptions shortReplies;
-  shortReplies.faults.shortReply = {kPreamble + 4, 3};
+  shortReplies.faults.shortReply = {kPreamble + 4, 4};  // three tries and the longer last one
   ExpectReadFailure(shortReplies, 96);
   SimOptions silent;
   silent.faults.silentAfter = kPreamble + 4;
