@@ -195,6 +195,9 @@ inline constexpr int kPortStates = 2421;
 inline constexpr int kPortDeviceLabel = 2422;
 inline constexpr int kPortRefresh = 2423;
 
+// Record navigation bar
+inline constexpr int kNavButtonNames = 2424;
+
 // Language dialog
 inline constexpr int kLanguageLabel = 1038;
 inline constexpr int kLanguageList = 1039;
@@ -583,6 +586,7 @@ inline constexpr auto kLabelIds = std::to_array<int>({
     kPortStates,
     kPortDeviceLabel,
     kPortRefresh,
+    kNavButtonNames,
     kCaptionLanguage,
     kLanguageLabel,
     kLanguageList,
@@ -886,7 +890,7 @@ inline constexpr auto kFormatTexts = std::to_array<FormatText>({
 });
 
 // Plain lists: items separated by ";", of each item the part before its first ",".
-inline constexpr auto kTextLists = std::to_array<int>({kLanguageList, kTestFreqColumns, kPortColumns, kPortStates});
+inline constexpr auto kTextLists = std::to_array<int>({kLanguageList, kTestFreqColumns, kPortColumns, kPortStates, kNavButtonNames});
 
 // kTuneItemFlags is a ";"-separated list of "code,flags" pairs, one per item of kTuneItemList.
 
