@@ -66,9 +66,9 @@ int main() {
 
   const std::string log = (scratch / "log.jsonl").string();
   const auto t0 = std::chrono::steady_clock::now();
-  CliProcess station({"station", codeplug, "--watch", watched.string(), "--verify", "--count",
-                      std::to_string(kRadios), "--log", log},
-                     std::string(VEX_BIN_DIR) + "/data", (scratch / "station.err").string());
+  CliProcess station(
+      {"station", codeplug, "--watch", watched.string(), "--verify", "--count", std::to_string(kRadios), "--log", log},
+      std::string(VEX_BIN_DIR) + "/data", (scratch / "station.err").string());
   for (int i = 0; i < kRadios; ++i) {
     std::this_thread::sleep_until(t0 + std::chrono::seconds(i));
     std::filesystem::create_symlink(radios[static_cast<std::size_t>(i)]->device(),
