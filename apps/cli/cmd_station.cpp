@@ -1,11 +1,13 @@
-// station FILE [--watch DIR] [--verify] [--backup DIR] [--log FILE] [--count N]:
-// every radio plugged in while it runs is checked against the file, backed
-// up, written and verified, each on its own, several at once; one line per
-// radio on standard output. Ctrl+C ends after the radios in progress.
+// station FILE|PLAN.yaml [--watch DIR] [--verify] [--backup DIR] [--log FILE]
+// [--count N] [--dry-run]: every radio plugged in while it runs is checked
+// against the file, backed up, written and verified, each on its own,
+// several at once; one line per radio on standard output. Ctrl+C ends after
+// the radios in progress.
 #include "cli_commands.h"
 #include "cli_radio_session.h"
 #include "input_file.h"
 #include "radio_jobs.h"
+#include "station_images.h"
 #include "stop_signals.h"
 
 #include "base/terminal_text.h"
@@ -43,9 +45,12 @@ int RunStation(Environment& env, const CliOptions& options) {
   const std::string& input = options.files[0];
   if (const InputFile file(input, InputFile::StandardInput::Refused); !file.ready()) return file.fail(env);
   RadioSession session(DataDirectory::current());
-  auto files = std::make_unique<RadioFiles>(session);
-  if (!files->openToWrite(env, input)) return kExitFailure;
-  const Image image = files->data().image();
+  StationImages images(session);
+  if (!images.load(env, input, options.count)) return kExitFailure;
+  if (options.dryRun) {
+    images.printPlan(env);
+    return kExitOk;
+  }
 
   if (!options.backupDir.empty()) {
     if (const std::string why = PrepareBackupDirectory(options.backupDir); !why.empty()) {
@@ -64,7 +69,7 @@ int RunStation(Environment& env, const CliOptions& options) {
   if (!trace.open(env, options.trace, {input, options.logFile})) return kExitFailure;
 
   const std::string notice =
-      WriteWarningText(files->data().passwords(), [&](int id) { return session.settings().labelText(id); });
+      WriteWarningText(images.baseData().passwords(), [&](int id) { return session.settings().labelText(id); });
   if (!notice.empty()) env.err() << notice << '\n';
 
   StationShared shared(session.settings(), session.ranges());
@@ -73,6 +78,7 @@ int RunStation(Environment& env, const CliOptions& options) {
   run.watchDir = options.watchDir;
   run.steps.verify = options.verifyWrites;
   run.steps.backupDir = options.backupDir;
+  run.steps.readFirst = images.needsSerialNumbers();
   run.steps.timing = env.linkTiming();
   run.steps.trace = trace.trace();
   run.count = options.count;
@@ -90,7 +96,9 @@ int RunStation(Environment& env, const CliOptions& options) {
     if (log.isOpen() && !log.append(result))
       env.err() << "vexprog-cli: the log line of " << TerminalSafe(result.radio.device) << " could not be written\n";
   };
-  const auto choose = [&image](const StationRadio&, const std::string&) { return ChosenImage{image, {}}; };
+  const auto choose = [&](const StationRadio& radio, const std::string& serial) {
+    return images.choose(radio, serial, shared.lock);
+  };
 
   Station station(shared, std::move(run), choose, std::move(events));
   env.err() << "vexprog-cli: waiting for radios in " << TerminalSafe(options.watchDir)

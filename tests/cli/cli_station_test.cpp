@@ -131,8 +131,7 @@ TEST_F(CliStation, RefusesARadioOfAnotherModelAndCatchesAWriteTheRadioDidNotKeep
   EXPECT_NE(refused.find("nothing was written"), std::string::npos) << refused;
   plugIn("failing");
   const std::string failing = run->lineWith("failing:");
-  EXPECT_NE(failing.find("FAILED: the radio holds other bytes than were written, from address 254"),
-            std::string::npos)
+  EXPECT_NE(failing.find("FAILED: the radio holds other bytes than were written, from address 254"), std::string::npos)
       << failing;
   EXPECT_EQ(run->finish(), 1);
   EXPECT_EQ(memoryOf("other"), other);
@@ -144,6 +143,57 @@ TEST_F(CliStation, RefusesARadioOfAnotherModelAndCatchesAWriteTheRadioDidNotKeep
   EXPECT_EQ(lines[1]["verify"], "different");
   // A radio that failed gives its number to the next one.
   EXPECT_EQ(lines[1]["sequence"], 1);
+}
+
+TEST_F(CliStation, APlanGivesEachRadioItsOwnValuesCheckedBeforeTheFirstIsWritten) {
+  codeplugWithPasswords("fleet.dat", "");
+  std::ofstream(file("plan.yaml")) << "base: fleet.dat\n"
+                                      "counters:\n  atis: {start: 1001, width: 12}\n"
+                                      "every: |\n  settings:\n    atis:\n      atis_code: \"{atis}\"\n"
+                                      "radios:\n"
+                                      "  - number: 2\n    text: |\n      settings:\n        embedded:\n"
+                                      "          message_1: \"Radio {n}\"\n"
+                                      "  - serial: SN-42\n    text: |\n      settings:\n        embedded:\n"
+                                      "          message_1: \"Boss {serial}\"\n";
+  // What each radio should hold, made by apply from the same values.
+  const auto expected = [&](const std::string& name, const std::string& text) {
+    std::ofstream(file(name + ".yaml")) << text;
+    EXPECT_EQ(run({"apply", file(name + ".yaml"), "--base", file("fleet.dat"), "-o", file(name + ".dat")}).exitCode, 0);
+    return ImageOf(file(name + ".dat"));
+  };
+  const Bytes first = expected("first", "settings:\n  atis:\n    atis_code: \"000000001001\"\n");
+  const Bytes second = expected("second",
+                                "settings:\n  atis:\n    atis_code: \"000000001002\"\n  embedded:\n    message_1: "
+                                "\"Radio 2\"\n");
+  const Bytes boss = expected("boss",
+                              "settings:\n  atis:\n    atis_code: \"000000001003\"\n  embedded:\n    message_1: "
+                              "\"Boss SN-42\"\n");
+
+  radio("one", {"--serial-number", "SN-1"});
+  radio("two", {"--serial-number", "SN-2"});
+  radio("boss", {"--serial-number", "SN-42"});
+  auto runPlan = station({file("plan.yaml"), "--count", "3"});
+  for (const char* name : {"one", "two", "boss"}) {
+    plugIn(name);
+    EXPECT_NE(runPlan->lineWith(std::string(name) + ":").find("written"), std::string::npos) << runPlan->err();
+  }
+  EXPECT_EQ(runPlan->finish(), 0) << runPlan->err();
+  EXPECT_TRUE(HoldsTheWrite(memoryOf("one"), first));
+  EXPECT_TRUE(HoldsTheWrite(memoryOf("two"), second));
+  EXPECT_TRUE(HoldsTheWrite(memoryOf("boss"), boss));
+
+  // A counter that outgrows its field by radio 3 refuses the plan before any radio.
+  std::ofstream(file("plan.yaml"), std::ios::app) << "  - number: 3\n    text: |\n      settings:\n        atis:\n"
+                                                     "          atis_code: \"{atis}0\"\n";
+  radio("untouched");
+  plugIn("untouched");
+  const auto refused = station({file("plan.yaml"), "--count", "1"});
+  EXPECT_EQ(refused->finish(), 1);
+  EXPECT_NE(refused->err().find("plan.yaml:23:22: settings.atis.atis_code: 0000000010030 is not accepted"),
+            std::string::npos)
+      << refused->err();
+  EXPECT_NE(refused->err().find("no radio was written"), std::string::npos);
+  EXPECT_TRUE(refused->lines().empty());
 }
 
 }  // namespace
