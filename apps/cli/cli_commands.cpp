@@ -22,16 +22,8 @@ void Output(CLI::App& c, CliOptions& o, const char* help, bool required = true) 
 
 void Json(CLI::App& c, CliOptions& o) { c.add_flag("--json", o.json, "write JSON instead of text"); }
 
-// The options of every command that talks to a radio.
-void Radio(CLI::App& c, CliOptions& o, bool severalPorts) {
-  c.add_option("--port", o.ports,
-               severalPorts ? "COMn, a device path, a /dev/serial/by-id name or ttyUSB0; repeat it to "
-                              "program several radios at once (default: the remembered port, then a scan)"
-                            : "COMn, a device path, a /dev/serial/by-id name or ttyUSB0 (default: the "
-                              "remembered port, then a scan)")
-      ->type_name("PORT")
-      ->allow_extra_args(false)
-      ->check(PortName());
+// The options of every command that talks to radios, apart from the port.
+void Link(CLI::App& c, CliOptions& o) {
   c.add_option("--password", o.password,
                "the radio's password, sent once; else $VEXPROG_PASSWORD, else asked for on a terminal")
       ->type_name("DIGITS")
@@ -44,6 +36,19 @@ void Radio(CLI::App& c, CliOptions& o, bool severalPorts) {
       ->type_name("MS")
       ->check(CLI::Range(10, 10000));
   c.add_flag("--verbose", o.verbose, "progress lines on stderr when it is not a terminal");
+}
+
+// The options of every command that talks to a radio on a port.
+void Radio(CLI::App& c, CliOptions& o, bool severalPorts) {
+  c.add_option("--port", o.ports,
+               severalPorts ? "COMn, a device path, a /dev/serial/by-id name or ttyUSB0; repeat it to "
+                              "program several radios at once (default: the remembered port, then a scan)"
+                            : "COMn, a device path, a /dev/serial/by-id name or ttyUSB0 (default: the "
+                              "remembered port, then a scan)")
+      ->type_name("PORT")
+      ->allow_extra_args(false)
+      ->check(PortName());
+  Link(c, o);
 }
 
 void Remember(CLI::App& c, CliOptions& o) {
@@ -165,6 +170,22 @@ void DefineVerify(CLI::App& c, CliOptions& o) {
   Json(c, o);
 }
 
+void DefineStation(CLI::App& c, CliOptions& o) {
+  File(c, o, "FILE", "the codeplug file every radio gets, or a plan (.yaml) of a base file and each radio's values");
+  Link(c, o);
+  c.add_option("--watch", o.watchDir, "the directory whose new serial devices are radios to program")
+      ->type_name("DIR")
+      ->capture_default_str();
+  c.add_flag("--verify", o.verifyWrites, "read every radio back after writing it and compare");
+  c.add_option("--backup", o.backupDir, "first read each radio and keep its memory as a dated codeplug file in DIR")
+      ->type_name("DIR");
+  c.add_option("--log", o.logFile, "append one JSON line per radio and attempt to this file")->type_name("FILE");
+  c.add_option("--count", o.count, "end after this many radios (default: until Ctrl+C)")
+      ->type_name("N")
+      ->check(CLI::Range(1, 100000));
+  c.add_flag("--dry-run", o.dryRun, "only check the plan and show what each radio would get; nothing is written");
+}
+
 }  // namespace
 
 const std::vector<Command>& Commands() {
@@ -189,6 +210,8 @@ const std::vector<Command>& Commands() {
       {"write", "write a codeplug file to the radio (or to several at once)", DefineWrite, RunWrite},
       {"verify", "read the radio and compare it with what writing FILE would send (exit 0 same, 1 different)",
        DefineVerify, RunVerify},
+      {"station", "program every radio plugged in, one after another or several at once, and log each",
+       DefineStation, RunStation},
   };
   return commands;
 }

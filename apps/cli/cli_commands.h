@@ -40,5 +40,6 @@ int RunDetect(Environment& env, const CliOptions& options);
 int RunRead(Environment& env, const CliOptions& options);
 int RunWrite(Environment& env, const CliOptions& options);
 int RunVerify(Environment& env, const CliOptions& options);
+int RunStation(Environment& env, const CliOptions& options);
 
 }  // namespace vex::cli

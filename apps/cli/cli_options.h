@@ -2,6 +2,7 @@
 // command declares the options it takes; the rest keep their defaults.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,6 +37,15 @@ struct CliOptions {
   // whether lines with a value the radio cannot carry are left out.
   std::string lines;
   bool skipInvalid = false;
+
+  // station: the directory watched for radios, the read-back after each
+  // write, the audit log, how many radios to program before ending (0:
+  // until stopped) and whether only to show what each radio would get.
+  std::string watchDir = "/dev/serial/by-id";
+  bool verifyWrites = false;
+  std::string logFile;
+  std::size_t count = 0;
+  bool dryRun = false;
 
   // report: the short names of the sections to print; empty for all.
   std::vector<std::string> sections;

@@ -56,6 +56,17 @@ RadioSession::RadioSession(const DataPaths& paths)
 
 RadioFiles::RadioFiles(RadioSession& session) : host_(data_, findings_, session.settings(), session.ranges()) {}
 
+bool RadioFiles::openToWrite(Environment& env, const std::string& file) {
+  const FlowOutcome opened = codeplug_.open(file);
+  if (!opened.ok()) {
+    fail(env, opened, file);
+    return false;
+  }
+  const FlowOutcome prepared = prepareWrite();
+  if (!prepared.ok()) fail(env, prepared, file);
+  return prepared.ok();
+}
+
 int RadioFiles::fail(Environment& env, const FlowOutcome& outcome, const std::string& file) const {
   // The desktop program's text points to its Invalid Log; here the list follows.
   if (outcome.messageId != text::kMsgDataInvalid) return env.fail(outcome.messageId, file);

@@ -75,6 +75,9 @@ class RadioFiles {
   // Validates into the findings and encodes the data for a write.
   FlowOutcome prepareWrite() { return PrepareRadioWrite(host_); }
 
+  // Opens the file and prepares it for a write; false after saying why not.
+  bool openToWrite(Environment& env, const std::string& file);
+
   // Shows a failed flow's message text with the file name, and for
   // findings (814) every finding; exit 1.
   int fail(Environment& env, const FlowOutcome& outcome, const std::string& file) const;

@@ -9,6 +9,7 @@
 #include "link/transfer_messages.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace vex::cli {
 
@@ -143,6 +144,9 @@ void CliTransferHost::report(const TransferReport& report) {
       // The address is shown with its low 16 bits.
       const int id = report.message == WM_READ_FAILED ? text::kMsgReadFailedAt : text::kMsgWriteFailedAt;
       showMessage(id, MessageArgument::Number(report.value & 0xFFFF));
+      const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(shared_.env.linkTiming().replyTimeout);
+      say("if the radio is still connected and only answers late (a busy computer, a slow USB adapter), give a "
+          "longer --reply-timeout than " + std::to_string(waited.count()) + " ms");
       break;
     }
     default: break;

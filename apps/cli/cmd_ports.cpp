@@ -5,21 +5,13 @@
 #include "cli_commands.h"
 #include "json_output.h"
 
-#include "link/port_map.h"
-#include "link/serial_port.h"
+#include "link/port_listing.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace vex::cli {
 
 namespace {
-
-struct PortRow {
-  int number = 0;  // COMn; 0 when no number stands for it
-  SerialDevice device;
-  PortError state = PortError::None;
-};
 
 const char* StateText(PortError state) {
   switch (state) {
@@ -33,31 +25,17 @@ const char* StateText(PortError state) {
   return "cannot be opened";
 }
 
-std::vector<PortRow> CollectPorts(const PortLookup& lookup) {
-  std::vector<PortRow> rows;
-  for (SerialDevice& device : ListPortDevices(lookup)) rows.push_back({0, std::move(device), PortError::None});
-  for (PortRow& row : rows) {
-    row.number = PortNumberOfDevice(row.device.path, lookup);
-    CSerialPort probe;
-    if (!probe.Open(row.device.path)) row.state = probe.LastOpenError().kind;
-  }
-  std::stable_sort(rows.begin(), rows.end(), [](const PortRow& a, const PortRow& b) {
-    return (a.number == 0 ? 100 : a.number) < (b.number == 0 ? 100 : b.number);
-  });
-  return rows;
-}
-
 std::string Cell(const std::string& text) { return text.empty() ? "-" : text; }
 
 }  // namespace
 
 int RunPorts(Environment& env, const CliOptions& options) {
-  const std::vector<PortRow> rows = CollectPorts(env.portLookup());
+  const std::vector<PortListing> rows = ListPortsWithState(env.portLookup());
 
   if (options.json) {
     nlohmann::ordered_json json = JsonDocument();
     nlohmann::ordered_json ports = nlohmann::ordered_json::array();
-    for (const PortRow& row : rows) {
+    for (const PortListing& row : rows) {
       nlohmann::ordered_json port;
       port["port"] =
           row.number == 0 ? nlohmann::ordered_json() : nlohmann::ordered_json("COM" + std::to_string(row.number));
@@ -81,7 +59,7 @@ int RunPorts(Environment& env, const CliOptions& options) {
     return kExitOk;
   }
   std::vector<std::array<std::string, 6>> table;
-  for (const PortRow& row : rows) {
+  for (const PortListing& row : rows) {
     table.push_back({row.number == 0 ? "-" : "COM" + std::to_string(row.number), row.device.path, StateText(row.state),
                      Cell(row.device.usbId()), Cell(row.device.description()), row.device.stableName});
   }

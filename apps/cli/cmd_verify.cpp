@@ -37,15 +37,7 @@ int RunVerify(Environment& env, const CliOptions& options) {
   }
   RadioSession session(DataDirectory::current());
   auto files = std::make_unique<RadioFiles>(session);
-  const FlowOutcome opened = files->codeplug().open(input);
-  if (!opened.ok()) {
-    files->fail(env, opened, input);
-    return kExitTrouble;
-  }
-  if (const FlowOutcome prepared = files->prepareWrite(); !prepared.ok()) {
-    files->fail(env, prepared, input);
-    return kExitTrouble;
-  }
+  if (!files->openToWrite(env, input)) return kExitTrouble;
 
   const auto devices = ResolvePorts(env, env.portLookup(), options.ports);
   if (!devices) return kExitTrouble;

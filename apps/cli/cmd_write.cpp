@@ -47,10 +47,7 @@ int RunWrite(Environment& env, const CliOptions& options) {
   }
   RadioSession session(DataDirectory::current());
   auto files = std::make_unique<RadioFiles>(session);
-  const FlowOutcome opened = files->codeplug().open(input);
-  if (!opened.ok()) return files->fail(env, opened, input);
-  const FlowOutcome prepared = files->prepareWrite();
-  if (!prepared.ok()) return files->fail(env, prepared, input);
+  if (!files->openToWrite(env, input)) return kExitFailure;
 
   const auto devices = ResolvePorts(env, env.portLookup(), options.ports);
   if (!devices) return kExitFailure;

@@ -122,7 +122,7 @@ int Run(int argc, char** argv) {
   }
   // The commands that talk to radios end them cleanly on Ctrl+C or SIGTERM.
   const std::string_view name = chosen->name;
-  if (name == "read" || name == "write" || name == "verify") stop::Install();
+  if (name == "read" || name == "write" || name == "verify" || name == "station") stop::Install();
   Environment env(paths, std::cout, std::cerr);
   if (options.replyTimeoutMs) env.linkTiming().replyTimeout = std::chrono::milliseconds(*options.replyTimeoutMs);
   return chosen->run(env, options);

@@ -195,6 +195,10 @@ inline constexpr int kPortButton13 = 1033;
 inline constexpr int kPortButton14 = 1034;
 inline constexpr int kPortButton15 = 1035;
 inline constexpr int kPortButton16 = 1036;
+inline constexpr int kPortColumns = 2420;
+inline constexpr int kPortStates = 2421;
+inline constexpr int kPortDeviceLabel = 2422;
+inline constexpr int kPortRefresh = 2423;
 
 // Language dialog
 inline constexpr int kLanguageLabel = 1038;
@@ -587,6 +591,10 @@ inline constexpr auto kLabelIds = std::to_array<int>({
     kPortButton14,
     kPortButton15,
     kPortButton16,
+    kPortColumns,
+    kPortStates,
+    kPortDeviceLabel,
+    kPortRefresh,
     kCaptionLanguage,
     kLanguageLabel,
     kLanguageList,
@@ -891,7 +899,7 @@ inline constexpr auto kFormatTexts = std::to_array<FormatText>({
 });
 
 // Plain lists: items separated by ";", of each item the part before its first ",".
-inline constexpr auto kTextLists = std::to_array<int>({kLanguageList, kTestFreqColumns});
+inline constexpr auto kTextLists = std::to_array<int>({kLanguageList, kTestFreqColumns, kPortColumns, kPortStates});
 
 // kTuneItemFlags is a ";"-separated list of "code,flags" pairs, one per item of kTuneItemList.
 

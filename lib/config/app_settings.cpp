@@ -37,6 +37,7 @@ AppSettings::AppSettings(DataPaths paths) : paths_(std::move(paths)) {
   const std::filesystem::path settings = settingsReadPath();
   signal_ = ReadProfileInt(settings, kSetting, "Signal", 0);
   comPort_ = ReadProfileInt(settings, kSetting, "ComPort", 1);
+  portDevice_ = ReadProfileString(settings, kSetting, "PortDevice", "", kRoomText);
   modelName_ = ReadProfileString(settings, kSetting, "ModelName", "", kRoomName);
   modelId_ = ReadProfileString(settings, kSetting, "ModelID", "", kRoomName);
   freqRange_ = ReadProfileString(settings, kSetting, "FreqRange", "", kRoomName);
@@ -58,6 +59,9 @@ void AppSettings::save() const {
   WriteProfileString(settings, kSetting, "Signal", FormatInteger(signal_));
   WriteProfileString(settings, kSetting, "ModelID", modelId_);
   WriteProfileString(settings, kSetting, "ComPort", FormatInteger(comPort_));
+  // Settings that never named a device keep their form.
+  if (!portDevice_.empty() || FindProfileString(settings, kSetting, "PortDevice", kRoomText))
+    WriteProfileString(settings, kSetting, "PortDevice", portDevice_);
   WriteProfileString(settings, kSetting, "FreqRange", keepPrevious ? previousFreqRange_ : freqRange_);
 }
 

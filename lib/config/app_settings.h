@@ -54,6 +54,10 @@ class AppSettings {
 
   int comPort() const { return comPort_; }
   void setComPort(int port) { comPort_ = port; }
+  // The port chosen by its device name (PortDevice: a /dev/serial/by-id
+  // name or a device path); "" when the port is the ComPort number.
+  const std::string& portDevice() const { return portDevice_; }
+  void setPortDevice(std::string device) { portDevice_ = std::move(device); }
   const std::string& modelName() const { return modelName_; }
   void setModelName(std::string name) { modelName_ = std::move(name); }
   const std::string& modelId() const { return modelId_; }
@@ -122,6 +126,7 @@ class AppSettings {
   DataPaths paths_;
   char decimalSeparator_ = '.';
   int comPort_ = 1;
+  std::string portDevice_;
   std::string modelName_;
   std::string modelId_;
   std::string freqRange_;

@@ -65,6 +65,7 @@ StartResult ImageTransfer::Start() {
   }
 
   stop_ = false;
+  stopReported_ = false;
   blocksDone_ = 0;
   worker_ = std::thread([this, reading] {
     TightenTimerSlack();
@@ -97,10 +98,14 @@ void ImageTransfer::Finish(TransferOutcome outcome, int message, long value) {
   if (message != 0) host_.report({message, value});
 }
 
+void ImageTransfer::FinishStopped() {
+  Finish(TransferOutcome::Stopped, stopReported_ ? WM_TRANSFER_STOPPED : 0, 0);
+}
+
 void ImageTransfer::ReadWorker() {
   const std::vector<TransferBlock> plan = ReadPlan();
   for (std::size_t k = 1; k <= plan.size(); ++k) {
-    if (StopRequested()) return Finish(TransferOutcome::Stopped, 0, 0);
+    if (StopRequested()) return FinishStopped();
     const TransferBlock& b = plan[k - 1];
     if (!link_.ReadMemory(b.address, b.length, image_.data() + b.address))
       return Finish(TransferOutcome::Failed, WM_READ_FAILED, b.address);
@@ -113,14 +118,14 @@ void ImageTransfer::ReadWorker() {
 void ImageTransfer::WriteWorker() {
   const std::vector<TransferBlock> plan = WritePlan(extendedLevel_);
   for (std::size_t k = 1; k <= plan.size(); ++k) {
-    if (StopRequested()) return Finish(TransferOutcome::Stopped, 0, 0);
+    if (StopRequested()) return FinishStopped();
     const TransferBlock& b = plan[k - 1];
     if (!link_.WriteMemory(b.address, b.length, image_.data() + b.address))
       return Finish(TransferOutcome::Failed, WM_WRITE_FAILED, b.address);
     blocksDone_ = k;
     host_.report({WM_WRITE_PROGRESS, WritePercent(k, plan.size())});
   }
-  if (StopRequested()) return Finish(TransferOutcome::Stopped, 0, 0);
+  if (StopRequested()) return FinishStopped();
   const auto stampAddress = static_cast<std::uint32_t>(layout::kTimeStamp.first);
   if (!link_.WriteMemory(stampAddress, static_cast<std::uint16_t>(stamp_.size()), stamp_.data()))
     return Finish(TransferOutcome::Failed, WM_WRITE_FAILED, stampAddress);

@@ -41,8 +41,12 @@ class ImageTransfer {
   // Asks the worker to stop before its next block, then waits for it.
   void Stop();
   // Asks the worker to stop before its next block without waiting; safe
-  // to call from the report callback.
-  void RequestStop() { stop_ = true; }
+  // to call from the report callback. The worker's last report is then
+  // WM_TRANSFER_STOPPED, unless the transfer ended first.
+  void RequestStop() {
+    stopReported_ = true;
+    stop_ = true;
+  }
 
   TransferDirection Direction() const { return direction_; }
   const RadioIdentity& Identity() const { return identity_; }
@@ -62,6 +66,7 @@ class ImageTransfer {
   void ReadWorker();
   void WriteWorker();
   void Finish(TransferOutcome outcome, int message, long value);
+  void FinishStopped();
   bool StopRequested() const { return stop_.load(std::memory_order_relaxed); }
 
   TransferDirection direction_;
@@ -74,6 +79,9 @@ class ImageTransfer {
   bool extendedLevel_ = false;
   std::thread worker_;
   std::atomic<bool> stop_{false};
+  // Stop() from the caller's thread waits without a report: the caller may
+  // be the thread a report would have to reach.
+  std::atomic<bool> stopReported_{false};
   std::atomic<std::size_t> blocksDone_{0};
   TransferOutcome outcome_ = TransferOutcome::Pending;
 };

@@ -81,4 +81,9 @@ NamedPort ResolvePortName(const std::string& text, const PortLookup& lookup, con
   return {};
 }
 
+std::string DeviceOfPortName(const std::string& text, const PortLookup& lookup, const SystemDirs& dirs) {
+  const NamedPort named = ResolvePortName(text, lookup, dirs);
+  return named.status == NamedPort::Status::Device ? named.device : text;
+}
+
 }  // namespace vex

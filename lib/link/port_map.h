@@ -49,4 +49,8 @@ struct NamedPort {
 // under dirs.byId, and a name such as ttyUSB0 as the device under dirs.dev.
 NamedPort ResolvePortName(const std::string& text, const PortLookup& lookup, const SystemDirs& dirs = {});
 
+// The device a remembered port name stands for: as ResolvePortName finds it,
+// else the name as it stands (opening it then tells why it is not there).
+std::string DeviceOfPortName(const std::string& text, const PortLookup& lookup, const SystemDirs& dirs = {});
+
 }  // namespace vex

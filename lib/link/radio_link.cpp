@@ -67,7 +67,7 @@ int CRadioLink::ReadMemory(std::uint32_t address, std::uint16_t length, std::uin
   WriteLe32(request, 3, address);
   WriteLe16(request, 7, length);
   std::vector<std::uint8_t> reply(length + kMemoryReplyOverhead);
-  if (!TransactRetry(request, reply.data(), reply.size(), kTries)) return 0;
+  if (!TransactPatiently(request, reply.data(), reply.size(), kTries)) return 0;
   const replies::MemoryReply check = replies::CheckMemoryReply(reply, address, {destination, length}, memoryEcho_);
   if (check == replies::MemoryReply::Accepted) return 1;
   ++refusedReplies_;
@@ -87,7 +87,9 @@ int CRadioLink::WriteMemory(std::uint32_t address, std::uint16_t length, const s
   std::memcpy(request.data() + 9, source, length);
   request[length + 9] = Checksum(std::span(request).subspan(1, length + 8));
   request[length + 10] = kEtx;
-  return ExchangeAck(request, kMemory, kSubA);
+  std::array<std::uint8_t, kAckLength> reply{};
+  if (!TransactPatiently(request, reply.data(), reply.size(), kTries)) return 0;
+  return replies::IsAck(reply, kStatusAccepted, kMemory, kSubA) ? 1 : 0;
 }
 
 int CRadioLink::ReadInfoItem(std::uint8_t item, std::uint8_t* destination, std::size_t length) {

@@ -250,6 +250,19 @@ int CSerialPort::TransactRetry(std::span<const std::uint8_t> request, std::uint8
   return 0;
 }
 
+int CSerialPort::TransactPatiently(std::span<const std::uint8_t> request, std::uint8_t* reply,
+                                   std::size_t replyLength, int tries) {
+  if (TransactRetry(request, reply, replyLength, tries)) return 1;
+  if (!IsOpen() || hungUp_) return 0;
+  const auto usual = replyTimeout_;
+  replyTimeout_ = std::max<std::chrono::microseconds>(usual * kPatientFactor, kPatientMinimum);
+  TraceNote("no reply in time; one more try with a longer wait");
+  (void)DropStaleInput();
+  const int answered = Transact(request, reply, replyLength);
+  replyTimeout_ = usual;
+  return answered;
+}
+
 std::size_t CSerialPort::DropStaleInput() {
   if (!IsOpen() || hungUp_) return 0;
   std::size_t dropped = 0;

@@ -54,6 +54,14 @@ class CSerialPort {
   // retry the late bytes of the failed attempt are waited for and dropped,
   // so that the next reply is not read behind the tail of the last one.
   int TransactRetry(std::span<const std::uint8_t> request, std::uint8_t* reply, std::size_t replyLength, int tries);
+  // TransactRetry, then, when every try ran out of time on a line that is
+  // still there, one more try that waits kPatientFactor times the reply
+  // time-out (at least kPatientMinimum): a radio whose replies a busy
+  // computer reads late is not taken for a lost one.
+  int TransactPatiently(std::span<const std::uint8_t> request, std::uint8_t* reply, std::size_t replyLength,
+                        int tries);
+  static constexpr int kPatientFactor = 4;
+  static constexpr std::chrono::milliseconds kPatientMinimum{250};
   static std::uint8_t Checksum(std::span<const std::uint8_t> bytes);
 
   // Sleeps for a pause the protocol mandates and counts it into the floor.

@@ -42,13 +42,15 @@ std::string CommandLineHelp() {
          "  --band LO-HI          band edges in MHz (400-470)\n"
          "  --band-flags N        band flag byte (0x00)\n"
          "  --read-password DIGITS  --write-password DIGITS\n"
+         "  --serial-number TEXT  the serial number in the memory's radio information\n"
          "  --no-pacing           send replies at once instead of at wire speed\n"
          "  --help, --version     print this help or the program's version\n"
          "faults (N = 1-based request number, COUNT requests from there):\n"
          "  --no-reply N[:COUNT]  --bad-checksum N[:COUNT]  --short-reply N[:COUNT]\n"
          "  --late-reply N[:COUNT]  --late-ms MS (150)  --silent-after N\n"
          "  --refuse-mode CODE    refuse switching to this mode (repeatable)\n"
-         "  --fail-address ADDR   refuse the memory block read or written at ADDR\n";
+         "  --fail-address ADDR   refuse the memory block read or written at ADDR\n"
+         "  --corrupt-address ADDR  accept a block written at ADDR but keep its first byte inverted\n";
 }
 
 bool ParseCommandLine(const std::vector<std::string>& args, SimCommandLine& out, std::string& error) {
@@ -137,6 +139,18 @@ bool ParseCommandLine(const std::vector<std::string>& args, SimCommandLine& out,
          if (!ToInt(v, address, 0, 8191)) return false;
          f.failAddress = address;
          return true;
+       }},
+      {"--corrupt-address",
+       [&](const std::string& v) {
+         int address = 0;
+         if (!ToInt(v, address, 0, 8191)) return false;
+         f.corruptAddress = address;
+         return true;
+       }},
+      {"--serial-number",
+       [&](const std::string& v) {
+         o.serialNumber = v;
+         return v.size() <= 16;
        }},
   };
   for (std::size_t i = 0; i < args.size(); ++i) {

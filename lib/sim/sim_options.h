@@ -27,6 +27,9 @@ struct SimFaults {
   std::vector<int> refusedModes;
   // A memory block starting at this address is refused, read or write; -1 none.
   long failAddress = -1;
+  // A memory block written at this address is acknowledged, but its first
+  // byte is kept inverted, as a radio whose memory cell fails; -1 none.
+  long corruptAddress = -1;
 };
 
 struct SimOptions {
@@ -39,6 +42,7 @@ struct SimOptions {
   std::uint8_t signalling = 0;
   std::string readPassword;   // asked for by the read mode when not empty
   std::string writePassword;  // asked for by the write mode when not empty
+  std::string serialNumber;   // put into the memory's radio information when not empty
   bool paced = true;          // replies leave at wire speed (12 bits a byte at 38400)
   SimFaults faults;
 };

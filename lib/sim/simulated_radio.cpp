@@ -3,6 +3,8 @@
 #include "base/byte_order.h"
 #include "core/channel_encoding.h"
 #include "core/factory_model.h"
+#include "core/image_layout.h"
+#include "core/schema/schema_table.h"
 #include "core/sections/adjust_section.h"
 #include "link/protocol.h"
 #include "sim/default_image.h"
@@ -41,7 +43,7 @@ std::array<std::uint8_t, 9> EncodeBandBlock(std::uint8_t flags, int lowerMHz, in
   return block;
 }
 
-SimulatedRadio::SimulatedRadio(SimOptions options) : options_(std::move(options)), memory_(DefaultImage()) {}
+SimulatedRadio::SimulatedRadio(SimOptions options) : options_(std::move(options)) { SetMemory(DefaultImage()); }
 
 Image SimulatedRadio::Memory() const {
   std::lock_guard lock(mutex_);
@@ -51,6 +53,12 @@ Image SimulatedRadio::Memory() const {
 void SimulatedRadio::SetMemory(const Image& image) {
   std::lock_guard lock(mutex_);
   memory_ = image;
+  if (!options_.serialNumber.empty()) {
+    constexpr const FieldDef& field = SchemaField(FieldArea::RadioInfo, "serial_number");
+    const auto at = memory_.begin() + static_cast<long>(layout::kRadioInfo.first + field.offset);
+    std::fill_n(at, field.width, 0);
+    std::copy_n(options_.serialNumber.begin(), std::min<std::size_t>(options_.serialNumber.size(), field.width), at);
+  }
 }
 
 int SimulatedRadio::RequestCount() const {
@@ -137,6 +145,7 @@ std::vector<std::uint8_t> SimulatedRadio::WriteMemory(std::span<const std::uint8
       length > memory_.size() - address || address == options_.faults.failAddress)
     return MakeAck(kStatusRejected, kMemory, kSubA);
   std::memcpy(memory_.data() + address, request.data() + 9, length);
+  if (address == options_.faults.corruptAddress && length > 0) memory_[address] ^= 0xFF;
   return MakeAck(kStatusAccepted, kMemory, kSubA);
 }
 

@@ -3,12 +3,19 @@
 #include "config/app_settings.h"
 #include "config/radio_compatibility.h"
 #include "config/range_table.h"
+#include "link/port_map.h"
 
 namespace vex {
 
 int SettingsTransferHost::comPort() const { return settings_.comPort(); }
 
 void SettingsTransferHost::setComPort(int port) { settings_.setComPort(port); }
+
+std::string SettingsTransferHost::portDevice() const {
+  const std::string& chosen = settings_.portDevice();
+  if (chosen.empty()) return {};
+  return DeviceOfPortName(chosen, [this](int port) { return portSetting(port); });
+}
 
 std::string SettingsTransferHost::portSetting(int port) const {
   return settings_.portDevicePath(port).value_or(std::string());

@@ -18,6 +18,8 @@ class SettingsTransferHost : public TransferHost {
   int comPort() const override;
   void setComPort(int port) override;
   std::string portSetting(int port) const override;
+  // The device the PortDevice setting names (a by-id name as its device).
+  std::string portDevice() const override;
   // Runs the model check and shows its message when it refuses.
   int checkRadio(TransferDirection direction, const RadioIdentity& identity, RangeEntry& band) override;
   void storeIdentity(const RadioIdentity& identity, const std::string& bandText, IdentityUse use) override;

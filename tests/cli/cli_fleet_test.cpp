@@ -15,6 +15,7 @@ namespace {
 
 using test::Bytes;
 using test::CliResult;
+using test::HoldsTheWrite;
 using test::ImageOf;
 using test::SimProcess;
 
@@ -41,17 +42,6 @@ class CliFleet : public test::CliRadio {
 
   std::vector<std::unique_ptr<SimProcess>> radios;
 };
-
-// The bytes a write of `codeplug` leaves in a radio's memory, apart from
-// the programming time stamp.
-bool HoldsTheWrite(const Bytes& radio, const Bytes& codeplug) {
-  if (radio.size() != codeplug.size()) return false;
-  for (const TransferBlock& b : WritePlan(false)) {
-    if (!std::equal(codeplug.begin() + b.address, codeplug.begin() + b.address + b.length, radio.begin() + b.address))
-      return false;
-  }
-  return true;
-}
 
 TEST_F(CliFleet, WriteProgramsFourRadiosAtOnceAndReadBacksOnePerRadio) {
   const std::string codeplug = codeplugWithPasswords("w.dat", "");

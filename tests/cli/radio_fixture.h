@@ -11,6 +11,7 @@
 #include "core/codeplug_reader.h"
 #include "core/container.h"
 #include "link/timing_from_environment.h"
+#include "link/transfer_plan.h"
 
 #include <gtest/gtest.h>
 
@@ -82,6 +83,17 @@ inline Bytes ImageOf(const std::string& codeplugFile) {
   LoadedCounts counts;
   EXPECT_TRUE(LoadCodeplugFile(codeplugFile, {}, image, counts)) << codeplugFile;
   return image;
+}
+
+// The bytes a write of `codeplug` leaves in a radio's memory, apart from
+// the programming time stamp.
+inline bool HoldsTheWrite(const Bytes& radio, const Bytes& codeplug) {
+  if (radio.size() != codeplug.size()) return false;
+  for (const TransferBlock& b : WritePlan(false)) {
+    if (!std::equal(codeplug.begin() + b.address, codeplug.begin() + b.address + b.length, radio.begin() + b.address))
+      return false;
+  }
+  return true;
 }
 
 // Lines of a protocol trace that carry a request with this command and

@@ -127,6 +127,22 @@ class RadioDialogs(vd.DisplayTest):
         done.key("Return")
         app.wait_closed(dialog)
 
+    def test_a_device_typed_in_the_port_dialog_is_the_port_a_read_goes_over(self):
+        sim = self.sim()
+        app = self.app(self.data_dir())  # no COMn leads to the simulated radio
+        app.main.key("alt+s", "Return")
+        ports = app.wait_window("^Communication Port$")
+        self.shot("port-dialog")
+        ports.key("ctrl+a")
+        ports.type(sim.pty)
+        ports.key("Return")
+        app.wait_closed(ports)
+        read = self.start_read(app)
+        self.shot("read-dialog-device")
+        done = app.wait_message(exclude=[read], timeout=30)
+        done.key("Return")
+        app.wait_closed(read)  # a read that succeeded
+
     def test_write_of_data_with_passwords_asks_and_goes_on_or_stops(self):
         work = self.data_dir()
         radio_image = os.path.join(work.root, "radio.bin")

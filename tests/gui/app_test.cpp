@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "adapters/settings.h"
+#include "adapters/texts.h"
 #include "app/about_dialog.h"
 #include "app/splash.h"
 #include "gui_test_support.h"
@@ -22,6 +23,16 @@
 
 namespace vex::gui {
 namespace {
+
+TEST(HelpWindow, TitlesLoseTheirMenuMnemonicsWhole) {
+  test::DataDir dir;
+  for (const char* line : {"S0260001=帮助主题(&H)", "S0260002=&Help Topics", "S0260003=Save && &Quit", "S0260004=(&"})
+    dir.addLanguageLine(line);
+  EXPECT_EQ(texts::labelWithoutMnemonic(60001), "帮助主题");
+  EXPECT_EQ(texts::labelWithoutMnemonic(60002), "Help Topics");
+  EXPECT_EQ(texts::labelWithoutMnemonic(60003), "Save & Quit");
+  EXPECT_EQ(texts::labelWithoutMnemonic(60004), "(");
+}
 
 TEST(HelpWindow, ContextFallsBackFromControlToTemplateToIndex) {
   test::DataDir data;

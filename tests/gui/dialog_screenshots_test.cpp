@@ -52,7 +52,9 @@ int neededWidth(const QWidget* control) {
   const QFontMetrics metrics(control->font());
   if (auto* label = qobject_cast<const QLabel*>(control)) {
     if (label->wordWrap() || label->text().contains('\n') || label->textFormat() == Qt::RichText) return 0;
-    return metrics.horizontalAdvance(label->text());
+    // A label with a buddy draws its mnemonic marker as an underline, not as "&".
+    return label->buddy() ? metrics.size(Qt::TextShowMnemonic, label->text()).width()
+                          : metrics.horizontalAdvance(label->text());
   }
   if (qobject_cast<const QCheckBox*>(control) || qobject_cast<const QRadioButton*>(control))
     return control->sizeHint().width();
@@ -122,12 +124,19 @@ TEST(DialogScreenshots, EveryDialogFitsItsTextsInBothLanguages) {
     CDlgLanguage languages(settings.textList(1039), settings.languageIndex());
     shoot(languages, "language" + suffix);
 
-    PortStates ports = test::portsWithout({2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16});
-    ports[0].device = "/dev/ttyS0";
-    ports[1].device = "/dev/ttyS1";
-    ports[2].device = "/dev/ttyUSB0";
-    for (int n = 4; n <= 16; ++n) ports[n - 1].device.clear();
-    CDlgComPort port(2, ports);
+    std::vector<PortListing> ports = test::portsWithout({2});
+    ports.resize(3);
+    ports[0].device.path = "/dev/ttyUSB0";
+    ports[0].device.stableName = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A10K1234-if00-port0";
+    ports[0].device.usbVendor = 0x0403;
+    ports[0].device.usbProduct = 0x6001;
+    ports[0].device.manufacturer = "FTDI";
+    ports[0].device.product = "FT232R USB UART";
+    ports[1].device.path = "/dev/ttyACM0";
+    ports[2].device.path = "/dev/ttyS0";
+    ports[2].device.driver = "serial8250";
+    ports[2].state = PortError::PermissionDenied;
+    CDlgComPort port(ports[0].device.stableName, [&ports] { return ports; });
     shoot(port, "communication-port" + suffix);
 
     CAboutDialog about;

@@ -12,11 +12,11 @@ CatalogueDataDir::CatalogueDataDir() {
   addLanguageLine("S0101230=Data version too new");
 }
 
-std::optional<int> ScriptedPrompts::choosePort(int currentIndex, const PortStates& ports) {
-  CDlgComPort dialog(currentIndex, ports);
+std::optional<std::string> ScriptedPrompts::choosePort(const std::string& current, const PortProbe& probe) {
+  CDlgComPort dialog(current, probe);
   if (portDialogAction) portDialogAction(dialog);
   if (dialog.result() != QDialog::Accepted) return std::nullopt;
-  return dialog.selection();
+  return dialog.chosenPort();
 }
 
 bool ScriptedPrompts::answer(int messageId) {
@@ -27,13 +27,13 @@ bool ScriptedPrompts::answer(int messageId) {
   return result;
 }
 
-PortStates portsWithout(std::initializer_list<int> missingPorts) {
-  PortStates ports;
+std::vector<PortListing> portsWithout(std::initializer_list<int> missingPorts) {
+  std::vector<PortListing> ports(16);
   for (int n = 1; n <= 16; ++n) {
-    ports[n - 1].device = "/dev/ttyTEST" + std::to_string(n);
-    ports[n - 1].available = true;
+    ports[n - 1].number = n;
+    ports[n - 1].device.path = "/dev/ttyTEST" + std::to_string(n);
   }
-  for (int n : missingPorts) ports[n - 1].available = false;
+  for (int n : missingPorts) ports[n - 1].state = PortError::NoDevice;
   return ports;
 }
 

@@ -47,7 +47,7 @@ class ScriptedPrompts : public Prompts {
   }
   std::optional<ModelChoice> chooseModel(const AppSettings&) override { return modelChoice; }
   std::optional<int> chooseLanguage(const std::vector<std::string>&, int) override { return languageChoice; }
-  std::optional<int> choosePort(int currentIndex, const PortStates& ports) override;
+  std::optional<std::string> choosePort(const std::string& current, const PortProbe& probe) override;
   std::optional<std::string> chooseCsvPath(ExchangeMode) override { return csvPath; }
   std::optional<std::string> chooseTextPath(ExchangeMode) override { return textPath; }
   // The problems shown are kept with the texts.
@@ -61,8 +61,8 @@ class ScriptedPrompts : public Prompts {
   bool answer(int messageId);
 };
 
-// Every port present and free except those listed, with the device
-// "/dev/ttyTEST<n>".
-PortStates portsWithout(std::initializer_list<int> missingPorts);
+// Ports COM1..COM16 on the devices "/dev/ttyTEST<n>", each free except those
+// listed, which are missing.
+std::vector<PortListing> portsWithout(std::initializer_list<int> missingPorts);
 
 }  // namespace vex::gui::test

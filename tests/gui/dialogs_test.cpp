@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 #include "adapters/qt_translations.h"
 #include "adapters/settings.h"
@@ -16,6 +17,7 @@
 #include "core/codeplug_writer.h"
 #include "dialog_test_support.h"
 #include "dialogs/com_port_dialog.h"
+#include "dialogs/dialog_buttons.h"
 #include "dialogs/file_dialog.h"
 #include "dialogs/language_dialog.h"
 #include "dialogs/model_info_dialog.h"
@@ -158,23 +160,44 @@ TEST(CDlgLanguage, ListsTheLanguagesAndConfirmingTheCurrentOneIsACancel) {
   EXPECT_EQ(other.chosenIndex(), 1);
 }
 
-TEST(CDlgComPort, DisablesMissingPortsShowsDevicesAndClearsAMissingSelection) {
+TEST(CDlgComPort, ListsEachPortWithItsIdentityAndWhyItCannotBeOpened) {
   test::DataDir data;
-  CDlgComPort missing(2, test::portsWithout({3, 9}));
-  EXPECT_EQ(missing.selection(), -1);
-  EXPECT_FALSE(findControlAs<QRadioButton>(&missing, 1023)->isEnabled());
-  EXPECT_FALSE(findControlAs<QRadioButton>(&missing, 1029)->isEnabled());
-  EXPECT_TRUE(findControlAs<QRadioButton>(&missing, 1021)->isEnabled());
-  EXPECT_EQ(findControlAs<QRadioButton>(&missing, 1023)->text(), QStringLiteral("COM3  /dev/ttyTEST3"));
-  EXPECT_NE(findControlAs<QGroupBox>(&missing, 1020), nullptr);
-  EXPECT_NE(findControlAs<QPushButton>(&missing, 9), nullptr);
+  data.addLanguageLine("S0202421=Free;Gone;Not allowed;Busy;Not serial;Broken");
+  std::vector<PortListing> ports(2);
+  ports[0].number = 1;
+  ports[0].device.path = "/dev/ttyUSB0";
+  ports[0].device.stableName = "/dev/serial/by-id/usb-FTDI_FT232R_A1-if00-port0";
+  ports[0].device.usbVendor = 0x0403;
+  ports[0].device.usbProduct = 0x6001;
+  ports[0].device.product = "FT232R USB UART";
+  ports[0].state = PortError::PermissionDenied;
+  ports[1].device.path = "/dev/pts/7";
+  int probes = 0;
+  CDlgComPort dialog("/dev/pts/7", [&] {
+    ++probes;
+    return ports;
+  });
+  QTreeWidget* list = dialog.portList();
+  ASSERT_EQ(list->topLevelItemCount(), 2);
+  const QTreeWidgetItem* usb = list->topLevelItem(0);
+  using D = CDlgComPort;
+  EXPECT_EQ(usb->text(D::kNumberColumn), QStringLiteral("COM1"));
+  EXPECT_EQ(usb->text(D::kDeviceColumn), QStringLiteral("/dev/ttyUSB0"));
+  EXPECT_EQ(usb->text(D::kStableColumn), QString::fromStdString(ports[0].device.stableName));
+  EXPECT_EQ(usb->text(D::kUsbColumn), QStringLiteral("0403:6001"));
+  EXPECT_EQ(usb->text(D::kStateColumn), QStringLiteral("Not allowed"));
+  EXPECT_EQ(list->topLevelItem(1)->text(D::kStateColumn), QStringLiteral("Free"));
+  EXPECT_EQ(list->currentItem(), list->topLevelItem(1));  // the remembered device
+  EXPECT_EQ(dialog.chosenPort(), "/dev/pts/7");
 
-  CDlgComPort present(4, test::portsWithout({3}));
-  EXPECT_EQ(present.selection(), 4);
-  EXPECT_TRUE(findControlAs<QRadioButton>(&present, 1025)->isChecked());
-  // Out of range: nothing selected.
-  EXPECT_EQ(CDlgComPort(-1, test::portsWithout({})).selection(), -1);
-  EXPECT_EQ(CDlgComPort(40, test::portsWithout({})).selection(), -1);
+  list->setCurrentItem(list->topLevelItem(0));  // chosen by the name that survives a re-plug
+  EXPECT_EQ(dialog.chosenPort(), ports[0].device.stableName);
+  ports.pop_back();
+  findControlAs<QPushButton>(&dialog, D::kRefresh)->click();
+  EXPECT_EQ(probes, 2);
+  EXPECT_EQ(list->topLevelItemCount(), 1);
+  EXPECT_EQ(dialog.chosenPort(), ports[0].device.stableName);  // the field stays as chosen
+  EXPECT_NE(findControlAs<QPushButton>(&dialog, kIdHelp), nullptr);
 }
 
 TEST(DialogHelp, HelpButtonOpensTheTopicOfTheDialogTemplate) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <QDockWidget>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
@@ -51,7 +52,7 @@ class CommandsTest : public ::testing::Test {
   QTemporaryDir work;
   QSettings recentStore{work.filePath(QStringLiteral("recent.ini")), QSettings::IniFormat};
   test::ScriptedPrompts* prompts = new test::ScriptedPrompts;
-  PortStates ports = test::portsWithout({});
+  std::vector<PortListing> ports = test::portsWithout({});
   CommandHandlers handlers{frame, settings::current(), std::unique_ptr<Prompts>(prompts), [this] { return ports; },
                            &recentStore};
 };
@@ -332,35 +333,36 @@ TEST_F(CommandsTest, LanguageDialogWithoutAChangeChangesNothing) {
   EXPECT_EQ(someDataByte(), changed);
 }
 
-TEST_F(CommandsTest, PortDialogWithTheRememberedPortMissingShowsNoSelectionAndStoresZero) {
+TEST_F(CommandsTest, PortDialogRemembersADeviceByItsStableNameAndCOMnAsTheNumber) {
   ASSERT_EQ(settings().comPort(), 3);
-  ports = test::portsWithout({3});
-  int shownSelection = 99;
+  ports[4].device.stableName = "/dev/serial/by-id/usb-FTDI_FT232R_A1-if00-port0";
+  QString shown;
   prompts->portDialogAction = [&](CDlgComPort& dialog) {
-    shownSelection = dialog.selection();
+    shown = dialog.deviceEdit()->text();
+    dialog.portList()->setCurrentItem(dialog.portList()->topLevelItem(4));
     dialog.accept();
   };
   handlers.handle(kCmdPort);
-  EXPECT_EQ(shownSelection, -1);
-  EXPECT_EQ(settings().comPort(), 0);
-  EXPECT_EQ(pane(59145), QStringLiteral("COM0"));
-}
+  EXPECT_EQ(shown, QStringLiteral("COM3"));
+  EXPECT_EQ(settings().portDevice(), "/dev/serial/by-id/usb-FTDI_FT232R_A1-if00-port0");
+  EXPECT_EQ(pane(59145), QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_A1-if00-port0"));
 
-TEST_F(CommandsTest, PortDialogStoresTheChosenPortAndCancelKeepsIt) {
   prompts->portDialogAction = [](CDlgComPort& dialog) {
-    findControlAs<QRadioButton>(&dialog, 1025)->setChecked(true);
+    dialog.deviceEdit()->setText(QStringLiteral(" com7 "));
     dialog.accept();
   };
   handlers.handle(kCmdPort);
-  EXPECT_EQ(settings().comPort(), 5);
-  EXPECT_EQ(pane(59145), QStringLiteral("COM5"));
+  EXPECT_EQ(settings().comPort(), 7);
+  EXPECT_EQ(settings().portDevice(), "");
+  EXPECT_EQ(pane(59145), QStringLiteral("COM7"));
 
   prompts->portDialogAction = [](CDlgComPort& dialog) {
-    findControlAs<QRadioButton>(&dialog, 1021)->setChecked(true);
+    dialog.deviceEdit()->setText(QStringLiteral("/dev/ttyACM0"));
     dialog.reject();
   };
   handlers.handle(kCmdPort);
-  EXPECT_EQ(settings().comPort(), 5);
+  EXPECT_EQ(settings().comPort(), 7);
+  EXPECT_EQ(settings().portDevice(), "");
 }
 
 std::string slurp(const std::string& path) {

@@ -130,9 +130,9 @@ TEST(Translations, TheChineseLanguageShowsNoEnglishOfItsOwn) {
   CDlgTransfer read(TransferDirection::Read, buffer);
   CDlgTransfer write(TransferDirection::Write, buffer);
   CDlgWriteNotice notice(QStringLiteral("?"));
-  PortStates ports = test::portsWithout({});
-  for (PortState& state : ports) state.device.clear();  // device names are no texts
-  CDlgComPort port(1, ports);
+  std::vector<PortListing> ports(1);  // device names are no texts
+  ports[0].state = PortError::Busy;
+  CDlgComPort port("", [&ports] { return ports; });
   CDlgLanguage language(settings::current().textList(1039), 1);
   CDlgModelInfo model(settings::current());
   CDlgRadioPassword radioPassword;

@@ -21,6 +21,11 @@ std::string portName(int port) {
   return formatText(format.empty() ? std::string("COM%d") : format, port);
 }
 
+std::string currentPortName() {
+  const std::string& device = settings::current().portDevice();
+  return device.empty() ? portName(settings::comPort()) : device;
+}
+
 std::string formatWithInt(const std::string& format, long value) { return formatText(format, value); }
 
 bool controlDisabled(int id) { return settings::current().isControlDisabled(id); }
@@ -32,8 +37,16 @@ long textToValue(int id, std::string_view text) { return settings::current().opt
 
 std::string labelWithoutMnemonic(int id) {
   std::string text = label(id);
-  auto amp = text.find('&');
-  return amp == std::string::npos ? text : text.substr(0, amp);
+  // "帮助主题(&H)": the bracketed key goes whole; "&Help Topics": the marker only.
+  if (const std::size_t open = text.find("(&"); open != std::string::npos && text.find(')', open) == open + 3)
+    text.erase(open, 4);
+  std::string plain;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '&' && i + 1 < text.size() && text[i + 1] == '&') ++i;  // "&&" is one "&"
+    else if (text[i] == '&') continue;
+    plain += text[i];
+  }
+  return plain;
 }
 
 }  // namespace vex::gui::texts

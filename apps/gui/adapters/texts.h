@@ -22,6 +22,8 @@ std::string formatWithInt(const std::string& format, long value);
 std::string message(int id);
 // The name of port n wherever the program shows it (status bar, write dialog).
 std::string portName(int port);
+// The port in use as the port dialog names it: the chosen device, else COMn.
+std::string currentPortName();
 bool controlDisabled(int id);
 
 // Display options of a control's option list; a range rule gives one

@@ -63,10 +63,10 @@ std::optional<int> DialogPrompts::chooseLanguage(const std::vector<std::string>&
   return dialog.chosenIndex();
 }
 
-std::optional<int> DialogPrompts::choosePort(int currentIndex, const PortStates& ports) {
-  CDlgComPort dialog(currentIndex, ports, parent_);
+std::optional<std::string> DialogPrompts::choosePort(const std::string& current, const PortProbe& probe) {
+  CDlgComPort dialog(current, probe, parent_);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return dialog.selection();
+  return dialog.chosenPort();
 }
 
 std::optional<std::string> DialogPrompts::chooseCsvPath(ExchangeMode mode) {

@@ -40,8 +40,8 @@ class Prompts {
   virtual std::optional<ModelChoice> chooseModel(const AppSettings& settings) = 0;
   // The Language dialog: a language index other than `current`, or nothing.
   virtual std::optional<int> chooseLanguage(const std::vector<std::string>& languages, int current) = 0;
-  // The port dialog: the port index chosen (-1 none), nothing on Cancel.
-  virtual std::optional<int> choosePort(int currentIndex, const PortStates& ports) = 0;
+  // The port dialog: the port named (a device, COMn, "" for none), nothing on Cancel.
+  virtual std::optional<std::string> choosePort(const std::string& current, const PortProbe& probe) = 0;
   // The file dialog for a CSV file of channels: the path, nothing on Cancel.
   virtual std::optional<std::string> chooseCsvPath(ExchangeMode mode) = 0;
   // The file dialog for a codeplug text (YAML): the path, nothing on Cancel.
@@ -63,7 +63,7 @@ class DialogPrompts : public Prompts {
   std::optional<SaveAsChoice> chooseSaveAs(const CodeplugHeader& header, const std::string& proposedPath) override;
   std::optional<ModelChoice> chooseModel(const AppSettings& settings) override;
   std::optional<int> chooseLanguage(const std::vector<std::string>& languages, int current) override;
-  std::optional<int> choosePort(int currentIndex, const PortStates& ports) override;
+  std::optional<std::string> choosePort(const std::string& current, const PortProbe& probe) override;
   std::optional<std::string> chooseCsvPath(ExchangeMode mode) override;
   std::optional<std::string> chooseTextPath(ExchangeMode mode) override;
   std::optional<CsvLineChoice> chooseCsvLines(const std::string& problems, const CsvLineChoice& current) override;
@@ -86,7 +86,7 @@ class ConsolePrompts : public Prompts {
   std::optional<SaveAsChoice> chooseSaveAs(const CodeplugHeader&, const std::string&) override { return std::nullopt; }
   std::optional<ModelChoice> chooseModel(const AppSettings&) override { return std::nullopt; }
   std::optional<int> chooseLanguage(const std::vector<std::string>&, int) override { return std::nullopt; }
-  std::optional<int> choosePort(int, const PortStates&) override { return std::nullopt; }
+  std::optional<std::string> choosePort(const std::string&, const PortProbe&) override { return std::nullopt; }
   std::optional<std::string> chooseCsvPath(ExchangeMode) override { return std::nullopt; }
   std::optional<std::string> chooseTextPath(ExchangeMode) override { return std::nullopt; }
   std::optional<CsvLineChoice> chooseCsvLines(const std::string& problems, const CsvLineChoice&) override;

@@ -4,7 +4,7 @@
 #include "commands/file_commands.h"
 #include "commands/prompts.h"
 #include "config/app_settings.h"
-#include "link/port_discovery.h"
+#include "link/port_listing.h"
 #include "workspace/main_frame.h"
 
 namespace vex::gui {
@@ -15,15 +15,8 @@ constexpr int kChangeModelQuestion = text::kMsgReplaceWithDefaults;  // also ask
 
 }  // namespace
 
-PortStates ProbeSerialPorts(const AppSettings& settings) {
-  const PortLookup lookup = [&settings](int port) { return settings.portDevicePath(port).value_or(""); };
-  PortStates ports;
-  for (int n = kFirstPort; n <= kLastPort; ++n) {
-    PortState& state = ports[n - 1];
-    state.device = DevicePathForPort(n, lookup);
-    state.available = !state.device.empty() && IsPortAvailable(state.device);
-  }
-  return ports;
+std::vector<PortListing> ProbeSerialPorts(const AppSettings& settings) {
+  return ListPortsWithState([&settings](int port) { return settings.portDevicePath(port).value_or(""); });
 }
 
 SettingsCommands::SettingsCommands(CMainFrame& frame, Prompts& prompts, AppSettings& settings, FileCommands& files,
@@ -70,9 +63,16 @@ void SettingsCommands::language() {
 }
 
 void SettingsCommands::port() {
-  const std::optional<int> chosen = prompts_.choosePort(settings_.comPort() - 1, probe_());
+  const std::string current = settings_.portDevice().empty()
+                                  ? (settings_.comPort() > 0 ? "COM" + std::to_string(settings_.comPort()) : "")
+                                  : settings_.portDevice();
+  const std::optional<std::string> chosen = prompts_.choosePort(current, probe_);
   if (!chosen) return;
-  settings_.setComPort(*chosen >= 0 ? *chosen + 1 : 0);
+  // COMn stays a number, as Settings.ini has always kept it; any other name
+  // is kept as it was chosen, so a by-id name follows its adapter.
+  const int number = ComPortNumber(*chosen);
+  settings_.setPortDevice(number == 0 ? *chosen : std::string());
+  if (number != 0 || chosen->empty()) settings_.setComPort(number);
   frame_.updateStatusTexts();
 }
 

@@ -15,11 +15,9 @@ class CMainFrame;
 class FileCommands;
 class Prompts;
 
-// The state of ports 1..16 when the port dialog opens.
-using PortProbe = std::function<PortStates()>;
-// Probes the devices that ports 1..16 stand for ([Ports] of the settings,
-// else the serial devices found) by opening each exclusively.
-PortStates ProbeSerialPorts(const AppSettings& settings);
+// The serial ports and the devices [Ports] of the settings configure, each
+// opened once to learn whether it can be opened now.
+std::vector<PortListing> ProbeSerialPorts(const AppSettings& settings);
 
 class SettingsCommands {
  public:

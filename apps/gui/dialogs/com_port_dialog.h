@@ -1,31 +1,49 @@
 #pragma once
-// CDlgComPort: sixteen radio buttons for the ports COM1..COM16, each with the
-// device it stands for; ports that cannot be opened are disabled.
-#include <array>
+// CDlgComPort: the serial ports that exist, each with its stable name, device
+// path, USB identity and description and, when it cannot be opened now, the
+// reason; an editable device field for any port (a path, a by-id name,
+// ttyUSB0 or COMn); Refresh lists the ports again.
+#include <functional>
 #include <string>
+#include <vector>
 
 #include <QDialog>
 
 #include "base/text_ids.h"
+#include "link/port_listing.h"
+
+class QLineEdit;
+class QTreeWidget;
 
 namespace vex::gui {
 
-struct PortState {
-  bool available = false;
-  std::string device;  // "" when no device stands for the port
-};
-using PortStates = std::array<PortState, 16>;
+// Lists the ports with their state when the dialog opens and on Refresh.
+using PortProbe = std::function<std::vector<PortListing>()>;
 
 class CDlgComPort : public QDialog {
   Q_OBJECT
  public:
   static constexpr int kTemplateId = text::kCaptionComPort;
+  static constexpr int kPortList = text::kPortGroup;
+  static constexpr int kDeviceEdit = 1037;
+  static constexpr int kDeviceLabel = text::kPortDeviceLabel;
+  static constexpr int kRefresh = text::kPortRefresh;
+  // The state comes next to the device, the long stable name last.
+  enum Column { kNumberColumn, kDeviceColumn, kStateColumn, kDescriptionColumn, kUsbColumn, kStableColumn, kColumnCount };
 
-  // `selection` is the port index (port - 1), -1 for none.
-  CDlgComPort(int selection, const PortStates& ports, QWidget* parent = nullptr);
+  // `current` is the port as remembered: a device name, or COMn.
+  CDlgComPort(const std::string& current, PortProbe probe, QWidget* parent = nullptr);
 
-  // The selected port index, -1 when no button is selected.
-  int selection() const;
+  // The port the device field names, trimmed; "" for none.
+  std::string chosenPort() const;
+  QTreeWidget* portList() const { return list_; }
+  QLineEdit* deviceEdit() const { return edit_; }
+  void refresh();
+
+ private:
+  PortProbe probe_;
+  QTreeWidget* list_;
+  QLineEdit* edit_;
 };
 
 }  // namespace vex::gui

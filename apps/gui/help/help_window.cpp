@@ -32,8 +32,8 @@ HelpWindow::HelpWindow() : browser_(new QTextBrowser(this)) {
   layout->addWidget(browser_);
   browser_->setOpenLinks(true);
   browser_->setSearchPaths({QFileInfo(indexPath()).absolutePath()});
-  const std::string title = texts::label(57667);
-  setWindowTitle(title.empty() ? QStringLiteral("Help") : QString::fromStdString(title).remove('&'));
+  const std::string title = texts::labelWithoutMnemonic(57667);
+  setWindowTitle(title.empty() ? QStringLiteral("Help") : QString::fromStdString(title));
   resize(640, 520);
 }
 

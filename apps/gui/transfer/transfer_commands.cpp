@@ -95,7 +95,7 @@ bool readFromRadio(CMainFrame& frame) {
   {
     CDlgTransfer dialog(TransferDirection::Read, buffer, &frame);
     dialog.setSummary(QString::fromStdString(ReadSummary(settings::modelName(), settings::freqRange(),
-                                                         texts::portName(settings::comPort()), texts::message)));
+                                                         texts::currentPortName(), texts::message)));
     if (transferPrompts().runTransfer(dialog) != QDialog::Accepted) return false;
     band = dialog.radioBand();
   }
@@ -110,7 +110,7 @@ bool readFromRadio(CMainFrame& frame) {
   refreshFrame(frame);
   // Show what arrived: the radio, its port and its channels, and its data.
   frame.statusBar()->showMessage(
-      QString::fromStdString(ReadStatusLine(settings::modelName(), texts::portName(settings::comPort()),
+      QString::fromStdString(ReadStatusLine(settings::modelName(), texts::currentPortName(),
                                             static_cast<int>(container().channels().size()), texts::message)));
   frame.openView(kCmdViewRadioInfo);
   return true;
@@ -136,7 +136,7 @@ bool writeToRadio(CMainFrame& frame) {
   {
     CDlgTransfer dialog(TransferDirection::Write, container().image(), &frame);
     QString summary = QString::fromStdString(WriteSummary(
-        {settings::modelName(), settings::freqRange(), texts::portName(settings::comPort()), origin}, texts::message));
+        {settings::modelName(), settings::freqRange(), texts::currentPortName(), origin}, texts::message));
     if (!backup.path.empty()) summary += '\n' + messageText(text::kMsgBackupKept, MessageArgument::Text(backup.path));
     dialog.setSummary(summary);
     if (transferPrompts().runTransfer(dialog) != QDialog::Accepted) return false;

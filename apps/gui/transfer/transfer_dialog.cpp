@@ -134,8 +134,10 @@ void CDlgTransfer::start() {
 
 void CDlgTransfer::handleReport(const TransferReport& report) {
   if (cancelled_) {
-    // The worker stops before its next block (or has just finished): the
-    // read ends as if it had never started.
+    // The read ends as if it had never started, once the worker has sent its
+    // last report (the stop, or an end it reached first): until then it
+    // still needs this thread.
+    if (report.message == WM_READ_PROGRESS || report.message == WM_WRITE_PROGRESS) return;
     busy_ = false;
     done(Rejected);
     return;

@@ -20,7 +20,9 @@ namespace {
 
 std::string currentPortDevice() {
   const AppSettings& s = settings::current();
-  return DevicePathForPort(s.comPort(), [&s](int port) { return s.portDevicePath(port).value_or(std::string()); });
+  const PortLookup lookup = [&s](int port) { return s.portDevicePath(port).value_or(std::string()); };
+  if (s.portDevice().empty()) return DevicePathForPort(s.comPort(), lookup);
+  return DeviceOfPortName(s.portDevice(), lookup);
 }
 
 }  // namespace

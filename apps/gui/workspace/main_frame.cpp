@@ -183,7 +183,7 @@ void CMainFrame::updateStatusTexts() {
   idleText_->setText(QString::fromStdString(texts::label(kDefaultPrompt)));
   panes_[kPaneRange]->setText(QString::fromStdString(settings::freqRange()) + QStringLiteral(" MHz"));
   panes_[kPaneRadio]->setText(QString::fromStdString(settings::modelName()));
-  panes_[kPanePort]->setText(QString::fromStdString(texts::portName(settings::comPort())));
+  panes_[kPanePort]->setText(QString::fromStdString(texts::currentPortName()));
 }
 
 void CMainFrame::updateTitle() {

@@ -167,7 +167,11 @@ void ExpectRecovered(SimOptions options, int extraRequests) {
   EXPECT_TRUE(FirstBlocksMatch(rig, 5));
   // ... and the stop puts the radio back in its normal mode.
   EXPECT_EQ(rig.radio.RequestCount(), kPreamble + 5 + extraRequests + 1);
-  for (const auto& r : rig.host.Reports()) EXPECT_EQ(r.message, WM_READ_PROGRESS);
+  // Progress, then the stop itself: a window waiting for it can close.
+  const auto reports = rig.host.Reports();
+  ASSERT_EQ(reports.size(), 6u);
+  for (std::size_t k = 0; k < 5; ++k) EXPECT_EQ(reports[k].message, WM_READ_PROGRESS);
+  EXPECT_EQ(reports.back().message, WM_TRANSFER_STOPPED);
 }
 
 TEST(TransferE2E, MissingShortAndLateRepliesAreRetried) {
@@ -210,7 +214,7 @@ TEST(TransferE2E, CorruptRepliesAndSpentRetriesFailWithTheBlockAddress) {
   corrupt.faults.badChecksum = {kPreamble + 3, 1};
   ExpectReadFailure(corrupt, 64);
   SimOptions shortReplies;
-  shortReplies.faults.shortReply = {kPreamble + 4, 3};
+  shortReplies.faults.shortReply = {kPreamble + 4, 4};  // three tries and the longer last one
   ExpectReadFailure(shortReplies, 96);
   SimOptions silent;
   silent.faults.silentAfter = kPreamble + 4;
