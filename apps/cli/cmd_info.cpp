@@ -8,6 +8,7 @@
 #include "core/codeplug_flows.h"
 #include "core/codeplug_reader.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <memory>
@@ -54,7 +55,14 @@ int RunInfo(Environment& env, const CliOptions& options) {
             << "Version B:   " << TerminalSafe(header.versionB()) << '\n'
             << "Range flags: " << flags << '\n'
             << "Signalling:  " << header.signalling() << '\n'
-            << "Comment:     " << comment << '\n';
+            << "Comment:     ";
+  // A comment may hold several lines; each is made safe and lined up under the first.
+  for (std::size_t start = 0, end; start <= comment.size(); start = end + 1) {
+    end = std::min(comment.find('\n', start), comment.size());
+    if (start > 0) env.out() << "\n             ";
+    env.out() << TerminalSafe(std::string_view(comment).substr(start, end - start));
+  }
+  env.out() << '\n';
   return kExitOk;
 }
 

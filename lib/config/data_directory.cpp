@@ -81,21 +81,33 @@ void DataDirectory::setOverride(const fs::path& dir) {
   gOverride = dir;
 }
 
-fs::path DataDirectory::resolve() {
+namespace {
+
+// The data directory, and whether it is an installed copy: the package owns
+// that one, so the programs never write into it, root included.
+struct ResolvedDataDir {
+  fs::path dir;
+  bool installed = false;
+};
+
+ResolvedDataDir ResolveDataDir() {
   {
     std::lock_guard lock(gOverrideMutex);
-    if (!gOverride.empty()) return gOverride;
+    if (!gOverride.empty()) return {gOverride};
   }
-  if (fs::path env = EnvironmentPath("VEXPROG_DATA"); !env.empty()) return env;
+  if (fs::path env = EnvironmentPath("VEXPROG_DATA"); !env.empty()) return {env};
   const fs::path exeDir = ExecutableDir();
-  if (IsDirectory(exeDir / "data")) return exeDir / "data";
+  if (IsDirectory(exeDir / "data")) return {exeDir / "data"};
   // Installed layout: <prefix>/bin/vexprog next to <prefix>/share/vexprog.
-  const fs::path installed = exeDir.parent_path() / "share" / "vexprog";
-  if (IsDirectory(installed)) return installed;
-  if (IsDirectory("/usr/local/share/vexprog")) return "/usr/local/share/vexprog";
-  if (IsDirectory("/usr/share/vexprog")) return "/usr/share/vexprog";
-  return exeDir / "data";
+  for (const fs::path& installed :
+       {exeDir.parent_path() / "share" / "vexprog", fs::path("/usr/local/share/vexprog"), fs::path("/usr/share/vexprog")})
+    if (IsDirectory(installed)) return {installed, true};
+  return {exeDir / "data"};
 }
+
+}  // namespace
+
+fs::path DataDirectory::resolve() { return ResolveDataDir().dir; }
 
 fs::path DataDirectory::userConfigDir() {
   if (fs::path xdg = EnvironmentPath("XDG_CONFIG_HOME"); !xdg.empty() && xdg.is_absolute()) {
@@ -105,6 +117,9 @@ fs::path DataDirectory::userConfigDir() {
   return {};
 }
 
-DataPaths DataDirectory::current() { return DataPaths(resolve(), userConfigDir()); }
+DataPaths DataDirectory::current() {
+  const ResolvedDataDir data = ResolveDataDir();
+  return DataPaths(data.dir, userConfigDir(), data.installed ? DataPaths::Access::ReadOnly : DataPaths::Access::Probe);
+}
 
 }  // namespace vex

@@ -61,7 +61,8 @@ class DataDirectory {
   // $XDG_CONFIG_HOME/vexprog, else ~/.config/vexprog.
   static std::filesystem::path userConfigDir();
 
-  // Both of the above.
+  // Both of the above; an installed share directory is never written, the
+  // configuration directory takes the files the programs write.
   static DataPaths current();
 };
 

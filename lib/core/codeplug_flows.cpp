@@ -5,6 +5,8 @@
 #include "core/data_version.h"
 #include "core/image_layout.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 
@@ -162,7 +164,11 @@ FlowOutcome CodeplugSession::saveAsValidated(const SaveAsPrompt& prompt) {
 
 FlowOutcome CodeplugSession::write(const std::string& path, const CodeplugHeader& header, const std::string& comment) {
   if (!setCurrentHeader(header)) return Failed(kMsgFileNotWritten);
-  if (!WriteCodeplugFile(path, currentHeader_, {}, host_.image(), comment)) return Failed(kMsgFileNotWritten);
+  if (!WriteCodeplugFile(path, currentHeader_, {}, host_.image(), comment)) {
+    FlowOutcome failed = Failed(kMsgFileNotWritten);
+    failed.reason = path + ": " + std::strerror(errno);
+    return failed;
+  }
   return {};
 }
 

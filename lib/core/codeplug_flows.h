@@ -19,6 +19,7 @@ enum class FlowStatus { ok, cancelled, failed };
 struct FlowOutcome {
   FlowStatus status = FlowStatus::ok;
   int messageId = 0;  // message text to show; 0 = none
+  std::string reason = {};  // why a file could not be written (the system's text), shown under the message
   bool addToRecentFiles = false;
   bool removeFromRecentFiles = false;
 

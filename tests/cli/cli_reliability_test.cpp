@@ -187,6 +187,14 @@ TEST_F(CliReliability, RadioTextsReachTheTerminalEscapedAndHintsQuotedForTheShel
   EXPECT_EQ(detect.out.find('\x1b'), std::string::npos) << detect.out;
 }
 
+TEST_F(CliReliability, AFilesCommentReachesTheTerminalEscapedLineByLine) {
+  const std::string codeplug = codeplugWithPasswords("w.dat", "");
+  std::ofstream(file("comment.yaml")) << "file:\n  comment: \"bench 2\\nshelf \\e]0;x\\a\"\n";
+  ASSERT_EQ(run({"apply", file("comment.yaml"), "--base", codeplug, "-o", file("c.dat")}).exitCode, 0);
+  const CliResult info = run({"info", file("c.dat")});
+  EXPECT_NE(info.out.find("Comment:     bench 2\n             shelf \\x1b]0;x\\x07\n"), std::string::npos) << info.out;
+}
+
 TEST_F(CliReliability, ChannelsComeInFromAPipe) {
   const std::string codeplug = codeplugWithPasswords("w.dat", "");
   ASSERT_EQ(run({"export-csv", codeplug, "-o", file("w.csv")}).exitCode, 0);

@@ -1,3 +1,4 @@
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -13,6 +14,7 @@
 
 #include "adapters/radio_data.h"
 #include "adapters/settings.h"
+#include "adapters/texts.h"
 #include "commands/command_handlers.h"
 #include "config/app_settings.h"
 #include "core/channel_values.h"
@@ -100,6 +102,20 @@ TEST_F(CommandsTest, SaveWithoutAFileAsksWhereAndCancelWritesNothing) {
   EXPECT_TRUE(prompts->saveAsHeaderShown);
   EXPECT_TRUE(prompts->shown.empty());
   EXPECT_TRUE(handlers.files().session().fileName().empty());
+}
+
+TEST_F(CommandsTest, AFailedSaveSaysWhyAndKeepsTheDataToSaveElsewhere) {
+  std::ofstream(file("plain")) << "x";
+  someDataByte() ^= 0x01;
+  const std::uint8_t changed = someDataByte();
+  saveAs(file("plain") + "/radio.dat", "c");
+  ASSERT_EQ(prompts->texts.size(), 1u);
+  EXPECT_EQ(prompts->texts[0], texts::message(text::kMsgFileNotWritten) + "\n" + file("plain") + "/radio.dat: " +
+                                   std::strerror(ENOTDIR));
+  EXPECT_TRUE(handlers.files().session().fileName().empty());
+  EXPECT_EQ(someDataByte(), changed);
+  saveAs(file("radio.dat"), "c");
+  EXPECT_EQ(handlers.files().session().fileName(), file("radio.dat"));
 }
 
 TEST_F(CommandsTest, FindingsRefuseSaveAndSaveAsWith814AndShowTheInvalidLog) {

@@ -42,6 +42,18 @@ unset VEXPROG_DATA
 "$prefix/bin/vexprog-cli" info --json "$work/new.dat" | grep -q '"range": "400-470"' || fail "info"
 gzip -dc "$prefix/share/man/man1/vexprog-cli.1.gz" | grep -q '^.TH VEXPROG-CLI 1' || fail "man page"
 
+# What the programs remember goes to the user's directory, never into the
+# installed data the package owns, also when they run as root.
+cp "$prefix/share/vexprog/Settings.ini" "$work/shipped.ini"
+"$prefix/bin/vexprog-sim" --no-pacing > "$work/sim.out" &
+sim=$!
+for _ in $(seq 100); do [[ -s $work/sim.out ]] && break; sleep 0.05; done
+VEXPROG_LINK_TIMING=quick "$prefix/bin/vexprog-cli" read --port "$(head -1 "$work/sim.out")" -o "$work/read.dat" \
+  --remember > "$work/read.log" 2>&1 || { kill $sim; fail "read from the simulator: $(cat "$work/read.log")"; }
+kill $sim
+cmp -s "$work/shipped.ini" "$prefix/share/vexprog/Settings.ini" || fail "the installed Settings.ini was written"
+grep -q '^FreqRange=400-470' "$work/config/vexprog/Settings.ini" || fail "nothing remembered in the user's settings"
+
 # Without its data the program says so in one line and fails. (The data
 # named by VEXPROG_DATA is missing, so no other installed copy is found.)
 export VEXPROG_DATA="$work/no-data"

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 
 #include "adapters/radio_data.h"
+#include "adapters/texts.h"
 #include "commands/prompts.h"
 #include "commands/recent_files.h"
 #include "config/range_table.h"
@@ -46,7 +47,11 @@ void FileCommands::showNewData() {
 }
 
 bool FileCommands::report(const FlowOutcome& outcome, const std::string& path) {
-  if (outcome.messageId != 0) prompts_.showMessage(outcome.messageId);
+  // The data stay as they are after a failed save, so the user can save elsewhere.
+  if (outcome.messageId != 0 && !outcome.reason.empty())
+    prompts_.showText(texts::message(outcome.messageId) + "\n" + outcome.reason);
+  else if (outcome.messageId != 0)
+    prompts_.showMessage(outcome.messageId);
   if (outcome.removeFromRecentFiles) recent_.remove(QString::fromStdString(path));
   if (outcome.addToRecentFiles) recent_.add(QString::fromStdString(path));
   if (outcome.addToRecentFiles || outcome.removeFromRecentFiles) refreshRecentMenu();
