@@ -173,9 +173,10 @@ void DefineVerify(CLI::App& c, CliOptions& o) {
 void DefineStation(CLI::App& c, CliOptions& o) {
   File(c, o, "FILE", "the codeplug file every radio gets, or a plan (.yaml) of a base file and each radio's values");
   Link(c, o);
-  c.add_option("--watch", o.watchDir, "the directory whose new serial devices are radios to program")
-      ->type_name("DIR")
-      ->capture_default_str();
+  c.remove_option(c.get_option("--verbose"));  // the station prints one line per radio, no progress
+  c.add_option("--watch", o.watchDir,
+               "the directory whose new serial devices are radios to program (default /dev/serial/by-id)")
+      ->type_name("DIR");
   c.add_flag("--verify", o.verifyWrites, "read every radio back after writing it and compare");
   c.add_option("--backup", o.backupDir, "first read each radio and keep its memory as a dated codeplug file in DIR")
       ->type_name("DIR");

@@ -37,8 +37,8 @@ bool StationImages::load(Environment& env, const std::string& input, std::size_t
     return false;
   }
   base_.image = files_->data().image();
-  const int last = static_cast<int>(std::max<std::size_t>({std::min(count, kMaxChecked),
-                                                          static_cast<std::size_t>(plan_->highestNumber()), 1}));
+  const int last = static_cast<int>(
+      std::max<std::size_t>({std::min(count, kMaxChecked), static_cast<std::size_t>(plan_->highestNumber()), 1}));
   bool fits = true;
   for (int number = 1; number <= last; ++number) {
     const PlanImage made = make(number, "");
@@ -49,7 +49,8 @@ bool StationImages::load(Environment& env, const std::string& input, std::size_t
     if (radio.serial.empty()) continue;
     for (const int number : {1, last}) fits = check(env, "serial " + radio.serial, make(number, radio.serial)) && fits;
   }
-  if (!fits) env.err() << "vexprog-cli: " << TerminalSafe(planFile_) << " does not fit the radios; no radio was written\n";
+  if (!fits)
+    env.err() << "vexprog-cli: " << TerminalSafe(planFile_) << " does not fit the radios; no radio was written\n";
   return fits;
 }
 

@@ -54,7 +54,7 @@ void SimulatedRadio::SetMemory(const Image& image) {
   std::lock_guard lock(mutex_);
   memory_ = image;
   if (!options_.serialNumber.empty()) {
-    constexpr const FieldDef& field = SchemaField(FieldArea::RadioInfo, "serial_number");
+    const FieldDef& field = SchemaField(FieldArea::RadioInfo, "serial_number");
     const auto at = memory_.begin() + static_cast<long>(layout::kRadioInfo.first + field.offset);
     std::fill_n(at, field.width, 0);
     std::copy_n(options_.serialNumber.begin(), std::min<std::size_t>(options_.serialNumber.size(), field.width), at);

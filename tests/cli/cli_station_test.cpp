@@ -131,8 +131,7 @@ TEST_F(CliStation, RefusesARadioOfAnotherModelAndCatchesAWriteTheRadioDidNotKeep
   EXPECT_NE(refused.find("nothing was written"), std::string::npos) << refused;
   plugIn("failing");
   const std::string failing = run->lineWith("failing:");
-  EXPECT_NE(failing.find("FAILED: the radio holds other bytes than were written, from address 254"),
-            std::string::npos)
+  EXPECT_NE(failing.find("FAILED: the radio holds other bytes than were written, from address 254"), std::string::npos)
       << failing;
   EXPECT_EQ(run->finish(), 1);
   EXPECT_EQ(memoryOf("other"), other);

@@ -12,8 +12,8 @@ namespace vex {
 
 namespace {
 
-constexpr std::uint32_t kDirEvents = IN_CREATE | IN_MOVED_TO | IN_DELETE | IN_MOVED_FROM | IN_DELETE_SELF |
-                                     IN_MOVE_SELF | IN_ONLYDIR;
+constexpr std::uint32_t kDirEvents =
+    IN_CREATE | IN_MOVED_TO | IN_DELETE | IN_MOVED_FROM | IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR;
 constexpr std::uint32_t kParentEvents = IN_CREATE | IN_MOVED_TO | IN_ONLYDIR;
 
 }  // namespace

@@ -134,8 +134,8 @@ class RadioSteps {
       result_.backupFile = file.path.string();
       return true;
     }
-    result_.error = "the backup " + file.path.string() + " could not be saved (" + std::strerror(errno) +
-                    "); nothing was written";
+    result_.error =
+        "the backup " + file.path.string() + " could not be saved (" + std::strerror(errno) + "); nothing was written";
     return false;
   }
 
@@ -153,8 +153,8 @@ class RadioSteps {
       return true;
     }
     result_.error = Reason(writer, "the radio did not answer");
-    result_.error += transfer.BlocksDone() > 0 ? "; the radio holds partly new data, write it again"
-                                               : "; nothing was written";
+    result_.error +=
+        transfer.BlocksDone() > 0 ? "; the radio holds partly new data, write it again" : "; nothing was written";
     return false;
   }
 

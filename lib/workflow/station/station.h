@@ -20,9 +20,9 @@
 namespace vex {
 
 struct StationEvents {
-  std::function<void(const StationRadio&)> started;                       // on run()'s thread
-  std::function<void(const StationRadio&, RadioPhase, int)> progress;     // on the radio's thread
-  std::function<void(const RadioResult&)> finished;                       // on run()'s thread
+  std::function<void(const StationRadio&)> started;                    // on run()'s thread
+  std::function<void(const StationRadio&, RadioPhase, int)> progress;  // on the radio's thread
+  std::function<void(const RadioResult&)> finished;                    // on run()'s thread
 };
 
 struct StationRun {

@@ -22,7 +22,7 @@ struct StationShared {
   AppSettings& settings;
   RangeTable& ranges;
   std::optional<std::string> password;  // sent once when a radio asks
-  std::recursive_mutex lock;  // guards the settings and the ranges (a check shows its message under it)
+  std::recursive_mutex lock;            // guards the settings and the ranges (a check shows its message under it)
 };
 
 class StationHost : public SettingsTransferHost {

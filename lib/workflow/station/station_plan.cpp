@@ -34,8 +34,8 @@ struct PlanError {
 bool IsName(const std::string& name) {
   return !name.empty() && name.size() <= 32 && (std::islower(static_cast<unsigned char>(name[0])) != 0) &&
          std::all_of(name.begin(), name.end(), [](char c) {
-           return std::islower(static_cast<unsigned char>(c)) != 0 || std::isdigit(static_cast<unsigned char>(c)) != 0 ||
-                  c == '_';
+           return std::islower(static_cast<unsigned char>(c)) != 0 ||
+                  std::isdigit(static_cast<unsigned char>(c)) != 0 || c == '_';
          });
 }
 
@@ -99,13 +99,12 @@ PlanText Fragment(const YAML::Node& node, const std::vector<std::string>& lines,
   if (!node.IsScalar()) Fail(node, what + " is a codeplug text (a block after |)");
   const std::size_t line = static_cast<std::size_t>(node.Mark().line);
   const std::size_t column = static_cast<std::size_t>(node.Mark().column);
-  const bool block = line < lines.size() && column < lines[line].size() &&
-                     (lines[line][column] == '|' || lines[line][column] == '>');
+  const bool block =
+      line < lines.size() && column < lines[line].size() && (lines[line][column] == '|' || lines[line][column] == '>');
   PlanText text{node.Scalar(), static_cast<int>(line) + (block ? 2 : 1), 0};
   if (block && line + 1 < lines.size())
-    text.indent = static_cast<int>(lines[line + 1].find_first_not_of(' ') == std::string::npos
-                                       ? 0
-                                       : lines[line + 1].find_first_not_of(' '));
+    text.indent = static_cast<int>(
+        lines[line + 1].find_first_not_of(' ') == std::string::npos ? 0 : lines[line + 1].find_first_not_of(' '));
   YAML::Node root;
   try {
     root = YAML::Load(text.text);
@@ -170,7 +169,8 @@ void LoadRadios(const YAML::Node& node, const std::vector<std::string>& lines, S
       const std::string k = key.first.Scalar();
       if (k == "number") {
         radio.number = static_cast<int>(Number(key.second, 1, kMaxNumber, "number"));
-        if (!numbers.insert(radio.number).second) Fail(key.second, "radio " + std::to_string(radio.number) + " is listed twice");
+        if (!numbers.insert(radio.number).second)
+          Fail(key.second, "radio " + std::to_string(radio.number) + " is listed twice");
       } else if (k == "serial") {
         if (!key.second.IsScalar() || key.second.Scalar().empty() || key.second.Scalar().size() > 16)
           Fail(key.second, "serial: 1 to 16 characters");
@@ -210,6 +210,10 @@ std::string LoadStationPlan(const std::filesystem::path& path, StationPlan& plan
   std::string text;
   if (!ReadWholeFile(path, kMaxCodeplugTextBytes + 1, text)) return path.string() + ": cannot be read";
   if (text.size() > kMaxCodeplugTextBytes) return path.string() + ": too large for a plan";
+  return ParseStationPlan(text, path, plan);
+}
+
+std::string ParseStationPlan(const std::string& text, const std::filesystem::path& path, StationPlan& plan) {
   const std::vector<std::string> lines = Lines(text);
   StationPlan loaded;
   try {

@@ -74,6 +74,8 @@ bool IsPlanFile(const std::filesystem::path& path);
 
 // Reads a plan; "" when it holds, else "FILE:LINE: what is wrong".
 std::string LoadStationPlan(const std::filesystem::path& path, StationPlan& plan);
+// The same for the text of the plan file at `path`.
+std::string ParseStationPlan(const std::string& text, const std::filesystem::path& path, StationPlan& plan);
 
 // The fragments of a radio in the order they apply, placeholders filled.
 std::vector<PlanText> PlanTextsFor(const StationPlan& plan, int number, const std::string& serial);

@@ -1,7 +1,7 @@
 // Station plans: what a plan file may say, where a mistake is reported, and
 // the values each radio's fragments get.
-#include "workflow/station/device_watcher.h"
 #include "workflow/station/station_plan.h"
+#include "workflow/station/device_watcher.h"
 
 #include "../core/codeplug_test_support.h"
 
@@ -27,7 +27,8 @@ TEST(StationPlan, MistakesAreNamedWithTheirLine) {
       {"counters: {}\n", ":1: the plan names no base: file"},
       {"base: a.dat\nwhat: 1\n", ":2: what is not base, counters, every or radios"},
       {"base: a.dat\nradios:\n  - number: 0\n    text: x\n", ":3: number is a whole number from 1 to 100000"},
-      {"base: a.dat\nradios:\n  - {number: 1, serial: X, text: x}\n", ":3: a radio's entry has either number: or serial:"},
+      {"base: a.dat\nradios:\n  - {number: 1, serial: X, text: x}\n",
+       ":3: a radio's entry has either number: or serial:"},
       {"base: a.dat\nradios:\n  - {number: 1, text: x}\n  - {number: 1, text: y}\n", ":4: radio 1 is listed twice"},
       {"base: a.dat\nradios:\n  - {serial: S}\n", ":3: a radio's entry needs text:"},
       {"base: a.dat\nevery: |\n  file:\n    range: 1-2\n", "every may not name file: or format:"},
@@ -37,16 +38,18 @@ TEST(StationPlan, MistakesAreNamedWithTheirLine) {
       {"base: a.dat\ncounters:\n  id: {start: 1, width: 99}\n", ":3: width is a whole number from 0 to 16"},
       {"base: a.dat\nevery: [1\n", "plan.yaml:"},
   };
-  for (const auto& c : cases) EXPECT_NE(LoadError(c.plan).find(c.error), std::string::npos) << c.plan << LoadError(c.plan);
+  for (const auto& c : cases)
+    EXPECT_NE(LoadError(c.plan).find(c.error), std::string::npos) << c.plan << LoadError(c.plan);
   EXPECT_EQ(LoadError("base: a.dat\n"), "");
 }
 
 TEST(StationPlan, FragmentsFillTheRadiosNumbersAndASerialEntryWinsOverTheNumber) {
   test::ScratchDir dir;
-  std::ofstream(dir.file("plan.yaml")) << "base: a.dat\n"
-                                          "counters:\n  id: {start: 7, step: 3, width: 4}\n"
-                                          "every: \"{id} {n} {{n}} {serial}\"\n"
-                                          "radios:\n  - {number: 3, text: by number}\n  - {serial: S9, text: by serial}\n";
+  std::ofstream(dir.file("plan.yaml"))
+      << "base: a.dat\n"
+         "counters:\n  id: {start: 7, step: 3, width: 4}\n"
+         "every: \"{id} {n} {{n}} {serial}\"\n"
+         "radios:\n  - {number: 3, text: by number}\n  - {serial: S9, text: by serial}\n";
   StationPlan plan;
   ASSERT_EQ(LoadStationPlan(dir.file("plan.yaml"), plan), "");
   EXPECT_EQ(plan.base, dir.path() / "a.dat");
