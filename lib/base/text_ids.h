@@ -98,6 +98,7 @@ inline constexpr int kMsgReadStatus = 2308;
 inline constexpr int kMsgChannelCount = 2309;
 inline constexpr int kMsgPasteRowsLeftOut = 2410;
 inline constexpr int kMsgReadPort = 2411;
+inline constexpr int kMsgPageFooter = 2412;
 inline constexpr int kMsgBackupBeforeWrite = 2370;
 inline constexpr int kMsgBackupKept = 2371;
 inline constexpr int kMsgBackupMissing = 2372;
@@ -199,6 +200,9 @@ inline constexpr int kPortColumns = 2420;
 inline constexpr int kPortStates = 2421;
 inline constexpr int kPortDeviceLabel = 2422;
 inline constexpr int kPortRefresh = 2423;
+
+// Record navigation bar
+inline constexpr int kNavButtonNames = 2424;
 
 // Language dialog
 inline constexpr int kLanguageLabel = 1038;
@@ -550,6 +554,7 @@ inline constexpr auto kMessageIds = std::to_array<int>({
     kMsgChannelCount,
     kMsgPasteRowsLeftOut,
     kMsgReadPort,
+    kMsgPageFooter,
     kMsgBackupBeforeWrite,
     kMsgBackupKept,
     kMsgBackupMissing,
@@ -595,6 +600,7 @@ inline constexpr auto kLabelIds = std::to_array<int>({
     kPortStates,
     kPortDeviceLabel,
     kPortRefresh,
+    kNavButtonNames,
     kCaptionLanguage,
     kLanguageLabel,
     kLanguageList,
@@ -849,7 +855,7 @@ inline constexpr auto kOptionLists = std::to_array<OptionListField>({
 
 // Texts that are used as formats, each with exactly one conversion of the kind the caller
 // passes: an integer (d, i, u, x, X) or a text (s).
-enum class Conversion { Integer, String };
+enum class Conversion { Integer, String, TwoIntegers };
 
 struct FormatText {
   Family family;
@@ -888,6 +894,7 @@ inline constexpr auto kFormatTexts = std::to_array<FormatText>({
     FormatText{Family::Message, kMsgWriteOriginRadio, Conversion::String},
     FormatText{Family::Message, kMsgReadStatus, Conversion::String},
     FormatText{Family::Message, kMsgChannelCount, Conversion::Integer},
+    FormatText{Family::Message, kMsgPageFooter, Conversion::TwoIntegers},  // page, pages
     FormatText{Family::Message, kMsgPasteRowsLeftOut, Conversion::Integer},
     FormatText{Family::Message, kMsgReadPort, Conversion::String},
     FormatText{Family::Message, kMsgBackupBeforeWrite, Conversion::String},
@@ -899,7 +906,7 @@ inline constexpr auto kFormatTexts = std::to_array<FormatText>({
 });
 
 // Plain lists: items separated by ";", of each item the part before its first ",".
-inline constexpr auto kTextLists = std::to_array<int>({kLanguageList, kTestFreqColumns, kPortColumns, kPortStates});
+inline constexpr auto kTextLists = std::to_array<int>({kLanguageList, kTestFreqColumns, kPortColumns, kPortStates, kNavButtonNames});
 
 // kTuneItemFlags is a ";"-separated list of "code,flags" pairs, one per item of kTuneItemList.
 

@@ -8,17 +8,23 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QTest>
 
 #include "adapters/settings.h"
 #include "adapters/texts.h"
 #include "app/about_dialog.h"
 #include "app/splash.h"
+#include "channels/view_channel_list.h"
+#include "commands/command_ids.h"
 #include "gui_test_support.h"
 #include "help/dialog_help.h"
 #include "help/help_window.h"
 #include "toolkit/control_id.h"
+#include "views/property_sheet.h"
 #include "views/view_mis.h"
+#include "workspace/child_frame.h"
+#include "workspace/main_frame.h"
 #include "workspace/view_table.h"
 
 namespace vex::gui {
@@ -101,6 +107,47 @@ TEST(HelpWindow, F1InAFormOpensTheTopicOfTheFocusedControlOrTheView) {
   QTest::keyClick(squelch, Qt::Key_F1);
   EXPECT_TRUE(HelpWindow::instance()->currentTopic().endsWith("/1404_E.html"));
   HelpWindow::instance()->close();
+}
+
+// F1 in a field of a view with pages: the field's section of the view's topic
+// when the field has no topic of its own, in the chosen language; in a view
+// without a section for the field, the view's topic.
+TEST(HelpWindow, F1InAFieldOpensItsSectionOfTheViewTopic) {
+  struct Case {
+    int view;
+    int page;
+    int control;
+    const char* topic;
+    const char* section;
+  };
+  const Case cases[] = {
+      {kCmdViewChannel, 0, 3666, "3655", "3666"},  // Channel > Basic > RX Frequency
+      {kCmdViewChannel, 0, 3675, "3655", "3675"},
+      {kCmdViewChannel, 1, 3703, "3655", "3703"},  // Channel > Options > Personality List
+      {kCmdViewChannelList, 0, CViewChannelList::kGridId, "3770", ""},
+  };
+  for (const char* suffix : {"_E", "_S"}) {
+    test::DataDir data;
+    if (suffix == std::string("_S")) data.addLanguageLine("HelpFile=help/index_S.html");
+    settings::initialiseSeparate(data.path());
+    CMainFrame frame;
+    frame.show();
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(suffix) + " control " + std::to_string(c.control));
+      CChildFrame* child = frame.openView(c.view);
+      ASSERT_NE(child, nullptr);
+      if (auto* sheet = child->findChild<CPropertySheet*>()) sheet->setCurrentIndex(c.page);
+      QWidget* field = findControl(child, c.control);
+      ASSERT_NE(field, nullptr);
+      field->setFocus();
+      QTest::keyClick(field, Qt::Key_F1);
+      EXPECT_TRUE(HelpWindow::instance()->currentTopic().endsWith(QString("/%1%2.html").arg(c.topic, suffix)))
+          << HelpWindow::instance()->currentTopic().toStdString();
+      EXPECT_EQ(HelpWindow::instance()->currentSection(), QString::fromLatin1(c.section));
+      frame.closeAllWindows();
+    }
+    HelpWindow::instance()->close();
+  }
 }
 
 TEST(CSplashWindow, PicturePathFollowsTheLanguage) {

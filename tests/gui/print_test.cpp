@@ -149,6 +149,8 @@ TEST_F(PrintTest, ExportsAFullReportOfSeventeenChannelsAsPdfInBothLanguages) {
   const std::optional<QString> chinese = pdfText(prompts->pdfPath);
   ASSERT_TRUE(chinese);
   EXPECT_TRUE(chinese->contains(QStringLiteral("信道号")));
+  EXPECT_TRUE(chinese->contains(QRegularExpression(QStringLiteral("第\\s*1\\s*页，\\s*共\\s*%1\\s*页").arg(pages))));
+  EXPECT_FALSE(chinese->contains(QStringLiteral("Page 1 of")));
   EXPECT_TRUE(chinese->contains(QString::fromStdString(settings::current().labelText(1109))));
   settings::current().selectLanguage(0);
 }

@@ -81,6 +81,10 @@ TEST(CMainFrame, TreeRootIsTheModelAndListsHaveOneChildPerRecord) {
   ASSERT_NE(channels, nullptr);
   EXPECT_EQ(channels->childCount(), radio_data::recordCount(RecordKind::Channel));
   EXPECT_EQ(channels->child(0)->text(0), channels->text(0) + "1");
+  // The Channel List, which shows every channel at once, has a row of its own and none per channel.
+  QTreeWidgetItem* list = frame.tree()->item(kCmdViewChannelList, 0);
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->childCount(), 0);
 }
 
 TEST(CMainFrame, OpeningAnItemTwiceReusesItsFrame) {
@@ -454,7 +458,12 @@ TEST(CMainFrame, AHiddenEditMenuGroupTakesItsViewsWithIt) {
     return false;
   };
   EXPECT_FALSE(holds(edit, kCmdViewChannel));
+  EXPECT_FALSE(holds(edit, kCmdViewChannelList));
   EXPECT_TRUE(holds(edit, kCmdViewPersonality));
+
+  test::DataDir plain;
+  CMainFrame shown;
+  EXPECT_TRUE(holds(shown.menuBar()->actions().at(1)->menu(), kCmdViewChannelList));
 }
 
 TEST(CMainFrame, RebuildingTheMenusLeavesNoOldMenusBehind) {

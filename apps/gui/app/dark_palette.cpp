@@ -1,7 +1,10 @@
 #include "app/dark_palette.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QPalette>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <QStyleFactory>
 
 namespace vex::gui {
@@ -38,11 +41,32 @@ QPalette darkPalette() {
   return p;
 }
 
+// Fusion outlines a check box a shade darker than the window, which on dark
+// ground leaves an unticked box all but invisible: this one rims it in the
+// text colour, half strength.
+class VisibleCheckStyle : public QProxyStyle {
+ public:
+  using QProxyStyle::QProxyStyle;
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+    if (element != PE_IndicatorCheckBox) return;
+    QColor rim = option->palette.color(QPalette::Text);
+    rim.setAlpha(option->state & State_Enabled ? 150 : 70);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setPen(rim);
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+    painter->restore();
+  }
+};
+
 }  // namespace
 
 bool applyPaletteFromEnvironment() {
   if (qEnvironmentVariable("VEXPROG_PALETTE").compare(QStringLiteral("dark"), Qt::CaseInsensitive) != 0) return false;
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QApplication::setStyle(new VisibleCheckStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
   QApplication::setPalette(darkPalette());
   return true;
 }

@@ -1,5 +1,6 @@
 #include "help/help_window.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QTextBrowser>
@@ -22,6 +23,12 @@ const QString kEnglishIndex = QStringLiteral("help/index_E.html");
 QString topicSuffix(const QFileInfo& index) {
   const QString stem = index.completeBaseName();
   return stem.startsWith(QStringLiteral("index")) ? stem.mid(5) : QString();
+}
+
+bool hasSection(const QString& topic, int id) {
+  QFile file(topic);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  return file.read(1 << 20).contains(QStringLiteral("name=\"%1\"").arg(id).toLatin1());
 }
 
 }  // namespace
@@ -65,24 +72,31 @@ QString HelpWindow::indexPath() {
 }
 
 void HelpWindow::showContext(std::initializer_list<int> contextIds) {
-  for (int id : contextIds) {
-    if (QString path = topicPath(id); !path.isEmpty()) {
-      instance()->showFile(path);
-      return;
-    }
+  for (auto found = contextIds.begin(); found != contextIds.end(); ++found) {
+    const QString path = topicPath(*found);
+    if (path.isEmpty()) continue;
+    QString section;
+    for (auto before = contextIds.begin(); before != found && section.isEmpty(); ++before)
+      if (*before > 0 && hasSection(path, *before)) section = QString::number(*before);
+    instance()->showFile(path, section);
+    return;
   }
   showIndex();
 }
 
 void HelpWindow::showIndex() { instance()->showFile(indexPath()); }
 
-void HelpWindow::showFile(const QString& path) {
-  browser_->setSource(QUrl::fromLocalFile(path));
+void HelpWindow::showFile(const QString& path, const QString& section) {
+  QUrl url = QUrl::fromLocalFile(path);
+  if (!section.isEmpty()) url.setFragment(section);
+  browser_->setSource(url);
   show();
   raise();
   activateWindow();
 }
 
 QString HelpWindow::currentTopic() const { return browser_->source().toLocalFile(); }
+
+QString HelpWindow::currentSection() const { return browser_->source().fragment(); }
 
 }  // namespace vex::gui

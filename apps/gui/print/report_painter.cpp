@@ -9,6 +9,10 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include "adapters/texts.h"
+#include "base/text_ids.h"
+#include "config/safe_format.h"
+
 namespace vex::gui {
 namespace {
 
@@ -22,6 +26,13 @@ constexpr double kSmallestFit = 0.5;
 // The space kept free at the right of every cell of a report line, so that
 // texts of neighbouring cells never touch.
 constexpr double kCellGap = 15;
+
+// "Page n of m" in the language, else as the library words it.
+QString footerText(int number, int count) {
+  const std::string format = texts::message(text::kMsgPageFooter);
+  const std::string text = formatText(format, number, count);
+  return QString::fromStdString(format.empty() || text == format ? PageFooterText(number, count) : text);
+}
 
 QFont reportFont(int height, QFont::Weight weight) {
   QFont font;
@@ -161,7 +172,7 @@ void ReportPainter::paintPage(QPainter& painter, const Page& page, int number, i
   // Footer: a rule, below it the page number at the left and the time at the right.
   const QRectF bottom = page.line(4 + page.linesPerPage);
   drawRule(painter, page.left, page.right, bottom.top());
-  drawCell(painter, bottom.adjusted(0, 0, -half, 0), QString::fromStdString(PageFooterText(number, count)), normal);
+  drawCell(painter, bottom.adjusted(0, 0, -half, 0), footerText(number, count), normal);
   drawCell(painter, bottom.adjusted(half, 0, 0, 0), printed_, normal, Qt::AlignRight);
 }
 

@@ -7,6 +7,7 @@
 #include <QListWidget>
 
 #include "adapters/texts.h"
+#include "toolkit/accessible_names.h"
 #include "toolkit/control_id.h"
 #include "toolkit/edits.h"
 #include "toolkit/form_fit.h"
@@ -48,6 +49,7 @@ void translateWindow(QWidget* window, int dialogId) {
       group->setTitle(qtext);
     }
   }
+  nameFieldsByTheirLabels(window);
   fitFormsToTexts(window);
 }
 

@@ -56,8 +56,8 @@ void CPropertySheet::rememberActivePage() const {
   if (count() > 0) rememberedPages()[rememberKey_] = currentIndex();
 }
 
-void CPropertySheet::showContextHelp(int viewTemplateId) const {
-  if (CPropertyPage* page = activePage()) page->showContextHelp(0, viewTemplateId);
+void CPropertySheet::showContextHelp(int controlId, int viewTemplateId) const {
+  if (CPropertyPage* page = activePage()) page->showContextHelp(controlId, viewTemplateId);
 }
 
 }  // namespace vex::gui

@@ -33,8 +33,8 @@ class CPropertySheet : public QTabWidget {
   void activateRememberedPage();
   // The active page becomes the one to remember; the view calls it when it closes.
   void rememberActivePage() const;
-  // Help for the focused control of the active page.
-  void showContextHelp(int viewTemplateId) const;
+  // Help for a control of the active page (0: the focused one).
+  void showContextHelp(int controlId, int viewTemplateId) const;
 
  signals:
   // A page stored a user change.

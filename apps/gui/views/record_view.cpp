@@ -3,6 +3,7 @@
 #include "adapters/radio_data.h"
 #include "core/record_limits.h"
 #include "help/help_window.h"
+#include "toolkit/control_id.h"
 #include "toolkit/translate.h"
 #include "views/messages.h"
 #include "views/property_sheet.h"
@@ -119,8 +120,9 @@ void CRecordView::closing() {
 }
 
 void CRecordView::showContextHelp(int controlId) {
-  if (sheet_ && controlId == 0)
-    sheet_->showContextHelp(templateId());
+  // A control on a page: its topic, else its page's, else the view's.
+  if (sheet_ && (controlId == 0 || sheet_->isAncestorOf(findControl(this, controlId))))
+    sheet_->showContextHelp(controlId, templateId());
   else
     CCustomFormView::showContextHelp(controlId);
 }

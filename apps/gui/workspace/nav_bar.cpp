@@ -4,6 +4,9 @@
 #include <QLabel>
 #include <QStyle>
 
+#include "adapters/settings.h"
+#include "base/text_ids.h"
+#include "config/app_settings.h"
 #include "toolkit/control_id.h"
 #include "toolkit/form_builder.h"
 #include "toolkit/images.h"
@@ -57,6 +60,14 @@ CNavBar::CNavBar(QWidget* parent) : QWidget(parent) {
   counter()->setFont(font);
   counter()->setForegroundRole(QPalette::Link);  // stands out, and stays readable in a dark palette
   translateWindow(this, kTemplateId);
+  // The picture buttons say what they do in their tips, to screen readers too.
+  const std::vector<std::string> names = settings::current().textList(text::kNavButtonNames);
+  const int pictured[] = {kFirst, kPrevious, kNext, kLast, kAdd, kDelete, kList};
+  for (std::size_t k = 0; k < std::size(pictured) && k < names.size(); ++k) {
+    QAbstractButton* b = button(pictured[k]);
+    b->setToolTip(QString::fromStdString(names[k]));
+    b->setAccessibleName(b->toolTip());
+  }
 }
 
 QAbstractButton* CNavBar::button(int id) const { return findControlAs<QAbstractButton>(this, id); }

@@ -14,10 +14,11 @@ namespace {
 
 QIcon itemIcon(bool marked) { return imageIcon(marked ? kImageTreeItemMarked : kImageTreeItem); }
 
-// The view table's entry of a tree row's own view when that view edits a list.
+// The view table's entry of a tree row's own view when that view edits a list
+// one record at a time (the Channel List shows them all: no record rows).
 const ViewEntry* recordViewOf(int id) {
   const ViewEntry* entry = findView(id);
-  return entry && entry->list ? entry : nullptr;
+  return entry && entry->list && entry->viewClass != ViewClass::ChannelList ? entry : nullptr;
 }
 
 }  // namespace

@@ -65,6 +65,7 @@ constexpr TreeRow kTree[] = {
     {kCmdViewDos, 1, "DOS", kCmdViewDos},
     {kCmdGroupChannels, 0, "Channels", kCmdViewChannel},
     {kCmdViewChannel, 1, "Channel", kCmdViewChannel},
+    {kCmdViewChannelList, 1, "Channel List", kCmdViewChannelList},
     {kCmdGroupPersonalities, 0, "Personalities", kCmdViewPersonality},
     {kCmdViewPersonality, 1, "Personality", kCmdViewPersonality},
     {kCmdGroupScan, 0, "Scan", kCmdViewScan},

@@ -280,12 +280,16 @@ TEST(LanguageFiles, FormatTextsCarryExactlyTheConversionTheirCallersPass) {
     for (const FormatText& format : kFormatTexts) {
       formats.insert({format.family, format.id});
       const std::string letters = conversionsOf(textOf(file.name, format.family, format.id));
-      ASSERT_EQ(letters.size(), 1u) << file.name << " text " << format.id << " has conversions \"" << letters << "\"";
-      const std::string_view accepted = format.argument == Conversion::Integer ? "diuxX" : "s";
-      EXPECT_NE(accepted.find(letters[0]), std::string_view::npos) << file.name << " text " << format.id;
-      // The safe formatter must accept the text with the caller's argument.
+      const std::size_t count = format.argument == Conversion::TwoIntegers ? 2 : 1;
+      ASSERT_EQ(letters.size(), count) << file.name << " text " << format.id << " has conversions \"" << letters << "\"";
+      const std::string_view accepted = format.argument == Conversion::String ? "s" : "diuxX";
+      for (char letter : letters)
+        EXPECT_NE(accepted.find(letter), std::string_view::npos) << file.name << " text " << format.id;
+      // The safe formatter must accept the text with the caller's arguments.
       const std::string text = textOf(file.name, format.family, format.id);
-      if (format.argument == Conversion::Integer) {
+      if (format.argument == Conversion::TwoIntegers) {
+        EXPECT_NE(vex::formatText(text, 12, 34).find("34"), std::string::npos) << file.name << " text " << format.id;
+      } else if (format.argument == Conversion::Integer) {
         EXPECT_NE(vex::formatText(text, 4660), text) << file.name << " text " << format.id;
       } else {
         EXPECT_NE(vex::formatText(text, std::string("400-470")).find("400-470"), std::string::npos)
