@@ -112,6 +112,10 @@ void DefineExport(CLI::App& c, CliOptions& o) {
   Output(c, o, "the YAML file to write (default: standard output)", false);
 }
 
+void DefineTextSchema(CLI::App& c, CliOptions& o) {
+  Output(c, o, "the JSON file to write (default: standard output)", false);
+}
+
 void DefineApply(CLI::App& c, CliOptions& o) {
   File(c, o, "TEXT", "the codeplug text (YAML; '-' for standard input)");
   c.add_option("--base", o.base,
@@ -196,6 +200,8 @@ const std::vector<Command>& Commands() {
        RunImportCsv},
       {"export", "write the whole content of a codeplug file as YAML text", DefineExport, RunExport},
       {"apply", "make a codeplug file of a YAML text, alone or applied onto a base file", DefineApply, RunApply},
+      {"text-schema", "write the JSON Schema of the YAML text, for editors that check and complete it",
+       DefineTextSchema, RunTextSchema},
       {"report", "write the printed report of a codeplug file as text", DefineReport, RunReport},
       {"diff", "list the fields that differ between two codeplug files (exit 0 same, 1 different)", DefineDiff,
        RunDiff},

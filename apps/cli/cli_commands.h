@@ -32,6 +32,7 @@ int RunExportCsv(Environment& env, const CliOptions& options);
 int RunReport(Environment& env, const CliOptions& options);
 int RunImportCsv(Environment& env, const CliOptions& options);
 int RunExport(Environment& env, const CliOptions& options);
+int RunTextSchema(Environment& env, const CliOptions& options);
 int RunApply(Environment& env, const CliOptions& options);
 int RunDiff(Environment& env, const CliOptions& options);
 int RunPorts(Environment& env, const CliOptions& options);

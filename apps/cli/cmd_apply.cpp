@@ -4,11 +4,9 @@
 #include "input_file.h"
 #include "output_file.h"
 
-#include "base/file_replace.h"
 #include "workflow/codeplug_text/codeplug_text.h"
 
 #include <cerrno>
-#include <iostream>
 #include <memory>
 
 namespace vex::cli {
@@ -16,14 +14,10 @@ namespace vex::cli {
 int RunApply(Environment& env, const CliOptions& options) {
   const std::string& textFile = options.files[0];
   std::string text;
-  if (textFile == "-") {
-    text.resize(kMaxCodeplugTextBytes + 1);
-    std::cin.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(std::cin.gcount()));
-  } else if (const InputFile input(textFile, InputFile::StandardInput::Refused); !input.ready()) {
-    return input.fail(env);
-  } else if (!ReadWholeFile(textFile, kMaxCodeplugTextBytes + 1, text)) {
-    return env.failWith("No such file or it cannot be read", textFile);
+  switch (ReadInputText(textFile, kMaxCodeplugTextBytes, text)) {
+    case InputText::Missing: return env.failWith("No such file", textFile);
+    case InputText::Unreadable: return env.failWith("The file cannot be read", textFile);
+    case InputText::Read: break;
   }
 
   std::unique_ptr<CodeplugDocument> base;

@@ -8,11 +8,9 @@
 #include "input_file.h"
 #include "output_file.h"
 
-#include "base/file_replace.h"
 #include "config/safe_format.h"
 #include "core/chirp_csv.h"
 
-#include <iostream>
 
 namespace vex::cli {
 
@@ -36,15 +34,10 @@ int RunImportCsv(Environment& env, const CliOptions& options) {
   if (!outcome.ok()) return env.fail(outcome.messageId, file);
 
   std::string csv;
-  if (csvFile == "-") {
-    // One byte more than a CSV may have, so that a larger one is refused.
-    csv.resize(kMaxCsvBytes + 1);
-    std::cin.read(csv.data(), static_cast<std::streamsize>(csv.size()));
-    csv.resize(static_cast<std::size_t>(std::cin.gcount()));
-  } else if (const InputFile csvInput(csvFile, InputFile::StandardInput::Refused); !csvInput.ready()) {
-    return csvInput.fail(env);
-  } else if (!ReadWholeInput(csvFile, kMaxCsvBytes, csv)) {
-    return env.fail(text::kMsgCsvUnreadable, csvFile);
+  switch (ReadInputText(csvFile, kMaxCsvBytes, csv)) {
+    case InputText::Missing: return env.failWith("No such file", csvFile);
+    case InputText::Unreadable: return env.fail(text::kMsgCsvUnreadable, csvFile);
+    case InputText::Read: break;
   }
   CsvLineChoice choice;
   if (!options.lines.empty()) choice = ParseCsvLineRange(options.lines).value_or(CsvLineChoice{});

@@ -1,4 +1,5 @@
-// export FILE [-o OUT.yaml]: the whole content of a codeplug file as text.
+// export FILE [-o OUT.yaml]: the whole content of a codeplug file as text;
+// text-schema [-o OUT.json]: the JSON Schema of that text.
 #include "cli_commands.h"
 #include "input_file.h"
 #include "output_file.h"
@@ -20,6 +21,11 @@ int RunExport(Environment& env, const CliOptions& options) {
   }
   const LanguageTexts english(env.dataDir() / "VEX_E.lng");
   return WriteTextOutput(env, options.output, ExportCodeplugText(*document, english), options.force);
+}
+
+int RunTextSchema(Environment& env, const CliOptions& options) {
+  const LanguageTexts english(env.dataDir() / "VEX_E.lng");
+  return WriteTextOutput(env, options.output, CodeplugTextSchema(english), options.force);
 }
 
 }  // namespace vex::cli

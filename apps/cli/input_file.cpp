@@ -46,4 +46,16 @@ InputFile::~InputFile() {
   if (!tempDir_.empty()) std::filesystem::remove_all(tempDir_, ec);
 }
 
+InputText ReadInputText(const std::string& given, std::size_t maxBytes, std::string& text) {
+  if (given == "-") {
+    text.assign(maxBytes + 1, '\0');
+    std::cin.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(std::cin.gcount()));
+    return InputText::Read;
+  }
+  std::error_code ec;
+  if (!std::filesystem::exists(given, ec)) return InputText::Missing;
+  return ReadWholeInput(given, maxBytes + 1, text) ? InputText::Read : InputText::Unreadable;
+}
+
 }  // namespace vex::cli

@@ -6,6 +6,7 @@
 
 #include "cli_environment.h"
 
+#include <cstddef>
 #include <string>
 
 namespace vex::cli {
@@ -35,5 +36,11 @@ class InputFile {
   std::string problem_;
   bool fromStdin_ = false;
 };
+
+// A whole text a command takes (a CSV, a codeplug text): standard input for
+// "-", else the file, which may also be a pipe or a FIFO. At most maxBytes + 1
+// bytes are kept, so that the text's parser refuses a larger text itself.
+enum class InputText { Read, Missing, Unreadable };
+InputText ReadInputText(const std::string& given, std::size_t maxBytes, std::string& text);
 
 }  // namespace vex::cli

@@ -80,6 +80,12 @@ inline constexpr int kMsgCsvNoChannels = 1343;
 inline constexpr int kMsgCsvNameDropped = 1344;
 inline constexpr int kMsgCsvNotImported = 1345;
 inline constexpr int kMsgCsvLinesSkipped = 1346;
+inline constexpr int kMsgCsvLinesPrompt = 1347;
+inline constexpr int kMsgCsvSkipInvalid = 1348;
+inline constexpr int kMsgTextNotApplied = 1349;
+inline constexpr int kMsgReferencesChanged = 1352;
+inline constexpr int kMsgTextOtherModel = 1353;
+inline constexpr int kMsgTextUnreadable = 1354;
 inline constexpr int kMsgPortPane = 2231;
 inline constexpr int kMsgWriteModel = 2301;
 inline constexpr int kMsgWriteBand = 2302;
@@ -434,6 +440,8 @@ inline constexpr int kCmdInvalidView = 32906;
 inline constexpr int kCmdImportChannels = 32907;
 inline constexpr int kCmdExportChannels = 32908;
 inline constexpr int kCmdBackupBeforeWrite = 32909;
+inline constexpr int kCmdExportText = 32910;
+inline constexpr int kCmdImportText = 32911;
 
 // Navigation tree and Edit menu items (view commands)
 inline constexpr int kViewRadioInfo = 32800;
@@ -528,6 +536,12 @@ inline constexpr auto kMessageIds = std::to_array<int>({
     kMsgCsvNameDropped,
     kMsgCsvNotImported,
     kMsgCsvLinesSkipped,
+    kMsgCsvLinesPrompt,
+    kMsgCsvSkipInvalid,
+    kMsgTextNotApplied,
+    kMsgReferencesChanged,
+    kMsgTextOtherModel,
+    kMsgTextUnreadable,
     kMsgPortPane,
     kMsgWriteModel,
     kMsgWriteBand,
@@ -763,6 +777,8 @@ inline constexpr auto kLabelIds = std::to_array<int>({
     kCmdImportChannels,
     kCmdExportChannels,
     kCmdBackupBeforeWrite,
+    kCmdExportText,
+    kCmdImportText,
     kCmdIdleMessage,
     kCmdFileNew,
     kCmdFileOpen,

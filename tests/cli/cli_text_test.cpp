@@ -2,6 +2,7 @@
 // partial text over a base, and a refused text that writes nothing.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -31,6 +32,10 @@ TEST(CliText, ExportApplyAndRefusal) {
   const CliResult applied = run({"apply", dir.file("a.yaml"), "-o", dir.file("b.dat")});
   ASSERT_EQ(applied.exitCode, 0) << applied.err;
   EXPECT_EQ(Read(dir.file("b.dat")), Read(base));
+  const std::string piped = "cat " + dir.file("a.yaml") + " | " + VEX_BIN_DIR + "/vexprog-cli --data-dir " +
+                            BuildDataDir() + " apply - -o " + dir.file("p.dat") + " 2>/dev/null";
+  ASSERT_EQ(std::system(piped.c_str()), 0);
+  EXPECT_EQ(Read(dir.file("p.dat")), Read(base));
 
   Write(dir.file("one.yaml"), "channels:\n  - rx_frequency: 446.09375\n    tx_frequency: 446.09375\n");
   ASSERT_EQ(run({"apply", dir.file("one.yaml"), "--base", base, "-o", dir.file("c.dat")}).exitCode, 0);

@@ -5,6 +5,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "commands/prompts.h"
@@ -30,6 +31,8 @@ class ScriptedPrompts : public Prompts {
   std::optional<ModelChoice> modelChoice;
   std::optional<int> languageChoice;
   std::optional<std::string> csvPath;
+  std::optional<std::string> textPath;
+  std::optional<CsvLineChoice> csvLines;  // the answer to a refused CSV file; nothing: Cancel
   std::vector<std::string> texts;  // texts shown by showText, in order
   // The port dialog is built for real and confirmed at once.
   std::function<void(CDlgComPort&)> portDialogAction;
@@ -45,7 +48,13 @@ class ScriptedPrompts : public Prompts {
   std::optional<ModelChoice> chooseModel(const AppSettings&) override { return modelChoice; }
   std::optional<int> chooseLanguage(const std::vector<std::string>&, int) override { return languageChoice; }
   std::optional<std::string> choosePort(const std::string& current, const PortProbe& probe) override;
-  std::optional<std::string> chooseCsvPath(CsvPathMode) override { return csvPath; }
+  std::optional<std::string> chooseCsvPath(ExchangeMode) override { return csvPath; }
+  std::optional<std::string> chooseTextPath(ExchangeMode) override { return textPath; }
+  // The problems shown are kept with the texts.
+  std::optional<CsvLineChoice> chooseCsvLines(const std::string& problems, const CsvLineChoice&) override {
+    texts.push_back(problems);
+    return std::exchange(csvLines, std::nullopt);
+  }
   void showText(const std::string& text) override { texts.push_back(text); }
 
  private:

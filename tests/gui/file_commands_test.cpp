@@ -410,7 +410,9 @@ TEST_F(CommandsTest, ChannelsGoOutAsCsvAndComeBackThroughTheFileMenu) {
       << kCsvHeader << "1,,446.006250,,0.000000,Tone,88.5,88.5,NFM,Low\r\n"
       << "2,,446.018750,,0.000000,,88.5,88.5,FM,High\r\n";
   handlers.handle(kCmdImportChannels);
-  EXPECT_TRUE(prompts->texts.empty());
+  // The scan list's members past channel 2 are emptied, and said so.
+  ASSERT_EQ(prompts->texts.size(), 1u);
+  EXPECT_NE(prompts->texts[0].find("member_3: channel 3 no longer exists"), std::string::npos) << prompts->texts[0];
   EXPECT_EQ(receiveFrequencies(), (std::vector<std::uint32_t>{0x44600625, 0x44601875}));
   EXPECT_EQ(someDataByte(), 0x5A);
   // The import marks the data modified and is one undo step, apart from the
@@ -443,12 +445,65 @@ TEST_F(CommandsTest, ACsvWithAValueTheRadioCannotCarryChangesNothingAndSaysWhich
       << prompts->texts[0];
   EXPECT_EQ(receiveFrequencies(), before);
 
+  // Asked which lines to take, the user leaves out the line the radio cannot carry.
+  data.addLanguageLine("S0101346=Lines %s were left out.");
+  prompts->texts.clear();
+  prompts->csvLines = CsvLineChoice{0, 0, true};
+  handlers.handle(kCmdImportChannels);
+  ASSERT_EQ(prompts->texts.size(), 2u);
+  EXPECT_NE(prompts->texts[1].find("Lines 3 were left out."), std::string::npos) << prompts->texts[1];
+  EXPECT_EQ(receiveFrequencies(), (std::vector<std::uint32_t>{0x44600625}));
+  frame.undo();
+  EXPECT_EQ(receiveFrequencies(), before);
+
   // A file that cannot be written is named in the message.
   prompts->texts.clear();
   prompts->csvPath = file("no-such-dir/out.csv");
   handlers.handle(kCmdExportChannels);
   ASSERT_EQ(prompts->texts.size(), 1u);
   EXPECT_NE(prompts->texts[0].find("no-such-dir"), std::string::npos);
+}
+
+TEST_F(CommandsTest, TheDataGoOutAsTextAndATextComesBackAsOneUndoStep) {
+  const std::string yaml = file("radio.yaml");
+  prompts->textPath = yaml;
+  const std::vector<std::uint32_t> before = receiveFrequencies();
+  handlers.handle(kCmdExportText);
+  ASSERT_TRUE(prompts->texts.empty()) << prompts->texts[0];
+  EXPECT_NE(slurp(yaml).find("rx_frequency: 446.00625"), std::string::npos);
+
+  // A text naming one channel list replaces the list and keeps the rest.
+  someDataByte() = 0x5A;
+  std::ofstream(yaml, std::ios::trunc) << "channels:\n  - rx_frequency: 446.09375\n    tx_frequency: 446.09375\n";
+  handlers.handle(kCmdImportText);
+  ASSERT_EQ(prompts->texts.size(), 1u);
+  EXPECT_NE(prompts->texts[0].find("member_2: channel 2 no longer exists"), std::string::npos) << prompts->texts[0];
+  EXPECT_EQ(receiveFrequencies(), (std::vector<std::uint32_t>{0x44609375}));
+  EXPECT_EQ(someDataByte(), 0x5A);
+  EXPECT_TRUE(frame.windowTitle().startsWith('*'));
+  frame.undo();
+  EXPECT_EQ(receiveFrequencies(), before);
+  EXPECT_EQ(someDataByte(), 0x5A);
+
+  // A text with errors, or for another range, changes nothing and says where.
+  data.addLanguageLine("S0101353=Another model or range.");
+  const struct {
+    const char* text;
+    const char* shown;
+  } refused[] = {
+      {"channels:\n  - rx_frequency: 520.0\n", "2:19: channels[1].rx_frequency"},
+      {"settings:\n  misc: [1, 2\n", "3:1: "},
+      {"file:\n  range: \"400-470\"\n", "Another model or range."},
+  };
+  prompts->texts.clear();
+  for (const auto& text : refused) {
+    std::ofstream(yaml, std::ios::trunc) << text.text;
+    handlers.handle(kCmdImportText);
+    ASSERT_FALSE(prompts->texts.empty()) << text.text;
+    EXPECT_NE(prompts->texts.back().find(text.shown), std::string::npos) << prompts->texts.back();
+    EXPECT_EQ(receiveFrequencies(), before);
+    prompts->texts.clear();
+  }
 }
 
 }  // namespace

@@ -13,7 +13,8 @@ fail() { echo "install_test: $*" >&2; exit 1; }
 cmake --install "$build" --prefix "$prefix" > "$work/install.log"
 
 files=(bin/vexprog-cli bin/vexprog-sim share/vexprog/VEX_E.lng share/vexprog/Model.dat
-       share/vexprog/VEXM1446-446DefaultSet.dat share/man/man1/vexprog-cli.1.gz share/man/man1/vexprog-sim.1.gz
+       share/vexprog/VEXM1446-446DefaultSet.dat share/vexprog/codeplug-text.schema.json
+       share/man/man1/vexprog-cli.1.gz share/man/man1/vexprog-sim.1.gz
        lib/udev/rules.d/70-vexprog-cables.rules share/bash-completion/completions/vexprog-cli
        share/doc/vexprog-cli/copyright share/doc/vexprog-cli/changelog.gz)
 # The desktop program's files, when it is built.

@@ -3,6 +3,7 @@
 #include <QPointer>
 
 #include "commands/channel_csv_commands.h"
+#include "commands/codeplug_text_commands.h"
 #include "workspace/main_frame.h"
 #include "workspace/menu_table.h"
 
@@ -12,6 +13,7 @@ CommandHandlers::CommandHandlers(CMainFrame& frame, AppSettings& settings, std::
                                  PortProbe probe, QSettings* recentStore)
     : QObject(&frame),
       frame_(frame),
+      settings_(settings),
       prompts_(prompts ? std::move(prompts) : std::make_unique<DialogPrompts>(&frame)),
       recent_(recentStore),
       files_(std::make_unique<FileCommands>(frame, *prompts_, settings, recent_)) {
@@ -19,7 +21,7 @@ CommandHandlers::CommandHandlers(CMainFrame& frame, AppSettings& settings, std::
   settingsCommands_ = std::make_unique<SettingsCommands>(frame, *prompts_, settings, *files_, std::move(probe));
   const QPointer<CommandHandlers> self(this);
   for (int command : {kCmdFileNew, kCmdFileOpen, kCmdFileSave, kCmdFileSaveAs, kCmdImportChannels, kCmdExportChannels,
-                      kCmdModelInfo, kCmdLanguage, kCmdPort})
+                      kCmdImportText, kCmdExportText, kCmdModelInfo, kCmdLanguage, kCmdPort})
     frame.setCommandHandler(command, [self, command] {
       if (self) self->handle(command);
     });
@@ -34,6 +36,10 @@ bool CommandHandlers::handle(int command) {
     case kCmdFileSaveAs: files_->saveAs(); return true;
     case kCmdImportChannels: importChannels(frame_, *prompts_); return true;
     case kCmdExportChannels: exportChannels(frame_, *prompts_); return true;
+    case kCmdImportText: importText(frame_, *prompts_, ModelStateOf(settings_)); return true;
+    case kCmdExportText:
+      exportText(frame_, *prompts_, ModelStateOf(settings_), files_->session().fileName());
+      return true;
     case kCmdModelInfo: settingsCommands_->modelInformation(); return true;
     case kCmdLanguage: settingsCommands_->language(); return true;
     case kCmdPort: settingsCommands_->port(); return true;

@@ -29,6 +29,7 @@ class CommandHandlers : public QObject {
 
  private:
   CMainFrame& frame_;
+  AppSettings& settings_;
   std::unique_ptr<Prompts> prompts_;
   RecentFiles recent_;
   std::unique_ptr<FileCommands> files_;

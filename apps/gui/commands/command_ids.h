@@ -13,6 +13,8 @@ enum Command : int {
   kCmdFileSaveAs = 57604,
   kCmdImportChannels = 32907,
   kCmdExportChannels = 32908,
+  kCmdExportText = 32910,
+  kCmdImportText = 32911,
   kCmdPrintSetup = 57606,
   kCmdPrint = 57607,
   kCmdPrintPreview = 57609,

@@ -7,6 +7,7 @@
 
 #include "adapters/texts.h"
 #include "base/text_ids.h"
+#include "dialogs/csv_lines_dialog.h"
 #include "dialogs/file_dialog.h"
 #include "dialogs/language_dialog.h"
 
@@ -68,13 +69,27 @@ std::optional<std::string> DialogPrompts::choosePort(const std::string& current,
   return dialog.chosenPort();
 }
 
-std::optional<std::string> DialogPrompts::chooseCsvPath(CsvPathMode mode) {
-  const QString filter = QStringLiteral("CSV (*.csv);;* (*)");
-  const QString path = mode == CsvPathMode::Import
+std::optional<std::string> DialogPrompts::chooseCsvPath(ExchangeMode mode) {
+  return choosePath(mode, QStringLiteral("CSV (*.csv);;* (*)"), QStringLiteral("channels.csv"));
+}
+
+std::optional<std::string> DialogPrompts::chooseTextPath(ExchangeMode mode) {
+  return choosePath(mode, QStringLiteral("YAML (*.yaml *.yml);;* (*)"), QStringLiteral("codeplug.yaml"));
+}
+
+std::optional<std::string> DialogPrompts::choosePath(ExchangeMode mode, const QString& filter,
+                                                     const QString& proposedName) {
+  const QString path = mode == ExchangeMode::Import
                            ? QFileDialog::getOpenFileName(parent_, caption(), {}, filter)
-                           : QFileDialog::getSaveFileName(parent_, caption(), QStringLiteral("channels.csv"), filter);
+                           : QFileDialog::getSaveFileName(parent_, caption(), proposedName, filter);
   if (path.isEmpty()) return std::nullopt;
   return path.toStdString();
+}
+
+std::optional<CsvLineChoice> DialogPrompts::chooseCsvLines(const std::string& problems, const CsvLineChoice& current) {
+  CDlgCsvLines dialog(problems, current, parent_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.choice();
 }
 
 void DialogPrompts::showText(const std::string& text) {
@@ -82,6 +97,11 @@ void DialogPrompts::showText(const std::string& text) {
 }
 
 void ConsolePrompts::showText(const std::string& text) { std::cerr << text << '\n'; }
+
+std::optional<CsvLineChoice> ConsolePrompts::chooseCsvLines(const std::string& problems, const CsvLineChoice&) {
+  std::cerr << problems << '\n';
+  return std::nullopt;
+}
 
 void ConsolePrompts::showMessage(int messageId) { std::cerr << texts::message(messageId) << '\n'; }
 

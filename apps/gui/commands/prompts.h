@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "core/chirp_csv.h"
 #include "core/codeplug_flows.h"
 #include "dialogs/com_port_dialog.h"
 #include "dialogs/model_info_dialog.h"
 
+class QString;
 class QWidget;
 
 namespace vex {
@@ -18,8 +20,8 @@ class AppSettings;
 
 namespace vex::gui {
 
-// Which CSV file the channel list goes to or comes from.
-enum class CsvPathMode { Import, Export };
+// Whether a file chosen for a CSV of channels or a codeplug text is read or written.
+enum class ExchangeMode { Import, Export };
 
 class Prompts {
  public:
@@ -41,7 +43,11 @@ class Prompts {
   // The port dialog: the port named (a device, COMn, "" for none), nothing on Cancel.
   virtual std::optional<std::string> choosePort(const std::string& current, const PortProbe& probe) = 0;
   // The file dialog for a CSV file of channels: the path, nothing on Cancel.
-  virtual std::optional<std::string> chooseCsvPath(CsvPathMode mode) = 0;
+  virtual std::optional<std::string> chooseCsvPath(ExchangeMode mode) = 0;
+  // The file dialog for a codeplug text (YAML): the path, nothing on Cancel.
+  virtual std::optional<std::string> chooseTextPath(ExchangeMode mode) = 0;
+  // Shown why a CSV file is refused: the lines to import instead, nothing on Cancel.
+  virtual std::optional<CsvLineChoice> chooseCsvLines(const std::string& problems, const CsvLineChoice& current) = 0;
   // A warning box with a text made here (several lines, e.g. one per problem).
   virtual void showText(const std::string& text) = 0;
 };
@@ -58,10 +64,14 @@ class DialogPrompts : public Prompts {
   std::optional<ModelChoice> chooseModel(const AppSettings& settings) override;
   std::optional<int> chooseLanguage(const std::vector<std::string>& languages, int current) override;
   std::optional<std::string> choosePort(const std::string& current, const PortProbe& probe) override;
-  std::optional<std::string> chooseCsvPath(CsvPathMode mode) override;
+  std::optional<std::string> chooseCsvPath(ExchangeMode mode) override;
+  std::optional<std::string> chooseTextPath(ExchangeMode mode) override;
+  std::optional<CsvLineChoice> chooseCsvLines(const std::string& problems, const CsvLineChoice& current) override;
   void showText(const std::string& text) override;
 
  private:
+  std::optional<std::string> choosePath(ExchangeMode mode, const QString& filter, const QString& proposedName);
+
   QWidget* parent_;
 };
 
@@ -77,7 +87,9 @@ class ConsolePrompts : public Prompts {
   std::optional<ModelChoice> chooseModel(const AppSettings&) override { return std::nullopt; }
   std::optional<int> chooseLanguage(const std::vector<std::string>&, int) override { return std::nullopt; }
   std::optional<std::string> choosePort(const std::string&, const PortProbe&) override { return std::nullopt; }
-  std::optional<std::string> chooseCsvPath(CsvPathMode) override { return std::nullopt; }
+  std::optional<std::string> chooseCsvPath(ExchangeMode) override { return std::nullopt; }
+  std::optional<std::string> chooseTextPath(ExchangeMode) override { return std::nullopt; }
+  std::optional<CsvLineChoice> chooseCsvLines(const std::string& problems, const CsvLineChoice&) override;
   void showText(const std::string& text) override;
 };
 

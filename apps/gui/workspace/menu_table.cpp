@@ -12,6 +12,8 @@ constexpr MenuEntry kFile[] = {
     {0, nullptr, L::All, nullptr},
     {kCmdImportChannels, "&Import Channels...", L::All, nullptr},
     {kCmdExportChannels, "&Export Channels...", L::All, nullptr},
+    {kCmdImportText, "I&mport Text...", L::All, nullptr},
+    {kCmdExportText, "Export as &Text...", L::All, nullptr},
     {0, nullptr, L::All, nullptr},
     {kCmdPrint, "&Print...", L::All, "Ctrl+P"},
     {kCmdPrintPreview, "Print Pre&view", L::All, nullptr},

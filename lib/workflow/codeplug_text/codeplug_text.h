@@ -42,6 +42,10 @@ std::vector<TextError> ApplyCodeplugText(std::string_view text, const CodeplugDo
                                          const LanguageTexts& english, CodeplugDocument& result,
                                          std::vector<TextError>* warnings = nullptr);
 
+// The JSON Schema of the text, for editors that check and complete it.
+// `english` gives the option lists' texts.
+std::string CodeplugTextSchema(const LanguageTexts& english);
+
 // Where a section or a record stands in the text: "settings.misc", or
 // "channels[3]" for the channel at 0-based `index` 2.
 std::string TextPathOf(FieldArea area, std::size_t index = 0);

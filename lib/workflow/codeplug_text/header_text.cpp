@@ -8,8 +8,6 @@
 namespace vex::codeplug_text {
 namespace {
 
-constexpr std::size_t kMaxComment = 64 * 1024;
-
 struct TextKey {
   const char* key;
   std::size_t offset;
@@ -128,15 +126,15 @@ void StoreHeader(const YAML::Node& map, CodeplugHeader& header, std::string& com
             static_cast<std::uint8_t>(*number);
       }
     } else if (key == "comment") {
-      if (!value.IsScalar() || value.Scalar().size() > kMaxComment) {
-        fail(value, key, "a text of at most 65536 bytes");
+      if (!value.IsScalar() || value.Scalar().size() > kMaxCommentBytes) {
+        fail(value, key, "a text of at most " + std::to_string(kMaxCommentBytes) + " bytes");
       } else {
         resultComment = value.Scalar();
       }
     } else if (key == "comment_hex") {
       const auto bytes = value.IsScalar() ? BytesOfHex(value.Scalar()) : std::nullopt;
-      if (!bytes || bytes->size() > kMaxComment) {
-        fail(value, key, "hexadecimal digits, at most 65536 bytes");
+      if (!bytes || bytes->size() > kMaxCommentBytes) {
+        fail(value, key, "hexadecimal digits, at most " + std::to_string(kMaxCommentBytes) + " bytes");
       } else {
         resultComment = *bytes;
       }

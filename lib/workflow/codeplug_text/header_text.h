@@ -8,6 +8,9 @@
 
 namespace vex::codeplug_text {
 
+// The longest comment a text may give.
+inline constexpr std::size_t kMaxCommentBytes = 64 * 1024;
+
 // The header the text alone starts from.
 CodeplugHeader FreshHeader();
 

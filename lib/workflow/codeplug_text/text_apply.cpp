@@ -19,8 +19,6 @@ namespace {
 
 using namespace codeplug_text;
 
-constexpr std::string_view kFormat = "vexprog-codeplug 1";
-
 template <class Item>
 void Rebuild(ItemList<Item>& list, const TextList& kind, const YAML::Node& records, const ValueContext& context,
              bool fromBase, std::vector<TextError>& errors, std::vector<GivenLink>& links) {
@@ -67,8 +65,8 @@ void CheckTopKeys(const YAML::Node& root, std::vector<TextError>& errors) {
                                "unknown key: the text's keys are format, file, settings, channels, personalities, "
                                "scan_lists, alert_tones and unmapped"));
   }
-  if (const YAML::Node format = root["format"]; format && (!format.IsScalar() || format.Scalar() != kFormat))
-    errors.push_back(ErrorAt(format, "format", "this is not accepted; it takes " + std::string(kFormat)));
+  if (const YAML::Node format = root["format"]; format && (!format.IsScalar() || format.Scalar() != kTextFormat))
+    errors.push_back(ErrorAt(format, "format", "this is not accepted; it takes " + std::string(kTextFormat)));
 }
 
 // The list sizes the text gives (or the base keeps), checked against their limits.

@@ -91,7 +91,7 @@ std::string Text(const Keys& keys, const std::vector<Run>& runs) {
                        "Apply it with: vexprog-cli apply THIS.yaml -o FILE, or onto a file with --base FILE.")
       << YAML::Newline;
   out << YAML::BeginMap;
-  out << YAML::Key << "format" << YAML::Value << "vexprog-codeplug 1";
+  out << YAML::Key << "format" << YAML::Value << std::string(kTextFormat);
   out << YAML::Key << "file" << YAML::Comment("The file's header: model, frequency range (MHz), versions, comment.")
       << YAML::Value;
   Emit(out, keys.file);

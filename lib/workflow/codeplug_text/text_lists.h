@@ -10,6 +10,9 @@
 
 namespace vex::codeplug_text {
 
+// The value of the text's "format" key.
+inline constexpr std::string_view kTextFormat = "vexprog-codeplug 1";
+
 inline constexpr std::array<FieldArea, 10> kSectionAreas{
     FieldArea::RadioInfo, FieldArea::Keys,     FieldArea::Misc,     FieldArea::Passwords, FieldArea::Atis,
     FieldArea::PttId,     FieldArea::Dos,      FieldArea::TestFreq, FieldArea::Embedded,  FieldArea::Factory};
