@@ -25,14 +25,18 @@ class SmallScreen(vd.DisplayTest):
         area = self.display.picture().area_around(left + width * 3 // 4, top + height // 2)
         return area if area[0] > left + 100 and area[1] > top + 40 else None
 
-    def settled_frame(self, workspace):
-        """The rectangle of what the workspace shows, once it stays as it is."""
+    def settled_frame(self, workspace, unlike=None):
+        """The rectangle of what the workspace shows once it stays as it is (and is not
+        the rectangle `unlike`)."""
         previous = [None]
 
         def settled():
-            frame = self.display.picture().drawn_in(workspace)
-            same = frame is not None and frame == previous[0]
-            previous[0] = frame
+            picture = self.display.picture()
+            frame = picture.drawn_in(workspace)
+            rows = picture.data[3 * picture.width * workspace[1]:3 * picture.width * (workspace[3] + 1)]
+            shown = (frame, rows)  # not the status bar's clock
+            same = frame is not None and frame != unlike and shown == previous[0]
+            previous[0] = shown
             return frame if same else None
 
         return wait_for(settled, what="a view in the workspace")
@@ -63,25 +67,32 @@ class SmallScreen(vd.DisplayTest):
         wait_for(lambda: self.display.picture().drawn_in(workspace) is None, what="the view closed")
 
     def test_views_open_whole_inside_the_workspace(self):
-        data = self.data_dir(level=FACTORY_LEVEL)
+        # The tree items that open the channel view, the data watch and the scan list.
+        for language, items in ((0, ("Channels", "Data Watch", "Scan")), (1, ("信道列表", "数据监视", "扫描"))):
+            with self.subTest(language=language):
+                self.open_and_close_views(language, *items)
+
+    def open_and_close_views(self, language, channels, data_watch, scan):
+        data = self.data_dir(level=FACTORY_LEVEL, language=language)
         path = os.path.join(data.root, "mine.dat")
         vd.cli(data, "new", "-o", path, "--range", "446-446")
         app = self.app(data, path)
         workspace = wait_for(lambda: self.workspace(app), what="the workspace")
 
         def channel_list():
-            app.open_from_tree("Channels")
+            app.open_from_tree(channels)
             channel = self.settled_frame(workspace)
             self.display.click_at(channel[2] + LIST_BUTTON[0], channel[1] + LIST_BUTTON[1])
+            return channel
 
-        for name, show in (("Channel List", channel_list), ("Data Watch", lambda: app.open_from_tree("Data Watch")),
-                           ("Scan List", lambda: app.open_from_tree("Scan"))):
+        for name, show in (("channel-list", channel_list), ("data-watch", lambda: app.open_from_tree(data_watch)),
+                           ("scan-list", lambda: app.open_from_tree(scan))):
             with self.subTest(view=name):
-                show()
-                frame = self.settled_frame(workspace)
-                self.shot("placement-" + name.replace(" ", "-").lower())
+                frame = self.settled_frame(workspace, unlike=show())
+                self.shot(f"placement-{name}-{language}")
                 self.assert_whole(frame, workspace)
                 self.close_by_its_button(frame, workspace)
+        app.quit()
 
 
 if __name__ == "__main__":
