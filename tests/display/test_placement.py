@@ -7,6 +7,7 @@ import vexdisplay as vd
 from vexdisplay import wait_for
 
 FACTORY_LEVEL = 52840619
+CHANNEL_VIEW, SCAN_LIST, DATA_WATCH = "32822", "32884", "32888"
 # Where, from a frame's top right corner, its close button is (Fusion's title bar).
 CLOSE_BUTTON = (-14, 11)
 # The height of a frame's title bar and its outline.
@@ -67,32 +68,26 @@ class SmallScreen(vd.DisplayTest):
         wait_for(lambda: self.display.picture().drawn_in(workspace) is None, what="the view closed")
 
     def test_views_open_whole_inside_the_workspace(self):
-        # The tree items that open the channel view, the data watch and the scan list.
-        for language, items in ((0, ("Channels", "Data Watch", "Scan")), (1, ("信道列表", "数据监视", "扫描"))):
-            with self.subTest(language=language):
-                self.open_and_close_views(language, *items)
-
-    def open_and_close_views(self, language, channels, data_watch, scan):
-        data = self.data_dir(level=FACTORY_LEVEL, language=language)
-        path = os.path.join(data.root, "mine.dat")
-        vd.cli(data, "new", "-o", path, "--range", "446-446")
-        app = self.app(data, path)
-        workspace = wait_for(lambda: self.workspace(app), what="the workspace")
-
-        def channel_list():
-            app.open_from_tree(channels)
-            channel = self.settled_frame(workspace)
-            self.display.click_at(channel[2] + LIST_BUTTON[0], channel[1] + LIST_BUTTON[1])
-            return channel
-
-        for name, show in (("channel-list", channel_list), ("data-watch", lambda: app.open_from_tree(data_watch)),
-                           ("scan-list", lambda: app.open_from_tree(scan))):
-            with self.subTest(view=name):
-                frame = self.settled_frame(workspace, unlike=show())
-                self.shot(f"placement-{name}-{language}")
-                self.assert_whole(frame, workspace)
-                self.close_by_its_button(frame, workspace)
-        app.quit()
+        # Each view in a program of its own, so that it opens into an empty workspace;
+        # the channel list as the channel view's list button opens it.
+        for language in (0, 1):  # English, Chinese
+            data = self.data_dir(level=FACTORY_LEVEL, added={"Language": language})
+            path = os.path.join(data.root, "mine.dat")
+            vd.cli(data, "new", "-o", path, "--range", "446-446")
+            app = self.app(data, path)
+            workspace = wait_for(lambda: self.workspace(app), what="the workspace")
+            app.quit()
+            for name, view in (("channel-list", CHANNEL_VIEW), ("data-watch", DATA_WATCH), ("scan-list", SCAN_LIST)):
+                with self.subTest(language=language, view=name):
+                    app = self.app(data, "--open-view", view, path)
+                    frame = self.settled_frame(workspace)
+                    if view == CHANNEL_VIEW:
+                        self.display.click_at(frame[2] + LIST_BUTTON[0], frame[1] + LIST_BUTTON[1])
+                        frame = self.settled_frame(workspace, unlike=frame)
+                    self.shot(f"placement-{name}-{language}")
+                    self.assert_whole(frame, workspace)
+                    self.close_by_its_button(frame, workspace)
+                    app.quit()
 
 
 if __name__ == "__main__":

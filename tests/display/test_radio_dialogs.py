@@ -1,6 +1,7 @@
 """Every dialog of the radio commands closes, and the work then goes on or stops cleanly."""
 
 import os
+import shutil
 
 import vexdisplay as vd
 from vexdisplay import wait_for
@@ -215,6 +216,41 @@ class RadioDialogs(vd.DisplayTest):
         sim.stop()
         with open(radio_image, "rb") as f:
             self.assertEqual(len(f.read()), 8192)
+        self.assertEqual(app.windows(), [app.main])
+
+
+class BackupBeforeWriting(vd.DisplayTest):
+
+    def test_the_backup_read_comes_first_and_a_backup_missing_or_not_saved_stops_the_write(self):
+        sim = self.sim()
+        data = self.data_dir(ports={1: sim.pty}, added={"BackupBeforeWrite": 1})
+        opened = os.path.join(data.root, "mine.dat")
+        vd.cli(data, "new", "-o", opened, "--range", "446-446")
+        app = self.app(data, opened)
+
+        def start_write():
+            app.main.key("ctrl+alt+w")
+            return app.wait_window("^Backup before Writing$")
+
+        # Escape on the backup's dialog: no backup, so no write.
+        close(app, start_write(), "Escape")
+        close(app, app.wait_message(), "Return")
+        self.assertEqual(app.windows(), [app.main])
+
+        # The backup read closes by itself when done; the write's dialog follows.
+        start_write().key("Return")
+        write = app.wait_window("^Write to Radio$", timeout=30)
+        close(app, write, "Escape")
+        backups = [os.path.join(top, name) for top, _, names in os.walk(data.home) for name in names
+                   if os.path.basename(top) == "backups"]
+        self.assertEqual(len(backups), 1, backups)
+
+        # A backup directory that cannot be made: said so, and no write.
+        folder = os.path.dirname(backups[0])
+        shutil.rmtree(folder)
+        open(folder, "w").close()
+        app.main.key("ctrl+alt+w")
+        close(app, app.wait_message(), "click")
         self.assertEqual(app.windows(), [app.main])
 
 

@@ -258,7 +258,7 @@ class Sim:
 class DataDir:
     """A scratch copy of the program's data directory, with a home of its own."""
 
-    def __init__(self, ports=None, level=None, settings=None, language=0):
+    def __init__(self, ports=None, level=None, settings=None, added=None):
         self.root = tempfile.mkdtemp(prefix="vexdisplay-")
         self.path = os.path.join(self.root, "data")
         self.home = os.path.join(self.root, "home")
@@ -269,10 +269,12 @@ class DataDir:
         lines = ["", "[Ports]"] + [f"COM{n}={ports.get(n, f'/nonexistent/ttyVEX{n}')}" for n in range(1, 17)]
         with open(self.settings_path, "a") as ini:
             ini.write("\n".join(lines) + "\n")
+        # Keys the shipped file leaves out (Language: 0 English, 1 Chinese; BackupBeforeWrite).
         with open(self.settings_path) as ini:
             text = ini.read()
-        with open(self.settings_path, "w") as ini:  # 0 English, 1 Chinese
-            ini.write(text.replace("[Setting]\n", f"[Setting]\nLanguage={language}\n", 1))
+        lines = "".join(f"{key}={value}\n" for key, value in (added or {}).items())
+        with open(self.settings_path, "w") as ini:
+            ini.write(text.replace("[Setting]\n", "[Setting]\n" + lines, 1))
         values = {"ComPort": str(min(ports) if ports else 1)}
         values.update(settings or {})
         if level is not None:
