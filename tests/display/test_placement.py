@@ -6,7 +6,6 @@ import os
 import vexdisplay as vd
 from vexdisplay import wait_for
 
-FACTORY_LEVEL = 52840619
 CHANNEL_VIEW, SCAN_LIST, DATA_WATCH = "32822", "32884", "32888"
 # Where, from a frame's top right corner, its close button is (Fusion's title bar).
 CLOSE_BUTTON = (-14, 11)
@@ -71,7 +70,7 @@ class SmallScreen(vd.DisplayTest):
         # Each view in a program of its own, so that it opens into an empty workspace;
         # the channel list as the channel view's list button opens it.
         for language in (0, 1):  # English, Chinese
-            data = self.data_dir(level=FACTORY_LEVEL, added={"Language": language})
+            data = self.data_dir(level=vd.FACTORY_LEVEL, added={"Language": language})
             path = os.path.join(data.root, "mine.dat")
             vd.cli(data, "new", "-o", path, "--range", "446-446")
             app = self.app(data, path)

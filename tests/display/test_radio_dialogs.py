@@ -6,12 +6,6 @@ import shutil
 import vexdisplay as vd
 from vexdisplay import wait_for
 
-FACTORY_LEVEL = 52840619
-# Where the radio keeps the password of its embedded data.
-EMBEDDED_PASSWORD = 5176
-# The Write button of the Embedded Data view, which opens at the workspace's top left.
-EMBEDDED_WRITE = (650, 268)
-
 
 def image_of(path):
     """The radio image held by a codeplug file (or a raw image file)."""
@@ -25,21 +19,6 @@ def image_of_bytes(data):
     at = data.index(b"\x58\x45\x10\x10", 119)
     length = int.from_bytes(data[at + 4:at + 8], "little")
     return data[at + 8:at + 8 + length]
-
-
-def close(app, window, how):
-    """Closes a message box or dialog with a key (Return, Escape) or its last button."""
-    if how == "click":
-        window.click_button()
-    else:
-        window.key(how)
-    app.wait_closed(window)
-
-
-def program_menu(app, item):
-    """Chooses item n (from 0) of the Program menu at the factory level: Read, Write,
-    Factory Mode, Adjustment, Write Tune Data, Memory Update."""
-    app.main.key("alt+p", *["Down"] * item, "Return")
 
 
 class RadioDialogs(vd.DisplayTest):
@@ -205,13 +184,13 @@ class RadioDialogs(vd.DisplayTest):
         for answer in ("Escape", "Return"):  # No, then Yes
             with self.subTest(answer=answer):
                 app.main.key("ctrl+alt+w")
-                close(app, app.wait_message(), answer)
+                app.close(app.wait_message(), answer)
         write = app.wait_window("^Write to Radio$")
         write.key("Return")
         password = app.wait_window("^Radio Password$")
         password.type("5678")
         password.key("Return")
-        close(app, app.wait_message(exclude=[write], timeout=30), "click")
+        app.close(app.wait_message(exclude=[write], timeout=30), "click")
         app.wait_closed(write)
         sim.stop()
         with open(radio_image, "rb") as f:
@@ -233,14 +212,14 @@ class BackupBeforeWriting(vd.DisplayTest):
             return app.wait_window("^Backup before Writing$")
 
         # Escape on the backup's dialog: no backup, so no write.
-        close(app, start_write(), "Escape")
-        close(app, app.wait_message(), "Return")
+        app.close(start_write(), "Escape")
+        app.close(app.wait_message(), "Return")
         self.assertEqual(app.windows(), [app.main])
 
         # The backup read closes by itself when done; the write's dialog follows.
         start_write().key("Return")
         write = app.wait_window("^Write to Radio$", timeout=30)
-        close(app, write, "Escape")
+        app.close(write, "Escape")
         backups = [os.path.join(top, name) for top, _, names in os.walk(data.home) for name in names
                    if os.path.basename(top) == "backups"]
         self.assertEqual(len(backups), 1, backups)
@@ -250,91 +229,8 @@ class BackupBeforeWriting(vd.DisplayTest):
         shutil.rmtree(folder)
         open(folder, "w").close()
         app.main.key("ctrl+alt+w")
-        close(app, app.wait_message(), "click")
+        app.close(app.wait_message(), "click")
         self.assertEqual(app.windows(), [app.main])
-
-
-class FactoryDialogs(vd.DisplayTest):
-
-    def factory_app(self):
-        sim = self.sim()
-        return self.app(self.data_dir(ports={1: sim.pty}, level=FACTORY_LEVEL))
-
-    def test_embedded_data_read_at_the_factory_level(self):
-        app = self.factory_app()
-        app.open_from_tree("Embedded Data")
-        done = app.wait_message(timeout=30)
-        done.key("Return")
-        app.wait_closed(done)
-        self.assertEqual(app.windows(), [app.main])
-
-    def test_embedded_data_write_asks_for_the_radios_embedded_password(self):
-        work = self.data_dir()
-        image = os.path.join(work.root, "radio.bin")
-        self.sim(save=image).stop()
-        with open(image, "r+b") as f:
-            f.seek(EMBEDDED_PASSWORD)
-            f.write(b"1234\0\0\0\0")
-        sim = self.sim("--image", image)
-        app = self.app(self.data_dir(ports={1: sim.pty}, level=FACTORY_LEVEL))
-        app.open_from_tree("Embedded Data")
-        close(app, app.wait_message(timeout=30), "Return")
-        app.main.click(*EMBEDDED_WRITE)
-        for typed, how in (("9999", "Return"), ("1234", "click")):
-            with self.subTest(password=typed):
-                password = app.wait_window("^Password$")
-                password.type(typed)
-                password.key("Return")
-                app.wait_closed(password)
-                close(app, app.wait_message(timeout=30), how)  # wrong password, then the write done
-        self.assertEqual(len(app.windows()), 1)
-
-    def test_factory_mode_buttons_end_with_a_message_that_closes(self):
-        app = self.factory_app()
-        program_menu(app, 2)
-        dialog = app.wait_window("^Factory Mode$")
-        # Form points (350 x 180) of Read, Write and Write Tune Switch.
-        for button, point, how in (("Read", (164, 164), "Return"), ("Write", (237, 164), "Escape"),
-                                   ("Write Tune Switch", (235, 134), "click")):
-            with self.subTest(button=button):
-                dialog.click_form_point(*point, 350, 180)
-                close(app, app.wait_message(exclude=[dialog], timeout=30), how)
-        dialog.key("Escape")
-        app.wait_closed(dialog)
-        # The simulator's memory holds erased band edges: they name no range,
-        # so no new range is offered. The main window takes commands at once.
-        self.assertEqual(app.windows(), [app.main])
-        app.main.key("ctrl+alt+r")
-        read = app.wait_window("^Read from Radio$")
-        read.key("Escape")
-        app.wait_closed(read)
-
-    def test_adjustment_items_open_and_every_dialog_closes(self):
-        app = self.factory_app()
-        program_menu(app, 3)
-        tuning = app.wait_window("^Tuning$", timeout=30)
-        # The first item's dialog: Escape (as Cancel) and OK (form point of 310 x 158).
-        for how in ("Escape", (206, 142)):
-            with self.subTest(close=how):
-                tuning.click_form_point(40, 11, 194, 156, repeat=2)
-                item = wait_for(lambda: next((w for w in app.windows() if w not in (app.main, tuning)
-                                              and w.closable()), None), timeout=30, what="the item's dialog")
-                if isinstance(how, tuple):
-                    item.click_form_point(*how, 310, 158)
-                else:
-                    item.key(how)
-                app.wait_closed(item)
-        tuning.click_form_point(157, 140, 194, 156)  # Close
-        app.wait_closed(tuning)
-        wait_for(lambda: app.windows() == [app.main], what="the link closed")
-
-    def test_write_tune_data_ends_with_its_message(self):
-        app = self.factory_app()
-        for how in ("Return", "click"):
-            with self.subTest(close=how):
-                program_menu(app, 4)
-                close(app, app.wait_message(timeout=30), how)
-                wait_for(lambda: app.windows() == [app.main], what="the link closed")
 
 
 if __name__ == "__main__":

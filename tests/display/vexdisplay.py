@@ -16,6 +16,8 @@ import time
 import unittest
 
 BIN = os.environ.get("VEX_BIN_DIR", "")
+# The user level (Settings.ini, Level) that shows the factory commands and views.
+FACTORY_LEVEL = 52840619
 TOOLS = ("Xvfb", "openbox", "xdotool", "xprop", "xwininfo", "import")
 
 
@@ -345,6 +347,14 @@ class App:
         return wait_for(lambda: next((w for w in reversed(self.windows()) if w not in exclude and w != self.main
                                       and w.title() == "vexprog" and w.closable()), None),
                         timeout=timeout, what="a message box")
+
+    def close(self, window, how):
+        """Closes a message box or dialog with a key (Return, Escape) or its last button."""
+        if how == "click":
+            window.click_button()
+        else:
+            window.key(how)
+        self.wait_closed(window)
 
     def open_from_tree(self, item):
         """Opens a view as a user does from the keyboard: the navigation tree finds the
