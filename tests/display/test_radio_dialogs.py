@@ -126,6 +126,20 @@ class RadioDialogs(vd.DisplayTest):
         done.key("Return")
         app.wait_closed(dialog)
 
+    def test_read_of_a_band_the_model_lacks_asks_to_add_it(self):
+        sim = self.sim("--band", "430-440")
+        data = self.data_dir(ports={1: sim.pty})
+        catalogue = os.path.join(data.path, "Model.dat")
+        with open(catalogue, "rb") as f:
+            before = f.read()
+        app = self.app(data)
+        dialog = self.start_read(app)
+        app.close(app.wait_message(exclude=[dialog], timeout=30), "Return")  # the read is done
+        app.close(app.wait_message(), "Return")  # Yes: add the range
+        self.assertEqual(app.windows(), [app.main])
+        with open(catalogue, "rb") as f:
+            self.assertNotEqual(f.read(), before)
+
     def test_a_device_typed_in_the_port_dialog_is_the_port_a_read_goes_over(self):
         sim = self.sim()
         app = self.app(self.data_dir())  # no COMn leads to the simulated radio
