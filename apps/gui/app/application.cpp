@@ -118,7 +118,7 @@ int runApplication(int argc, char** argv) {
       QMessageBox::critical(nullptr, QStringLiteral("vexprog"), text);
     return kExitFailure;
   }
-  settings::initialise(options.dataDir.toStdString());
+  settings::initialise(options.dataDir.toStdString(), !options.dumpView);
   applyQtTranslations(settings::isSimplifiedChinese());
   radio_data::resetToDefaults();  // File New: the container starts from the default data
 
@@ -134,6 +134,7 @@ int runApplication(int argc, char** argv) {
   frame->selectTreeRoot();
   CommandHandlers* handlers = InstallCommandHandlers(*frame, settings::current(),
                                                      options.dumpView ? std::make_unique<ConsolePrompts>() : nullptr);
+  if (options.dumpView) handlers->recentFiles().stopWriting();
   const bool opened = options.file.isEmpty() || handlers->files().openPath(options.file.toStdString());
   CChildFrame* lastOpened = nullptr;
   for (int id : options.openViews) lastOpened = frame->openView(id, {}, options.record);
