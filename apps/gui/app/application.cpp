@@ -25,6 +25,7 @@
 #include "factory/factory_commands.h"
 #include "help/dialog_help.h"
 #include "print/print_commands.h"
+#include "toolkit/title_fit.h"
 #include "transfer/transfer_commands.h"
 #include "views/custom_form_view.h"
 #include "workspace/child_frame.h"
@@ -104,6 +105,7 @@ int runApplication(int argc, char** argv) {
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("vexprog")));
   QGuiApplication::setDesktopFileName(QStringLiteral("vexprog"));
   applyPaletteFromEnvironment();
+  fitDialogsToTheirTitles();
 
   // Without its language files and catalogue the program cannot show a
   // single text: say so and stop.
