@@ -77,10 +77,15 @@ class FactoryDialogs(vd.DisplayTest):
         app = self.factory_app()
         program_menu(app, 3)
         tuning = app.wait_window("^Tuning$", timeout=30)
-        # The first item's dialog: Escape (as Cancel) and OK (form point of 310 x 158).
-        for how in ("Escape", (206, 142)):
-            with self.subTest(close=how):
-                tuning.click_form_point(40, 11, 194, 156, repeat=2)
+        # The first item's dialog, opened by Return (the list has the focus)
+        # and by a double click; closed by Escape (as Cancel) and OK (form
+        # point of 310 x 158).
+        for open_by, how in (("Return", "Escape"), ("double-click", (206, 142))):
+            with self.subTest(open=open_by, close=how):
+                if open_by == "Return":
+                    tuning.key("Return")
+                else:
+                    tuning.click_form_point(40, 11, 194, 156, repeat=2)
                 item = wait_for(lambda: next((w for w in app.windows() if w not in (app.main, tuning)
                                               and w.closable()), None), timeout=30, what="the item's dialog")
                 if isinstance(how, tuple):
@@ -88,6 +93,7 @@ class FactoryDialogs(vd.DisplayTest):
                 else:
                     item.key(how)
                 app.wait_closed(item)
+                self.assertIn(tuning, app.windows())
         tuning.click_form_point(157, 140, 194, 156)  # Close
         app.wait_closed(tuning)
         wait_for(lambda: app.windows() == [app.main], what="the link closed")
