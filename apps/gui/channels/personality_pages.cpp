@@ -15,8 +15,8 @@ constexpr const FieldDef& kPreAlert = personality("tot_pre_alert");
 constexpr const FieldDef* kTimed[] = {&kPreAlert, &personality("tot_rekey"), &personality("tot_reset")};
 
 // Both pages have the same size and columns.
-constexpr FormColumns kColumns{.label = 112, .control = 80, .formWidth = 280, .formHeight = 130, .rowStep = 20,
-                               .left = 10, .top = 12};
+constexpr FormColumns kColumns{
+    .label = 112, .control = 80, .formWidth = 280, .formHeight = 130, .rowStep = 20, .left = 10, .top = 12};
 constexpr LineLook kWide{.width = 140};
 
 constexpr FormLine kRxTxLines[] = {
@@ -34,7 +34,8 @@ constexpr SettingsForm kSquelchForm{CPersonalitySquelchPage::kTemplateId, "Squel
 
 }  // namespace
 
-CPersonalityRXTXPage::CPersonalityRXTXPage(QWidget* parent) : CPropertyPage(kRxTxForm, FieldArea::Personality, parent) {}
+CPersonalityRXTXPage::CPersonalityRXTXPage(QWidget* parent)
+    : CPropertyPage(kRxTxForm, FieldArea::Personality, parent) {}
 
 void CPersonalityRXTXPage::initialUpdate() {
   CPropertyPage::initialUpdate();

@@ -6,16 +6,16 @@ namespace vex::gui {
 namespace {
 
 // Dialog units of the settings forms: margins, gaps and row heights.
-constexpr int kMargin = 12;       // after the widest row
-constexpr int kGroupMargin = 7;   // form edge to a group's frame
-constexpr int kGroupInset = 9;    // a group's frame to its first column
-constexpr int kGroupTitle = 14;   // a group's top to its first row
-constexpr int kGroupBottom = 2;   // below a group's last row
-constexpr int kGroupGap = 6;      // between two groups
-constexpr int kGroupRowStep = 16; // row to row inside a group
-constexpr int kBottom = 4;        // below the last row's step
-constexpr int kGap = 4;           // between the controls of a row
-constexpr int kTextHeight = 12;   // labels and check boxes
+constexpr int kMargin = 12;        // after the widest row
+constexpr int kGroupMargin = 7;    // form edge to a group's frame
+constexpr int kGroupInset = 9;     // a group's frame to its first column
+constexpr int kGroupTitle = 14;    // a group's top to its first row
+constexpr int kGroupBottom = 2;    // below a group's last row
+constexpr int kGroupGap = 6;       // between two groups
+constexpr int kGroupRowStep = 16;  // row to row inside a group
+constexpr int kBottom = 4;         // below the last row's step
+constexpr int kGap = 4;            // between the controls of a row
+constexpr int kTextHeight = 12;    // labels and check boxes
 constexpr int kControlHeight = 13;
 
 ControlKind controlKindOf(const FieldDef& field) {
@@ -55,7 +55,8 @@ bool textHigh(ControlKind kind) {
 class Layout {
  public:
   explicit Layout(const SettingsForm& form) : columns_(form.columns), lines_(form.lines) {
-    grouped_ = std::any_of(lines_.begin(), lines_.end(), [](const FormLine& l) { return l.role == FormLine::Role::Group; });
+    grouped_ =
+        std::any_of(lines_.begin(), lines_.end(), [](const FormLine& l) { return l.role == FormLine::Role::Group; });
     left_ = grouped_ ? kGroupMargin + kGroupInset : columns_.left;
     next_ = grouped_ ? 0 : columns_.top;
   }
@@ -110,7 +111,8 @@ class Layout {
       if (maxLength == 0) maxLength = maxLengthOf(*line.field, kind);
     }
     if (line.role == FormLine::Role::Note) {
-      add({id, ControlKind::Label, line.text, left_, row_ = next_, columns_.label + kGap + columns_.control, line.look.height},
+      add({id, ControlKind::Label, line.text, left_, row_ = next_, columns_.label + kGap + columns_.control,
+           line.look.height},
           hidden);
       advance(line.look.height);
       return;
@@ -124,11 +126,14 @@ class Layout {
     int width = line.look.width;
     if (width == 0) {
       const bool spans = kind == ControlKind::Check && labelId == 0 && !line.look.besidePrevious && !besideNext(i);
-      width = spans ? columns_.label + kGap + columns_.control : labelId == 0 && x == left_ ? columns_.label : columns_.control;
+      width = spans                        ? columns_.label + kGap + columns_.control
+              : labelId == 0 && x == left_ ? columns_.label
+                                           : columns_.control;
     }
     const int height = line.look.height > 0 ? line.look.height : textHigh(kind) ? kTextHeight : kControlHeight;
     const int top = textHigh(kind) ? y : y - 1;
-    add({id, kind, line.text, x, top, width, height, line.look.style, maxLength, line.look.allowed, 0, line.look.create},
+    add({id, kind, line.text, x, top, width, height, line.look.style, maxLength, line.look.allowed, 0,
+         line.look.create},
         hidden);
     if (hidden) return;
     lastRight_ = x + width;

@@ -29,10 +29,10 @@ struct FormLine {
   enum class Role : std::uint8_t { Field, Own, Group, Note };
   Role role;
   const FieldDef* field = nullptr;
-  int id = 0;       // lines of the view's own, groups and notes: the control id
-  int labelId = 0;  // lines of the view's own: the label's id (0 none)
-  const char* text = "";
-  const char* labelText = "";
+  int id = 0;                  // lines of the view's own, groups and notes: the control id
+  int labelId = 0;             // lines of the view's own: the label's id (0 none)
+  const char* text = "";       // default text of a group, a note or a control of the view's own
+  const char* labelText = "";  // default text of that control's label
   ControlKind kind = ControlKind::Label;
   LineLook look{};
 };
@@ -54,7 +54,7 @@ constexpr FormLine ownLine(int labelId, const char* labelText, int id, ControlKi
 // and has rows of its groups' own; one without is as large as its rows
 // unless it says otherwise (the pages of a sheet are as large as each other).
 struct FormColumns {
-  int label;  // width of the labels
+  int label;    // width of the labels
   int control;  // width of the controls right of them
   int formWidth = 0;
   int formHeight = 0;

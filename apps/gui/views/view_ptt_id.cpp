@@ -30,8 +30,11 @@ QWidget* createGroupIdEdit(QWidget* parent) { return new IdEdit<&PttIdSection::t
 consteval const FieldDef& ptt(std::string_view key) { return SchemaField(FieldArea::PttId, key); }
 
 constexpr FormLine kLines[] = {
-    fieldLine(ptt("primary_id"),
-              {.kind = ControlKind::Custom, .maxLength = 4, .allowed = kIdDigits, .create = createPrimaryIdEdit, .width = 60}),
+    fieldLine(ptt("primary_id"), {.kind = ControlKind::Custom,
+                                  .maxLength = 4,
+                                  .allowed = kIdDigits,
+                                  .create = createPrimaryIdEdit,
+                                  .width = 60}),
     // The group ID is not a setting of these radios.
     ownLine(text::kPttGroupIdLabel, "GROUP ID", CViewPttId::kGroupId, ControlKind::Custom,
             {.style = kStyleHidden, .maxLength = 3, .allowed = kIdDigits, .create = createGroupIdEdit, .width = 60}),

@@ -26,7 +26,8 @@ constexpr FormLine kLines[] = {
     ownLine(text::kRadioSignaling, "Signaling Type", kSignaling, ControlKind::ReadOnlyEdit),
     fieldLine(info("last_programmed"), kShown),
 };
-constexpr SettingsForm kForm{CViewRadio::kTemplateId, "Radio Information", {.label = 110, .control = 150, .top = 14}, kLines};
+constexpr SettingsForm kForm{
+    CViewRadio::kTemplateId, "Radio Information", {.label = 110, .control = 150, .top = 14}, kLines};
 
 }  // namespace
 
