@@ -44,6 +44,7 @@ AppSettings::AppSettings(DataPaths paths) : paths_(std::move(paths)) {
 }
 
 AppSettings::~AppSettings() {
+  if (!savesOnExit_) return;
   // Runs at program exit: a failure to save must not end the program abnormally.
   try {
     save();

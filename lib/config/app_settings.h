@@ -34,7 +34,7 @@ class AppSettings {
   // dataDir cannot be written (empty: always to dataDir).
   AppSettings(const std::filesystem::path& dataDir, const std::filesystem::path& writableDir)
       : AppSettings(DataPaths(dataDir, writableDir)) {}
-  // Writes what save() writes.
+  // Writes what save() writes, unless told not to.
   ~AppSettings();
 
   AppSettings(const AppSettings&) = delete;
@@ -43,6 +43,9 @@ class AppSettings {
   // Writes Signal, ModelID, ComPort and FreqRange (the previous range when
   // the last new-range answer was No). ModelName is never written.
   void save() const;
+  // For settings beside the program's own (a station's, holding the model
+  // of the file it writes): they never write their state over the program's.
+  void saveNothingOnExit() { savesOnExit_ = false; }
 
   const DataPaths& paths() const { return paths_; }
   const std::filesystem::path& dataDir() const { return paths_.dataDir(); }
@@ -138,6 +141,7 @@ class AppSettings {
   int languageIndex_ = 0;
   std::string languageName_;
   LanguageTexts texts_;
+  bool savesOnExit_ = true;
 };
 
 }  // namespace vex

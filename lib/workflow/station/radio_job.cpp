@@ -30,6 +30,15 @@ std::string SerialNumberOf(const Image& image) {
   return info.serialNumber();
 }
 
+int StepsPercent(const StationSteps& steps, RadioPhase phase, int percent) {
+  const bool readsFirst = steps.readFirst || !steps.backupDir.empty();
+  const int total = 1 + (readsFirst ? 1 : 0) + (steps.verify ? 1 : 0);
+  int done = 0;  // the phases before this one
+  if (phase != RadioPhase::Backup && readsFirst) ++done;
+  if (phase == RadioPhase::Verify) ++done;
+  return (done * 100 + std::clamp(percent, 0, 100)) / total;
+}
+
 namespace {
 
 std::string LocalTimeText(std::time_t when) {
