@@ -192,7 +192,7 @@ class FactoryDialogs(vd.DisplayTest):
     def test_factory_mode_read_at_the_factory_level(self):
         sim = self.sim()
         app = self.app(self.data_dir(ports={1: sim.pty}, level=FACTORY_LEVEL))
-        app.main.key("alt+p", "Down", "Down", "Return")
+        app.main.key("alt+p", "Down", "Down", "Down", "Return")  # past Read, Write and Station
         dialog = app.wait_window("^Factory Mode$")
         dialog.click_form_point(164, 164, 350, 180)  # Read
         done = app.wait_message(exclude=[dialog], timeout=30)
