@@ -44,7 +44,6 @@ AppSettings::AppSettings(DataPaths paths) : paths_(std::move(paths)) {
 }
 
 AppSettings::~AppSettings() {
-  if (!savesOnExit_) return;
   // Runs at program exit: a failure to save must not end the program abnormally.
   try {
     save();
@@ -53,6 +52,7 @@ AppSettings::~AppSettings() {
 }
 
 void AppSettings::save() const {
+  if (!writes_) return;
   const std::filesystem::path settings = paths_.writeFile(kSettingsFile);
   // After a No to the new-range question the catalogue lacks the radio's
   // range, so the range held before is kept (when there was one).
@@ -91,7 +91,7 @@ void AppSettings::loadLanguage(int index) {
 
 void AppSettings::selectLanguage(int index) {
   loadLanguage(index);
-  WriteProfileString(paths_.writeFile(kSettingsFile), kSetting, "Language", FormatInteger(languageIndex_));
+  if (writes_) WriteProfileString(paths_.writeFile(kSettingsFile), kSetting, "Language", FormatInteger(languageIndex_));
 }
 
 int AppSettings::userLevelCode() const { return ReadProfileInt(settingsReadPath(), "User Mode", "Level", 0); }

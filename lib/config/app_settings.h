@@ -34,7 +34,7 @@ class AppSettings {
   // dataDir cannot be written (empty: always to dataDir).
   AppSettings(const std::filesystem::path& dataDir, const std::filesystem::path& writableDir)
       : AppSettings(DataPaths(dataDir, writableDir)) {}
-  // Writes what save() writes, unless told not to.
+  // Writes what save() writes.
   ~AppSettings();
 
   AppSettings(const AppSettings&) = delete;
@@ -43,9 +43,9 @@ class AppSettings {
   // Writes Signal, ModelID, ComPort and FreqRange (the previous range when
   // the last new-range answer was No). ModelName is never written.
   void save() const;
-  // For settings beside the program's own (a station's, holding the model
-  // of the file it writes): they never write their state over the program's.
-  void saveNothingOnExit() { savesOnExit_ = false; }
+  // From now on nothing is written to Settings.ini: not by save(), not by a
+  // language choice (a run that only looks, such as the view dump).
+  void stopWriting() { writes_ = false; }
 
   const DataPaths& paths() const { return paths_; }
   const std::filesystem::path& dataDir() const { return paths_.dataDir(); }
@@ -127,6 +127,7 @@ class AppSettings {
   int userLevelCode() const;
 
   DataPaths paths_;
+  bool writes_ = true;
   char decimalSeparator_ = '.';
   int comPort_ = 1;
   std::string portDevice_;
@@ -141,7 +142,6 @@ class AppSettings {
   int languageIndex_ = 0;
   std::string languageName_;
   LanguageTexts texts_;
-  bool savesOnExit_ = true;
 };
 
 }  // namespace vex

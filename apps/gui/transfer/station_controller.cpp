@@ -16,7 +16,7 @@ QString fromStd(const std::string& text) { return QString::fromStdString(text); 
 
 StationController::StationController(QObject* parent)
     : QObject(parent), settings_(settings::current().paths()) {
-  settings_.saveNothingOnExit();
+  settings_.stopWriting();
   settings_.readLanguageSetting();
   images_ = std::make_unique<StationImages>(settings_, ranges_);
   shared_ = std::make_unique<StationShared>(settings_, ranges_);

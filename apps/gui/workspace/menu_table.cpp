@@ -42,10 +42,10 @@ constexpr MenuEntry kProgram[] = {
     {kCmdWrite, "&Write to Radio", L::All, "Ctrl+Alt+W"},
     {kCmdStation, "S&tation...", L::All, nullptr},
     {0, nullptr, L::Extended, nullptr},
-    {kCmdFactoryMode, "Factory Mode", L::Extended, nullptr},
-    {kCmdAdjustment, "Adjustment", L::Extended, nullptr},
+    {kCmdFactoryMode, "&Factory Mode", L::Extended, nullptr},
+    {kCmdAdjustment, "&Adjustment", L::Extended, nullptr},
     {0, nullptr, L::Extended, nullptr},
-    {kCmdWriteTune, "Write Tune Data", L::Extended, nullptr},
+    {kCmdWriteTune, "Write &Tune Data", L::Extended, nullptr},
     {0, nullptr, L::Factory, nullptr},
     {kCmdMemoryUpdate, "&Memory Update", L::Factory, nullptr},
 };
@@ -62,7 +62,7 @@ constexpr MenuEntry kWindow[] = {
     {0, nullptr, L::All, nullptr},
     {kCmdFrameClose, "&Close", L::All, "Ctrl+W"},
     {kCmdCloseAll, "Close All &Windows", L::All, nullptr},
-    {kCmdCloseAllButThis, "Close All, &But This", L::All, nullptr},
+    {kCmdCloseAllButThis, "Close All &But This", L::All, nullptr},
 };
 constexpr MenuEntry kHelp[] = {
     {kCmdHelpTopics, "&Help Topics", L::All, nullptr},
