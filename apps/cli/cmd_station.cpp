@@ -4,10 +4,11 @@
 // several at once; one line per radio on standard output. Ctrl+C ends after
 // the radios in progress.
 #include "cli_commands.h"
+#include "cli_host.h"
 #include "cli_radio_session.h"
+#include "image_compare.h"
 #include "input_file.h"
 #include "radio_jobs.h"
-#include "station_images.h"
 #include "stop_signals.h"
 
 #include "base/terminal_text.h"
@@ -15,6 +16,7 @@
 #include "workflow/radio_backup.h"
 #include "workflow/station/audit_log.h"
 #include "workflow/station/station.h"
+#include "workflow/station/station_images.h"
 
 #include <cstdio>
 #include <iomanip>
@@ -39,16 +41,51 @@ std::string ResultLine(const RadioResult& r) {
   return line.str();
 }
 
+// Says why the station's data could not be loaded; the exit status.
+int LoadFailed(Environment& env, const StationImages& images, const StationLoad& load) {
+  switch (load.failure) {
+    case StationLoad::Failure::Plan: env.err() << "vexprog-cli: " << TerminalSafe(load.errors.front()) << '\n'; break;
+    case StationLoad::Failure::File:
+      // The desktop program's text points to its Invalid Log; here the list follows.
+      if (load.messageId != text::kMsgDataInvalid) return env.fail(load.messageId, load.file);
+      env.fail(text::kMsgDataInvalidListed, load.file);
+      ListFindings(env.err(), images.findings());
+      break;
+    case StationLoad::Failure::Values:
+      for (const std::string& error : load.errors) env.err() << TerminalSafe(error) << '\n';
+      env.err() << "vexprog-cli: " << TerminalSafe(images.planFile())
+                << " does not fit the radios; no radio was written\n";
+      break;
+    case StationLoad::Failure::None: return kExitOk;
+  }
+  return kExitFailure;
+}
+
+// --dry-run: every checked radio's values, as the fields that differ from the base.
+void PrintPlan(Environment& env, const StationImages& images) {
+  if (!images.isPlan()) {
+    env.out() << "Every radio gets " << TerminalSafe(images.codeplugFile()) << '\n';
+    return;
+  }
+  for (const PlannedRadio& radio : images.planned(env.texts())) {
+    env.out() << (radio.serial.empty() ? "radio " + std::to_string(radio.number)
+                                       : "serial " + radio.serial + " (as radio 1)")
+              << (radio.changes.same() ? ": the base as it is\n" : ":\n");
+    if (!radio.changes.same()) PrintComparison(env.out(), radio.changes);
+  }
+}
+
 }  // namespace
 
 int RunStation(Environment& env, const CliOptions& options) {
   const std::string& input = options.files[0];
   if (const InputFile file(input, InputFile::StandardInput::Refused); !file.ready()) return file.fail(env);
   RadioSession session(DataDirectory::current());
-  StationImages images(session);
-  if (!images.load(env, input, options.count)) return kExitFailure;
+  StationImages images(session.settings(), session.ranges());
+  if (const StationLoad loaded = images.load(input, options.count); !loaded.ok())
+    return LoadFailed(env, images, loaded);
   if (options.dryRun) {
-    images.printPlan(env);
+    PrintPlan(env, images);
     return kExitOk;
   }
 

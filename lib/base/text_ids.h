@@ -105,6 +105,17 @@ inline constexpr int kMsgBackupMissing = 2372;
 inline constexpr int kMsgBackupNotSaved = 2373;
 inline constexpr int kMsgCommandUnavailable = 2380;
 inline constexpr int kMsgDataVersion = 2381;
+// Programming station
+inline constexpr int kMsgStationWaiting = 2460;
+inline constexpr int kMsgStationPlugged = 2461;
+inline constexpr int kMsgStationStopping = 2462;
+inline constexpr int kMsgStationEnded = 2463;
+inline constexpr int kMsgStationPlanUnfit = 2464;
+inline constexpr int kMsgStationNoBackups = 2465;
+inline constexpr int kMsgStationLogFailed = 2466;
+inline constexpr int kMsgStationEveryRadio = 2467;
+inline constexpr int kMsgStationOpenData = 2468;
+inline constexpr int kMsgStationBaseAsItIs = 2469;
 
 // ---- the standard buttons of every dialog (S02; the button's control id) ----------
 inline constexpr int kButtonOk = 1;
@@ -153,6 +164,7 @@ inline constexpr int kCaptionKeys = 6601;
 inline constexpr int kCaptionTuning = 7002;
 inline constexpr int kCaptionTuneSubItem = 7004;
 inline constexpr int kCaptionPrintSelection = 7210;
+inline constexpr int kCaptionStation = 2460;
 
 // ---- controls: labels, buttons, check boxes and option lists (S02) ----------------
 
@@ -358,6 +370,28 @@ inline constexpr int kTuneOutputAOff = 7092;
 inline constexpr int kTuneOutputBOn = 7093;
 inline constexpr int kTuneOutputBOff = 7094;
 
+// Programming station window
+inline constexpr int kStationColumns = 2461;
+inline constexpr int kStationStates = 2462;
+inline constexpr int kStationDataGroup = 2463;
+inline constexpr int kStationOpenData = 2464;
+inline constexpr int kStationPlan = 2465;
+inline constexpr int kStationCountLabel = 2466;
+inline constexpr int kStationCheck = 2467;
+inline constexpr int kStationOptionsGroup = 2468;
+inline constexpr int kStationVerify = 2469;
+inline constexpr int kStationBackupLabel = 2470;
+inline constexpr int kStationLogLabel = 2471;
+inline constexpr int kStationWatchLabel = 2472;
+inline constexpr int kStationBrowse = 2473;
+inline constexpr int kStationStart = 2474;
+inline constexpr int kStationStop = 2475;
+inline constexpr int kStationClose = 2476;
+inline constexpr int kStationValuesGroup = 2477;
+inline constexpr int kStationValueColumns = 2478;
+inline constexpr int kStationLogGroup = 2479;
+inline constexpr int kStationRadiosGroup = 2480;
+
 // Print selection dialog
 inline constexpr int kPrintSetupButton = 7212;
 inline constexpr int kPrintSelectAll = 7213;
@@ -421,6 +455,7 @@ inline constexpr int kCmdExportChannels = 32908;
 inline constexpr int kCmdBackupBeforeWrite = 32909;
 inline constexpr int kCmdExportText = 32910;
 inline constexpr int kCmdImportText = 32911;
+inline constexpr int kCmdStation = 32961;
 
 // Navigation tree and Edit menu items (view commands)
 inline constexpr int kViewRadioInfo = 32800;
@@ -540,6 +575,16 @@ inline constexpr auto kMessageIds = std::to_array<int>({
     kMsgBackupNotSaved,
     kMsgCommandUnavailable,
     kMsgDataVersion,
+    kMsgStationWaiting,
+    kMsgStationPlugged,
+    kMsgStationStopping,
+    kMsgStationEnded,
+    kMsgStationPlanUnfit,
+    kMsgStationNoBackups,
+    kMsgStationLogFailed,
+    kMsgStationEveryRadio,
+    kMsgStationOpenData,
+    kMsgStationBaseAsItIs,
 });
 
 // Every label text the program looks up besides the captions and lists of the schema.
@@ -703,6 +748,27 @@ inline constexpr auto kLabelIds = std::to_array<int>({
     kPrintSetupButton,
     kPrintSelectAll,
     kPrintClearAll,
+    kCaptionStation,
+    kStationColumns,
+    kStationStates,
+    kStationDataGroup,
+    kStationOpenData,
+    kStationPlan,
+    kStationCountLabel,
+    kStationCheck,
+    kStationOptionsGroup,
+    kStationVerify,
+    kStationBackupLabel,
+    kStationLogLabel,
+    kStationWatchLabel,
+    kStationBrowse,
+    kStationStart,
+    kStationStop,
+    kStationClose,
+    kStationValuesGroup,
+    kStationValueColumns,
+    kStationLogGroup,
+    kStationRadiosGroup,
     kCmdAdjustment,
     kCmdFactoryMode,
     kCmdWriteTuneData,
@@ -754,6 +820,7 @@ inline constexpr auto kLabelIds = std::to_array<int>({
     kCmdBackupBeforeWrite,
     kCmdExportText,
     kCmdImportText,
+    kCmdStation,
     kCmdIdleMessage,
     kCmdFileNew,
     kCmdFileOpen,
@@ -871,12 +938,20 @@ inline constexpr auto kFormatTexts = std::to_array<FormatText>({
     FormatText{Family::Message, kMsgBackupKept, Conversion::String},
     FormatText{Family::Message, kMsgBackupNotSaved, Conversion::String},
     FormatText{Family::Message, kMsgDataVersion, Conversion::String},
+    FormatText{Family::Message, kMsgStationWaiting, Conversion::String},
+    FormatText{Family::Message, kMsgStationPlugged, Conversion::String},
+    FormatText{Family::Message, kMsgStationEnded, Conversion::TwoIntegers},  // programmed, attempts
+    FormatText{Family::Message, kMsgStationPlanUnfit, Conversion::String},
+    FormatText{Family::Message, kMsgStationNoBackups, Conversion::String},
+    FormatText{Family::Message, kMsgStationLogFailed, Conversion::String},
+    FormatText{Family::Message, kMsgStationEveryRadio, Conversion::String},
     FormatText{Family::Label, kTransferReadProgress, Conversion::Integer},
     FormatText{Family::Label, kTransferWriteProgress, Conversion::Integer},
 });
 
 // Plain lists: items separated by ";", of each item the part before its first ",".
-inline constexpr auto kTextLists = std::to_array<int>({kLanguageList, kTestFreqColumns, kPortColumns, kPortStates, kNavButtonNames});
+inline constexpr auto kTextLists = std::to_array<int>({kLanguageList, kTestFreqColumns, kPortColumns, kPortStates, kNavButtonNames,
+                                                       kStationColumns, kStationStates, kStationValueColumns});
 
 // kTuneItemFlags is a ";"-separated list of "code,flags" pairs, one per item of kTuneItemList.
 

@@ -103,14 +103,16 @@ void ImageTransfer::FinishStopped() {
 }
 
 void ImageTransfer::ReadWorker() {
-  const std::vector<TransferBlock> plan = ReadPlan();
+  std::vector<TransferBlock> plan = ReadPlan();
+  const bool whole = readEnd_ == 0;
+  if (!whole) std::erase_if(plan, [this](const TransferBlock& b) { return b.address >= readEnd_; });
   for (std::size_t k = 1; k <= plan.size(); ++k) {
     if (StopRequested()) return FinishStopped();
     const TransferBlock& b = plan[k - 1];
     if (!link_.ReadMemory(b.address, b.length, image_.data() + b.address))
       return Finish(TransferOutcome::Failed, WM_READ_FAILED, b.address);
     blocksDone_ = k;
-    host_.report({WM_READ_PROGRESS, ReadPercent(k)});
+    host_.report({WM_READ_PROGRESS, whole ? ReadPercent(k) : static_cast<long>(100 * k / plan.size())});
   }
   Finish(TransferOutcome::Succeeded, WM_READ_DONE, 0);
 }

@@ -35,6 +35,10 @@ class ImageTransfer {
   ImageTransfer(const ImageTransfer&) = delete;
   ImageTransfer& operator=(const ImageTransfer&) = delete;
 
+  // A read of the blocks that hold the bytes before `end` only (the radio
+  // information at the start of the memory, say); set before Start.
+  void LimitReadTo(std::size_t end) { readEnd_ = end; }
+
   StartResult Start();
   // Waits for the worker; Pending when none was started.
   TransferOutcome Wait();
@@ -83,6 +87,7 @@ class ImageTransfer {
   // be the thread a report would have to reach.
   std::atomic<bool> stopReported_{false};
   std::atomic<std::size_t> blocksDone_{0};
+  std::size_t readEnd_ = 0;  // 0: the whole memory
   TransferOutcome outcome_ = TransferOutcome::Pending;
 };
 

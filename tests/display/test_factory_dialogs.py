@@ -14,7 +14,7 @@ EMBEDDED_WRITE = (650, 268)
 
 def program_menu(app, item):
     """Chooses item n (from 0) of the Program menu at the factory level: Read, Write,
-    Factory Mode, Adjustment, Write Tune Data, Memory Update."""
+    Station, Factory Mode, Adjustment, Write Tune Data, Memory Update."""
     app.main.key("alt+p", *["Down"] * item, "Return")
 
 
@@ -55,7 +55,7 @@ class FactoryDialogs(vd.DisplayTest):
 
     def test_factory_mode_buttons_end_with_a_message_that_closes(self):
         app = self.factory_app()
-        program_menu(app, 2)
+        program_menu(app, 3)
         dialog = app.wait_window("^Factory Mode$")
         # Form points (350 x 180) of Read, Write and Write Tune Switch.
         for button, point, how in (("Read", (164, 164), "Return"), ("Write", (237, 164), "Escape"),
@@ -75,7 +75,7 @@ class FactoryDialogs(vd.DisplayTest):
 
     def test_adjustment_items_open_and_every_dialog_closes(self):
         app = self.factory_app()
-        program_menu(app, 3)
+        program_menu(app, 4)
         tuning = app.wait_window("^Tuning$", timeout=30)
         # The first item's dialog, opened by Return (the list has the focus)
         # and by a double click; closed by Escape (as Cancel) and OK (form
@@ -102,7 +102,7 @@ class FactoryDialogs(vd.DisplayTest):
         app = self.factory_app()
         for how in ("Return", "click"):
             with self.subTest(close=how):
-                program_menu(app, 4)
+                program_menu(app, 5)
                 app.close(app.wait_message(timeout=30), how)
                 wait_for(lambda: app.windows() == [app.main], what="the link closed")
 

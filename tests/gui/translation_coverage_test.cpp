@@ -28,6 +28,7 @@
 #include "dialogs/language_dialog.h"
 #include "dialogs/model_info_dialog.h"
 #include "dialogs/radio_password_dialog.h"
+#include "transfer/station_window.h"
 #include "transfer/transfer_dialog.h"
 #include "transfer/write_notice_dialog.h"
 #include "workspace/child_frame.h"
@@ -138,8 +139,9 @@ TEST(Translations, TheChineseLanguageShowsNoEnglishOfItsOwn) {
   CDlgRadioPassword radioPassword;
   CDlgPassword password;
   CAboutDialog about;
+  CDlgStation station({});
   for (QDialog* dialog : std::initializer_list<QDialog*>{&read, &write, &notice, &port, &language, &model,
-                                                         &radioPassword, &password, &about})
+                                                         &radioPassword, &password, &about, &station})
     expectChinese(QString::fromLatin1(dialog->metaObject()->className()), shownTexts(dialog));
 }
 

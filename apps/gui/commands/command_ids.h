@@ -36,6 +36,7 @@ enum Command : int {
   kCmdAdjustment = 32697,
   kCmdFactoryMode = 32698,
   kCmdWriteTune = 32699,
+  kCmdStation = 32961,
   // Setting
   kCmdModelInfo = 32771,
   kCmdPort = 32772,

@@ -18,6 +18,7 @@
 #include "link/factory_link.h"
 #include "transfer/gui_link_host.h"
 #include "transfer/radio_work.h"
+#include "transfer/station_window.h"
 #include "transfer/transfer_dialog.h"
 #include "transfer/transfer_prompts.h"
 #include "transfer/write_backup.h"
@@ -177,10 +178,20 @@ bool writeTuneData(CMainFrame& frame) {
                       [&image](CRadioLink& link, TransferHost& host) { return WriteTuneData(link, image, host); }) == 1;
 }
 
+OpenData openDataForStation(CMainFrame& frame) {
+  SettingsCodeplugHost data(container(), radio_data::invalidLog(), settings::current(), RangeTable::instance());
+  data.onCommitPendingEdits = [&frame] { frame.sendToViews(WM_VIEW_STORE); };
+  const FlowOutcome prepared = PrepareRadioWrite(data);
+  if (!prepared.ok()) return {{}, {}, prepared.messageId};
+  return {container().image(), ModelStateOf(settings::current()), 0};
+}
+
 void installTransferCommands(CMainFrame& frame) {
   frame.setCommandHandler(kCmdRead, [&frame] { readFromRadio(frame); });
   frame.setCommandHandler(kCmdWrite, [&frame] { writeToRadio(frame); });
   frame.setCommandHandler(kCmdWriteTune, [&frame] { writeTuneData(frame); });
+  frame.setCommandHandler(kCmdStation,
+                          [&frame] { showStationWindow(&frame, [&frame] { return openDataForStation(frame); }); });
 }
 
 }  // namespace vex::gui

@@ -28,6 +28,11 @@ int openFactoryLink(CMainFrame& frame, std::uint16_t mode);
 // Writes the adjustment values to the radio; true when every block was written.
 bool writeTuneData(CMainFrame& frame);
 
+struct OpenData;
+// The open data checked and encoded for the station, as Write to Radio
+// prepares them.
+OpenData openDataForStation(CMainFrame& frame);
+
 // Connects the commands to the main frame's menu.
 void installTransferCommands(CMainFrame& frame);
 

@@ -40,6 +40,7 @@ constexpr MenuEntry kProgram[] = {
     // window everywhere else; a write must never happen by reflex).
     {kCmdRead, "&Read from Radio", L::All, "Ctrl+Alt+R"},
     {kCmdWrite, "&Write to Radio", L::All, "Ctrl+Alt+W"},
+    {kCmdStation, "S&tation...", L::All, nullptr},
     {0, nullptr, L::Extended, nullptr},
     {kCmdFactoryMode, "&Factory Mode", L::Extended, nullptr},
     {kCmdAdjustment, "&Adjustment", L::Extended, nullptr},

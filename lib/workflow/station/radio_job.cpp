@@ -30,6 +30,15 @@ std::string SerialNumberOf(const Image& image) {
   return info.serialNumber();
 }
 
+int StepsPercent(const StationSteps& steps, RadioPhase phase, int percent) {
+  const bool readsFirst = steps.readFirst || !steps.backupDir.empty();
+  const int total = 1 + (readsFirst ? 1 : 0) + (steps.verify ? 1 : 0);
+  int done = 0;  // the phases before this one
+  if (phase != RadioPhase::Backup && readsFirst) ++done;
+  if (phase == RadioPhase::Verify) ++done;
+  return (done * 100 + std::clamp(percent, 0, 100)) / total;
+}
+
 namespace {
 
 std::string LocalTimeText(std::time_t when) {
@@ -72,7 +81,10 @@ class RadioSteps {
     Image image = chosen.image;
     bool extendedLevel = false;
     if (!write(image, extendedLevel)) return;
-    if (!steps_.verify) return;
+    if (!steps_.verify) {
+      if (!backup && !steps_.readFirst) readSerialNumber();
+      return;
+    }
     Image after{};
     if (!read(RadioPhase::Verify, after, "the read-back")) {
       result_.verify = VerifyResult::Unread;
@@ -121,6 +133,19 @@ class RadioSteps {
     result_.error = reader.refused() || started != StartResult::Started ? reason : what + " failed: " + reason;
     if (phase == RadioPhase::Backup) result_.error += "; nothing was written";
     return false;
+  }
+
+  // The radio's information block alone, for its serial number. The data
+  // are written by then: a radio that does not answer this keeps its result
+  // and only its serial number stays unknown.
+  void readSerialNumber() {
+    Image info{};
+    StationHost reader(shared_, result_.radio.device, {});
+    ImageTransfer transfer(TransferDirection::Read, info, reader, steps_.timing);
+    transfer.LimitReadTo(layout::kRadioInfo.first + layout::kRadioInfo.length);
+    transfer.Link().SetTrace(steps_.trace);
+    if (transfer.Start() == StartResult::Started && transfer.Wait() == TransferOutcome::Succeeded)
+      result_.serialNumber = SerialNumberOf(info);
   }
 
   bool saveBackup(const Image& image) {

@@ -52,6 +52,10 @@ struct StationSteps {
 
 enum class RadioPhase { Backup, Write, Verify };
 
+// How far a radio is through all of its steps, 0 to 100, when the phase
+// it is in has come `percent` of its way.
+int StepsPercent(const StationSteps& steps, RadioPhase phase, int percent);
+
 // The image for a radio: its sequence number and, when it was read first,
 // its serial number. An error text instead refuses the radio unwritten.
 struct ChosenImage {

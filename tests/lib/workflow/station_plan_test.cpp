@@ -2,6 +2,7 @@
 // the values each radio's fragments get.
 #include "workflow/station/station_plan.h"
 #include "workflow/station/device_watcher.h"
+#include "workflow/station/radio_job.h"
 
 #include "../core/codeplug_test_support.h"
 
@@ -85,6 +86,31 @@ TEST(DeviceWatcher, SeesDevicesComeGoAndComeAgain) {
   std::filesystem::remove(watched / "a");
   std::filesystem::create_symlink("/dev/null", watched / "a");
   EXPECT_EQ(events(), (std::vector<std::pair<Kind, std::string>>{{Kind::Vanished, "a"}, {Kind::Appeared, "a"}}));
+}
+
+// A radio's progress bar runs once from 0 to 100 over all of its steps.
+TEST(StationProgress, RunsOnceOverAllOfTheRadiosSteps) {
+  struct Case {
+    bool readFirst;
+    bool verify;
+    RadioPhase phase;
+    int percent;
+    int expected;
+  };
+  const Case cases[] = {
+      {false, false, RadioPhase::Write, 50, 50},  {false, false, RadioPhase::Write, 100, 100},
+      {false, true, RadioPhase::Write, 100, 50},  {false, true, RadioPhase::Verify, 0, 50},
+      {false, true, RadioPhase::Verify, 100, 100}, {true, true, RadioPhase::Backup, 30, 10},
+      {true, true, RadioPhase::Write, 0, 33},     {true, true, RadioPhase::Verify, 100, 100},
+      {true, false, RadioPhase::Write, 150, 100},  // a report beyond the end stays at the end
+  };
+  for (const Case& c : cases) {
+    StationSteps steps;
+    steps.readFirst = c.readFirst;
+    steps.verify = c.verify;
+    EXPECT_EQ(StepsPercent(steps, c.phase, c.percent), c.expected)
+        << c.readFirst << c.verify << static_cast<int>(c.phase) << " " << c.percent;
+  }
 }
 
 }  // namespace
