@@ -261,6 +261,10 @@ inline constexpr int kPersSquelchModeList = 2351;
 // Data watch
 inline constexpr int kWatchCorner = 3510;
 inline constexpr int kWatchClear = 3548;
+// Names of the grid, the change list and the detail box for screen readers.
+inline constexpr int kWatchGrid = 3547;
+inline constexpr int kWatchChanges = 3549;
+inline constexpr int kWatchDetail = 3546;
 
 // Channel basic page and channel grid headers
 inline constexpr int kChanReceiveGroup = 3664;
@@ -645,6 +649,9 @@ inline constexpr auto kLabelIds = std::to_array<int>({
     kCaptionDataWatch,
     kWatchCorner,
     kWatchClear,
+    kWatchGrid,
+    kWatchChanges,
+    kWatchDetail,
     kCaptionChannel,
     kCaptionChannelBasic,
     kCaptionChannelOptions,
