@@ -103,9 +103,15 @@ CDataWatchView::CDataWatchView(QWidget* parent)
   detail_->setReadOnly(true);
   detail_->setLineWrapMode(QPlainTextEdit::NoWrap);
 
+  // Tab as the template reads: the grid, Clear above the list, the list, its detail.
+  auto* clear = findControlAs<QPushButton>(form(), kClear);
+  setTabOrder(grid_, clear);
+  setTabOrder(clear, list_);
+  setTabOrder(list_, detail_);
+
   connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { lineSelected(); });
   connect(grid_, &CGrid::cellClicked, this, &CDataWatchView::cellClicked);
-  connect(findControlAs<QPushButton>(form(), kClear), &QPushButton::clicked, this, &CDataWatchView::clear);
+  connect(clear, &QPushButton::clicked, this, &CDataWatchView::clear);
 }
 
 void CDataWatchView::initialUpdate() {

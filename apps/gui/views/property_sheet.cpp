@@ -17,6 +17,9 @@ std::map<int, int>& rememberedPages() {
 
 CPropertySheet::CPropertySheet(int rememberKey, QWidget* parent) : QTabWidget(parent), rememberKey_(rememberKey) {
   setObjectName(QStringLiteral("sheet%1").arg(rememberKey));
+  // The tabs take the focus, never the sheet around them (a screen reader
+  // would find an unnamed stop there).
+  setFocusPolicy(Qt::NoFocus);
 }
 
 void CPropertySheet::addPage(CPropertyPage* page, CPropertyPage::BytesSource bytes) {
