@@ -52,6 +52,7 @@ AppSettings::~AppSettings() {
 }
 
 void AppSettings::save() const {
+  if (!writes_) return;
   const std::filesystem::path settings = paths_.writeFile(kSettingsFile);
   // After a No to the new-range question the catalogue lacks the radio's
   // range, so the range held before is kept (when there was one).
@@ -90,7 +91,7 @@ void AppSettings::loadLanguage(int index) {
 
 void AppSettings::selectLanguage(int index) {
   loadLanguage(index);
-  WriteProfileString(paths_.writeFile(kSettingsFile), kSetting, "Language", FormatInteger(languageIndex_));
+  if (writes_) WriteProfileString(paths_.writeFile(kSettingsFile), kSetting, "Language", FormatInteger(languageIndex_));
 }
 
 int AppSettings::userLevelCode() const { return ReadProfileInt(settingsReadPath(), "User Mode", "Level", 0); }

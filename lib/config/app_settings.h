@@ -43,6 +43,9 @@ class AppSettings {
   // Writes Signal, ModelID, ComPort and FreqRange (the previous range when
   // the last new-range answer was No). ModelName is never written.
   void save() const;
+  // From now on nothing is written to Settings.ini: not by save(), not by a
+  // language choice (a run that only looks, such as the view dump).
+  void stopWriting() { writes_ = false; }
 
   const DataPaths& paths() const { return paths_; }
   const std::filesystem::path& dataDir() const { return paths_.dataDir(); }
@@ -124,6 +127,7 @@ class AppSettings {
   int userLevelCode() const;
 
   DataPaths paths_;
+  bool writes_ = true;
   char decimalSeparator_ = '.';
   int comPort_ = 1;
   std::string portDevice_;

@@ -205,6 +205,16 @@ TEST_F(Pmr446ViewTest, NoneForReceiveForcesTransmitNoneAndSwitchesTheTonesOff) {
   EXPECT_FALSE(combo(P::kTxType)->isEnabled());  // transmit is still none
 }
 
+TEST_F(Pmr446ViewTest, AChannelLoadedWithoutReceiveShowsNoneForTransmitToo) {
+  channel(0).setRxFrequency(kNoFrequency);
+  channel(0).setTxFrequency(0x44609375);
+  open();
+  EXPECT_EQ(combo(P::kTxCode)->currentIndex(), 0);
+  EXPECT_FALSE(combo(P::kTxCode)->isEnabled());
+  choose(P::kPower, 1);  // what a store keeps is what the view shows
+  EXPECT_EQ(channel(0).txFrequency(), kNoFrequency);
+}
+
 TEST_F(Pmr446ViewTest, AFrequencyOutsideThePmr446ListIsKept) {
   channel(0).setRxFrequency(0x44610000);
   open();

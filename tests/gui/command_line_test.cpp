@@ -1,12 +1,16 @@
 // The desktop program's command line, run as a process: FILE opens at
 // start-up, --dump-view prints the view --open-view opened as JSON.
 #include <gtest/gtest.h>
+#include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -59,7 +63,9 @@ class CommandLine : public ::testing::Test {
       for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) environment.remove(name);
     }
     environment.insert("HOME", files.path());
+    environment.insert("XDG_CONFIG_HOME", files.filePath(QStringLiteral("config")));
     process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(files.path());
     arguments << "--data-dir" << data.path();
     process.start(QString::fromLatin1(VEX_BIN_DIR) + "/vexprog", arguments);
     EXPECT_TRUE(process.waitForFinished(60000));
@@ -215,6 +221,34 @@ TEST_F(CommandLine, DumpViewShowsThePersonalityAndScanListOfTheFile) {
   EXPECT_EQ(control(view, 3874)["text"].toString(), "9");
   EXPECT_FALSE(control(view, 3876)["enabled"].toBool());
   EXPECT_FALSE(control(view, 3850)["enabled"].toBool());
+}
+
+// Every file under the data directory and the home directory, with its
+// contents and the time it was last written.
+QMap<QString, QPair<QByteArray, QDateTime>> filesUnder(const QStringList& roots) {
+  QMap<QString, QPair<QByteArray, QDateTime>> found;
+  for (const QString& root : roots) {
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+      QFile file(it.next());
+      if (file.open(QIODevice::ReadOnly)) found[file.fileName()] = {file.readAll(), it.fileInfo().lastModified()};
+    }
+  }
+  return found;
+}
+
+TEST_F(CommandLine, DumpViewWritesNoSettingsAndAFileGivenIsRememberedByItsAbsolutePath) {
+  const QString file = codeplugFile(5);
+  ASSERT_EQ(run({"--no-splash", "--quit-after", "0"}).exitCode, 0);  // a first start records its language
+  const auto before = filesUnder({data.path(), files.path()});
+  for (const char* view : {"32803", "32895"})
+    ASSERT_EQ(run({file, "--open-view", view, "--dump-view"}).exitCode, 0) << view;
+  EXPECT_EQ(filesUnder({data.path(), files.path()}), before);
+
+  // Started in the file's directory with its bare name, the program remembers where it is.
+  ASSERT_EQ(run({QStringLiteral("./sub/../radio.dat"), "--no-splash", "--quit-after", "0"}).exitCode, 0);
+  QSettings remembered(files.filePath(QStringLiteral("config/vexprog/vexprog.conf")), QSettings::IniFormat);
+  EXPECT_EQ(remembered.value(QStringLiteral("Recent File List/File1")).toString(), file);
 }
 
 TEST_F(CommandLine, FailuresSayWhyAndPrintNoView) {

@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
@@ -201,6 +202,15 @@ TEST_F(CommandsTest, RecentListKeepsFourEntriesNewestFirstInTheFileMenu) {
     if (action->text().startsWith('&') && action->text().endsWith(QStringLiteral(".dat"))) shown << action->text();
   EXPECT_EQ(shown, (QStringList{"&1 3.dat", "&2 5.dat", "&3 4.dat", "&4 2.dat"}));
   EXPECT_EQ(fileActions.back()->data().toInt(), kCmdExit);
+
+  // A relative path is kept absolute, so it neither opens another file later
+  // nor stands beside the same file's absolute path.
+  const QString current = QDir::currentPath();
+  QDir::setCurrent(work.path());
+  handlers.recentFiles().add(QStringLiteral("./x/../5.dat"));
+  QDir::setCurrent(current);
+  EXPECT_EQ(handlers.recentFiles().entries().mid(0, 2),
+            (QStringList{QString::fromStdString(file("5.dat")), entries[0]}));
 }
 
 TEST_F(CommandsTest, NewAsks800OnlyOverChangesAndCancelKeepsTheData) {

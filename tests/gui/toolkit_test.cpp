@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMessageBox>
+#include <QProgressDialog>
 
 #include "gui_test_support.h"
 #include "toolkit/control_id.h"
 #include "toolkit/edits.h"
 #include "toolkit/form_builder.h"
+#include "toolkit/title_fit.h"
 #include "toolkit/translate.h"
 
 namespace vex::gui {
@@ -126,6 +130,29 @@ TEST(Edits, RangeEditWithOffMapsZeroToTheOffWord) {
   EXPECT_EQ(edit.raw(), 6);
   edit.setRaw(4);
   EXPECT_EQ(edit.text(), "5");
+}
+
+}  // namespace
+}  // namespace vex::gui
+
+namespace vex::gui {
+namespace {
+
+TEST(TitleFit, MessageAndProgressBoxesGrowToTheirTitlesOtherDialogsKeepTheirSize) {
+  fitDialogsToTheirTitles();
+  const QString title = QStringLiteral("vexprog - [/home/someone/radios/a rather long folder name/radio.dat]");
+  QMessageBox message(QMessageBox::Warning, title, QStringLiteral("OK?"));
+  QProgressDialog busy;
+  QDialog other;
+  for (QDialog* dialog : {static_cast<QDialog*>(&message), static_cast<QDialog*>(&busy), &other}) {
+    dialog->setWindowTitle(title);
+    dialog->resize(100, 80);
+    dialog->show();
+  }
+  QApplication::processEvents();  // the boxes grow once they have sized themselves
+  EXPECT_GE(message.width(), widthForTitle(message));
+  EXPECT_GE(busy.width(), widthForTitle(busy));
+  EXPECT_EQ(other.width(), 100);
 }
 
 }  // namespace

@@ -117,6 +117,24 @@ TEST(CMainFrame, ViewsOpenInsideASmallWorkspace) {
   }
 }
 
+TEST(CMainFrame, ViewsOpenInACascadeAndTheTreeShowsTheOpenRecord) {
+  test::DataDir data;
+  CMainFrame frame;
+  frame.resize(1280, 800);
+  frame.show();
+  std::vector<QPoint> places;
+  for (int view : {32802, 32803, 32808}) places.push_back(frame.openView(view)->pos());
+  const QPoint step = places[1] - places[0];
+  EXPECT_GT(step.x(), 0);
+  EXPECT_EQ(step.x(), step.y());
+  EXPECT_EQ(places[2] - places[1], step);
+
+  frame.openView(kCmdViewChannel, {}, 3);
+  QTreeWidgetItem* record = frame.tree()->item(kCmdViewChannel, 3);
+  EXPECT_EQ(frame.tree()->currentItem(), record);
+  EXPECT_TRUE(record->parent()->isExpanded());  // a folded list unfolds to show it
+}
+
 TEST(CMainFrame, ClosedViewReopensFreshFromTheContainer) {
   test::DataDir data;
   CMainFrame frame;

@@ -30,9 +30,10 @@ AppSettings& current() {
   return *gCurrent;
 }
 
-void initialise(const std::string& dataDir) {
+void initialise(const std::string& dataDir, bool writes) {
   if (!dataDir.empty()) DataDirectory::setOverride(dataDir);
   gCurrent = &AppSettings::instance();
+  if (!writes) gCurrent->stopWriting();
   gCurrent->readLanguageSetting(UserLocaleName());
 }
 

@@ -17,7 +17,8 @@ AppSettings& current();
 
 // Chooses the data directory (empty: the library's default resolution) and
 // selects the language from its Settings.ini, on the process-wide settings.
-void initialise(const std::string& dataDir);
+// With `writes` false the run never writes Settings.ini.
+void initialise(const std::string& dataDir, bool writes = true);
 // The same on a settings object of its own that reads and writes only in
 // `dataDir` (tests: one data directory each).
 void initialiseSeparate(const std::string& dataDir);

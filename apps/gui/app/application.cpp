@@ -25,6 +25,7 @@
 #include "factory/factory_commands.h"
 #include "help/dialog_help.h"
 #include "print/print_commands.h"
+#include "toolkit/title_fit.h"
 #include "transfer/transfer_commands.h"
 #include "views/custom_form_view.h"
 #include "workspace/child_frame.h"
@@ -104,6 +105,7 @@ int runApplication(int argc, char** argv) {
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("vexprog")));
   QGuiApplication::setDesktopFileName(QStringLiteral("vexprog"));
   applyPaletteFromEnvironment();
+  fitDialogsToTheirTitles();
 
   // Without its language files and catalogue the program cannot show a
   // single text: say so and stop.
@@ -118,7 +120,7 @@ int runApplication(int argc, char** argv) {
       QMessageBox::critical(nullptr, QStringLiteral("vexprog"), text);
     return kExitFailure;
   }
-  settings::initialise(options.dataDir.toStdString());
+  settings::initialise(options.dataDir.toStdString(), !options.dumpView);
   applyQtTranslations(settings::isSimplifiedChinese());
   radio_data::resetToDefaults();  // File New: the container starts from the default data
 
@@ -134,6 +136,7 @@ int runApplication(int argc, char** argv) {
   frame->selectTreeRoot();
   CommandHandlers* handlers = InstallCommandHandlers(*frame, settings::current(),
                                                      options.dumpView ? std::make_unique<ConsolePrompts>() : nullptr);
+  if (options.dumpView) handlers->recentFiles().stopWriting();
   const bool opened = options.file.isEmpty() || handlers->files().openPath(options.file.toStdString());
   CChildFrame* lastOpened = nullptr;
   for (int id : options.openViews) lastOpened = frame->openView(id, {}, options.record);

@@ -1,6 +1,8 @@
 #include "app/command_line.h"
 
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
 
 namespace vex::gui {
 namespace {
@@ -67,7 +69,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   CommandLine result;
   Options& options = result.options;
   options.dataDir = parser.value(dataDir);
-  if (!parser.positionalArguments().isEmpty()) options.file = parser.positionalArguments().front();
+  // Absolute, as the recent-file list and the window title keep it.
+  if (!parser.positionalArguments().isEmpty())
+    options.file = QDir::cleanPath(QFileInfo(parser.positionalArguments().front()).absoluteFilePath());
   options.startupTiming = parser.isSet(timing);
   options.dumpView = parser.isSet(dumpView);
   options.splash = !parser.isSet(noSplash) && !options.startupTiming && !options.dumpView;

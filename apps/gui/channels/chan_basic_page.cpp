@@ -105,10 +105,11 @@ void CPageChanBasic::loadRecord(ViewRecord& record) {
   for (const ChannelColumnDef& column : ChannelColumns())
     if (showsInControl(this, column)) record.texts[column.field->control] = row[IndexOf(column.column)];
   if (pmr446_) {
+    // Without a receive frequency a channel transmits on none either: a
+    // store clears it, so the list shows it so.
     const int rx = codeIndexOf(row[IndexOf(C::RxFrequency)]);
-    const int tx = codeIndexOf(row[IndexOf(C::TxFrequency)]);
     combo(kRxCode)->setCurrentIndex(rx);
-    combo(kTxCode)->setCurrentIndex(tx);
+    combo(kTxCode)->setCurrentIndex(rx == 0 ? 0 : codeIndexOf(row[IndexOf(C::TxFrequency)]));
   } else {
     frequencyEdit(false)->setValue(item->record().rxFrequency());
     frequencyEdit(true)->setValue(item->record().txFrequency());

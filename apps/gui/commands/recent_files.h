@@ -1,5 +1,6 @@
 #pragma once
-// The recent-file list: four paths, most recent first, kept in QSettings.
+// The recent-file list: four absolute paths, most recent first, kept in
+// QSettings.
 #include <QSettings>
 #include <QStringList>
 
@@ -13,14 +14,18 @@ class RecentFiles {
   explicit RecentFiles(QSettings* store = nullptr);
 
   QStringList entries() const;
-  // Moves or adds `path` to the top; the oldest entry beyond four drops out.
+  // Moves or adds `path`, made absolute, to the top; the oldest entry beyond
+  // four drops out.
   void add(const QString& path);
   void remove(const QString& path);
+  // From now on the list stays as it is stored (a run that only looks).
+  void stopWriting() { writes_ = false; }
 
  private:
   void write(const QStringList& entries);
   QSettings* store_;
   QSettings own_;
+  bool writes_ = true;
 };
 
 }  // namespace vex::gui

@@ -1,6 +1,7 @@
 #include "factory/data_watch_view.h"
 
 #include <QAbstractListModel>
+#include <QBoxLayout>
 #include <QHeaderView>
 #include <QListView>
 #include <QPlainTextEdit>
@@ -103,6 +104,7 @@ CDataWatchView::CDataWatchView(QWidget* parent)
   detail_->setReadOnly(true);
   detail_->setLineWrapMode(QPlainTextEdit::NoWrap);
 
+  layOut();
   // Tab as the template reads: the grid, Clear above the list, the list, its detail.
   auto* clear = findControlAs<QPushButton>(form(), kClear);
   setTabOrder(grid_, clear);
@@ -112,6 +114,35 @@ CDataWatchView::CDataWatchView(QWidget* parent)
   connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { lineSelected(); });
   connect(grid_, &CGrid::cellClicked, this, &CDataWatchView::cellClicked);
   connect(clear, &QPushButton::clicked, this, &CDataWatchView::clear);
+}
+
+// The designed places as the smallest size; a larger window (a maximised
+// one) gives the grid more rows and the change list the rest of the room.
+void CDataWatchView::layOut() {
+  auto* clear = findControlAs<QPushButton>(form(), kClear);
+  const QRect grid = grid_->geometry();
+  const QRect side = list_->geometry().united(detail_->geometry()).united(clear->geometry());
+  auto* column = new QVBoxLayout;
+  column->setSpacing(detail_->geometry().top() - list_->geometry().bottom());
+  column->addWidget(clear, 0, Qt::AlignLeft);
+  column->addWidget(list_, 1);
+  column->addWidget(detail_);
+  detail_->setFixedHeight(detail_->height());
+  clear->setFixedSize(clear->size());
+  for (QWidget* widget : {static_cast<QWidget*>(list_), static_cast<QWidget*>(detail_)})
+    widget->setMinimumWidth(side.width());
+  auto* layout = new QHBoxLayout(form());
+  layout->setContentsMargins(grid.left(), grid.top(), form()->width() - side.right() - 1,
+                             form()->height() - grid.bottom() - 1);
+  layout->setSpacing(side.left() - grid.right() - 1);
+  layout->addWidget(grid_);
+  layout->addLayout(column, 1);
+  // The grid's sixteen columns fit its designed width: it grows in height only.
+  grid_->setMinimumSize(grid.size());
+  grid_->setMaximumWidth(grid.width());
+  form()->setMinimumSize(form()->size());
+  form()->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  setWidgetResizable(true);
 }
 
 void CDataWatchView::initialUpdate() {

@@ -46,6 +46,7 @@ class CDataWatchView : public CCustomFormView {
   QPlainTextEdit* detail() const { return detail_; }
 
  private:
+  void layOut();
   void lineSelected();
   void cellClicked(int row, int column);
   // Makes a line current: the list selects it, the grid moves to its cell

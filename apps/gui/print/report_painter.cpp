@@ -44,12 +44,40 @@ QFont reportFont(int height, QFont::Weight weight) {
   return font;
 }
 
-QFont lineFont(int kind) {
+// The font of a line; table headings at `headingScale` of their height.
+QFont lineFont(int kind, double headingScale) {
   switch (kind) {
     case kLineTitle: return reportFont(kTitleHeight, QFont::Black);
     case kLineEmphasised: return reportFont(kEmphasisedHeight, QFont::Black);
+    case kLineTableHeading:
+      return reportFont(std::max(1, static_cast<int>(kEmphasisedHeight * headingScale)), QFont::Black);
     default: return reportFont(kNormalHeight, QFont::Normal);
   }
+}
+
+// The width of each cell of a line `width` wide, less the gap at its right.
+std::vector<double> cellWidths(const ReportLine& line, double width) {
+  const unsigned total = std::accumulate(line.weights.begin(), line.weights.end(), 0u);
+  std::vector<double> widths;
+  for (std::size_t c = 0; c < line.cells.size() && c < line.weights.size() && total != 0; ++c)
+    widths.push_back(line.weights[c] * width / total);
+  return widths;
+}
+
+// One size for every table heading: the largest at which each fits its cell
+// (down to the smallest a text is set at), so that no heading stands out.
+double tableHeadingScale(const std::vector<ReportLine>& lines, double width, QPaintDevice* device) {
+  const QFontMetricsF metrics(lineFont(kLineTableHeading, 1.0), device);
+  double scale = 1.0;
+  for (const ReportLine& line : lines) {
+    if (line.kind != kLineTableHeading) continue;
+    const std::vector<double> widths = cellWidths(line, width);
+    for (std::size_t c = 0; c < widths.size(); ++c) {
+      const double text = metrics.horizontalAdvance(QString::fromStdString(line.cells[c]));
+      if (text > 0) scale = std::min(scale, (widths[c] - kCellGap) / text);
+    }
+  }
+  return std::max(kSmallestFit, scale);
 }
 
 // The printable part of the page in tenths of a millimetre.
@@ -87,6 +115,8 @@ struct ReportPainter::Page {
   double top;  // the first line's top
   double lineHeight;
   int linesPerPage;
+  const ReportPages& pages;
+  double headingScale;
 
   QRectF line(int index) const { return {left, top + index * lineHeight, right - left, lineHeight}; }
 };
@@ -103,11 +133,12 @@ int ReportPainter::linesPerPage(const QPagedPaintDevice& device) const {
 }
 
 int ReportPainter::pageCount(const QPagedPaintDevice& device) const {
-  return PageCount(document_.lines.size(), linesPerPage(device));
+  return ReportPages(document_.lines, linesPerPage(device)).count();
 }
 
 bool ReportPainter::paint(QPagedPaintDevice& device) const {
-  const int count = pageCount(device);
+  const ReportPages reportPages(document_.lines, linesPerPage(device));
+  const int count = reportPages.count();
   std::vector<int> pages;
   const QPageRanges ranges = device.pageRanges();
   for (int number = 1; number <= count; ++number)
@@ -120,9 +151,14 @@ bool ReportPainter::paint(QPagedPaintDevice& device) const {
   painter.scale(scale, scale);
   const QSize size = pageSize(device);
   const ReportMargins& margins = document_.margins;
-  const Page page{static_cast<double>(margins.side), static_cast<double>(size.width() - margins.side),
+  const double width = size.width() - 2.0 * margins.side;
+  const Page page{static_cast<double>(margins.side),
+                  static_cast<double>(size.width() - margins.side),
                   static_cast<double>(margins.top + PageBlockOffset(size.height(), margins)),
-                  static_cast<double>(margins.lineHeight), LinesPerPage(size.height(), margins)};
+                  static_cast<double>(margins.lineHeight),
+                  LinesPerPage(size.height(), margins),
+                  reportPages,
+                  tableHeadingScale(document_.lines, width, &device)};
   for (int number : pages) {
     if (number != pages.front()) device.newPage();
     paintPage(painter, page, number, count);
@@ -154,18 +190,17 @@ void ReportPainter::paintPage(QPainter& painter, const Page& page, int number, i
   drawRule(painter, page.left, page.right, page.line(2).bottom());
 
   // The page's report lines, after a gap of one line.
-  const auto [begin, end] = PageLineRange(number, page.linesPerPage, document_.lines.size());
+  const auto [begin, end] = page.pages.lineRange(number);
   for (std::size_t i = begin; i < end; ++i) {
     const ReportLine& line = document_.lines[i];
     const QRectF place = page.line(4 + static_cast<int>(i - begin));
-    const QFont font = lineFont(line.kind);
-    const unsigned total = std::accumulate(line.weights.begin(), line.weights.end(), 0u);
+    const QFont font = lineFont(line.kind, page.headingScale);
     double x = place.left();
-    for (std::size_t c = 0; c < line.cells.size() && c < line.weights.size() && total != 0; ++c) {
-      const double width = line.weights[c] * place.width() / total;
-      drawCell(painter, QRectF(x, place.top(), width - kCellGap, place.height()), QString::fromStdString(line.cells[c]),
-               font);
-      x += width;
+    const std::vector<double> widths = cellWidths(line, place.width());
+    for (std::size_t c = 0; c < widths.size(); ++c) {
+      drawCell(painter, QRectF(x, place.top(), widths[c] - kCellGap, place.height()),
+               QString::fromStdString(line.cells[c]), font);
+      x += widths[c];
     }
   }
 

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QStyle>
 #include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
 
@@ -150,6 +151,9 @@ void CGrid::setColumns(std::vector<GridColumn> columns, int rows) {
 
 void CGrid::setCornerText(const QString& text) {
   setProperty(kCornerTextProperty, text);
+  // The corner is as wide as the row headings: wide enough for its text too.
+  const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this);
+  verticalHeader()->setMinimumWidth(verticalHeader()->fontMetrics().horizontalAdvance(text) + 2 * margin + 4);
   viewport()->update();
   if (auto* corner = findChild<QAbstractButton*>()) corner->update();
 }

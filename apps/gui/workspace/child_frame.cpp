@@ -1,5 +1,7 @@
 #include "workspace/child_frame.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QScreen>
@@ -79,21 +81,28 @@ void CChildFrame::fitToForm() {
   const int width = std::max(form.width(), navBar_->minimumWidth()) + 4;
   QSize wanted = QSize(width, form.height() + navBar_->height() + 4) + frameExtra.expandedTo(QSize(8, 30));
   // Never larger than the space the frames have: the view scrolls instead.
-  // Before the main window shows, that space is the screen less the tree
-  // bar beside it and the menu, tool and status bars.
-  QSize space;
-  if (QMdiArea* area = mdiArea(); area && area->isVisible())
-    space = area->viewport()->size();
-  else if (QScreen* screen = this->screen())
-    space = screen->availableSize() - kWorkspaceChrome;
-  if (space.isValid()) wanted = wanted.boundedTo(space);
+  if (const QSize space = areaSpace(); space.isValid()) wanted = wanted.boundedTo(space);
   resize(wanted);
 }
 
+QSize CChildFrame::areaSpace() const {
+  if (QMdiArea* area = mdiArea(); area && area->isVisible()) return area->viewport()->size();
+  if (QScreen* screen = this->screen()) return screen->availableSize() - kWorkspaceChrome;
+  return {};
+}
+
+void CChildFrame::placeInCascade(int others) {
+  const int step = std::max(1, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this));
+  const QSize room = areaSpace() - size();
+  const int steps = std::max(1, std::min(room.width(), room.height()) / step + 1);
+  const int at = others % steps * step;
+  QMdiSubWindow::move(at, at);
+  keepInsideArea();
+}
+
 void CChildFrame::keepInsideArea() {
-  QMdiArea* area = mdiArea();
-  if (!area) return;
-  const QRect space = area->viewport()->rect();
+  if (!mdiArea()) return;
+  const QRect space(QPoint(), areaSpace());
   QRect place = geometry();
   if (place.right() > space.right()) place.moveRight(space.right());
   if (place.bottom() > space.bottom()) place.moveBottom(space.bottom());

@@ -26,6 +26,10 @@ class CChildFrame : public QMdiSubWindow {
   // Moves the frame, once shown, so that it lies whole inside the visible
   // workspace, title bar and buttons included.
   void keepInsideArea();
+  // Places the frame opened after `others` open frames: one title bar lower
+  // and further right than the one before, as Cascade lays them out, from
+  // the top left again when the next step would leave the workspace.
+  void placeInCascade(int others);
   void frameCommand(int command);
   // Closed: its view stored and it waits for deletion.
   bool isClosing() const { return closed_; }
@@ -39,6 +43,9 @@ class CChildFrame : public QMdiSubWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // The space the frames have. Before the main window shows, that is the
+  // screen less the tree bar beside it and the menu, tool and status bars.
+  QSize areaSpace() const;
   void move(int k);
   void buildFrameMenu();
   ViewEntry entry_;

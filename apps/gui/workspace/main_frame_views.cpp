@@ -14,7 +14,6 @@
 #include "workspace/nav_tree.h"
 
 namespace vex::gui {
-
 CChildFrame* CMainFrame::frameOf(int viewCommand) const {
   for (const OpenViewNode& node : openViews_)
     if (node.command == viewCommand && node.frame && !node.frame->isClosing()) return node.frame.data();
@@ -71,8 +70,9 @@ CChildFrame* CMainFrame::createFrame(const ViewEntry& entry, const QString& titl
   connect(frame, &CChildFrame::closing, this, [this] { QTimer::singleShot(0, this, &CMainFrame::updateCheckMarks); });
   connect(frame, &CChildFrame::printRequested, this,
           [this](CChildFrame* printing) { emit printViewRequested(printing->view()->templateId()); });
+  const int others = static_cast<int>(openFrames().size());
   frame->show();
-  frame->keepInsideArea();
+  frame->placeInCascade(others);
   mdi_->setActiveSubWindow(frame);
   return frame;
 }

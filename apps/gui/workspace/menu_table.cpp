@@ -41,10 +41,10 @@ constexpr MenuEntry kProgram[] = {
     {kCmdRead, "&Read from Radio", L::All, "Ctrl+Alt+R"},
     {kCmdWrite, "&Write to Radio", L::All, "Ctrl+Alt+W"},
     {0, nullptr, L::Extended, nullptr},
-    {kCmdFactoryMode, "Factory Mode", L::Extended, nullptr},
-    {kCmdAdjustment, "Adjustment", L::Extended, nullptr},
+    {kCmdFactoryMode, "&Factory Mode", L::Extended, nullptr},
+    {kCmdAdjustment, "&Adjustment", L::Extended, nullptr},
     {0, nullptr, L::Extended, nullptr},
-    {kCmdWriteTune, "Write Tune Data", L::Extended, nullptr},
+    {kCmdWriteTune, "Write &Tune Data", L::Extended, nullptr},
     {0, nullptr, L::Factory, nullptr},
     {kCmdMemoryUpdate, "&Memory Update", L::Factory, nullptr},
 };
@@ -61,7 +61,7 @@ constexpr MenuEntry kWindow[] = {
     {0, nullptr, L::All, nullptr},
     {kCmdFrameClose, "&Close", L::All, "Ctrl+W"},
     {kCmdCloseAll, "Close All &Windows", L::All, nullptr},
-    {kCmdCloseAllButThis, "Close All, &But This", L::All, nullptr},
+    {kCmdCloseAllButThis, "Close All &But This", L::All, nullptr},
 };
 constexpr MenuEntry kHelp[] = {
     {kCmdHelpTopics, "&Help Topics", L::All, nullptr},

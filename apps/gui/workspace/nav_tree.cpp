@@ -87,7 +87,9 @@ void CNavTree::markItem(int viewCommand, int position) {
     const int record = (*it)->data(0, kRecordRole).toInt();
     if (!best || record == position) best = *it;
   }
-  if (best) setCurrentItem(best);
+  if (!best) return;
+  setCurrentItem(best);
+  scrollToItem(best);  // a record's row under a folded list unfolds it
 }
 
 int CNavTree::currentId() const {

@@ -28,6 +28,7 @@ constexpr SchemaArray kToneFrequencies{A::AlertTone, "tone1_hz"};
 constexpr SchemaArray kToneDurations{A::AlertTone, "tone1_ms"};
 constexpr SchemaArray kFivePointsRx{A::TestFreq, "five_point_1_rx"};
 constexpr SchemaArray kFivePointsTx{A::TestFreq, "five_point_1_tx"};
+constexpr SchemaArray kScanMembers{A::ScanList, "member_1"};
 
 std::string Label(const ReportSource& source, int id) { return source.texts.labelText(id); }
 
@@ -79,6 +80,19 @@ void Records(Lines& lines, const ItemList<Item>& list, FieldArea area, int title
   for (std::size_t i = 0; i < list.size(); ++i) {
     lines.push_back(RecordHeading(source, titleId, i));
     AppendPairs(lines, FieldPairs(area, list[i].record().span(), source));
+  }
+}
+
+// A scan list's member slots beyond its number of entries are unused (its
+// view greys them): only the used ones print.
+void ScanLists(Lines& lines, const ReportSource& source) {
+  const auto& lists = source.data.scanLists();
+  for (std::size_t i = 0; i < lists.size(); ++i) {
+    const ScanListRecord& record = lists[i].record();
+    const std::size_t used = std::min<std::size_t>(record.entryCount(), kScanMembers.size());
+    const auto take = [used](const FieldDef& f) { return f.row != kScanMembers[0].row || f.index < used; };
+    lines.push_back(RecordHeading(source, text::kCaptionScan, i));
+    AppendPairs(lines, FieldPairs(A::ScanList, record.span(), source, take));
   }
 }
 
@@ -149,7 +163,7 @@ void Channels(Lines& lines, const ReportSource& source) {
   for (const HeadingRow& row : headings) {
     ChannelTableCells cells;
     std::copy(row.begin(), row.end(), cells.begin());
-    lines.push_back(ChannelTableLine(std::move(cells), kLineEmphasised));
+    lines.push_back(ChannelTableLine(std::move(cells), kLineTableHeading));
   }
   const auto& channels = source.data.channels();
   for (std::size_t i = 0; i < channels.size(); ++i)
@@ -184,7 +198,7 @@ void AppendContent(Lines& lines, int titleId, const ReportSource& source) {
     case t::kCaptionDos: Settings(lines, A::Dos, source, 2); break;
     case t::kCaptionChannel: Channels(lines, source); break;
     case t::kCaptionPersonality: Records(lines, data.personalities(), A::Personality, titleId, source); break;
-    case t::kCaptionScan: Records(lines, data.scanLists(), A::ScanList, titleId, source); break;
+    case t::kCaptionScan: ScanLists(lines, source); break;
     case t::kCaptionTestFreq: TestFrequencies(lines, source); break;
     default: break;
   }

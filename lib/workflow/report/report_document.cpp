@@ -48,15 +48,24 @@ int PageBlockOffset(int pageHeight, const ReportMargins& margins) {
   return (pageHeight - 2 * margins.top) % margins.lineHeight / 2;
 }
 
-int PageCount(std::size_t lines, int linesPerPage) {
+ReportPages::ReportPages(const std::vector<ReportLine>& lines, int linesPerPage) : lines_(lines.size()) {
   const auto perPage = static_cast<std::size_t>(std::max(1, linesPerPage));
-  return static_cast<int>((lines + perPage - 1) / perPage);
+  for (std::size_t first = 0; first < lines.size();) {
+    starts_.push_back(first);
+    std::size_t end = std::min(lines.size(), first + perPage);
+    if (end < lines.size()) {
+      std::size_t cut = end;
+      while (cut > first && IsHeading(lines[cut - 1])) --cut;
+      if (cut > first) end = cut;
+    }
+    first = end;
+  }
 }
 
-std::pair<std::size_t, std::size_t> PageLineRange(int page, int linesPerPage, std::size_t lines) {
-  const auto perPage = static_cast<std::size_t>(std::max(1, linesPerPage));
-  const std::size_t first = std::min(lines, static_cast<std::size_t>(std::max(0, page - 1)) * perPage);
-  return {first, std::min(lines, first + perPage)};
+std::pair<std::size_t, std::size_t> ReportPages::lineRange(int page) const {
+  if (page < 1 || page > count()) return {lines_, lines_};
+  const auto index = static_cast<std::size_t>(page - 1);
+  return {starts_[index], index + 1 < starts_.size() ? starts_[index + 1] : lines_};
 }
 
 std::string PageFooterText(int page, int pages) {
@@ -65,7 +74,7 @@ std::string PageFooterText(int page, int pages) {
 
 std::string PrintTimeText(const std::tm& time) {
   char text[32];
-  const std::size_t length = std::strftime(text, sizeof text, "%m/%d/%Y %H:%M:%S", &time);
+  const std::size_t length = std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &time);
   return std::string(text, length);
 }
 

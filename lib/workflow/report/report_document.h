@@ -48,14 +48,26 @@ ReportDocument SingleViewReport(int templateId, const ReportSource& source, cons
 int LinesPerPage(int pageHeight, const ReportMargins& margins);
 // The space left below the whole lines, split to centre them.
 int PageBlockOffset(int pageHeight, const ReportMargins& margins);
-// Pages for `lines` report lines; 0 for an empty report.
-int PageCount(std::size_t lines, int linesPerPage);
-// The report lines of 1-based page `page`: [first, end).
-std::pair<std::size_t, std::size_t> PageLineRange(int page, int linesPerPage, std::size_t lines);
+// The report's lines split into pages of at most `linesPerPage` lines. A
+// page that would end with titles or headings ends before them instead, so
+// that they print above the line they head (unless they fill the page).
+class ReportPages {
+ public:
+  ReportPages(const std::vector<ReportLine>& lines, int linesPerPage);
+
+  // 0 for an empty report.
+  int count() const { return static_cast<int>(starts_.size()); }
+  // The report lines of 1-based page `page`: [first, end); empty past the last.
+  std::pair<std::size_t, std::size_t> lineRange(int page) const;
+
+ private:
+  std::vector<std::size_t> starts_;  // each page's first line
+  std::size_t lines_;
+};
 
 // "Page 1 of 2".
 std::string PageFooterText(int page, int pages);
-// The printing time, "%m/%d/%Y %H:%M:%S".
+// The printing time as the program shows times everywhere: "%Y-%m-%d %H:%M:%S".
 std::string PrintTimeText(const std::tm& time);
 
 }  // namespace vex

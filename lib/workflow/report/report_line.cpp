@@ -9,6 +9,10 @@ constexpr std::array<unsigned, kChannelTableColumns> kChannelWeights{36, 37, 30,
 
 }  // namespace
 
+bool IsHeading(const ReportLine& line) {
+  return line.kind == kLineTitle || line.kind == kLineTableHeading || line.kind == kLineEmphasised;
+}
+
 ReportLine TitleLine(std::string title) { return {kLineTitle, {"", std::move(title), ""}, {1, 1, 1}}; }
 
 ReportLine BlankLine() { return FourColumnLine({}); }
@@ -27,9 +31,8 @@ ReportLine ChannelTableLine(ChannelTableCells cells, int kind) {
 
 void AppendPairs(std::vector<ReportLine>& lines, const std::vector<LabelValue>& pairs, std::size_t groupSize) {
   for (std::size_t i = 0; i < pairs.size(); ++i) {
-    const bool startsGroup = groupSize != 0 && i % groupSize == 0;
-    if (startsGroup && i != 0) lines.push_back(BlankLine());
-    lines.push_back(LabelValueLine(pairs[i].label, pairs[i].value, startsGroup ? kLineEmphasised : kLineNormal));
+    if (groupSize != 0 && i != 0 && i % groupSize == 0) lines.push_back(BlankLine());
+    lines.push_back(LabelValueLine(pairs[i].label, pairs[i].value));
   }
   lines.push_back(BlankLine());
 }

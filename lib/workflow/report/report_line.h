@@ -10,9 +10,10 @@
 namespace vex {
 
 enum ReportLineKind : int {
-  kLineTitle = 1,       // a section's title
-  kLineNormal = 2,      // label/value and table rows
-  kLineEmphasised = 4,  // the first line of a group, table headings
+  kLineTitle = 1,         // a section's title
+  kLineNormal = 2,        // label/value and table rows
+  kLineTableHeading = 3,  // a heading row of the channel table: all of them print at one size
+  kLineEmphasised = 4,    // a record's heading, a small table's column titles
 };
 
 struct ReportLine {
@@ -22,6 +23,9 @@ struct ReportLine {
 
   bool operator==(const ReportLine&) const = default;
 };
+
+// Titles and headings belong to the line after them: a page never ends with one.
+bool IsHeading(const ReportLine& line);
 
 inline constexpr std::size_t kChannelTableColumns = 12;
 using ChannelTableCells = std::array<std::string, kChannelTableColumns>;
@@ -43,8 +47,8 @@ struct LabelValue {
 };
 
 // Appends the pairs as label/value lines. With a group size, the pairs go in
-// groups of that many: the first line of each group is emphasised and every
-// group but the first follows a blank line. One blank line ends the pairs.
+// groups of that many, every group but the first after a blank line. One
+// blank line ends the pairs.
 void AppendPairs(std::vector<ReportLine>& lines, const std::vector<LabelValue>& pairs, std::size_t groupSize = 0);
 
 }  // namespace vex

@@ -3,6 +3,7 @@
 #include "base/text_ids.h"
 #include "config/language_texts.h"
 #include "core/container.h"
+#include "core/sections/ptt_id_section.h"
 #include "workflow/field_text.h"
 
 namespace vex {
@@ -45,6 +46,9 @@ std::string PrintedFieldText(const FieldDef& field, std::span<const std::uint8_t
     case FieldKind::PersonalityIndex: return ReferenceText(field, raw, data, texts);
     default: break;
   }
+  // Its view corrects a stored ID that no radio accepts before showing it.
+  if (field.area == FieldArea::PttId && field.key == "primary_id")
+    return PttIdSection::primaryIdText(static_cast<std::uint16_t>(raw));
   if (UsesOptionList(field)) return FieldOptionText(field, raw, texts).value_or("");
   return PlainFieldText(field, bytes);
 }

@@ -16,7 +16,8 @@ class RadioDataContainer;
 // List and range fields print their option text (nothing when the list has
 // none for the value), check boxes label text 20 or 21, references to other
 // records the record's number (nothing when there is no such record; a list's
-// "none" entry for number 0), everything else as the library writes it.
+// "none" entry for number 0), the PTT ID's primary ID as its view corrects
+// it, everything else as the library writes it.
 std::string PrintedFieldText(const FieldDef& field, std::span<const std::uint8_t> bytes, const RadioDataContainer& data,
                              const LanguageTexts& texts);
 

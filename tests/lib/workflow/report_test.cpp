@@ -55,7 +55,7 @@ class Report : public ::testing::Test {
   ModelState model{"VEXM1", "Vex M1", "400-470", 1, "1.03.11-extra"};
 };
 
-TEST_F(Report, RadioInformationComesInEmphasisedPairs) {
+TEST_F(Report, RadioInformationComesInPairsAtLabelSize) {
   const std::vector<ReportLine> lines = section(0);
   EXPECT_EQ(cellsOf(lines), (std::vector<Cells>{
                                 {"", "Radio Information", ""},
@@ -70,7 +70,7 @@ TEST_F(Report, RadioInformationComesInEmphasisedPairs) {
                                 {"Last Programmed Date", "2000-01-01 00:00:00", ""},
                                 {"", "", "", ""},
                             }));
-  EXPECT_EQ(kindsOf(lines), (std::vector<int>{1, 1, 4, 2, 2, 4, 2, 2, 4, 2, 2}));
+  EXPECT_EQ(kindsOf(lines), (std::vector<int>{1, 1, 2, 2, 2, 2, 2, 2, 2, 2, 2}));
   EXPECT_EQ(lines[0].weights, (std::vector<unsigned>{1, 1, 1}));
   EXPECT_EQ(lines[2].weights, (std::vector<unsigned>{2, 1, 1}));
   EXPECT_EQ(lines[4].weights, (std::vector<unsigned>{3, 3, 3, 3}));
@@ -85,7 +85,7 @@ TEST_F(Report, SettingsPrintTheirOptionTextsAndCheckBoxesAsOnOrOff) {
                               {"DOS Pre-Mute Duration[ms]", "300", ""},
                               {"", "", "", ""},
                           }));
-  EXPECT_EQ(kindsOf(dos), (std::vector<int>{1, 1, 4, 2, 2}));
+  EXPECT_EQ(kindsOf(dos), (std::vector<int>{1, 1, 2, 2, 2}));
 
   const std::vector<ReportLine> misc = section(3);
   ASSERT_EQ(misc.size(), 2u + 8u + 1u);  // titles, one line per field, a blank line
@@ -105,7 +105,7 @@ TEST_F(Report, ChannelTableHasHeadingsThenOneRowPerChannel) {
   EXPECT_EQ(lines[1].kind, kLineTitle);
   EXPECT_EQ(lines[2].cells[0], "Channel");
   EXPECT_EQ(lines[4].cells[3], "[MHz]");
-  EXPECT_EQ(kindsOf({lines.begin() + 2, lines.begin() + 5}), (std::vector<int>{4, 4, 4}));
+  EXPECT_EQ(kindsOf({lines.begin() + 2, lines.begin() + 5}), (std::vector<int>{3, 3, 3}));
   EXPECT_EQ(lines[5].weights, (std::vector<unsigned>{36, 37, 30, 47, 62, 34, 47, 62, 34, 53, 23, 25}));
   EXPECT_EQ(lines[5].cells, (Cells{"1", "12.5 kHz", "Low", "446.00625", "CTCSS", "94.8", "446.00625", "CTCSS", "94.8",
                                    "1", "1", "Off"}));
@@ -154,6 +154,29 @@ TEST_F(Report, RecordListsPrintEachRecordUnderItsNumber) {
   EXPECT_EQ(lineStarting(scan, "Channel 1")->cells[1], "1");
   ASSERT_NE(lineStarting(scan, "Channel 16"), nullptr);
   EXPECT_EQ(lineStarting(scan, "Channel 16")->cells[1], "");
+}
+
+TEST_F(Report, ScanListsPrintOnlyTheirUsedMemberSlots) {
+  for (std::uint8_t used : {0, 3, 16, 200}) {
+    data.scanLists()[0].record().setEntryCount(used);
+    const std::vector<ReportLine> scan = section(9);
+    for (int slot = 1; slot <= 16; ++slot)
+      EXPECT_EQ(lineStarting(scan, "Channel " + std::to_string(slot)) != nullptr, slot <= used)
+          << "slot " << slot << " of " << int{used};
+  }
+}
+
+TEST_F(Report, ValuesPrintAsTheirViewsShowThem) {
+  // The PTT ID view corrects an ID no radio takes before showing it.
+  const struct {
+    std::uint16_t stored;
+    const char* shown;
+  } ids[] = {{0x1F2F, "1E2E"}, {0xFFFF, "DEEE"}, {0, "0001"}, {0x1234, "1234"}};
+  for (const auto& id : ids) {
+    WriteField(*FindField(FieldArea::PttId, "primary_id"), AreaBytes(data, FieldArea::PttId), id.stored);
+    ASSERT_NE(lineStarting(section(5), "Primary ID"), nullptr);
+    EXPECT_EQ(lineStarting(section(5), "Primary ID")->cells[1], id.shown);
+  }
 }
 
 TEST_F(Report, AlertTonesListTheirSegmentsWithFrequencyAndDuration) {
@@ -216,16 +239,10 @@ TEST(ReportPages, FortyNineLinesFillAPageAndTheRestGoesOnTheNext) {
   // 300 mm: (3000 - 2 * 150) / 50 = 54 lines, less the page's own five.
   EXPECT_EQ(LinesPerPage(3000, kFullReportMargins), 49);
   EXPECT_EQ(PageBlockOffset(3020, kFullReportMargins), 10);
-  EXPECT_EQ(PageCount(51, 49), 2);
-  EXPECT_EQ(PageCount(49, 49), 1);
-  EXPECT_EQ(PageCount(0, 49), 0);
-  EXPECT_EQ(PageLineRange(1, 49, 51), (std::pair<std::size_t, std::size_t>{0, 49}));
-  EXPECT_EQ(PageLineRange(2, 49, 51), (std::pair<std::size_t, std::size_t>{49, 51}));
-  EXPECT_EQ(PageFooterText(1, 2), "Page 1 of 2");
-  EXPECT_EQ(PageFooterText(2, 2), "Page 2 of 2");
   // A page too small for any line still takes one, so no report loops forever.
   EXPECT_EQ(LinesPerPage(100, kFullReportMargins), 1);
   EXPECT_EQ(LinesPerPage(3000, {30, 150, 0}), 1);
+  EXPECT_EQ(PageFooterText(1, 2), "Page 1 of 2");
   std::tm time{};
   time.tm_year = 126;
   time.tm_mon = 1;
@@ -233,7 +250,45 @@ TEST(ReportPages, FortyNineLinesFillAPageAndTheRestGoesOnTheNext) {
   time.tm_hour = 4;
   time.tm_min = 5;
   time.tm_sec = 6;
-  EXPECT_EQ(PrintTimeText(time), "02/03/2026 04:05:06");
+  EXPECT_EQ(PrintTimeText(time), "2026-02-03 04:05:06");
+}
+
+// Lines from a pattern: T a title, H a table heading, E an emphasised line,
+// anything else a normal line.
+std::vector<ReportLine> LinesOf(std::string_view pattern) {
+  std::vector<ReportLine> lines;
+  for (char c : pattern) {
+    ReportLine line = LabelValueLine(std::string(1, c), "");
+    line.kind = c == 'T' ? kLineTitle : c == 'H' ? kLineTableHeading : c == 'E' ? kLineEmphasised : kLineNormal;
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+TEST(ReportPages, AHeadingNeverEndsAPageWithoutTheLineItHeads) {
+  using Range = std::pair<std::size_t, std::size_t>;
+  const struct {
+    const char* lines;
+    int perPage;
+    std::vector<Range> pages;
+  } cases[] = {
+      {"", 4, {}},
+      {"nnnnn", 5, {{0, 5}}},
+      {"nnnnnnn", 5, {{0, 5}, {5, 7}}},          // 51 lines on pages of 49, in small
+      {"nnnnTn", 5, {{0, 4}, {4, 6}}},           // a title moves to the next page
+      {"nnTTHHHn", 6, {{0, 2}, {2, 8}}},         // a title and its table headings move together
+      {"nnnnEnnn", 5, {{0, 4}, {4, 8}}},         // so does a record's heading
+      {"nnnnT", 5, {{0, 5}}},                    // the last line of the report may be a heading
+      {"TTHHHHn", 3, {{0, 3}, {3, 6}, {6, 7}}},  // headings longer than a page fill it
+  };
+  for (const auto& c : cases) {
+    const std::vector<ReportLine> lines = LinesOf(c.lines);
+    const ReportPages pages(lines, c.perPage);
+    std::vector<Range> ranges;
+    for (int page = 1; page <= pages.count(); ++page) ranges.push_back(pages.lineRange(page));
+    EXPECT_EQ(ranges, c.pages) << c.lines << " on pages of " << c.perPage;
+    EXPECT_EQ(pages.lineRange(pages.count() + 1), (Range{lines.size(), lines.size()}));
+  }
 }
 
 TEST(ReportTextLayout, CellsStartAtTheirShareAndLongTextsPushTheRest) {
