@@ -2,7 +2,6 @@
 and its neighbour in the Channel view, cells of the Channel List."""
 
 import os
-import unittest
 
 import vexdisplay as vd
 from vexdisplay import wait_for
@@ -48,10 +47,6 @@ class KeyboardOnly(vd.DisplayTest):
         self.assertEqual(misc["vox_inhibit_on_receive"], "off")
         self.assertEqual(misc["carrier_squelch_level"], "9")
 
-    # Opened from the command line, the Channel view does not start in its
-    # Basic tab yet (the focus lies past its last field): the keys below then
-    # land in the record bar.
-    @unittest.expectedFailure
     def test_a_channel_and_the_next_are_edited_through_the_record_bar(self):
         data, path, app = self.open(CHANNEL)
         # Basic tab, spacing, power; then back through the record bar (list,

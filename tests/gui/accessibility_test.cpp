@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -210,6 +211,7 @@ TEST_P(EveryView, TabGoesThroughEachFormInItsReadingOrder) {
     const QList<QTabWidget*> sheets = view->findChildren<QTabWidget*>();
     if (sheets.isEmpty()) expectTabInReadingOrder(*view, entry.defaultTitle);
     for (QTabWidget* sheet : sheets) {
+      EXPECT_TRUE(sheet->tabBar()->focusPolicy() & Qt::TabFocus) << entry.defaultTitle << ": Tab never reaches the tabs";
       for (int page = 0; page < sheet->count(); ++page) {
         sheet->setCurrentIndex(page);
         expectTabInReadingOrder(*view, std::string(entry.defaultTitle) + " page " + std::to_string(page));
