@@ -50,7 +50,11 @@ int RunVerify(Environment& env, const CliOptions& options) {
   shared.printDone = false;
   Image blank{};
   RadioJobs radios(shared, TransferDirection::Read, *devices, blank, trace.trace());
-  if (!radios.run()) return stop::Received() != 0 ? stop::ExitStatus() : kExitTrouble;
+  if (!radios.run()) {
+    if (stop::Received() == 0) return kExitTrouble;
+    env.err() << "vexprog-cli: stopped by a signal; the radio was read only, nothing was compared\n";
+    return stop::ExitStatus();
+  }
 
   // What the radio would hold after the write: its own bytes, with the
   // written ranges taken from the file.

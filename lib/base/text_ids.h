@@ -243,21 +243,6 @@ inline constexpr int kPttFixedNote = 1672;
 // (core/schema/schema_table.h); those named below are named for the hand-made
 // forms of the desktop program until the forms are built from the schema.
 
-// Personality view
-inline constexpr int kPersTxAdmitLabel = 2320;
-inline constexpr int kPersTxAdmitList = 2321;
-inline constexpr int kPersTimeoutLabel = 2324;
-inline constexpr int kPersTimeoutList = 2325;
-inline constexpr int kPersPreAlertLabel = 2326;
-inline constexpr int kPersPreAlertList = 2327;
-inline constexpr int kPersRekeyLabel = 2328;
-inline constexpr int kPersRekeyList = 2329;
-inline constexpr int kPersResetLabel = 2330;
-inline constexpr int kPersResetList = 2331;
-inline constexpr int kPersBusyLockout = 2341;
-inline constexpr int kPersSquelchModeLabel = 2350;
-inline constexpr int kPersSquelchModeList = 2351;
-
 // Data watch
 inline constexpr int kWatchCorner = 3510;
 inline constexpr int kWatchClear = 3548;
@@ -355,12 +340,6 @@ inline constexpr int kPasswordChange = 6358;
 inline constexpr int kPasswordPrompt = 6360;
 inline constexpr int kPasswordAgainPrompt = 6362;
 inline constexpr int kPasswordsDiffer = 6364;
-
-// Keys view
-inline constexpr int kKeyA2List = 6614;
-inline constexpr int kKeyA3List = 6616;
-inline constexpr int kKeyB2List = 6620;
-inline constexpr int kKeyB3List = 6622;
 
 // Tuning dialogs
 inline constexpr int kTuneItemList = 7053;
@@ -702,10 +681,6 @@ inline constexpr auto kLabelIds = std::to_array<int>({
     kPasswordAgainPrompt,
     kPasswordsDiffer,
     kCaptionKeys,
-    kKeyA2List,
-    kKeyA3List,
-    kKeyB2List,
-    kKeyB3List,
     kNoticeReadPassword,
     kNoticeWritePassword,
     kNoticePowerOnPassword,
@@ -843,11 +818,6 @@ inline constexpr auto kOptionLists = std::to_array<OptionListField>({
     // signalling
     OptionListField{kDosPostMuteList, 8, ListKind::Values},
     OptionListField{kModelSignalingList, 8, ListKind::Values},
-    // keys
-    OptionListField{kKeyA2List, 8, ListKind::Values},
-    OptionListField{kKeyA3List, 8, ListKind::Values},
-    OptionListField{kKeyB2List, 8, ListKind::Values},
-    OptionListField{kKeyB3List, 8, ListKind::Values},
     // factory and tuning
     OptionListField{kFactoryOpenChannelsList, 8, ListKind::Values},
     OptionListField{kFactoryLowerEdgeRange, 16, ListKind::RangeEdit},

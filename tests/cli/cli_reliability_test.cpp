@@ -7,7 +7,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include <poll.h>
+#include <pty.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -298,6 +301,77 @@ TEST_F(CliReliability, CtrlCDuringAWriteEndsTheBlockTellsTheRadioAndSaysHowToRec
   twice.send(SIGINT);
   const int killed = twice.finish();
   EXPECT_TRUE(WIFSIGNALED(killed) || WEXITSTATUS(killed) == 128 + SIGINT) << twice.printed();
+}
+
+// A read or a verify stopped by Ctrl+C: the radio is told the session is
+// over, the command says so and no file is left behind. The late replies keep
+// the transfer going while the signal arrives.
+TEST_F(CliReliability, CtrlCDuringAReadOrAVerifyClosesTheSessionAndSavesNothing) {
+  SimProcess sim({"--model-name", "VX-446", "--late-reply", "8:1000000", "--late-ms", "200"});
+  ASSERT_FALSE(sim.device().empty());
+  const std::string codeplug = codeplugWithPasswords("v.dat", "");
+  const struct {
+    std::vector<std::string> args;
+    const char* notice;
+  } cases[] = {
+      {{"read", "--port", sim.device(), "--model-name", "VX-446", "-o", file("out.dat")}, "left no file"},
+      {{"verify", "--port", sim.device(), codeplug}, "nothing was compared"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = c.args;
+    args.insert(args.end(), {"--verbose", "--trace", file("trace.txt"), "--reply-timeout", "1000"});
+    RunningCli interrupted(args, data.string());
+    ASSERT_TRUE(interrupted.waitFor("%")) << args[0];
+    interrupted.send(SIGINT);
+    const int status = interrupted.finish();
+    ASSERT_TRUE(WIFEXITED(status)) << interrupted.printed();
+    EXPECT_EQ(WEXITSTATUS(status), 128 + SIGINT) << args[0];
+    EXPECT_NE(interrupted.printed().find(c.notice), std::string::npos) << interrupted.printed();
+    const std::string trace = test::Slurp(file("trace.txt"));
+    EXPECT_EQ(trace.rfind("> 02 "), trace.rfind("> 02 4D 61 01 00 03")) << args[0];  // the last request
+  }
+  EXPECT_FALSE(std::filesystem::exists(file("out.dat")));
+}
+
+// The password is typed with the echo off; Ctrl+C on the terminal, as the
+// terminal sends it, leaves the echo on again.
+TEST_F(CliReliability, CtrlCAtThePasswordPromptGivesTheTerminalItsEchoBack) {
+  SimProcess sim({"--read-password", "1234"});
+  ASSERT_FALSE(sim.device().empty());
+  std::vector<std::string> words{std::string(VEX_BIN_DIR) + "/vexprog-cli", "--data-dir", data.string(), "read",
+                                 "--port", sim.device(), "-o", file("out.dat")};
+  int terminal = -1;
+  const pid_t pid = ::forkpty(&terminal, nullptr, nullptr, nullptr);
+  ASSERT_GE(pid, 0);
+  if (pid == 0) {
+    std::vector<char*> argv;
+    for (std::string& w : words) argv.push_back(w.data());
+    argv.push_back(nullptr);
+    ::execv(argv[0], argv.data());
+    ::_exit(127);
+  }
+  const auto echoOn = [terminal] {
+    termios state{};
+    return ::tcgetattr(terminal, &state) == 0 && (state.c_lflag & ECHO) != 0;
+  };
+  std::string shown;
+  while (shown.find("read password: ") == std::string::npos) {
+    pollfd wait{terminal, POLLIN, 0};
+    char chunk[256];
+    const ssize_t got = ::poll(&wait, 1, 10000) == 1 ? ::read(terminal, chunk, sizeof chunk) : -1;
+    ASSERT_GT(got, 0) << shown;
+    shown.append(chunk, static_cast<std::size_t>(got));
+  }
+  // The prompt is shown before the echo goes off.
+  for (int tries = 0; echoOn() && tries < 1000; ++tries) ::poll(nullptr, 0, 10);
+  ASSERT_FALSE(echoOn());
+  ASSERT_EQ(::write(terminal, "12\x03", 3), 3);
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 128 + SIGINT) << shown;
+  EXPECT_TRUE(echoOn());
+  ::close(terminal);
+  EXPECT_FALSE(std::filesystem::exists(file("out.dat")));
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // export and apply from the command line: the round trip through a file, a
 // partial text over a base, and a refused text that writes nothing.
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -21,6 +23,21 @@ std::string Read(const std::string& path) {
 }
 
 void Write(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+
+// The README's example text: its first indented block that starts with the
+// editor's schema line, up to the blank line after it.
+std::string ReadmeExample() {
+  std::istringstream readme(Read(std::string(VEX_SOURCE_DIR) + "/README.md"));
+  std::string text, line;
+  bool inside = false;
+  while (std::getline(readme, line)) {
+    if (!inside && line.rfind("    # yaml-language-server:", 0) != 0) continue;
+    if (line.empty()) break;
+    inside = true;
+    text += line.substr(std::min<std::size_t>(4, line.size())) + "\n";
+  }
+  return text;
+}
 
 TEST(CliText, ExportApplyAndRefusal) {
   test::ScratchDir dir;
@@ -53,6 +70,31 @@ TEST(CliText, ExportApplyAndRefusal) {
   ASSERT_EQ(run({"apply", dir.file("said.yaml"), "--base", base, "-o", dir.file("e.dat")}).exitCode, 0);
   ASSERT_EQ(run({"apply", dir.file("unsaid.yaml"), "--base", base, "-o", dir.file("e.dat")}).exitCode, 0);
   EXPECT_EQ(run({"info", dir.file("e.dat"), "--json"}).out.find("kept?"), std::string::npos);
+}
+
+TEST(CliText, TheReadmeExampleGivesTheChannelsItDescribes) {
+  test::ScratchDir dir;
+  auto run = [&](const std::vector<std::string>& args) { return RunCli(args, dir.path().string()); };
+  const std::string example = ReadmeExample();
+  ASSERT_NE(example.find("channels:"), std::string::npos) << "no example in the README";
+  Write(dir.file("two.yaml"), example);
+  const std::string radio = dir.file("radio.dat");
+  ASSERT_EQ(run({"new", "-o", radio}).exitCode, 0);
+  const CliResult applied = run({"apply", dir.file("two.yaml"), "--base", radio, "-o", radio});
+  ASSERT_EQ(applied.exitCode, 0) << applied.err;
+
+  const auto dump = nlohmann::json::parse(run({"dump", radio, "--json"}).out);
+  ASSERT_EQ(dump["channels"].size(), 2u);
+  const auto& first = dump["channels"][0];
+  const auto& second = dump["channels"][1];
+  EXPECT_DOUBLE_EQ(first["rx_frequency"].get<double>(), 446.00625);
+  EXPECT_DOUBLE_EQ(first["tx_frequency"].get<double>(), 446.00625);
+  EXPECT_EQ(first["power"], "High");
+  EXPECT_DOUBLE_EQ(second["rx_frequency"].get<double>(), 446.09375);
+  EXPECT_DOUBLE_EQ(second["tx_frequency"].get<double>(), 446.09375);
+  EXPECT_EQ(first["rx_tone"], "67.0");
+  EXPECT_EQ(second["rx_tone_type"], "CDCSS");
+  EXPECT_EQ(second["rx_tone"], "023");
 }
 
 TEST(CliText, StandardInputAndMissingFiles) {

@@ -1,11 +1,10 @@
 """Every dialog of the radio commands closes, and the work then goes on or stops cleanly."""
 
 import os
+import shutil
 
 import vexdisplay as vd
 from vexdisplay import wait_for
-
-FACTORY_LEVEL = 52840619
 
 
 def image_of(path):
@@ -127,6 +126,20 @@ class RadioDialogs(vd.DisplayTest):
         done.key("Return")
         app.wait_closed(dialog)
 
+    def test_read_of_a_band_the_model_lacks_asks_to_add_it(self):
+        sim = self.sim("--band", "430-440")
+        data = self.data_dir(ports={1: sim.pty})
+        catalogue = os.path.join(data.path, "Model.dat")
+        with open(catalogue, "rb") as f:
+            before = f.read()
+        app = self.app(data)
+        dialog = self.start_read(app)
+        app.close(app.wait_message(exclude=[dialog], timeout=30), "Return")  # the read is done
+        app.close(app.wait_message(), "Return")  # Yes: add the range
+        self.assertEqual(app.windows(), [app.main])
+        with open(catalogue, "rb") as f:
+            self.assertNotEqual(f.read(), before)
+
     def test_a_device_typed_in_the_port_dialog_is_the_port_a_read_goes_over(self):
         sim = self.sim()
         app = self.app(self.data_dir())  # no COMn leads to the simulated radio
@@ -177,36 +190,61 @@ class RadioDialogs(vd.DisplayTest):
         sim.stop()
         self.assertIn(b"5678", image_of(radio_image)[621:645])
 
-
-class FactoryDialogs(vd.DisplayTest):
-
-    def test_embedded_data_read_at_the_factory_level(self):
-        sim = self.sim()
-        app = self.app(self.data_dir(ports={1: sim.pty}, level=FACTORY_LEVEL))
-        app.open_from_tree("Embedded Data")
-        done = app.wait_message(timeout=30)
-        done.key("Return")
-        app.wait_closed(done)
+    def test_write_of_default_data_asks_first_then_the_write_password(self):
+        work = self.data_dir()
+        radio_image = os.path.join(work.root, "radio.bin")
+        sim = self.sim("--write-password", "5678", save=radio_image)
+        app = self.app(self.data_dir(ports={1: sim.pty}))  # no file: the program's defaults
+        for answer in ("Escape", "Return"):  # No, then Yes
+            with self.subTest(answer=answer):
+                app.main.key("ctrl+alt+w")
+                app.close(app.wait_message(), answer)
+        write = app.wait_window("^Write to Radio$")
+        write.key("Return")
+        password = app.wait_window("^Radio Password$")
+        password.type("5678")
+        password.key("Return")
+        app.close(app.wait_message(exclude=[write], timeout=30), "click")
+        app.wait_closed(write)
+        sim.stop()
+        with open(radio_image, "rb") as f:
+            self.assertEqual(len(f.read()), 8192)
         self.assertEqual(app.windows(), [app.main])
 
-    def test_factory_mode_read_at_the_factory_level(self):
+
+class BackupBeforeWriting(vd.DisplayTest):
+
+    def test_the_backup_read_comes_first_and_a_backup_missing_or_not_saved_stops_the_write(self):
         sim = self.sim()
-        app = self.app(self.data_dir(ports={1: sim.pty}, level=FACTORY_LEVEL))
-        app.main.key("alt+p", "Down", "Down", "Return")
-        dialog = app.wait_window("^Factory Mode$")
-        dialog.click_form_point(164, 164, 350, 180)  # Read
-        done = app.wait_message(exclude=[dialog], timeout=30)
-        done.key("Return")
-        app.wait_closed(done)
-        dialog.key("Escape")
-        app.wait_closed(dialog)
-        # The simulator's memory holds erased band edges: they name no range,
-        # so no new range is offered. The main window takes commands at once.
+        data = self.data_dir(ports={1: sim.pty}, added={"BackupBeforeWrite": 1})
+        opened = os.path.join(data.root, "mine.dat")
+        vd.cli(data, "new", "-o", opened, "--range", "446-446")
+        app = self.app(data, opened)
+
+        def start_write():
+            app.main.key("ctrl+alt+w")
+            return app.wait_window("^Backup before Writing$")
+
+        # Escape on the backup's dialog: no backup, so no write.
+        app.close(start_write(), "Escape")
+        app.close(app.wait_message(), "Return")
         self.assertEqual(app.windows(), [app.main])
-        app.main.key("ctrl+alt+r")
-        read = app.wait_window("^Read from Radio$")
-        read.key("Escape")
-        app.wait_closed(read)
+
+        # The backup read closes by itself when done; the write's dialog follows.
+        start_write().key("Return")
+        write = app.wait_window("^Write to Radio$", timeout=30)
+        app.close(write, "Escape")
+        backups = [os.path.join(top, name) for top, _, names in os.walk(data.home) for name in names
+                   if os.path.basename(top) == "backups"]
+        self.assertEqual(len(backups), 1, backups)
+
+        # A backup directory that cannot be made: said so, and no write.
+        folder = os.path.dirname(backups[0])
+        shutil.rmtree(folder)
+        open(folder, "w").close()
+        app.main.key("ctrl+alt+w")
+        app.close(app.wait_message(), "click")
+        self.assertEqual(app.windows(), [app.main])
 
 
 if __name__ == "__main__":

@@ -16,6 +16,8 @@ import time
 import unittest
 
 BIN = os.environ.get("VEX_BIN_DIR", "")
+# The user level (Settings.ini, Level) that shows the factory commands and views.
+FACTORY_LEVEL = 52840619
 TOOLS = ("Xvfb", "openbox", "xdotool", "xprop", "xwininfo", "import")
 
 
@@ -84,14 +86,86 @@ class Display:
     def type(self, text):
         self.xdotool("type", "--delay", "20", text)
 
-    def click_at(self, x, y, button=1):
-        """Clicks at screen position (x, y)."""
-        self.xdotool("mousemove", "--sync", x, y, "click", button)
+    def click_at(self, x, y, button=1, repeat=1):
+        """Clicks at screen position (x, y); twice for a double click."""
+        self.xdotool("mousemove", "--sync", x, y, "click", "--repeat", repeat, button)
+
+    def picture(self):
+        """The screen's pixels now."""
+        done = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], env=self.env, capture_output=True, timeout=20)
+        if done.returncode != 0:
+            raise RuntimeError("import: " + done.stderr.decode(errors="replace").strip())
+        return Picture(done.stdout)
 
     def screenshot(self, path):
         os.makedirs(os.path.dirname(os.path.abspath(path)), exist_ok=True)
         _run(["import", "-window", "root", path], env=self.env)
         return path
+
+
+class Picture:
+    """A screenshot's RGB pixels (a binary PPM), for what only the screen shows:
+    where the frames inside the main window are."""
+
+    def __init__(self, ppm):
+        fields, at = [], 0
+        while len(fields) < 4:
+            while ppm[at:at + 1].isspace():
+                at += 1
+            if ppm[at:at + 1] == b"#":
+                at = ppm.index(b"\n", at)
+                continue
+            end = at
+            while not ppm[end:end + 1].isspace():
+                end += 1
+            fields.append(ppm[at:end])
+            at = end
+        if fields[0] != b"P6" or fields[3] != b"255":
+            raise ValueError("not an 8-bit binary PPM")
+        self.width, self.height = int(fields[1]), int(fields[2])
+        self.data = ppm[at + 1:at + 1 + 3 * self.width * self.height]
+
+    def pixel(self, x, y):
+        at = 3 * (y * self.width + x)
+        return self.data[at:at + 3]
+
+    def row(self, y, left, right):
+        """The pixels of row y from left to right, both included."""
+        return self.data[3 * (y * self.width + left):3 * (y * self.width + right + 1)]
+
+    def area_around(self, x, y):
+        """The rectangle (left, top, right, bottom; inclusive) of the colour at (x, y)
+        reaching out from it in the four directions."""
+        colour = self.pixel(x, y)
+        left, right, top, bottom = x, x, y, y
+        while left > 0 and self.pixel(left - 1, y) == colour:
+            left -= 1
+        while right < self.width - 1 and self.pixel(right + 1, y) == colour:
+            right += 1
+        while top > 0 and self.pixel(x, top - 1) == colour:
+            top -= 1
+        while bottom < self.height - 1 and self.pixel(x, bottom + 1) == colour:
+            bottom += 1
+        return left, top, right, bottom
+
+    def drawn_in(self, area):
+        """The bounding rectangle of what differs from the colour of the area's top left
+        corner inside the area, or None when the area is plain."""
+        left, top, right, bottom = area
+        plain = self.pixel(left, top) * (right - left + 1)
+        found = None
+        for y in range(top, bottom + 1):
+            line = self.row(y, left, right)
+            if line == plain:
+                continue
+            first = next(i for i in range(0, len(line), 3) if line[i:i + 3] != plain[:3]) // 3
+            last = next(i for i in range(len(line) - 3, -1, -3) if line[i:i + 3] != plain[:3]) // 3
+            if found is None:
+                found = [left + first, y, left + last, y]
+            found[0] = min(found[0], left + first)
+            found[2] = max(found[2], left + last)
+            found[3] = y
+        return tuple(found) if found else None
 
 
 class Window:
@@ -133,10 +207,10 @@ class Window:
         self.activate()
         self.display.type(text)
 
-    def click(self, x, y, button=1):
+    def click(self, x, y, button=1, repeat=1):
         """Clicks at (x, y) inside the window."""
         left, top, _, _ = self.geometry()
-        self.display.click_at(left + x, top + y, button)
+        self.display.click_at(left + x, top + y, button, repeat)
 
     def closable(self):
         """False for a window that asks the window manager for no close function (the busy box)."""
@@ -151,10 +225,10 @@ class Window:
         _, _, width, height = self.geometry()
         self.click(width - 45, height - 22)
 
-    def click_form_point(self, x, y, form_width, form_height):
+    def click_form_point(self, x, y, form_width, form_height, repeat=1):
         """Clicks at (x, y) of a dialog laid out on a form_width x form_height grid (dialog units)."""
         _, _, width, height = self.geometry()
-        self.click(round(x * width / form_width), round(y * height / form_height))
+        self.click(round(x * width / form_width), round(y * height / form_height), repeat=repeat)
 
     def is_open(self):
         return self.id in self.display.xdotool("search", "--onlyvisible", "--name", ".*", check=False).split()
@@ -186,7 +260,7 @@ class Sim:
 class DataDir:
     """A scratch copy of the program's data directory, with a home of its own."""
 
-    def __init__(self, ports=None, level=None, settings=None):
+    def __init__(self, ports=None, level=None, settings=None, added=None):
         self.root = tempfile.mkdtemp(prefix="vexdisplay-")
         self.path = os.path.join(self.root, "data")
         self.home = os.path.join(self.root, "home")
@@ -197,6 +271,12 @@ class DataDir:
         lines = ["", "[Ports]"] + [f"COM{n}={ports.get(n, f'/nonexistent/ttyVEX{n}')}" for n in range(1, 17)]
         with open(self.settings_path, "a") as ini:
             ini.write("\n".join(lines) + "\n")
+        # Keys the shipped file leaves out (Language: 0 English, 1 Chinese; BackupBeforeWrite).
+        with open(self.settings_path) as ini:
+            text = ini.read()
+        lines = "".join(f"{key}={value}\n" for key, value in (added or {}).items())
+        with open(self.settings_path, "w") as ini:
+            ini.write(text.replace("[Setting]\n", "[Setting]\n" + lines, 1))
         values = {"ComPort": str(min(ports) if ports else 1)}
         values.update(settings or {})
         if level is not None:
@@ -267,6 +347,14 @@ class App:
         return wait_for(lambda: next((w for w in reversed(self.windows()) if w not in exclude and w != self.main
                                       and w.title() == "vexprog" and w.closable()), None),
                         timeout=timeout, what="a message box")
+
+    def close(self, window, how):
+        """Closes a message box or dialog with a key (Return, Escape) or its last button."""
+        if how == "click":
+            window.click_button()
+        else:
+            window.key(how)
+        self.wait_closed(window)
 
     def open_from_tree(self, item):
         """Opens a view as a user does from the keyboard: the navigation tree finds the

@@ -20,6 +20,7 @@
 #include "adapters/texts.h"
 #include "app/about_dialog.h"
 #include "channels/chan_sheet.h"
+#include "channels/personality_view.h"
 #include "channels/view_channel.h"
 #include "channels/view_channel_list.h"
 #include "commands/settings_commands.h"
@@ -37,12 +38,15 @@
 #include "factory/tuning_dialog.h"
 #include "toolkit/control_id.h"
 #include "transfer/transfer_dialog.h"
+#include "views/property_sheet.h"
 #include "views/view_alert_tone.h"
 #include "views/view_atis.h"
 #include "views/view_btn_key.h"
 #include "views/view_dos.h"
+#include "views/view_mis.h"
 #include "views/view_password.h"
 #include "views/view_ptt_id.h"
+#include "views/view_radio.h"
 
 namespace vex::gui {
 namespace {
@@ -197,8 +201,8 @@ TEST(DialogScreenshots, EveryChannelViewFitsItsTextsInBothLanguages) {
   }
 }
 
-// The keys, alert tone, password and signalling views and the Password
-// dialog, in both languages.
+// The radio information, miscellaneous, keys, alert tone, password,
+// personality and signalling views and the Password dialog, in both languages.
 TEST(DialogScreenshots, EveryRadioSettingsViewFitsItsTextsInBothLanguages) {
   QTemporaryDir data;
   test::copyDirectory(QString::fromLatin1(VEX_DATA_DIR), data.path());
@@ -212,6 +216,10 @@ TEST(DialogScreenshots, EveryRadioSettingsViewFitsItsTextsInBothLanguages) {
       view.resize(view.form()->size());
       shoot(view, name);
     };
+    CViewRadio radio;
+    shootView(radio, "radio-information" + suffix);
+    CViewMis misc;
+    shootView(misc, "miscellaneous" + suffix);
     CViewBtnKey keys;
     shootView(keys, "keys" + suffix);
     CViewAlertTone tones;
@@ -224,6 +232,10 @@ TEST(DialogScreenshots, EveryRadioSettingsViewFitsItsTextsInBothLanguages) {
     shootView(pttId, "ptt-id" + suffix);
     CViewDos dos;
     shootView(dos, "dos" + suffix);
+    CViewPersonality personality;
+    shootView(personality, "personality-rx-tx" + suffix);
+    personality.sheet()->setCurrentIndex(1);
+    shoot(personality, "personality-squelch" + suffix);
     CDlgPassword password;
     shoot(password, "password" + suffix);
   }

@@ -2,15 +2,25 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <memory>
 
 #include "adapters/radio_data.h"
+#include "adapters/settings.h"
 #include "core/schema/schema_table.h"
 #include "gui_test_support.h"
 #include "toolkit/control_id.h"
 #include "views/messages.h"
 #include "views/view_host.h"
+#include "views/view_atis.h"
+#include "views/view_btn_key.h"
+#include "views/view_dos.h"
 #include "views/view_mis.h"
+#include "views/view_password.h"
+#include "views/view_ptt_id.h"
 #include "views/view_radio.h"
 
 namespace vex::gui {
@@ -138,6 +148,35 @@ TEST(CViewRadio, ShowsTheRadioDataReadOnly) {
   EXPECT_EQ(text(1119), "None");
   EXPECT_EQ(text(1121), "2000-01-01 00:00:00");
   EXPECT_TRUE(findControlAs<QLineEdit>(view.form(), 1111)->isReadOnly());
+}
+
+// Each settings view shows every listed field of its area: a flag as a check
+// box, any other field in its control with its label on the same row to the
+// left, naming it (the label's buddy).
+TEST(SettingsViews, ShowEveryListedFieldOfTheirAreaBesideItsLabel) {
+  QTemporaryDir data;
+  test::copyDirectory(QString::fromLatin1(VEX_DATA_DIR), data.path());
+  settings::initialiseSeparate(data.path().toStdString());
+  radio_data::resetToDefaults();
+  std::unique_ptr<CSettingsView> views[] = {
+      std::make_unique<CViewRadio>(), std::make_unique<CViewMis>(),   std::make_unique<CViewBtnKey>(),
+      std::make_unique<CViewAtis>(),  std::make_unique<CViewPttId>(), std::make_unique<CViewDos>(),
+      std::make_unique<CViewPassword>()};
+  for (const auto& view : views) {
+    view->initialUpdate();
+    for (const FieldDef* field : ListedFieldsOf(*view->area())) {
+      QWidget* control = view->control(field->control);
+      ASSERT_NE(control, nullptr) << field->key;
+      const bool flag = field->kind == FieldKind::Flag || field->kind == FieldKind::InvertedFlag;
+      EXPECT_EQ(qobject_cast<QCheckBox*>(control) != nullptr, flag) << field->key;
+      if (flag || control->isHidden()) continue;
+      auto* label = findControlAs<QLabel>(view->form(), field->label);
+      ASSERT_NE(label, nullptr) << field->key;
+      EXPECT_EQ(label->buddy(), control) << field->key;
+      EXPECT_LT(label->geometry().right(), control->geometry().left()) << field->key;
+      EXPECT_LE(std::abs(label->geometry().center().y() - control->geometry().center().y()), 2) << field->key;
+    }
+  }
 }
 
 }  // namespace

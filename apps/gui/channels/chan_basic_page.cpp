@@ -19,31 +19,33 @@ using K = ControlKind;
 using C = ChannelColumn;
 using P = CPageChanBasic;
 
+consteval int label(std::string_view key) { return SchemaField(FieldArea::Channel, key).label; }
+
 constexpr ControlDef kControls[] = {
-    {3660, K::Label, "Channel Spacing", 10, 9, 74, 10},
+    {label("spacing"), K::Label, "Channel Spacing", 10, 9, 74, 10},
     {P::kSpacing, K::Combo, "", 86, 7, 64, 13},
-    {3662, K::Label, "Power Level", 160, 9, 60, 10},
+    {label("power"), K::Label, "Power Level", 160, 9, 60, 10},
     {P::kPower, K::Combo, "", 222, 7, 64, 13},
-    {3664, K::Group, "Receive", 6, 26, 288, 68},
-    {3665, K::Label, "Frequency[MHz]", 14, 41, 78, 10},
+    {text::kChanReceiveGroup, K::Group, "Receive", 6, 26, 288, 68},
+    {label("rx_frequency"), K::Label, "Frequency[MHz]", 14, 41, 78, 10},
     {P::kRxFrequency, K::Custom, "", 94, 39, 64, 13, 0, 0, nullptr, 0, &createFreqEdit},
     {P::kRxCode, K::Combo, "", 94, 39, 64, 13, kStyleHidden},
-    {3667, K::Label, "RX Type", 14, 57, 78, 10},
+    {label("rx_tone_type"), K::Label, "RX Type", 14, 57, 78, 10},
     {P::kRxType, K::Combo, "", 94, 55, 64, 13},
-    {3669, K::Label, "CTCSS", 168, 41, 60, 10},
+    {label("rx_ctcss"), K::Label, "CTCSS", 168, 41, 60, 10},
     {P::kRxCtcss, K::Custom, "", 230, 39, 56, 13, 0, 0, nullptr, 0, &createCtcssCombo},
-    {3671, K::Label, "CDCSS", 168, 57, 60, 10},
+    {label("rx_cdcss"), K::Label, "CDCSS", 168, 57, 60, 10},
     {P::kRxCdcss, K::Custom, "", 230, 55, 56, 13, 0, 0, nullptr, 0, &createCdcssCombo},
     {P::kCopyToTransmit, K::ImageButton, "Copy RX to TX", 94, 73, 92, 14, 0, 0, nullptr, kImageCopyReceiveToTransmit},
-    {3673, K::Group, "Transmit", 6, 100, 288, 52},
-    {3674, K::Label, "Frequency[MHz]", 14, 115, 78, 10},
+    {text::kChanTransmitGroup, K::Group, "Transmit", 6, 100, 288, 52},
+    {label("tx_frequency"), K::Label, "Frequency[MHz]", 14, 115, 78, 10},
     {P::kTxFrequency, K::Custom, "", 94, 113, 64, 13, 0, 0, nullptr, 0, &createFreqEdit},
     {P::kTxCode, K::Combo, "", 94, 113, 64, 13, kStyleHidden},
-    {3676, K::Label, "TX Type", 14, 131, 78, 10},
+    {label("tx_tone_type"), K::Label, "TX Type", 14, 131, 78, 10},
     {P::kTxType, K::Combo, "", 94, 129, 64, 13},
-    {3678, K::Label, "CTCSS", 168, 115, 60, 10},
+    {label("tx_ctcss"), K::Label, "CTCSS", 168, 115, 60, 10},
     {P::kTxCtcss, K::Custom, "", 230, 113, 56, 13, 0, 0, nullptr, 0, &createCtcssCombo},
-    {3680, K::Label, "CDCSS", 168, 131, 60, 10},
+    {label("tx_cdcss"), K::Label, "CDCSS", 168, 131, 60, 10},
     {P::kTxCdcss, K::Custom, "", 230, 129, 56, 13, 0, 0, nullptr, 0, &createCdcssCombo},
 };
 constexpr FormDef kForm{P::kTemplateId, "Basic", 300, 160, kControls};

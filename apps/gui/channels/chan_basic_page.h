@@ -4,7 +4,9 @@
 // typed (CFreqEdit) or, in PMR446 mode, chosen from the PMR446 list. The page
 // is one row of channel texts (the channel grid's): it loads and stores
 // through the library's row rules, so both views store a channel alike.
+#include "base/text_ids.h"
 #include "core/channel_values.h"
+#include "core/schema/schema_table.h"
 #include "views/property_page.h"
 #include "workflow/channel_row.h"
 
@@ -19,17 +21,17 @@ class CPageChanBasic : public CPropertyPage {
  public:
   static constexpr int kTemplateId = 3656;
   enum : int {
-    kSpacing = 3661,
-    kPower = 3663,
-    kRxFrequency = 3666,
-    kRxType = 3668,
-    kRxCtcss = 3670,
-    kRxCdcss = 3672,
-    kCopyToTransmit = 3682,
-    kTxFrequency = 3675,
-    kTxType = 3677,
-    kTxCtcss = 3679,
-    kTxCdcss = 3681,
+    kSpacing = SchemaField(FieldArea::Channel, "spacing").control,
+    kPower = SchemaField(FieldArea::Channel, "power").control,
+    kRxFrequency = SchemaField(FieldArea::Channel, "rx_frequency").control,
+    kRxType = SchemaField(FieldArea::Channel, "rx_tone_type").control,
+    kRxCtcss = SchemaField(FieldArea::Channel, "rx_ctcss").control,
+    kRxCdcss = SchemaField(FieldArea::Channel, "rx_cdcss").control,
+    kCopyToTransmit = text::kChanCopyRxToTx,
+    kTxFrequency = SchemaField(FieldArea::Channel, "tx_frequency").control,
+    kTxType = SchemaField(FieldArea::Channel, "tx_tone_type").control,
+    kTxCtcss = SchemaField(FieldArea::Channel, "tx_ctcss").control,
+    kTxCdcss = SchemaField(FieldArea::Channel, "tx_cdcss").control,
     kRxCode = 3684,
     kTxCode = 3685,
   };

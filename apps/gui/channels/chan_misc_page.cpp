@@ -3,6 +3,7 @@
 #include <QComboBox>
 
 #include "adapters/radio_data.h"
+#include "base/text_ids.h"
 #include "channels/channel_data.h"
 #include "core/channel_links.h"
 #include "core/container.h"
@@ -15,10 +16,10 @@ using K = ControlKind;
 using P = CPageChanMisc;
 
 constexpr ControlDef kControls[] = {
-    {3702, K::Label, "Personality List", 14, 13, 84, 10},
+    {SchemaField(FieldArea::Channel, "personality").label, K::Label, "Personality List", 14, 13, 84, 10},
     {P::kPersonality, K::Combo, "", 100, 11, 64, 13},
-    {3704, K::Group, "Scan", 6, 32, 288, 56},
-    {3705, K::Label, "Scan List", 14, 49, 84, 10},
+    {text::kChanScanGroup, K::Group, "Scan", 6, 32, 288, 56},
+    {SchemaField(FieldArea::Channel, "scan_list").label, K::Label, "Scan List", 14, 49, 84, 10},
     {P::kScanList, K::Combo, "", 100, 47, 64, 13},
     {P::kAutoStartScan, K::Check, "Auto Start Scan", 14, 67, 180, 12},
     {P::kAtis, K::Check, "ATIS", 14, 100, 180, 12, kStyleHidden},  // kept, not offered

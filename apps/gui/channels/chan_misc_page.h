@@ -3,6 +3,7 @@
 // personality and scan list, chosen from the records that exist, and the
 // Auto Start Scan and ATIS flags. Choosing a personality or scan list
 // withdraws the Invalid Log entry that the choice answers.
+#include "core/schema/schema_table.h"
 #include "views/property_page.h"
 
 class QComboBox;
@@ -13,7 +14,12 @@ class CPageChanMisc : public CPropertyPage {
   Q_OBJECT
  public:
   static constexpr int kTemplateId = 3657;
-  enum : int { kPersonality = 3703, kScanList = 3706, kAutoStartScan = 3707, kAtis = 3714 };
+  enum : int {
+    kPersonality = SchemaField(FieldArea::Channel, "personality").control,
+    kScanList = SchemaField(FieldArea::Channel, "scan_list").control,
+    kAutoStartScan = SchemaField(FieldArea::Channel, "auto_start_scan").control,
+    kAtis = SchemaField(FieldArea::Channel, "atis").control,
+  };
 
   explicit CPageChanMisc(QWidget* parent = nullptr);
 

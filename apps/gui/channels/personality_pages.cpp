@@ -2,71 +2,57 @@
 
 #include <QComboBox>
 
-#include "base/text_ids.h"
+#include "core/schema/schema_table.h"
 #include "toolkit/control_id.h"
 
 namespace vex::gui {
 namespace {
 
-enum : int {
-  kTxAdmit = text::kPersTxAdmitList,
-  kTimeOut = text::kPersTimeoutList,
-  kPreAlert = text::kPersPreAlertList,
-  kRekey = text::kPersRekeyList,
-  kReset = text::kPersResetList,
-  kBusyLockout = text::kPersBusyLockout,
-  kSquelchMode = text::kPersSquelchModeList,
-};
+consteval const FieldDef& personality(std::string_view key) { return SchemaField(FieldArea::Personality, key); }
+constexpr const FieldDef& kTxAdmit = personality("tx_admit");
+constexpr const FieldDef& kTimeOut = personality("tx_time_out");
+constexpr const FieldDef& kPreAlert = personality("tot_pre_alert");
+constexpr const FieldDef* kTimed[] = {&kPreAlert, &personality("tot_rekey"), &personality("tot_reset")};
 
-// Record offsets the enabling rules read.
-constexpr std::size_t kTxAdmitOffset = 12;
-constexpr std::size_t kTimeOutOffset = 14;
+// Both pages have the same size and columns.
+constexpr FormColumns kColumns{
+    .label = 112, .control = 80, .formWidth = 280, .formHeight = 130, .rowStep = 20, .left = 10, .top = 12};
+constexpr LineLook kWide{.width = 140};
 
-using K = ControlKind;
-constexpr ControlDef kRxTxControls[] = {
-    {text::kPersTxAdmitLabel, K::Label, "Tx Admit", 10, 12, 112, 12},
-    {kTxAdmit, K::Combo, "", 126, 11, 140, 13},
-    {text::kPersTimeoutLabel, K::Label, "TX Time out Time(s)", 10, 32, 112, 12},
-    {kTimeOut, K::Combo, "", 126, 31, 80, 13},
-    {text::kPersPreAlertLabel, K::Label, "TOT Pre-Alert Time(s)", 10, 52, 112, 12},
-    {kPreAlert, K::Combo, "", 126, 51, 80, 13},
-    {text::kPersRekeyLabel, K::Label, "TOT Re-key Time(s)", 10, 72, 112, 12},
-    {kRekey, K::Combo, "", 126, 71, 80, 13},
-    {text::kPersResetLabel, K::Label, "TOT Reset Time (s)", 10, 92, 112, 12},
-    {kReset, K::Combo, "", 126, 91, 80, 13},
-    {kBusyLockout, K::Check, "Busy Channel Lockout", 10, 112, 160, 12},
+constexpr FormLine kRxTxLines[] = {
+    fieldLine(kTxAdmit, kWide),
+    fieldLine(kTimeOut),
+    fieldLine(kPreAlert),
+    fieldLine(personality("tot_rekey")),
+    fieldLine(personality("tot_reset")),
+    fieldLine(personality("busy_channel_lockout"), {.style = kStyleHidden}),  // kept in the record, not offered
 };
-constexpr FormDef kRxTxForm{CPersonalityRXTXPage::kTemplateId, "RX/TX", 280, 130, kRxTxControls};
+constexpr SettingsForm kRxTxForm{CPersonalityRXTXPage::kTemplateId, "RX/TX", kColumns, kRxTxLines};
 
-constexpr ControlDef kSquelchControls[] = {
-    {text::kPersSquelchModeLabel, K::Label, "Rx Squelch Mode", 10, 12, 112, 12},
-    {kSquelchMode, K::Combo, "", 126, 11, 140, 13},
-};
-constexpr FormDef kSquelchForm{CPersonalitySquelchPage::kTemplateId, "Squelch", 280, 130, kSquelchControls};
+constexpr FormLine kSquelchLines[] = {fieldLine(personality("rx_squelch_mode"), kWide)};
+constexpr SettingsForm kSquelchForm{CPersonalitySquelchPage::kTemplateId, "Squelch", kColumns, kSquelchLines};
 
 }  // namespace
 
-CPersonalityRXTXPage::CPersonalityRXTXPage(QWidget* parent) : CPropertyPage(kRxTxForm, FieldArea::Personality, parent) {
-  control(kBusyLockout)->hide();  // kept in the record, not offered
-}
+CPersonalityRXTXPage::CPersonalityRXTXPage(QWidget* parent)
+    : CPropertyPage(kRxTxForm, FieldArea::Personality, parent) {}
 
 void CPersonalityRXTXPage::initialUpdate() {
   CPropertyPage::initialUpdate();
   preAlertMaster_.clear();
-  if (auto* preAlert = findControlAs<QComboBox>(this, kPreAlert))
+  if (auto* preAlert = findControlAs<QComboBox>(this, kPreAlert.control))
     for (int i = 0; i < preAlert->count(); ++i)
       preAlertMaster_.push_back({preAlert->itemText(i), preAlert->itemData(i)});
 }
 
-long CPersonalityRXTXPage::shownIndex(int id, std::size_t offset) const {
-  auto* combo = findControlAs<QComboBox>(this, id);
+long CPersonalityRXTXPage::shownIndex(const FieldDef& field) const {
+  auto* combo = findControlAs<QComboBox>(this, field.control);
   if (combo && combo->currentIndex() >= 0) return combo->currentIndex();
-  const auto bytes = recordBytes();
-  return offset < bytes.size() ? bytes[offset] : 0;
+  return ReadField(field, recordBytes());
 }
 
 void CPersonalityRXTXPage::rebuildPreAlertList(long timeOut) {
-  auto* preAlert = findControlAs<QComboBox>(this, kPreAlert);
+  auto* preAlert = findControlAs<QComboBox>(this, kPreAlert.control);
   if (!preAlert) return;
   const QString shown = preAlert->currentIndex() >= 0 ? preAlert->currentText() : QString();
   const std::size_t offered =
@@ -80,18 +66,17 @@ void CPersonalityRXTXPage::rebuildPreAlertList(long timeOut) {
 void CPersonalityRXTXPage::loadRecord(ViewRecord& record) {
   CPropertyPage::loadRecord(record);
   // The list must offer the stored pre-alert time before it is selected.
-  const auto bytes = recordBytes();
-  rebuildPreAlertList(kTimeOutOffset < bytes.size() ? bytes[kTimeOutOffset] : 0);
+  rebuildPreAlertList(ReadField(kTimeOut, recordBytes()));
 }
 
 void CPersonalityRXTXPage::applyDependentEnabling(int changedId) {
-  if (changedId == kTimeOut) rebuildPreAlertList(shownIndex(kTimeOut, kTimeOutOffset));
-  if (changedId != 0 && changedId != kTimeOut && changedId != kTxAdmit) return;
+  if (changedId == kTimeOut.control) rebuildPreAlertList(shownIndex(kTimeOut));
+  if (changedId != 0 && changedId != kTimeOut.control && changedId != kTxAdmit.control) return;
   // Admission off: no timer at all. Timer off: no pre-alert, re-key or reset.
-  const bool admits = shownIndex(kTxAdmit, kTxAdmitOffset) != 0;
-  const bool timed = admits && shownIndex(kTimeOut, kTimeOutOffset) != 0;
-  setControlEnabled(kTimeOut, admits);
-  for (int id : {kPreAlert, kRekey, kReset}) setControlEnabled(id, timed);
+  const bool admits = shownIndex(kTxAdmit) != 0;
+  const bool timed = admits && shownIndex(kTimeOut) != 0;
+  setControlEnabled(kTimeOut.control, admits);
+  for (const FieldDef* field : kTimed) setControlEnabled(field->control, timed);
 }
 
 CPersonalitySquelchPage::CPersonalitySquelchPage(QWidget* parent)

@@ -27,7 +27,7 @@ class CPersonalityRXTXPage : public CPropertyPage {
 
  private:
   // The list position a combo box shows, else the one the record holds.
-  long shownIndex(int id, std::size_t offset) const;
+  long shownIndex(const FieldDef& field) const;
   // Pre-alert list = the master entries before time-out entry `timeOut`
   // (only the first entry when the timer is off); keeps the chosen entry
   // when it is still offered, else chooses the first.

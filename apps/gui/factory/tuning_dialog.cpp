@@ -36,7 +36,14 @@ CDlgTuning::CDlgTuning(CRadioLink& link, QWidget* parent)
   for (const TuneItem& item : items_) list_->addItem(QString::fromStdString(item.text));
   if (!items_.empty()) list_->setCurrentRow(0);
   connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { openItem(list_->row(item)); });
-  connect(findControlAs<QPushButton>(this, kClose), &QPushButton::clicked, this, &QDialog::accept);
+  // Return opens the selected item: the list comes first and Close is no
+  // default button, so the key the list passes on does not close the dialog.
+  auto* close = findControlAs<QPushButton>(this, kClose);
+  close->setAutoDefault(false);
+  close->setDefault(false);
+  setTabOrder(list_, close);
+  list_->setFocus();
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void CDlgTuning::openItem(int row) {

@@ -14,6 +14,9 @@ CPropertyPage::CPropertyPage(const FormDef& formDef, std::optional<FieldArea> ar
   buildForm(this, formDef);
 }
 
+CPropertyPage::CPropertyPage(const SettingsForm& form, FieldArea area, QWidget* parent)
+    : CPropertyPage(LaidOutForm(form).def(), area, parent) {}
+
 QWidget* CPropertyPage::control(int id) const { return findControl(this, id); }
 
 void CPropertyPage::initialUpdate() {

@@ -1,6 +1,6 @@
 #pragma once
 // CPropertyPage: one page of a view's property sheet, built from its own
-// template. It translates itself by its template id, loads and stores its
+// template or its lines (settings_form.h). It translates itself by its template id, loads and stores its
 // record (by default the fields of its area in the owning view's current
 // record) and answers help for its controls.
 #include <functional>
@@ -10,6 +10,7 @@
 
 #include "toolkit/form_builder.h"
 #include "views/record_form.h"
+#include "views/settings_form.h"
 
 namespace vex::gui {
 
@@ -20,6 +21,7 @@ class CPropertyPage : public QWidget, public RecordForm {
 
   explicit CPropertyPage(const FormDef& formDef, std::optional<FieldArea> area = std::nullopt,
                          QWidget* parent = nullptr);
+  CPropertyPage(const SettingsForm& form, FieldArea area, QWidget* parent = nullptr);
 
   int templateId() const { return templateId_; }
   QWidget* control(int id) const;

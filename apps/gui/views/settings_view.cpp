@@ -10,6 +10,9 @@ namespace vex::gui {
 CSettingsView::CSettingsView(const FormDef& formDef, std::optional<FieldArea> area, QWidget* parent)
     : CCustomFormView(formDef, parent), RecordForm(area) {}
 
+CSettingsView::CSettingsView(const SettingsForm& form, FieldArea area, QWidget* parent)
+    : CSettingsView(LaidOutForm(form).def(), area, parent) {}
+
 void CSettingsView::initialUpdate() {
   translateWindow(form(), templateId());
   setWindowTitle(form()->windowTitle());

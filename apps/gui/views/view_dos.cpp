@@ -2,21 +2,19 @@
 
 #include <QCheckBox>
 
+#include "base/text_ids.h"
+
 namespace vex::gui {
 namespace {
 
-enum : int { kPostMuteLabel = 4667, kPostMute = 4668 };
-
-using K = ControlKind;
-constexpr ControlDef kControls[] = {
-    {CViewDos::kEnable, K::Check, "DOS ENABLE", 12, 10, 160, 12},
-    {4669, K::Label, "DOS Pre-Mute Duration[ms]", 12, 28, 110, 12},
-    {CViewDos::kPreMute, K::Combo, "", 126, 27, 70, 13},
+constexpr FormLine kLines[] = {
+    fieldLine(SchemaField(FieldArea::Dos, "dos_enable")),
+    fieldLine(SchemaField(FieldArea::Dos, "dos_pre_mute_duration")),
     // The post-mute duration is not a setting of these radios.
-    {kPostMuteLabel, K::Label, "DOS Post-Mute Duration[ms]", 12, 46, 110, 12, kStyleHidden},
-    {kPostMute, K::Combo, "", 126, 45, 70, 13, kStyleHidden},
+    ownLine(text::kDosPostMuteLabel, "DOS Post-Mute Duration[ms]", text::kDosPostMuteList, ControlKind::Combo,
+            {.style = kStyleHidden}),
 };
-constexpr FormDef kForm{CViewDos::kTemplateId, "DOS", 210, 50, kControls};
+constexpr SettingsForm kForm{CViewDos::kTemplateId, "DOS", {110, 70}, kLines};
 
 }  // namespace
 

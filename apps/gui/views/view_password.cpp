@@ -10,21 +10,19 @@
 namespace vex::gui {
 namespace {
 
-using K = ControlKind;
 using Which = PasswordSection::Which;
 constexpr int kLength = static_cast<int>(PasswordSection::kFieldLength);
 
-constexpr ControlDef kControls[] = {
+consteval const FieldDef& password(std::string_view key) { return SchemaField(FieldArea::Passwords, key); }
+
+constexpr FormLine kLines[] = {
     // The radio's power-on/keylock password is not offered.
-    {6352, K::Label, "Radio Power on/keylock Password", 12, 10, 150, 12, kStyleHidden},
-    {CViewPassword::kPowerOn, K::DigitEdit, "", 166, 9, 70, 13, kStyleHidden, kLength},
-    {6354, K::Label, "Radio Write/Tune/Dealer Data Password", 12, 10, 150, 12},
-    {CViewPassword::kWrite, K::ReadOnlyEdit, "", 166, 9, 70, 13, 0, kLength},
-    {CViewPassword::kChangeWrite, K::Button, "...", 240, 9, 18, 13},
-    {6356, K::Label, "Radio Read Data Password", 12, 28, 150, 12},
-    {CViewPassword::kRead, K::DigitEdit, "", 166, 27, 70, 13, 0, kLength},
+    fieldLine(password("power_on_password"), {.kind = ControlKind::DigitEdit, .style = kStyleHidden}),
+    fieldLine(password("write_password"), {.kind = ControlKind::ReadOnlyEdit, .maxLength = kLength}),
+    ownLine(0, "", CViewPassword::kChangeWrite, ControlKind::Button, {.width = 18, .besidePrevious = true}, "..."),
+    fieldLine(password("read_password"), {.kind = ControlKind::DigitEdit}),
 };
-constexpr FormDef kForm{CViewPassword::kTemplateId, "Passwords", 268, 50, kControls};
+constexpr SettingsForm kForm{CViewPassword::kTemplateId, "Passwords", {150, 70}, kLines};
 
 constexpr std::pair<int, Which> kEdits[] = {{CViewPassword::kPowerOn, PasswordSection::kPowerOn},
                                             {CViewPassword::kWrite, PasswordSection::kWrite},

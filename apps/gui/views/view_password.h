@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "base/text_ids.h"
+#include "core/schema/schema_table.h"
 #include "views/settings_view.h"
 
 namespace vex::gui {
@@ -15,10 +17,10 @@ class CViewPassword : public CSettingsView {
   Q_OBJECT
  public:
   static constexpr int kTemplateId = 6351;
-  static constexpr int kPowerOn = 6353;
-  static constexpr int kWrite = 6355;
-  static constexpr int kRead = 6357;
-  static constexpr int kChangeWrite = 6358;
+  static constexpr int kPowerOn = SchemaField(FieldArea::Passwords, "power_on_password").control;
+  static constexpr int kWrite = SchemaField(FieldArea::Passwords, "write_password").control;
+  static constexpr int kRead = SchemaField(FieldArea::Passwords, "read_password").control;
+  static constexpr int kChangeWrite = text::kPasswordChange;
 
   // Asks for a new write password: the text, or nothing on Cancel.
   using PasswordPrompt = std::function<std::optional<std::string>(QWidget* parent)>;

@@ -3,6 +3,8 @@
 // fixed PTT ID whatever the data say (its region is always written with the
 // same bytes), so the view is read-only and says so: an edit here would be
 // lost without a word.
+#include "base/text_ids.h"
+#include "core/schema/schema_table.h"
 #include "views/settings_view.h"
 
 namespace vex::gui {
@@ -11,9 +13,9 @@ class CViewPttId : public CSettingsView {
   Q_OBJECT
  public:
   static constexpr int kTemplateId = 1655;
-  static constexpr int kPrimaryId = 1661;
+  static constexpr int kPrimaryId = SchemaField(FieldArea::PttId, "primary_id").control;
   static constexpr int kGroupId = 1663;
-  static constexpr int kFixedNote = 1672;
+  static constexpr int kFixedNote = text::kPttFixedNote;
   explicit CViewPttId(QWidget* parent = nullptr);
 
   void initialUpdate() override;

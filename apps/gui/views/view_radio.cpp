@@ -4,36 +4,30 @@
 #include "adapters/texts.h"
 #include "base/text_ids.h"
 #include "config/app_settings.h"
+#include "core/schema/schema_table.h"
 #include "workflow/radio_info_text.h"
 
 namespace vex::gui {
 namespace {
 
-enum : int {
-  kModelName = 1111,
-  kFreqRange = 1113,
-  kSerialNumber = 1115,
-  kFirmware = 1117,
-  kSignaling = 1119,
-  kProgrammedDate = 1121,
-};
+// The facts the settings hold, not the data.
+constexpr int kFreqRange = 1113;
+constexpr int kFirmware = 1117;
+constexpr int kSignaling = 1119;
 
-using K = ControlKind;
-constexpr ControlDef kControls[] = {
-    {1110, K::Label, "Model Name", 12, 14, 110, 12},
-    {kModelName, K::ReadOnlyEdit, "", 126, 13, 150, 13},
-    {1112, K::Label, "Frequency Range[MHz]", 12, 32, 110, 12},
-    {kFreqRange, K::ReadOnlyEdit, "", 126, 31, 150, 13},
-    {1114, K::Label, "Serial Number", 12, 50, 110, 12},
-    {kSerialNumber, K::ReadOnlyEdit, "", 126, 49, 150, 13},
-    {1116, K::Label, "Firmware Version", 12, 68, 110, 12},
-    {kFirmware, K::ReadOnlyEdit, "", 126, 67, 150, 13},
-    {1118, K::Label, "Signaling Type", 12, 86, 110, 12},
-    {kSignaling, K::ReadOnlyEdit, "", 126, 85, 150, 13},
-    {1120, K::Label, "Last Programmed Date", 12, 104, 110, 12},
-    {kProgrammedDate, K::ReadOnlyEdit, "", 126, 103, 150, 13},
+consteval const FieldDef& info(std::string_view key) { return SchemaField(FieldArea::RadioInfo, key); }
+constexpr LineLook kShown{.kind = ControlKind::ReadOnlyEdit};
+
+constexpr FormLine kLines[] = {
+    fieldLine(info("model_name"), kShown),
+    ownLine(text::kRadioRange, "Frequency Range[MHz]", kFreqRange, ControlKind::ReadOnlyEdit),
+    fieldLine(info("serial_number"), kShown),
+    ownLine(text::kRadioFirmware, "Firmware Version", kFirmware, ControlKind::ReadOnlyEdit),
+    ownLine(text::kRadioSignaling, "Signaling Type", kSignaling, ControlKind::ReadOnlyEdit),
+    fieldLine(info("last_programmed"), kShown),
 };
-constexpr FormDef kForm{CViewRadio::kTemplateId, "Radio Information", 290, 126, kControls};
+constexpr SettingsForm kForm{
+    CViewRadio::kTemplateId, "Radio Information", {.label = 110, .control = 150, .top = 14}, kLines};
 
 }  // namespace
 

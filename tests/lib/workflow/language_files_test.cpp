@@ -441,13 +441,17 @@ TEST(OptionLists, MeetTheRulesTheViewsBuildOn) {
     EXPECT_EQ(textOf(file.name, Family::Label, rxTypes), textOf(file.name, Family::Label, txTypes));
 
     // Time-out entry 0 switches the timer off; pre-alert entries are offered up to the time-out index.
-    EXPECT_GE(listOf(kPersTimeoutList).pairs().size(), 61u);
-    EXPECT_GE(listOf(kPersPreAlertList).pairs().size(), 11u);
+    EXPECT_GE(listOf(vex::SchemaField(vex::FieldArea::Personality, "tx_time_out").list).pairs().size(), 61u);
+    EXPECT_GE(listOf(vex::SchemaField(vex::FieldArea::Personality, "tot_pre_alert").list).pairs().size(), 11u);
 
-    // Each key offers functions of the key-function list, with the same texts.
-    const auto functions = listOf(vex::SchemaField(vex::FieldArea::Keys, "key_a2").list);
-    for (int key : {kKeyA2List, kKeyA3List, kKeyB2List, kKeyB3List})
-      for (const auto& pair : listOf(key).pairs()) EXPECT_EQ(functions.valueToText(pair.value), pair.text) << key;
+    // Each key's list offers functions of the key-function list, with the same texts.
+    for (const FieldDef* key : vex::FieldsOf(vex::FieldArea::Keys)) {
+      if (key->control == 0) continue;
+      const auto functions = listOf(key->list);
+      EXPECT_FALSE(listOf(key->control).pairs().empty()) << key->key;
+      for (const auto& pair : listOf(key->control).pairs())
+        EXPECT_EQ(functions.valueToText(pair.value), pair.text) << key->key;
+    }
 
     // The tuning dialog names five points and needs flags for every tuning item.
     EXPECT_EQ(listOf(kTunePointNames).pairs().size(), 5u);
