@@ -258,6 +258,10 @@ inline constexpr int kPttFixedNote = 1672;
 // Data watch
 inline constexpr int kWatchCorner = 3510;
 inline constexpr int kWatchClear = 3548;
+// Names of the grid, the change list and the detail box for screen readers.
+inline constexpr int kWatchGrid = 3547;
+inline constexpr int kWatchChanges = 3549;
+inline constexpr int kWatchDetail = 3546;
 
 // Channel basic page and channel grid headers
 inline constexpr int kChanReceiveGroup = 3664;
@@ -669,6 +673,9 @@ inline constexpr auto kLabelIds = std::to_array<int>({
     kCaptionDataWatch,
     kWatchCorner,
     kWatchClear,
+    kWatchGrid,
+    kWatchChanges,
+    kWatchDetail,
     kCaptionChannel,
     kCaptionChannelBasic,
     kCaptionChannelOptions,

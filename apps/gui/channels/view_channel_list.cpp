@@ -20,6 +20,7 @@
 #include "core/channel_links.h"
 #include "core/container.h"
 #include "core/frequency_entry.h"
+#include "toolkit/accessible_names.h"
 #include "toolkit/control_id.h"
 #include "toolkit/entry_edits.h"
 #include "transfer/transfer_prompts.h"
@@ -134,6 +135,7 @@ void CViewChannelList::setUpGrid() {
 
 void CViewChannelList::initialUpdate() {
   CRecordView::initialUpdate();
+  grid_->setAccessibleName(spokenText(windowTitle()));  // the grid is all the view holds
   restoreWidths();
   // The frame opens showing every column and the most rows a list may hold.
   int width = grid_->verticalHeader()->sizeHint().width() + 2 * grid_->frameWidth() +

@@ -105,10 +105,15 @@ CDataWatchView::CDataWatchView(QWidget* parent)
   detail_->setLineWrapMode(QPlainTextEdit::NoWrap);
 
   layOut();
+  // Tab as the template reads: the grid, Clear above the list, the list, its detail.
+  auto* clear = findControlAs<QPushButton>(form(), kClear);
+  setTabOrder(grid_, clear);
+  setTabOrder(clear, list_);
+  setTabOrder(list_, detail_);
 
   connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { lineSelected(); });
   connect(grid_, &CGrid::cellClicked, this, &CDataWatchView::cellClicked);
-  connect(findControlAs<QPushButton>(form(), kClear), &QPushButton::clicked, this, &CDataWatchView::clear);
+  connect(clear, &QPushButton::clicked, this, &CDataWatchView::clear);
 }
 
 // The designed places as the smallest size; a larger window (a maximised

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QLabel>
 
 #include "adapters/settings.h"
 #include "config/app_settings.h"
@@ -80,6 +81,9 @@ CGrid* makeGrid(QWidget* form, int id, int rows, int y, bool editable) {
 CViewTestFreq::CViewTestFreq(QWidget* parent) : CCustomFormView(kForm, parent) {
   fivePointGrid_ = makeGrid(form(), kFivePointGrid, static_cast<int>(TestFreqSection::kFivePoints), 19, false);
   testGrid_ = makeGrid(form(), kTestGrid, static_cast<int>(TestFreqSection::kTestChannels), 130, true);
+  // Each grid is named by the label above it.
+  findControlAs<QLabel>(form(), text::kFivePointLabel)->setBuddy(fivePointGrid_);
+  findControlAs<QLabel>(form(), text::kTestFreqLabel)->setBuddy(testGrid_);
   // Only the five-point grid belongs to the shown template.
   testGrid_->hide();
   findControl(form(), text::kTestFreqLabel)->hide();

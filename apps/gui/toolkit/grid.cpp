@@ -162,6 +162,17 @@ QString CGrid::cornerText() const { return property(kCornerTextProperty).toStrin
 
 void CGrid::setEditable(bool editable) {
   setEditTriggers(editable ? editTriggers_ : QAbstractItemView::NoEditTriggers);
+  setTabKeyNavigation(editable);  // a grid only to look at is one Tab stop; the arrows move in it
+}
+
+bool CGrid::leavesByTab(const QKeyEvent* event) const {
+  const bool backward = event->key() == Qt::Key_Backtab || (event->modifiers() & Qt::ShiftModifier);
+  if (event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab) return false;
+  if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+  const QModelIndex current = currentIndex();
+  if (!current.isValid()) return true;
+  if (backward) return current.row() == 0 && current.column() == 0;
+  return current.row() == model_->rowCount() - 1 && current.column() == model_->columnCount() - 1;
 }
 
 // The program's own selections replace the selection whatever keys are held:
@@ -247,6 +258,12 @@ void CGrid::keyPressEvent(QKeyEvent* event) {
   }
   if (event->matches(QKeySequence::Paste)) {
     if (editTriggers() != QAbstractItemView::NoEditTriggers) paste();
+    return;
+  }
+  // Tab moves from cell to cell, and from the last cell (Shift+Tab: the
+  // first) on to the next control: the keyboard is never kept inside.
+  if (leavesByTab(event)) {
+    event->ignore();
     return;
   }
   // Enter on a cell starts its edit; in an edit it commits and moves down (closeEditor).

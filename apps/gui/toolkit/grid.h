@@ -2,10 +2,11 @@
 // CGrid: the grid control of the views — a table view over CGridModel with
 // a fixed header row and column, cells made from their column's kind (or a
 // cell's own), in-place editing from the keyboard (typing starts an edit;
-// Enter, Tab and the arrow keys move on), begin-edit, end-edit and click
-// signals for the view, cell colours, a focus cell, and copy and paste of
-// cell ranges as tab-separated text. Each column's definition decides what
-// a cell shows, what may be typed or pasted into it, and how it is checked.
+// Enter, Tab and the arrow keys move on, Tab out of the grid from its last
+// cell), begin-edit, end-edit and click signals for the view, cell colours,
+// a focus cell, and copy and paste of cell ranges as tab-separated text.
+// Each column's definition decides what a cell shows, what may be typed or
+// pasted into it, and how it is checked.
 #include <QStringList>
 #include <QTableView>
 
@@ -51,6 +52,8 @@ class CGrid : public QTableView {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  // Whether Tab (Shift+Tab) leaves the grid from its current cell.
+  bool leavesByTab(const QKeyEvent* event) const;
   void mousePressEvent(QMouseEvent* event) override;
   void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 

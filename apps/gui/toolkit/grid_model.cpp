@@ -168,6 +168,11 @@ QVariant CGridModel::data(const QModelIndex& index, int role) const {
         return QApplication::palette().color(QPalette::ButtonText);
       return {};
     case Qt::TextAlignmentRole: return int(Qt::AlignLeft | Qt::AlignVCenter);
+    case Qt::AccessibleTextRole: {
+      // A screen reader reads a cell under its column's heading.
+      const QString heading = columns_[static_cast<std::size_t>(index.column())].header.simplified();
+      return c.text.isEmpty() ? heading : heading + QStringLiteral(": ") + c.text;
+    }
     default: return {};
   }
 }

@@ -1,10 +1,12 @@
 #include "toolkit/translate.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 
 #include "adapters/texts.h"
 #include "toolkit/accessible_names.h"
@@ -40,6 +42,8 @@ void translateWindow(QWidget* window, int dialogId) {
         auto* item = new QListWidgetItem(QString::fromStdString(option.text), list);
         item->setData(Qt::UserRole, QVariant::fromValue<qlonglong>(option.value));
       }
+    } else if (qobject_cast<QAbstractItemView*>(widget) || qobject_cast<QPlainTextEdit*>(widget)) {
+      widget->setAccessibleName(spokenText(qtext));  // a grid, list or text box shows no text of its own
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
       button->setText(qtext);
       if (!button->toolTip().isEmpty()) button->setToolTip(qtext);  // an image button's tip

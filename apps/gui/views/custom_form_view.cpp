@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 
 #include "help/help_window.h"
+#include "toolkit/accessible_names.h"
 #include "toolkit/control_id.h"
 
 namespace vex::gui {
@@ -16,7 +17,9 @@ CCustomFormView::CCustomFormView(const FormDef& formDef, QWidget* parent)
   setWidget(form_);
   setWidgetResizable(false);
   setFrameShape(QFrame::NoFrame);
-  setFocusPolicy(Qt::StrongFocus);
+  // A click on the form's ground focuses the view (which passes it on);
+  // Tab goes from the frame's buttons straight to the form's controls.
+  setFocusPolicy(Qt::ClickFocus);
   watch(form_);
   // The control that last had the focus inside this form gets it back when
   // the view is activated again.
@@ -34,10 +37,24 @@ long CCustomFormView::deliver(int message, long wParam, long lParam, const Chang
   return handleMessage(message, wParam, lParam, notice);
 }
 
+namespace {
+
+// The form's first control that Tab stops at, or null.
+QWidget* firstStop(QWidget* form) {
+  for (QWidget* widget = form->nextInFocusChain(); widget && widget != form; widget = widget->nextInFocusChain())
+    if (form->isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy() &&
+        widget->isEnabled() && widget->isVisibleTo(form))
+      return widget;
+  return nullptr;
+}
+
+}  // namespace
+
 void CCustomFormView::restoreFocus() {
-  if (focusControl_ && form_->isAncestorOf(focusControl_))
+  if (focusControl_ && form_->isAncestorOf(focusControl_) && focusControl_->isVisibleTo(form_) &&
+      focusControl_->isEnabled())
     focusControl_->setFocus(Qt::OtherFocusReason);
-  else if (QWidget* first = form_->nextInFocusChain(); first && form_->isAncestorOf(first))
+  else if (QWidget* first = firstStop(form_))
     first->setFocus(Qt::OtherFocusReason);
 }
 
@@ -72,6 +89,12 @@ bool CCustomFormView::routeKey(QObject* target, QKeyEvent* event) {
     if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Left) return focusNextPrevChild(false);
   }
   return false;
+}
+
+bool CCustomFormView::event(QEvent* event) {
+  // Inside its frame the view is no window: screen readers read its title as its name.
+  if (event->type() == QEvent::WindowTitleChange) setAccessibleName(spokenText(windowTitle()));
+  return QScrollArea::event(event);
 }
 
 bool CCustomFormView::eventFilter(QObject* watched, QEvent* event) {

@@ -42,6 +42,7 @@ class CCustomFormView : public QScrollArea {
   void messageDelivered(int message, long wParam, long lParam);
 
  protected:
+  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
 

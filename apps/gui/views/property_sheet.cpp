@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include <QTabBar>
+
 #include "adapters/texts.h"
 
 namespace vex::gui {
@@ -17,6 +19,11 @@ std::map<int, int>& rememberedPages() {
 
 CPropertySheet::CPropertySheet(int rememberKey, QWidget* parent) : QTabWidget(parent), rememberKey_(rememberKey) {
   setObjectName(QStringLiteral("sheet%1").arg(rememberKey));
+  // The tabs take the focus, never the sheet around them (a screen reader
+  // would find an unnamed stop there). Qt hands the policy on to the tabs,
+  // which keep theirs.
+  setFocusPolicy(Qt::NoFocus);
+  tabBar()->setFocusPolicy(Qt::TabFocus);
 }
 
 void CPropertySheet::addPage(CPropertyPage* page, CPropertyPage::BytesSource bytes) {

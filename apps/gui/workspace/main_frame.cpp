@@ -21,6 +21,7 @@
 #include "base/text_ids.h"
 #include "core/container.h"
 #include "help/help_window.h"
+#include "toolkit/accessible_names.h"
 #include "views/custom_form_view.h"
 #include "views/messages.h"
 #include "workspace/child_frame.h"
@@ -159,6 +160,8 @@ void CMainFrame::createDocks() {
 
 void CMainFrame::applyLogBarTexts() {
   logDock_->translate(textOr(texts::label(kLogTitle), QStringLiteral("Log")));
+  // The tree has no title of its own: screen readers name it as the View menu does.
+  tree_->setAccessibleName(spokenText(textOr(texts::label(kCmdTreeBar), QStringLiteral("Tree Bar"))));
   invalidDock_->translate(textOr(texts::label(kCmdInvalidView), QStringLiteral("Invalid View")).remove('&'));
 }
 
